@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// Product name shown in message box titles and texts.
+inline const QString kProductName = QStringLiteral("Free Tensiolog");
+
+// Colour key of the frameless windows: pixels of exactly this colour are cut out (RGB 128, 0, 128).
+constexpr long kColourKey = 0x800080;
+
+// Makes a window layered (or not). Layering is what lets alpha and the colour key apply.
+void SetLayeredStyle(QWidget* window, bool bLayered);
+// Sets a window's colour key (-1 for none) and alpha (0 transparent to 255 opaque).
+void SetWindowTransparency(QWidget* window, long lColourKey, unsigned char alpha);
+
+// The error box: stop icon, "<product> has experienced an error : <text>".
+void ShowErrorMessage(const QString& szText);
+// The warning box: exclamation icon, title "<product> Warning"; returns the button pressed.
+QMessageBox::StandardButton ShowWarningMessage(const QString& szText);
+// Any other message box of the program (reset confirmation, disclaimer) goes through here.
+QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle,
+                                           const QString& szText,
+                                           QMessageBox::StandardButtons buttons);
+
+// Test seam: when set, message boxes are answered by this function instead of the user.
+using MessageBoxHandler = std::function<QMessageBox::StandardButton(
+    QMessageBox::Icon icon, const QString& szTitle, const QString& szText,
+    QMessageBox::StandardButtons buttons)>;
+void SetMessageBoxHandler(MessageBoxHandler handler);
+
+// Hands an address to the user's browser ("http://" is added unless it starts with "http").
+bool OpenWebLink(const QString& szAddress);
+// Test seam: when set, web links go here instead of the desktop.
+void SetWebLinkHandler(std::function<bool(const QString&)> handler);
+
+// Converts entered text to a 16-bit whole number: empty text gives 0, a decimal number the
+// nearest whole number (halves to even), blanks around it ignored. Text that is not a number,
+// or a number outside -32768 to 32767, gives no value.
+std::optional<qint16> TextToInteger(const QString& szText);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "clsXMLTag.h"
+
+#include <QString>
+
+#include <memory>
+
+// Name of the top tag of a document the program creates.
+inline const QString kTopTagName = QStringLiteral("CORVALEN TENSIOLOG");
+// Name of the tag that holds the day entries.
+inline const QString kReadingsTagName = QStringLiteral("READINGS");
+// Names of a day entry's four value tags, in their order.
+inline const QString kSystolicName = QStringLiteral("S");
+inline const QString kDiastolicName = QStringLiteral("D");
+inline const QString kPulseName = QStringLiteral("P");
+inline const QString kCommentName = QStringLiteral("C");
+
+// The four value tags of one day entry.
+struct DayEntryTags {
+    std::shared_ptr<clsXMLTag> objSystolicTag;
+    std::shared_ptr<clsXMLTag> objDiastolicTag;
+    std::shared_ptr<clsXMLTag> objPulseTag;
+    std::shared_ptr<clsXMLTag> objCommentTag;
+};
+
+// Day key: the year in plain digits, then month and day with two digits each (20261207).
+QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay);
+// Row label of a day key: its last two characters, "/", its fifth and sixth (07/12).
+QString DayRowLabel(const QString& szDayKey);
+// The day entry with this key under the readings tag, or null.
+std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
+                                        const QString& szDayKey);
+// Adds a day entry (sorted) with its four empty value tags (in order) and returns them.
+DayEntryTags CreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
+                            const QString& szDayKey);
+// The value tags of an existing entry, or of a new one when the day has none yet.
+DayEntryTags FindOrCreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
+                                  const QString& szDayKey);
+// Builds the skeleton of a new document: names the block tag and adds an empty, sorted
+// "READINGS" under it; returns the readings tag.
+std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag);

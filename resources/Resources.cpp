@@ -1,0 +1,5 @@
+#include "Resources.h"
+
+QString ArtworkPath(const QString& szName) {
+    return QStringLiteral(":/") + szName;
+}

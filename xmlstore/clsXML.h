@@ -1,0 +1,52 @@
+#pragma once
+
+#include "clsXMLTag.h"
+#include "clsXMLTags.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+
+// A document: the top tag of a tag tree, the loader's position and the last error text.
+class clsXML {
+public:
+    // Receives the messages the library has for the user (it shows none itself).
+    using ErrorReporter = std::function<void(const QString&)>;
+
+    clsXML();
+    ~clsXML();
+    clsXML(const clsXML&) = delete;
+    clsXML& operator=(const clsXML&) = delete;
+
+    // The tag under which the loader adds the next tag.
+    std::shared_ptr<clsXMLTag> objCurrentTag;
+    // The top tag, key "root".
+    std::shared_ptr<clsXMLTag> objBlockTag;
+    // Text of the last error of a load, save or path lookup.
+    QString szError;
+    // Value of the COPYRIGHT tag after a load that extracted the legal header.
+    QString szCopyright;
+    // Value of the VERSION tag after a load that extracted the legal header.
+    QString szVersion;
+
+    // Reads a file into the tree under the current tag; never throws.
+    bool LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader);
+    // Reads from an open device (the file's bytes) the same way; never throws.
+    bool LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
+                           bool bExtractLegalHeader);
+    // Writes the whole tree over a file, safely (the old file stays until all was written).
+    bool SaveXMLFile(const QString& szFilename);
+    // Writes the whole tree to an open device; never throws.
+    bool SaveXMLToDevice(QIODevice& device, const QString& szFilename);
+    // The tag with this key anywhere in the tree, or null.
+    std::shared_ptr<clsXMLTag> GetTagObject(const QString& szKey);
+    // Follows a colon-separated path of names from the block tag; null and szError when missing.
+    std::shared_ptr<clsXMLTag> GetTagObjectFromNamePath(const QString& szNamePathColonDelimited,
+                                                        const QString& szLastTagValue);
+    // Lets the tree go and starts again with a new, empty block tag.
+    void Reset();
+
+    // Sets where user messages go (the application routes them to its error box).
+    static void SetErrorReporter(ErrorReporter reporter);
+};

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+class clsXMLTag;
+
+// A tag's ordered list of sub-tags, each stored under the key it had when it was added.
+// Keys are unique within one list; key lookup ignores letter case. Positions are 1-based.
+class clsXMLTags {
+public:
+    using Items = std::vector<std::shared_ptr<clsXMLTag>>;
+
+    // Most tags one list can ever take through Add (its add count is 16-bit).
+    static constexpr int kCapacity = 32767;
+
+    clsXMLTags();
+    ~clsXMLTags();
+    clsXMLTags(const clsXMLTags&) = delete;
+    clsXMLTags& operator=(const clsXMLTags&) = delete;
+
+    // Creates a tag under objParent and inserts it (sorted or appended); throws on misuse,
+    // std::overflow_error on the 32,768th add.
+    std::shared_ptr<clsXMLTag> Add(const QString& szName, const QString& szValue,
+                                   const std::shared_ptr<clsXMLTag>& objParent, bool bSorted);
+    // Removes the first item with exactly this name and value; no match changes nothing.
+    void DeleteItem(const QString& szName, const QString& szValue);
+    // Removes every item; the add count stays.
+    void Clear();
+    // The item at a 1-based position; throws std::out_of_range when there is none.
+    std::shared_ptr<clsXMLTag> Item(int position) const;
+    // The item stored under a key (letter case ignored); throws std::out_of_range.
+    std::shared_ptr<clsXMLTag> Item(const QString& key) const;
+    // Number of items.
+    int32_t Count() const;
+    // Removes the item at a 1-based position; throws std::out_of_range.
+    void Remove(int position);
+    // Removes the item stored under a key; throws std::out_of_range.
+    void Remove(const QString& key);
+    // Number of tags ever added through Add.
+    int16_t AddCount() const;
+
+    Items::const_iterator begin() const;
+    Items::const_iterator end() const;
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> d;
+};
