@@ -12,7 +12,7 @@ class QPainter;
 
 // A chart of a grid of values: rows (days, each with a label) and columns (series), drawn as
 // bars or lines with QPainter, at any size and onto any paint device.
-// A cell that was not written since the grid last changed shape is a gap, never a zero.
+// A cell that was not written since the column count was last set is a gap, never a zero.
 class ctlChart : public QWidget {
     Q_OBJECT
 public:
@@ -21,7 +21,8 @@ public:
     explicit ctlChart(QWidget* parent = nullptr);
     ~ctlChart() override;
 
-    // Number of series (columns); changing it keeps the cells that still fit.
+    // Number of series (columns). Setting it starts a fresh grid: every cell unwritten (a gap),
+    // every label empty; the row count stays.
     void SetColumnCount(qint16 iCount);
     qint16 ColumnCount() const;
     // Number of rows; changing it keeps the cells and labels of rows that still exist.

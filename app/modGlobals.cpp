@@ -1,0 +1,4 @@
+#include "modGlobals.h"
+
+std::shared_ptr<clsXML> objXML;
+std::shared_ptr<clsXMLTag> objReadings;
