@@ -2,6 +2,8 @@
 
 #include "clsXMLTag.h"
 
+#include <QStringList>
+
 #include <memory>
 
 class ctlChart;
@@ -10,3 +12,12 @@ class ctlChart;
 // with a measurement above zero, oldest first, three series; bars for one row, else lines;
 // hidden when there are no entries. Each window's FillReadingsChart calls this.
 void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings);
+
+// Names of the three series in the legend, in column order.
+QStringList ReadingsSeriesNames();
+// The main window's look: see-through over its dark painted background, light text, and the
+// series in the colours of the entry boxes' labels (cyan, light blue, yellow).
+void StyleChartForScreen(ctlChart& chart);
+// The report's look: white background, dark text, and darker shades of the same three hues
+// that stay readable on white paper.
+void StyleChartForPaper(ctlChart& chart);

@@ -32,9 +32,9 @@ QString DayRowLabel(const QString& szDayKey);
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
                                         const QString& szDayKey);
 // Adds a day entry (sorted) with its four empty value tags (in order) and returns them.
-DayEntryTags CreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
-                            const QString& szDayKey);
-// The value tags of an existing entry, or of a new one when the day has none yet.
+DayEntryTags CreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings, const QString& szDayKey);
+// The value tags of an existing entry, or of a new one when the day has none yet. A value tag
+// that an existing entry lacks (a hand-edited file) is added empty, so typing is never lost.
 DayEntryTags FindOrCreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
                                   const QString& szDayKey);
 // Builds the skeleton of a new document: names the block tag and adds an empty, sorted

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,7 +29,8 @@ public:
     // Number of rows; changing it keeps the cells and labels of rows that still exist.
     void SetRowCount(qint16 iCount);
     qint16 RowCount() const;
-    // Current row and column (1-based), the cell the next value goes to.
+    // Current row and column (1-based), the cell the next value goes to. Labels and values
+    // written while the current cell lies outside the grid go nowhere.
     void SetRow(qint16 iRow);
     qint16 Row() const;
     void SetColumn(qint16 iColumn);
@@ -47,15 +49,43 @@ public:
     void SetColumnLabels(const QStringList& labels);
     QStringList ColumnLabels() const;
     void SetSeriesColours(const std::vector<QColor>& colours);
-    // Colours for the background, axes and text.
+    // Colours for the background (may be translucent, to let a painted window show through),
+    // axes and text, and the grid lines.
     void SetPalette(const QColor& background, const QColor& foreground, const QColor& grid);
+    QColor BackgroundColour() const;
+    QColor SeriesColour(qint16 iColumn) const;
+
+    // Round value-axis scale: lo and hi are whole multiples of step, step is 1, 2 or 5 times a
+    // power of ten, and [lo, hi] holds every value given.
+    struct AxisScale {
+        double lo = 0;
+        double hi = 1;
+        double step = 1;
+    };
+    static AxisScale NiceScale(double min, double max, int iMaxTicks);
+    // The scale the value axis would have now (every written cell fits in it; bars include 0).
+    AxisScale ValueScale(int iMaxTicks) const;
+
+    // Where the plot goes when the chart is drawn into rect.
+    QRectF PlotArea(const QRectF& rect) const;
+    // Horizontal centre of a row (1-based) in a plot area; rows are evenly spaced in row order.
+    double RowCentre(const QRectF& plot, qint16 iRow) const;
+    // One row label that is drawn: its row and its box under that row.
+    struct RowLabelSlot {
+        qint16 iRow = 0;
+        QRectF rect;
+    };
+    // The row labels drawn when the chart is drawn into rect, thinned so that no two overlap.
+    std::vector<RowLabelSlot> RowLabelLayout(const QRectF& rect) const;
 
     // Draws the whole chart into rect of any paint device (screen, image, printer).
     void Render(QPainter& painter, const QRectF& rect) const;
-    // A picture of the chart at the given size in device-independent pixels, drawn at scale.
+    // A picture of the chart at the given size in device-independent pixels, drawn at scale
+    // (the image has size x scale pixels and a device pixel ratio of scale).
     QImage ToImage(const QSize& size, qreal scale) const;
     // Puts a picture of itself, drawn at its current size and sharp enough for paper
-    // (scale times the screen resolution), on the clipboard.
+    // (scale times the screen resolution), on the clipboard. The image has scale times as many
+    // pixels and a device pixel ratio of scale, so it still lays out at the chart's size.
     void CopyToClipboard(qreal scale = 4.0) const;
 
     QSize sizeHint() const override;
@@ -64,6 +94,15 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    struct Layout;
+    Layout ComputeLayout(const QRectF& rect) const;
+    std::vector<RowLabelSlot> RowLabelSlots(const Layout& layout) const;
+    void DrawAxes(QPainter& painter, const Layout& layout) const;
+    void DrawSeries(QPainter& painter, const Layout& layout) const;
+    void DrawLegend(QPainter& painter, const Layout& layout, const QRectF& rect) const;
+    void ScheduleRepaint();
+    QImage RenderImage(const QSize& size, qreal scale, const QColor& base) const;
+
     struct Impl;
-    Impl* d;
+    std::unique_ptr<Impl> d;
 };

@@ -1,0 +1,65 @@
+#include "ReadingsSchema.h"
+
+#include "clsXMLTags.h"
+
+QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay) {
+    return QString::number(iYear) + QStringLiteral("%1").arg(iMonth, 2, 10, QLatin1Char('0')) +
+           QStringLiteral("%1").arg(iDay, 2, 10, QLatin1Char('0'));
+}
+
+QString DayRowLabel(const QString& szDayKey) {
+    return szDayKey.right(2) + u'/' + szDayKey.mid(4, 2);
+}
+
+std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
+                                        const QString& szDayKey) {
+    if (!objReadings || szDayKey.isEmpty()) {
+        return nullptr;
+    }
+    return objReadings->FindSubTagObjectByName(szDayKey, QString());
+}
+
+DayEntryTags CreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
+                            const QString& szDayKey) {
+    const std::shared_ptr<clsXMLTag> objEntry = objReadings->AddSubTag(szDayKey, QString(), true);
+    DayEntryTags tags;
+    tags.objSystolicTag = objEntry->AddSubTag(kSystolicName, QString(), false);
+    tags.objDiastolicTag = objEntry->AddSubTag(kDiastolicName, QString(), false);
+    tags.objPulseTag = objEntry->AddSubTag(kPulseName, QString(), false);
+    tags.objCommentTag = objEntry->AddSubTag(kCommentName, QString(), false);
+    return tags;
+}
+
+namespace {
+
+// A value tag of an entry; one that a hand-edited file left out is added empty, so that what the
+// user types for that day is kept instead of being lost.
+std::shared_ptr<clsXMLTag> ValueTag(const std::shared_ptr<clsXMLTag>& objEntry,
+                                    const QString& szName) {
+    std::shared_ptr<clsXMLTag> objTag = objEntry->FindSubTagObjectByName(szName, QString());
+    if (!objTag) {
+        objTag = objEntry->AddSubTag(szName, QString(), false);
+    }
+    return objTag;
+}
+
+} // namespace
+
+DayEntryTags FindOrCreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
+                                  const QString& szDayKey) {
+    const std::shared_ptr<clsXMLTag> objEntry = FindDayEntry(objReadings, szDayKey);
+    if (!objEntry) {
+        return CreateDayEntry(objReadings, szDayKey);
+    }
+    DayEntryTags tags;
+    tags.objSystolicTag = ValueTag(objEntry, kSystolicName);
+    tags.objDiastolicTag = ValueTag(objEntry, kDiastolicName);
+    tags.objPulseTag = ValueTag(objEntry, kPulseName);
+    tags.objCommentTag = ValueTag(objEntry, kCommentName);
+    return tags;
+}
+
+std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag) {
+    objBlockTag->szName = kTopTagName;
+    return objBlockTag->AddSubTag(kReadingsTagName, QString(), true);
+}
