@@ -2,14 +2,131 @@
 
 #include "FramelessWindow.h"
 
+#include <QDate>
+#include <QList>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class clsXMLTag;
+class ctlChart;
+class PictureButton;
+class QCalendarWidget;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
 // The main window: calendar, the four entry boxes, the chart and the commands.
+// Every control is a public member and carries its name as objectName ("txtSystolic",
+// "lbl_2", "lblInstructions_0", ...).
 class frmMain : public FramelessWindow {
     Q_OBJECT
 public:
-    // Loads the window: restores its position, fills the chart, shows the selected day.
+    // Loads the window with today selected on the calendar: restores its position, fills the
+    // chart, shows the selected day.
     explicit frmMain(QWidget* parent = nullptr);
+    // Loads the window with dtToday selected on the calendar.
+    explicit frmMain(const QDate& dtToday, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Closes the other windows of the program and stores the window position.
     void Form_Unload();
+
+    // Makes the calendar's selected day the window's current day (finds or creates its entry)
+    // and shows its four values; stores nothing and moves no focus.
+    void LoadSelectedDay();
+    // Rebuilds the chart from every day entry.
+    void FillReadingsChart();
+
+    // The user picked a day on the calendar: load it; bMoveFocus sends the focus to the
+    // systolic box (a click or Enter), arrow keys only follow the selection.
+    void ctlCal_DayPicked(bool bMoveFocus);
+
+    // Commands.
+    void btClose_Click();
+    void btClose2_Click();
+    void btReport_Click();
+    void lblReset_Click();
+    void lblDisclaimer_Click();
+    void lblTips_Click();
+    void imgCorvalenLink_Click();
+
+    // The day whose value tags the window holds (the calendar's day at the last load).
+    QDate LoadedDay() const { return m_dtLoaded; }
+
+    // Settings: organisation and application "tlg", group "Settings".
+    static const QString kSettingsGroup;
+    static const QString kMainLeftKey;
+    static const QString kMainTopKey;
+    // Position used when nothing usable is stored, in twips.
+    static constexpr double kDefaultPositionTwips = 1000.0;
+
+    // Where a window of windowSize (pixels) goes for the stored settings texts (null: missing),
+    // given the screens' available areas (pixels), in twips: the stored place; the default for
+    // a missing text or one that is not a number; the default too when too little of the window
+    // would lie inside any area to be seen and dragged back (no areas known: no check).
+    static QPointF RestoredPositionTwips(const QString* pszLeft, const QString* pszTop,
+                                         const QSize& windowSize,
+                                         const QList<QRect>& availableAreas);
+
+    // Controls.
+    QCalendarWidget* ctlCal = nullptr;
+    QLineEdit* txtSystolic = nullptr;
+    QLineEdit* txtDiastolic = nullptr;
+    QLineEdit* txtPulse = nullptr;
+    QPlainTextEdit* txtComment = nullptr;
+    ::ctlChart* ctlChart = nullptr;
+    PictureButton* btClose = nullptr;
+    PictureButton* btClose2 = nullptr;
+    PictureButton* btReport = nullptr;
+    QLabel* lblReset = nullptr;
+    QLabel* lblDisclaimer = nullptr;
+    QLabel* lblTips = nullptr;
+    std::array<QLabel*, 2> lblInstructions{};
+    std::array<QLabel*, 4> lbl{};
+    QLabel* imgCorvalenLink = nullptr;
+
+    // References to the value tags of the loaded day's entry.
+    std::shared_ptr<clsXMLTag> objSystolicTag;
+    std::shared_ptr<clsXMLTag> objDiastolicTag;
+    std::shared_ptr<clsXMLTag> objPulseTag;
+    std::shared_ptr<clsXMLTag> objCommentTag;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void BuildControls();
+    // The controls with handlers of their own (boxes and clickable labels).
+    std::vector<QWidget*> HandledControls() const;
+    void Form_Load(const QDate& dtToday);
+    void RestorePosition();
+    void StorePosition();
+
+    // Box handlers.
+    void txtSystolic_GotFocus();
+    void txtSystolic_KeyUp();
+    void txtSystolic_LostFocus();
+    void txtDiastolic_GotFocus();
+    void txtDiastolic_KeyUp();
+    void txtDiastolic_LostFocus();
+    void txtPulse_GotFocus();
+    void txtPulse_KeyUp();
+    void txtPulse_LostFocus();
+    void txtComment_KeyUp();
+
+    // Runs an event handler; an error it raises is shown in the error box and the program
+    // goes on.
+    void Guarded(const std::function<void()>& handler);
+    // Selects the calendar's day without raising the day-picked handler.
+    void SelectCalendarDay(const QDate& dt);
+
+    QDate m_dtLoaded;
+    bool m_bSettingCalendar = false;
 };

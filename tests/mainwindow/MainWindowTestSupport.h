@@ -1,0 +1,156 @@
+#pragma once
+
+// Shared helpers of the main window's tests: a fresh document, a shown and active window,
+// typing as a person types, answering message boxes and a private settings store.
+
+#include "FramelessWindow.h"
+#include "ReadingsSchema.h"
+#include "clsXML.h"
+#include "clsXMLTag.h"
+#include "clsXMLTags.h"
+#include "frmMain.h"
+#include "modGlobals.h"
+#include "modUtils.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+
+#include <memory>
+#include <vector>
+
+namespace tlgtest {
+
+// Starts a new, empty document as start-up does on a first run.
+inline void NewDocument() {
+    objXML = std::make_shared<clsXML>();
+    objReadings = CreateReadingsSkeleton(objXML->objBlockTag);
+}
+
+// Adds a day entry with its four values.
+inline void AddDay(const QString& szKey, const QString& szS, const QString& szD, const QString& szP,
+                   const QString& szC = QString()) {
+    const DayEntryTags tags = CreateDayEntry(objReadings, szKey);
+    tags.objSystolicTag->szValue = szS;
+    tags.objDiastolicTag->szValue = szD;
+    tags.objPulseTag->szValue = szP;
+    tags.objCommentTag->szValue = szC;
+}
+
+// The value of one tag of a day entry ("S", "D", "P", "C"); "<none>" when the day has none.
+inline QString DayValue(const QString& szKey, const QString& szName) {
+    const std::shared_ptr<clsXMLTag> objDay = FindDayEntry(objReadings, szKey);
+    return objDay ? objDay->GetSubTagValue(szName) : QStringLiteral("<none>");
+}
+
+// Keeps the settings of the tests away from the user's own.
+class PrivateSettings {
+public:
+    PrivateSettings() {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    }
+    static void Clear() {
+        QSettings settings(QStringLiteral("tlg"), QStringLiteral("tlg"));
+        settings.clear();
+        settings.sync();
+    }
+    static void Store(const QString& szKey, const QString& szValue) {
+        QSettings settings(QStringLiteral("tlg"), QStringLiteral("tlg"));
+        settings.beginGroup(QStringLiteral("Settings"));
+        settings.setValue(szKey, szValue);
+        settings.sync();
+    }
+    static QString Stored(const QString& szKey) {
+        QSettings settings(QStringLiteral("tlg"), QStringLiteral("tlg"));
+        settings.beginGroup(QStringLiteral("Settings"));
+        return settings.value(szKey, QStringLiteral("<none>")).toString();
+    }
+
+private:
+    QTemporaryDir dir;
+};
+
+// One message box the program showed.
+struct ShownBox {
+    QMessageBox::Icon icon;
+    QString szTitle;
+    QString szText;
+    QMessageBox::StandardButtons buttons;
+};
+
+// Answers every message box with a fixed button and remembers what was shown.
+class MessageBoxes {
+public:
+    explicit MessageBoxes(QMessageBox::StandardButton answer = QMessageBox::Ok) {
+        SetMessageBoxHandler([this, answer](QMessageBox::Icon icon, const QString& szTitle,
+                                            const QString& szText,
+                                            QMessageBox::StandardButtons buttons) {
+            shown.push_back({icon, szTitle, szText, buttons});
+            return answer;
+        });
+    }
+    ~MessageBoxes() { SetMessageBoxHandler(nullptr); }
+    MessageBoxes(const MessageBoxes&) = delete;
+    MessageBoxes& operator=(const MessageBoxes&) = delete;
+
+    std::vector<ShownBox> shown;
+};
+
+// The offscreen platform warns at every alpha step of a fade; those warnings say nothing here.
+inline void QuietOpacityWarnings() {
+    static QtMessageHandler previous = nullptr;
+    static const bool bInstalled = [] {
+        previous = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext& context, const QString& szMessage) {
+                if (!szMessage.contains(QLatin1String("does not support setting window opacity")) &&
+                    previous != nullptr) {
+                    previous(type, context, szMessage);
+                }
+            });
+        return true;
+    }();
+    Q_UNUSED(bInstalled);
+}
+
+// A main window on dtToday, shown and active, its fades instant.
+inline std::unique_ptr<frmMain> OpenWindow(const QDate& dtToday) {
+    QuietOpacityWarnings();
+    FramelessWindow::SetFadeDuration(0);
+    auto window = std::make_unique<frmMain>(dtToday);
+    window->show();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window.get())) {
+        return nullptr;
+    }
+    return window;
+}
+
+// Presses and releases keys on the window, each reaching whichever control has the focus at
+// that moment, as a person's keys do. "\t" is Tab, "\b" Backspace, "\n" Return.
+inline void Type(frmMain& window, const QString& szKeys) {
+    QWindow* handle = window.windowHandle();
+    for (const QChar ch : szKeys) {
+        if (ch == u'\t') {
+            QTest::keyClick(handle, Qt::Key_Tab);
+        } else if (ch == u'\b') {
+            QTest::keyClick(handle, Qt::Key_Backspace);
+        } else if (ch == u'\n') {
+            QTest::keyClick(handle, Qt::Key_Return);
+        } else {
+            QTest::keyClick(handle, ch.toLatin1());
+        }
+    }
+}
+
+// objectName of the control with the keyboard focus.
+inline QString FocusName() {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus ? focus->objectName() : QStringLiteral("<none>");
+}
+
+} // namespace tlgtest

@@ -1,0 +1,339 @@
+// Day selection and reading entry in the main window, typed as a person types.
+
+#include "MainWindowTestSupport.h"
+
+#include "ctlChart.h"
+
+#include <QCalendarWidget>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTableView>
+
+#include <stdexcept>
+
+using namespace tlgtest;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+const QString kTodayKey = QStringLiteral("20261207");
+
+// "S|D|P|focus": the day's three stored measurements and the control with the focus.
+QString State(const QString& szKey) {
+    return DayValue(szKey, kSystolicName) + u'|' + DayValue(szKey, kDiastolicName) + u'|' +
+           DayValue(szKey, kPulseName) + u'|' + FocusName();
+}
+
+// Clicks a day of the month the calendar shows, as a person clicks it.
+bool ClickCalendarDay(QCalendarWidget& calendar, int iDay) {
+    auto* view = calendar.findChild<QTableView*>();
+    if (view == nullptr) {
+        return false;
+    }
+    const QAbstractItemModel* model = view->model();
+    // Days of the neighbouring months show on the first and last rows; the middle of the
+    // month is found only once.
+    for (int row = 0; row < model->rowCount(); ++row) {
+        for (int column = 0; column < model->columnCount(); ++column) {
+            const QModelIndex index = model->index(row, column);
+            if (model->data(index).toString() == QString::number(iDay)) {
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                                  view->visualRect(index).center());
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class TestFrmMainEntry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        NewDocument();
+        SetMessageBoxHandler(nullptr);
+    }
+
+    // Each key release stores the whole text; the focus moves on by the box's rule.
+    void typing_data() {
+        QTest::addColumn<QStringList>("preset"); // S, D, P of the day before the window opens
+        QTest::addColumn<QString>("startBox");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QStringList>("states"); // State() after each key
+
+        const QStringList empty{QString(), QString(), QString()};
+        QTest::newRow("systolic advances at three characters")
+            << empty << u"txtSystolic"_s << u"120"_s
+            << QStringList{u"1|||txtSystolic"_s, u"12|||txtSystolic"_s, u"120|||txtDiastolic"_s};
+        QTest::newRow("systolic stays at two characters")
+            << empty << u"txtSystolic"_s << u"95"_s
+            << QStringList{u"9|||txtSystolic"_s, u"95|||txtSystolic"_s};
+        QTest::newRow("diastolic advances at two characters")
+            << empty << u"txtDiastolic"_s << u"85"_s
+            << QStringList{u"|8||txtDiastolic"_s, u"|85||txtPulse"_s};
+        QTest::newRow("diastolic starting with 1 waits for the third")
+            << empty << u"txtDiastolic"_s << u"105"_s
+            << QStringList{u"|1||txtDiastolic"_s, u"|10||txtDiastolic"_s, u"|105||txtPulse"_s};
+        QTest::newRow("pulse advances at two characters")
+            << empty << u"txtPulse"_s << u"72"_s
+            << QStringList{u"||7|txtPulse"_s, u"||72|txtComment"_s};
+        QTest::newRow("pulse starting with 1 waits for the third")
+            << empty << u"txtPulse"_s << u"110"_s
+            << QStringList{u"||1|txtPulse"_s, u"||11|txtPulse"_s, u"||110|txtComment"_s};
+        QTest::newRow("letters are stored as typed")
+            << empty << u"txtSystolic"_s << u"ab"_s
+            << QStringList{u"a|||txtSystolic"_s, u"ab|||txtSystolic"_s};
+        QTest::newRow("a fourth key goes to the next box")
+            << empty << u"txtSystolic"_s << u"1357"_s
+            << QStringList{u"1|||txtSystolic"_s, u"13|||txtSystolic"_s, u"135|||txtDiastolic"_s,
+                           u"135|7||txtDiastolic"_s};
+        QTest::newRow("focus selects the old value, so typing replaces it")
+            << QStringList{u"135"_s, u""_s, u""_s} << u"txtSystolic"_s << u"12"_s
+            << QStringList{u"1|||txtSystolic"_s, u"12|||txtSystolic"_s};
+        QTest::newRow("backspace stores the emptied box")
+            << QStringList{u"135"_s, u""_s, u""_s} << u"txtSystolic"_s << u"\b"_s
+            << QStringList{u"|||txtSystolic"_s};
+        QTest::newRow("an automatic move selects the next box's text")
+            << QStringList{u""_s, u"80"_s, u""_s} << u"txtSystolic"_s << u"12090"_s
+            << QStringList{u"1|80||txtSystolic"_s, u"12|80||txtSystolic"_s,
+                           u"120|80||txtDiastolic"_s, u"120|9||txtDiastolic"_s,
+                           u"120|90||txtPulse"_s};
+        QTest::newRow("tab into a full diastolic box moves on at once")
+            << QStringList{u""_s, u"120"_s, u""_s} << u"txtSystolic"_s << u"\t"_s
+            << QStringList{u"|120||txtPulse"_s};
+        QTest::newRow("tab into a diastolic box starting with 1 stays")
+            << QStringList{u""_s, u"10"_s, u""_s} << u"txtSystolic"_s << u"\t"_s
+            << QStringList{u"|10||txtDiastolic"_s};
+        QTest::newRow("tab into a pulse box of two moves on at once")
+            << QStringList{u""_s, u""_s, u"64"_s} << u"txtDiastolic"_s << u"\t"_s
+            << QStringList{u"||64|txtComment"_s};
+        QTest::newRow("tab into an empty box stays")
+            << empty << u"txtSystolic"_s << u"\t"_s << QStringList{u"|||txtDiastolic"_s};
+    }
+    void typing() {
+        QFETCH(QStringList, preset);
+        QFETCH(QString, startBox);
+        QFETCH(QString, keys);
+        QFETCH(QStringList, states);
+        QCOMPARE(keys.size(), states.size());
+
+        AddDay(kTodayKey, preset.at(0), preset.at(1), preset.at(2));
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        auto* box = window->findChild<QWidget*>(startBox);
+        QVERIFY(box);
+        box->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(FocusName(), startBox);
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            Type(*window, keys.mid(i, 1));
+            QCOMPARE(State(kTodayKey), states.at(i));
+        }
+    }
+
+    // Only a key release stores: text put into a box any other way is not kept.
+    void textWithoutKeyIsNotStored() {
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        window->txtSystolic->setFocus();
+        window->txtSystolic->insert(QStringLiteral("140"));
+        QCOMPARE(DayValue(kTodayKey, kSystolicName), QString());
+        // The next key release stores the whole text, pasted part included.
+        window->txtSystolic->end(false);
+        Type(*window, QStringLiteral("\b"));
+        QCOMPARE(DayValue(kTodayKey, kSystolicName), QStringLiteral("14"));
+    }
+
+    // The comment keeps its line breaks: CR LF in the tree, the box's own breaks on screen.
+    void commentLineBreaks_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::addColumn<QString>("storedAfter");
+
+        QTest::newRow("typed on two lines")
+            << u""_s << u"walk\nswim"_s << u"walk\nswim"_s << u"walk\r\nswim"_s;
+        QTest::newRow("stored breaks shown and kept")
+            << u"slept\r\nwell"_s << u"!"_s << u"slept\nwell!"_s << u"slept\r\nwell!"_s;
+        QTest::newRow("empty lines and a final break")
+            << u"a\r\n\r\nb\r\n"_s << u"c"_s << u"a\n\nb\nc"_s << u"a\r\n\r\nb\r\nc"_s;
+        QTest::newRow("backspace removes a line break")
+            << u"ab\r\ncd"_s << u"\b\b\b"_s << u"ab"_s << u"ab"_s;
+    }
+    void commentLineBreaks() {
+        QFETCH(QString, stored);
+        QFETCH(QString, keys);
+        QFETCH(QString, shownAfter);
+        QFETCH(QString, storedAfter);
+
+        AddDay(kTodayKey, QStringLiteral("120"), QStringLiteral("80"), QStringLiteral("60"),
+               stored);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        QCOMPARE(window->txtComment->toPlainText(),
+                 QString(stored).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+        window->txtComment->setFocus();
+        window->txtComment->moveCursor(QTextCursor::End);
+        Type(*window, keys);
+        QCOMPARE(window->txtComment->toPlainText(), shownAfter);
+        QCOMPARE(DayValue(kTodayKey, kCommentName), storedAfter);
+
+        // Another day and back: the comment comes back with its breaks.
+        window->ctlCal->setFocus();
+        Type(*window, QStringLiteral("\n")); // picks the same day again: no change
+        QCOMPARE(window->txtComment->toPlainText(), shownAfter);
+    }
+
+    // Tab leaves the comment box instead of going into the text.
+    void tabLeavesComment() {
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        window->txtComment->setFocus();
+        Type(*window, QStringLiteral("ok\t"));
+        QCOMPARE(FocusName(), QStringLiteral("btClose"));
+        QCOMPARE(DayValue(kTodayKey, kCommentName), QStringLiteral("ok"));
+    }
+
+    // Loading a day finds its entry or adds one with four empty values, in order.
+    void loadSelectedDay_data() {
+        QTest::addColumn<QStringList>("existing"); // keys of entries before the window opens
+        QTest::addColumn<int>("entriesAfter");
+
+        QTest::newRow("new day is created") << QStringList{} << 1;
+        QTest::newRow("existing day is found") << QStringList{u"20261207"_s} << 1;
+        QTest::newRow("found among others")
+            << QStringList{u"20261201"_s, u"20261207"_s, u"20261231"_s} << 3;
+        QTest::newRow("created among others") << QStringList{u"20261201"_s, u"20261231"_s} << 3;
+    }
+    void loadSelectedDay() {
+        QFETCH(QStringList, existing);
+        QFETCH(int, entriesAfter);
+        for (const QString& key : existing) {
+            AddDay(key, key.right(3), QStringLiteral("8") + key.right(1), QStringLiteral("6"),
+                   QStringLiteral("note ") + key);
+        }
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        QCOMPARE(objReadings->objSubTags->Count(), entriesAfter);
+
+        const std::shared_ptr<clsXMLTag> objDay = FindDayEntry(objReadings, kTodayKey);
+        QVERIFY(objDay);
+        QStringList names;
+        for (const auto& tag : *objDay->objSubTags) {
+            names << tag->szName;
+        }
+        QCOMPARE(names, (QStringList{u"S"_s, u"D"_s, u"P"_s, u"C"_s}));
+        QCOMPARE(window->objSystolicTag, objDay->FindSubTagObjectByName(kSystolicName, {}));
+        QCOMPARE(window->objCommentTag, objDay->FindSubTagObjectByName(kCommentName, {}));
+
+        const bool bExisted = existing.contains(kTodayKey);
+        QCOMPARE(window->txtSystolic->text(), bExisted ? QStringLiteral("207") : QString());
+        QCOMPARE(window->txtDiastolic->text(), bExisted ? QStringLiteral("87") : QString());
+        QCOMPARE(window->txtPulse->text(), bExisted ? QStringLiteral("6") : QString());
+        QCOMPARE(window->txtComment->toPlainText(),
+                 bExisted ? QStringLiteral("note 20261207") : QString());
+
+        // Entries stay in date order.
+        QStringList keys;
+        for (const auto& tag : *objReadings->objSubTags) {
+            keys << tag->szName;
+        }
+        QStringList sorted = keys;
+        sorted.sort();
+        QCOMPARE(keys, sorted);
+    }
+
+    // Picking days with the mouse and the keyboard.
+    void dayPicked() {
+        AddDay(QStringLiteral("20261215"), QStringLiteral("131"), QStringLiteral("91"),
+               QStringLiteral("71"));
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+
+        // A click loads the day and sends the focus to the systolic box, text selected.
+        QVERIFY(ClickCalendarDay(*window->ctlCal, 15));
+        QCOMPARE(window->LoadedDay(), QDate(2026, 12, 15));
+        QCOMPARE(window->txtSystolic->text(), QStringLiteral("131"));
+        QCOMPARE(FocusName(), QStringLiteral("txtSystolic"));
+        QCOMPARE(window->txtSystolic->selectedText(), QStringLiteral("131"));
+
+        // The arrow keys move the selection and the boxes follow; the focus stays.
+        window->ctlCal->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Right);
+        QCOMPARE(window->LoadedDay(), QDate(2026, 12, 16));
+        QCOMPARE(window->txtSystolic->text(), QString());
+        QVERIFY(window->ctlCal->hasFocus() ||
+                window->ctlCal->isAncestorOf(QApplication::focusWidget()));
+
+        // Enter picks it: focus to the systolic box, and typing goes to the new day.
+        QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+        QCOMPARE(FocusName(), QStringLiteral("txtSystolic"));
+        Type(*window, QStringLiteral("125"));
+        QCOMPARE(DayValue(QStringLiteral("20261216"), kSystolicName), QStringLiteral("125"));
+        QCOMPARE(DayValue(QStringLiteral("20261215"), kSystolicName), QStringLiteral("131"));
+
+        // Back to the first day: its value is shown again.
+        QVERIFY(ClickCalendarDay(*window->ctlCal, 16));
+        QVERIFY(ClickCalendarDay(*window->ctlCal, 15));
+        QCOMPARE(window->txtSystolic->text(), QStringLiteral("131"));
+        QVERIFY(ClickCalendarDay(*window->ctlCal, 16));
+        QCOMPARE(window->txtSystolic->text(), QStringLiteral("125"));
+    }
+
+    // The chart follows a measurement box only when the box loses the focus.
+    void chartRefilledOnFocusLost() {
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        QVERIFY(window->ctlChart->isHidden()); // nothing entered before the load
+        window->txtSystolic->setFocus();
+        Type(*window, QStringLiteral("13"));
+        QVERIFY(window->ctlChart->isHidden());
+        Type(*window, QStringLiteral("2")); // moves on: the systolic box loses the focus
+        QVERIFY(!window->ctlChart->isHidden());
+        QCOMPARE(window->ctlChart->RowCount(), qint16(1));
+        QCOMPARE(window->ctlChart->DataAt(1, 1), std::optional<double>(132));
+
+        Type(*window, QStringLiteral("8")); // the diastolic box keeps the focus: no refill
+        QCOMPARE(window->ctlChart->DataAt(1, 2), std::optional<double>(0));
+        Type(*window, QStringLiteral("\t"));
+        QCOMPARE(window->ctlChart->DataAt(1, 2), std::optional<double>(8));
+
+        // The comment box refills nothing when it loses the focus.
+        window->txtComment->setFocus();
+        window->objPulseTag->szValue = QStringLiteral("99");
+        Type(*window, QStringLiteral("x\t"));
+        QCOMPARE(window->ctlChart->DataAt(1, 3), std::optional<double>(0));
+    }
+
+    // A failure while picking a day (a full list of readings) is reported; the program goes on
+    // with the day whose values the boxes show.
+    void fullReadingsListIsReported() {
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        // Use up every key the list can ever hand out.
+        for (int i = objReadings->objSubTags->AddCount(); i < clsXMLTags::kCapacity; ++i) {
+            objReadings->AddSubTag(QStringLiteral("X"), QString(), false);
+        }
+        MessageBoxes boxes;
+        window->ctlCal->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Right);
+
+        QCOMPARE(boxes.shown.size(), size_t(1));
+        QCOMPARE(boxes.shown.front().icon, QMessageBox::Critical);
+        QVERIFY(boxes.shown.front().szText.startsWith(
+            QStringLiteral("Free Tensiolog has experienced an error : ")));
+        QCOMPARE(window->ctlCal->selectedDate(), kToday);
+        QCOMPARE(window->LoadedDay(), kToday);
+        QVERIFY(!FindDayEntry(objReadings, QStringLiteral("20261208")));
+
+        window->txtSystolic->setFocus();
+        Type(*window, QStringLiteral("12"));
+        QCOMPARE(DayValue(kTodayKey, kSystolicName), QStringLiteral("12"));
+    }
+};
+
+QTEST_MAIN(TestFrmMainEntry)
+#include "test_frmmain_entry.moc"
