@@ -1,7 +1,24 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QCursor>
+#include <QRect>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
+
+// Twips to the device-independent pixel on the screen.
+constexpr double kTwipsPerPixel = 15.0;
+
+// A rectangle given in twips, in device-independent pixels.
+QRect TwipsRect(double left, double top, double width, double height);
+
+// The pointer shown over the windows' buttons, boxes and clickable labels: the platform's
+// pointing hand.
+QCursor HandPointer();
+
+// Dispatches the window events until the window is hidden (at once when it is not visible).
+void WaitWhileVisible(QWidget* window);
 
 // A frameless window painted by a 700 x 500 background picture, dragged by its background
 // (half transparent while dragging), faded out and in with 52 alpha steps, with the colour key
@@ -24,20 +41,53 @@ public:
     double LeftTwips() const;
     double TopTwips() const;
 
+    // The window's shape with the background's pixels of exactly this colour cut out; empty
+    // when the background has none (nothing is cut).
+    QRegion ColourKeyShape(long lColourKey) const;
+
+    // Total time of one fade in milliseconds (about 250); 0 runs the 52 steps back to back.
+    static void SetFadeDuration(int iMilliseconds);
+    static int FadeDuration();
+
     bool bDragging = false;
     long lDragX = 0;
     long lDragY = 0;
 
 protected:
     // Mouse press, move and release on the background: dragging.
-    virtual void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
-    virtual void Form_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, double x, double y);
-    virtual void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x, double y);
+    virtual void Form_MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x,
+                                double y);
+    virtual void Form_MouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers shift, double x,
+                                double y);
+    virtual void Form_MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, double x,
+                              double y);
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    // Sets the alpha of every fade step, waiting so that the steps spread over the fade.
+    void Fade(int iFrom, int iStep);
+
+    struct Impl;
+    Impl* d;
+};
+
+// A push button that shows only a picture, drawn crisp at the screen's scale; slightly
+// darkened while pressed, with a focus outline when it has the keyboard focus.
+class PictureButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    // artwork: a picture compiled into the program (e.g. ":/close-mark.svg").
+    PictureButton(const QString& artwork, QWidget* parent = nullptr);
+    ~PictureButton() override;
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     struct Impl;

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+class QImage;
+class QRegion;
 class QWidget;
 
 // Product name shown in message box titles and texts.
@@ -16,8 +18,13 @@ constexpr long kColourKey = 0x800080;
 
 // Makes a window layered (or not). Layering is what lets alpha and the colour key apply.
 void SetLayeredStyle(QWidget* window, bool bLayered);
+// Whether a window has been made layered.
+bool IsLayered(const QWidget* window);
 // Sets a window's colour key (-1 for none) and alpha (0 transparent to 255 opaque).
 void SetWindowTransparency(QWidget* window, long lColourKey, unsigned char alpha);
+// The shape of a picture with its pixels of exactly the key colour (red in the lowest byte)
+// cut out; an empty region when it has no such pixel, meaning nothing is cut.
+QRegion ShapeWithoutColour(const QImage& image, long lColourKey);
 
 // The error box: stop icon, "<product> has experienced an error : <text>".
 void ShowErrorMessage(const QString& szText);

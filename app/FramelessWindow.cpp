@@ -1,0 +1,282 @@
+#include "FramelessWindow.h"
+
+#include "modUtils.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPointer>
+#include <QSvgRenderer>
+#include <QThread>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+
+namespace {
+
+constexpr int kWindowWidth = 700;
+constexpr int kWindowHeight = 500;
+constexpr int kFadeSteps = 52;
+constexpr int kFadeAlphaStep = 5;
+
+int& FadeDurationMs() {
+    static int iMilliseconds = 250;
+    return iMilliseconds;
+}
+
+// Draws a picture of the program (SVG or bitmap) into an image of the given size in
+// device-independent pixels, at the given device pixel ratio.
+QImage RenderArtwork(const QString& artwork, const QSize& size, qreal dpr) {
+    QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    image.setDevicePixelRatio(dpr);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    if (artwork.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QSvgRenderer renderer(artwork);
+        renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    } else {
+        painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), QImage(artwork));
+    }
+    painter.end();
+    return image;
+}
+
+// Ends an event loop when the watched window is hidden.
+class HideWatcher : public QObject {
+public:
+    explicit HideWatcher(QEventLoop& loop) : m_loop(loop) {}
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Hide) {
+            m_loop.quit();
+        }
+        return false;
+    }
+
+private:
+    QEventLoop& m_loop;
+};
+
+} // namespace
+
+void WaitWhileVisible(QWidget* window) {
+    if (window == nullptr || !window->isVisible()) {
+        return;
+    }
+    QEventLoop loop;
+    HideWatcher watcher(loop);
+    const QPointer<QWidget> guard(window);
+    window->installEventFilter(&watcher);
+    QObject::connect(window, &QObject::destroyed, &loop, &QEventLoop::quit);
+    // The window may be hidden by anything run before the loop starts.
+    QMetaObject::invokeMethod(
+        &loop,
+        [&loop, guard] {
+            if (!guard || !guard->isVisible()) {
+                loop.quit();
+            }
+        },
+        Qt::QueuedConnection);
+    loop.exec(QEventLoop::DialogExec);
+    if (guard) {
+        window->removeEventFilter(&watcher);
+    }
+}
+
+QRect TwipsRect(double left, double top, double width, double height) {
+    const auto px = [](double twips) {
+        return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+    };
+    return {px(left), px(top), px(width), px(height)};
+}
+
+QCursor HandPointer() {
+    return QCursor(Qt::PointingHandCursor);
+}
+
+struct FramelessWindow::Impl {
+    QString szArtwork;
+    QPixmap background;
+    mutable std::map<long, QRegion> shapes;
+};
+
+FramelessWindow::FramelessWindow(const QString& backgroundArtwork, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), d(new Impl) {
+    d->szArtwork = backgroundArtwork;
+    setFixedSize(kWindowWidth, kWindowHeight);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+FramelessWindow::~FramelessWindow() {
+    delete d;
+}
+
+void FramelessWindow::SetFadeDuration(int iMilliseconds) {
+    FadeDurationMs() = std::max(0, iMilliseconds);
+}
+
+int FramelessWindow::FadeDuration() {
+    return FadeDurationMs();
+}
+
+void FramelessWindow::Fade(int iFrom, int iStep) {
+    QElapsedTimer clock;
+    clock.start();
+    const int iDuration = FadeDurationMs();
+    int iAlpha = iFrom;
+    for (int i = 0; i < kFadeSteps; ++i) {
+        SetWindowTransparency(this, kColourKey, static_cast<unsigned char>(iAlpha));
+        iAlpha = std::clamp(iAlpha + iStep, 0, 255);
+        if (iDuration <= 0) {
+            continue;
+        }
+        // Let each step be painted, and spread the steps over the whole fade. The user's
+        // input waits until the fade is over.
+        const qint64 iDue = static_cast<qint64>(iDuration) * (i + 1) / kFadeSteps;
+        do {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            const qint64 iLeft = iDue - clock.elapsed();
+            if (iLeft > 0) {
+                QThread::msleep(static_cast<unsigned long>(std::min<qint64>(iLeft, 2)));
+            }
+        } while (clock.elapsed() < iDue);
+    }
+}
+
+void FramelessWindow::FadeOut() {
+    Fade(255, -kFadeAlphaStep);
+}
+
+void FramelessWindow::FadeIn() {
+    Fade(0, kFadeAlphaStep);
+}
+
+void FramelessWindow::SetLeftTwips(double left) {
+    move(static_cast<int>(std::lround(left / kTwipsPerPixel)), y());
+}
+
+void FramelessWindow::SetTopTwips(double top) {
+    move(x(), static_cast<int>(std::lround(top / kTwipsPerPixel)));
+}
+
+double FramelessWindow::LeftTwips() const {
+    return x() * kTwipsPerPixel;
+}
+
+double FramelessWindow::TopTwips() const {
+    return y() * kTwipsPerPixel;
+}
+
+QRegion FramelessWindow::ColourKeyShape(long lColourKey) const {
+    const auto found = d->shapes.find(lColourKey);
+    if (found != d->shapes.end()) {
+        return found->second;
+    }
+    // The key is matched on the picture drawn at its own size, one pixel per pixel.
+    const QImage image = RenderArtwork(d->szArtwork, size(), 1.0);
+    QRegion shape = ShapeWithoutColour(image, lColourKey);
+    d->shapes.emplace(lColourKey, shape);
+    return shape;
+}
+
+void FramelessWindow::paintEvent(QPaintEvent* /*event*/) {
+    const qreal dpr = devicePixelRatioF();
+    if (d->background.isNull() || d->background.devicePixelRatio() != dpr ||
+        d->background.deviceIndependentSize().toSize() != size()) {
+        d->background = QPixmap::fromImage(RenderArtwork(d->szArtwork, size(), dpr));
+    }
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawPixmap(0, 0, d->background);
+}
+
+void FramelessWindow::mousePressEvent(QMouseEvent* event) {
+    const QPointF pos = event->position() * kTwipsPerPixel;
+    Form_MouseDown(event->button(), event->modifiers(), pos.x(), pos.y());
+    event->accept();
+}
+
+void FramelessWindow::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF pos = event->position() * kTwipsPerPixel;
+    Form_MouseMove(event->buttons(), event->modifiers(), pos.x(), pos.y());
+    event->accept();
+}
+
+void FramelessWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const QPointF pos = event->position() * kTwipsPerPixel;
+    Form_MouseUp(event->button(), event->modifiers(), pos.x(), pos.y());
+    event->accept();
+}
+
+void FramelessWindow::Form_MouseDown(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
+                                     double x, double y) {
+    bDragging = true;
+    lDragX = std::lround(x);
+    lDragY = std::lround(y);
+    SetWindowTransparency(this, kColourKey, 128);
+}
+
+void FramelessWindow::Form_MouseMove(Qt::MouseButtons /*buttons*/, Qt::KeyboardModifiers /*shift*/,
+                                     double x, double y) {
+    if (!bDragging) {
+        return;
+    }
+    // The grab point stays under the pointer.
+    SetLeftTwips(LeftTwips() - (static_cast<double>(lDragX) - x));
+    SetTopTwips(TopTwips() - (static_cast<double>(lDragY) - y));
+}
+
+void FramelessWindow::Form_MouseUp(Qt::MouseButton /*button*/, Qt::KeyboardModifiers /*shift*/,
+                                   double /*x*/, double /*y*/) {
+    bDragging = false;
+    SetWindowTransparency(this, kColourKey, 255);
+}
+
+struct PictureButton::Impl {
+    QString szArtwork;
+    QPixmap picture;
+};
+
+PictureButton::PictureButton(const QString& artwork, QWidget* parent)
+    : QAbstractButton(parent), d(new Impl) {
+    d->szArtwork = artwork;
+    setCursor(HandPointer());
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+PictureButton::~PictureButton() {
+    delete d;
+}
+
+QSize PictureButton::sizeHint() const {
+    QSvgRenderer renderer(d->szArtwork);
+    return renderer.isValid() ? renderer.defaultSize() : QSize(24, 24);
+}
+
+void PictureButton::paintEvent(QPaintEvent* /*event*/) {
+    const qreal dpr = devicePixelRatioF();
+    if (d->picture.isNull() || d->picture.devicePixelRatio() != dpr ||
+        d->picture.deviceIndependentSize().toSize() != size()) {
+        d->picture = QPixmap::fromImage(RenderArtwork(d->szArtwork, size(), dpr));
+    }
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, d->picture);
+    if (isDown()) {
+        painter.fillRect(rect(), QColor(0, 0, 0, 60));
+    }
+    if (hasFocus()) {
+        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
+}

@@ -1,0 +1,419 @@
+#include "modMain.h"
+
+#include "ReadingsSchema.h"
+#include "Resources.h"
+#include "clsXML.h"
+#include "clsXMLTag.h"
+#include "clsXMLTags.h"
+#include "frmMain.h"
+#include "frmWelcome.h"
+#include "modFiles.h"
+#include "modGlobals.h"
+#include "modUtils.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QIcon>
+#include <QLockFile>
+#include <QPointer>
+#include <QSaveFile>
+#include <QTimer>
+
+#ifndef QT_NO_SESSIONMANAGER
+#include <QSessionManager>
+#endif
+
+#ifndef Q_OS_WIN
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
+#include <cstdio>
+#include <exception>
+#include <iterator>
+#include <memory>
+#include <utility>
+
+namespace {
+
+// Set once the platform asked the program to end (a signal, the session ending).
+bool g_bShutdownRequested = false;
+
+const QString kProblemTitle = kProductName + QStringLiteral(" has experienced a problem");
+
+QString Native(const QString& szPath) {
+    return QDir::toNativeSeparators(szPath);
+}
+
+#ifndef Q_OS_WIN
+// Termination signals are turned into a byte on this socket pair, read on the user-interface
+// thread, where the program ends as a close would.
+int g_signalSockets[2] = {-1, -1};
+
+void OnTerminationSignal(int /*signal*/) {
+    const int savedErrno = errno;
+    const char byte = 1;
+    if (::write(g_signalSockets[1], &byte, 1) < 0) {
+        // Nothing can be done inside a signal handler.
+    }
+    errno = savedErrno;
+}
+
+constexpr int kTerminationSignals[] = {SIGTERM, SIGINT, SIGHUP};
+#endif
+
+// While alive, SIGTERM, SIGINT and SIGHUP end the run as a close would (none on Windows,
+// whose session end arrives through the application).
+class TerminationWatch {
+public:
+    TerminationWatch() {
+#ifndef Q_OS_WIN
+        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSockets) != 0) {
+            return;
+        }
+        m_notifier = std::make_unique<QSocketNotifier>(g_signalSockets[0], QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [] {
+            char buffer[16];
+            if (::read(g_signalSockets[0], buffer, sizeof buffer) > 0) {
+                RequestShutdown();
+            }
+        });
+        struct sigaction action = {};
+        action.sa_handler = OnTerminationSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        for (std::size_t i = 0; i < std::size(kTerminationSignals); ++i) {
+            sigaction(kTerminationSignals[i], &action, &m_previous[i]);
+        }
+        m_bInstalled = true;
+#endif
+    }
+
+    ~TerminationWatch() {
+#ifndef Q_OS_WIN
+        if (!m_bInstalled) {
+            return;
+        }
+        for (std::size_t i = 0; i < std::size(kTerminationSignals); ++i) {
+            sigaction(kTerminationSignals[i], &m_previous[i], nullptr);
+        }
+        m_notifier.reset();
+        ::close(g_signalSockets[0]);
+        ::close(g_signalSockets[1]);
+        g_signalSockets[0] = g_signalSockets[1] = -1;
+#endif
+    }
+
+    TerminationWatch(const TerminationWatch&) = delete;
+    TerminationWatch& operator=(const TerminationWatch&) = delete;
+
+private:
+#ifndef Q_OS_WIN
+    std::unique_ptr<QSocketNotifier> m_notifier;
+    struct sigaction m_previous[std::size(kTerminationSignals)] = {};
+    bool m_bInstalled = false;
+#endif
+};
+
+// Runs a callback once, after the window has been painted for the first time.
+class FirstPaintWatcher : public QObject {
+public:
+    FirstPaintWatcher(QWidget* window, std::function<void()> callback)
+        : QObject(window), m_callback(std::move(callback)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && m_callback) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                const auto callback = std::move(m_callback);
+                m_callback = nullptr;
+                callback();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_callback;
+};
+
+// Writes the document over the data file; on failure pszReason says why.
+bool WriteReadings(const QString& szFile, QString* pszReason) {
+    if (objXML->SaveXMLFile(szFile)) {
+        return true;
+    }
+    // The store says only that it failed: write the same bytes here to learn the reason.
+    const bool bNew = !QFileInfo::exists(szFile);
+    QSaveFile file(szFile);
+    if (!file.open(QIODevice::WriteOnly)) {
+        *pszReason = file.errorString();
+        return false;
+    }
+    if (bNew) {
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+    if (!objXML->SaveXMLToDevice(file, szFile)) {
+        *pszReason = file.error() != QFileDevice::NoError ? file.errorString() : objXML->szError;
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        *pszReason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+// Writes the readings at the end of the run; on failure the user is told the path and the
+// reason and may try again. False when they were not written.
+bool SaveReadings(const QString& szFile) {
+    for (;;) {
+        QString szReason;
+        if (WriteReadings(szFile, &szReason)) {
+            return true;
+        }
+        if (szReason.isEmpty()) {
+            szReason = QStringLiteral("unknown reason");
+        }
+        if (g_bShutdownRequested) {
+            // Nobody is there to answer a question any more.
+            std::fprintf(stderr, "tlg: the readings could not be saved to %s: %s\n",
+                         qPrintable(Native(szFile)), qPrintable(szReason));
+            return false;
+        }
+        const QMessageBox::StandardButton answer = ShowMessageBox(
+            QMessageBox::Critical, kProblemTitle,
+            kProductName + QStringLiteral(" has experienced an error : the readings could not be "
+                                          "saved to \"%1\" (%2).\n\nPress Retry to try again, "
+                                          "or Cancel to end without saving them.")
+                               .arg(Native(szFile), szReason),
+            QMessageBox::Retry | QMessageBox::Cancel);
+        if (answer == QMessageBox::Retry && !g_bShutdownRequested) {
+            continue;
+        }
+        if (!g_bShutdownRequested) {
+            ShowWarningMessage(QStringLiteral("The readings of this session were not saved. "
+                                              "\"%1\" still holds the readings as they were "
+                                              "when they were last saved.")
+                                   .arg(Native(szFile)));
+        }
+        return false;
+    }
+}
+
+// What the user is told about a damaged data file, after the welcome window.
+QString DamagedFileNote(const QString& szFile, const QString& szReason, const QString& szCopy) {
+    const int iDays = objReadings ? objReadings->objSubTags->Count() : 0;
+    QString szKept;
+    if (iDays > 0) {
+        szKept = QStringLiteral("The %1 days read before the damaged part are shown, and they will "
+                                "be saved together with what you enter now.")
+                     .arg(iDays);
+    } else {
+        szKept = QStringLiteral("No readings could be read from it, so the diary starts empty.");
+    }
+    return QStringLiteral("The readings file \"%1\" is damaged and could not be read completely "
+                          "(%2).\n\nA copy of it as it was has been kept as \"%3\".\n\n%4")
+        .arg(Native(szFile), szReason, Native(szCopy), szKept);
+}
+
+// Ends the run's program-wide state, so that nothing of it outlives Main.
+void ReleaseDocument() {
+    objReadings.reset();
+    objXML.reset();
+    SetToday(QDate());
+    clsXML::SetErrorReporter(nullptr);
+}
+
+} // namespace
+
+QString KeepDamagedCopy(const QString& szFile, const QDateTime& dtWhen, QString* pszReason) {
+    const QString szBase =
+        szFile + QStringLiteral(".damaged-") + dtWhen.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    for (int i = 1; i <= 1000; ++i) {
+        const QString szCopy = i == 1 ? szBase : szBase + u'-' + QString::number(i);
+        const QFileInfo info(szCopy);
+        if (info.exists() || info.isSymLink()) {
+            continue;
+        }
+        QFile source(szFile);
+        if (source.copy(szCopy)) {
+            return szCopy;
+        }
+        *pszReason = source.errorString();
+        if (!QFileInfo::exists(szCopy)) {
+            return {};
+        }
+    }
+    *pszReason = QStringLiteral("too many earlier copies");
+    return {};
+}
+
+void RequestShutdown() {
+    g_bShutdownRequested = true;
+    // Hiding the windows ends every modal display and Main's wait.
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (QWidget* window : windows) {
+        if (window->isVisible()) {
+            window->hide();
+        }
+    }
+}
+
+TlgApplication::TlgApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("tlg"));
+    setApplicationDisplayName(QStringLiteral("Tensiolog"));
+    setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
+}
+
+bool TlgApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowErrorMessage(QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowErrorMessage(QStringLiteral("an unexpected error"));
+    }
+    return false;
+}
+
+StartupResult Main(const StartupOptions& options) {
+    g_bShutdownRequested = false;
+    QApplication::setQuitOnLastWindowClosed(false);
+    SetToday(options.dtToday);
+    clsXML::SetErrorReporter([](const QString& szText) { ShowErrorMessage(szText); });
+
+    // The data file lies directly in the data folder.
+    const QString szFolder =
+        ResolveDataFolder(options.szDataFolder.isEmpty() ? GetSpecialFolderPath(kAppDataFolderId)
+                                                         : options.szDataFolder);
+    const QString szFile = DataFilePath(szFolder);
+
+    // One program at a time per data file: each writes the whole file at its end, so the
+    // later would undo the other's readings.
+    QLockFile lock(szFolder + QStringLiteral("/crtlg.dat.lock"));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
+        ShowWarningMessage(QStringLiteral(
+            "Tensiolog is already running.\n\nPlease use the window that is already open: this "
+            "second one ends now and leaves your readings as they are."));
+        ReleaseDocument();
+        return kStartupAlreadyRunning;
+    }
+
+    TerminationWatch termination;
+    objXML = std::make_shared<clsXML>();
+    objReadings.reset();
+
+    // Load the readings. A missing file is a first run; a file that is there but cannot be
+    // read, or holds no readings list, is damaged: it is kept beside itself before anything
+    // can write over it.
+    const bool bExists = QFileInfo::exists(szFile);
+    bool bLoaded = false;
+    if (bExists) {
+        bLoaded = objXML->LoadXMLFile(szFile, false);
+        objReadings = objXML->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
+    }
+    QString szDamageNote;
+    if (bExists && (!bLoaded || !objReadings)) {
+        const QString szReason =
+            bLoaded ? QStringLiteral("it holds no list of readings") : objXML->szError;
+        QString szCopyError;
+        const QString szCopy = KeepDamagedCopy(szFile, QDateTime::currentDateTime(), &szCopyError);
+        if (szCopy.isEmpty()) {
+            ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read (%2), and "
+                                            "no copy of it could be kept (%3). The program ends "
+                                            "and leaves the file as it is.")
+                                 .arg(Native(szFile), szReason, szCopyError));
+            ReleaseDocument();
+            return kStartupFileKept;
+        }
+        if (!objReadings) {
+            // Nothing worth keeping was read: a new document (the copy holds the old one).
+            objXML = std::make_shared<clsXML>();
+        }
+        szDamageNote = DamagedFileNote(szFile, szReason, szCopy);
+    }
+
+    // First run or damaged file: the welcome window, then the skeleton where none was read.
+    QPointer<frmWelcome> welcome;
+    if (!bLoaded || szDamageNote.size() > 0) {
+        welcome = new frmWelcome();
+        welcome->setAttribute(Qt::WA_DeleteOnClose);
+        if (options.onWelcomeShown) {
+            new FirstPaintWatcher(welcome, [&options, &welcome] {
+                if (welcome) {
+                    options.onWelcomeShown(*welcome);
+                }
+            });
+        }
+        if (!g_bShutdownRequested) {
+            welcome->ShowModal();
+        }
+        if (!objReadings) {
+            objReadings = CreateReadingsSkeleton(objXML->objBlockTag);
+        }
+        if (!szDamageNote.isEmpty() && !g_bShutdownRequested) {
+            ShowWarningMessage(szDamageNote);
+        }
+    }
+
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ends: write the readings at once, then end as a close would.
+    QObject sessionContext;
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &sessionContext,
+                     [&szFile](QSessionManager& /*manager*/) {
+                         QString szReason;
+                         WriteReadings(szFile, &szReason);
+                         RequestShutdown();
+                     });
+#endif
+
+    if (!g_bShutdownRequested) {
+        std::unique_ptr<frmMain> window;
+        try {
+            window = std::make_unique<frmMain>();
+        } catch (const std::exception& error) {
+            ShowErrorMessage(QString::fromLocal8Bit(error.what()));
+        }
+        if (window) {
+            if (options.pStartClock != nullptr) {
+                const QElapsedTimer* pClock = options.pStartClock;
+                new FirstPaintWatcher(window.get(), [pClock, &window] {
+                    std::printf("tlg: main window shown after %.3f ms\n",
+                                static_cast<double>(pClock->nsecsElapsed()) / 1e6);
+                    std::fflush(stdout);
+                    window->hide();
+                });
+            }
+            if (options.onMainShown) {
+                new FirstPaintWatcher(window.get(),
+                                      [&options, &window] { options.onMainShown(*window); });
+            }
+            window->show();
+            // Every user action of the run happens inside this wait.
+            WaitWhileVisible(window.get());
+            try {
+                window->Form_Unload();
+            } catch (const std::exception& error) {
+                ShowErrorMessage(QString::fromLocal8Bit(error.what()));
+            }
+            window.reset();
+        }
+    }
+    delete welcome.data();
+
+    const bool bSaved = SaveReadings(szFile);
+    ReleaseDocument();
+    return bSaved ? kStartupSaved : kStartupNotSaved;
+}

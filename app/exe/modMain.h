@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QApplication>
+#include <QDate>
+#include <QString>
+
+#include <functional>
+
+class QDateTime;
+class QElapsedTimer;
+class frmMain;
+class frmWelcome;
+
+// How a run of Main ends.
+enum StartupResult : int {
+    // The readings were written at the end.
+    kStartupSaved = 0,
+    // The readings could not be written and the user gave up (they were told).
+    kStartupNotSaved = 1,
+    // Another tlg uses the data file; this one ended without touching it.
+    kStartupAlreadyRunning = 2,
+    // The data file could not be read and no copy of it could be kept; it was left as it is.
+    kStartupFileKept = 3,
+};
+
+// What a run can be told; left empty, everything is as when a person starts the program.
+struct StartupOptions {
+    // Folder of the data file; empty: the user's application-data folder.
+    QString szDataFolder;
+    // The day the calendar takes for today; invalid: the system clock's.
+    QDate dtToday;
+    // Called once the welcome window is on the screen.
+    std::function<void(frmWelcome&)> onWelcomeShown;
+    // Called once the main window is on the screen.
+    std::function<void(frmMain&)> onMainShown;
+    // When set, the time from this clock's start until the main window is on the screen is
+    // printed, and the run then ends as a close would.
+    const QElapsedTimer* pStartClock = nullptr;
+};
+
+// The program: loads the readings, shows the welcome window on a first run, shows the main
+// window and waits until it is closed, then writes the readings back.
+StartupResult Main(const StartupOptions& options = {});
+
+// Copies a data file that could not be read beside itself, as "<file>.damaged-<date>-<time>"
+// with "-2", "-3", ... added when an earlier copy has that name; never replaces a file. The
+// copy's path, or empty text and pszReason when no copy could be made.
+QString KeepDamagedCopy(const QString& szFile, const QDateTime& dtWhen, QString* pszReason);
+
+// Asks a running Main to end as a close would (termination signals, the session ending).
+void RequestShutdown();
+
+// The application object of tlg: an error raised inside an event handler is shown in the
+// error box and the program goes on.
+class TlgApplication : public QApplication {
+    Q_OBJECT
+public:
+    TlgApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};

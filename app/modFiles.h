@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+// Folder id of the user's roaming application-data folder.
+constexpr long kAppDataFolderId = 26;
+// Name of the readings file, directly in the data folder.
+inline const QString kDataFileName = QStringLiteral("crtlg.dat");
+
+// The path of a per-user folder known to the platform by its id, without a trailing
+// separator; empty text when the id is unknown or the folder has no path.
+QString GetSpecialFolderPath(long lFolderId);
+
+// The folder the readings file lives in: the given folder, created when missing; the user's
+// home folder when it is empty or cannot be created. Never a drive's root.
+QString ResolveDataFolder(const QString& szFolder);
+
+// The data file's path in a folder, in the platform's own notation.
+QString DataFilePath(const QString& szFolder);

@@ -1,0 +1,149 @@
+#include "modUtils.h"
+
+#include "FramelessWindow.h"
+
+#include <QDesktopServices>
+#include <QImage>
+#include <QRegion>
+#include <QUrl>
+#include <QVariant>
+#include <QWidget>
+
+#include <utility>
+
+namespace {
+
+MessageBoxHandler& MessageBoxSeam() {
+    static MessageBoxHandler handler;
+    return handler;
+}
+
+std::function<bool(const QString&)>& WebLinkSeam() {
+    static std::function<bool(const QString&)> handler;
+    return handler;
+}
+
+// Name of the window property that marks a window as layered.
+const char* const kLayeredProperty = "tlgLayered";
+
+// The region of a window that stays when the pixels of exactly the key colour are cut out;
+// an empty region when the window has no such pixel.
+QRegion ColourKeyShape(QWidget* window, long lColourKey) {
+    if (auto* frameless = qobject_cast<FramelessWindow*>(window)) {
+        return frameless->ColourKeyShape(lColourKey);
+    }
+    const QImage image = window->grab().toImage().scaled(window->size());
+    return ShapeWithoutColour(image, lColourKey);
+}
+
+} // namespace
+
+QRegion ShapeWithoutColour(const QImage& image, long lColourKey) {
+    const QRgb key =
+        qRgb(static_cast<int>(lColourKey & 0xFF), static_cast<int>((lColourKey >> 8) & 0xFF),
+             static_cast<int>((lColourKey >> 16) & 0xFF));
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    // Each row's runs of key pixels are cut out of the whole picture.
+    QRegion cut;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        int x = 0;
+        while (x < rgb.width()) {
+            if (line[x] != key) {
+                ++x;
+                continue;
+            }
+            const int iStart = x;
+            while (x < rgb.width() && line[x] == key) {
+                ++x;
+            }
+            cut += QRect(iStart, y, x - iStart, 1);
+        }
+    }
+    if (cut.isEmpty()) {
+        return {};
+    }
+    return QRegion(rgb.rect()) - cut;
+}
+
+void SetLayeredStyle(QWidget* window, bool bLayered) {
+    if (window == nullptr) {
+        return;
+    }
+    window->setProperty(kLayeredProperty, bLayered);
+    if (!bLayered) {
+        // An ordinary window again: opaque, whole.
+        window->setWindowOpacity(1.0);
+        window->clearMask();
+        window->update();
+    }
+}
+
+bool IsLayered(const QWidget* window) {
+    return window != nullptr && window->property(kLayeredProperty).toBool();
+}
+
+void SetWindowTransparency(QWidget* window, long lColourKey, unsigned char alpha) {
+    if (window == nullptr) {
+        return;
+    }
+    SetLayeredStyle(window, true);
+
+    // The colour key cuts the window's shape where its picture has exactly that colour.
+    QRegion shape;
+    if (lColourKey != -1) {
+        shape = ColourKeyShape(window, lColourKey);
+    }
+    if (shape.isEmpty()) {
+        if (!window->mask().isEmpty()) {
+            window->clearMask();
+        }
+    } else if (window->mask() != shape) {
+        window->setMask(shape);
+    }
+
+    // At 255 the window is drawn fully opaque.
+    window->setWindowOpacity(alpha < 255 ? alpha / 255.0 : 1.0);
+    // Some platforms pass the opacity on only when the window repaints.
+    window->update();
+}
+
+QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle,
+                                           const QString& szText,
+                                           QMessageBox::StandardButtons buttons) {
+    if (const auto& handler = MessageBoxSeam()) {
+        return handler(icon, szTitle, szText, buttons);
+    }
+    QMessageBox box(icon, szTitle, szText, buttons);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void SetMessageBoxHandler(MessageBoxHandler handler) {
+    MessageBoxSeam() = std::move(handler);
+}
+
+void ShowErrorMessage(const QString& szText) {
+    ShowMessageBox(
+        QMessageBox::Critical, kProductName + QStringLiteral(" has experienced a problem"),
+        kProductName + QStringLiteral(" has experienced an error : ") + szText, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton ShowWarningMessage(const QString& szText) {
+    return ShowMessageBox(QMessageBox::Warning, kProductName + QStringLiteral(" Warning"), szText,
+                          QMessageBox::Ok);
+}
+
+bool OpenWebLink(const QString& szAddress) {
+    QString szFullAddress = szAddress;
+    if (!szFullAddress.startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+        szFullAddress.prepend(QLatin1String("http://"));
+    }
+    if (const auto& handler = WebLinkSeam()) {
+        return handler(szFullAddress);
+    }
+    return QDesktopServices::openUrl(QUrl(szFullAddress, QUrl::TolerantMode));
+}
+
+void SetWebLinkHandler(std::function<bool(const QString&)> handler) {
+    WebLinkSeam() = std::move(handler);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Window opacity, masks and raising are not supported by the offscreen platform, which says so
+// each time;
+// call once the test runner's own message handler is in place.
+inline void HideOpacityWarnings() {
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& szMessage) {
+            if (!szMessage.contains(QLatin1String("This plugin does not support"))) {
+                previous(type, context, szMessage);
+            }
+        });
+}

@@ -1,0 +1,408 @@
+#include "AppTestSupport.h"
+#include "ReadingsSchema.h"
+#include "clsXML.h"
+#include "clsXMLTag.h"
+#include "frmMain.h"
+#include "frmWelcome.h"
+#include "modGlobals.h"
+#include "modMain.h"
+#include "modUtils.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <memory>
+#include <stdexcept>
+
+namespace {
+
+struct MessageBoxCall {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString szTitle;
+    QString szText;
+    QMessageBox::StandardButtons buttons;
+};
+
+const QByteArray kSecondRunFile = "<CORVALEN TENSIOLOG>\r\n"
+                                  "\t<READINGS>\r\n"
+                                  "\t\t<20261201>\r\n"
+                                  "\t\t\t<S>130</S>\r\n"
+                                  "\t\t\t<D>85</D>\r\n"
+                                  "\t\t\t<P>70</P>\r\n"
+                                  "\t\t\t<C>walk</C>\r\n"
+                                  "\t\t</20261201>\r\n"
+                                  "\t</READINGS>\r\n"
+                                  "</CORVALEN TENSIOLOG>\r\n";
+
+QByteArray ReadAll(const QString& szPath) {
+    QFile file(szPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+bool WriteAll(const QString& szPath, const QByteArray& bytes) {
+    QFile file(szPath);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The value of a day's value tag in the program's readings, or null text.
+QString DayValue(const QString& szDay, const QString& szName) {
+    const auto objEntry = FindDayEntry(objReadings, szDay);
+    if (!objEntry) {
+        return {};
+    }
+    const auto objTag = objEntry->FindSubTagObjectByName(szName, QString());
+    return objTag ? objTag->szValue : QString();
+}
+
+// Enters a systolic value for a day, as the main window stores what is typed.
+void EnterSystolic(const QString& szDay, const QString& szValue) {
+    FindOrCreateDayEntry(objReadings, szDay).objSystolicTag->szValue = szValue;
+}
+
+} // namespace
+
+class TestAppStartup : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_szFolder;
+    QString m_szFile;
+    QList<MessageBoxCall> m_calls;
+    // What happened, in order: "welcome", "main", "box".
+    QStringList m_events;
+    std::function<QMessageBox::StandardButton(const MessageBoxCall&)> m_answer;
+
+    StartupOptions Options(bool bCloseWelcome = true) {
+        StartupOptions options;
+        options.szDataFolder = m_szFolder;
+        options.dtToday = QDate(2026, 12, 7);
+        options.onWelcomeShown = [this, bCloseWelcome](frmWelcome& welcome) {
+            m_events << QStringLiteral("welcome");
+            if (bCloseWelcome) {
+                QTest::mouseClick(welcome.btClose, Qt::LeftButton);
+            }
+        };
+        options.onMainShown = [this](frmMain& window) {
+            m_events << QStringLiteral("main");
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        return options;
+    }
+
+    // Starts a run that enters the systolic value 120 for today, then closes.
+    StartupOptions OptionsEntering120() {
+        StartupOptions options = Options();
+        options.onMainShown = [this](frmMain& window) {
+            m_events << QStringLiteral("main");
+            EnterSystolic(QStringLiteral("20261207"), QStringLiteral("120"));
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        return options;
+    }
+
+private slots:
+    void initTestCase() {
+        HideOpacityWarnings();
+        FramelessWindow::SetFadeDuration(0);
+    }
+
+    void init() {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        m_szFolder = m_dir->filePath(QStringLiteral("data"));
+        m_szFile = QDir::toNativeSeparators(m_szFolder + QStringLiteral("/crtlg.dat"));
+        QVERIFY(QDir().mkpath(m_szFolder));
+        m_calls.clear();
+        m_events.clear();
+        m_answer = nullptr;
+        SetMessageBoxHandler([this](QMessageBox::Icon icon, const QString& szTitle,
+                                    const QString& szText, QMessageBox::StandardButtons buttons) {
+            const MessageBoxCall call{icon, szTitle, szText, buttons};
+            m_calls.append(call);
+            m_events << QStringLiteral("box");
+            return m_answer ? m_answer(call) : QMessageBox::Ok;
+        });
+    }
+
+    void cleanup() {
+        SetMessageBoxHandler(nullptr);
+        QVERIFY(!objXML);
+        QVERIFY(!objReadings);
+        QVERIFY(QApplication::topLevelWidgets().isEmpty() ||
+                std::none_of(QApplication::topLevelWidgets().begin(),
+                             QApplication::topLevelWidgets().end(),
+                             [](QWidget* w) { return w->isVisible(); }));
+    }
+
+    void firstRun() {
+        QCOMPARE(Main(OptionsEntering120()), kStartupSaved);
+        QCOMPARE(m_events, (QStringList{QStringLiteral("welcome"), QStringLiteral("main")}));
+        const QByteArray bytes = ReadAll(m_szFile);
+        QVERIFY(bytes.startsWith("<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20261207>\r\n"
+                                 "\t\t\t<S>120</S>\r\n\t\t\t<D></D>\r\n"));
+        QVERIFY(bytes.endsWith("\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n"));
+        // No stale lock is left for the next run.
+        QVERIFY(!QFile::exists(m_szFolder + QStringLiteral("/crtlg.dat.lock")));
+    }
+
+    void firstRunInMissingFolder() {
+        m_szFolder = m_dir->filePath(QStringLiteral("not/yet/there"));
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QVERIFY(ReadAll(m_szFolder + QStringLiteral("/crtlg.dat")).contains("<READINGS>"));
+        QVERIFY(m_calls.isEmpty());
+    }
+
+    void secondRun() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = OptionsEntering120();
+        auto enter = options.onMainShown;
+        options.onMainShown = [&](frmMain& window) {
+            // The readings tag is the file's own.
+            QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("S")),
+                     QStringLiteral("130"));
+            QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("C")),
+                     QStringLiteral("walk"));
+            enter(window);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QCOMPARE(m_events, QStringList{QStringLiteral("main")});
+        QVERIFY(m_calls.isEmpty());
+        const QByteArray bytes = ReadAll(m_szFile);
+        QCOMPARE(bytes.count("<READINGS>"), 1);
+        QVERIFY(bytes.indexOf("<S>130</S>") > 0);
+        QVERIFY(bytes.indexOf("<20261201>") < bytes.indexOf("<20261207>"));
+        QVERIFY(bytes.contains("\t\t\t<S>120</S>\r\n"));
+    }
+
+    void damagedFile_data() {
+        QTest::addColumn<QByteArray>("damaged");
+        QTest::addColumn<QStringList>("keptDays");
+
+        const QByteArray head = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20261201>\r\n"
+                                "\t\t\t<S>130</S>\r\n\t\t\t<D>85</D>\r\n\t\t\t<P>70</P>\r\n"
+                                "\t\t\t<C></C>\r\n\t\t</20261201>\r\n";
+        const QByteArray tail = "\t\t<20261203>\r\n\t\t\t<S>140</S>\r\n\t\t</20261203>\r\n"
+                                "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+        QTest::newRow("line without a tag")
+            << head + "\t\tgarbage\r\n" + tail << QStringList{QStringLiteral("20261201")};
+        QTest::newRow("wrong nesting")
+            << head + "\t</WRONG>\r\n" + tail << QStringList{QStringLiteral("20261201")};
+        QTest::newRow("damage inside a day")
+            << head + "\t\t<20261202>\r\n\t\t\t<S>1\r\n" + tail
+            << QStringList{QStringLiteral("20261201"), QStringLiteral("20261202")};
+        QTest::newRow("no readings list")
+            << QByteArray("<OTHER>\r\n\t<X>1</X>\r\n</OTHER>\r\n") << QStringList();
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+    }
+
+    void damagedFile() {
+        QFETCH(QByteArray, damaged);
+        QFETCH(QStringList, keptDays);
+        QVERIFY(WriteAll(m_szFile, damaged));
+
+        QCOMPARE(Main(OptionsEntering120()), kStartupSaved);
+
+        // The welcome window first, then where the copy is, then the main window.
+        QCOMPARE(m_events, (QStringList{QStringLiteral("welcome"), QStringLiteral("box"),
+                                        QStringLiteral("main")}));
+        QCOMPARE(m_calls[0].icon, QMessageBox::Warning);
+        const QStringList copies =
+            QDir(m_szFolder)
+                .entryList(QStringList{QStringLiteral("crtlg.dat.damaged-*")}, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        const QString szCopy = QDir::toNativeSeparators(m_szFolder + u'/' + copies[0]);
+        QVERIFY2(m_calls[0].szText.contains(szCopy), qPrintable(m_calls[0].szText));
+        QCOMPARE(ReadAll(szCopy), damaged);
+
+        // The next start finds the readings read before the damage and the new one together.
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain& window) {
+            m_events << QStringLiteral("second");
+            for (const QString& szDay : keptDays) {
+                QVERIFY2(FindDayEntry(objReadings, szDay), qPrintable(szDay));
+            }
+            QCOMPARE(DayValue(QStringLiteral("20261207"), QStringLiteral("S")),
+                     QStringLiteral("120"));
+            QVERIFY(!FindDayEntry(objReadings, QStringLiteral("20261203")));
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        m_events.clear();
+        m_calls.clear();
+        QCOMPARE(Main(options), kStartupSaved);
+        QCOMPARE(m_events, QStringList{QStringLiteral("second")});
+        QVERIFY(m_calls.isEmpty());
+        QCOMPARE(ReadAll(m_szFile).count("<READINGS>"), 1);
+    }
+
+    void damagedCopyNeverReplacesAnother() {
+        QVERIFY(WriteAll(m_szFile, "damaged"));
+        const QDateTime dtWhen(QDate(2026, 12, 8), QTime(16, 53, 0));
+        const QString szFirst = m_szFile + QStringLiteral(".damaged-20261208-165300");
+        QVERIFY(WriteAll(szFirst, "an earlier copy"));
+
+        QString szReason;
+        QCOMPARE(KeepDamagedCopy(m_szFile, dtWhen, &szReason), szFirst + QStringLiteral("-2"));
+        QCOMPARE(KeepDamagedCopy(m_szFile, dtWhen, &szReason), szFirst + QStringLiteral("-3"));
+        QCOMPARE(ReadAll(szFirst), QByteArray("an earlier copy"));
+        QCOMPARE(ReadAll(szFirst + QStringLiteral("-3")), QByteArray("damaged"));
+
+        QVERIFY(
+            KeepDamagedCopy(m_szFile + QStringLiteral(".missing"), dtWhen, &szReason).isEmpty());
+        QVERIFY(!szReason.isEmpty());
+    }
+
+    void secondInstance() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        QLockFile running(m_szFolder + QStringLiteral("/crtlg.dat.lock"));
+        QVERIFY(running.tryLock(0));
+        const QStringList before = QDir(m_szFolder).entryList(QDir::Files);
+
+        QCOMPARE(Main(Options()), kStartupAlreadyRunning);
+        QVERIFY(m_events.count(QStringLiteral("welcome")) == 0);
+        QVERIFY(m_events.count(QStringLiteral("main")) == 0);
+        QCOMPARE(m_calls.size(), 1);
+        QCOMPARE(m_calls[0].icon, QMessageBox::Warning);
+        QCOMPARE(m_calls[0].szTitle, QStringLiteral("Free Tensiolog Warning"));
+        QVERIFY(m_calls[0].szText.contains(QStringLiteral("already running")));
+        QCOMPARE(ReadAll(m_szFile), kSecondRunFile);
+        QCOMPARE(QDir(m_szFolder).entryList(QDir::Files), before);
+    }
+
+    void failedSave_data() {
+        QTest::addColumn<bool>("bRetry");
+        QTest::newRow("retry succeeds") << true;
+        QTest::newRow("user gives up") << false;
+    }
+
+    void failedSave() {
+        QFETCH(bool, bRetry);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QString szAway = m_szFolder + QStringLiteral("-away");
+
+        // While the window is open the data folder goes away and a file takes its name.
+        StartupOptions options = OptionsEntering120();
+        auto enter = options.onMainShown;
+        options.onMainShown = [&](frmMain& window) {
+            QVERIFY(QDir().rename(m_szFolder, szAway));
+            QVERIFY(WriteAll(m_szFolder, "in the way"));
+            enter(window);
+        };
+        int iAsked = 0;
+        m_answer = [&](const MessageBoxCall& call) {
+            if (!call.buttons.testFlag(QMessageBox::Retry)) {
+                return QMessageBox::Ok;
+            }
+            ++iAsked;
+            if (bRetry) {
+                QFile::remove(m_szFolder);
+                QDir().rename(szAway, m_szFolder);
+                return QMessageBox::Retry;
+            }
+            return QMessageBox::Cancel;
+        };
+
+        if (!bRetry) {
+            // The folder with the lock is gone at the end.
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(QStringLiteral("Could not remove our own lock")));
+        }
+        const StartupResult result = Main(options);
+
+        QCOMPARE(iAsked, 1);
+        const MessageBoxCall& ask = m_calls[0];
+        QCOMPARE(ask.icon, QMessageBox::Critical);
+        QCOMPARE(ask.szTitle, QStringLiteral("Free Tensiolog has experienced a problem"));
+        QVERIFY2(ask.szText.contains(m_szFile), qPrintable(ask.szText));
+        QVERIFY(!ask.szText.contains(QStringLiteral("unknown reason")));
+        if (bRetry) {
+            QCOMPARE(result, kStartupSaved);
+            QCOMPARE(m_calls.size(), 1);
+            QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>120</S>\r\n"));
+        } else {
+            QCOMPARE(result, kStartupNotSaved);
+            // The user is told that nothing was saved, and where the old readings still are.
+            QCOMPARE(m_calls.size(), 2);
+            QCOMPARE(m_calls[1].icon, QMessageBox::Warning);
+            QVERIFY(m_calls[1].szText.contains(m_szFile));
+            QCOMPARE(ReadAll(szAway + QStringLiteral("/crtlg.dat")), kSecondRunFile);
+        }
+    }
+
+#ifndef Q_OS_WIN
+    void terminationSignals_data() {
+        QTest::addColumn<int>("iSignal");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+
+    void terminationSignals() {
+        QFETCH(int, iSignal);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain&) {
+            EnterSystolic(QStringLiteral("20261207"), QStringLiteral("125"));
+            std::raise(iSignal);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QVERIFY(m_calls.isEmpty());
+        const QByteArray bytes = ReadAll(m_szFile);
+        QVERIFY(bytes.contains("<S>130</S>"));
+        QVERIFY(bytes.contains("<S>125</S>"));
+    }
+
+    void terminationDuringWelcome() {
+        StartupOptions options = Options(false);
+        options.onWelcomeShown = [&](frmWelcome&) {
+            m_events << QStringLiteral("welcome");
+            std::raise(SIGTERM);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QCOMPARE(m_events, QStringList{QStringLiteral("welcome")});
+        QCOMPARE(ReadAll(m_szFile), QByteArray("<CORVALEN TENSIOLOG>\r\n\t<READINGS></READINGS>\r\n"
+                                               "</CORVALEN TENSIOLOG>\r\n"));
+    }
+#endif
+
+    void errorInEventHandlerIsShown() {
+        class Thrower : public QObject {
+        public:
+            bool event(QEvent* event) override {
+                if (event->type() == QEvent::User) {
+                    throw std::overflow_error("the readings list is full");
+                }
+                return QObject::event(event);
+            }
+        };
+        Thrower thrower;
+        QEvent event(QEvent::User);
+        QCOMPARE(QCoreApplication::sendEvent(&thrower, &event), false);
+        QCOMPARE(m_calls.size(), 1);
+        QCOMPARE(m_calls[0].icon, QMessageBox::Critical);
+        QCOMPARE(m_calls[0].szText,
+                 QStringLiteral("Free Tensiolog has experienced an error : the readings list is "
+                                "full"));
+        // The program goes on.
+        QEvent next(QEvent::None);
+        QCOMPARE(QCoreApplication::sendEvent(&thrower, &next), false);
+        QCOMPARE(m_calls.size(), 1);
+    }
+};
+
+int main(int argc, char** argv) {
+    // Settings and data of the runs stay in a folder of their own.
+    QTemporaryDir home;
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    TlgApplication app(argc, argv);
+    TestAppStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_app_startup.moc"

@@ -1,0 +1,352 @@
+#include "AppTestSupport.h"
+#include "FramelessWindow.h"
+#include "modFiles.h"
+#include "modUtils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMouseEvent>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+struct MessageBoxCall {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString szTitle;
+    QString szText;
+    QMessageBox::StandardButtons buttons;
+};
+
+// A 700 x 500 picture, white, with a 20 x 10 patch of the given colour at its top left.
+QString WriteArtwork(const QTemporaryDir& dir, const QString& szPatchColour) {
+    const QString szPath = dir.filePath(QStringLiteral("artwork.svg"));
+    QFile file(szPath);
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    file.write(QStringLiteral("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"700\" "
+                              "height=\"500\"><rect width=\"700\" height=\"500\" fill=\"#ffffff\"/>"
+                              "<rect width=\"20\" height=\"10\" fill=\"%1\"/></svg>")
+                   .arg(szPatchColour)
+                   .toUtf8());
+    return szPath;
+}
+
+void SendMouse(QWidget& window, QEvent::Type type, Qt::MouseButton button, const QPoint& local) {
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, QPointF(local), window.mapToGlobal(QPointF(local)),
+                      type == QEvent::MouseMove ? Qt::NoButton : button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&window, &event);
+}
+
+} // namespace
+
+class TestAppUtils : public QObject {
+    Q_OBJECT
+
+private:
+    QList<MessageBoxCall> m_calls;
+    QStringList m_links;
+
+private slots:
+    void initTestCase() { HideOpacityWarnings(); }
+
+    void init() {
+        m_calls.clear();
+        m_links.clear();
+        SetMessageBoxHandler([this](QMessageBox::Icon icon, const QString& szTitle,
+                                    const QString& szText, QMessageBox::StandardButtons buttons) {
+            m_calls.append({icon, szTitle, szText, buttons});
+            return QMessageBox::Ok;
+        });
+        FramelessWindow::SetFadeDuration(0);
+    }
+
+    void cleanup() {
+        SetMessageBoxHandler(nullptr);
+        SetWebLinkHandler(nullptr);
+    }
+
+    void messageBoxes_data() {
+        QTest::addColumn<bool>("bError");
+        QTest::addColumn<QString>("szGiven");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("szTitle");
+        QTest::addColumn<QString>("szText");
+
+        QTest::newRow("error box of the loader's header check")
+            << true << QStringLiteral("There is no copyright on the xml file being loaded")
+            << int(QMessageBox::Critical)
+            << QStringLiteral("Free Tensiolog has experienced a problem")
+            << QStringLiteral("Free Tensiolog has experienced an error : There is no copyright on "
+                              "the xml file being loaded");
+        QTest::newRow("error box with empty detail")
+            << true << QString() << int(QMessageBox::Critical)
+            << QStringLiteral("Free Tensiolog has experienced a problem")
+            << QStringLiteral("Free Tensiolog has experienced an error : ");
+        QTest::newRow("warning box shows its text unchanged")
+            << false << QStringLiteral("The report was not printed.\nCheck the printer.")
+            << int(QMessageBox::Warning) << QStringLiteral("Free Tensiolog Warning")
+            << QStringLiteral("The report was not printed.\nCheck the printer.");
+    }
+
+    void messageBoxes() {
+        QFETCH(bool, bError);
+        QFETCH(QString, szGiven);
+        QFETCH(int, icon);
+        QFETCH(QString, szTitle);
+        QFETCH(QString, szText);
+
+        if (bError) {
+            ShowErrorMessage(szGiven);
+        } else {
+            QCOMPARE(ShowWarningMessage(szGiven), QMessageBox::Ok);
+        }
+        QCOMPARE(m_calls.size(), 1);
+        QCOMPARE(int(m_calls[0].icon), icon);
+        QCOMPARE(m_calls[0].szTitle, szTitle);
+        QCOMPARE(m_calls[0].szText, szText);
+        QCOMPARE(m_calls[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    }
+
+    void messageBoxAnswerReachesCaller() {
+        SetMessageBoxHandler([](QMessageBox::Icon, const QString&, const QString&,
+                                QMessageBox::StandardButtons) { return QMessageBox::No; });
+        QCOMPARE(ShowMessageBox(QMessageBox::Warning, QStringLiteral("Reset Data Confirmation"),
+                                QStringLiteral("Sure?"), QMessageBox::Yes | QMessageBox::No),
+                 QMessageBox::No);
+    }
+
+    void webLinks_data() {
+        QTest::addColumn<QString>("szAddress");
+        QTest::addColumn<QString>("szOpened");
+
+        QTest::newRow("host and query get the scheme")
+            << QStringLiteral("www.tensiolog.org?src=tlgapp")
+            << QStringLiteral("http://www.tensiolog.org?src=tlgapp");
+        QTest::newRow("host and path get the scheme")
+            << QStringLiteral("www.tensiolog.org/tlg/index.php?src=tlgapp")
+            << QStringLiteral("http://www.tensiolog.org/tlg/index.php?src=tlgapp");
+        QTest::newRow("http kept")
+            << QStringLiteral("http://example.org") << QStringLiteral("http://example.org");
+        QTest::newRow("https kept")
+            << QStringLiteral("https://example.org") << QStringLiteral("https://example.org");
+        QTest::newRow("letter case ignored")
+            << QStringLiteral("HtTp://example.org") << QStringLiteral("HtTp://example.org");
+        QTest::newRow("http further on")
+            << QStringLiteral("www.http.org") << QStringLiteral("http://www.http.org");
+        QTest::newRow("blank before http") << QStringLiteral(" http://example.org")
+                                           << QStringLiteral("http:// http://example.org");
+    }
+
+    void webLinks() {
+        QFETCH(QString, szAddress);
+        QFETCH(QString, szOpened);
+        SetWebLinkHandler([this](const QString& szUrl) {
+            m_links.append(szUrl);
+            return true;
+        });
+        QVERIFY(OpenWebLink(szAddress));
+        QCOMPARE(m_links, QStringList{szOpened});
+    }
+
+    void webLinkRefusalIsReported() {
+        SetWebLinkHandler([](const QString&) { return false; });
+        QVERIFY(!OpenWebLink(QStringLiteral("www.tensiolog.org")));
+    }
+
+    void transparency_data() {
+        QTest::addColumn<long>("lColourKey");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<double>("opacity");
+
+        QTest::newRow("key, opaque") << kColourKey << 255 << 1.0;
+        QTest::newRow("key, half") << kColourKey << 128 << 128 / 255.0;
+        QTest::newRow("key, invisible") << kColourKey << 0 << 0.0;
+        QTest::newRow("no key, almost opaque") << -1L << 250 << 250 / 255.0;
+    }
+
+    void transparency() {
+        QFETCH(long, lColourKey);
+        QFETCH(int, alpha);
+        QFETCH(double, opacity);
+
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#00ff00")));
+        window.show();
+        QVERIFY(!IsLayered(&window));
+        SetWindowTransparency(&window, lColourKey, static_cast<unsigned char>(alpha));
+        QVERIFY(IsLayered(&window));
+        QVERIFY(std::abs(window.windowOpacity() - opacity) < 0.01);
+        // No pixel of the key colour: nothing is cut.
+        QVERIFY(window.mask().isEmpty());
+
+        SetLayeredStyle(&window, false);
+        QVERIFY(!IsLayered(&window));
+        QCOMPARE(window.windowOpacity(), 1.0);
+    }
+
+    void colourKeyCutsShape_data() {
+        QTest::addColumn<QString>("szPatch");
+        QTest::addColumn<long>("lColourKey");
+        QTest::addColumn<bool>("bCut");
+
+        QTest::newRow("key colour cut") << QStringLiteral("#800080") << kColourKey << true;
+        // The key holds red in its lowest byte.
+        QTest::newRow("red key cuts red") << QStringLiteral("#ff0000") << 0x0000FFL << true;
+        QTest::newRow("red key leaves blue") << QStringLiteral("#0000ff") << 0x0000FFL << false;
+        QTest::newRow("near the key is not the key")
+            << QStringLiteral("#810080") << kColourKey << false;
+    }
+
+    void colourKeyCutsShape() {
+        QFETCH(QString, szPatch);
+        QFETCH(long, lColourKey);
+        QFETCH(bool, bCut);
+
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, szPatch));
+        window.show();
+        SetWindowTransparency(&window, lColourKey, 255);
+        if (bCut) {
+            QVERIFY(!window.mask().contains(QPoint(5, 5)));
+            QVERIFY(!window.mask().contains(QPoint(19, 9)));
+            QVERIFY(window.mask().contains(QPoint(20, 5)));
+            QVERIFY(window.mask().contains(QPoint(5, 10)));
+            QVERIFY(window.mask().contains(QPoint(699, 499)));
+        } else {
+            QVERIFY(window.mask().isEmpty());
+        }
+        // Without a key nothing is cut.
+        SetWindowTransparency(&window, -1, 255);
+        QVERIFY(window.mask().isEmpty());
+    }
+
+    void dragging_data() {
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("left") << Qt::LeftButton;
+        QTest::newRow("right") << Qt::RightButton;
+        QTest::newRow("middle") << Qt::MiddleButton;
+    }
+
+    void dragging() {
+        QFETCH(Qt::MouseButton, button);
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#00ff00")));
+        window.move(300, 200);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.pos(), QPoint(300, 200));
+
+        SendMouse(window, QEvent::MouseButtonPress, button, QPoint(50, 40));
+        QVERIFY(window.bDragging);
+        QCOMPARE(window.lDragX, 750L);
+        QCOMPARE(window.lDragY, 600L);
+        QVERIFY(std::abs(window.windowOpacity() - 128 / 255.0) < 0.01);
+
+        // The grab point follows the pointer: 10 pixels right, 5 up.
+        SendMouse(window, QEvent::MouseMove, button, QPoint(60, 35));
+        QCOMPARE(window.pos(), QPoint(310, 195));
+        QCOMPARE(window.LeftTwips(), 4650.0);
+        QCOMPARE(window.TopTwips(), 2925.0);
+        QCOMPARE(window.lDragX, 750L);
+
+        SendMouse(window, QEvent::MouseButtonRelease, button, QPoint(50, 40));
+        QVERIFY(!window.bDragging);
+        QCOMPARE(window.windowOpacity(), 1.0);
+
+        // Moves without a press do not drag.
+        SendMouse(window, QEvent::MouseMove, Qt::NoButton, QPoint(90, 90));
+        QCOMPARE(window.pos(), QPoint(310, 195));
+    }
+
+    void dragPositionRoundedToWholeTwips() {
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#00ff00")));
+        window.show();
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(10.04, 20.5),
+                          window.mapToGlobal(QPointF(10.04, 20.5)), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(&window, &press);
+        QCOMPARE(window.lDragX, 151L); // 150.6 twips
+        QCOMPARE(window.lDragY, 308L); // 307.5 twips
+    }
+
+    void fades() {
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#00ff00")));
+        window.show();
+        window.FadeOut();
+        QVERIFY(IsLayered(&window));
+        QCOMPARE(window.windowOpacity(), 0.0);
+        QVERIFY(window.isVisible());
+        window.FadeIn();
+        QCOMPARE(window.windowOpacity(), 1.0);
+    }
+
+    void twipsGeometry() {
+        QCOMPARE(TwipsRect(9960, 180, 375, 375), QRect(664, 12, 25, 25));
+        QCOMPARE(TwipsRect(8820, 7020, 1515, 375), QRect(588, 468, 101, 25));
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#00ff00")));
+        QCOMPARE(window.size(), QSize(700, 500));
+        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        window.SetLeftTwips(2715);
+        window.SetTopTwips(3315);
+        QCOMPARE(window.pos(), QPoint(181, 221));
+    }
+
+    void specialFolders_data() {
+        QTest::addColumn<long>("lFolderId");
+        QTest::addColumn<QString>("szExpected");
+
+        QTest::newRow("roaming application data")
+            << 26L << QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        QTest::newRow("unknown id") << 9999L << QString();
+        QTest::newRow("negative id") << -1L << QString();
+    }
+
+    void specialFolders() {
+        QFETCH(long, lFolderId);
+        QFETCH(QString, szExpected);
+        const QString szPath = GetSpecialFolderPath(lFolderId);
+        QCOMPARE(szPath, szExpected);
+        QVERIFY(!szPath.endsWith(u'/'));
+    }
+
+    void dataFolder() {
+        QTemporaryDir dir;
+        // A missing folder is created, nested too.
+        const QString szMissing = dir.filePath(QStringLiteral("a/b/tlg"));
+        QCOMPARE(ResolveDataFolder(szMissing), szMissing);
+        QVERIFY(QFileInfo(szMissing).isDir());
+        // An existing one is used as it is, without its trailing separator.
+        QCOMPARE(ResolveDataFolder(szMissing + u'/'), szMissing);
+        // No folder, or one that cannot be made: the home folder, never a drive's root.
+        QCOMPARE(ResolveDataFolder(QString()), QDir::homePath());
+        QFile blocker(dir.filePath(QStringLiteral("plain-file")));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QCOMPARE(ResolveDataFolder(blocker.fileName() + QStringLiteral("/sub")), QDir::homePath());
+        QCOMPARE(ResolveDataFolder(blocker.fileName()), QDir::homePath());
+
+        QCOMPARE(DataFilePath(szMissing),
+                 QDir::toNativeSeparators(szMissing + QStringLiteral("/crtlg.dat")));
+        QCOMPARE(DataFilePath(szMissing + u'/'),
+                 QDir::toNativeSeparators(szMissing + QStringLiteral("/crtlg.dat")));
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    TestAppUtils test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_app_utils.moc"

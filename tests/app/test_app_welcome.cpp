@@ -1,0 +1,94 @@
+#include "AppTestSupport.h"
+#include "frmWelcome.h"
+#include "modUtils.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+
+class TestAppWelcome : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        HideOpacityWarnings();
+        FramelessWindow::SetFadeDuration(0);
+    }
+
+    void layout() {
+        frmWelcome window;
+        QCOMPARE(window.size(), QSize(700, 500));
+        QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+        // Its own place on the screen: 2715, 3315 twips.
+        QCOMPARE(window.pos(), QPoint(181, 221));
+
+        QCOMPARE(window.btClose->geometry(), QRect(664, 12, 25, 25));
+        QCOMPARE(window.btClose->toolTip(), QStringLiteral("Close the Tensiolog"));
+        QCOMPARE(window.btClose2->geometry(), QRect(588, 468, 101, 25));
+        QVERIFY(window.btClose2->toolTip().isEmpty());
+        QCOMPARE(window.btClose->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(window.btClose2->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void artwork() {
+        frmWelcome window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QImage picture = window.grab().toImage();
+        // The title strip is dark, the page light, the close mark red.
+        QVERIFY(qGray(picture.pixel(300, 10)) < 128);
+        QVERIFY(qGray(picture.pixel(300, 250)) > 200);
+        const QColor mark =
+            picture.pixelColor(window.btClose->geometry().topLeft() + QPoint(3, 12));
+        QVERIFY(mark.red() > 150 && mark.green() < 120);
+        // No pixel of the colour key: dragging and fading never cut a hole in it.
+        QVERIFY(window.ColourKeyShape(kColourKey).isEmpty());
+    }
+
+    void closing_data() {
+        QTest::addColumn<QString>("szButton");
+        QTest::newRow("close mark") << QStringLiteral("btClose");
+        QTest::newRow("close button") << QStringLiteral("btClose2");
+    }
+
+    void closing() {
+        QFETCH(QString, szButton);
+        frmWelcome window;
+        bool bClicked = false;
+        QTimer::singleShot(0, &window, [&] {
+            QVERIFY(window.isVisible());
+            QVERIFY(window.isModal());
+            auto* button = window.findChild<QAbstractButton*>(szButton);
+            QVERIFY(button != nullptr);
+            QTest::mouseClick(button, Qt::LeftButton);
+            bClicked = true;
+        });
+        window.ShowModal();
+        // ShowModal returned because the window faded out and hid itself.
+        QVERIFY(bClicked);
+        QVERIFY(!window.isVisible());
+        QVERIFY(IsLayered(&window));
+        QCOMPARE(window.windowOpacity(), 0.0);
+    }
+
+    void closingByKeyboard() {
+        frmWelcome window;
+        QTimer::singleShot(0, &window, [&] {
+            window.btClose2->setFocus();
+            QTest::keyClick(window.btClose2, Qt::Key_Space);
+        });
+        window.ShowModal();
+        QVERIFY(!window.isVisible());
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TestAppWelcome test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_app_welcome.moc"
