@@ -5,6 +5,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 #include <functional>
 #include <memory>
 
@@ -33,8 +35,7 @@ public:
     // Reads a file into the tree under the current tag; never throws.
     bool LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader);
     // Reads from an open device (the file's bytes) the same way; never throws.
-    bool LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
-                           bool bExtractLegalHeader);
+    bool LoadXMLFromDevice(QIODevice& device, const QString& szFilename, bool bExtractLegalHeader);
     // Writes the whole tree over a file, safely (the old file stays until all was written).
     bool SaveXMLFile(const QString& szFilename);
     // Writes the whole tree to an open device; never throws.
@@ -49,4 +50,9 @@ public:
 
     // Sets where user messages go (the application routes them to its error box).
     static void SetErrorReporter(ErrorReporter reporter);
+
+private:
+    friend class clsXMLLoader;
+    // Reads COPYRIGHT and VERSION after a load; reports and fails when one is missing.
+    bool ExtractLegalHeader();
 };

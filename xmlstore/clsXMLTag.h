@@ -46,4 +46,9 @@ public:
     QString ConvertTagValue(const QString& szValueRaw) const;
     // Decodes a value read from the file (the marker character becomes CR LF).
     QString ReConvertTagValue(const QString& szValueRaw) const;
+
+private:
+    friend class clsXMLTags;
+    // The key this tag's list stores it under (its szKey when it was added).
+    QString m_listKey;
 };

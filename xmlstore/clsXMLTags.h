@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -47,6 +48,23 @@ public:
     Items::const_iterator end() const;
 
 private:
-    class Impl;
-    std::unique_ptr<Impl> d;
+    friend class clsXMLTag;
+    // Insertion position for a sorted add, or -1 to append.
+    int32_t FindSortedPosition(const QString& szName, const QString& szValue) const;
+    // Sign of the new name and value against the item at a 1-based position.
+    int16_t CompareItem(int32_t position, const QString& szName, const QString& szValue) const;
+    // Position (0-based) of a tag in the list, or -1.
+    qsizetype IndexOf(const clsXMLTag* tag) const;
+    void RemoveAt(qsizetype index);
+    // Hands every item over to the caller and leaves the list empty.
+    Items TakeAll();
+
+    using KeyIndex = QHash<QString, clsXMLTag*>;
+    // Case-folded key to item; built on the first lookup by key, kept up to date after that.
+    const KeyIndex& Index() const;
+    qsizetype IndexOfKey(const QString& key) const;
+
+    Items m_items;
+    mutable std::unique_ptr<KeyIndex> m_index;
+    int16_t m_addCount = 0;
 };

@@ -1,0 +1,291 @@
+#include "XmlTestSupport.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using xmltest::Dump;
+using xmltest::LoadBytes;
+
+namespace {
+
+QString S(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+QStringList L(std::initializer_list<const char*> lines) {
+    QStringList out;
+    for (const char* l : lines) {
+        out << QString::fromUtf8(l);
+    }
+    return out;
+}
+
+} // namespace
+
+class TestXmlStoreLoad : public QObject {
+    Q_OBJECT
+
+private slots:
+    void lineForms_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("tree");
+        QTest::newRow("empty file") << QByteArray() << QStringList();
+        QTest::newRow("empty lines only") << QByteArray("\r\n\r\r\n") << QStringList();
+        QTest::newRow("complete tag") << QByteArray("<A>1</A>\r\n") << L({"0|A|1"});
+        QTest::newRow("explicitly empty") << QByteArray("<A></A>") << L({"0|A|"});
+        QTest::newRow("opening and closing") << QByteArray("<A>\r\n</A>\r\n") << L({"0|A|"});
+        QTest::newRow("nesting") << QByteArray("<A>\r\n\t<B>x</B>\r\n\t<C>\r\n\t\t<D></D>\r\n"
+                                               "\t</C>\r\n\t<E>y</E>\r\n</A>\r\n")
+                                 << L({"0|A|", "1|B|x", "1|C|", "2|D|", "1|E|y"});
+        QTest::newRow("leading blanks and junk") << QByteArray("  \t x<A>1</A>") << L({"0|A|1"});
+        QTest::newRow("data may hold >") << QByteArray("<C>1>2</C>") << L({"0|C|1>2"});
+        QTest::newRow("last = decides") << QByteArray("<A=x=y>") << L({"0|A=x|y"});
+        QTest::newRow("leading = only") << QByteArray("<=5>") << L({"0|=5|5"});
+        QTest::newRow("opening with value")
+            << QByteArray("<X=5>\r\n<S></S>\r\n</X>") << L({"0|X|5", "1|S|"});
+        QTest::newRow("complete tag keeps = and /")
+            << QByteArray("<a=b>v</a=b>\r\n</x>z<//x>") << L({"0|a=b|v", "0|/x|z"});
+        QTest::newRow("text after the closing tag") << QByteArray("<A>1</A>junk") << L({"0|A|1"});
+        QTest::newRow("unclosed at the end")
+            << QByteArray("<A>\r\n<B>\r\n<C>1</C>") << L({"0|A|", "1|B|", "2|C|1"});
+        QTest::newRow("CR alone ends a line")
+            << QByteArray("<A>\r<B>1</B>\r</A>") << L({"0|A|", "1|B|1"});
+        QTest::newRow("LF alone stays in the line")
+            << QByteArray("<A>x\ny</A>") << L({"0|A|x\\u000ay"});
+        QTest::newRow("marker becomes CR LF") << QByteArray("<C>a\xF8"
+                                                            "b\xF8</C>")
+                                              << L({"0|C|a\\u000d\\u000ab\\u000d\\u000a"});
+        QTest::newRow("only the marker") << QByteArray("<C>\xF8</C>") << L({"0|C|\\u000d\\u000a"});
+        QTest::newRow("marker in names stays")
+            << QByteArray("<S\xF8>1</S\xF8>") << L({"0|S\\u00f8|1"});
+        QTest::newRow("code page 1252") << QByteArray("<C>\x80\x81\x9F\xE9\xFF</C>")
+                                        << L({"0|C|\\u20ac\\u0081\\u0178\\u00e9\\u00ff"});
+        QTest::newRow("references in values") << QByteArray("<C>&#60;&#248;&#38;#1;&#128512;</C>")
+                                              << L({"0|C|<\\u00f8&#1;\\ud83d\\ude00"});
+        QTest::newRow("references in names")
+            << QByteArray("<a&#62;&#61;b>\r\n<&#47;x>v</&#47;x>\r\n</a&#62;&#61;b>")
+            << L({"0|a>=b|", "1|/x|v"});
+        QTest::newRow("not a reference") << QByteArray("<C>&#;&#x41;&# 1;&#65&#99999999;&amp;</C>")
+                                         << L({"0|C|&#;&#x41;&# 1;&#65&#99999999;&amp;"});
+    }
+    void lineForms() {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, tree);
+        clsXML doc;
+        QVERIFY2(LoadBytes(doc, file), qPrintable(doc.szError));
+        QCOMPARE(Dump(doc.objBlockTag), tree);
+        QCOMPARE(doc.objCurrentTag, doc.objBlockTag);
+    }
+
+    void keysInFileOrder() {
+        clsXML doc;
+        QVERIFY(LoadBytes(doc, "<A>\r\n<B></B>\r\n<C>\r\n<D></D>\r\n</C>\r\n</A>\r\n<E></E>\r\n"));
+        QCOMPARE(doc.GetTagObjectFromNamePath(S("A:C:D"), {})->szKey, S("root:1:2:1"));
+        QCOMPARE(doc.GetTagObjectFromNamePath(S("E"), {})->szKey, S("root:2"));
+    }
+
+    void errors_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("kept");
+        QTest::newRow("no opening brace")
+            << QByteArray("<A>\r\nhello\r\n")
+            << S("Damaged XML File : XML Line hello has no opening brace on line 2") << L({"0|A|"});
+        QTest::newRow("blanks only")
+            << QByteArray(" \t")
+            << S("Damaged XML File : XML Line  \t has no opening brace on line 1") << QStringList();
+        QTest::newRow("empty lines count")
+            << QByteArray("\r\n\r\nx")
+            << S("Damaged XML File : XML Line x has no opening brace on line 3") << QStringList();
+        QTest::newRow("no closing brace")
+            << QByteArray("\t<ABCD")
+            << S("Damaged XML File : XML Tag ABC has no closing brace on line 1") << QStringList();
+        QTest::newRow("no closing brace, lone <")
+            << QByteArray("<") << S("Damaged XML File : XML Tag  has no closing brace on line 1")
+            << QStringList();
+        QTest::newRow("no closing tag")
+            << QByteArray("<A></A>\r\n  <B>data")
+            << S("Damaged XML File : XML Tag <B>da has "
+                 "enclosed tag data contents but no closing tag on line 2")
+            << L({"0|A|"});
+        QTest::newRow("closing tag mismatch")
+            << QByteArray("<C>a<b</C>")
+            << S("Damaged XML File : XML Tag <C>a<b</ has enclosed tag data contents but the "
+                 "closing tag does not match the opening tag on line 1")
+            << QStringList();
+        QTest::newRow("closing tag cut short")
+            << QByteArray("<AB>1</AB")
+            << S("Damaged XML File : XML Tag <AB>1</ has enclosed tag data contents but the "
+                 "closing tag does not match the opening tag on line 1")
+            << QStringList();
+        QTest::newRow("closing tag other case")
+            << QByteArray("<a>1</A>")
+            << S("Damaged XML File : XML Tag <a>1</ has enclosed tag data contents but the "
+                 "closing tag does not match the opening tag on line 1")
+            << QStringList();
+        QTest::newRow("corrupt nesting")
+            << QByteArray("<Y>\r\n<Z></Z>\r\n</X>\r\n")
+            << S("XML File contains corrupt nesting of tag: X  on line 3") << L({"0|Y|", "1|Z|"});
+        QTest::newRow("closing the block tag, then a line")
+            << QByteArray("<A>\r\n</A>\r\n</>\r\n<B></B>")
+            << S("XML File Opening Error : Failed to open XML File test.dat") << L({"0|A|"});
+        QTest::newRow("an overflowing list")
+            << QByteArray("<A>\r\n") + QByteArray("<B></B>\r\n").repeated(32768)
+            << S("XML File Opening Error : Failed to open XML File test.dat") << QStringList();
+        QTest::newRow("too deep") << QByteArray("<A>\r\n").repeated(1001)
+                                  << S("XML File Opening Error : Failed to open XML File test.dat")
+                                  << QStringList();
+    }
+    void errors() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, error);
+        QFETCH(QStringList, kept);
+        clsXML doc;
+        QVERIFY(!LoadBytes(doc, file));
+        QCOMPARE(doc.szError, error);
+        if (!kept.isEmpty() || file.size() < 1000) {
+            QCOMPARE(Dump(doc.objBlockTag), kept);
+        }
+    }
+
+    void depthLimitIsGenerous() {
+        QByteArray file = QByteArray("<A>\r\n").repeated(1000) + "<B>1</B>\r\n";
+        clsXML doc;
+        QVERIFY2(LoadBytes(doc, file), qPrintable(doc.szError));
+        QCOMPARE(Dump(doc.objBlockTag).size(), 1001);
+    }
+
+    void failedLoadKeepsCurrentTag() {
+        clsXML doc;
+        QVERIFY(!LoadBytes(doc, "<A>\r\n<B>\r\nbad"));
+        QCOMPARE(doc.objCurrentTag->szName, S("B"));
+        QVERIFY(doc.objCurrentTag != doc.objBlockTag);
+    }
+
+    void loadAddsUnderTheCurrentTag() {
+        clsXML doc;
+        QVERIFY(LoadBytes(doc, "<A>1</A>"));
+        QVERIFY(LoadBytes(doc, "<B>2</B>"));
+        QCOMPARE(Dump(doc.objBlockTag), L({"0|A|1", "0|B|2"}));
+        doc.Reset();
+        QCOMPARE(doc.objBlockTag->szKey, S("root"));
+        QCOMPARE(doc.objCurrentTag, doc.objBlockTag);
+        QCOMPARE(Dump(doc.objBlockTag), QStringList());
+    }
+
+    void errorTextLifetime() {
+        clsXML doc;
+        QVERIFY(!LoadBytes(doc, "x"));
+        QVERIFY(!doc.szError.isEmpty());
+        QVERIFY(LoadBytes(doc, QByteArray()));
+        QVERIFY(!doc.szError.isEmpty()); // nothing was split
+        QVERIFY(LoadBytes(doc, "<A></A>"));
+        QCOMPARE(doc.szError, QString());
+    }
+
+    void longLines() {
+        const QByteArray value(100000, 'v');
+        const QByteArray name(40000, 'n');
+        clsXML doc;
+        QVERIFY2(LoadBytes(doc, "<" + name + ">" + value + "</" + name + ">\r\n"),
+                 qPrintable(doc.szError.left(200)));
+        const auto t = doc.objBlockTag->objSubTags->Item(1);
+        QCOMPARE(t->szValue.size(), 100000);
+        QCOMPARE(t->szName.size(), 40000);
+    }
+
+    void files() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString missing = dir.filePath(S("missing.dat"));
+        clsXML doc;
+        doc.objBlockTag->AddSubTag(S("keep"), {}, false);
+        QVERIFY(!doc.LoadXMLFile(missing, false));
+        QCOMPARE(doc.szError, S("XML File Opening Error : Failed to open XML File ") + missing);
+        QCOMPARE(Dump(doc.objBlockTag), L({"0|keep|"}));
+
+        const QString path = dir.filePath(S("data.dat"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("<R>\r\n\t<S>1</S>\r\n</R>\r\n");
+        f.close();
+        QVERIFY(doc.LoadXMLFile(path, false));
+        QCOMPARE(Dump(doc.objBlockTag), L({"0|keep|", "0|R|", "1|S|1"}));
+
+        QVERIFY(!doc.LoadXMLFile(dir.path(), false)); // a folder is not a file
+        QCOMPARE(doc.szError, S("XML File Opening Error : Failed to open XML File ") + dir.path());
+    }
+
+    void legalHeader_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("error");
+        QTest::addColumn<QString>("copyright");
+        QTest::addColumn<QString>("version");
+        QTest::newRow("both") << QByteArray(
+                                     "<H>\r\n<X>\r\n<COPYRIGHT>(c) me</COPYRIGHT>\r\n</X>\r\n"
+                                     "<VERSION>2</VERSION>\r\n</H>")
+                              << true << QString() << QString() << S("(c) me") << S("2");
+        QTest::newRow("no copyright") << QByteArray("<VERSION>2</VERSION>") << false
+                                      << S("There is no copyright on the xml file being loaded")
+                                      << S("Tag  not found in COPYRIGHT") << QString() << QString();
+        QTest::newRow("no version") << QByteArray("<COPYRIGHT>c</COPYRIGHT>") << false
+                                    << S("There is no version on the xml file being loaded")
+                                    << S("Tag  not found in VERSION") << S("c") << QString();
+    }
+    void legalHeader() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, ok);
+        QFETCH(QString, message);
+        QFETCH(QString, error);
+        QFETCH(QString, copyright);
+        QFETCH(QString, version);
+        QStringList shown;
+        clsXML::SetErrorReporter([&shown](const QString& m) { shown << m; });
+        clsXML doc;
+        QCOMPARE(LoadBytes(doc, file, true), ok);
+        QCOMPARE(shown, message.isEmpty() ? QStringList() : QStringList{message});
+        if (!ok) {
+            QCOMPARE(doc.szError, error);
+        }
+        QCOMPARE(doc.szCopyright, copyright);
+        QCOMPARE(doc.szVersion, version);
+        clsXML::SetErrorReporter({});
+        clsXML quiet;
+        QCOMPARE(LoadBytes(quiet, file, true), ok); // no reporter: nothing shown, no crash
+        QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
+    }
+
+    void namePath_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("lastValue");
+        QTest::addColumn<QString>("foundKey");
+        QTest::newRow("day value tag")
+            << S("READINGS:20240105:S") << QString() << S("root:1:1:2:1");
+        QTest::newRow("by value") << S("READINGS:20240105:S") << S("120") << S("root:1:1:2:2:1:1");
+        QTest::newRow("skipping levels") << S("20240105:S") << QString() << S("root:1:1:2:1");
+        QTest::newRow("repeated element") << S("READINGS:READINGS") << QString() << S("root:1:1");
+        QTest::newRow("empty path") << QString() << QString() << S("root");
+        QTest::newRow("empty element") << S("READINGS::x") << QString() << S("root:1:1:2:2:1");
+        QTest::newRow("missing first") << S("NOPE:S") << QString() << QString();
+        QTest::newRow("missing value") << S("READINGS:S") << S("999") << QString();
+    }
+    void namePath() {
+        QFETCH(QString, path);
+        QFETCH(QString, lastValue);
+        QFETCH(QString, foundKey);
+        clsXML doc;
+        QVERIFY(LoadBytes(doc, "<CORVALEN TENSIOLOG>\r\n<READINGS>\r\n<20240104>\r\n<S>1</S>\r\n"
+                               "</20240104>\r\n<20240105>\r\n<S>110</S>\r\n<>\r\n<x>\r\n"
+                               "<S>120</S>\r\n</x>\r\n</>\r\n</20240105>\r\n</READINGS>\r\n"));
+        doc.szError = S("before");
+        const auto t = doc.GetTagObjectFromNamePath(path, lastValue);
+        QCOMPARE(t ? t->szKey : QString(), foundKey);
+        QCOMPARE(doc.szError, foundKey.isEmpty() ? S("Tag  not found in ") + path : S("before"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestXmlStoreLoad)
+#include "test_xmlstore_load.moc"

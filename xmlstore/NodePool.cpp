@@ -1,0 +1,74 @@
+#include "NodePool.h"
+
+#if defined(__SANITIZE_ADDRESS__)
+#define TLG_PLAIN_HEAP 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define TLG_PLAIN_HEAP 1
+#endif
+#endif
+
+#ifdef TLG_PLAIN_HEAP
+
+// Under the address sanitizer every block comes from the heap, so that it sees every misuse.
+void* NodePool::Allocate(std::size_t size) {
+    return ::operator new(size);
+}
+void NodePool::Deallocate(void* p, std::size_t) noexcept {
+    ::operator delete(p);
+}
+
+#else
+
+namespace {
+
+constexpr std::size_t kGranule = 16;
+constexpr std::size_t kClasses = NodePool::kLargestBlock / kGranule;
+constexpr std::size_t kChunkBytes = 64 * 1024;
+
+struct FreeBlock {
+    FreeBlock* next;
+};
+
+// Per thread and size class: blocks given back, and the rest of the chunk being cut up.
+// Trivially destructible, so blocks can still be given back while the program ends.
+struct SizeClass {
+    FreeBlock* free;
+    char* next;
+    char* end;
+};
+thread_local SizeClass tClasses[kClasses];
+
+std::size_t ClassOf(std::size_t size) {
+    return (size + kGranule - 1) / kGranule - 1;
+}
+
+} // namespace
+
+void* NodePool::Allocate(std::size_t size) {
+    const std::size_t c = ClassOf(size);
+    SizeClass& sc = tClasses[c];
+    if (sc.free) {
+        FreeBlock* b = sc.free;
+        sc.free = b->next;
+        return b;
+    }
+    const std::size_t blockBytes = (c + 1) * kGranule;
+    if (sc.next == nullptr || static_cast<std::size_t>(sc.end - sc.next) < blockBytes) {
+        // The chunk stays for the life of the program; its blocks circulate in the free lists.
+        sc.next = static_cast<char*>(::operator new(kChunkBytes));
+        sc.end = sc.next + kChunkBytes;
+    }
+    void* p = sc.next;
+    sc.next += blockBytes;
+    return p;
+}
+
+void NodePool::Deallocate(void* p, std::size_t size) noexcept {
+    SizeClass& sc = tClasses[ClassOf(size)];
+    auto* b = static_cast<FreeBlock*>(p);
+    b->next = sc.free;
+    sc.free = b;
+}
+
+#endif

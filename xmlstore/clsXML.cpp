@@ -1,0 +1,409 @@
+#include "clsXML.h"
+
+#include "NodePool.h"
+
+#include "CodePage.h"
+#include "XMLCodec.h"
+#include "XMLWriter.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QStringView>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+// Deepest nesting of opening lines one load builds; deeper files are refused as damaged.
+constexpr int kMaxLoadDepth = 1000;
+
+clsXML::ErrorReporter& Reporter() {
+    static clsXML::ErrorReporter reporter;
+    return reporter;
+}
+
+void Report(const QString& message) {
+    const clsXML::ErrorReporter& r = Reporter();
+    if (r) {
+        r(message);
+    }
+}
+
+enum LineKind { OpeningTag = 1, ClosingTag = 2, CompleteTag = 3 };
+
+// Shares the text of names and short values that repeat from line to line ("S", "D", "120"),
+// so that a large file does not hold a hundred thousand copies of them.
+class TextCache {
+public:
+    QString Get(QStringView s) {
+        if (s.isEmpty()) {
+            return QString();
+        }
+        const char16_t first = s.front().unicode();
+        const char16_t last = s.back().unicode();
+        const size_t slot = (static_cast<size_t>(s.size()) * 31u + first * 7u + last) % kSlots;
+        QString& cached = slots_[slot];
+        if (cached.size() != s.size() || QStringView(cached) != s) {
+            cached = s.toString();
+        }
+        return cached;
+    }
+
+private:
+    static constexpr size_t kSlots = 61;
+    std::array<QString, kSlots> slots_;
+};
+
+// before + text + after, for the messages about a line.
+QString Quote(const char* before, QStringView text, const char* after) {
+    QString s;
+    s.reserve(text.size() + 100);
+    s.append(QLatin1String(before));
+    s.append(text);
+    s.append(QLatin1String(after));
+    return s;
+}
+
+// The parts of one line, as views into the file's text.
+struct ParsedLine {
+    QStringView name;
+    QStringView value;
+    LineKind kind = OpeningTag;
+};
+
+} // namespace
+
+class clsXMLLoader {
+public:
+    explicit clsXMLLoader(clsXML& doc) : doc_(doc) {}
+
+    // Splits a line; on failure szError holds the message (without the line number).
+    bool ExtractTagText(QStringView line, QStringView& tagText, QStringView& data,
+                        bool& explicitEmpty) {
+        tagText = QStringView();
+        data = QStringView();
+        explicitEmpty = false;
+        const qsizetype n = line.size();
+        const qsizetype i = line.indexOf(u'<');
+        if (i < 0) {
+            doc_.szError = Quote("XML Line ", line, " has no opening brace");
+            return false;
+        }
+        // The quoted part of the "XML Tag" messages: n - i - 1 characters (1-based i).
+        const qsizetype quoteLen = std::max<qsizetype>(0, n - i - 2);
+        const qsizetype j = line.indexOf(u'>', i + 1);
+        if (j < 0) {
+            doc_.szError = Quote("XML Tag ", line.mid(i + 1, quoteLen), " has no closing brace");
+            return false;
+        }
+        tagText = line.mid(i + 1, j - i - 1);
+        if (j == n - 1) {
+            doc_.szError.clear();
+            return true;
+        }
+        const qsizetype k = line.indexOf(u'<', j + 1);
+        if (k < 0) {
+            doc_.szError = Quote("XML Tag ", line.mid(i, quoteLen),
+                                 " has enclosed tag data contents but no closing tag");
+            return false;
+        }
+        const qsizetype tagLen = tagText.size();
+        const bool matches = k + tagLen + 3 <= n && line[k + 1] == u'/' &&
+                             line.mid(k + 2, tagLen) == tagText && line[k + 2 + tagLen] == u'>';
+        if (!matches) {
+            doc_.szError = Quote("XML Tag ", line.mid(i, quoteLen),
+                                 " has enclosed tag data contents but the closing tag does not "
+                                 "match the opening tag");
+            return false;
+        }
+        data = line.mid(j + 1, k - j - 1);
+        explicitEmpty = k == j + 1;
+        doc_.szError.clear();
+        return true;
+    }
+
+    bool ParseXMLLine(QStringView line, ParsedLine& out) {
+        out = ParsedLine();
+        QStringView tagText;
+        QStringView data;
+        bool explicitEmpty = false;
+        if (!ExtractTagText(line, tagText, data, explicitEmpty)) {
+            return false;
+        }
+        if (!data.isEmpty() || explicitEmpty) {
+            out.kind = CompleteTag;
+            out.name = tagText;
+            out.value = data;
+        } else if (!tagText.isEmpty() && tagText.front() == u'/') {
+            out.kind = ClosingTag;
+            out.name = tagText.mid(1);
+        } else {
+            out.kind = OpeningTag;
+            const qsizetype eq = tagText.lastIndexOf(u'=');
+            if (eq < 0) {
+                out.name = tagText;
+            } else if (eq == 0) {
+                out.name = tagText;
+                out.value = tagText.mid(1);
+            } else {
+                out.name = tagText.left(eq);
+                out.value = tagText.mid(eq + 1);
+            }
+        }
+        return true;
+    }
+
+    QString Name(QStringView s) {
+        return XMLCodec::NameNeedsDecoding(s) ? XMLCodec::DecodeName(s) : names_.Get(s);
+    }
+
+    QString Value(QStringView s) {
+        if (XMLCodec::ValueNeedsDecoding(s)) {
+            return XMLCodec::DecodeValue(s);
+        }
+        return s.size() <= 8 ? values_.Get(s) : s.toString();
+    }
+
+    enum class Result { Ok, Failed, OpeningError };
+
+    Result Load(const QByteArray& bytes) {
+        const char* all = bytes.constData();
+        const qsizetype size = bytes.size();
+        qsizetype pos = 0;
+        int32_t lineNumber = 0;
+        int depth = 0;
+        ParsedLine parsed;
+        QString text; // the current line, decoded; reused from line to line
+        while (pos < size) {
+            const void* cr = std::memchr(all + pos, '\r', static_cast<size_t>(size - pos));
+            qsizetype end;
+            qsizetype next;
+            if (cr == nullptr) {
+                end = size;
+                next = size;
+            } else {
+                end = static_cast<const char*>(cr) - all;
+                next = end + 1;
+                if (next < size && all[next] == '\n') {
+                    ++next;
+                }
+            }
+            CodePage::DecodeInto(all + pos, end - pos, text);
+            const QStringView line(text);
+            pos = next;
+            ++lineNumber;
+            if (line.isEmpty()) {
+                continue;
+            }
+            if (!ParseXMLLine(line, parsed)) {
+                doc_.szError = QLatin1String("Damaged XML File : ") + doc_.szError +
+                               QLatin1String(" on line ") + QString::number(lineNumber);
+                return Result::Failed;
+            }
+            std::shared_ptr<clsXMLTag>& current = doc_.objCurrentTag;
+            if (!current) {
+                return Result::OpeningError;
+            }
+            switch (parsed.kind) {
+            case OpeningTag:
+                if (depth >= kMaxLoadDepth) {
+                    return Result::OpeningError;
+                }
+                current = current->AddSubTag(Name(parsed.name), Value(parsed.value), false);
+                ++depth;
+                break;
+            case ClosingTag: {
+                const QString name = Name(parsed.name);
+                if (current->szName != name) {
+                    doc_.szError = QLatin1String("XML File contains corrupt nesting of tag: ") +
+                                   name + QLatin1String(" ") + QLatin1String(" on line ") +
+                                   QString::number(lineNumber);
+                    return Result::Failed;
+                }
+                current = current->objParent.lock();
+                --depth;
+                break;
+            }
+            case CompleteTag:
+                current->AddSubTag(Name(parsed.name), Value(parsed.value), false);
+                break;
+            }
+        }
+        return Result::Ok;
+    }
+
+private:
+    clsXML& doc_;
+    TextCache names_;
+    TextCache values_;
+};
+
+clsXML::clsXML() {
+    Reset();
+}
+
+clsXML::~clsXML() = default;
+
+bool clsXML::LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader) {
+    try {
+        QFile file(szFilename);
+        if (!file.open(QIODevice::ReadOnly)) {
+            szError =
+                QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
+            return false;
+        }
+        return LoadXMLFromDevice(file, szFilename, bExtractLegalHeader);
+    } catch (...) {
+        szError = QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
+        return false;
+    }
+}
+
+bool clsXML::LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
+                               bool bExtractLegalHeader) {
+    const QString openingError =
+        QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
+    try {
+        if (!device.isOpen() || !device.isReadable()) {
+            szError = openingError;
+            return false;
+        }
+        const QByteArray bytes = device.readAll();
+        if (auto* file = qobject_cast<QFileDevice*>(&device);
+            file && file->error() != QFileDevice::NoError) {
+            szError = openingError;
+            return false;
+        }
+        clsXMLLoader loader(*this);
+        switch (loader.Load(bytes)) {
+        case clsXMLLoader::Result::Ok:
+            break;
+        case clsXMLLoader::Result::Failed:
+            return false;
+        case clsXMLLoader::Result::OpeningError:
+            szError = openingError;
+            return false;
+        }
+        objCurrentTag = objBlockTag;
+        if (bExtractLegalHeader) {
+            return ExtractLegalHeader();
+        }
+        return true;
+    } catch (...) {
+        szError = openingError;
+        return false;
+    }
+}
+
+bool clsXML::ExtractLegalHeader() {
+    std::shared_ptr<clsXMLTag> tag = GetTagObjectFromNamePath(QStringLiteral("COPYRIGHT"), {});
+    if (!tag) {
+        Report(QStringLiteral("There is no copyright on the xml file being loaded"));
+        return false;
+    }
+    szCopyright = tag->szValue;
+    tag = GetTagObjectFromNamePath(QStringLiteral("VERSION"), {});
+    if (!tag) {
+        Report(QStringLiteral("There is no version on the xml file being loaded"));
+        return false;
+    }
+    szVersion = tag->szValue;
+    return true;
+}
+
+bool clsXML::SaveXMLFile(const QString& szFilename) {
+    const QString creationError =
+        QLatin1String("XML File Creation Error : Failed to open XML File ") + szFilename;
+    try {
+        objCurrentTag = objBlockTag;
+        std::string bytes;
+        if (objBlockTag) {
+            XMLWriter::AppendTag(*objBlockTag, 0, bytes);
+        }
+        const auto size = static_cast<qint64>(bytes.size());
+        const bool isNew = !QFile::exists(szFilename);
+        QSaveFile file(szFilename);
+        if (!file.open(QIODevice::WriteOnly)) {
+            szError = creationError;
+            return false;
+        }
+        if (isNew) {
+            // The file holds health data: only its owner may read it.
+            file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        }
+        if (file.write(bytes.data(), size) != size) {
+            file.cancelWriting();
+            szError = creationError;
+            return false;
+        }
+        if (!file.commit()) {
+            szError = creationError;
+            return false;
+        }
+        return true;
+    } catch (...) {
+        szError = creationError;
+        return false;
+    }
+}
+
+bool clsXML::SaveXMLToDevice(QIODevice& device, const QString& szFilename) {
+    const QString creationError =
+        QLatin1String("XML File Creation Error : Failed to open XML File ") + szFilename;
+    try {
+        objCurrentTag = objBlockTag;
+        std::string bytes;
+        if (objBlockTag) {
+            XMLWriter::AppendTag(*objBlockTag, 0, bytes);
+        }
+        const auto size = static_cast<qint64>(bytes.size());
+        if (!device.isOpen() || !device.isWritable() || device.write(bytes.data(), size) != size) {
+            szError = creationError;
+            return false;
+        }
+        return true;
+    } catch (...) {
+        szError = creationError;
+        return false;
+    }
+}
+
+std::shared_ptr<clsXMLTag> clsXML::GetTagObject(const QString& szKey) {
+    return objBlockTag ? objBlockTag->FindSubTagObject(szKey) : nullptr;
+}
+
+std::shared_ptr<clsXMLTag> clsXML::GetTagObjectFromNamePath(const QString& szNamePathColonDelimited,
+                                                            const QString& szLastTagValue) {
+    std::shared_ptr<clsXMLTag> t = objBlockTag;
+    if (szNamePathColonDelimited.isEmpty() || !t) {
+        return t;
+    }
+    const QList<QStringView> elements = QStringView(szNamePathColonDelimited).split(u':');
+    for (qsizetype e = 0; e < elements.size(); ++e) {
+        const bool last = e == elements.size() - 1;
+        const QString name = elements[e].toString();
+        t = t->FindSubTagObjectByName(name, last ? szLastTagValue : QString());
+        if (!t) {
+            szError =
+                QLatin1String("Tag ") + QLatin1String(" not found in ") + szNamePathColonDelimited;
+            return nullptr;
+        }
+    }
+    return t;
+}
+
+void clsXML::Reset() {
+    auto block = std::allocate_shared<clsXMLTag>(NodePool::Allocator<clsXMLTag>());
+    block->szKey = QStringLiteral("root");
+    objCurrentTag = block;
+    objBlockTag = std::move(block);
+}
+
+void clsXML::SetErrorReporter(ErrorReporter reporter) {
+    Reporter() = std::move(reporter);
+}

@@ -1,0 +1,275 @@
+#include "clsXMLTags.h"
+
+#include "NodePool.h"
+
+#include "clsXMLTag.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace {
+
+// Rounds to the nearest integer, halves to the even neighbour.
+int32_t Nearest(double x) {
+    double f = std::floor(x);
+    const double frac = x - f;
+    if (frac > 0.5 || (frac == 0.5 && std::fmod(f, 2.0) != 0.0)) {
+        f += 1.0;
+    }
+    return static_cast<int32_t>(f);
+}
+
+inline bool PlainAlnum(char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z');
+}
+
+inline char16_t AsciiUpper(char16_t c) {
+    return (c >= u'a' && c <= u'z') ? c - 32 : c;
+}
+
+// Compares upper-cased texts in the locale's order, giving -1, 0 or 1. Texts of ASCII letters
+// and digits only are compared directly: for them every collation is plain character order
+// after upper-casing, and day keys are compared thousands of times per sorted add.
+int CompareUpper(const QString& a, const QString& b) {
+    const qsizetype na = a.size();
+    const qsizetype nb = b.size();
+    bool plain = true;
+    for (qsizetype i = 0; i < na && plain; ++i) {
+        plain = PlainAlnum(a[i].unicode());
+    }
+    for (qsizetype i = 0; i < nb && plain; ++i) {
+        plain = PlainAlnum(b[i].unicode());
+    }
+    if (plain) {
+        const qsizetype n = std::min(na, nb);
+        for (qsizetype i = 0; i < n; ++i) {
+            const char16_t ca = AsciiUpper(a[i].unicode());
+            const char16_t cb = AsciiUpper(b[i].unicode());
+            if (ca != cb) {
+                return ca < cb ? -1 : 1;
+            }
+        }
+        return na == nb ? 0 : (na < nb ? -1 : 1);
+    }
+    const int c = QString::localeAwareCompare(a.toUpper(), b.toUpper());
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+QString Folded(const QString& key) {
+    return key.toCaseFolded();
+}
+
+} // namespace
+
+clsXMLTags::clsXMLTags() = default;
+
+clsXMLTags::~clsXMLTags() = default;
+
+std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString& szValue,
+                                           const std::shared_ptr<clsXMLTag>& objParent,
+                                           bool bSorted) {
+    if (!objParent) {
+        throw std::invalid_argument("clsXMLTags::Add: no parent tag");
+    }
+    auto tag = std::allocate_shared<clsXMLTag>(NodePool::Allocator<clsXMLTag>());
+    tag->szName = szName;
+    tag->szValue = szValue;
+    tag->objParent = objParent;
+    if (m_addCount == kCapacity) {
+        throw std::overflow_error("clsXMLTags::Add: the list has taken its 32767 tags");
+    }
+    const int16_t count = static_cast<int16_t>(m_addCount + 1);
+
+    // The parent's key, ":" and the count in decimal, made in one allocation.
+    const QString& parentKey = objParent->szKey;
+    char16_t digits[8];
+    int nDigits = 0;
+    for (int v = count; v > 0; v /= 10) {
+        digits[nDigits++] = static_cast<char16_t>(u'0' + v % 10);
+    }
+    QString key(parentKey.size() + 1 + nDigits, Qt::Uninitialized);
+    char16_t* k = reinterpret_cast<char16_t*>(key.data());
+    std::copy_n(reinterpret_cast<const char16_t*>(parentKey.constData()), parentKey.size(), k);
+    k += parentKey.size();
+    *k++ = u':';
+    while (nDigits > 0) {
+        *k++ = digits[--nDigits];
+    }
+    // The text after the last ":" is the add count, which no earlier add produced, so a
+    // generated key can only collide when the stored index says so.
+    if (m_index && m_index->contains(Folded(key))) {
+        throw std::invalid_argument("clsXMLTags::Add: the key is already in the list");
+    }
+    tag->szKey = key;
+    tag->m_listKey = key;
+
+    qsizetype at = -1;
+    if (bSorted && !m_items.empty()) {
+        const int32_t pos = FindSortedPosition(szName, szValue);
+        if (pos > 0) {
+            at = pos - 1;
+        }
+    }
+    if (m_items.empty()) {
+        m_items.reserve(4); // a day entry's value tags
+    }
+    if (m_index) {
+        m_index->insert(Folded(key), tag.get());
+    }
+    try {
+        if (at < 0) {
+            m_items.push_back(tag);
+        } else {
+            m_items.insert(m_items.begin() + at, tag);
+        }
+    } catch (...) {
+        if (m_index) {
+            m_index->remove(Folded(key));
+        }
+        throw;
+    }
+    m_addCount = count;
+    return tag;
+}
+
+void clsXMLTags::DeleteItem(const QString& szName, const QString& szValue) {
+    const size_t n = m_items.size();
+    for (size_t i = 0; i < n; ++i) {
+        const auto& t = m_items[i];
+        if (t->szName == szName && t->szValue == szValue) {
+            RemoveAt(static_cast<qsizetype>(i));
+            return;
+        }
+    }
+}
+
+void clsXMLTags::Clear() {
+    Items gone = TakeAll();
+    // the tags go here, after the list is already consistent
+}
+
+std::shared_ptr<clsXMLTag> clsXMLTags::Item(int position) const {
+    if (position < 1 || static_cast<size_t>(position) > m_items.size()) {
+        throw std::out_of_range("clsXMLTags::Item: no item at this position");
+    }
+    return m_items[static_cast<size_t>(position) - 1];
+}
+
+std::shared_ptr<clsXMLTag> clsXMLTags::Item(const QString& key) const {
+    const qsizetype i = IndexOfKey(key);
+    if (i < 0) {
+        throw std::out_of_range("clsXMLTags::Item: no item under this key");
+    }
+    return m_items[static_cast<size_t>(i)];
+}
+
+int32_t clsXMLTags::Count() const {
+    return static_cast<int32_t>(m_items.size());
+}
+
+void clsXMLTags::Remove(int position) {
+    if (position < 1 || static_cast<size_t>(position) > m_items.size()) {
+        throw std::out_of_range("clsXMLTags::Remove: no item at this position");
+    }
+    RemoveAt(position - 1);
+}
+
+void clsXMLTags::Remove(const QString& key) {
+    const qsizetype i = IndexOfKey(key);
+    if (i < 0) {
+        throw std::out_of_range("clsXMLTags::Remove: no item under this key");
+    }
+    RemoveAt(i);
+}
+
+int16_t clsXMLTags::AddCount() const {
+    return m_addCount;
+}
+
+clsXMLTags::Items::const_iterator clsXMLTags::begin() const {
+    return m_items.cbegin();
+}
+
+clsXMLTags::Items::const_iterator clsXMLTags::end() const {
+    return m_items.cend();
+}
+
+int32_t clsXMLTags::FindSortedPosition(const QString& szName, const QString& szValue) const {
+    const int32_t n = Count();
+    int32_t low = 1;
+    int32_t mid = Nearest((n - 1) / 2.0);
+    for (int step = 0; step < 10; ++step) {
+        if (mid < 1) {
+            mid = 1;
+        }
+        if (CompareItem(mid, szName, szValue) > 0) {
+            low = mid;
+            mid = Nearest(mid + (n - mid) / 2.0);
+        } else {
+            mid = Nearest(mid - mid / 2.0);
+        }
+    }
+    for (int32_t p = low; p <= n; ++p) {
+        if (CompareItem(p, szName, szValue) <= 0) {
+            return p;
+        }
+    }
+    return -1;
+}
+
+int16_t clsXMLTags::CompareItem(int32_t position, const QString& szName,
+                                const QString& szValue) const {
+    const auto& item = m_items[static_cast<size_t>(position) - 1];
+    int c = CompareUpper(szName, item->szName);
+    if (c == 0) {
+        c = CompareUpper(szValue, item->szValue);
+    }
+    return static_cast<int16_t>(c);
+}
+
+qsizetype clsXMLTags::IndexOf(const clsXMLTag* tag) const {
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].get() == tag) {
+            return static_cast<qsizetype>(i);
+        }
+    }
+    return -1;
+}
+
+void clsXMLTags::RemoveAt(qsizetype index) {
+    const auto i = static_cast<size_t>(index);
+    std::shared_ptr<clsXMLTag> gone = std::move(m_items[i]);
+    if (m_index) {
+        m_index->remove(Folded(gone->m_listKey));
+    }
+    m_items.erase(m_items.begin() + index);
+    // gone is released last, when the list no longer refers to it
+}
+
+clsXMLTags::Items clsXMLTags::TakeAll() {
+    Items all;
+    all.swap(m_items);
+    m_index.reset();
+    return all;
+}
+
+const clsXMLTags::KeyIndex& clsXMLTags::Index() const {
+    if (!m_index) {
+        auto built = std::make_unique<KeyIndex>();
+        built->reserve(static_cast<qsizetype>(m_items.size()));
+        for (const auto& t : m_items) {
+            built->insert(Folded(t->m_listKey), t.get());
+        }
+        m_index = std::move(built);
+    }
+    return *m_index;
+}
+
+qsizetype clsXMLTags::IndexOfKey(const QString& key) const {
+    const KeyIndex& idx = Index();
+    const auto it = idx.constFind(Folded(key));
+    return it == idx.cend() ? -1 : IndexOf(it.value());
+}
