@@ -1,7 +1,459 @@
 #include "frmReport.h"
 
+#include "ClipboardKeeper.h"
+#include "ReadingsChart.h"
+#include "ReadingsSchema.h"
+#include "Resources.h"
+#include "RichTextBox.h"
+#include "clsXMLTags.h"
+#include "ctlChart.h"
+#include "modGlobals.h"
+#include "modPrint.h"
+#include "modUtils.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+// Twips per screen pixel.
+constexpr double kTwipsPerPixel = 15.0;
+// Inner size of the window as designed, in pixels (13035 x 11715 twips).
+constexpr int kDesignWidth = 869;
+constexpr int kDesignHeight = 781;
+// The print copy's box as designed (11895 x 11670 twips), and the Print button (1335 x 375).
+constexpr int kPrintBoxWidth = 793;
+constexpr int kPrintBoxHeight = 778;
+constexpr int kButtonWidth = 89;
+constexpr int kButtonHeight = 25;
+// Gap between the two buttons.
+constexpr int kButtonGap = 6;
+// Delay between an activation and the composition of the report.
+constexpr int kComposeDelayMs = 500;
+// The header picture: its size in pixels, and how much finer it is drawn for paper.
+constexpr int kHeaderWidth = 1000;
+constexpr int kHeaderHeight = 70;
+constexpr qreal kHeaderScale = 4.0;
+// The chart picture for paper is drawn this much finer than the screen (the printed copy's chart
+// comes out near 300 dots to the inch), but never more than this many pixels along its longer
+// side. On screen it is shown at about half its size, so the screen's own resolution is enough.
+constexpr qreal kPaperChartScale = 2.0;
+constexpr qreal kChartMaxPixels = 4096.0;
+// Tries at putting a picture on the clipboard before giving up.
+constexpr int kPutAttempts = 9;
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+frmReport::SaveDialog& SaveDialogSeam() {
+    static frmReport::SaveDialog dialog;
+    return dialog;
+}
+
+// Lets queued window-system work (the clipboard's among it) run. The user's clicks and keys wait,
+// so no other command of this window can start in the middle of a composition.
+void LetPendingEventsRun() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+QImage RenderHeaderPicture() {
+    QSvgRenderer renderer(ArtworkPath(QStringLiteral("report-header.svg")));
+    if (!renderer.isValid()) {
+        return {};
+    }
+    QImage picture(QSize(kHeaderWidth, kHeaderHeight) * kHeaderScale, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(picture.size())));
+    painter.end();
+    picture.setDevicePixelRatio(kHeaderScale);
+    return picture;
+}
+
+// Runs an edit block of a box from its construction to its destruction.
+class EditBlock {
+public:
+    explicit EditBlock(RichTextBox& box) : m_box(box) { m_box.BeginEdit(); }
+    ~EditBlock() { m_box.EndEdit(); }
+    EditBlock(const EditBlock&) = delete;
+    EditBlock& operator=(const EditBlock&) = delete;
+
+private:
+    RichTextBox& m_box;
+};
+
+} // namespace
+
 frmReport::frmReport(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Tensiolog Report"));
+    setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint) &
+                   ~Qt::WindowContextHelpButtonHint);
+    setSizeGripEnabled(true);
+
+    // Created in stacking order from the back: the print copy lies behind the report box.
+    rtbPrint = new RichTextBox(this);
+    rtbPrint->setObjectName(QStringLiteral("rtbPrint"));
+    rtbPrint->setGeometry(0, 0, kPrintBoxWidth, kPrintBoxHeight);
+    rtbPrint->setFocusPolicy(Qt::NoFocus);
+    // Never seen: it is only laid out for the printer.
+    rtbPrint->hide();
+
+    ctlChart = new ::ctlChart(this);
+    ctlChart->setObjectName(QStringLiteral("ctlChart"));
+    ctlChart->setGeometry(0, 0, 493, 197);
+    ctlChart->hide();
+
+    rtb = new RichTextBox(this);
+    rtb->setObjectName(QStringLiteral("rtb"));
+    QFont font(QStringLiteral("Courier"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPointSize(12);
+    rtb->setFont(font);
+    rtb->setGeometry(4, 4, 469, 153);
+    rtb->installEventFilter(this);
+
+    btSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
+    btSavePdf->setObjectName(QStringLiteral("btSavePdf"));
+    btSavePdf->resize(std::max(kButtonWidth, btSavePdf->sizeHint().width()), kButtonHeight);
+    btPrint = new QPushButton(QStringLiteral("Print"), this);
+    btPrint->setObjectName(QStringLiteral("btPrint"));
+    btPrint->setGeometry(304, 300, kButtonWidth, kButtonHeight);
+    connect(btPrint, &QPushButton::clicked, this, &frmReport::btPrint_Click);
+    connect(btSavePdf, &QPushButton::clicked, this, &frmReport::btSavePdf_Click);
+    setTabOrder(rtb, btPrint);
+    setTabOrder(btPrint, btSavePdf);
+
+    tim = new QTimer(this);
+    tim->setSingleShot(true);
+    tim->setInterval(kComposeDelayMs);
+    connect(tim, &QTimer::timeout, this, &frmReport::tim_Timer);
+
+    QSize size(kDesignWidth, kDesignHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableSize() - QSize(16, 48));
+    }
+    resize(size);
+
+    Form_Load();
 }
 
 frmReport::~frmReport() = default;
+
+void frmReport::Form_Load() {
+    FillReadingsChart();
+    imgHeader = RenderHeaderPicture();
+}
+
+void frmReport::FillReadingsChart() {
+    if (objReadings != nullptr) {
+        FillChartFromReadings(*ctlChart, objReadings);
+    }
+    StyleChartForPaper(*ctlChart);
+    ctlChart->SetColumnLabels(
+        {QStringLiteral("Systolic"), QStringLiteral("Diastolic"), QStringLiteral("Pulse")});
+    // The chart is only ever seen as a picture in the report.
+    ctlChart->hide();
+}
+
+void frmReport::Form_Activate() {
+    const int W = width();
+    const int H = height();
+    rtb->setGeometry(0, 0, W, std::max(0, H - btPrint->height()));
+    rtbPrint->resize(qRound(0.8 * W), rtbPrint->height());
+    btPrint->move(W - btPrint->width(), H - btPrint->height());
+    btSavePdf->move(btPrint->x() - kButtonGap - btSavePdf->width(), H - btSavePdf->height());
+    rtb->SetText(QString());
+    tim->start();
+}
+
+void frmReport::Form_Resize() {
+    // The controls are arranged on activation only.
+}
+
+void frmReport::tim_Timer() {
+    rtb->SetText(QString());
+    BuildReport(*rtb);
+    tim->stop();
+}
+
+void frmReport::rtb_GotFocus() {
+    btPrint->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmReport::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) {
+        const bool bResult = QDialog::event(event);
+        Form_Activate();
+        return bResult;
+    }
+    return QDialog::event(event);
+}
+
+bool frmReport::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == rtb && event->type() == QEvent::FocusIn) {
+        rtb_GotFocus();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmReport::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmReport::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Window managers activate a new dialog by themselves; a bare X server does not.
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !isActiveWindow()) {
+            activateWindow();
+        }
+    });
+}
+
+void frmReport::BuildReport(RichTextBox& rtbTarget) {
+    {
+        EditBlock block(rtbTarget);
+        AppendColoredText(rtbTarget, kLineBreak + QStringLiteral("YOUR READINGS") + kLineBreak,
+                          kBlack);
+        if (objReadings != nullptr) {
+            for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
+                const QString szDate = FormatDayKey(*objDay);
+                const QString szSys = objDay->GetSubTagValue(kSystolicName);
+                const QString szDia = objDay->GetSubTagValue(kDiastolicName);
+                const QString szPulse = objDay->GetSubTagValue(kPulseName);
+                const QString szComment = objDay->GetSubTagValue(kCommentName);
+                if (!szSys.isEmpty() || !szDia.isEmpty() || !szPulse.isEmpty()) {
+                    WriteFormattedEntry(rtbTarget, szDate, szSys, szDia, szPulse, szComment);
+                }
+            }
+        }
+    }
+    rtbTarget.SetSelStart(0);
+    rtbTarget.SetSelLength(0);
+    img = imgHeader;
+    PasteImageRTF(rtbTarget);
+    PasteChartRTF(rtbTarget);
+    ctlChart->hide();
+    rtbTarget.setReadOnly(true);
+}
+
+void frmReport::WriteFormattedEntry(RichTextBox& rtbTarget, const QString& szDate,
+                                    const QString& szSys, const QString& szDia,
+                                    const QString& szPulse, const QString& szComment) {
+    if (szSys.isEmpty() || szDia.isEmpty()) {
+        return;
+    }
+    AppendColoredText(rtbTarget, kLineBreak + szDate + u'\t', kBlack);
+    AppendColoredText(rtbTarget, szSys, SystolicColor(szSys));
+    AppendColoredText(rtbTarget, QStringLiteral("/"), kBlack);
+    AppendColoredText(rtbTarget, szDia, DiastolicColor(szDia));
+    AppendColoredText(rtbTarget, u':' + szPulse + QStringLiteral("   \t") + szComment, kBlack);
+}
+
+QString frmReport::FormatDayKey(const clsXMLTag& objDay) {
+    return FormatDayKey(objDay.szName);
+}
+
+QString frmReport::FormatDayKey(const QString& szDayKey) {
+    static const QString kMonthWords[] = {
+        QStringLiteral(" Jan "), QStringLiteral(" Feb "), QStringLiteral(" Mar "),
+        QStringLiteral(" Apr "), QStringLiteral(" May "), QStringLiteral(" Jun "),
+        QStringLiteral(" Jul "), QStringLiteral(" Aug "), QStringLiteral(" Sep "),
+        QStringLiteral(" Oct "), QStringLiteral(" Nov "), QStringLiteral(" Dec ")};
+    const QString szDay = szDayKey.right(2);
+    const QString szMonth = szDayKey.mid(4, 2);
+    const QString szYear = szDayKey.left(4);
+    QString szMonthWord;
+    // Only the twelve two-digit month numbers have a word.
+    if (szMonth.size() == 2 && szMonth[0].isDigit() && szMonth[1].isDigit()) {
+        const int iMonth = szMonth.toInt();
+        if (iMonth >= 1 && iMonth <= 12) {
+            szMonthWord = kMonthWords[iMonth - 1];
+        }
+    }
+    return szDay + szMonthWord + szYear;
+}
+
+void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor) {
+    rtbTarget.SetSelStart(rtbTarget.TextLength());
+    rtbTarget.SetSelLength(0);
+    rtbTarget.SetSelColor(lColor);
+    rtbTarget.SetSelText(szText);
+}
+
+long frmReport::SystolicColor(const QString& szReading) {
+    const std::optional<qint16> value = TextToInteger(szReading);
+    if (!value) {
+        return kBlack;
+    }
+    if (*value <= 99) {
+        return kRed;
+    }
+    if (*value <= 129) {
+        return kGreen;
+    }
+    if (*value <= 149) {
+        return kOrange;
+    }
+    return kRed;
+}
+
+long frmReport::DiastolicColor(const QString& szReading) {
+    const std::optional<qint16> value = TextToInteger(szReading);
+    if (!value) {
+        return kBlack;
+    }
+    if (*value <= 59) {
+        return kRed;
+    }
+    if (*value <= 84) {
+        return kGreen;
+    }
+    if (*value <= 94) {
+        return kOrange;
+    }
+    return kRed;
+}
+
+bool frmReport::PutClipboardPicture(const QImage& objPicture) {
+    if (objPicture.isNull()) {
+        return false;
+    }
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (int iAttempt = 0; iAttempt < kPutAttempts; ++iAttempt) {
+        LetPendingEventsRun();
+        clipboard->setImage(objPicture);
+        const QMimeData* content = clipboard->mimeData();
+        if (content != nullptr && content->hasImage()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void frmReport::PasteImageRTF(RichTextBox& rtbTarget) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    ClipboardKeeper saved;
+    clipboard->clear();
+    if (PutClipboardPicture(img)) {
+        const QMimeData* content = clipboard->mimeData();
+        if (content != nullptr && content->hasImage()) {
+            rtbTarget.Paste();
+        }
+    }
+    clipboard->clear();
+    saved.Restore();
+}
+
+void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    {
+        ClipboardKeeper saved;
+        clipboard->clear();
+        // Sized from the box it goes into, in twips, as single-precision numbers.
+        const float fWidth = static_cast<float>(rtbTarget.width() * kTwipsPerPixel * 0.7 * 2.8);
+        const float fHeight = static_cast<float>(rtbTarget.height() * kTwipsPerPixel * 0.4 * 2.8);
+        const int iWidth = std::max(1, qRound(fWidth / kTwipsPerPixel));
+        const int iHeight = std::max(1, qRound(fHeight / kTwipsPerPixel));
+        ctlChart->resize(iWidth, iHeight);
+        const qreal fineness = &rtbTarget == rtbPrint ? kPaperChartScale : devicePixelRatioF();
+        const qreal scale = std::min(fineness, kChartMaxPixels / std::max(iWidth, iHeight));
+        ctlChart->CopyToClipboard(scale);
+        LetPendingEventsRun();
+        img = clipboard->image();
+        clipboard->clear();
+        saved.Restore();
+    }
+    PasteImageRTF(rtbTarget);
+}
+
+void frmReport::btPrint_Click() {
+    const QString szNotPrinted =
+        QStringLiteral("This report was not printed. This was due to you either cancelling the "
+                       "printing or the printer being offline.");
+    bool bPrinted = false;
+    QString szPrinterName;
+    try {
+        rtbPrint->SetText(QString());
+        BuildReport(*rtbPrint);
+        bPrinted = modPrint::PrintRichTextBox(*rtbPrint, kLeftMargin, kTopMargin, kRightMargin,
+                                              kBottomMargin, &szPrinterName);
+    } catch (...) {
+        bPrinted = false;
+    }
+    if (bPrinted) {
+        try {
+            ShowWarningMessage(
+                QStringLiteral("This report has been sent to your default printer (") +
+                szPrinterName + QStringLiteral(")."));
+            return;
+        } catch (...) {
+        }
+    }
+    ShowWarningMessage(szNotPrinted);
+}
+
+QString frmReport::DefaultPdfPath(const QDate& today) {
+    QString szFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (szFolder.isEmpty()) {
+        szFolder = QDir::homePath();
+    }
+    return QDir(szFolder).filePath(QStringLiteral("Tensiolog report ") +
+                                   today.toString(QStringLiteral("yyyy-MM-dd")) +
+                                   QStringLiteral(".pdf"));
+}
+
+void frmReport::SetSaveDialog(SaveDialog dialog) {
+    SaveDialogSeam() = std::move(dialog);
+}
+
+void frmReport::btSavePdf_Click() {
+    const QString szProposed = DefaultPdfPath(Today());
+    QString szPath;
+    if (SaveDialogSeam()) {
+        szPath = SaveDialogSeam()(this, szProposed);
+    } else {
+        szPath = QFileDialog::getSaveFileName(this, QStringLiteral("Save the report as PDF"),
+                                              szProposed, QStringLiteral("PDF files (*.pdf)"));
+    }
+    if (szPath.isEmpty()) {
+        return; // cancelled
+    }
+    if (QFileInfo(szPath).suffix().isEmpty()) {
+        szPath += QStringLiteral(".pdf");
+    }
+    bool bSaved = false;
+    QString szError;
+    try {
+        rtbPrint->SetText(QString());
+        BuildReport(*rtbPrint);
+        bSaved = modPrint::SaveRichTextBoxAsPdf(*rtbPrint, szPath, kLeftMargin, kTopMargin,
+                                                kRightMargin, kBottomMargin, &szError);
+    } catch (const std::exception& e) {
+        szError = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        szError = QStringLiteral("unknown error");
+    }
+    const QString szShownPath = QDir::toNativeSeparators(szPath);
+    if (bSaved) {
+        ShowWarningMessage(QStringLiteral("This report has been saved as ") + szShownPath +
+                           QStringLiteral("."));
+    } else {
+        ShowWarningMessage(QStringLiteral("This report was not saved as ") + szShownPath +
+                           QStringLiteral(" (") + szError + QStringLiteral(")."));
+    }
+}

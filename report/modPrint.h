@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+#include <memory>
+
+class QPagedPaintDevice;
+class QPrinter;
+class RichTextBox;
+
+namespace modPrint {
+
+// A rectangle in twips: left, top, right, bottom.
+struct TwipsRect {
+    qint32 left = 0;
+    qint32 top = 0;
+    qint32 right = 0;
+    qint32 bottom = 0;
+    bool operator==(const TwipsRect&) const = default;
+};
+
+// Nearest whole number, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
+qint32 RoundHalfEven(double value);
+
+// The rectangle text is drawn into, relative to the printable area: margins measured from the
+// paper's edges, less the printable area's offsets from the paper's left and top edges.
+TwipsRect DrawingRectangle(qint32 lLeftMargin, qint32 lTopMargin, qint32 lRightMargin,
+                           qint32 lBottomMargin, qint32 lOffsetLeft, qint32 lOffsetTop,
+                           qint32 lPageWidth, qint32 lPageHeight);
+
+// The printer a print job goes to, with the name the user knows it by.
+struct PrinterChoice {
+    std::unique_ptr<QPrinter> printer; // null when there is no printer to print on
+    QString szName;
+};
+// The system's default printer, in colour; no printer when there is none (it never falls back
+// to writing a file).
+PrinterChoice DefaultPrinter();
+// Test seam: when set, print jobs go to the printer this returns instead of the default one.
+void SetPrinterFactory(std::function<PrinterChoice()> factory);
+// The printer print jobs go to now (the factory's, else the default one).
+PrinterChoice ChoosePrinter();
+
+// Lays the whole content of the box out page by page into the drawing rectangle and draws it on
+// the device, one page after another (pictures scaled down to fit a page). Every page moves on
+// through the text, so it always ends. Returns the number of pages drawn, 0 after a failure.
+int RenderPages(RichTextBox& rtbTarget, QPagedPaintDevice& device, qint32 lLeftMargin,
+                qint32 vTopMargin, qint32 vRightMargin, qint32 vBottomMargin);
+
+// Prints the whole content of the box on the printer of ChoosePrinter() with margins in twips
+// from the paper's edges. True when the document went to the printer to the end; the printer's
+// name goes to szPrinterName.
+bool PrintRichTextBox(RichTextBox& rtbTarget, qint32 lLeftMargin, qint32 vTopMargin,
+                      qint32 vRightMargin, qint32 vBottomMargin, QString* szPrinterName = nullptr);
+
+// Writes the box to a PDF file laid out exactly as PrintRichTextBox lays it out on the paper of
+// the default printer. The file is replaced only when complete. False with the reason in
+// szError.
+bool SaveRichTextBoxAsPdf(RichTextBox& rtbTarget, const QString& szFileName, qint32 lLeftMargin,
+                          qint32 vTopMargin, qint32 vRightMargin, qint32 vBottomMargin,
+                          QString* szError = nullptr);
+
+} // namespace modPrint

@@ -1,0 +1,156 @@
+#!/usr/bin/env bash
+# Prints the report from the real program, as a person would, on a virtual display: opens the
+# report from the main window, presses Print, answers the message, saves the same report with
+# "Save as PDF…", closes the report and the program. The default printer is the cups-pdf queue
+# that scripts/start-cups.sh sets up; the PDF it makes must appear, with as many pages as the
+# saved report has (several), both laid out the same way.
+# Arguments: the tlg executable, a folder for screenshots. Exit code 77: skipped (no CUPS).
+set -uo pipefail
+
+TLG="$1"
+OUT="${2:-.}"
+SKIP=77
+DAYS=150
+
+if ! lpstat -r 2>/dev/null | grep -q "is running"; then
+  echo "SKIP: the CUPS scheduler is not running (scripts/start-cups.sh could not start it)"
+  exit $SKIP
+fi
+DEFAULT="$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')"
+if [ -z "$DEFAULT" ]; then
+  echo "SKIP: CUPS has no default printer (scripts/start-cups.sh adds the PDF queue)"
+  exit $SKIP
+fi
+if [ "$(lpstat -v "$DEFAULT" 2>/dev/null | sed -n 's/.*: *\(cups-pdf\):.*/\1/p')" != "cups-pdf" ]; then
+  echo "SKIP: the default printer $DEFAULT is not a cups-pdf queue; nothing would be printed here"
+  exit $SKIP
+fi
+
+WORK="$(mktemp -d)"
+export HOME="$WORK/home"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$HOME/Documents"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+PID=""
+
+fail() {
+  echo "FAIL: $*" >&2
+  import -window root "$OUT/print-report-failure.png" 2>/dev/null &&
+    echo "screenshot: $OUT/print-report-failure.png" >&2
+  [ -n "$PID" ] && kill "$PID" 2>/dev/null
+  rm -rf "$WORK"
+  exit 1
+}
+
+# The id of the visible window with this exact title, waiting for it to appear.
+window_named() {
+  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# Gives a window the keyboard (there is no window manager to do it).
+focus() {
+  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  sleep 0.3
+}
+
+click_at() {
+  xdotool mousemove "$1" "$2"
+  sleep 0.2
+  xdotool click 1
+  sleep 0.3
+}
+
+# Answers the program's warning box with Return.
+answer_warning() {
+  local box
+  box="$(window_named "Free Tensiolog Warning")"
+  [ -n "$box" ] || fail "no message box after $1"
+  focus "$box"
+  xdotool key Return
+  sleep 0.5
+}
+
+# The cups-pdf output folders: the job owner's home (from the user database), the home of this
+# run, and the folder of anonymous jobs.
+OWNER_HOME="$(getent passwd "$(id -un)" | cut -d: -f6)"
+PDF_DIRS=("$OWNER_HOME/PDF" "$HOME/PDF" /var/spool/cups-pdf/ANONYMOUS)
+
+# A data file of $DAYS days of readings, oldest first, as the program writes it.
+DATA="$XDG_DATA_HOME/crtlg.dat"
+{
+  printf '<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n'
+  for i in $(seq 0 $((DAYS - 1))); do
+    KEY="$(date -d "2026-01-01 + $i days" +%Y%m%d)"
+    printf '\t\t<%s>\r\n\t\t\t<S>%d</S>\r\n\t\t\t<D>%d</D>\r\n\t\t\t<P>%d</P>\r\n\t\t\t<C>%s</C>\r\n\t\t</%s>\r\n' \
+      "$KEY" $((95 + i % 60)) $((55 + i % 45)) $((60 + i % 30)) "day $i" "$KEY"
+  done
+  printf '\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n'
+} >"$DATA"
+
+MARKER="$WORK/marker"
+touch "$MARKER"
+sleep 1
+
+"$TLG" &
+PID=$!
+MAIN="$(window_named tlg)"
+[ -n "$MAIN" ] || fail "no main window"
+sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$MAIN")"
+# The report button: 780, 2580, 3375 x 435 twips in the main window.
+click_at $((X + (780 + 3375 / 2) / 15)) $((Y + (2580 + 435 / 2) / 15))
+
+REPORT="$(window_named "Tensiolog Report")"
+[ -n "$REPORT" ] || fail "no report window after the report button"
+focus "$REPORT"
+sleep 1.5 # the report is composed half a second after the window becomes active
+import -window root "$OUT/print-report-window.png" 2>/dev/null
+
+eval "$(xdotool getwindowgeometry --shell "$REPORT")"
+# Print sits in the bottom right corner, "Save as PDF…" just left of it.
+click_at $((X + WIDTH - 40)) $((Y + HEIGHT - 12))
+answer_warning "Print"
+
+click_at $((X + WIDTH - 89 - 6 - 30)) $((Y + HEIGHT - 12))
+DIALOG="$(window_named "Save the report as PDF")"
+[ -n "$DIALOG" ] || fail "no save dialog after Save as PDF"
+focus "$DIALOG"
+xdotool key Return # the proposed name in the documents folder
+sleep 1
+answer_warning "saving"
+
+focus "$REPORT"
+xdotool key Escape
+sleep 1
+[ -z "$(xdotool search --onlyvisible --name '^Tensiolog Report$' 2>/dev/null)" ] ||
+  fail "the report window did not close"
+kill "$PID" 2>/dev/null
+wait "$PID" 2>/dev/null
+PID=""
+
+SAVED="$(ls "$HOME/Documents/"Tensiolog\ report\ *.pdf 2>/dev/null | head -n 1)"
+[ -n "$SAVED" ] || fail "Save as PDF wrote no file in $HOME/Documents"
+SAVED_PAGES="$(pdfinfo "$SAVED" | sed -n 's/^Pages: *//p')"
+[ "${SAVED_PAGES:-0}" -ge 2 ] || fail "the saved report has ${SAVED_PAGES:-no} pages, expected several"
+
+PRINTED=""
+for _ in $(seq 1 60); do
+  PRINTED="$(find "${PDF_DIRS[@]}" -maxdepth 1 -name '*.pdf' -newer "$MARKER" 2>/dev/null |
+    xargs -r ls -t 2>/dev/null | head -n 1)"
+  [ -n "$PRINTED" ] && pdfinfo "$PRINTED" >/dev/null 2>&1 && break
+  PRINTED=""
+  sleep 0.5
+done
+[ -n "$PRINTED" ] || fail "no PDF from the print queue in ${PDF_DIRS[*]}"
+PRINTED_PAGES="$(pdfinfo "$PRINTED" | sed -n 's/^Pages: *//p')"
+[ "$PRINTED_PAGES" = "$SAVED_PAGES" ] ||
+  fail "the printed report has $PRINTED_PAGES pages, the saved one $SAVED_PAGES"
+pdftoppm -r 40 -png -f 1 -l 1 "$PRINTED" "$OUT/print-report-page" 2>/dev/null
+# The printed file stays where the queue put it: another run printing at the same time may be
+# looking at it too.
+
+rm -rf "$WORK"
+echo "PASS: the report went to $DEFAULT ($PRINTED_PAGES pages, as many as the saved PDF)"
