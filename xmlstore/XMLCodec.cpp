@@ -130,7 +130,12 @@ template <class Sink> void EncodeValue(QStringView value, bool openingLine, Sink
             } else {
                 bool escape = (kAsciiClass[c] & mask) != 0;
                 if (c == u'&') {
-                    escape = i + 1 < n && value[i + 1] == u'#';
+                    // a dropped LF must not join "&" and "#" into a reference
+                    qsizetype j = i + 1;
+                    while (j < n && value[j] == u'\n') {
+                        ++j;
+                    }
+                    escape = j < n && value[j] == u'#';
                 }
                 if (escape) {
                     sink.Reference(c);

@@ -316,36 +316,42 @@ bool clsXML::ExtractLegalHeader() {
     return true;
 }
 
+std::string clsXML::EncodeDocument() {
+    objCurrentTag = objBlockTag;
+    std::string bytes;
+    if (objBlockTag) {
+        XMLWriter::AppendTag(*objBlockTag, 0, bytes);
+    }
+    return bytes;
+}
+
 bool clsXML::SaveXMLFile(const QString& szFilename) {
+    szErrorReason.clear();
     const QString creationError =
         QLatin1String("XML File Creation Error : Failed to open XML File ") + szFilename;
     try {
-        objCurrentTag = objBlockTag;
-        std::string bytes;
-        if (objBlockTag) {
-            XMLWriter::AppendTag(*objBlockTag, 0, bytes);
-        }
+        const std::string bytes = EncodeDocument();
         const auto size = static_cast<qint64>(bytes.size());
         const bool isNew = !QFile::exists(szFilename);
+        // Written beside the target and swapped in only when all of it was written and flushed.
         QSaveFile file(szFilename);
-        if (!file.open(QIODevice::WriteOnly)) {
-            szError = creationError;
-            return false;
-        }
-        if (isNew) {
+        bool ok = file.open(QIODevice::WriteOnly);
+        if (ok && isNew) {
             // The file holds health data: only its owner may read it.
             file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         }
-        if (file.write(bytes.data(), size) != size) {
+        ok = ok && file.write(bytes.data(), size) == size;
+        if (!ok) {
+            szErrorReason = file.errorString();
             file.cancelWriting();
-            szError = creationError;
-            return false;
+        } else if (!file.commit()) {
+            szErrorReason = file.errorString();
+            ok = false;
         }
-        if (!file.commit()) {
+        if (!ok) {
             szError = creationError;
-            return false;
         }
-        return true;
+        return ok;
     } catch (...) {
         szError = creationError;
         return false;
@@ -353,16 +359,14 @@ bool clsXML::SaveXMLFile(const QString& szFilename) {
 }
 
 bool clsXML::SaveXMLToDevice(QIODevice& device, const QString& szFilename) {
+    szErrorReason.clear();
     const QString creationError =
         QLatin1String("XML File Creation Error : Failed to open XML File ") + szFilename;
     try {
-        objCurrentTag = objBlockTag;
-        std::string bytes;
-        if (objBlockTag) {
-            XMLWriter::AppendTag(*objBlockTag, 0, bytes);
-        }
+        const std::string bytes = EncodeDocument();
         const auto size = static_cast<qint64>(bytes.size());
         if (!device.isOpen() || !device.isWritable() || device.write(bytes.data(), size) != size) {
+            szErrorReason = device.errorString();
             szError = creationError;
             return false;
         }

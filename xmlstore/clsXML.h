@@ -9,6 +9,7 @@ class QIODevice;
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // A document: the top tag of a tag tree, the loader's position and the last error text.
 class clsXML {
@@ -31,6 +32,8 @@ public:
     QString szCopyright;
     // Value of the VERSION tag after a load that extracted the legal header.
     QString szVersion;
+    // The system's reason for the last failed save (e.g. "Permission denied"); empty when none.
+    QString szErrorReason;
 
     // Reads a file into the tree under the current tag; never throws.
     bool LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader);
@@ -53,6 +56,8 @@ public:
 
 private:
     friend class clsXMLLoader;
+    // The whole tree as the file's bytes; makes the block tag current. Throws on failure.
+    std::string EncodeDocument();
     // Reads COPYRIGHT and VERSION after a load; reports and fails when one is missing.
     bool ExtractLegalHeader();
 };

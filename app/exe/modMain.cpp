@@ -19,7 +19,6 @@
 #include <QIcon>
 #include <QLockFile>
 #include <QPointer>
-#include <QSaveFile>
 #include <QTimer>
 
 #ifndef QT_NO_SESSIONMANAGER
@@ -152,26 +151,8 @@ bool WriteReadings(const QString& szFile, QString* pszReason) {
     if (objXML->SaveXMLFile(szFile)) {
         return true;
     }
-    // The store says only that it failed: write the same bytes here to learn the reason.
-    const bool bNew = !QFileInfo::exists(szFile);
-    QSaveFile file(szFile);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *pszReason = file.errorString();
-        return false;
-    }
-    if (bNew) {
-        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    }
-    if (!objXML->SaveXMLToDevice(file, szFile)) {
-        *pszReason = file.error() != QFileDevice::NoError ? file.errorString() : objXML->szError;
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *pszReason = file.errorString();
-        return false;
-    }
-    return true;
+    *pszReason = objXML->szErrorReason.isEmpty() ? objXML->szError : objXML->szErrorReason;
+    return false;
 }
 
 // Writes the readings at the end of the run; on failure the user is told the path and the

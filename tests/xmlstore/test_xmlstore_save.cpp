@@ -120,6 +120,8 @@ private slots:
             << QByteArray("<C>a&#60;b &#248; S&#248;ndag</C>\r\n");
         QTest::newRow("literal &#")
             << S("C") << S("&#60;") << false << QByteArray("<C>&#38;#60;</C>\r\n");
+        QTest::newRow("&# joined by a dropped LF")
+            << S("C") << S("&\n#2;") << false << QByteArray("<C>&#38;#2;</C>\r\n");
         QTest::newRow("outside the code page")
             << S("C") << S("\u0100\u4e2d\U0001F600\u0080") << false
             << QByteArray("<C>&#256;&#20013;&#128512;&#128;</C>\r\n");
@@ -161,6 +163,7 @@ private slots:
         QTest::newRow("lone CR") << S("a\rb") << S("a\u00f8b") << S("a\r\nb");
         QTest::newRow("marker character kept") << S("S\u00f8n") << S("S&#248;n") << S("S\u00f8n");
         QTest::newRow("less than") << S("<") << S("&#60;") << S("<");
+        QTest::newRow("dropped LF between & and #") << S("&\n#60;") << S("&#38;#60;") << S("&#60;");
     }
     void valueConversion() {
         QFETCH(QString, raw);
@@ -213,6 +216,7 @@ private slots:
         QVERIFY(!doc.SaveXMLToDevice(device, S("dev.dat")));
         QCOMPARE(doc.szError, S("XML File Creation Error : Failed to open XML File dev.dat"));
         QVERIFY(full.startsWith(device.written));
+        QVERIFY(!doc.szErrorReason.isEmpty());
         // the tree is unchanged: a later save writes all of it
         QCOMPARE(SaveBytes(doc), full);
     }
@@ -251,6 +255,8 @@ private slots:
         const QString path = dir.filePath(relative);
         QVERIFY(!doc.SaveXMLFile(path));
         QCOMPARE(doc.szError, S("XML File Creation Error : Failed to open XML File ") + path);
+        // the system's reason comes along, for the user to read
+        QVERIFY(!doc.szErrorReason.isEmpty());
         QVERIFY(oldFile.open(QIODevice::ReadOnly));
         QCOMPARE(oldFile.readAll(), QByteArray("<OLD></OLD>\r\n"));
         QCOMPARE(QDir(dir.filePath(S("locked"))).entryList(QDir::Files),
