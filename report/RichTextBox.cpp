@@ -3,7 +3,9 @@
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHash>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTextBlock>
@@ -20,11 +22,62 @@ namespace {
 constexpr int kNaturalWidthProperty = QTextFormat::UserProperty + 1;
 constexpr int kNaturalHeightProperty = QTextFormat::UserProperty + 2;
 
+// Draws the box's pictures scaled down smoothly. A picture larger than its place (the chart is
+// drawn about twice the box's width) would otherwise lose thin lines to a nearest-pixel scale.
+class SmoothPictureHandler : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    explicit SmoothPictureHandler(QTextDocument* document) : QObject(document) {}
+
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
+        const QTextImageFormat image = format.toImageFormat();
+        return {image.width(), image.height()};
+    }
+
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int,
+                    const QTextFormat& format) override {
+        const QString szName = format.toImageFormat().name();
+        const QImage picture =
+            qvariant_cast<QImage>(document->resource(QTextDocument::ImageResource, QUrl(szName)));
+        if (picture.isNull()) {
+            return;
+        }
+        const QSize target = painter->deviceTransform().mapRect(rect).size().toSize();
+        QImage shown = picture;
+        if (target.isValid() && target.width() < picture.width()) {
+            Scaled& scaled = m_scaled[szName];
+            if (scaled.picture.size() != target || scaled.sourceKey != picture.cacheKey()) {
+                scaled.picture =
+                    picture.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+                scaled.sourceKey = picture.cacheKey();
+            }
+            shown = scaled.picture;
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
+        painter->drawImage(rect, shown);
+        painter->restore();
+    }
+
+    // Forgets the scaled copies (the document's pictures were let go).
+    void Clear() { m_scaled.clear(); }
+
+private:
+    struct Scaled {
+        qint64 sourceKey = 0;
+        QImage picture;
+    };
+    QHash<QString, Scaled> m_scaled;
+};
+
 } // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     // The box holds a composed report, not an editing session: no undo history to grow.
     document()->setUndoRedoEnabled(false);
+    document()->documentLayout()->registerHandler(QTextFormat::ImageObject,
+                                                  new SmoothPictureHandler(document()));
     setAcceptRichText(true);
     m_selection = QTextCursor(document());
 }
@@ -50,6 +103,9 @@ void RichTextBox::SetText(const QString& szText) {
     m_pictures.clear();
     // Clearing the document also drops its picture resources, so rebuilding never piles them up.
     document()->clear();
+    if (auto* handler = document()->findChild<SmoothPictureHandler*>()) {
+        handler->Clear();
+    }
     m_selection = QTextCursor(document());
     if (!szText.isEmpty()) {
         m_selection.insertText(szText);
@@ -334,3 +390,5 @@ void RichTextBox::resizeEvent(QResizeEvent* event) {
         FitPictures(ScreenPictureWidth(), 0);
     }
 }
+
+#include "RichTextBox.moc"
