@@ -172,6 +172,7 @@ private slots:
     void drawingRectangle();
     void severalPages();
     void tallPictureFitsPage();
+    void widePictureScaledSmoothly();
     void printOutcome_data();
     void printOutcome();
     void saveAsPdf();
@@ -578,6 +579,37 @@ void tst_report::tallPictureFitsPage() {
     QVERIFY(emptyBuffer.open(QIODevice::WriteOnly));
     QPdfWriter emptyWriter(&emptyBuffer);
     QCOMPARE(modPrint::RenderPages(empty, emptyWriter, 1000, 1000, 100, 100), 1);
+}
+
+void tst_report::widePictureScaledSmoothly() {
+    // One-pixel black lines on white, four times wider than the box: shown scaled down, they
+    // must come out as an even grey, not as whole black or white columns picked at random.
+    RichTextBox box;
+    box.resize(300, 300);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    QImage lines(1200, 200, QImage::Format_RGB32);
+    lines.fill(Qt::white);
+    for (int x = 0; x < lines.width(); x += 2) {
+        for (int y = 0; y < lines.height(); ++y) {
+            lines.setPixel(x, y, qRgb(0, 0, 0));
+        }
+    }
+    box.InsertPicture(lines);
+    const QSizeF shown = box.PictureShownSize(0);
+    QVERIFY(shown.width() < 400);
+    const QImage screen = box.viewport()->grab().toImage();
+    int iPure = 0;
+    int iSamples = 0;
+    for (int x = 20; x < static_cast<int>(shown.width()) - 20; ++x) {
+        const int grey =
+            qGray(screen.pixel(x * screen.width() / box.viewport()->width(), screen.height() / 8));
+        iPure += grey < 40 || grey > 215 ? 1 : 0;
+        ++iSamples;
+    }
+    QVERIFY(iSamples > 100);
+    QVERIFY2(iPure * 10 < iSamples,
+             qPrintable(QStringLiteral("%1 of %2").arg(iPure).arg(iSamples)));
 }
 
 void tst_report::printOutcome_data() {
