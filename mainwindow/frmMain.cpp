@@ -44,9 +44,11 @@ const QString kHomeHost = QStringLiteral(TLG_HOME_HOST);
 constexpr int kMinVisibleWidth = 100;
 constexpr int kMinVisibleHeight = 40;
 
-// The settings store of the program.
+// The settings store of the program: the platform's own, unless another default format was
+// chosen (tests choose a file of their own, never the user's registry).
 QSettings ProgramSettings() {
-    return QSettings(QStringLiteral("tlg"), QStringLiteral("tlg"));
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("tlg"),
+                     QStringLiteral("tlg"));
 }
 
 // The window's fonts: "MS Sans Serif" where it exists, else the closest sans-serif the

@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -401,6 +402,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
     TlgApplication app(argc, argv);
+    // a settings file there, also where the platform's own store is the registry
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       home.filePath(QStringLiteral("config")));
     TestAppStartup test;
     return QTest::qExec(&test, argc, argv);
 }

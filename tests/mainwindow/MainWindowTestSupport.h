@@ -53,20 +53,25 @@ public:
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+        // a file, also where the platform's own store is the registry
+        QSettings::setDefaultFormat(QSettings::IniFormat);
     }
     static void Clear() {
-        QSettings settings(QStringLiteral("tlg"), QStringLiteral("tlg"));
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tlg"),
+                           QStringLiteral("tlg"));
         settings.clear();
         settings.sync();
     }
     static void Store(const QString& szKey, const QString& szValue) {
-        QSettings settings(QStringLiteral("tlg"), QStringLiteral("tlg"));
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tlg"),
+                           QStringLiteral("tlg"));
         settings.beginGroup(QStringLiteral("Settings"));
         settings.setValue(szKey, szValue);
         settings.sync();
     }
     static QString Stored(const QString& szKey) {
-        QSettings settings(QStringLiteral("tlg"), QStringLiteral("tlg"));
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tlg"),
+                           QStringLiteral("tlg"));
         settings.beginGroup(QStringLiteral("Settings"));
         return settings.value(szKey, QStringLiteral("<none>")).toString();
     }
