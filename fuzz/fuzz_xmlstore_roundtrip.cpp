@@ -1,6 +1,7 @@
 // Load, save, load: whatever the loader accepts, the writer must write so that it loads back
 // into the same tree (unnamed tags give their place to their sub-tags, line breaks come back
 // as CR LF), and writing that again gives the same bytes.
+#include "XmlTestSupport.h"
 #include "clsXML.h"
 
 #include <QBuffer>
@@ -11,21 +12,6 @@
 #include <vector>
 
 namespace {
-
-QString Normalized(const QString& v) {
-    QString out;
-    for (qsizetype i = 0; i < v.size(); ++i) {
-        if (v[i] == u'\r') {
-            out += QLatin1String("\r\n");
-            if (i + 1 < v.size() && v[i + 1] == u'\n') {
-                ++i;
-            }
-        } else if (v[i] != u'\n') {
-            out += v[i];
-        }
-    }
-    return out;
-}
 
 // Named tags in writing order with their depth; unnamed tags are skipped, their sub-tags
 // stand at their depth.
@@ -54,7 +40,7 @@ QStringList Shape(const std::shared_ptr<clsXMLTag>& top, bool normalize) {
             continue;
         }
         out << QString::number(f.depth) + u'|' + f.tag->szName + u'|' +
-                   (normalize ? Normalized(f.tag->szValue) : f.tag->szValue);
+                   (normalize ? xmltest::Normalized(f.tag->szValue) : f.tag->szValue);
         push(f.tag, f.depth + 1);
     }
     return out;

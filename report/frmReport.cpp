@@ -295,38 +295,35 @@ void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText,
     rtbTarget.SetSelText(szText);
 }
 
-long frmReport::SystolicColor(const QString& szReading) {
+namespace {
+
+// Colour of a pressure: red up to iLowRed, green up to iGreen, orange up to iOrange, red
+// above; black for text that is not a whole number of the 16-bit range.
+long PressureColor(const QString& szReading, int iLowRed, int iGreen, int iOrange) {
     const std::optional<qint16> value = TextToInteger(szReading);
     if (!value) {
-        return kBlack;
+        return frmReport::kBlack;
     }
-    if (*value <= 99) {
-        return kRed;
+    if (*value <= iLowRed) {
+        return frmReport::kRed;
     }
-    if (*value <= 129) {
-        return kGreen;
+    if (*value <= iGreen) {
+        return frmReport::kGreen;
     }
-    if (*value <= 149) {
-        return kOrange;
+    if (*value <= iOrange) {
+        return frmReport::kOrange;
     }
-    return kRed;
+    return frmReport::kRed;
+}
+
+} // namespace
+
+long frmReport::SystolicColor(const QString& szReading) {
+    return PressureColor(szReading, 99, 129, 149);
 }
 
 long frmReport::DiastolicColor(const QString& szReading) {
-    const std::optional<qint16> value = TextToInteger(szReading);
-    if (!value) {
-        return kBlack;
-    }
-    if (*value <= 59) {
-        return kRed;
-    }
-    if (*value <= 84) {
-        return kGreen;
-    }
-    if (*value <= 94) {
-        return kOrange;
-    }
-    return kRed;
+    return PressureColor(szReading, 59, 84, 94);
 }
 
 bool frmReport::PutClipboardPicture(const QImage& objPicture) {

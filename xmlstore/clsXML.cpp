@@ -316,6 +316,15 @@ bool clsXML::ExtractLegalHeader() {
     return true;
 }
 
+namespace {
+
+// The one message of every failed save.
+QString CreationError(const QString& szFilename) {
+    return QLatin1String("XML File Creation Error : Failed to open XML File ") + szFilename;
+}
+
+} // namespace
+
 std::string clsXML::EncodeDocument() {
     objCurrentTag = objBlockTag;
     std::string bytes;
@@ -327,8 +336,7 @@ std::string clsXML::EncodeDocument() {
 
 bool clsXML::SaveXMLFile(const QString& szFilename) {
     szErrorReason.clear();
-    const QString creationError =
-        QLatin1String("XML File Creation Error : Failed to open XML File ") + szFilename;
+    const QString creationError = CreationError(szFilename);
     try {
         const std::string bytes = EncodeDocument();
         const auto size = static_cast<qint64>(bytes.size());
@@ -360,8 +368,7 @@ bool clsXML::SaveXMLFile(const QString& szFilename) {
 
 bool clsXML::SaveXMLToDevice(QIODevice& device, const QString& szFilename) {
     szErrorReason.clear();
-    const QString creationError =
-        QLatin1String("XML File Creation Error : Failed to open XML File ") + szFilename;
+    const QString creationError = CreationError(szFilename);
     try {
         const std::string bytes = EncodeDocument();
         const auto size = static_cast<qint64>(bytes.size());

@@ -75,6 +75,22 @@ inline QByteArray SaveBytes(clsXML& doc) {
     return buffer.data();
 }
 
+// How a value comes back: every line break is CR LF; an LF without a CR before it is dropped.
+inline QString Normalized(const QString& v) {
+    QString out;
+    for (qsizetype i = 0; i < v.size(); ++i) {
+        if (v[i] == u'\r') {
+            out += QLatin1String("\r\n");
+            if (i + 1 < v.size() && v[i + 1] == u'\n') {
+                ++i;
+            }
+        } else if (v[i] != u'\n') {
+            out += v[i];
+        }
+    }
+    return out;
+}
+
 // Lines joined with CR LF, each one ended by it; a tab for every leading '\t' is kept as is.
 inline QByteArray CrLfLines(const QList<QByteArray>& lines) {
     QByteArray out;

@@ -59,22 +59,6 @@ private:
     QRandomGenerator rng_;
 };
 
-// How a value comes back: every line break is CR LF; an LF without a CR before it is dropped.
-QString Normalized(const QString& v) {
-    QString out;
-    for (qsizetype i = 0; i < v.size(); ++i) {
-        if (v[i] == u'\r') {
-            out += QLatin1String("\r\n");
-            if (i + 1 < v.size() && v[i + 1] == u'\n') {
-                ++i;
-            }
-        } else if (v[i] != u'\n') {
-            out += v[i];
-        }
-    }
-    return out;
-}
-
 struct Built {
     int tags = 0;
 };
@@ -131,7 +115,8 @@ private slots:
             Pair p = stack.back();
             stack.pop_back();
             for (const auto& c : *p.from->objSubTags) {
-                stack.push_back({c, p.to->AddSubTag(c->szName, Normalized(c->szValue), false)});
+                stack.push_back(
+                    {c, p.to->AddSubTag(c->szName, xmltest::Normalized(c->szValue), false)});
             }
         }
 
