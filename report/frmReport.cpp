@@ -112,6 +112,7 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent) {
     rtbPrint->hide();
 
     ctlChart = new ::ctlChart(this);
+    StyleChartForPaper(*ctlChart);
     ctlChart->setObjectName(QStringLiteral("ctlChart"));
     ctlChart->setGeometry(0, 0, 493, 197);
     ctlChart->hide();
@@ -161,9 +162,6 @@ void frmReport::FillReadingsChart() {
     if (objReadings != nullptr) {
         FillChartFromReadings(*ctlChart, objReadings);
     }
-    StyleChartForPaper(*ctlChart);
-    ctlChart->SetColumnLabels(
-        {QStringLiteral("Systolic"), QStringLiteral("Diastolic"), QStringLiteral("Pulse")});
     // The chart is only ever seen as a picture in the report.
     ctlChart->hide();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMessageBox>
 #include <QString>
 #include <QtGlobal>
 
@@ -15,3 +16,11 @@ inline void HideOpacityWarnings() {
             }
         });
 }
+
+// One message box the program asked for, as the test seam saw it.
+struct MessageBoxCall {
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QString szTitle;
+    QString szText;
+    QMessageBox::StandardButtons buttons;
+};

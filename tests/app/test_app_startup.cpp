@@ -22,13 +22,6 @@
 
 namespace {
 
-struct MessageBoxCall {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString szTitle;
-    QString szText;
-    QMessageBox::StandardButtons buttons;
-};
-
 const QByteArray kSecondRunFile = "<CORVALEN TENSIOLOG>\r\n"
                                   "\t<READINGS>\r\n"
                                   "\t\t<20261201>\r\n"

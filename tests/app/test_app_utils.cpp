@@ -15,13 +15,6 @@
 
 namespace {
 
-struct MessageBoxCall {
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QString szTitle;
-    QString szText;
-    QMessageBox::StandardButtons buttons;
-};
-
 // A 700 x 500 picture, white, with a 20 x 10 patch of the given colour at its top left.
 QString WriteArtwork(const QTemporaryDir& dir, const QString& szPatchColour) {
     const QString szPath = dir.filePath(QStringLiteral("artwork.svg"));

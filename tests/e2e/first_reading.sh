@@ -19,18 +19,8 @@ export QT_QPA_PLATFORM=xcb
 DATA="$XDG_DATA_HOME/crtlg.dat"
 PID=""
 
-fail() {
-  echo "FAIL: $*" >&2
-  import -window root "$OUT/e2e-failure.png" 2>/dev/null && echo "screenshot: $OUT/e2e-failure.png" >&2
-  [ -n "$PID" ] && kill "$PID" 2>/dev/null
-  rm -rf "$WORK"
-  exit 1
-}
-
-# The id of the visible window with this exact title, waiting for it to appear.
-window_named() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
+FAILURE_SHOT=e2e-failure.png
+source "$(dirname "$0")/desktop.sh"
 
 # Clicks at a point given in twips from the top left corner of a window.
 click_twips() {

@@ -36,19 +36,8 @@ chmod 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 PID=""
 
-fail() {
-  echo "FAIL: $*" >&2
-  import -window root "$OUT/print-report-failure.png" 2>/dev/null &&
-    echo "screenshot: $OUT/print-report-failure.png" >&2
-  [ -n "$PID" ] && kill "$PID" 2>/dev/null
-  rm -rf "$WORK"
-  exit 1
-}
-
-# The id of the visible window with this exact title, waiting for it to appear.
-window_named() {
-  timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
+FAILURE_SHOT=print-report-failure.png
+source "$(dirname "$0")/../e2e/desktop.sh"
 
 # Gives a window the keyboard (there is no window manager to do it).
 focus() {
