@@ -213,10 +213,15 @@ QString Decode(QStringView s, bool marker) {
     return out;
 }
 
-bool HasReference(QStringView s) {
+// True when s holds "&#", or the marker character when marker is true. A plain loop: the texts
+// are short, and the loader asks this of every name and value it reads.
+bool NeedsDecoding(QStringView s, bool marker) {
+    const char16_t* p = s.utf16();
     const qsizetype n = s.size();
-    for (qsizetype i = s.indexOf(u'&'); i >= 0 && i + 1 < n; i = s.indexOf(u'&', i + 1)) {
-        if (s[i + 1] == u'#') {
+    const char16_t m = CodePage::MarkerChar();
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t c = p[i];
+        if ((marker && c == m) || (c == u'&' && i + 1 < n && p[i + 1] == u'#')) {
             return true;
         }
     }
@@ -254,11 +259,11 @@ QString DecodeValue(QStringView value) {
 }
 
 bool NameNeedsDecoding(QStringView name) {
-    return HasReference(name);
+    return NeedsDecoding(name, false);
 }
 
 bool ValueNeedsDecoding(QStringView value) {
-    return value.indexOf(QChar(CodePage::MarkerChar())) >= 0 || HasReference(value);
+    return NeedsDecoding(value, true);
 }
 
 } // namespace XMLCodec

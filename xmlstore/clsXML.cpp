@@ -16,6 +16,7 @@
 #include <array>
 #include <cstring>
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -36,26 +37,30 @@ void Report(const QString& message) {
 
 enum LineKind { OpeningTag = 1, ClosingTag = 2, CompleteTag = 3 };
 
-// Shares the text of names and short values that repeat from line to line ("S", "D", "120"),
-// so that a large file does not hold a hundred thousand copies of them.
+// Shares the text of names and values that repeat from line to line ("S", "120", a comment
+// used every day), so that a large file holds one copy of each instead of a hundred thousand,
+// and loading makes one allocation per new text instead of one per line.
 class TextCache {
 public:
-    QString Get(QStringView s) {
-        if (s.isEmpty()) {
-            return QString();
+    // Longest text worth looking up; longer texts are rarely repeated.
+    static constexpr qsizetype kLongest = 64;
+
+    const QString& Get(QStringView s) {
+        const char16_t* p = s.utf16();
+        const qsizetype n = s.size();
+        size_t h = static_cast<size_t>(n);
+        for (qsizetype i = 0; i < n; ++i) {
+            h = h * 31u + p[i];
         }
-        const char16_t first = s.front().unicode();
-        const char16_t last = s.back().unicode();
-        const size_t slot = (static_cast<size_t>(s.size()) * 31u + first * 7u + last) % kSlots;
-        QString& cached = slots_[slot];
-        if (cached.size() != s.size() || QStringView(cached) != s) {
+        QString& cached = slots_[(h ^ (h >> 9)) % kSlots];
+        if (cached.size() != n || !std::equal(p, p + n, cached.utf16())) {
             cached = s.toString();
         }
         return cached;
     }
 
 private:
-    static constexpr size_t kSlots = 61;
+    static constexpr size_t kSlots = 509;
     std::array<QString, kSlots> slots_;
 };
 
@@ -67,6 +72,17 @@ QString Quote(const char* before, QStringView text, const char* after) {
     s.append(text);
     s.append(QLatin1String(after));
     return s;
+}
+
+// Position of the first c in p[from, n), or -1. Lines are short: a plain loop beats a library
+// search's set-up.
+inline qsizetype Find(const char16_t* p, qsizetype from, qsizetype n, char16_t c) {
+    for (qsizetype i = from; i < n; ++i) {
+        if (p[i] == c) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 // The parts of one line, as views into the file's text.
@@ -89,14 +105,15 @@ public:
         data = QStringView();
         explicitEmpty = false;
         const qsizetype n = line.size();
-        const qsizetype i = line.indexOf(u'<');
+        const char16_t* p = line.utf16();
+        const qsizetype i = Find(p, 0, n, u'<');
         if (i < 0) {
             doc_.szError = Quote("XML Line ", line, " has no opening brace");
             return false;
         }
         // The quoted part of the "XML Tag" messages: n - i - 1 characters (1-based i).
         const qsizetype quoteLen = std::max<qsizetype>(0, n - i - 2);
-        const qsizetype j = line.indexOf(u'>', i + 1);
+        const qsizetype j = Find(p, i + 1, n, u'>');
         if (j < 0) {
             doc_.szError = Quote("XML Tag ", line.mid(i + 1, quoteLen), " has no closing brace");
             return false;
@@ -106,15 +123,16 @@ public:
             doc_.szError.clear();
             return true;
         }
-        const qsizetype k = line.indexOf(u'<', j + 1);
+        const qsizetype k = Find(p, j + 1, n, u'<');
         if (k < 0) {
             doc_.szError = Quote("XML Tag ", line.mid(i, quoteLen),
                                  " has enclosed tag data contents but no closing tag");
             return false;
         }
         const qsizetype tagLen = tagText.size();
-        const bool matches = k + tagLen + 3 <= n && line[k + 1] == u'/' &&
-                             line.mid(k + 2, tagLen) == tagText && line[k + 2 + tagLen] == u'>';
+        const bool matches = k + tagLen + 3 <= n && p[k + 1] == u'/' &&
+                             std::equal(p + k + 2, p + k + 2 + tagLen, p + i + 1) &&
+                             p[k + 2 + tagLen] == u'>';
         if (!matches) {
             doc_.szError = Quote("XML Tag ", line.mid(i, quoteLen),
                                  " has enclosed tag data contents but the closing tag does not "
@@ -158,25 +176,46 @@ public:
         return true;
     }
 
+    static clsXMLTags& SubTags(clsXMLTag& tag) {
+        if (!tag.objSubTags) {
+            tag.objSubTags = std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>());
+        }
+        return *tag.objSubTags;
+    }
+
     QString Name(QStringView s) {
-        return XMLCodec::NameNeedsDecoding(s) ? XMLCodec::DecodeName(s) : names_.Get(s);
+        if (XMLCodec::NameNeedsDecoding(s)) {
+            return XMLCodec::DecodeName(s);
+        }
+        return s.size() <= TextCache::kLongest ? names_.Get(s) : s.toString();
     }
 
     QString Value(QStringView s) {
         if (XMLCodec::ValueNeedsDecoding(s)) {
             return XMLCodec::DecodeValue(s);
         }
-        return s.size() <= 8 ? values_.Get(s) : s.toString();
+        return s.size() <= TextCache::kLongest ? values_.Get(s) : s.toString();
     }
 
     enum class Result { Ok, Failed, OpeningError };
 
     Result Load(const QByteArray& bytes) {
+        // The open tags, innermost last. Each is the list entry that holds the tag, which stays
+        // put while the tag is open (its list only grows after it is closed). The first is
+        // where loading starts; closing it climbs to its parent.
+        std::shared_ptr<clsXMLTag> start = doc_.objCurrentTag;
+        std::vector<const std::shared_ptr<clsXMLTag>*> open{&start};
+        const Result result = LoadLines(bytes, start, open);
+        doc_.objCurrentTag = open.empty() ? nullptr : *open.back();
+        return result;
+    }
+
+    Result LoadLines(const QByteArray& bytes, std::shared_ptr<clsXMLTag>& start,
+                     std::vector<const std::shared_ptr<clsXMLTag>*>& open) {
         const char* all = bytes.constData();
         const qsizetype size = bytes.size();
         qsizetype pos = 0;
         int32_t lineNumber = 0;
-        int depth = 0;
         ParsedLine parsed;
         QString text; // the current line, decoded; reused from line to line
         while (pos < size) {
@@ -205,17 +244,17 @@ public:
                                QLatin1String(" on line ") + QString::number(lineNumber);
                 return Result::Failed;
             }
-            std::shared_ptr<clsXMLTag>& current = doc_.objCurrentTag;
-            if (!current) {
+            if (open.empty() || !*open.back()) {
                 return Result::OpeningError;
             }
+            const std::shared_ptr<clsXMLTag>& current = *open.back();
             switch (parsed.kind) {
             case OpeningTag:
-                if (depth >= kMaxLoadDepth) {
+                if (open.size() > kMaxLoadDepth) {
                     return Result::OpeningError;
                 }
-                current = current->AddSubTag(Name(parsed.name), Value(parsed.value), false);
-                ++depth;
+                open.push_back(
+                    &SubTags(*current).Append(Name(parsed.name), Value(parsed.value), current));
                 break;
             case ClosingTag: {
                 const QString name = Name(parsed.name);
@@ -225,12 +264,15 @@ public:
                                    QString::number(lineNumber);
                     return Result::Failed;
                 }
-                current = current->objParent.lock();
-                --depth;
+                if (open.size() > 1) {
+                    open.pop_back();
+                } else {
+                    start = std::shared_ptr<clsXMLTag>(start->objParent.lock());
+                }
                 break;
             }
             case CompleteTag:
-                current->AddSubTag(Name(parsed.name), Value(parsed.value), false);
+                SubTags(*current).Append(Name(parsed.name), Value(parsed.value), current);
                 break;
             }
         }

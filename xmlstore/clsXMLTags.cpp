@@ -68,29 +68,28 @@ clsXMLTags::clsXMLTags() = default;
 
 clsXMLTags::~clsXMLTags() = default;
 
-std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString& szValue,
-                                           const std::shared_ptr<clsXMLTag>& objParent,
-                                           bool bSorted) {
+std::shared_ptr<clsXMLTag> clsXMLTags::NewTag(QString szName, QString szValue,
+                                              const std::shared_ptr<clsXMLTag>& objParent) {
     if (!objParent) {
         throw std::invalid_argument("clsXMLTags::Add: no parent tag");
     }
-    auto tag = std::allocate_shared<clsXMLTag>(NodePool::Allocator<clsXMLTag>());
-    tag->szName = szName;
-    tag->szValue = szValue;
-    tag->objParent = objParent;
     if (m_addCount == kCapacity) {
         throw std::overflow_error("clsXMLTags::Add: the list has taken its 32767 tags");
     }
-    const int16_t count = static_cast<int16_t>(m_addCount + 1);
+    auto tag = std::allocate_shared<clsXMLTag>(NodePool::Allocator<clsXMLTag>());
+    tag->szName = std::move(szName);
+    tag->szValue = std::move(szValue);
+    tag->objParent = objParent;
 
     // The parent's key, ":" and the count in decimal, made in one allocation.
     const QString& parentKey = objParent->szKey;
     char16_t digits[8];
     int nDigits = 0;
-    for (int v = count; v > 0; v /= 10) {
+    for (int v = m_addCount + 1; v > 0; v /= 10) {
         digits[nDigits++] = static_cast<char16_t>(u'0' + v % 10);
     }
-    QString key(parentKey.size() + 1 + nDigits, Qt::Uninitialized);
+    QString& key = tag->szKey;
+    key = QString(parentKey.size() + 1 + nDigits, Qt::Uninitialized);
     char16_t* k = reinterpret_cast<char16_t*>(key.data());
     std::copy_n(reinterpret_cast<const char16_t*>(parentKey.constData()), parentKey.size(), k);
     k += parentKey.size();
@@ -103,9 +102,39 @@ std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString&
     if (m_index && m_index->contains(Folded(key))) {
         throw std::invalid_argument("clsXMLTags::Add: the key is already in the list");
     }
-    tag->szKey = key;
     tag->m_listKey = key;
+    return tag;
+}
 
+const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> tag, qsizetype at) {
+    if (m_items.empty()) {
+        m_items.reserve(4); // a day entry's value tags
+    }
+    if (m_index) {
+        m_index->insert(Folded(tag->m_listKey), tag.get());
+    }
+    const clsXMLTag* added = tag.get();
+    try {
+        if (at < 0) {
+            m_items.push_back(std::move(tag));
+            at = static_cast<qsizetype>(m_items.size()) - 1;
+        } else {
+            m_items.insert(m_items.begin() + at, std::move(tag));
+        }
+    } catch (...) {
+        if (m_index) {
+            m_index->remove(Folded(added->m_listKey));
+        }
+        throw;
+    }
+    ++m_addCount;
+    return m_items[static_cast<size_t>(at)];
+}
+
+std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString& szValue,
+                                           const std::shared_ptr<clsXMLTag>& objParent,
+                                           bool bSorted) {
+    std::shared_ptr<clsXMLTag> tag = NewTag(szName, szValue, objParent);
     qsizetype at = -1;
     if (bSorted && !m_items.empty()) {
         const int32_t pos = FindSortedPosition(szName, szValue);
@@ -113,26 +142,12 @@ std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString&
             at = pos - 1;
         }
     }
-    if (m_items.empty()) {
-        m_items.reserve(4); // a day entry's value tags
-    }
-    if (m_index) {
-        m_index->insert(Folded(key), tag.get());
-    }
-    try {
-        if (at < 0) {
-            m_items.push_back(tag);
-        } else {
-            m_items.insert(m_items.begin() + at, tag);
-        }
-    } catch (...) {
-        if (m_index) {
-            m_index->remove(Folded(key));
-        }
-        throw;
-    }
-    m_addCount = count;
-    return tag;
+    return Insert(std::move(tag), at);
+}
+
+const std::shared_ptr<clsXMLTag>& clsXMLTags::Append(QString szName, QString szValue,
+                                                     const std::shared_ptr<clsXMLTag>& objParent) {
+    return Insert(NewTag(std::move(szName), std::move(szValue), objParent), -1);
 }
 
 void clsXMLTags::DeleteItem(const QString& szName, const QString& szValue) {

@@ -49,6 +49,16 @@ public:
 
 private:
     friend class clsXMLTag;
+    friend class clsXMLLoader;
+    // A new tag under objParent carrying this list's next key; not in the list yet.
+    std::shared_ptr<clsXMLTag> NewTag(QString szName, QString szValue,
+                                      const std::shared_ptr<clsXMLTag>& objParent);
+    // Puts a new tag at a 0-based position, or at the end when at is negative, and counts the
+    // add; returns the list's own pointer to it, which stays put until the list next changes.
+    const std::shared_ptr<clsXMLTag>& Insert(std::shared_ptr<clsXMLTag> tag, qsizetype at);
+    // Add at the end, for the loader: the texts are moved in, not copied.
+    const std::shared_ptr<clsXMLTag>& Append(QString szName, QString szValue,
+                                             const std::shared_ptr<clsXMLTag>& objParent);
     // Insertion position for a sorted add, or -1 to append.
     int32_t FindSortedPosition(const QString& szName, const QString& szValue) const;
     // Sign of the new name and value against the item at a 1-based position.
