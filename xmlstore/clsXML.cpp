@@ -45,23 +45,33 @@ public:
     // Longest text worth looking up; longer texts are rarely repeated.
     static constexpr qsizetype kLongest = 64;
 
-    const QString& Get(QStringView s) {
+    // The decoded text of s as it stands in a line; decode is called only for a text not seen
+    // lately. Texts longer than kLongest are decoded every time.
+    template <class Decode> QString Get(QStringView s, Decode decode) {
         const char16_t* p = s.utf16();
         const qsizetype n = s.size();
+        if (n > kLongest) {
+            return decode(s);
+        }
         size_t h = static_cast<size_t>(n);
         for (qsizetype i = 0; i < n; ++i) {
             h = h * 31u + p[i];
         }
-        QString& cached = slots_[(h ^ (h >> 9)) % kSlots];
-        if (cached.size() != n || !std::equal(p, p + n, cached.utf16())) {
-            cached = s.toString();
+        Slot& slot = slots_[(h ^ (h >> 9)) % kSlots];
+        if (slot.raw.size() != n || !std::equal(p, p + n, slot.raw.utf16())) {
+            slot.text = decode(s);
+            slot.raw = slot.text == s ? slot.text : s.toString();
         }
-        return cached;
+        return slot.text;
     }
 
 private:
+    struct Slot {
+        QString raw;  // as it stands in the line
+        QString text; // decoded
+    };
     static constexpr size_t kSlots = 509;
-    std::array<QString, kSlots> slots_;
+    std::array<Slot, kSlots> slots_;
 };
 
 // before + text + after, for the messages about a line.
@@ -184,17 +194,15 @@ public:
     }
 
     QString Name(QStringView s) {
-        if (XMLCodec::NameNeedsDecoding(s)) {
-            return XMLCodec::DecodeName(s);
-        }
-        return s.size() <= TextCache::kLongest ? names_.Get(s) : s.toString();
+        return names_.Get(s, [](QStringView raw) {
+            return XMLCodec::NameNeedsDecoding(raw) ? XMLCodec::DecodeName(raw) : raw.toString();
+        });
     }
 
     QString Value(QStringView s) {
-        if (XMLCodec::ValueNeedsDecoding(s)) {
-            return XMLCodec::DecodeValue(s);
-        }
-        return s.size() <= TextCache::kLongest ? values_.Get(s) : s.toString();
+        return values_.Get(s, [](QStringView raw) {
+            return XMLCodec::ValueNeedsDecoding(raw) ? XMLCodec::DecodeValue(raw) : raw.toString();
+        });
     }
 
     enum class Result { Ok, Failed, OpeningError };
