@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <stdexcept>
 
 namespace {
@@ -62,6 +63,42 @@ QString Folded(const QString& key) {
     return key.toCaseFolded();
 }
 
+// Key texts are cut from shared blocks instead of taking one heap allocation each: a large
+// document holds a key per tag, and one allocation per key was most of the cost of loading it.
+// Each key is an ordinary QString holding a reference to its block (the block goes when its
+// last key goes); like any QString it copies its text out before it is changed while shared.
+class KeyBlocks {
+public:
+    // A key of n characters, filled in by write(char16_t*), which must write exactly n.
+    template <class Write> QString Make(qsizetype n, Write write) {
+        if (n > kBlockChars / 8) {
+            QString key(n, Qt::Uninitialized);
+            write(reinterpret_cast<char16_t*>(key.data()));
+            return key;
+        }
+        if (!block_.d_ptr() || used_ + n + 1 > kBlockChars) {
+            block_ = QString::DataPointer(QTypedArrayData<char16_t>::allocate(kBlockChars));
+            used_ = 0;
+            if (!block_.d_ptr()) {
+                throw std::bad_alloc();
+            }
+        }
+        char16_t* text = block_.data() + used_;
+        write(text);
+        text[n] = u'\0'; // a QString's text is followed by a terminating zero
+        used_ += n + 1;
+        block_.d_ptr()->ref();
+        return QString(QString::DataPointer(block_.d_ptr(), text, n));
+    }
+
+private:
+    static constexpr qsizetype kBlockChars = 4096;
+    QString::DataPointer block_; // the block being filled; holds one reference to it
+    qsizetype used_ = 0;
+};
+
+thread_local KeyBlocks tKeyBlocks;
+
 } // namespace
 
 clsXMLTags::clsXMLTags() = default;
@@ -81,22 +118,22 @@ std::shared_ptr<clsXMLTag> clsXMLTags::NewTag(QString szName, QString szValue,
     tag->szValue = std::move(szValue);
     tag->objParent = objParent;
 
-    // The parent's key, ":" and the count in decimal, made in one allocation.
+    // The parent's key, ":" and the count in decimal.
     const QString& parentKey = objParent->szKey;
     char16_t digits[8];
     int nDigits = 0;
     for (int v = m_addCount + 1; v > 0; v /= 10) {
         digits[nDigits++] = static_cast<char16_t>(u'0' + v % 10);
     }
-    QString& key = tag->szKey;
-    key = QString(parentKey.size() + 1 + nDigits, Qt::Uninitialized);
-    char16_t* k = reinterpret_cast<char16_t*>(key.data());
-    std::copy_n(reinterpret_cast<const char16_t*>(parentKey.constData()), parentKey.size(), k);
-    k += parentKey.size();
-    *k++ = u':';
-    while (nDigits > 0) {
-        *k++ = digits[--nDigits];
-    }
+    tag->szKey = tKeyBlocks.Make(parentKey.size() + 1 + nDigits, [&](char16_t* k) {
+        k = std::copy_n(reinterpret_cast<const char16_t*>(parentKey.constData()), parentKey.size(),
+                        k);
+        *k++ = u':';
+        while (nDigits > 0) {
+            *k++ = digits[--nDigits];
+        }
+    });
+    const QString& key = tag->szKey;
     // The text after the last ":" is the add count, which no earlier add produced, so a
     // generated key can only collide when the stored index says so.
     if (m_index && m_index->contains(Folded(key))) {

@@ -166,6 +166,45 @@ private slots:
         QCOMPARE(c->objParent.lock(), a);
     }
 
+    void keyTextsAreIndependent_data() {
+        QTest::addColumn<int>("parentKeyLength");
+        QTest::addColumn<int>("tags");
+        QTest::newRow("short keys, many blocks") << 4 << 3000;
+        QTest::newRow("long parent key") << 600 << 20;
+        QTest::newRow("very long parent key") << 100000 << 3;
+    }
+    void keyTextsAreIndependent() {
+        QFETCH(int, parentKeyLength);
+        QFETCH(int, tags);
+        auto top = std::make_shared<clsXMLTag>();
+        top->szKey = QString(parentKeyLength, u'k');
+        std::vector<std::shared_ptr<clsXMLTag>> added;
+        for (int i = 0; i < tags; ++i) {
+            added.push_back(top->AddSubTag(S("t"), {}, false));
+        }
+        const auto expected = [&](int i) { return top->szKey + u':' + QString::number(i + 1); };
+        // Changing one key in place, and one after its neighbours are gone, touches no other.
+        added[0]->szKey.append(S("-changed"));
+        added[1]->szKey[0] = u'X';
+        QString copied = added[tags - 1]->szKey;
+        const QString kept = added[tags / 2]->szKey;
+        for (int i = 2; i < tags; ++i) {
+            QCOMPARE(added[static_cast<size_t>(i)]->szKey, expected(i));
+            QCOMPARE(*added[static_cast<size_t>(i)]->szKey.utf16(), u'k');
+            QCOMPARE(added[static_cast<size_t>(i)]->szKey.utf16()[expected(i).size()], u'\0');
+        }
+        QCOMPARE(added[0]->szKey, expected(0) + S("-changed"));
+        QCOMPARE(added[1]->szKey.mid(1), expected(1).mid(1));
+        QCOMPARE(top->objSubTags->Item(expected(0))->szName, S("t"));
+        // Keys outlive their tags and can still be changed.
+        added.clear();
+        top.reset();
+        copied.append(S("+"));
+        copied.squeeze();
+        QCOMPARE(copied.right(2), QString::number(tags).right(1) + S("+"));
+        QCOMPARE(kept.size(), parentKeyLength + 1 + QString::number(tags / 2 + 1).size());
+    }
+
     void itemAndRemove_data() {
         QTest::addColumn<QString>("op");
         QTest::addColumn<bool>("throws");
