@@ -8,7 +8,12 @@ QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay) {
 }
 
 QString DayRowLabel(const QString& szDayKey) {
-    return szDayKey.right(2) + u'/' + szDayKey.mid(4, 2);
+    const QStringView key(szDayKey);
+    const QStringView day = key.right(2);
+    const QStringView month = key.mid(4, 2);
+    QString label;
+    label.reserve(day.size() + 1 + month.size());
+    return label.append(day).append(u'/').append(month);
 }
 
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,

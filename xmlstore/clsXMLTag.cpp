@@ -58,18 +58,18 @@ void clsXMLTag::DeleteSubTag(const QString& szName, const QString& szValue) {
 
 namespace {
 
-// Depth-first search, the tag itself before its sub-tags, without recursion.
+// Depth-first search below a tag (not the tag itself), without recursion: the list entry of the
+// first tag that matches, or null. The search stack is kept from call to call, so that the many
+// small lookups of a chart or a report allocate nothing.
 template <class Match>
-std::shared_ptr<clsXMLTag> FindDepthFirst(const std::shared_ptr<clsXMLTag>& start, Match match) {
-    if (match(*start)) {
-        return start;
-    }
+const std::shared_ptr<clsXMLTag>* FindBelow(const clsXMLTag& start, Match match) {
     struct Frame {
         clsXMLTags::Items::const_iterator it, end;
     };
-    std::vector<Frame> stack;
-    if (start->objSubTags) {
-        stack.push_back({start->objSubTags->begin(), start->objSubTags->end()});
+    thread_local std::vector<Frame> stack;
+    stack.clear();
+    if (start.objSubTags) {
+        stack.push_back({start.objSubTags->begin(), start.objSubTags->end()});
     }
     while (!stack.empty()) {
         Frame& f = stack.back();
@@ -83,7 +83,7 @@ std::shared_ptr<clsXMLTag> FindDepthFirst(const std::shared_ptr<clsXMLTag>& star
             continue;
         }
         if (match(*t)) {
-            return t;
+            return &t;
         }
         if (t->objSubTags && t->objSubTags->Count() > 0) {
             stack.push_back({t->objSubTags->begin(), t->objSubTags->end()});
@@ -92,24 +92,36 @@ std::shared_ptr<clsXMLTag> FindDepthFirst(const std::shared_ptr<clsXMLTag>& star
     return nullptr;
 }
 
+// Depth-first search, the tag itself before its sub-tags.
+template <class Match> std::shared_ptr<clsXMLTag> FindDepthFirst(clsXMLTag& start, Match match) {
+    if (match(start)) {
+        return start.shared_from_this();
+    }
+    const std::shared_ptr<clsXMLTag>* found = FindBelow(start, match);
+    return found ? *found : nullptr;
+}
+
 } // namespace
 
 std::shared_ptr<clsXMLTag> clsXMLTag::FindSubTagObject(const QString& szKey) {
-    return FindDepthFirst(shared_from_this(),
-                          [&szKey](const clsXMLTag& t) { return t.szKey == szKey; });
+    return FindDepthFirst(*this, [&szKey](const clsXMLTag& t) { return t.szKey == szKey; });
 }
 
 std::shared_ptr<clsXMLTag> clsXMLTag::FindSubTagObjectByName(const QString& szName,
                                                              const QString& szValue) {
     const bool anyValue = szValue.isEmpty();
-    return FindDepthFirst(shared_from_this(), [&](const clsXMLTag& t) {
+    return FindDepthFirst(*this, [&](const clsXMLTag& t) {
         return t.szName == szName && (anyValue || t.szValue == szValue);
     });
 }
 
 QString clsXMLTag::GetSubTagValue(const QString& szName) {
-    const std::shared_ptr<clsXMLTag> found = FindSubTagObjectByName(szName, QString());
-    return found ? found->szValue : QString();
+    const auto named = [&szName](const clsXMLTag& t) { return t.szName == szName; };
+    if (named(*this)) {
+        return szValue;
+    }
+    const std::shared_ptr<clsXMLTag>* found = FindBelow(*this, named);
+    return found ? (*found)->szValue : QString();
 }
 
 bool clsXMLTag::WriteToFile(float iTagTab, QIODevice& hFile) {
