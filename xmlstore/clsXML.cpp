@@ -213,9 +213,16 @@ public:
         // where loading starts; closing it climbs to its parent.
         std::shared_ptr<clsXMLTag> start = doc_.objCurrentTag;
         std::vector<const std::shared_ptr<clsXMLTag>*> open{&start};
-        const Result result = LoadLines(bytes, start, open);
-        doc_.objCurrentTag = open.empty() ? nullptr : *open.back();
-        return result;
+        // Whatever happens, the document's current tag is the innermost tag open at the end.
+        const auto leave = [&] { doc_.objCurrentTag = open.empty() ? nullptr : *open.back(); };
+        try {
+            const Result result = LoadLines(bytes, start, open);
+            leave();
+            return result;
+        } catch (...) {
+            leave();
+            throw;
+        }
     }
 
     Result LoadLines(const QByteArray& bytes, std::shared_ptr<clsXMLTag>& start,

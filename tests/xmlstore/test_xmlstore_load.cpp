@@ -163,16 +163,17 @@ private slots:
         QVERIFY(doc.objCurrentTag != doc.objBlockTag);
     }
 
-    void closingLinesClimbAboveWhereLoadingStarted() {
+    void currentTagFollowsTheLines() {
         clsXML doc;
         QVERIFY(!LoadBytes(doc, "<A>\r\n<B>\r\nbad"));
         QVERIFY2(LoadBytes(doc, "<X>1</X>\r\n</B>\r\n<C>2</C>\r\n</A>\r\n<D>3</D>\r\n"),
                  qPrintable(doc.szError));
         QCOMPARE(Dump(doc.objBlockTag), L({"0|A|", "1|B|", "2|X|1", "1|C|2", "0|D|3"}));
         QCOMPARE(doc.objCurrentTag, doc.objBlockTag);
-        // closing the block tag itself leaves no tag to add to
-        QVERIFY(!LoadBytes(doc, "</>\r\n<E>4</E>"));
-        QVERIFY(doc.szError.startsWith(S("XML File Opening Error")));
+        // a list that overflows leaves its tag as the current one
+        QVERIFY(!LoadBytes(doc, "<F>\r\n" + QByteArray("<G></G>\r\n").repeated(32768)));
+        QCOMPARE(doc.objCurrentTag->szName, S("F"));
+        QCOMPARE(doc.objCurrentTag->objSubTags->Count(), 32767);
     }
 
     void loadAddsUnderTheCurrentTag() {
