@@ -28,7 +28,7 @@ void NodePool::Deallocate(void* p, std::size_t) noexcept {
 
 namespace {
 
-constexpr std::size_t kGranule = 16;
+constexpr std::size_t kGranule = NodePool::kBlockAlignment;
 constexpr std::size_t kClasses = NodePool::kLargestBlock / kGranule;
 constexpr std::size_t kChunkBytes = 64 * 1024;
 

@@ -10,6 +10,8 @@
 namespace NodePool {
 
 constexpr std::size_t kLargestBlock = 256;
+// Blocks are aligned to this; types that need more come from the general heap.
+constexpr std::size_t kBlockAlignment = 8;
 
 void* Allocate(std::size_t size);
 void Deallocate(void* p, std::size_t size) noexcept;
@@ -21,17 +23,20 @@ template <class T> struct Allocator {
     template <class U> Allocator(const Allocator<U>&) noexcept {}
 
     T* allocate(std::size_t n) {
-        if (n == 1 && sizeof(T) <= kLargestBlock) {
+        if (Pooled(n)) {
             return static_cast<T*>(Allocate(sizeof(T)));
         }
         return static_cast<T*>(::operator new(n * sizeof(T)));
     }
     void deallocate(T* p, std::size_t n) noexcept {
-        if (n == 1 && sizeof(T) <= kLargestBlock) {
+        if (Pooled(n)) {
             Deallocate(p, sizeof(T));
         } else {
             ::operator delete(p);
         }
+    }
+    static constexpr bool Pooled(std::size_t n) {
+        return n == 1 && sizeof(T) <= kLargestBlock && alignof(T) <= kBlockAlignment;
     }
     template <class U> bool operator==(const Allocator<U>&) const noexcept { return true; }
     template <class U> bool operator!=(const Allocator<U>&) const noexcept { return false; }
