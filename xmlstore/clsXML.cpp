@@ -186,13 +186,6 @@ public:
         return true;
     }
 
-    static clsXMLTags& SubTags(clsXMLTag& tag) {
-        if (!tag.objSubTags) {
-            tag.objSubTags = std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>());
-        }
-        return *tag.objSubTags;
-    }
-
     QString Name(QStringView s) {
         return names_.Get(s, [](QStringView raw) {
             return XMLCodec::NameNeedsDecoding(raw) ? XMLCodec::DecodeName(raw) : raw.toString();
@@ -269,7 +262,7 @@ public:
                     return Result::OpeningError;
                 }
                 open.push_back(
-                    &SubTags(*current).Append(Name(parsed.name), Value(parsed.value), current));
+                    &current->SubTagList().Append(Name(parsed.name), Value(parsed.value), current));
                 break;
             case ClosingTag: {
                 const QString name = Name(parsed.name);
@@ -282,12 +275,12 @@ public:
                 if (open.size() > 1) {
                     open.pop_back();
                 } else {
-                    start = std::shared_ptr<clsXMLTag>(start->objParent.lock());
+                    start = start->objParent.lock();
                 }
                 break;
             }
             case CompleteTag:
-                SubTags(*current).Append(Name(parsed.name), Value(parsed.value), current);
+                current->SubTagList().Append(Name(parsed.name), Value(parsed.value), current);
                 break;
             }
         }

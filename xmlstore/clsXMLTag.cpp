@@ -38,10 +38,14 @@ clsXMLTag::~clsXMLTag() {
 
 std::shared_ptr<clsXMLTag> clsXMLTag::AddSubTag(const QString& szName, const QString& szValue,
                                                 bool bSorted) {
+    return SubTagList().Add(szName, szValue, shared_from_this(), bSorted);
+}
+
+clsXMLTags& clsXMLTag::SubTagList() {
     if (!objSubTags) {
         objSubTags = std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>());
     }
-    return objSubTags->Add(szName, szValue, shared_from_this(), bSorted);
+    return *objSubTags;
 }
 
 void clsXMLTag::DeleteSubTag(const QString& szName, const QString& szValue) {

@@ -49,6 +49,9 @@ public:
 
 private:
     friend class clsXMLTags;
+    friend class clsXMLLoader;
+    // This tag's list of sub-tags, made anew when someone has let it go.
+    clsXMLTags& SubTagList();
     // The key this tag's list stores it under (its szKey when it was added).
     QString m_listKey;
 };
