@@ -1,5 +1,5 @@
 // Any bytes given to the loader: it must return, never crash, hang or read out of bounds.
-#include "clsXML.h"
+#include "xmlstore/clsXML.h"
 
 #include <QBuffer>
 

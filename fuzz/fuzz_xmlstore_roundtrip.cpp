@@ -1,8 +1,8 @@
 // Load, save, load: whatever the loader accepts, the writer must write so that it loads back
 // into the same tree (unnamed tags give their place to their sub-tags, line breaks come back
 // as CR LF), and writing that again gives the same bytes.
-#include "XmlTestSupport.h"
-#include "clsXML.h"
+#include "tests/xmlstore/XmlTestSupport.h"
+#include "xmlstore/clsXML.h"
 
 #include <QBuffer>
 #include <QStringList>

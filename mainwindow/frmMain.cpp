@@ -1,14 +1,14 @@
-#include "frmMain.h"
+#include "mainwindow/frmMain.h"
 
-#include "ReadingsChart.h"
-#include "ReadingsSchema.h"
-#include "Resources.h"
-#include "clsXML.h"
-#include "clsXMLTag.h"
-#include "ctlChart.h"
-#include "frmReport.h"
-#include "modGlobals.h"
-#include "modUtils.h"
+#include "app/shell/modUtils.h"
+#include "app/util/modGlobals.h"
+#include "mainwindow/readings/ReadingsChart.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "report/frmReport.h"
+#include "resources/Resources.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
 
 #include <QApplication>
 #include <QCalendarWidget>

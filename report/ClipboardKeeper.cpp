@@ -1,4 +1,4 @@
-#include "ClipboardKeeper.h"
+#include "report/ClipboardKeeper.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "RichTextBox.h"
+#include "report/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>

@@ -1,15 +1,16 @@
-#include "frmReport.h"
+#include "report/frmReport.h"
+#include "app/util/TextToInteger.h"
 
-#include "ClipboardKeeper.h"
-#include "ReadingsChart.h"
-#include "ReadingsSchema.h"
-#include "Resources.h"
-#include "RichTextBox.h"
-#include "clsXMLTags.h"
-#include "ctlChart.h"
-#include "modGlobals.h"
-#include "modPrint.h"
-#include "modUtils.h"
+#include "app/shell/modUtils.h"
+#include "app/util/modGlobals.h"
+#include "mainwindow/readings/ReadingsChart.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "report/ClipboardKeeper.h"
+#include "report/RichTextBox.h"
+#include "report/modPrint.h"
+#include "resources/Resources.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clsXMLTag.h"
+#include "xmlstore/clsXMLTag.h"
 
 #include <QDate>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "modPrint.h"
+#include "report/modPrint.h"
 
-#include "RichTextBox.h"
+#include "report/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "Resources.h"
+#include "resources/Resources.h"
 
 QString ArtworkPath(const QString& szName) {
     return QStringLiteral(":/") + szName;

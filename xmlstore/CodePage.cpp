@@ -1,4 +1,4 @@
-#include "CodePage.h"
+#include "xmlstore/CodePage.h"
 
 #include <QtGlobal>
 

@@ -1,4 +1,4 @@
-#include "NodePool.h"
+#include "xmlstore/NodePool.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define TLG_PLAIN_HEAP 1

@@ -1,6 +1,6 @@
-#include "XMLCodec.h"
+#include "xmlstore/XMLCodec.h"
 
-#include "CodePage.h"
+#include "xmlstore/CodePage.h"
 
 #include <array>
 

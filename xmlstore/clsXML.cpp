@@ -1,10 +1,10 @@
-#include "clsXML.h"
+#include "xmlstore/clsXML.h"
 
-#include "NodePool.h"
+#include "xmlstore/NodePool.h"
 
-#include "CodePage.h"
-#include "XMLCodec.h"
-#include "XMLWriter.h"
+#include "xmlstore/CodePage.h"
+#include "xmlstore/XMLCodec.h"
+#include "xmlstore/XMLWriter.h"
 
 #include <QFile>
 #include <QFileDevice>

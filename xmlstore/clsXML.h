@@ -1,7 +1,7 @@
 #pragma once
 
-#include "clsXMLTag.h"
-#include "clsXMLTags.h"
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
-#include "clsXMLTag.h"
+#include "xmlstore/clsXMLTag.h"
 
-#include "NodePool.h"
+#include "xmlstore/NodePool.h"
 
-#include "XMLCodec.h"
-#include "XMLWriter.h"
-#include "clsXMLTags.h"
+#include "xmlstore/XMLCodec.h"
+#include "xmlstore/XMLWriter.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QIODevice>
 

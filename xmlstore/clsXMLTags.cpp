@@ -1,8 +1,8 @@
-#include "clsXMLTags.h"
+#include "xmlstore/clsXMLTags.h"
 
-#include "NodePool.h"
+#include "xmlstore/NodePool.h"
 
-#include "clsXMLTag.h"
+#include "xmlstore/clsXMLTag.h"
 
 #include <QHash>
 

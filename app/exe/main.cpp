@@ -1,15 +1,6 @@
-#include "modMain.h"
-
-#include <QElapsedTimer>
+#include "app/exe/modMain.h"
 
 int main(int argc, char** argv) {
-    QElapsedTimer startClock;
-    startClock.start();
     TlgApplication app(argc, argv);
-    StartupOptions options;
-    // A start-up timing run (benchmarks): report when the main window is shown, then end.
-    if (qEnvironmentVariableIsSet("TLG_EXIT_WHEN_SHOWN")) {
-        options.pStartClock = &startClock;
-    }
-    return Main(options);
+    return Main();
 }

@@ -1,15 +1,15 @@
-#include "modMain.h"
+#include "app/exe/modMain.h"
 
-#include "ReadingsSchema.h"
-#include "Resources.h"
-#include "clsXML.h"
-#include "clsXMLTag.h"
-#include "clsXMLTags.h"
-#include "frmMain.h"
-#include "frmWelcome.h"
-#include "modFiles.h"
-#include "modGlobals.h"
-#include "modUtils.h"
+#include "app/shell/frmWelcome.h"
+#include "app/shell/modUtils.h"
+#include "app/util/modFiles.h"
+#include "app/util/modGlobals.h"
+#include "mainwindow/frmMain.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "resources/Resources.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QDateTime>
 #include <QDir>

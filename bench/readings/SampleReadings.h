@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ReadingsSchema.h"
-#include "clsXMLTags.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QDate>
 

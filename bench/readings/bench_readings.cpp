@@ -1,7 +1,7 @@
 // Filling the chart from the readings and painting it at the main window's size.
-#include "ReadingsChart.h"
-#include "SampleReadings.h"
-#include "ctlChart.h"
+#include "bench/readings/SampleReadings.h"
+#include "mainwindow/readings/ReadingsChart.h"
+#include "mainwindow/readings/ctlChart.h"
 
 #include <QApplication>
 #include <QImage>

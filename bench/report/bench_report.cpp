@@ -1,10 +1,10 @@
 // The report for years of daily readings: composing it on screen, and printing it to PDF.
 // Runs on the offscreen platform unless another is asked for.
 
-#include "ReportTestData.h"
-#include "RichTextBox.h"
-#include "frmReport.h"
-#include "modPrint.h"
+#include "report/RichTextBox.h"
+#include "report/frmReport.h"
+#include "report/modPrint.h"
+#include "tests/report/ReportTestData.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // Loading and saving the largest readings store (32,767 days), with pugixml on the same tree
 // and a plain read of the file's bytes as references.
-#include "clsXML.h"
+#include "xmlstore/clsXML.h"
 
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>

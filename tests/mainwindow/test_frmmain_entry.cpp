@@ -1,8 +1,8 @@
 // Day selection and reading entry in the main window, typed as a person types.
 
-#include "MainWindowTestSupport.h"
+#include "tests/support/MainWindowTestSupport.h"
 
-#include "ctlChart.h"
+#include "mainwindow/readings/ctlChart.h"
 
 #include <QCalendarWidget>
 #include <QLineEdit>

@@ -1,10 +1,10 @@
 // The main window's frame and commands: position, closing, reset, disclaimer, links, report,
 // dragging and the other windows at unload.
 
-#include "MainWindowTestSupport.h"
+#include "tests/support/MainWindowTestSupport.h"
 
-#include "ctlChart.h"
-#include "frmReport.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "report/frmReport.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>

@@ -3,9 +3,9 @@
 // Builds readings for the report's tests and benchmarks: a fresh document as the program's
 // one document, with day entries added as the main window adds them.
 
-#include "ReadingsSchema.h"
-#include "clsXML.h"
-#include "modGlobals.h"
+#include "app/util/modGlobals.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "xmlstore/clsXML.h"
 
 #include <QDate>
 #include <QString>

@@ -1,12 +1,12 @@
 // The report window: its text and colours, the pictures at its top, the clipboard it borrows,
 // printing and saving as PDF.
 
-#include "ReportTestData.h"
-#include "RichTextBox.h"
-#include "ctlChart.h"
-#include "frmReport.h"
-#include "modPrint.h"
-#include "modUtils.h"
+#include "app/shell/modUtils.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "report/RichTextBox.h"
+#include "report/frmReport.h"
+#include "report/modPrint.h"
+#include "tests/report/ReportTestData.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "clsXML.h"
-#include "clsXMLTag.h"
-#include "clsXMLTags.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QBuffer>
 #include <QByteArray>

@@ -1,4 +1,4 @@
-#include "XmlTestSupport.h"
+#include "tests/xmlstore/XmlTestSupport.h"
 
 #include <QRandomGenerator>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "modFiles.h"
+#include "app/util/modFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 
 class QImage;
 class QRegion;
@@ -45,8 +44,3 @@ void SetMessageBoxHandler(MessageBoxHandler handler);
 bool OpenWebLink(const QString& szAddress);
 // Test seam: when set, web links go here instead of the desktop.
 void SetWebLinkHandler(std::function<bool(const QString&)> handler);
-
-// Converts entered text to a 16-bit whole number: empty text gives 0, a decimal number the
-// nearest whole number (halves to even), blanks around it ignored. Text that is not a number,
-// or a number outside -32768 to 32767, gives no value.
-std::optional<qint16> TextToInteger(const QString& szText);

@@ -1,6 +1,6 @@
-#include "ReadingsSchema.h"
-#include "clsXML.h"
-#include "clsXMLTags.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QBuffer>
 #include <QTest>

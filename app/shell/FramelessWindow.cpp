@@ -1,6 +1,6 @@
-#include "FramelessWindow.h"
+#include "app/shell/FramelessWindow.h"
 
-#include "modUtils.h"
+#include "app/shell/modUtils.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

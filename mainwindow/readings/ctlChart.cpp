@@ -1,4 +1,4 @@
-#include "ctlChart.h"
+#include "mainwindow/readings/ctlChart.h"
 
 #include <QClipboard>
 #include <QFontMetricsF>

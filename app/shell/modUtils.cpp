@@ -1,6 +1,6 @@
-#include "modUtils.h"
+#include "app/shell/modUtils.h"
 
-#include "FramelessWindow.h"
+#include "app/shell/FramelessWindow.h"
 
 #include <QDesktopServices>
 #include <QImage>

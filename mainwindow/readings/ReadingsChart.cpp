@@ -1,9 +1,9 @@
-#include "ReadingsChart.h"
+#include "mainwindow/readings/ReadingsChart.h"
+#include "app/util/TextToInteger.h"
 
-#include "ReadingsSchema.h"
-#include "clsXMLTags.h"
-#include "ctlChart.h"
-#include "modUtils.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
-#include "AppTestSupport.h"
-#include "ReadingsSchema.h"
-#include "clsXML.h"
-#include "clsXMLTag.h"
-#include "frmMain.h"
-#include "frmWelcome.h"
-#include "modGlobals.h"
-#include "modMain.h"
-#include "modUtils.h"
+#include "app/exe/modMain.h"
+#include "app/shell/frmWelcome.h"
+#include "app/shell/modUtils.h"
+#include "app/util/modGlobals.h"
+#include "mainwindow/frmMain.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "tests/support/AppTestSupport.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
 
 #include <QDateTime>
 #include <QDir>

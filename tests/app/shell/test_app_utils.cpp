@@ -1,7 +1,7 @@
-#include "AppTestSupport.h"
-#include "FramelessWindow.h"
-#include "modFiles.h"
-#include "modUtils.h"
+#include "app/shell/FramelessWindow.h"
+#include "app/shell/modUtils.h"
+#include "app/util/modFiles.h"
+#include "tests/support/AppTestSupport.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "frmWelcome.h"
+#include "app/shell/frmWelcome.h"
 
-#include "Resources.h"
+#include "resources/Resources.h"
 
 #include <QIcon>
 

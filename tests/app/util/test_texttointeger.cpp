@@ -1,4 +1,4 @@
-#include "modUtils.h"
+#include "app/util/TextToInteger.h"
 
 #include <QTest>
 

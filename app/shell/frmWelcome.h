@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FramelessWindow.h"
+#include "app/shell/FramelessWindow.h"
 
 class PictureButton;
 

@@ -3,14 +3,14 @@
 // Shared helpers of the main window's tests: a fresh document, a shown and active window,
 // typing as a person types, answering message boxes and a private settings store.
 
-#include "FramelessWindow.h"
-#include "ReadingsSchema.h"
-#include "clsXML.h"
-#include "clsXMLTag.h"
-#include "clsXMLTags.h"
-#include "frmMain.h"
-#include "modGlobals.h"
-#include "modUtils.h"
+#include "app/shell/FramelessWindow.h"
+#include "app/shell/modUtils.h"
+#include "app/util/modGlobals.h"
+#include "mainwindow/frmMain.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -1,7 +1,7 @@
-#include "ReadingsChart.h"
-#include "ReadingsSchema.h"
-#include "clsXMLTags.h"
-#include "ctlChart.h"
+#include "mainwindow/readings/ReadingsChart.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QClipboard>
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "AppTestSupport.h"
-#include "frmWelcome.h"
-#include "modUtils.h"
+#include "app/shell/frmWelcome.h"
+#include "app/shell/modUtils.h"
+#include "tests/support/AppTestSupport.h"
 
 #include <QApplication>
 #include <QImage>

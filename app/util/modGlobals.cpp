@@ -1,4 +1,4 @@
-#include "modGlobals.h"
+#include "app/util/modGlobals.h"
 
 std::shared_ptr<clsXML> objXML;
 std::shared_ptr<clsXMLTag> objReadings;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "clsXML.h"
+#include "xmlstore/clsXML.h"
 
 #include <QDate>
 

@@ -1,6 +1,6 @@
-#include "ReadingsSchema.h"
+#include "mainwindow/readings/ReadingsSchema.h"
 
-#include "clsXMLTags.h"
+#include "xmlstore/clsXMLTags.h"
 
 QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay) {
     return QString::number(iYear) + QStringLiteral("%1").arg(iMonth, 2, 10, QLatin1Char('0')) +
