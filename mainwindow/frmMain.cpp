@@ -440,13 +440,6 @@ void frmMain::Form_Unload() {
 }
 
 void frmMain::LoadSelectedDay() {
-    if (!objReadings) {
-        // Start-up always provides the document; a window made without one starts a new one.
-        if (!objXML) {
-            objXML = std::make_shared<clsXML>();
-        }
-        objReadings = CreateReadingsSkeleton(objXML->objBlockTag);
-    }
     const QDate dt = ctlCal->selectedDate();
     const QString szKey = DayKey(static_cast<qint16>(dt.year()), static_cast<qint16>(dt.month()),
                                  static_cast<qint16>(dt.day()));
@@ -645,9 +638,8 @@ void frmMain::lblReset_Click() {
         if (answer != QMessageBox::Yes) {
             return;
         }
-        objReadings.reset();
-        objXML = std::make_shared<clsXML>();
-        objReadings = CreateReadingsSkeleton(objXML->objBlockTag);
+        StartEmptyDocument();
+        NoteReadingsChanged();
         LoadSelectedDay();
         // The focus goes first, so that no box leaving it refills the chart afterwards: the
         // chart stays hidden until a measurement box next loses the focus.

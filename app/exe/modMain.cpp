@@ -210,8 +210,7 @@ QString DamagedFileNote(const QString& szFile, const QString& szReason, const QS
 
 // Ends the run's program-wide state, so that nothing of it outlives Main.
 void ReleaseDocument() {
-    objReadings.reset();
-    objXML.reset();
+    ReplaceDocument(nullptr, nullptr);
     SetToday(QDate());
     clsXML::SetErrorReporter(nullptr);
 }
@@ -293,8 +292,8 @@ StartupResult Main(const StartupOptions& options) {
     }
 
     TerminationWatch termination;
-    objXML = std::make_shared<clsXML>();
-    objReadings.reset();
+    auto objLoaded = std::make_shared<clsXML>();
+    std::shared_ptr<clsXMLTag> objLoadedReadings;
 
     // Load the readings. A missing file is a first run; a file that is there but cannot be
     // read, or holds no readings list, is damaged: it is kept beside itself before anything
@@ -302,13 +301,15 @@ StartupResult Main(const StartupOptions& options) {
     const bool bExists = QFileInfo::exists(szFile);
     bool bLoaded = false;
     if (bExists) {
-        bLoaded = objXML->LoadXMLFile(szFile, false);
-        objReadings = objXML->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
+        bLoaded = objLoaded->LoadXMLFile(szFile, false);
+        objLoadedReadings =
+            objLoaded->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
     }
+    ReplaceDocument(objLoaded, objLoadedReadings);
     QString szDamageNote;
     if (bExists && (!bLoaded || !objReadings)) {
         const QString szReason =
-            bLoaded ? QStringLiteral("it holds no list of readings") : objXML->szError;
+            bLoaded ? QStringLiteral("it holds no list of readings") : objLoaded->szError;
         QString szCopyError;
         const QString szCopy = KeepDamagedCopy(szFile, QDateTime::currentDateTime(), &szCopyError);
         if (szCopy.isEmpty()) {
@@ -318,10 +319,6 @@ StartupResult Main(const StartupOptions& options) {
                                  .arg(Native(szFile), szReason, szCopyError));
             ReleaseDocument();
             return kStartupFileKept;
-        }
-        if (!objReadings) {
-            // Nothing worth keeping was read: a new document (the copy holds the old one).
-            objXML = std::make_shared<clsXML>();
         }
         szDamageNote = DamagedFileNote(szFile, szReason, szCopy);
     }
@@ -342,7 +339,9 @@ StartupResult Main(const StartupOptions& options) {
             welcome->ShowModal();
         }
         if (!objReadings) {
-            objReadings = CreateReadingsSkeleton(objXML->objBlockTag);
+            // Nothing worth keeping was read: a new document (a damaged file's copy holds the
+            // old one).
+            StartEmptyDocument();
         }
         if (!szDamageNote.isEmpty() && !g_bShutdownRequested) {
             ShowWarningMessage(szDamageNote);

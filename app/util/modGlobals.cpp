@@ -1,21 +1,47 @@
 #include "app/util/modGlobals.h"
 
-std::shared_ptr<clsXML> objXML;
-std::shared_ptr<clsXMLTag> objReadings;
+#include <utility>
 
 namespace {
 
-QDate& FixedToday() {
-    static QDate date;
-    return date;
+// The program-wide state, in one place.
+struct ProgramState {
+    std::shared_ptr<clsXML> objXML;
+    std::shared_ptr<clsXMLTag> objReadings;
+    std::function<void()> onReadingsChanged;
+    QDate dtFixedToday;
+};
+
+ProgramState& State() {
+    static ProgramState state;
+    return state;
 }
 
 } // namespace
 
+const std::shared_ptr<clsXML>& objXML = State().objXML;
+const std::shared_ptr<clsXMLTag>& objReadings = State().objReadings;
+
+void ReplaceDocument(std::shared_ptr<clsXML> objXMLNew, std::shared_ptr<clsXMLTag> objReadingsNew) {
+    // The readings tag goes first: it lives inside the old document's tree.
+    State().objReadings = std::move(objReadingsNew);
+    State().objXML = std::move(objXMLNew);
+}
+
+void NoteReadingsChanged() {
+    if (State().onReadingsChanged) {
+        State().onReadingsChanged();
+    }
+}
+
+void SetReadingsChangedHandler(std::function<void()> handler) {
+    State().onReadingsChanged = std::move(handler);
+}
+
 QDate Today() {
-    return FixedToday().isValid() ? FixedToday() : QDate::currentDate();
+    return State().dtFixedToday.isValid() ? State().dtFixedToday : QDate::currentDate();
 }
 
 void SetToday(const QDate& date) {
-    FixedToday() = date;
+    State().dtFixedToday = date;
 }

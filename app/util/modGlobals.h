@@ -4,12 +4,24 @@
 
 #include <QDate>
 
+#include <functional>
 #include <memory>
 
-// The one document of the program, from start-up to shutdown (replaced by a reset).
-extern std::shared_ptr<clsXML> objXML;
+// The one document of the program, from start-up to shutdown (replaced by a reset). Read-only
+// here: ReplaceDocument is its only writer.
+extern const std::shared_ptr<clsXML>& objXML;
 // The "READINGS" tag inside objXML; every reader and writer of readings goes through it.
-extern std::shared_ptr<clsXMLTag> objReadings;
+extern const std::shared_ptr<clsXMLTag>& objReadings;
+
+// Makes objXMLNew the program's document and objReadingsNew its readings tag (both null: none).
+// The only place that writes objXML and objReadings.
+void ReplaceDocument(std::shared_ptr<clsXML> objXMLNew, std::shared_ptr<clsXMLTag> objReadingsNew);
+
+// Says that the readings changed (a stored value, a new day entry, a reset, an import), so that
+// whoever keeps the file up to date hears of it.
+void NoteReadingsChanged();
+// Who hears of changes (the saver); null: nobody.
+void SetReadingsChangedHandler(std::function<void()> handler);
 
 // Today's date as the program sees it (the calendar opens on it): the system clock's, unless
 // fixed with SetToday.

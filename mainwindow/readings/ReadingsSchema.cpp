@@ -1,6 +1,11 @@
 #include "mainwindow/readings/ReadingsSchema.h"
 
+#include "app/util/modGlobals.h"
+#include "xmlstore/clsXML.h"
+
 #include "xmlstore/clsXMLTags.h"
+
+#include <utility>
 
 QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay) {
     return QString::number(iYear) + QStringLiteral("%1").arg(iMonth, 2, 10, QLatin1Char('0')) +
@@ -67,4 +72,11 @@ DayEntryTags FindOrCreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
 std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag) {
     objBlockTag->szName = kTopTagName;
     return objBlockTag->AddSubTag(kReadingsTagName, QString(), true);
+}
+
+std::shared_ptr<clsXMLTag> StartEmptyDocument() {
+    auto objNew = std::make_shared<clsXML>();
+    std::shared_ptr<clsXMLTag> objNewReadings = CreateReadingsSkeleton(objNew->objBlockTag);
+    ReplaceDocument(std::move(objNew), objNewReadings);
+    return objNewReadings;
 }

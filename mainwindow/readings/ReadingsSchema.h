@@ -40,3 +40,6 @@ DayEntryTags FindOrCreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
 // Builds the skeleton of a new document: names the block tag and adds an empty, sorted
 // "READINGS" under it; returns the readings tag.
 std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag);
+// Makes a new, empty readings document the program's document (a first run, a reset) and
+// returns its readings tag.
+std::shared_ptr<clsXMLTag> StartEmptyDocument();

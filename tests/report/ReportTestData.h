@@ -25,8 +25,7 @@ struct Day {
 
 // Starts a new, empty readings store as the program's one document.
 inline void ResetReadings() {
-    objXML = std::make_shared<clsXML>();
-    objReadings = CreateReadingsSkeleton(objXML->objBlockTag);
+    StartEmptyDocument();
 }
 
 inline void AddDay(const Day& day) {

@@ -26,8 +26,7 @@ namespace tlgtest {
 
 // Starts a new, empty document as start-up does on a first run.
 inline void NewDocument() {
-    objXML = std::make_shared<clsXML>();
-    objReadings = CreateReadingsSkeleton(objXML->objBlockTag);
+    StartEmptyDocument();
 }
 
 // Adds a day entry with its four values.
