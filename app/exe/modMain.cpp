@@ -252,7 +252,6 @@ void RequestShutdown() {
 
 TlgApplication::TlgApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("tlg"));
-    setApplicationDisplayName(QStringLiteral("Tensiolog"));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
 }
 

@@ -6,10 +6,12 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QScreen>
 #include <QSvgRenderer>
 #include <QThread>
 
@@ -175,6 +177,32 @@ double FramelessWindow::TopTwips() const {
     return y() * kTwipsPerPixel;
 }
 
+QPoint FramelessWindow::PlaceInside(const QRect& window, const QRect& area) {
+    const int x = std::max(area.left(), std::min(window.left(), area.right() + 1 - window.width()));
+    const int y = std::max(area.top(), std::min(window.top(), area.bottom() + 1 - window.height()));
+    return {x, y};
+}
+
+void FramelessWindow::KeepInsideScreen() {
+    const QRect frame = frameGeometry();
+    const QScreen* screen = QGuiApplication::screenAt(frame.center());
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen == nullptr) {
+        return;
+    }
+    const QPoint place = PlaceInside(frame, screen->availableGeometry());
+    if (place != frame.topLeft()) {
+        move(pos() + (place - frame.topLeft()));
+    }
+}
+
+void FramelessWindow::showEvent(QShowEvent* event) {
+    KeepInsideScreen();
+    QWidget::showEvent(event);
+}
+
 QRegion FramelessWindow::ColourKeyShape(long lColourKey) const {
     const auto found = d->shapes.find(lColourKey);
     if (found != d->shapes.end()) {
@@ -274,9 +302,36 @@ void PictureButton::paintEvent(QPaintEvent* /*event*/) {
         painter.fillRect(rect(), QColor(0, 0, 0, 60));
     }
     if (hasFocus()) {
-        QPen pen(palette().color(QPalette::Highlight), 1, Qt::DotLine);
-        painter.setPen(pen);
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        DrawFocusFrame(painter, rect());
     }
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        animateClick();
+        event->accept();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+namespace {
+// A light yellow inner line inside a dark outer line: one of the two always stands out.
+const QColor kFocusLight(255, 216, 74);
+const QColor kFocusDark(16, 24, 40);
+} // namespace
+
+void DrawFocusFrame(QPainter& painter, const QRect& rect) {
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(kFocusDark, 1));
+    painter.drawRect(QRectF(rect).adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.setPen(QPen(kFocusLight, 2));
+    painter.drawRect(QRectF(rect).adjusted(2, 2, -2, -2));
+    painter.restore();
+}
+
+QString FocusFrameStyle(const QString& szSelector) {
+    return QStringLiteral("%1:focus { border: 2px solid %2; }").arg(szSelector, kFocusLight.name());
 }

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
+class QPainter;
+
 // Twips to the device-independent pixel on the screen.
 constexpr double kTwipsPerPixel = 15.0;
 
@@ -45,6 +48,12 @@ public:
     // when the background has none (nothing is cut).
     QRegion ColourKeyShape(long lColourKey) const;
 
+    // Where a window of this geometry goes so that it lies wholly inside the area: moved by
+    // as little as possible; a window larger than the area keeps its top left corner inside.
+    static QPoint PlaceInside(const QRect& window, const QRect& area);
+    // Moves the window wholly inside the available area of the screen it is mostly on.
+    void KeepInsideScreen();
+
     // Total time of one fade in milliseconds (about 250); 0 runs the 52 steps back to back.
     static void SetFadeDuration(int iMilliseconds);
     static int FadeDuration();
@@ -63,6 +72,8 @@ protected:
                               double y);
 
     void paintEvent(QPaintEvent* event) override;
+    // Every frameless window opens wholly on the screen, at any scale.
+    void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -88,8 +99,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Return press the button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     struct Impl;
     Impl* d;
 };
+
+// The frame every control of the frameless windows draws around itself while it has the
+// keyboard focus: 2 pixels, visible on the dark artwork and on light panels alike.
+void DrawFocusFrame(QPainter& painter, const QRect& rect);
+// The same frame for standard controls, as a style sheet rule for the given selector.
+QString FocusFrameStyle(const QString& szSelector);

@@ -2,7 +2,11 @@
 
 #include "resources/Resources.h"
 
+#include <QFile>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QXmlStreamReader>
 
 frmWelcome::frmWelcome(QWidget* parent)
     : FramelessWindow(ArtworkPath(QStringLiteral("welcome-background.svg")), parent) {
@@ -20,6 +24,20 @@ frmWelcome::frmWelcome(QWidget* parent)
     btClose->setToolTip(QStringLiteral("Close the Tensiolog"));
     btClose->setAccessibleName(QStringLiteral("Close the Tensiolog"));
 
+    // The picture's words, as text a screen reader reads: a label over the picture, drawn
+    // invisibly (the picture shows the same words) and letting the mouse through to drag.
+    lblText = new QLabel(ArtworkText(ArtworkPath(QStringLiteral("welcome-background.svg"))), this);
+    lblText->setObjectName(QStringLiteral("lblText"));
+    lblText->setTextFormat(Qt::PlainText);
+    lblText->setWordWrap(true);
+    lblText->setGeometry(TwipsRect(300, 900, 9900, 5700));
+    lblText->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblText->setStyleSheet(QStringLiteral("color: transparent; background: transparent;"));
+    lblText->lower();
+    setAccessibleName(QStringLiteral("Welcome to Tensiolog"));
+    setAccessibleDescription(lblText->text());
+    setFocusPolicy(Qt::StrongFocus);
+
     connect(btClose, &QAbstractButton::clicked, this, &frmWelcome::btClose_Click);
     connect(btClose2, &QAbstractButton::clicked, this, &frmWelcome::btClose2_Click);
 
@@ -36,6 +54,41 @@ void frmWelcome::ShowModal() {
     raise();
     activateWindow();
     WaitWhileVisible(this);
+}
+
+QString frmWelcome::ArtworkText(const QString& szArtwork) {
+    QFile file(szArtwork);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    QStringList lines;
+    QXmlStreamReader reader(&file);
+    // Each <text> element is one line of the picture; its <tspan> parts belong to it.
+    int iDepth = 0;
+    QString szLine;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement() && reader.name() == u"text") {
+            ++iDepth;
+        } else if (reader.isEndElement() && reader.name() == u"text") {
+            if (--iDepth == 0) {
+                lines.append(szLine.simplified());
+                szLine.clear();
+            }
+        } else if (reader.isCharacters() && iDepth > 0) {
+            szLine += reader.text();
+        }
+    }
+    return lines.join(u'\n');
+}
+
+void frmWelcome::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        btClose_Click();
+        event->accept();
+        return;
+    }
+    FramelessWindow::keyPressEvent(event);
 }
 
 void frmWelcome::btClose_Click() {

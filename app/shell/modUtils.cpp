@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QImage>
 #include <QRegion>
+#include <QScreen>
 #include <QUrl>
 #include <QVariant>
 #include <QWidget>
@@ -110,11 +111,23 @@ void SetWindowTransparency(QWidget* window, long lColourKey, unsigned char alpha
 
 QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle,
                                            const QString& szText,
-                                           QMessageBox::StandardButtons buttons) {
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton safeButton) {
     if (const auto& handler = MessageBoxSeam()) {
         return handler(icon, szTitle, szText, buttons);
     }
-    QMessageBox box(icon, szTitle, szText, buttons);
+    QMessageBox box(icon, szTitle, QString(), buttons);
+    // Texts quote lines of the data file and the user's own words: never markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(szText);
+    if (safeButton != QMessageBox::NoButton) {
+        box.setDefaultButton(safeButton);
+        box.setEscapeButton(safeButton);
+    }
+    // A box never grows taller than the screen it is on.
+    if (const QScreen* screen = box.screen()) {
+        box.setMaximumHeight(screen->availableGeometry().height());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

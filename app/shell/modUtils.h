@@ -30,11 +30,15 @@ void ShowErrorMessage(const QString& szText);
 // The warning box: exclamation icon, title "<product> Warning"; returns the button pressed.
 QMessageBox::StandardButton ShowWarningMessage(const QString& szText);
 // Any other message box of the program (reset confirmation, disclaimer) goes through here.
-QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle,
-                                           const QString& szText,
-                                           QMessageBox::StandardButtons buttons);
+// Every box shows its text as plain text, exactly as given (texts quote the user's data). A
+// safe answer given as safeButton is the default button and the answer of Escape.
+QMessageBox::StandardButton
+ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle, const QString& szText,
+               QMessageBox::StandardButtons buttons,
+               QMessageBox::StandardButton safeButton = QMessageBox::NoButton);
 
-// Test seam: when set, message boxes are answered by this function instead of the user.
+// Test seam: when set, message boxes are answered by this function instead of the user. The
+// box itself is then never made: tests of the box's own behaviour leave the seam unset.
 using MessageBoxHandler = std::function<QMessageBox::StandardButton(
     QMessageBox::Icon icon, const QString& szTitle, const QString& szText,
     QMessageBox::StandardButtons buttons)>;

@@ -3,12 +3,16 @@
 #include "app/util/modFiles.h"
 #include "tests/support/AppTestSupport.h"
 
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 #include <cmath>
@@ -38,6 +42,15 @@ void SendMouse(QWidget& window, QEvent::Type type, Qt::MouseButton button, const
 }
 
 } // namespace
+
+// Receives the addresses the desktop would open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl& url) { urls.append(url); }
+};
 
 class TestAppUtils : public QObject {
     Q_OBJECT
@@ -107,12 +120,101 @@ private slots:
         QCOMPARE(m_calls[0].buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 
-    void messageBoxAnswerReachesCaller() {
-        SetMessageBoxHandler([](QMessageBox::Icon, const QString&, const QString&,
-                                QMessageBox::StandardButtons) { return QMessageBox::No; });
-        QCOMPARE(ShowMessageBox(QMessageBox::Warning, QStringLiteral("Reset Data Confirmation"),
-                                QStringLiteral("Sure?"), QMessageBox::Yes | QMessageBox::No),
-                 QMessageBox::No);
+    // The real box, not the seam: what the user sees and what Enter and Escape answer.
+    void realMessageBoxes_data() {
+        QTest::addColumn<QString>("szText");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<int>("safe");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+
+        const int yesNo = int(QMessageBox::Yes | QMessageBox::No);
+        QTest::newRow("a damaged line is shown as it is, not as markup")
+            << QStringLiteral("The readings file is damaged (<S>130</X> at line 7).\n\nA copy "
+                              "was kept as \"crtlg.dat.damaged-1\".")
+            << int(QMessageBox::Ok) << int(QMessageBox::NoButton) << int(Qt::Key_Return)
+            << int(QMessageBox::Ok);
+        QTest::newRow("a tag cut off mid-line")
+            << QStringLiteral("XML Tag <S>12 and the rest") << int(QMessageBox::Ok)
+            << int(QMessageBox::NoButton) << int(Qt::Key_Escape) << int(QMessageBox::Ok);
+        QTest::newRow("Enter answers the safe button")
+            << QStringLiteral("Remove <b>all</b> readings?") << yesNo << int(QMessageBox::No)
+            << int(Qt::Key_Return) << int(QMessageBox::No);
+        QTest::newRow("Escape answers the safe button")
+            << QStringLiteral("Remove all readings?") << yesNo << int(QMessageBox::No)
+            << int(Qt::Key_Escape) << int(QMessageBox::No);
+    }
+
+    void realMessageBoxes() {
+        QFETCH(QString, szText);
+        QFETCH(int, buttons);
+        QFETCH(int, safe);
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        SetMessageBoxHandler(nullptr);
+
+        Qt::TextFormat format = Qt::AutoText;
+        QString szShown;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            format = box->textFormat();
+            szShown = box->text();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+        const QMessageBox::StandardButton result = ShowMessageBox(
+            QMessageBox::Warning, QStringLiteral("Title"), szText,
+            QMessageBox::StandardButtons(buttons), QMessageBox::StandardButton(safe));
+        QCOMPARE(int(format), int(Qt::PlainText));
+        QCOMPARE(szShown, szText);
+        QCOMPARE(int(result), answer);
+    }
+
+    // Where a window goes so that it lies wholly on the screen.
+    void placeInside_data() {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("place");
+
+        const QRect halfHd(0, 0, 960, 540); // 1920 x 1080 at 200 %
+        QTest::newRow("inside stays") << QRect(100, 20, 700, 500) << halfHd << QPoint(100, 20);
+        QTest::newRow("welcome's place at 200 % moves up")
+            << QRect(181, 221, 700, 500) << halfHd << QPoint(181, 40);
+        QTest::newRow("off to the right and below")
+            << QRect(900, 600, 700, 500) << halfHd << QPoint(260, 40);
+        QTest::newRow("off to the left and above")
+            << QRect(-300, -50, 700, 500) << halfHd << QPoint(0, 0);
+        QTest::newRow("area not at the origin")
+            << QRect(0, 0, 700, 500) << QRect(1920, 30, 1280, 994) << QPoint(1920, 30);
+        QTest::newRow("larger than the area keeps its corner inside")
+            << QRect(50, 50, 700, 500) << QRect(0, 0, 683, 384) << QPoint(0, 0);
+    }
+
+    void placeInside() {
+        QFETCH(QRect, window);
+        QFETCH(QRect, area);
+        QFETCH(QPoint, place);
+        QCOMPARE(FramelessWindow::PlaceInside(window, area), place);
+    }
+
+    void pictureButtonKeys_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space") << int(Qt::Key_Space);
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("Enter") << int(Qt::Key_Enter);
+    }
+
+    void pictureButtonKeys() {
+        QFETCH(int, key);
+        QWidget window;
+        auto* button = new PictureButton(QStringLiteral(":/close-mark.svg"), &window);
+        button->resize(25, 25);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        button->setFocus();
+        QSignalSpy clicks(button, &QAbstractButton::clicked);
+        QTest::keyClick(button, Qt::Key(key));
+        QTRY_COMPARE(clicks.count(), 1);
     }
 
     void webLinks_data() {
@@ -148,9 +250,16 @@ private slots:
         QCOMPARE(m_links, QStringList{szOpened});
     }
 
-    void webLinkRefusalIsReported() {
-        SetWebLinkHandler([](const QString&) { return false; });
-        QVERIFY(!OpenWebLink(QStringLiteral("www.tensiolog.org")));
+    // Without the seam the address reaches the desktop's own URL handling.
+    void webLinkReachesDesktop() {
+        SetWebLinkHandler(nullptr);
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), &catcher, "open");
+        const bool bOpened = OpenWebLink(QStringLiteral("www.tensiolog.org?src=tlgapp"));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
+        QVERIFY(bOpened);
+        QCOMPARE(catcher.urls,
+                 QList<QUrl>{QUrl(QStringLiteral("http://www.tensiolog.org?src=tlgapp"))});
     }
 
     void transparency_data() {

@@ -2,6 +2,7 @@
 #include "app/shell/modUtils.h"
 #include "tests/support/AppTestSupport.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QTimer>
@@ -74,14 +75,48 @@ private slots:
         QCOMPARE(window.windowOpacity(), 0.0);
     }
 
+    void closingByKeyboard_data() {
+        QTest::addColumn<bool>("bOnButton");
+        QTest::addColumn<int>("key");
+        QTest::newRow("Space on the close button") << true << int(Qt::Key_Space);
+        QTest::newRow("Enter on the close button") << true << int(Qt::Key_Return);
+        QTest::newRow("Escape anywhere") << false << int(Qt::Key_Escape);
+    }
+
     void closingByKeyboard() {
+        QFETCH(bool, bOnButton);
+        QFETCH(int, key);
         frmWelcome window;
         QTimer::singleShot(0, &window, [&] {
-            window.btClose2->setFocus();
-            QTest::keyClick(window.btClose2, Qt::Key_Space);
+            QWidget* target = bOnButton ? static_cast<QWidget*>(window.btClose2) : &window;
+            target->setFocus();
+            QTest::keyClick(target, Qt::Key(key));
         });
         window.ShowModal();
-        QVERIFY(!window.isVisible());
+        QTRY_VERIFY(!window.isVisible());
+    }
+
+    // What a screen reader finds: the words of the picture, the emergency advice among them.
+    void textForScreenReaders() {
+        frmWelcome window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window);
+        QVERIFY(face != nullptr);
+        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Welcome to Tensiolog"));
+        QString szAll;
+        for (int i = 0; i < face->childCount(); ++i) {
+            QAccessibleInterface* child = face->child(i);
+            if (child != nullptr && !child->state().invisible) {
+                szAll += child->text(QAccessible::Name) + u'\n';
+            }
+        }
+        for (const QString& szWords :
+             {QStringLiteral("Welcome to Tensiolog"), QStringLiteral("Rest first."),
+              QStringLiteral("See a doctor at once if a reading is 180/120 or higher"),
+              QStringLiteral("A diary never replaces your doctor.")}) {
+            QVERIFY2(szAll.contains(szWords), qPrintable(szWords));
+        }
     }
 };
 
