@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "app/shell/LinkLabel.h"
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/readings/ReadingsChart.h"
@@ -10,25 +11,32 @@
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCalendarWidget>
+#include <QDateTime>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWindow>
 
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <limits>
 #include <optional>
 
 const QString frmMain::kSettingsGroup = QStringLiteral("Settings");
@@ -80,6 +88,12 @@ void FitLabel(QLabel& label, int iMaxHeight = 0) {
         }
         return;
     }
+    // A line too tall (a larger system font) shrinks until it fits its height.
+    QFont font = label.font();
+    while (label.sizeHint().height() > label.height() && font.pointSizeF() > 6.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+        label.setFont(font);
+    }
     const int iNeeded = label.sizeHint().width();
     if (iNeeded <= label.width()) {
         return;
@@ -92,6 +106,17 @@ void FitLabel(QLabel& label, int iMaxHeight = 0) {
         box.setWidth(iNeeded);
     }
     label.setGeometry(box);
+}
+
+// Shrinks a box's font until its digits fit inside the box (a larger system font).
+void FitBoxFont(QLineEdit& box) {
+    QFont font = box.font();
+    const int iRoom = box.height() - 6;
+    while (QFontMetrics(font).tightBoundingRect(QStringLiteral("0123456789")).height() > iRoom &&
+           font.pointSizeF() > 6.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    box.setFont(font);
 }
 
 // The comment as the box shows it: the tree's CR LF (or a lone CR) as the box's line breaks.
@@ -139,6 +164,15 @@ frmMain::frmMain(QWidget* parent) : frmMain(Today(), parent) {}
 frmMain::frmMain(const QDate& dtToday, QWidget* parent)
     : FramelessWindow(ArtworkPath(QStringLiteral("main-background.svg")), parent) {
     BuildControls();
+    m_boxHandlers = {
+        {txtSystolic, &frmMain::txtSystolic_GotFocus, &frmMain::txtSystolic_KeyUp,
+         &frmMain::txtSystolic_LostFocus},
+        {txtDiastolic, &frmMain::txtDiastolic_GotFocus, &frmMain::txtDiastolic_KeyUp,
+         &frmMain::txtDiastolic_LostFocus},
+        {txtPulse, &frmMain::txtPulse_GotFocus, &frmMain::txtPulse_KeyUp,
+         &frmMain::txtPulse_LostFocus},
+        {txtComment, nullptr, &frmMain::txtComment_KeyUp, nullptr},
+    };
     Form_Load(dtToday);
 }
 
@@ -149,163 +183,351 @@ frmMain::~frmMain() {
     }
 }
 
+namespace {
+
+// The controls of the window, in the order they are made (later ones lie on top). Positions
+// and sizes in twips.
+enum class Kind {
+    Label,
+    WrappedLabel,
+    LinkLabel,
+    WebLink,
+    EntryBox,
+    CommentBox,
+    PictureButton,
+    Calendar,
+    Chart
+};
+
+struct ControlSpec {
+    Kind kind;
+    const char16_t* szName;
+    double left, top, width, height;
+    // Caption of a label; artwork of a picture button.
+    const char16_t* szCaption;
+    // Tooltip, and the description a screen reader gives.
+    const char16_t* szTip;
+    // What a screen reader calls the control (empty: its caption).
+    const char16_t* szAccessibleName;
+    qreal pointSize;
+    QRgb colour;
+    Qt::Alignment alignment;
+};
+
+constexpr QRgb kBlue = qRgb(0, 0, 255);
+constexpr QRgb kInstructions = qRgb(16, 24, 40);
+// Marks the comment label's colour: the platform's highlighted-text colour.
+constexpr QRgb kHighlightedText = 0;
+
+constexpr ControlSpec kControls[] = {
+    {Kind::Calendar,
+     u"ctlCal",
+     4920,
+     840,
+     4035,
+     2235,
+     u"",
+     u"",
+     u"Calendar: the day of the readings",
+     8,
+     0,
+     {}},
+    {Kind::PictureButton,
+     u"btClose2",
+     6960,
+     6960,
+     3435,
+     435,
+     u"main-close-button.svg",
+     u"Close the Tensiolog now",
+     u"Close Tensiolog",
+     0,
+     0,
+     {}},
+    {Kind::PictureButton,
+     u"btReport",
+     780,
+     2580,
+     3375,
+     435,
+     u"main-report-button.svg",
+     u"View the detailed report of your readings.",
+     u"View report",
+     0,
+     0,
+     {}},
+    {Kind::CommentBox,
+     u"txtComment",
+     4740,
+     3360,
+     5535,
+     555,
+     u"",
+     u"Please enter a short comment on what you did on this day",
+     u"Comment",
+     0,
+     0,
+     {}},
+    {Kind::EntryBox,
+     u"txtPulse",
+     9300,
+     2460,
+     855,
+     435,
+     u"",
+     u"Please enter your pulse measurement for this day.",
+     u"Pulse, beats per minute",
+     18,
+     0,
+     {}},
+    {Kind::PictureButton,
+     u"btClose",
+     9960,
+     120,
+     375,
+     375,
+     u"close-mark.svg",
+     u"Close the Tensiolog",
+     u"Close",
+     0,
+     0,
+     {}},
+    {Kind::EntryBox,
+     u"txtSystolic",
+     9300,
+     780,
+     855,
+     435,
+     u"",
+     u"Please enter your Systolic pressure measurement for this day. The Systolic is the higher "
+     u"of the two pressure readings. ",
+     u"Systolic pressure, mmHg",
+     18,
+     0,
+     {}},
+    {Kind::EntryBox,
+     u"txtDiastolic",
+     9300,
+     1620,
+     855,
+     435,
+     u"",
+     u"Please enter your Diastolic pressure measurement for this day. The Diastolic is the lower "
+     u"of the two pressure readings.",
+     u"Diastolic pressure, mmHg",
+     18,
+     0,
+     {}},
+    {Kind::Chart, u"ctlChart", 240, 4020, 10155, 2955, u"", u"", u"", 0, 0, {}},
+    {Kind::LinkLabel, u"lblReset", 1080, 3480, 2895, 255, u"Reset data and start again",
+     u"Click here to remove all the readings you have supplied so far.", u"", 9.75, kBlue,
+     Qt::AlignHCenter},
+    {Kind::LinkLabel, u"lblDisclaimer", 4860, 7080, 1395, 315, u"Health Warning", u"", u"", 8.25,
+     qRgb(255, 0, 0), Qt::AlignLeft},
+    {Kind::WebLink, u"lblTips", 600, 3120, 3855, 255, u"Blood Pressure Information and Tips",
+     u"Find our more about blood pressure and taking your own readings", u"", 9.75, kBlue,
+     Qt::AlignLeft},
+    {Kind::WrappedLabel, u"lblInstructions_1", 300, 1740, 4335, 735,
+     u"The graph below illustrates the readings you have entered. To see a detailed report click "
+     u"on the button below.",
+     u"", u"", 9.75, kInstructions, Qt::AlignLeft},
+    {Kind::Label, u"lbl_3", 4740, 3180, 855, 255, u"Comment", u"", u"", 8.25, kHighlightedText,
+     Qt::AlignHCenter},
+    {Kind::WrappedLabel, u"lblInstructions_0", 300, 720, 4395, 1035,
+     u"Please select the day when you took the readings, enter the reading values and add a "
+     u"short comment about what you did on that day. ",
+     u"", u"", 9.75, kInstructions, Qt::AlignLeft},
+    {Kind::WebLink,
+     u"imgCorvalenLink",
+     180,
+     7020,
+     4335,
+     315,
+     u"",
+     u"Go to the Corvalen Website",
+     u"Tensiolog web site, www.tensiolog.org",
+     0,
+     0,
+     {}},
+    {Kind::Label, u"lbl_2", 9300, 2940, 855, 195, u"Pulse", u"", u"", 8.25, qRgb(255, 255, 0),
+     Qt::AlignHCenter},
+    {Kind::Label, u"lbl_1", 9300, 1260, 855, 255, u"Systolic", u"", u"", 8.25, qRgb(0, 255, 255),
+     Qt::AlignHCenter},
+    {Kind::Label, u"lbl_0", 9300, 2100, 855, 255, u"Diastolic", u"", u"", 8.25, qRgb(128, 128, 255),
+     Qt::AlignHCenter},
+};
+
+QString Text(const char16_t* sz) {
+    return QString::fromUtf16(sz);
+}
+
+// Makes one control of the table on the window.
+QWidget* MakeControl(const ControlSpec& spec, QWidget* window) {
+    const QString szName = Text(spec.szName);
+    const QString szCaption = Text(spec.szCaption);
+    QWidget* control = nullptr;
+    switch (spec.kind) {
+    case Kind::Label:
+    case Kind::WrappedLabel:
+    case Kind::LinkLabel:
+    case Kind::WebLink: {
+        QLabel* label = spec.kind == Kind::LinkLabel || spec.kind == Kind::WebLink
+                            ? new LinkLabel(szCaption, spec.kind == Kind::WebLink, window)
+                            : new QLabel(szCaption, window);
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(spec.alignment | Qt::AlignTop);
+        label->setWordWrap(spec.kind == Kind::WrappedLabel);
+        if (spec.pointSize > 0) {
+            label->setFont(MsSansSerif(spec.pointSize, true));
+            QPalette colours = label->palette();
+            colours.setColor(QPalette::WindowText,
+                             spec.colour == kHighlightedText
+                                 ? QApplication::palette().color(QPalette::HighlightedText)
+                                 : QColor(spec.colour));
+            label->setPalette(colours);
+        }
+        control = label;
+        break;
+    }
+    case Kind::EntryBox: {
+        auto* box = new QLineEdit(window);
+        box->setMaxLength(3);
+        box->setAlignment(Qt::AlignCenter);
+        box->setFont(MsSansSerif(spec.pointSize, false));
+        box->setCursor(HandPointer());
+        box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid #7f8fa6;"
+                                          " border-radius: 2px; background: #ffffff;"
+                                          " color: #101820; }") +
+                           FocusFrameStyle(QStringLiteral("QLineEdit")));
+        control = box;
+        break;
+    }
+    case Kind::CommentBox: {
+        auto* box = new QPlainTextEdit(window);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setTabChangesFocus(true);
+        box->setCursor(HandPointer());
+        box->viewport()->setCursor(HandPointer());
+        box->document()->setDocumentMargin(2);
+        box->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #7f8fa6; }") +
+                           FocusFrameStyle(QStringLiteral("QPlainTextEdit")));
+        control = box;
+        break;
+    }
+    case Kind::PictureButton:
+        control = new PictureButton(ArtworkPath(szCaption), window);
+        control->setCursor(HandPointer());
+        break;
+    case Kind::Calendar: {
+        auto* calendar = new QCalendarWidget(window);
+        QFont calendarFont = calendar->font();
+        calendarFont.setPointSizeF(spec.pointSize);
+        calendar->setFont(calendarFont);
+        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+        // Day keys hold the year in four digits.
+        calendar->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
+        control = calendar;
+        break;
+    }
+    case Kind::Chart:
+        control = new ::ctlChart(window);
+        break;
+    }
+    control->setObjectName(szName);
+    control->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+    // Presses on a control never drag the window; only the background does.
+    control->setAttribute(Qt::WA_NoMousePropagation);
+    if (spec.szTip[0] != 0) {
+        control->setToolTip(Text(spec.szTip));
+        control->setAccessibleDescription(Text(spec.szTip));
+    }
+    if (spec.szAccessibleName[0] != 0) {
+        control->setAccessibleName(Text(spec.szAccessibleName));
+    }
+    return control;
+}
+
+} // namespace
+
 std::vector<QWidget*> frmMain::HandledControls() const {
-    return {txtSystolic, txtDiastolic,  txtPulse, txtComment,
-            lblReset,    lblDisclaimer, lblTips,  imgCorvalenLink};
+    return {txtSystolic, txtDiastolic, txtPulse, txtComment};
 }
 
 void frmMain::BuildControls() {
     setWindowTitle(QStringLiteral("tlg"));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
     setObjectName(QStringLiteral("frmMain"));
+    setAccessibleName(QStringLiteral("Tensiolog"));
 
-    const auto place = [this](QWidget* control, const QString& szName, double left, double top,
-                              double width, double height) {
-        control->setObjectName(szName);
-        control->setGeometry(TwipsRect(left, top, width, height));
-        // Presses on a control never drag the window; only the background does.
-        control->setAttribute(Qt::WA_NoMousePropagation);
+    for (const ControlSpec& spec : kControls) {
+        MakeControl(spec, this);
+    }
+    const auto find = [this]<typename T>(T*& member, const char16_t* szName) {
+        member = findChild<T*>(Text(szName), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(member != nullptr);
     };
-    const auto label = [&](const QString& szName, const QString& szCaption, double left, double top,
-                           double width, double height, qreal pointSize, const QColor& colour,
-                           Qt::Alignment alignment, bool bWrap = false) {
-        auto* control = new QLabel(szCaption, this);
-        place(control, szName, left, top, width, height);
-        control->setFont(MsSansSerif(pointSize, true));
-        control->setAlignment(alignment | Qt::AlignTop);
-        control->setWordWrap(bWrap);
-        QPalette colours = control->palette();
-        colours.setColor(QPalette::WindowText, colour);
-        control->setPalette(colours);
-        FitLabel(*control);
-        return control;
-    };
-    const auto entryBox = [&](const QString& szName, double top, const QString& szTip) {
-        auto* box = new QLineEdit(this);
-        place(box, szName, 9300, top, 855, 435);
-        box->setMaxLength(3);
-        box->setAlignment(Qt::AlignCenter);
-        box->setFont(MsSansSerif(18, false));
-        box->setToolTip(szTip);
-        box->setCursor(HandPointer());
-        box->setStyleSheet(QStringLiteral(
-            "QLineEdit { padding: 0px; border: 1px solid #7f8fa6; border-radius: 2px;"
-            " background: #ffffff; color: #101820; }"
-            "QLineEdit:focus { border: 1px solid #ffd84a; }"));
-        return box;
-    };
-    const auto pictureButton = [&](const QString& szName, const QString& szArtwork, double left,
-                                   double top, double width, double height, const QString& szTip) {
-        auto* button = new PictureButton(ArtworkPath(szArtwork), this);
-        place(button, szName, left, top, width, height);
-        button->setToolTip(szTip);
-        button->setCursor(HandPointer());
-        return button;
-    };
-
-    ctlCal = new QCalendarWidget(this);
-    place(ctlCal, QStringLiteral("ctlCal"), 4920, 840, 4035, 2235);
-    QFont calendarFont = ctlCal->font();
-    calendarFont.setPointSizeF(8);
-    ctlCal->setFont(calendarFont);
-    ctlCal->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    ctlCal->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    // Day keys hold the year in four digits.
-    ctlCal->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
-
-    btClose2 = pictureButton(QStringLiteral("btClose2"), QStringLiteral("main-close-button.svg"),
-                             6960, 6960, 3435, 435, QStringLiteral("Close the Tensiolog now"));
-    btReport = pictureButton(QStringLiteral("btReport"), QStringLiteral("main-report-button.svg"),
-                             780, 2580, 3375, 435,
-                             QStringLiteral("View the detailed report of your readings."));
-
-    txtComment = new QPlainTextEdit(this);
-    place(txtComment, QStringLiteral("txtComment"), 4740, 3360, 5535, 555);
-    txtComment->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    txtComment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    txtComment->setTabChangesFocus(true);
-    txtComment->setToolTip(
-        QStringLiteral("Please enter a short comment on what you did on this day"));
-    txtComment->setCursor(HandPointer());
-    txtComment->viewport()->setCursor(HandPointer());
-    txtComment->document()->setDocumentMargin(2);
-
-    txtPulse = entryBox(QStringLiteral("txtPulse"), 2460,
-                        QStringLiteral("Please enter your pulse measurement for this day."));
-    btClose = pictureButton(QStringLiteral("btClose"), QStringLiteral("close-mark.svg"), 9960, 120,
-                            375, 375, QStringLiteral("Close the Tensiolog"));
-    txtSystolic =
-        entryBox(QStringLiteral("txtSystolic"), 780,
-                 QStringLiteral("Please enter your Systolic pressure measurement for this day. The "
-                                "Systolic is the higher of the two pressure readings. "));
-    txtDiastolic = entryBox(
-        QStringLiteral("txtDiastolic"), 1620,
-        QStringLiteral("Please enter your Diastolic pressure measurement for this day. The "
-                       "Diastolic is the lower of the two pressure readings."));
-
-    ctlChart = new ::ctlChart(this);
-    place(ctlChart, QStringLiteral("ctlChart"), 240, 4020, 10155, 2955);
+    find(ctlCal, u"ctlCal");
+    find(btClose, u"btClose");
+    find(btClose2, u"btClose2");
+    find(btReport, u"btReport");
+    find(txtSystolic, u"txtSystolic");
+    find(txtDiastolic, u"txtDiastolic");
+    find(txtPulse, u"txtPulse");
+    find(txtComment, u"txtComment");
+    find(ctlChart, u"ctlChart");
+    find(lblReset, u"lblReset");
+    find(lblDisclaimer, u"lblDisclaimer");
+    find(lblTips, u"lblTips");
+    find(imgCorvalenLink, u"imgCorvalenLink");
+    find(lblInstructions[0], u"lblInstructions_0");
+    find(lblInstructions[1], u"lblInstructions_1");
+    for (std::size_t i = 0; i < lbl.size(); ++i) {
+        lbl[i] = findChild<QLabel*>(QStringLiteral("lbl_%1").arg(i), Qt::FindDirectChildrenOnly);
+    }
     StyleChartForScreen(*ctlChart);
 
-    const QColor blue(0, 0, 255);
-    lblReset = label(QStringLiteral("lblReset"), QStringLiteral("Reset data and start again"), 1080,
-                     3480, 2895, 255, 9.75, blue, Qt::AlignHCenter);
-    lblReset->setToolTip(
-        QStringLiteral("Click here to remove all the readings you have supplied so far."));
-    lblDisclaimer = label(QStringLiteral("lblDisclaimer"), QStringLiteral("Health Warning"), 4860,
-                          7080, 1395, 315, 8.25, QColor(255, 0, 0), Qt::AlignLeft);
-    lblTips =
-        label(QStringLiteral("lblTips"), QStringLiteral("Blood Pressure Information and Tips"), 600,
-              3120, 3855, 255, 9.75, blue, Qt::AlignLeft);
-    lblTips->setToolTip(
-        QStringLiteral("Find our more about blood pressure and taking your own readings"));
-    const QColor instructions(16, 24, 40);
-    lblInstructions[1] =
-        label(QStringLiteral("lblInstructions_1"),
-              QStringLiteral("The graph below illustrates the readings you have entered. To see a "
-                             "detailed report click on the button below."),
-              300, 1740, 4335, 735, 9.75, instructions, Qt::AlignLeft, true);
-    // The text may run down to just above the report button.
-    lblInstructions[1]->setFont(MsSansSerif(9.75, true));
+    // Labels keep their text whole with the platform's (or the user's larger) fonts.
+    for (QLabel* label : {lbl[3], lbl[2], lbl[1], lbl[0], static_cast<QLabel*>(lblReset),
+                          static_cast<QLabel*>(lblDisclaimer), static_cast<QLabel*>(lblTips)}) {
+        FitLabel(*label);
+    }
+    // The instructions may run down to just above the report button.
     FitLabel(*lblInstructions[1], btReport->y() - lblInstructions[1]->y() - 3);
-    lbl[3] = label(QStringLiteral("lbl_3"), QStringLiteral("Comment"), 4740, 3180, 855, 255, 8.25,
-                   QApplication::palette().color(QPalette::HighlightedText), Qt::AlignHCenter);
-    lblInstructions[0] =
-        label(QStringLiteral("lblInstructions_0"),
-              QStringLiteral("Please select the day when you took the readings, enter the reading "
-                             "values and add a short comment about what you did on that day. "),
-              300, 720, 4395, 1035, 9.75, instructions, Qt::AlignLeft, true);
+    FitLabel(*lblInstructions[0], lblInstructions[1]->y() - lblInstructions[0]->y() - 3);
+    for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
+        FitBoxFont(*box);
+    }
 
-    imgCorvalenLink = new QLabel(this);
-    place(imgCorvalenLink, QStringLiteral("imgCorvalenLink"), 180, 7020, 4335, 315);
-    imgCorvalenLink->setToolTip(QStringLiteral("Go to the Corvalen Website"));
+    // Each box's label names it for screen readers.
+    lbl[1]->setBuddy(txtSystolic);
+    lbl[0]->setBuddy(txtDiastolic);
+    lbl[2]->setBuddy(txtPulse);
+    lbl[3]->setBuddy(txtComment);
 
-    lbl[2] = label(QStringLiteral("lbl_2"), QStringLiteral("Pulse"), 9300, 2940, 855, 195, 8.25,
-                   QColor(255, 255, 0), Qt::AlignHCenter);
-    lbl[1] = label(QStringLiteral("lbl_1"), QStringLiteral("Systolic"), 9300, 1260, 855, 255, 8.25,
-                   QColor(0, 255, 255), Qt::AlignHCenter);
-    lbl[0] = label(QStringLiteral("lbl_0"), QStringLiteral("Diastolic"), 9300, 2100, 855, 255, 8.25,
-                   QColor(128, 128, 255), Qt::AlignHCenter);
-
-    // The boxes' focus and key handlers and the clickable labels' clicks.
+    // The boxes' focus and key handlers.
     for (QWidget* box : HandledControls()) {
         box->installEventFilter(this);
     }
-    for (QLabel* control : {lblReset, lblDisclaimer, lblTips, imgCorvalenLink}) {
-        control->setCursor(HandPointer());
-    }
+    connect(txtComment->document(), &QTextDocument::contentsChanged, this,
+            [this] { m_bCommentChanged = true; });
 
-    QWidget::setTabOrder(ctlCal, txtSystolic);
-    QWidget::setTabOrder(txtSystolic, txtDiastolic);
-    QWidget::setTabOrder(txtDiastolic, txtPulse);
-    QWidget::setTabOrder(txtPulse, txtComment);
-    QWidget::setTabOrder(txtComment, btClose);
-    QWidget::setTabOrder(btClose, btReport);
-    QWidget::setTabOrder(btReport, btClose2);
+    // The window's own order first; the commands that were clicks only follow it.
+    const QWidget* const order[] = {
+        ctlCal,   txtSystolic, txtDiastolic, txtPulse,      txtComment,      btClose, btReport,
+        btClose2, lblReset,    lblTips,      lblDisclaimer, imgCorvalenLink, ctlChart};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
+        QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
+    }
 
     connect(btClose, &QAbstractButton::clicked, this, [this] { btClose_Click(); });
     connect(btClose2, &QAbstractButton::clicked, this, [this] { btClose2_Click(); });
     connect(btReport, &QAbstractButton::clicked, this, [this] { btReport_Click(); });
+    connect(lblReset, &LinkLabel::activated, this, [this] { lblReset_Click(); });
+    connect(lblDisclaimer, &LinkLabel::activated, this, [this] { lblDisclaimer_Click(); });
+    connect(lblTips, &LinkLabel::activated, this, [this] { lblTips_Click(); });
+    connect(imgCorvalenLink, &LinkLabel::activated, this, [this] { imgCorvalenLink_Click(); });
 
     // A click or Enter picks a day; the arrow keys move the selection, and the boxes follow it
     // so that what is typed always goes to the day the calendar shows.
@@ -315,16 +537,27 @@ void frmMain::BuildControls() {
         if (!m_bSettingCalendar && ctlCal->selectedDate() != m_dtLoaded) {
             ctlCal_DayPicked(false);
         }
+        AnnounceCalendarDay();
     });
+
+    // At midnight the window moves on to the new day (unless the user picked another one).
+    m_timMidnight = new QTimer(this);
+    m_timMidnight->setSingleShot(true);
+    connect(m_timMidnight, &QTimer::timeout, this, [this] { FollowDateChange(); });
 }
 
 void frmMain::Form_Load(const QDate& dtToday) {
+    m_dtToday = dtToday;
+    m_dtClockDay = Today();
     RestorePosition();
     SelectCalendarDay(dtToday);
     FillReadingsChart();
     LoadSelectedDay();
     // The first thing typed goes to today's systolic value.
+    m_bLoadFocusPending = !isActiveWindow();
     txtSystolic->setFocus(Qt::OtherFocusReason);
+    AnnounceCalendarDay();
+    ArmMidnightTimer();
 }
 
 void frmMain::Guarded(const std::function<void()>& handler) {
@@ -487,8 +720,8 @@ void frmMain::txtSystolic_GotFocus() {
 
 void frmMain::txtSystolic_KeyUp() {
     const QString szText = txtSystolic->text();
-    objSystolicTag->szValue = szText;
-    if (szText.length() == 3) {
+    StoreValue(*objSystolicTag, szText);
+    if (szText.length() == 3 && MayAdvance(txtSystolic)) {
         txtDiastolic->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -503,8 +736,8 @@ void frmMain::txtDiastolic_GotFocus() {
 
 void frmMain::txtDiastolic_KeyUp() {
     const QString szText = txtDiastolic->text();
-    objDiastolicTag->szValue = szText;
-    if (MeetsTwoOrThreeRule(szText)) {
+    StoreValue(*objDiastolicTag, szText);
+    if (MeetsTwoOrThreeRule(szText) && MayAdvance(txtDiastolic)) {
         txtPulse->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -519,8 +752,8 @@ void frmMain::txtPulse_GotFocus() {
 
 void frmMain::txtPulse_KeyUp() {
     const QString szText = txtPulse->text();
-    objPulseTag->szValue = szText;
-    if (MeetsTwoOrThreeRule(szText)) {
+    StoreValue(*objPulseTag, szText);
+    if (MeetsTwoOrThreeRule(szText) && MayAdvance(txtPulse)) {
         txtComment->setFocus(Qt::OtherFocusReason);
     }
 }
@@ -530,56 +763,147 @@ void frmMain::txtPulse_LostFocus() {
 }
 
 void frmMain::txtComment_KeyUp() {
-    objCommentTag->szValue = CommentFromBox(*txtComment);
+    // Keys that change nothing (arrows, Shift) cost nothing, however long the comment.
+    if (!m_bCommentChanged) {
+        return;
+    }
+    m_bCommentChanged = false;
+    StoreValue(*objCommentTag, CommentFromBox(*txtComment));
+}
+
+void frmMain::StoreValue(clsXMLTag& objTag, const QString& szText) {
+    if (objTag.szValue != szText) {
+        objTag.szValue = szText;
+        NoteReadingsChanged();
+    }
+}
+
+bool frmMain::MayAdvance(const QObject* box) const {
+    // A box reached backwards (Shift+Tab) keeps the focus until something is typed in it, so
+    // that a full box can be corrected.
+    return m_pBackwardArrival != box;
+}
+
+void frmMain::ShowLoadedDayPage() {
+    if (m_dtLoaded.isValid() &&
+        (ctlCal->yearShown() != m_dtLoaded.year() || ctlCal->monthShown() != m_dtLoaded.month())) {
+        ctlCal->setCurrentPage(m_dtLoaded.year(), m_dtLoaded.month());
+    }
+}
+
+void frmMain::AnnounceCalendarDay() {
+    const QString szDay = QLocale(QLocale::English)
+                              .toString(ctlCal->selectedDate(), QStringLiteral("dddd d MMMM yyyy"));
+    const QString szDescription = QStringLiteral("Selected day: ") + szDay;
+    ctlCal->setAccessibleDescription(szDescription);
+    if (auto* days = ctlCal->findChild<QAbstractItemView*>()) {
+        days->setAccessibleName(QStringLiteral("Days of ") +
+                                QLocale(QLocale::English)
+                                    .toString(ctlCal->selectedDate(), QStringLiteral("MMMM yyyy")));
+        days->setAccessibleDescription(szDescription);
+        if (QAccessible::isActive()) {
+            QAccessibleEvent event(days, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
+}
+
+void frmMain::ArmMidnightTimer() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
+    // A little after midnight, so that the clock has surely passed it.
+    m_timMidnight->start(static_cast<int>(
+        std::min<qint64>(now.msecsTo(midnight) + 500, std::numeric_limits<int>::max())));
+}
+
+void frmMain::FollowDateChange() {
+    const QDate dtNow = Today();
+    if (dtNow.isValid() && dtNow != m_dtClockDay) {
+        m_dtClockDay = dtNow;
+        const QDate dtBefore = m_dtToday;
+        m_dtToday = dtNow;
+        // The day that was today is still the one shown: the user has not picked another, so
+        // the boxes move on to the new day instead of writing to yesterday.
+        if (m_dtLoaded == dtBefore) {
+            SelectCalendarDay(dtNow);
+            LoadSelectedDay();
+            if (QWidget* focus = QApplication::focusWidget();
+                focus == txtSystolic || focus == txtDiastolic || focus == txtPulse) {
+                static_cast<QLineEdit*>(focus)->selectAll();
+            }
+        }
+    }
+    ArmMidnightTimer();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        Guarded([this] { FollowDateChange(); });
+    }
+    FramelessWindow::changeEvent(event);
+}
+
+const frmMain::BoxHandlers* frmMain::HandlersOf(const QObject* watched) const {
+    for (const BoxHandlers& handlers : m_boxHandlers) {
+        if (handlers.box == watched) {
+            return &handlers;
+        }
+    }
+    return nullptr;
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyRelease) {
-        if (watched == txtSystolic) {
-            Guarded([this] { txtSystolic_KeyUp(); });
-        } else if (watched == txtDiastolic) {
-            Guarded([this] { txtDiastolic_KeyUp(); });
-        } else if (watched == txtPulse) {
-            Guarded([this] { txtPulse_KeyUp(); });
-        } else if (watched == txtComment) {
-            Guarded([this] { txtComment_KeyUp(); });
+    const BoxHandlers* handlers = HandlersOf(watched);
+    if (handlers == nullptr) {
+        return FramelessWindow::eventFilter(watched, event);
+    }
+    const auto run = [this](void (frmMain::*handler)()) {
+        if (handler != nullptr) {
+            Guarded([this, handler] { (this->*handler)(); });
         }
-    } else if (type == QEvent::FocusIn) {
-        if (watched == txtSystolic) {
-            Guarded([this] { txtSystolic_GotFocus(); });
-        } else if (watched == txtDiastolic) {
-            Guarded([this] { txtDiastolic_GotFocus(); });
-        } else if (watched == txtPulse) {
-            Guarded([this] { txtPulse_GotFocus(); });
-        }
-    } else if (type == QEvent::FocusOut) {
-        if (watched == txtSystolic) {
-            Guarded([this] { txtSystolic_LostFocus(); });
-        } else if (watched == txtDiastolic) {
-            Guarded([this] { txtDiastolic_LostFocus(); });
-        } else if (watched == txtPulse) {
-            Guarded([this] { txtPulse_LostFocus(); });
-        }
-    } else if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease) {
-        auto* label = qobject_cast<QLabel*>(watched);
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if (label != nullptr && mouse->button() == Qt::LeftButton) {
-            // A click: released over the label it was pressed on.
-            if (type == QEvent::MouseButtonRelease &&
-                label->rect().contains(mouse->position().toPoint())) {
-                if (label == lblReset) {
-                    lblReset_Click();
-                } else if (label == lblDisclaimer) {
-                    lblDisclaimer_Click();
-                } else if (label == lblTips) {
-                    lblTips_Click();
-                } else if (label == imgCorvalenLink) {
-                    imgCorvalenLink_Click();
-                }
-            }
+    };
+    // Focus that comes and goes with the window's activation or a popup is not a move
+    // between the controls: the boxes' handlers ignore it.
+    // The focus given at load reaches its box only when the window is first activated:
+    // that first arrival is the load's focus move.
+    const auto isFocusMove = [this, event] {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (event->type() == QEvent::FocusIn && m_bLoadFocusPending) {
+            m_bLoadFocusPending = false;
             return true;
         }
+        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
+    };
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Shift) {
+            m_pBackwardArrival = nullptr;
+        }
+        break;
+    }
+    case QEvent::KeyRelease:
+        run(handlers->keyUp);
+        break;
+    case QEvent::FocusIn:
+        if (isFocusMove()) {
+            m_pBackwardArrival =
+                static_cast<QFocusEvent*>(event)->reason() == Qt::BacktabFocusReason ? watched
+                                                                                     : nullptr;
+            Guarded([this] {
+                FollowDateChange();
+                ShowLoadedDayPage();
+            });
+            run(handlers->gotFocus);
+        }
+        break;
+    case QEvent::FocusOut:
+        if (isFocusMove()) {
+            run(handlers->lostFocus);
+        }
+        break;
+    default:
+        break;
     }
     return FramelessWindow::eventFilter(watched, event);
 }
@@ -634,7 +958,7 @@ void frmMain::lblReset_Click() {
             QMessageBox::Warning, QStringLiteral("Reset Data Confirmation"),
             QStringLiteral("You are about to remove all the readings you have entered so far. "
                            "Are you sure?"),
-            QMessageBox::Yes | QMessageBox::No);
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             return;
         }

@@ -15,6 +15,8 @@
 
 class clsXMLTag;
 class ctlChart;
+class LinkLabel;
+class QTimer;
 class PictureButton;
 class QCalendarWidget;
 class QLabel;
@@ -84,12 +86,12 @@ public:
     PictureButton* btClose = nullptr;
     PictureButton* btClose2 = nullptr;
     PictureButton* btReport = nullptr;
-    QLabel* lblReset = nullptr;
-    QLabel* lblDisclaimer = nullptr;
-    QLabel* lblTips = nullptr;
+    LinkLabel* lblReset = nullptr;
+    LinkLabel* lblDisclaimer = nullptr;
+    LinkLabel* lblTips = nullptr;
     std::array<QLabel*, 2> lblInstructions{};
     std::array<QLabel*, 4> lbl{};
-    QLabel* imgCorvalenLink = nullptr;
+    LinkLabel* imgCorvalenLink = nullptr;
 
     // References to the value tags of the loaded day's entry.
     std::shared_ptr<clsXMLTag> objSystolicTag;
@@ -100,9 +102,32 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // The window's activation: the date may have changed meanwhile.
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The boxes' handlers, one row per box.
+    struct BoxHandlers {
+        QObject* box;
+        void (frmMain::*gotFocus)();
+        void (frmMain::*keyUp)();
+        void (frmMain::*lostFocus)();
+    };
+    const BoxHandlers* HandlersOf(const QObject* watched) const;
+
     void BuildControls();
+    // Stores a box's text in its value tag; a real change is told to the saver.
+    void StoreValue(clsXMLTag& objTag, const QString& szText);
+    // Whether a full box may send the focus on (not when reached backwards).
+    bool MayAdvance(const QObject* box) const;
+    // The calendar shows the month of the day the boxes belong to.
+    void ShowLoadedDayPage();
+    // Tells screen readers the calendar's selected day with its month and year.
+    void AnnounceCalendarDay();
+    // When the date has changed since the window last looked and the day shown is still the
+    // day it was today then, the calendar and the boxes move to the new day.
+    void FollowDateChange();
+    void ArmMidnightTimer();
     // The controls with handlers of their own (boxes and clickable labels).
     std::vector<QWidget*> HandledControls() const;
     void Form_Load(const QDate& dtToday);
@@ -128,5 +153,17 @@ private:
     void SelectCalendarDay(const QDate& dt);
 
     QDate m_dtLoaded;
+    // The date the window takes for today (it moves on at midnight).
+    QDate m_dtToday;
+    // The clock's date when the window last looked.
+    QDate m_dtClockDay;
     bool m_bSettingCalendar = false;
+    std::vector<BoxHandlers> m_boxHandlers;
+    // The box the focus last reached by Shift+Tab, until something is typed in it.
+    const QObject* m_pBackwardArrival = nullptr;
+    // The comment box changed since its text was last stored.
+    bool m_bCommentChanged = false;
+    // The load's focus has not reached its box yet (the window was not active).
+    bool m_bLoadFocusPending = false;
+    QTimer* m_timMidnight = nullptr;
 };

@@ -4,6 +4,7 @@
 // typing as a person types, answering message boxes and a private settings store.
 
 #include "app/shell/FramelessWindow.h"
+#include "app/shell/LinkLabel.h"
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/frmMain.h"
