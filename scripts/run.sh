@@ -8,7 +8,7 @@ if [ "$(uname -s)" = "Linux" ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPL
   exit 1
 fi
 
-bash scripts/setup.sh
+bash scripts/setup.sh run
 cmake -S . -B build
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target tlg
 exec build/app/exe/tlg

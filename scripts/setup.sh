@@ -1,16 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages tlg needs to build, test and run, and nothing that is already there.
+# Installs the Debian packages a task needs, and nothing that is already there.
+#   setup.sh run    what building and running tlg needs (the default)
+#   setup.sh test   that, plus what the tests, benchmarks and the fuzz run need
 set -euo pipefail
+ROLE="${1:-run}"
 
-PACKAGES=(
+# Building and running the program.
+RUN_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
-  libbenchmark-dev libpugixml-dev
-  clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick poppler-utils
-  cups printer-driver-cups-pdf
   fonts-dejavu-core
 )
+# Testing: benchmarks, the fuzz build, a virtual display driven as a person would, screenshots
+# and PDF pages, a private print scheduler, and a screen reader's view (AT-SPI).
+TEST_PACKAGES=(
+  libbenchmark-dev libpugixml-dev
+  clang libclang-rt-14-dev
+  xvfb xauth xdotool x11-utils imagemagick poppler-utils
+  cups-daemon cups-client
+  at-spi2-core dbus-x11 python3-pyatspi
+)
+
+case "$ROLE" in
+  run) PACKAGES=("${RUN_PACKAGES[@]}") ;;
+  test) PACKAGES=("${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${PACKAGES[@]}"; do

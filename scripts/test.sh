@@ -6,18 +6,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT="$PWD"
 
-bash scripts/setup.sh
+bash scripts/setup.sh test
 
 JOBS="$(nproc 2>/dev/null || echo 2)"
 BUILD="${TLG_BUILD_DIR:-$ROOT/build}"
 
 cmake -S "$ROOT" -B "$BUILD" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTLG_WERROR=ON
 cmake --build "$BUILD" -j "$JOBS"
-
-# A print queue for the end-to-end printing test (CUPS with a PDF printer as the default).
-if [ -x scripts/start-cups.sh ]; then
-  bash scripts/start-cups.sh || echo "CUPS could not be started; the printing test will say so"
-fi
 
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$BUILD" --output-on-failure -j "$JOBS"

@@ -49,11 +49,12 @@ QAccessibleInterface* LinkLabelFactory(const QString& szClass, QObject* object) 
 
 LinkLabel::LinkLabel(const QString& szText, bool bLink, QWidget* parent)
     : QLabel(szText, parent), m_bLink(bLink) {
+    // First: whatever follows may already make the label's accessible interface.
+    InstallLinkLabelAccessibility();
     setTextFormat(Qt::PlainText);
     // By Tab only: a click gives the command without taking the focus from a box.
     setFocusPolicy(Qt::TabFocus);
     setCursor(HandPointer());
-    InstallLinkLabelAccessibility();
 }
 
 void LinkLabel::keyPressEvent(QKeyEvent* event) {

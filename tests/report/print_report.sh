@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Prints the report from the real program, as a person would, on a virtual display: opens the
 # report from the main window, presses Print, answers the message, saves the same report with
-# "Save as PDF…", closes the report and the program. The default printer is the cups-pdf queue
-# that scripts/start-cups.sh sets up; the PDF it makes must appear, with as many pages as the
+# "Save as PDF…", closes the report and the program. Runs inside private-cups.sh, whose default
+# queue keeps each printed job in PRINTED_SPOOL: the printed PDF must have as many pages as the
 # saved report has (several), both laid out the same way.
 # Arguments: the tlg executable, a folder for screenshots. Exit code 77: skipped (no CUPS).
 set -uo pipefail
@@ -12,19 +12,11 @@ OUT="${2:-.}"
 SKIP=77
 DAYS=150
 
-if ! lpstat -r 2>/dev/null | grep -q "is running"; then
-  echo "SKIP: the CUPS scheduler is not running (scripts/start-cups.sh could not start it)"
+if [ -z "${PRINTED_SPOOL:-}" ] || ! lpstat -r 2>/dev/null | grep -q "is running"; then
+  echo "SKIP: no private print system (run inside tests/report/private-cups.sh)"
   exit $SKIP
 fi
 DEFAULT="$(lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')"
-if [ -z "$DEFAULT" ]; then
-  echo "SKIP: CUPS has no default printer (scripts/start-cups.sh adds the PDF queue)"
-  exit $SKIP
-fi
-if [ "$(lpstat -v "$DEFAULT" 2>/dev/null | sed -n 's/.*: *\(cups-pdf\):.*/\1/p')" != "cups-pdf" ]; then
-  echo "SKIP: the default printer $DEFAULT is not a cups-pdf queue; nothing would be printed here"
-  exit $SKIP
-fi
 
 WORK="$(mktemp -d)"
 export HOME="$WORK/home"
@@ -61,11 +53,6 @@ answer_warning() {
   xdotool key Return
   sleep 0.5
 }
-
-# The cups-pdf output folders: the job owner's home (from the user database), the home of this
-# run, and the folder of anonymous jobs.
-OWNER_HOME="$(getent passwd "$(id -un)" | cut -d: -f6)"
-PDF_DIRS=("$OWNER_HOME/PDF" "$HOME/PDF" /var/spool/cups-pdf/ANONYMOUS)
 
 # A data file of $DAYS days of readings, oldest first, as the program writes it.
 DATA="$XDG_DATA_HOME/crtlg.dat"
@@ -127,19 +114,17 @@ SAVED_PAGES="$(pdfinfo "$SAVED" | sed -n 's/^Pages: *//p')"
 
 PRINTED=""
 for _ in $(seq 1 60); do
-  PRINTED="$(find "${PDF_DIRS[@]}" -maxdepth 1 -name '*.pdf' -newer "$MARKER" 2>/dev/null |
+  PRINTED="$(find "$PRINTED_SPOOL" -maxdepth 1 -name 'd*-001' -newer "$MARKER" 2>/dev/null |
     xargs -r ls -t 2>/dev/null | head -n 1)"
   [ -n "$PRINTED" ] && pdfinfo "$PRINTED" >/dev/null 2>&1 && break
   PRINTED=""
   sleep 0.5
 done
-[ -n "$PRINTED" ] || fail "no PDF from the print queue in ${PDF_DIRS[*]}"
+[ -n "$PRINTED" ] || fail "no printed job in the queue's spool $PRINTED_SPOOL"
 PRINTED_PAGES="$(pdfinfo "$PRINTED" | sed -n 's/^Pages: *//p')"
 [ "$PRINTED_PAGES" = "$SAVED_PAGES" ] ||
   fail "the printed report has $PRINTED_PAGES pages, the saved one $SAVED_PAGES"
 pdftoppm -r 40 -png -f 1 -l 1 "$PRINTED" "$OUT/print-report-page" 2>/dev/null
-# The printed file stays where the queue put it: another run printing at the same time may be
-# looking at it too.
 
 rm -rf "$WORK"
 echo "PASS: the report went to $DEFAULT ($PRINTED_PAGES pages, as many as the saved PDF)"

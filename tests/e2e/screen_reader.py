@@ -1,0 +1,75 @@
+#!/usr/bin/python3
+"""Reads the accessibility tree of a running tlg as a screen reader would (AT-SPI).
+
+Arguments: the program's process id, then what to check: "main" for the main window. Prints
+every problem and exits non-zero when there is one."""
+import sys
+import time
+
+import pyatspi
+
+pid = int(sys.argv[1])
+problems = []
+
+
+def find_app():
+    for _ in range(100):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            try:
+                if app is not None and app.get_process_id() == pid:
+                    return app
+            except Exception:  # an application that went away meanwhile
+                pass
+        time.sleep(0.2)
+    return None
+
+
+def walk(node, depth=0):
+    yield node, depth
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child, depth + 1)
+
+
+app = find_app()
+if app is None:
+    print("FAIL: tlg does not appear on the accessibility bus")
+    sys.exit(1)
+
+names = {}
+for node, depth in walk(app):
+    role = node.getRoleName()
+    state = node.getState()
+    showing = state.contains(pyatspi.STATE_SHOWING)
+    focusable = state.contains(pyatspi.STATE_FOCUSABLE)
+    print("  " * depth + f"{role}: {node.name!r} ({node.description[:60]!r})"
+          + (" focusable" if focusable else ""))
+    if showing and focusable and role not in ("table cell", "menu item", "scroll bar") \
+            and not node.name.strip():
+        problems.append(f"a focusable {role} has no name")
+    names.setdefault(node.name, []).append((role, node))
+
+# The commands a person needs, with the press action a screen reader offers.
+for name in ("Systolic pressure, mmHg", "Diastolic pressure, mmHg", "Pulse, beats per minute",
+             "Comment", "View report", "Close", "Reset data and start again", "Health Warning",
+             "Blood Pressure Information and Tips", "Tensiolog web site, www.tensiolog.org"):
+    if name not in names:
+        problems.append(f"no control named {name!r}")
+        continue
+for name in ("View report", "Reset data and start again", "Health Warning",
+             "Blood Pressure Information and Tips", "Tensiolog web site, www.tensiolog.org"):
+    for role, node in names.get(name, []):
+        try:
+            action = node.queryAction()
+            actions = [action.getName(i) for i in range(action.nActions)]
+        except NotImplementedError:
+            actions = []
+        if not any(a in ("press", "click", "Press") for a in actions):
+            problems.append(f"{name!r} ({role}) offers no press action: {actions}")
+
+for problem in problems:
+    print("FAIL: " + problem)
+sys.exit(1 if problems else 0)

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Starts the real program on a virtual display with an accessibility bus of its own and reads
+# its controls as a screen reader would: every focusable control has a name, the commands can
+# be pressed. Also checks the title the window system shows (no product name appended).
+# Arguments: the tlg executable, a folder for a screenshot when something goes wrong.
+# Exit code 77: skipped (no AT-SPI tools).
+set -uo pipefail
+
+TLG="$1"
+OUT="${2:-.}"
+if [ ! -x /usr/libexec/at-spi-bus-launcher ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+  echo "SKIP: at-spi2-core or python3-pyatspi is not installed"
+  exit 77
+fi
+WORK="$(mktemp -d)"
+export HOME="$WORK/home"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+PID=""
+BUS_PID=""
+FAILURE_SHOT=screen-reader-failure.png
+source "$(dirname "$0")/desktop.sh"
+
+# A diary with a few days, so that no welcome window comes first.
+printf '<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20261201>\r\n\t\t\t<S>128</S>\r\n\t\t\t<D>84</D>\r\n\t\t\t<P>71</P>\r\n\t\t\t<C>walk</C>\r\n\t\t</20261201>\r\n\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n' \
+  >"$XDG_DATA_HOME/crtlg.dat"
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+BUS_PID=$!
+sleep 1
+"$TLG" &
+PID=$!
+MAIN="$(window_named tlg)"
+[ -n "$MAIN" ] || { kill "$BUS_PID"; fail "no main window titled exactly \"tlg\""; }
+TITLE="$(xprop -id "$MAIN" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')"
+[ "$TITLE" = "tlg" ] || { kill "$BUS_PID"; fail "the window system shows the title \"$TITLE\", not \"tlg\""; }
+xdotool windowfocus --sync "$MAIN" 2>/dev/null
+sleep 1
+
+/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$PID" >"$WORK/tree.txt" 2>&1
+STATUS=$?
+cat "$WORK/tree.txt"
+kill "$PID" 2>/dev/null
+wait "$PID" 2>/dev/null
+PID=""
+kill "$BUS_PID" 2>/dev/null
+wait "$BUS_PID" 2>/dev/null
+[ "$STATUS" -eq 0 ] || fail "the screen reader's view has problems (above)"
+rm -rf "$WORK"
+echo "PASS: every focusable control has a name; the commands can be pressed"
