@@ -9,6 +9,7 @@
 #include "app/util/modGlobals.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/readings/ReadingsSchema.h"
+#include "tests/support/AppTestSupport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
@@ -80,46 +81,12 @@ private:
     QTemporaryDir dir;
 };
 
-// One message box the program showed.
-struct ShownBox {
-    QMessageBox::Icon icon;
-    QString szTitle;
-    QString szText;
-    QMessageBox::StandardButtons buttons;
-};
+// The main window's tests use the shared message-box record.
+using ShownBox = MessageBoxCall;
+using MessageBoxes = MessageBoxRecorder;
 
-// Answers every message box with a fixed button and remembers what was shown.
-class MessageBoxes {
-public:
-    explicit MessageBoxes(QMessageBox::StandardButton answer = QMessageBox::Ok) {
-        SetMessageBoxHandler([this, answer](QMessageBox::Icon icon, const QString& szTitle,
-                                            const QString& szText,
-                                            QMessageBox::StandardButtons buttons) {
-            shown.push_back({icon, szTitle, szText, buttons});
-            return answer;
-        });
-    }
-    ~MessageBoxes() { SetMessageBoxHandler(nullptr); }
-    MessageBoxes(const MessageBoxes&) = delete;
-    MessageBoxes& operator=(const MessageBoxes&) = delete;
-
-    std::vector<ShownBox> shown;
-};
-
-// The offscreen platform warns at every alpha step of a fade; those warnings say nothing here.
 inline void QuietOpacityWarnings() {
-    static QtMessageHandler previous = nullptr;
-    static const bool bInstalled = [] {
-        previous = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& szMessage) {
-                if (!szMessage.contains(QLatin1String("does not support setting window opacity")) &&
-                    previous != nullptr) {
-                    previous(type, context, szMessage);
-                }
-            });
-        return true;
-    }();
-    Q_UNUSED(bInstalled);
+    HideOpacityWarnings();
 }
 
 // A main window on dtToday, shown and active, its fades instant.
