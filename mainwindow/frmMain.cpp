@@ -75,14 +75,18 @@ QFont MsSansSerif(qreal pointSize, bool bBold) {
 // Keeps a label's text whole where the platform's font is wider than the design's: a one-line
 // label grows sideways around its alignment (its background is transparent), a wrapped label
 // grows down as far as iMaxHeight allows and then its font shrinks a little until the text fits.
-void FitLabel(QLabel& label, int iMaxHeight = 0) {
+// The smallest font a label or the calendar shrinks to.
+constexpr qreal kSmallestPointSize = 5.0;
+
+void FitLabel(QLabel& label, int iMaxHeight = 0, int iMaxWidth = 0) {
     if (label.wordWrap()) {
         const int iNeeded = label.heightForWidth(label.width());
         if (iNeeded > label.height() && iMaxHeight > label.height()) {
             label.resize(label.width(), std::min(iNeeded, iMaxHeight));
         }
         QFont font = label.font();
-        while (label.heightForWidth(label.width()) > label.height() && font.pointSizeF() > 7.0) {
+        while (label.heightForWidth(label.width()) > label.height() &&
+               font.pointSizeF() > kSmallestPointSize) {
             font.setPointSizeF(font.pointSizeF() - 0.25);
             label.setFont(font);
         }
@@ -90,7 +94,9 @@ void FitLabel(QLabel& label, int iMaxHeight = 0) {
     }
     // A line too tall (a larger system font) shrinks until it fits its height.
     QFont font = label.font();
-    while (label.sizeHint().height() > label.height() && font.pointSizeF() > 6.0) {
+    while ((label.sizeHint().height() > label.height() ||
+            (iMaxWidth > 0 && label.sizeHint().width() > iMaxWidth)) &&
+           font.pointSizeF() > kSmallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
         label.setFont(font);
     }
@@ -106,6 +112,16 @@ void FitLabel(QLabel& label, int iMaxHeight = 0) {
         box.setWidth(iNeeded);
     }
     label.setGeometry(box);
+}
+
+// Shrinks the calendar's font until all its rows fit its place (a larger system font).
+void FitCalendar(QCalendarWidget& calendar) {
+    QFont font = calendar.font();
+    while (calendar.sizeHint().height() > calendar.height() &&
+           font.pointSizeF() > kSmallestPointSize) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+        calendar.setFont(font);
+    }
 }
 
 // Shrinks a box's font until its digits fit inside the box (a larger system font).
@@ -490,9 +506,12 @@ void frmMain::BuildControls() {
 
     // Labels keep their text whole with the platform's (or the user's larger) fonts.
     for (QLabel* label : {lbl[3], lbl[2], lbl[1], lbl[0], static_cast<QLabel*>(lblReset),
-                          static_cast<QLabel*>(lblDisclaimer), static_cast<QLabel*>(lblTips)}) {
+                          static_cast<QLabel*>(lblTips)}) {
         FitLabel(*label);
     }
+    // The health warning stays inside its white panel of the artwork.
+    FitLabel(*lblDisclaimer, 0, TwipsRect(0, 0, 1530, 0).width());
+    FitCalendar(*ctlCal);
     // The instructions may run down to just above the report button.
     FitLabel(*lblInstructions[1], btReport->y() - lblInstructions[1]->y() - 3);
     FitLabel(*lblInstructions[0], lblInstructions[1]->y() - lblInstructions[0]->y() - 3);
