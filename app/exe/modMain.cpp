@@ -254,6 +254,9 @@ void RequestShutdown() {
 TlgApplication::TlgApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("tlg"));
     setApplicationDisplayName(QStringLiteral("Tensiolog"));
+    setApplicationVersion(QStringLiteral(TLG_VERSION));
+    // The desktop matches the windows to the menu entry (and its icon) by this name.
+    setDesktopFileName(QStringLiteral(TLG_APP_ID));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
 }
 
