@@ -1,6 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages tlg needs to build, test and run, and nothing that is already there.
+# With --package, also the tools that build and check the Debian package of tlg.
 set -euo pipefail
+
+# Only for building and checking the Debian package (scripts/package.sh, the package test).
+PACKAGE_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)
 
 PACKAGES=(
   cmake g++ make pkg-config
@@ -11,6 +15,10 @@ PACKAGES=(
   cups printer-driver-cups-pdf
   fonts-dejavu-core
 )
+
+if [ "${1:-}" = "--package" ]; then
+  PACKAGES+=("${PACKAGE_PACKAGES[@]}")
+fi
 
 missing=()
 for p in "${PACKAGES[@]}"; do

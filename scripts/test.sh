@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ROOT="$PWD"
 
-bash scripts/setup.sh
+bash scripts/setup.sh --package
 
 JOBS="$(nproc 2>/dev/null || echo 2)"
 BUILD="${TLG_BUILD_DIR:-$ROOT/build}"
