@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a task needs, and nothing that is already there.
 #   setup.sh run    what building and running tlg needs (the default)
-#   setup.sh test   that, plus what the tests, benchmarks and the fuzz run need
+#   setup.sh package  that, plus what building and checking the Debian package needs
+#   setup.sh test   all of the above, plus what the tests, benchmarks and the fuzz run need
 set -euo pipefail
 ROLE="${1:-run}"
 
@@ -21,10 +22,14 @@ TEST_PACKAGES=(
   at-spi2-core dbus-x11 python3-pyatspi
 )
 
+# Building and checking the Debian package (scripts/package.sh, the package test).
+PACKAGE_PACKAGES=(dpkg-dev lintian desktop-file-utils appstream)
+
 case "$ROLE" in
   run) PACKAGES=("${RUN_PACKAGES[@]}") ;;
-  test) PACKAGES=("${RUN_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
-  *) echo "usage: $0 [run|test]" >&2; exit 2 ;;
+  package) PACKAGES=("${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}") ;;
+  test) PACKAGES=("${RUN_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}" "${TEST_PACKAGES[@]}") ;;
+  *) echo "usage: $0 [run|package|test]" >&2; exit 2 ;;
 esac
 
 missing=()

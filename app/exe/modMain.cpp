@@ -252,6 +252,9 @@ void RequestShutdown() {
 
 TlgApplication::TlgApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("tlg"));
+    setApplicationVersion(QStringLiteral(TLG_VERSION));
+    // The desktop matches the windows to the menu entry (and its icon) by this name.
+    setDesktopFileName(QStringLiteral(TLG_APP_ID));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
 }
 

@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# Packs this build into a Debian package in a temporary folder and checks it as a user's
+# machine would meet it: the exact list of files, the control fields, lintian, the desktop
+# entry and AppStream validators, the icons, and the unpacked tlg run against the system's Qt.
+# Nothing is installed: the package is only unpacked into a temporary root.
+# Arguments: the build folder, the project version, the application id.
+# Exits 77 (skipped) when the packaging tools are missing (scripts/setup.sh package).
+set -uo pipefail
+
+BUILD="$1"
+VERSION="$2"
+APP_ID="$3"
+
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "SKIP: $tool is missing (bash scripts/setup.sh package installs the packaging tools)"
+    exit 77
+  fi
+done
+
+WORK="$(mktemp -d)"
+trap 'rm -rf "$WORK"' EXIT
+export HOME="$WORK/home"
+export XDG_DATA_HOME="$HOME/.local/share"
+export XDG_CONFIG_HOME="$HOME/.config"
+export XDG_CACHE_HOME="$HOME/.cache"
+export XDG_RUNTIME_DIR="$WORK/runtime"
+export DBUS_SESSION_BUS_ADDRESS=disabled:
+mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# ---- The package: one file, named as Debian names packages.
+ARCH="$(dpkg --print-architecture)"
+if ! cpack --config "$BUILD/CPackConfig.cmake" -B "$WORK/out" >"$WORK/cpack.log" 2>&1; then
+  cat "$WORK/cpack.log" >&2
+  echo "FAIL: cpack could not make the package" >&2
+  exit 1
+fi
+DEB="$WORK/out/tlg_${VERSION}_${ARCH}.deb"
+if [ ! -f "$DEB" ]; then
+  ls "$WORK/out" >&2
+  echo "FAIL: no package named tlg_${VERSION}_${ARCH}.deb" >&2
+  exit 1
+fi
+echo "package: $(basename "$DEB")"
+
+# ---- Control fields.
+field() { dpkg-deb -f "$DEB" "$1"; }
+[ "$(field Package)" = tlg ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$VERSION" ] || fail "Version is '$(field Version)', not $VERSION"
+[ "$(field Architecture)" = "$ARCH" ] || fail "Architecture is '$(field Architecture)'"
+for name in Section Priority Maintainer Homepage; do
+  [ -n "$(field "$name")" ] || fail "the $name field is empty"
+done
+# The library dependencies found by dpkg-shlibdeps.
+depends="$(field Depends)"
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
+  [[ ", $depends," == *", $lib "* ]] || fail "Depends lacks $lib: $depends"
+done
+
+# ---- The files, exactly: a stray or missing file fails.
+expected="$WORK/expected.txt"
+{
+  echo ./usr/bin/tlg
+  echo "./usr/share/applications/$APP_ID.desktop"
+  echo "./usr/share/metainfo/$APP_ID.metainfo.xml"
+  echo "./usr/share/icons/hicolor/scalable/apps/$APP_ID.svg"
+  for size in 16 32 48 64 128 256; do
+    echo "./usr/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
+  done
+  echo ./usr/share/man/man1/tlg.1.gz
+  for doc in LICENSE README.md changelog.gz copyright; do
+    echo "./usr/share/doc/tlg/$doc"
+  done
+} | sort >"$expected"
+dpkg-deb -c "$DEB" >"$WORK/contents.txt"
+awk '$1 !~ /^d/ { print $6 }' "$WORK/contents.txt" | sort >"$WORK/files.txt"
+if ! diff -u "$expected" "$WORK/files.txt"; then
+  fail "the package's files differ from the list above (- expected, + in the package)"
+fi
+# Files and folders belong to root and are not writable by others.
+if awk '$2 != "root/root" || $1 ~ /^.......w/' "$WORK/contents.txt" | grep .; then
+  fail "entries above are not owned by root or are writable by everyone"
+fi
+
+# ---- lintian: no errors and no warnings (information tags are shown).
+out="$(lintian --display-info --fail-on error,warning "$DEB" 2>&1)"
+rc=$?
+grep -v "running with root privileges" <<<"$out"
+[ $rc -eq 0 ] || fail "lintian reports errors or warnings (above)"
+
+# ---- What it installs, unpacked into a temporary root.
+ROOT="$WORK/root"
+dpkg-deb -x "$DEB" "$ROOT"
+DESKTOP="$ROOT/usr/share/applications/$APP_ID.desktop"
+METAINFO="$ROOT/usr/share/metainfo/$APP_ID.metainfo.xml"
+
+out="$(desktop-file-validate "$DESKTOP" 2>&1)"
+rc=$?
+[ -n "$out" ] && echo "$out"
+if [ $rc -ne 0 ] || grep -qiE "error|warning" <<<"$out"; then
+  fail "desktop-file-validate reports errors or warnings"
+fi
+desktop_key() { sed -n "s/^$1=//p" "$DESKTOP"; }
+[ "$(desktop_key Exec)" = tlg ] || fail "the menu entry runs '$(desktop_key Exec)', not tlg"
+[ "$(desktop_key Icon)" = "$APP_ID" ] || fail "the menu entry's icon is '$(desktop_key Icon)'"
+[ "$(desktop_key Terminal)" = false ] || fail "the menu entry opens a terminal"
+
+out="$(appstreamcli validate --no-net --pedantic "$METAINFO" 2>&1)"
+rc=$?
+echo "$out"
+if [ $rc -ne 0 ] || grep -qE "^[EW]:" <<<"$out"; then
+  fail "appstreamcli validate reports errors or warnings"
+fi
+out="$(appstreamcli validate-tree --no-net "$ROOT" 2>&1)" || { echo "$out"; fail "appstreamcli validate-tree fails on the installed tree"; }
+grep -qF "<id>$APP_ID</id>" "$METAINFO" || fail "the AppStream id is not $APP_ID"
+grep -qF "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$METAINFO" ||
+  fail "the AppStream launchable is not $APP_ID.desktop"
+grep -qE "<release version=\"$VERSION\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$METAINFO" ||
+  fail "the newest AppStream release is not $VERSION with a date"
+zcat "$ROOT/usr/share/doc/tlg/changelog.gz" | head -n 1 | grep -qF "tlg ($VERSION)" ||
+  fail "the changelog does not start with version $VERSION"
+zcat "$ROOT/usr/share/man/man1/tlg.1.gz" | grep -q "^\.TH TLG 1 .*\"tlg $VERSION\"" ||
+  fail "the manual page is not for tlg $VERSION"
+
+# Each PNG icon is as large as the folder it lies in says (PNG width and height are the
+# big-endian numbers at bytes 16 and 20).
+for size in 16 32 48 64 128 256; do
+  png="$ROOT/usr/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
+  [ -f "$png" ] || continue
+  dims="$(od -An -tu1 -j16 -N8 "$png" | awk '{ printf "%dx%d", ($1*2^24)+($2*2^16)+($3*2^8)+$4, ($5*2^24)+($6*2^16)+($7*2^8)+$8 }')"
+  [ "$dims" = "${size}x${size}" ] || fail "the ${size}x${size} icon is $dims"
+done
+
+# ---- The unpacked program, with the system's Qt (no build folder on its library path).
+TLG="$ROOT/usr/bin/tlg"
+if readelf -d "$TLG" | grep -qE "RPATH|RUNPATH"; then
+  fail "tlg carries a library search path: $(readelf -d "$TLG" | grep -E 'RPATH|RUNPATH')"
+fi
+if env -u LD_LIBRARY_PATH ldd "$TLG" | grep "not found"; then
+  fail "tlg needs libraries the system does not have (above)"
+fi
+version="$(env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen timeout 20 "$TLG" --version 2>&1)"
+rc=$?
+[ $rc -eq 0 ] || fail "tlg --version ended with code $rc: $version"
+[ "$version" = "tlg $VERSION" ] || fail "tlg --version says '$version', not 'tlg $VERSION'"
+
+# The installed program starts (first run: its own data folder), and a termination request
+# ends it as a close would: the readings file is written.
+rm -f "$XDG_DATA_HOME/crtlg.dat"
+env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen "$TLG" >"$WORK/run.log" 2>&1 &
+pid=$!
+sleep 3
+if kill -0 "$pid" 2>/dev/null; then
+  kill -TERM "$pid"
+  for _ in $(seq 1 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.2; done
+  kill -0 "$pid" 2>/dev/null && { kill -KILL "$pid"; fail "tlg did not end after SIGTERM"; }
+  wait "$pid"
+  rc=$?
+  [ $rc -eq 0 ] || fail "tlg ended with code $rc after SIGTERM: $(cat "$WORK/run.log")"
+  [ -s "$XDG_DATA_HOME/crtlg.dat" ] || fail "tlg did not write its readings file on SIGTERM"
+else
+  wait "$pid"
+  fail "tlg ended by itself within 3 s (code $?): $(cat "$WORK/run.log")"
+fi
+
+# The manual page describes exactly the long options tlg --help lists.
+help="$(env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen timeout 10 "$TLG" --help 2>&1)"
+rc=$?
+if [ $rc -eq 0 ] && grep -q -- "--version" <<<"$help"; then
+  grep -oE -- "--[a-z][a-z-]*[a-z]" <<<"$help" | sort -u >"$WORK/help-options.txt"
+  zcat "$ROOT/usr/share/man/man1/tlg.1.gz" | sed 's/\\-/-/g' | grep -oE -- "--[a-z][a-z-]*[a-z]" |
+    sort -u >"$WORK/man-options.txt"
+  diff -u "$WORK/help-options.txt" "$WORK/man-options.txt" ||
+    fail "the manual page's options (+) differ from those of tlg --help (-)"
+else
+  echo "NOTE: tlg --help does not list the options yet (code $rc); the manual page is not compared"
+fi
+
+if [ "$failures" -gt 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "package checks passed"
