@@ -55,7 +55,6 @@ public:
     static void SetErrorReporter(ErrorReporter reporter);
 
 private:
-    friend class clsXMLLoader;
     // The whole tree as the file's bytes; makes the block tag current. Throws on failure.
     std::string EncodeDocument();
     // Reads COPYRIGHT and VERSION after a load; reports and fails when one is missing.
