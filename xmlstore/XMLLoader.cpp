@@ -61,12 +61,28 @@ private:
     std::array<Slot, kSlots> slots_;
 };
 
-// before + text + after, for the messages about a line.
+// Most characters of a line that a message quotes. A damaged file can hold a line of megabytes
+// (a disk block of zero bytes, say), and a message quoting all of it freezes the box showing it.
+constexpr qsizetype kMaxQuoted = 60;
+
+// before + text + after, for the messages about a line; a longer text is cut to kMaxQuoted
+// characters and ends with "…" (never between the halves of a surrogate pair).
 QString Quote(const char* before, QStringView text, const char* after) {
+    const bool cut = text.size() > kMaxQuoted;
+    if (cut) {
+        qsizetype n = kMaxQuoted;
+        if (text[n - 1].isHighSurrogate()) {
+            --n;
+        }
+        text = text.left(n);
+    }
     QString s;
     s.reserve(text.size() + 100);
     s.append(QLatin1String(before));
     s.append(text);
+    if (cut) {
+        s.append(QChar(0x2026));
+    }
     s.append(QLatin1String(after));
     return s;
 }
@@ -255,9 +271,10 @@ public:
             case ClosingTag: {
                 const QString name = Name(parsed.name);
                 if (current->szName != name) {
-                    doc_.szError = QLatin1String("XML File contains corrupt nesting of tag: ") +
-                                   name + QLatin1String(" ") + QLatin1String(" on line ") +
-                                   QString::number(lineNumber);
+                    // name, a blank, the (always empty) value of a closing line, " on line "
+                    doc_.szError =
+                        Quote("XML File contains corrupt nesting of tag: ", name, "  on line ") +
+                        QString::number(lineNumber);
                     return Result::Failed;
                 }
                 if (open.size() > 1) {

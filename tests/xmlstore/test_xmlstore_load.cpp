@@ -149,6 +149,54 @@ private slots:
         }
     }
 
+    // A damaged file may hold a line of megabytes; a message quotes at most 60 of its
+    // characters and marks the cut with "…", so that a message box can show it at once.
+    void longLinesInMessages_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("error");
+        const QByteArray big(10 * 1024 * 1024, 'x');
+        const QString x60(60, u'x');
+        const QString cut = x60 + QChar(0x2026);
+        QTest::newRow("no opening brace")
+            << big
+            << S("Damaged XML File : XML Line ") + cut + S(" has no opening brace on line 1");
+        QTest::newRow("zero bytes") << QByteArray(3200 * 1024, '\0')
+                                    << S("Damaged XML File : XML Line ") + QString(60, QChar(0)) +
+                                           QChar(0x2026) + S(" has no opening brace on line 1");
+        QTest::newRow("no closing brace")
+            << "<A>\r\n<" + big
+            << S("Damaged XML File : XML Tag ") + cut + S(" has no closing brace on line 2");
+        QTest::newRow("no closing tag")
+            << "<A>" + big
+            << S("Damaged XML File : XML Tag <A>") + x60.left(57) + QChar(0x2026) +
+                   S(" has enclosed tag data contents but no closing tag on line 1");
+        QTest::newRow("closing tag does not match")
+            << "<A>" + big + "</B>"
+            << S("Damaged XML File : XML Tag <A>") + x60.left(57) + QChar(0x2026) +
+                   S(" has enclosed tag data contents but the closing tag does not match the "
+                     "opening tag on line 1");
+        QTest::newRow("long name in corrupt nesting")
+            << "<A>\r\n</" + big + ">"
+            << S("XML File contains corrupt nesting of tag: ") + cut + S("  on line 2");
+        QTest::newRow("60 characters are quoted whole")
+            << "\r\n" + QByteArray(60, 'x')
+            << S("Damaged XML File : XML Line ") + x60 + S(" has no opening brace on line 2");
+        QTest::newRow("61 characters are cut")
+            << QByteArray(61, 'x')
+            << S("Damaged XML File : XML Line ") + cut + S(" has no opening brace on line 1");
+        QTest::newRow("no cut inside a character pair")
+            << "<A>\r\n</" + QByteArray(59, 'x') + QByteArray("&#128512;").repeated(3) + ">"
+            << S("XML File contains corrupt nesting of tag: ") + x60.left(59) + QChar(0x2026) +
+                   S("  on line 2");
+    }
+    void longLinesInMessages() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, error);
+        clsXML doc;
+        QVERIFY(!LoadBytes(doc, file));
+        QCOMPARE(xmltest::Visible(doc.szError), xmltest::Visible(error));
+    }
+
     void depthLimitIsGenerous() {
         QByteArray file = QByteArray("<A>\r\n").repeated(1000) + "<B>1</B>\r\n";
         clsXML doc;
