@@ -4,6 +4,7 @@
 #include "xmlstore/clsXML.h"
 
 #include "xmlstore/CodePage.h"
+#include "xmlstore/FileSystem.h"
 #include "xmlstore/XMLCodec.h"
 
 #include <QFile>
@@ -301,34 +302,47 @@ private:
 
 } // namespace
 
+namespace {
+
+QString OpeningError(const QString& szFilename) {
+    return QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
+}
+
+} // namespace
+
 bool clsXML::LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader) {
     try {
-        QFile file(szFilename);
-        if (!file.open(QIODevice::ReadOnly)) {
-            szError =
-                QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
+        QFile file;
+        switch (FileSystem::OpenRegularFile(file, szFilename)) {
+        case FileSystem::OpenResult::Opened:
+            return LoadXMLFromDevice(file, szFilename, bExtractLegalHeader);
+        case FileSystem::OpenResult::NotRegularFile:
+            szError = QLatin1String("XML File Opening Error : ") + szFilename +
+                      QLatin1String(" is not a regular file");
+            lLoadError = LoadError::NotRegularFile;
             return false;
+        case FileSystem::OpenResult::Failed:
+            break;
         }
-        return LoadXMLFromDevice(file, szFilename, bExtractLegalHeader);
     } catch (...) {
-        szError = QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
-        return false;
     }
+    szError = OpeningError(szFilename);
+    lLoadError = LoadError::CannotRead;
+    return false;
 }
 
 bool clsXML::LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
                                bool bExtractLegalHeader) {
-    const QString openingError =
-        QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
+    lLoadError = LoadError::CannotRead;
     try {
         if (!device.isOpen() || !device.isReadable()) {
-            szError = openingError;
+            szError = OpeningError(szFilename);
             return false;
         }
         const QByteArray bytes = device.readAll();
         if (auto* file = qobject_cast<QFileDevice*>(&device);
             file && file->error() != QFileDevice::NoError) {
-            szError = openingError;
+            szError = OpeningError(szFilename);
             return false;
         }
         Loader loader(*this);
@@ -336,18 +350,24 @@ bool clsXML::LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
         case Loader::Result::Ok:
             break;
         case Loader::Result::Failed:
+            lLoadError = LoadError::Damaged;
             return false;
         case Loader::Result::OpeningError:
-            szError = openingError;
+            // a damaged file, reported with the general message
+            szError = OpeningError(szFilename);
+            lLoadError = LoadError::Damaged;
             return false;
         }
         objCurrentTag = objBlockTag;
-        if (bExtractLegalHeader) {
-            return ExtractLegalHeader();
+        if (bExtractLegalHeader && !ExtractLegalHeader()) {
+            lLoadError = LoadError::MissingLegalHeader;
+            return false;
         }
+        lLoadError = LoadError::None;
         return true;
     } catch (...) {
-        szError = openingError;
+        szError = OpeningError(szFilename);
+        lLoadError = LoadError::CannotRead;
         return false;
     }
 }

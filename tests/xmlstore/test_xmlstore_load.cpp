@@ -1,8 +1,19 @@
 #include "tests/xmlstore/XmlTestSupport.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <memory>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using xmltest::Dump;
 using xmltest::LoadBytes;
@@ -264,6 +275,7 @@ private slots:
         doc.objBlockTag->AddSubTag(S("keep"), {}, false);
         QVERIFY(!doc.LoadXMLFile(missing, false));
         QCOMPARE(doc.szError, S("XML File Opening Error : Failed to open XML File ") + missing);
+        QCOMPARE(doc.lLoadError, clsXML::LoadError::CannotRead);
         QCOMPARE(Dump(doc.objBlockTag), L({"0|keep|"}));
 
         const QString path = dir.filePath(S("data.dat"));
@@ -275,7 +287,86 @@ private slots:
         QCOMPARE(Dump(doc.objBlockTag), L({"0|keep|", "0|R|", "1|S|1"}));
 
         QVERIFY(!doc.LoadXMLFile(dir.path(), false)); // a folder is not a file
-        QCOMPARE(doc.szError, S("XML File Opening Error : Failed to open XML File ") + dir.path());
+        QCOMPARE(doc.szError,
+                 S("XML File Opening Error : ") + dir.path() + S(" is not a regular file"));
+    }
+
+    // Only regular files are read. A named pipe called crtlg.dat once kept the program from
+    // starting: opening it for reading waits until someone writes to it.
+    void onlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("named pipe") << S("pipe") << false;
+        QTest::newRow("folder") << S("folder") << false;
+        QTest::newRow("device") << S("device") << false;
+        QTest::newRow("link to a folder") << S("link to folder") << false;
+        QTest::newRow("link to a regular file") << S("link to file") << true;
+    }
+    void onlyRegularFiles() {
+        QFETCH(QString, kind);
+        QFETCH(bool, loads);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString path = dir.filePath(S("crtlg.dat"));
+        const QString target = dir.filePath(S("target"));
+        if (kind == S("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(S("crtlg.dat")));
+        } else if (kind.startsWith(S("link"))) {
+            if (kind == S("link to folder")) {
+                QVERIFY(QDir(dir.path()).mkdir(S("target")));
+            } else {
+                QFile f(target);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write("<A>1</A>\r\n");
+            }
+            if (!QFile::link(target, path)) {
+                QSKIP("this system makes no symbolic links here");
+            }
+        } else {
+#ifdef Q_OS_WIN
+            QSKIP("no named pipes or devices in the file system on Windows");
+#else
+            if (kind == S("pipe")) {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            } else {
+                path = S("/dev/null");
+            }
+#endif
+        }
+        // The load runs on a thread of its own: should it wait on the pipe, the test opens the
+        // pipe's other end after a while, so that the test fails instead of hanging.
+        bool ok = true;
+        QString error;
+        clsXML::LoadError why = clsXML::LoadError::None;
+        QStringList tree;
+        std::unique_ptr<QThread> thread(QThread::create([&] {
+            clsXML doc;
+            ok = doc.LoadXMLFile(path, false);
+            error = doc.szError;
+            why = doc.lLoadError;
+            tree = Dump(doc.objBlockTag);
+        }));
+        thread->start();
+        const bool inTime = thread->wait(QDeadlineTimer(10000));
+        if (!inTime) {
+#ifndef Q_OS_WIN
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+#endif
+            thread->wait();
+        }
+        QVERIFY2(inTime, "the load waited on a file that is not a regular file");
+        QCOMPARE(ok, loads);
+        if (loads) {
+            QCOMPARE(tree, L({"0|A|1"}));
+            QCOMPARE(why, clsXML::LoadError::None);
+        } else {
+            QCOMPARE(error, S("XML File Opening Error : ") + path + S(" is not a regular file"));
+            QCOMPARE(why, clsXML::LoadError::NotRegularFile);
+            QCOMPARE(tree, QStringList());
+        }
     }
 
     void legalHeader_data() {
