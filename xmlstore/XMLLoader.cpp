@@ -202,7 +202,7 @@ public:
         });
     }
 
-    enum class Result { Ok, Failed, OpeningError };
+    enum class Result { Ok, Failed, OpeningError, StoreFull };
 
     Result Load(const QByteArray& bytes) {
         // The open tags, innermost last. Each is the list entry that holds the tag, which stays
@@ -265,6 +265,9 @@ public:
                 if (open.size() > kMaxLoadDepth) {
                     return Result::OpeningError;
                 }
+                if (!HasRoom(*current, lineNumber)) {
+                    return Result::StoreFull;
+                }
                 open.push_back(&XMLInternal::Access::Append(XMLInternal::SubTagList(*current),
                                                             Name(parsed.name), Value(parsed.value),
                                                             current));
@@ -286,6 +289,9 @@ public:
                 break;
             }
             case CompleteTag:
+                if (!HasRoom(*current, lineNumber)) {
+                    return Result::StoreFull;
+                }
                 XMLInternal::Access::Append(XMLInternal::SubTagList(*current), Name(parsed.name),
                                             Value(parsed.value), current);
                 break;
@@ -295,6 +301,18 @@ public:
     }
 
 private:
+    // False, with the message, when the tag's list has taken all the tags it can.
+    bool HasRoom(clsXMLTag& tag, int32_t lineNumber) {
+        if (!XMLInternal::SubTagList(tag).IsFull()) {
+            return true;
+        }
+        doc_.szError = Quote("XML File Too Large : Tag ", tag.szName, " has more than the ") +
+                       QString::number(clsXMLTags::kCapacity) +
+                       QLatin1String(" sub-tags one tag can hold on line ") +
+                       QString::number(lineNumber);
+        return false;
+    }
+
     clsXML& doc_;
     TextCache names_;
     TextCache values_;
@@ -351,6 +369,9 @@ bool clsXML::LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
             break;
         case Loader::Result::Failed:
             lLoadError = LoadError::Damaged;
+            return false;
+        case Loader::Result::StoreFull:
+            lLoadError = LoadError::StoreFull;
             return false;
         case Loader::Result::OpeningError:
             // a damaged file, reported with the general message

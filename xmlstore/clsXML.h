@@ -24,6 +24,7 @@ public:
         CannotRead,         // the file is missing, or could not be opened or read
         NotRegularFile,     // the path names a folder, a pipe, a device...: nothing was read
         Damaged,            // the lines do not form a tag tree
+        StoreFull,          // a tag has more sub-tags than a list can hold (clsXMLTags::kCapacity)
         MissingLegalHeader, // no COPYRIGHT or VERSION tag, when they were asked for
     };
 

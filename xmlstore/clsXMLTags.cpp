@@ -89,7 +89,7 @@ std::shared_ptr<clsXMLTag> clsXMLTags::NewTag(QString szName, QString szValue,
     if (!objParent) {
         throw std::invalid_argument("clsXMLTags::Add: no parent tag");
     }
-    if (m_addCount == kCapacity) {
+    if (IsFull()) {
         throw std::overflow_error("clsXMLTags::Add: the list has taken its 32767 tags");
     }
     auto tag = std::allocate_shared<clsXMLTag>(NodePool::Allocator<clsXMLTag>());
@@ -204,6 +204,10 @@ void clsXMLTags::Remove(const QString& key) {
 
 int16_t clsXMLTags::AddCount() const {
     return m_addCount;
+}
+
+bool clsXMLTags::IsFull() const {
+    return m_addCount == kCapacity;
 }
 
 clsXMLTags::Items::const_iterator clsXMLTags::begin() const {

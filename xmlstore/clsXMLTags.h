@@ -47,6 +47,9 @@ public:
     void Remove(const QString& key);
     // Number of tags ever added through Add.
     int16_t AddCount() const;
+    // True when the list has taken its kCapacity tags: every further Add throws, even after
+    // items were removed. Ask this before adding where a full list is not a program error.
+    bool IsFull() const;
 
     Items::const_iterator begin() const;
     Items::const_iterator end() const;

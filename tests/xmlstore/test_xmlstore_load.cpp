@@ -100,61 +100,85 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<clsXML::LoadError>("why");
+        const auto damaged = clsXML::LoadError::Damaged;
         QTest::newRow("no opening brace")
             << QByteArray("<A>\r\nhello\r\n")
-            << S("Damaged XML File : XML Line hello has no opening brace on line 2") << L({"0|A|"});
+            << S("Damaged XML File : XML Line hello has no opening brace on line 2") << L({"0|A|"})
+            << damaged;
         QTest::newRow("blanks only")
             << QByteArray(" \t")
-            << S("Damaged XML File : XML Line  \t has no opening brace on line 1") << QStringList();
+            << S("Damaged XML File : XML Line  \t has no opening brace on line 1") << QStringList()
+            << damaged;
         QTest::newRow("empty lines count")
             << QByteArray("\r\n\r\nx")
-            << S("Damaged XML File : XML Line x has no opening brace on line 3") << QStringList();
+            << S("Damaged XML File : XML Line x has no opening brace on line 3") << QStringList()
+            << damaged;
         QTest::newRow("no closing brace")
             << QByteArray("\t<ABCD")
-            << S("Damaged XML File : XML Tag ABC has no closing brace on line 1") << QStringList();
+            << S("Damaged XML File : XML Tag ABC has no closing brace on line 1") << QStringList()
+            << damaged;
         QTest::newRow("no closing brace, lone <")
             << QByteArray("<") << S("Damaged XML File : XML Tag  has no closing brace on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("no closing tag")
             << QByteArray("<A></A>\r\n  <B>data")
             << S("Damaged XML File : XML Tag <B>da has "
                  "enclosed tag data contents but no closing tag on line 2")
-            << L({"0|A|"});
+            << L({"0|A|"}) << damaged;
         QTest::newRow("closing tag mismatch")
             << QByteArray("<C>a<b</C>")
             << S("Damaged XML File : XML Tag <C>a<b</ has enclosed tag data contents but the "
                  "closing tag does not match the opening tag on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("closing tag cut short")
             << QByteArray("<AB>1</AB")
             << S("Damaged XML File : XML Tag <AB>1</ has enclosed tag data contents but the "
                  "closing tag does not match the opening tag on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("closing tag other case")
             << QByteArray("<a>1</A>")
             << S("Damaged XML File : XML Tag <a>1</ has enclosed tag data contents but the "
                  "closing tag does not match the opening tag on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("corrupt nesting")
             << QByteArray("<Y>\r\n<Z></Z>\r\n</X>\r\n")
-            << S("XML File contains corrupt nesting of tag: X  on line 3") << L({"0|Y|", "1|Z|"});
+            << S("XML File contains corrupt nesting of tag: X  on line 3") << L({"0|Y|", "1|Z|"})
+            << damaged;
         QTest::newRow("closing the block tag, then a line")
             << QByteArray("<A>\r\n</A>\r\n</>\r\n<B></B>")
-            << S("XML File Opening Error : Failed to open XML File test.dat") << L({"0|A|"});
+            << S("XML File Opening Error : Failed to open XML File test.dat") << L({"0|A|"})
+            << damaged;
+        // A file with more tags in one list than it can hold is not damaged: the store is full.
         QTest::newRow("an overflowing list")
             << QByteArray("<A>\r\n") + QByteArray("<B></B>\r\n").repeated(32768)
-            << S("XML File Opening Error : Failed to open XML File test.dat") << QStringList();
+            << S("XML File Too Large : Tag A has more than the 32767 sub-tags one tag can hold on "
+                 "line 32769")
+            << QStringList() << clsXML::LoadError::StoreFull;
+        QTest::newRow("an overflowing inner list of opening tags")
+            << QByteArray("<A>\r\n\t<READINGS>\r\n") +
+                   QByteArray("\t\t<D>\r\n\t\t</D>\r\n").repeated(32768)
+            << S("XML File Too Large : Tag READINGS has more than the 32767 sub-tags one tag can "
+                 "hold on line 65537")
+            << QStringList() << clsXML::LoadError::StoreFull;
+        QTest::newRow("an overflowing top list")
+            << QByteArray("<B></B>\r\n").repeated(32768)
+            << S("XML File Too Large : Tag  has more than the 32767 sub-tags one tag can hold on "
+                 "line 32768")
+            << QStringList() << clsXML::LoadError::StoreFull;
         QTest::newRow("too deep") << QByteArray("<A>\r\n").repeated(1001)
                                   << S("XML File Opening Error : Failed to open XML File test.dat")
-                                  << QStringList();
+                                  << QStringList() << damaged;
     }
     void errors() {
         QFETCH(QByteArray, file);
         QFETCH(QString, error);
         QFETCH(QStringList, kept);
+        QFETCH(clsXML::LoadError, why);
         clsXML doc;
         QVERIFY(!LoadBytes(doc, file));
         QCOMPARE(doc.szError, error);
+        QCOMPARE(doc.lLoadError, why);
         if (!kept.isEmpty() || file.size() < 1000) {
             QCOMPARE(Dump(doc.objBlockTag), kept);
         }

@@ -371,13 +371,16 @@ private slots:
     void capacity() {
         auto top = std::make_shared<clsXMLTag>();
         for (int i = 0; i < clsXMLTags::kCapacity; ++i) {
+            QVERIFY(!top->objSubTags->IsFull());
             top->AddSubTag(S("t"), {}, false);
         }
+        QVERIFY(top->objSubTags->IsFull());
         QCOMPARE(top->objSubTags->Count(), 32767);
         QCOMPARE(top->objSubTags->Item(32767)->szKey, S(":32767"));
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, top->AddSubTag(S("t"), {}, false));
         QCOMPARE(top->objSubTags->Count(), 32767);
         top->objSubTags->Clear();
+        QVERIFY(top->objSubTags->IsFull()); // the count of adds, not of items, is full
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, top->AddSubTag(S("t"), {}, true));
         QCOMPARE(top->objSubTags->Count(), 0);
         QCOMPARE(top->objSubTags->AddCount(), int16_t(32767));
