@@ -57,3 +57,16 @@ FileSystem::OpenResult FileSystem::OpenRegularFile(QFile& file, const QString& p
     return OpenResult::Opened;
 #endif
 }
+
+void FileSystem::SyncFolderOf(const QString& filePath) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(filePath);
+#else
+    const QByteArray folder = QFile::encodeName(QFileInfo(filePath).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}

@@ -18,4 +18,9 @@ enum class OpenResult {
 // waiting: opening a named pipe for reading would otherwise block until someone writes to it.
 OpenResult OpenRegularFile(QFile& file, const QString& path);
 
+// Makes a rename into the folder of filePath survive a power cut. On POSIX systems the folder
+// itself is synced to disk (the rename changed the folder, which syncing the file does not
+// cover); elsewhere it does nothing. Best effort: the rename has happened either way.
+void SyncFolderOf(const QString& filePath);
+
 } // namespace FileSystem

@@ -50,4 +50,15 @@ void SetSharedKeyBlocks(bool bOn);
 // Appends a tag and its whole subtree as lines at the given depth, without recursion.
 void AppendTag(const clsXMLTag& tag, int depth, std::string& out);
 
+// For tests: makes the file of every following SaveXMLFile fail after a number of bytes, as a
+// full disk does, to prove that no failed save replaces the old file.
+struct SaveFault {
+    // Bytes that reach the file before it fails; negative: no fault (the default).
+    qint64 lBytes = -1;
+    // false: the next write fails with the system's text for a full disk.
+    // true: writes report success, but what follows the first lBytes bytes is lost.
+    bool bSilent = false;
+};
+void SetSaveFault(const SaveFault& fault);
+
 } // namespace XMLInternal
