@@ -15,6 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!ok && doc.szError.isEmpty()) {
         __builtin_trap(); // a failed load always says why
     }
+    if (ok != (doc.lLoadError == clsXML::LoadError::None)) {
+        __builtin_trap(); // and tells what kind of failure it was
+    }
+    if (doc.szError.size() > 300) {
+        __builtin_trap(); // quoting at most a short piece of the line
+    }
     doc.GetTagObjectFromNamePath(QStringLiteral("A:B"), QString());
     doc.GetTagObject(QStringLiteral("root:1:1"));
     return 0;

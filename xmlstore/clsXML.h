@@ -17,6 +17,17 @@ public:
     // Receives the messages the library has for the user (it shows none itself).
     using ErrorReporter = std::function<void(const QString&)>;
 
+    // Why the last load failed, for a caller that must answer each case differently; szError
+    // holds the text.
+    enum class LoadError {
+        None,               // the last load succeeded, or none was made
+        CannotRead,         // the file is missing, or could not be opened or read
+        NotRegularFile,     // the path names a folder, a pipe, a device...: nothing was read
+        Damaged,            // the lines do not form a tag tree
+        StoreFull,          // a tag has more sub-tags than a list can hold (clsXMLTags::kCapacity)
+        MissingLegalHeader, // no COPYRIGHT or VERSION tag, when they were asked for
+    };
+
     clsXML();
     ~clsXML();
     clsXML(const clsXML&) = delete;
@@ -34,8 +45,11 @@ public:
     QString szVersion;
     // The system's reason for the last failed save (e.g. "Permission denied"); empty when none.
     QString szErrorReason;
+    // Why the last load failed; LoadError::None after a successful one.
+    LoadError lLoadError = LoadError::None;
 
-    // Reads a file into the tree under the current tag; never throws.
+    // Reads a file into the tree under the current tag; never throws. Only a regular file (or a
+    // link to one) is read: for anything else the load fails at once.
     bool LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader);
     // Reads from an open device (the file's bytes) the same way; never throws.
     bool LoadXMLFromDevice(QIODevice& device, const QString& szFilename, bool bExtractLegalHeader);
@@ -55,7 +69,6 @@ public:
     static void SetErrorReporter(ErrorReporter reporter);
 
 private:
-    friend class clsXMLLoader;
     // The whole tree as the file's bytes; makes the block tag current. Throws on failure.
     std::string EncodeDocument();
     // Reads COPYRIGHT and VERSION after a load; reports and fails when one is missing.

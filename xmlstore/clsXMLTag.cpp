@@ -3,49 +3,29 @@
 #include "xmlstore/NodePool.h"
 
 #include "xmlstore/XMLCodec.h"
-#include "xmlstore/XMLWriter.h"
+#include "xmlstore/XMLInternal.h"
 #include "xmlstore/clsXMLTags.h"
 
-#include <QIODevice>
-
-#include <cmath>
+#include <algorithm>
 #include <stdexcept>
-#include <utility>
 #include <vector>
 
 clsXMLTag::clsXMLTag()
     : objSubTags(std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>())) {}
 
-clsXMLTag::~clsXMLTag() {
-    // A subtree is let go without recursion, so that neither deep nor long trees can exhaust
-    // the stack: every tag and list that nobody else holds hands its items over to this loop.
-    if (!objSubTags || objSubTags.use_count() != 1) {
-        return;
-    }
-    clsXMLTags::Items pending = objSubTags->TakeAll();
-    while (!pending.empty()) {
-        std::shared_ptr<clsXMLTag> t = std::move(pending.back());
-        pending.pop_back();
-        if (t && t.use_count() == 1 && t->objSubTags && t->objSubTags.use_count() == 1) {
-            clsXMLTags::Items sub = t->objSubTags->TakeAll();
-            pending.reserve(pending.size() + sub.size());
-            for (auto& s : sub) {
-                pending.push_back(std::move(s));
-            }
-        }
-    }
-}
+// The list lets the subtree go (without recursion) when the tag lets go of its list.
+clsXMLTag::~clsXMLTag() = default;
 
 std::shared_ptr<clsXMLTag> clsXMLTag::AddSubTag(const QString& szName, const QString& szValue,
                                                 bool bSorted) {
-    return SubTagList().Add(szName, szValue, shared_from_this(), bSorted);
+    return XMLInternal::SubTagList(*this).Add(szName, szValue, shared_from_this(), bSorted);
 }
 
-clsXMLTags& clsXMLTag::SubTagList() {
-    if (!objSubTags) {
-        objSubTags = std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>());
+clsXMLTags& XMLInternal::SubTagList(clsXMLTag& tag) {
+    if (!tag.objSubTags) {
+        tag.objSubTags = std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>());
     }
-    return *objSubTags;
+    return *tag.objSubTags;
 }
 
 void clsXMLTag::DeleteSubTag(const QString& szName, const QString& szValue) {
@@ -53,11 +33,17 @@ void clsXMLTag::DeleteSubTag(const QString& szName, const QString& szValue) {
     if (!found) {
         throw std::invalid_argument("clsXMLTag::DeleteSubTag: no such tag");
     }
-    const qsizetype at = objSubTags ? objSubTags->IndexOf(found.get()) : -1;
-    if (at < 0) {
+    int position = 0;
+    if (objSubTags) {
+        const auto it = std::find(objSubTags->begin(), objSubTags->end(), found);
+        if (it != objSubTags->end()) {
+            position = static_cast<int>(it - objSubTags->begin()) + 1;
+        }
+    }
+    if (position == 0) {
         throw std::invalid_argument("clsXMLTag::DeleteSubTag: the tag found is not a sub-tag");
     }
-    objSubTags->RemoveAt(at);
+    objSubTags->Remove(position);
 }
 
 namespace {
@@ -128,113 +114,10 @@ QString clsXMLTag::GetSubTagValue(const QString& szName) {
     return found ? (*found)->szValue : QString();
 }
 
-bool clsXMLTag::WriteToFile(float iTagTab, QIODevice& hFile) {
-    int depth = 0;
-    if (std::isfinite(iTagTab) && iTagTab > 0) {
-        depth = iTagTab > 1.0e6F ? 1000000 : static_cast<int>(std::floor(iTagTab));
-    }
-    std::string out;
-    XMLWriter::AppendTag(*this, depth, out);
-    if (out.empty()) {
-        return true;
-    }
-    if (hFile.write(out.data(), static_cast<qint64>(out.size())) !=
-        static_cast<qint64>(out.size())) {
-        throw std::runtime_error("clsXMLTag::WriteToFile: the file could not be written");
-    }
-    return true;
-}
-
 QString clsXMLTag::ConvertTagValue(const QString& szValueRaw) const {
     return XMLCodec::EncodeValueText(szValueRaw);
 }
 
 QString clsXMLTag::ReConvertTagValue(const QString& szValueRaw) const {
     return XMLCodec::DecodeValue(szValueRaw);
-}
-
-namespace {
-
-void AppendIndent(int depth, std::string& out) {
-    out.append(static_cast<size_t>(depth), '\t');
-}
-
-void AppendLeaf(const clsXMLTag& t, int depth, std::string& out) {
-    AppendIndent(depth, out);
-    out.push_back('<');
-    const size_t nameAt = out.size();
-    XMLCodec::AppendName(t.szName, false, out);
-    const size_t nameLen = out.size() - nameAt;
-    out.push_back('>');
-    XMLCodec::AppendValue(t.szValue, false, out);
-    out.reserve(out.size() + nameLen + 5); // the name is copied from out itself below
-    out.append("</", 2);
-    out.append(out.data() + nameAt, nameLen);
-    out.append(">\r\n", 3);
-}
-
-void AppendOpening(const clsXMLTag& t, int depth, std::string& out) {
-    AppendIndent(depth, out);
-    out.push_back('<');
-    XMLCodec::AppendName(t.szName, true, out);
-    if (!t.szValue.isEmpty()) {
-        out.push_back('=');
-        XMLCodec::AppendValue(t.szValue, true, out);
-    }
-    out.append(">\r\n", 3);
-}
-
-void AppendClosing(const clsXMLTag& t, int depth, std::string& out) {
-    AppendIndent(depth, out);
-    out.append("</", 2);
-    XMLCodec::AppendName(t.szName, true, out);
-    out.append(">\r\n", 3);
-}
-
-} // namespace
-
-void XMLWriter::AppendTag(const clsXMLTag& tag, int depth, std::string& out) {
-    // One frame per tag whose sub-tags are being written; named tags close after them.
-    struct Frame {
-        const clsXMLTag* tag;
-        clsXMLTags::Items::const_iterator it, end;
-        int childDepth;
-        bool closes;
-    };
-    std::vector<Frame> stack;
-
-    auto visit = [&](const clsXMLTag& t, int d) {
-        const bool hasSubTags = t.objSubTags && t.objSubTags->Count() > 0;
-        if (t.szName.isEmpty()) {
-            if (hasSubTags) {
-                stack.push_back({&t, t.objSubTags->begin(), t.objSubTags->end(), d, false});
-            }
-            return;
-        }
-        if (!hasSubTags) {
-            AppendLeaf(t, d, out);
-            return;
-        }
-        AppendOpening(t, d, out);
-        stack.push_back({&t, t.objSubTags->begin(), t.objSubTags->end(), d + 1, true});
-    };
-
-    visit(tag, depth);
-    while (!stack.empty()) {
-        Frame& f = stack.back();
-        if (f.it == f.end) {
-            const Frame done = f;
-            stack.pop_back();
-            if (done.closes) {
-                AppendClosing(*done.tag, done.childDepth - 1, out);
-            }
-            continue;
-        }
-        const clsXMLTag* t = f.it->get();
-        const int d = f.childDepth;
-        ++f.it;
-        if (t) {
-            visit(*t, d); // may grow the stack: f is not used after this
-        }
-    }
 }

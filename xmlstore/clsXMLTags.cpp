@@ -2,13 +2,13 @@
 
 #include "xmlstore/NodePool.h"
 
+#include "xmlstore/XMLInternal.h"
 #include "xmlstore/clsXMLTag.h"
 
 #include <QHash>
 
 #include <algorithm>
 #include <cmath>
-#include <new>
 #include <stdexcept>
 
 namespace {
@@ -63,83 +63,48 @@ QString Folded(const QString& key) {
     return key.toCaseFolded();
 }
 
-// Key texts are cut from shared blocks instead of taking one heap allocation each: a large
-// document holds a key per tag, and one allocation per key was most of the cost of loading it.
-// Each key is an ordinary QString holding a reference to its block (the block goes when its
-// last key goes); like any QString it copies its text out before it is changed while shared.
-class KeyBlocks {
-public:
-    // A key of n characters, filled in by write(char16_t*), which must write exactly n.
-    template <class Write> QString Make(qsizetype n, Write write) {
-        if (n > kBlockChars / 8) {
-            QString key(n, Qt::Uninitialized);
-            write(reinterpret_cast<char16_t*>(key.data()));
-            return key;
-        }
-        if (!block_.d_ptr() || used_ + n + 1 > kBlockChars) {
-            block_ = QString::DataPointer(QTypedArrayData<char16_t>::allocate(kBlockChars));
-            used_ = 0;
-            if (!block_.d_ptr()) {
-                throw std::bad_alloc();
-            }
-        }
-        char16_t* text = block_.data() + used_;
-        write(text);
-        text[n] = u'\0'; // a QString's text is followed by a terminating zero
-        used_ += n + 1;
-        block_.d_ptr()->ref();
-        return QString(QString::DataPointer(block_.d_ptr(), text, n));
-    }
-
-private:
-    static constexpr qsizetype kBlockChars = 4096;
-    QString::DataPointer block_; // the block being filled; holds one reference to it
-    qsizetype used_ = 0;
-};
-
-thread_local KeyBlocks tKeyBlocks;
-
 } // namespace
 
 clsXMLTags::clsXMLTags() = default;
 
-clsXMLTags::~clsXMLTags() = default;
+clsXMLTags::~clsXMLTags() {
+    // A subtree is let go without recursion, so that neither deep nor long trees can exhaust
+    // the stack: every tag and list that nobody else holds hands its items over to this loop.
+    Items pending = TakeAll();
+    while (!pending.empty()) {
+        std::shared_ptr<clsXMLTag> t = std::move(pending.back());
+        pending.pop_back();
+        if (t && t.use_count() == 1 && t->objSubTags && t->objSubTags.use_count() == 1) {
+            Items sub = t->objSubTags->TakeAll();
+            pending.reserve(pending.size() + sub.size());
+            for (auto& s : sub) {
+                pending.push_back(std::move(s));
+            }
+        }
+    }
+}
 
 std::shared_ptr<clsXMLTag> clsXMLTags::NewTag(QString szName, QString szValue,
                                               const std::shared_ptr<clsXMLTag>& objParent) {
     if (!objParent) {
         throw std::invalid_argument("clsXMLTags::Add: no parent tag");
     }
-    if (m_addCount == kCapacity) {
+    if (IsFull()) {
         throw std::overflow_error("clsXMLTags::Add: the list has taken its 32767 tags");
     }
     auto tag = std::allocate_shared<clsXMLTag>(NodePool::Allocator<clsXMLTag>());
     tag->szName = std::move(szName);
     tag->szValue = std::move(szValue);
     tag->objParent = objParent;
-
     // The parent's key, ":" and the count in decimal.
-    const QString& parentKey = objParent->szKey;
-    char16_t digits[8];
-    int nDigits = 0;
-    for (int v = m_addCount + 1; v > 0; v /= 10) {
-        digits[nDigits++] = static_cast<char16_t>(u'0' + v % 10);
-    }
-    tag->szKey = tKeyBlocks.Make(parentKey.size() + 1 + nDigits, [&](char16_t* k) {
-        k = std::copy_n(reinterpret_cast<const char16_t*>(parentKey.constData()), parentKey.size(),
-                        k);
-        *k++ = u':';
-        while (nDigits > 0) {
-            *k++ = digits[--nDigits];
-        }
-    });
+    tag->szKey = XMLInternal::MakeTagKey(objParent->szKey, m_addCount + 1);
     const QString& key = tag->szKey;
     // The text after the last ":" is the add count, which no earlier add produced, so a
     // generated key can only collide when the stored index says so.
     if (m_index && m_index->contains(Folded(key))) {
         throw std::invalid_argument("clsXMLTags::Add: the key is already in the list");
     }
-    tag->m_listKey = key;
+    XMLInternal::Access::SetListKey(*tag, key);
     return tag;
 }
 
@@ -148,7 +113,7 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> 
         m_items.reserve(4); // a day entry's value tags
     }
     if (m_index) {
-        m_index->insert(Folded(tag->m_listKey), tag.get());
+        m_index->insert(Folded(XMLInternal::Access::ListKey(*tag)), tag.get());
     }
     const clsXMLTag* added = tag.get();
     try {
@@ -160,7 +125,7 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> 
         }
     } catch (...) {
         if (m_index) {
-            m_index->remove(Folded(added->m_listKey));
+            m_index->remove(Folded(XMLInternal::Access::ListKey(*added)));
         }
         throw;
     }
@@ -241,6 +206,10 @@ int16_t clsXMLTags::AddCount() const {
     return m_addCount;
 }
 
+bool clsXMLTags::IsFull() const {
+    return m_addCount == kCapacity;
+}
+
 clsXMLTags::Items::const_iterator clsXMLTags::begin() const {
     return m_items.cbegin();
 }
@@ -295,7 +264,7 @@ void clsXMLTags::RemoveAt(qsizetype index) {
     const auto i = static_cast<size_t>(index);
     std::shared_ptr<clsXMLTag> gone = std::move(m_items[i]);
     if (m_index) {
-        m_index->remove(Folded(gone->m_listKey));
+        m_index->remove(Folded(XMLInternal::Access::ListKey(*gone)));
     }
     m_items.erase(m_items.begin() + index);
     // gone is released last, when the list no longer refers to it
@@ -313,7 +282,7 @@ const clsXMLTags::KeyIndex& clsXMLTags::Index() const {
         auto built = std::make_unique<KeyIndex>();
         built->reserve(static_cast<qsizetype>(m_items.size()));
         for (const auto& t : m_items) {
-            built->insert(Folded(t->m_listKey), t.get());
+            built->insert(Folded(XMLInternal::Access::ListKey(*t)), t.get());
         }
         m_index = std::move(built);
     }

@@ -8,6 +8,9 @@
 #include <vector>
 
 class clsXMLTag;
+namespace XMLInternal {
+struct Access;
+}
 
 // A tag's ordered list of sub-tags, each stored under the key it had when it was added.
 // Keys are unique within one list; key lookup ignores letter case. Positions are 1-based.
@@ -19,6 +22,7 @@ public:
     static constexpr int kCapacity = 32767;
 
     clsXMLTags();
+    // Lets the items go, and with them every subtree nobody else holds, without recursion.
     ~clsXMLTags();
     clsXMLTags(const clsXMLTags&) = delete;
     clsXMLTags& operator=(const clsXMLTags&) = delete;
@@ -43,13 +47,16 @@ public:
     void Remove(const QString& key);
     // Number of tags ever added through Add.
     int16_t AddCount() const;
+    // True when the list has taken its kCapacity tags: every further Add throws, even after
+    // items were removed. Ask this before adding where a full list is not a program error.
+    bool IsFull() const;
 
     Items::const_iterator begin() const;
     Items::const_iterator end() const;
 
 private:
-    friend class clsXMLTag;
-    friend class clsXMLLoader;
+    // The loader's Append (xmlstore/XMLInternal.h) comes in through this.
+    friend struct XMLInternal::Access;
     // A new tag under objParent carrying this list's next key; not in the list yet.
     std::shared_ptr<clsXMLTag> NewTag(QString szName, QString szValue,
                                       const std::shared_ptr<clsXMLTag>& objParent);

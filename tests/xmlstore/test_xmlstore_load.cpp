@@ -1,8 +1,19 @@
 #include "tests/xmlstore/XmlTestSupport.h"
 
+#include <QDeadlineTimer>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
+
+#include <memory>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 using xmltest::Dump;
 using xmltest::LoadBytes;
@@ -89,64 +100,136 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("kept");
+        QTest::addColumn<clsXML::LoadError>("why");
+        const auto damaged = clsXML::LoadError::Damaged;
         QTest::newRow("no opening brace")
             << QByteArray("<A>\r\nhello\r\n")
-            << S("Damaged XML File : XML Line hello has no opening brace on line 2") << L({"0|A|"});
+            << S("Damaged XML File : XML Line hello has no opening brace on line 2") << L({"0|A|"})
+            << damaged;
         QTest::newRow("blanks only")
             << QByteArray(" \t")
-            << S("Damaged XML File : XML Line  \t has no opening brace on line 1") << QStringList();
+            << S("Damaged XML File : XML Line  \t has no opening brace on line 1") << QStringList()
+            << damaged;
         QTest::newRow("empty lines count")
             << QByteArray("\r\n\r\nx")
-            << S("Damaged XML File : XML Line x has no opening brace on line 3") << QStringList();
+            << S("Damaged XML File : XML Line x has no opening brace on line 3") << QStringList()
+            << damaged;
         QTest::newRow("no closing brace")
             << QByteArray("\t<ABCD")
-            << S("Damaged XML File : XML Tag ABC has no closing brace on line 1") << QStringList();
+            << S("Damaged XML File : XML Tag ABC has no closing brace on line 1") << QStringList()
+            << damaged;
         QTest::newRow("no closing brace, lone <")
             << QByteArray("<") << S("Damaged XML File : XML Tag  has no closing brace on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("no closing tag")
             << QByteArray("<A></A>\r\n  <B>data")
             << S("Damaged XML File : XML Tag <B>da has "
                  "enclosed tag data contents but no closing tag on line 2")
-            << L({"0|A|"});
+            << L({"0|A|"}) << damaged;
         QTest::newRow("closing tag mismatch")
             << QByteArray("<C>a<b</C>")
             << S("Damaged XML File : XML Tag <C>a<b</ has enclosed tag data contents but the "
                  "closing tag does not match the opening tag on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("closing tag cut short")
             << QByteArray("<AB>1</AB")
             << S("Damaged XML File : XML Tag <AB>1</ has enclosed tag data contents but the "
                  "closing tag does not match the opening tag on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("closing tag other case")
             << QByteArray("<a>1</A>")
             << S("Damaged XML File : XML Tag <a>1</ has enclosed tag data contents but the "
                  "closing tag does not match the opening tag on line 1")
-            << QStringList();
+            << QStringList() << damaged;
         QTest::newRow("corrupt nesting")
             << QByteArray("<Y>\r\n<Z></Z>\r\n</X>\r\n")
-            << S("XML File contains corrupt nesting of tag: X  on line 3") << L({"0|Y|", "1|Z|"});
+            << S("XML File contains corrupt nesting of tag: X  on line 3") << L({"0|Y|", "1|Z|"})
+            << damaged;
         QTest::newRow("closing the block tag, then a line")
             << QByteArray("<A>\r\n</A>\r\n</>\r\n<B></B>")
-            << S("XML File Opening Error : Failed to open XML File test.dat") << L({"0|A|"});
+            << S("XML File Opening Error : Failed to open XML File test.dat") << L({"0|A|"})
+            << damaged;
+        // A file with more tags in one list than it can hold is not damaged: the store is full.
         QTest::newRow("an overflowing list")
             << QByteArray("<A>\r\n") + QByteArray("<B></B>\r\n").repeated(32768)
-            << S("XML File Opening Error : Failed to open XML File test.dat") << QStringList();
+            << S("XML File Too Large : Tag A has more than the 32767 sub-tags one tag can hold on "
+                 "line 32769")
+            << QStringList() << clsXML::LoadError::StoreFull;
+        QTest::newRow("an overflowing inner list of opening tags")
+            << QByteArray("<A>\r\n\t<READINGS>\r\n") +
+                   QByteArray("\t\t<D>\r\n\t\t</D>\r\n").repeated(32768)
+            << S("XML File Too Large : Tag READINGS has more than the 32767 sub-tags one tag can "
+                 "hold on line 65537")
+            << QStringList() << clsXML::LoadError::StoreFull;
+        QTest::newRow("an overflowing top list")
+            << QByteArray("<B></B>\r\n").repeated(32768)
+            << S("XML File Too Large : Tag  has more than the 32767 sub-tags one tag can hold on "
+                 "line 32768")
+            << QStringList() << clsXML::LoadError::StoreFull;
         QTest::newRow("too deep") << QByteArray("<A>\r\n").repeated(1001)
                                   << S("XML File Opening Error : Failed to open XML File test.dat")
-                                  << QStringList();
+                                  << QStringList() << damaged;
     }
     void errors() {
         QFETCH(QByteArray, file);
         QFETCH(QString, error);
         QFETCH(QStringList, kept);
+        QFETCH(clsXML::LoadError, why);
         clsXML doc;
         QVERIFY(!LoadBytes(doc, file));
         QCOMPARE(doc.szError, error);
+        QCOMPARE(doc.lLoadError, why);
         if (!kept.isEmpty() || file.size() < 1000) {
             QCOMPARE(Dump(doc.objBlockTag), kept);
         }
+    }
+
+    // A damaged file may hold a line of megabytes; a message quotes at most 60 of its
+    // characters and marks the cut with "…", so that a message box can show it at once.
+    void longLinesInMessages_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("error");
+        const QByteArray big(10 * 1024 * 1024, 'x');
+        const QString x60(60, u'x');
+        const QString cut = x60 + QChar(0x2026);
+        QTest::newRow("no opening brace")
+            << big
+            << S("Damaged XML File : XML Line ") + cut + S(" has no opening brace on line 1");
+        QTest::newRow("zero bytes") << QByteArray(3200 * 1024, '\0')
+                                    << S("Damaged XML File : XML Line ") + QString(60, QChar(0)) +
+                                           QChar(0x2026) + S(" has no opening brace on line 1");
+        QTest::newRow("no closing brace")
+            << "<A>\r\n<" + big
+            << S("Damaged XML File : XML Tag ") + cut + S(" has no closing brace on line 2");
+        QTest::newRow("no closing tag")
+            << "<A>" + big
+            << S("Damaged XML File : XML Tag <A>") + x60.left(57) + QChar(0x2026) +
+                   S(" has enclosed tag data contents but no closing tag on line 1");
+        QTest::newRow("closing tag does not match")
+            << "<A>" + big + "</B>"
+            << S("Damaged XML File : XML Tag <A>") + x60.left(57) + QChar(0x2026) +
+                   S(" has enclosed tag data contents but the closing tag does not match the "
+                     "opening tag on line 1");
+        QTest::newRow("long name in corrupt nesting")
+            << "<A>\r\n</" + big + ">"
+            << S("XML File contains corrupt nesting of tag: ") + cut + S("  on line 2");
+        QTest::newRow("60 characters are quoted whole")
+            << "\r\n" + QByteArray(60, 'x')
+            << S("Damaged XML File : XML Line ") + x60 + S(" has no opening brace on line 2");
+        QTest::newRow("61 characters are cut")
+            << QByteArray(61, 'x')
+            << S("Damaged XML File : XML Line ") + cut + S(" has no opening brace on line 1");
+        QTest::newRow("no cut inside a character pair")
+            << "<A>\r\n</" + QByteArray(59, 'x') + QByteArray("&#128512;").repeated(3) + ">"
+            << S("XML File contains corrupt nesting of tag: ") + x60.left(59) + QChar(0x2026) +
+                   S("  on line 2");
+    }
+    void longLinesInMessages() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, error);
+        clsXML doc;
+        QVERIFY(!LoadBytes(doc, file));
+        QCOMPARE(xmltest::Visible(doc.szError), xmltest::Visible(error));
     }
 
     void depthLimitIsGenerous() {
@@ -216,6 +299,7 @@ private slots:
         doc.objBlockTag->AddSubTag(S("keep"), {}, false);
         QVERIFY(!doc.LoadXMLFile(missing, false));
         QCOMPARE(doc.szError, S("XML File Opening Error : Failed to open XML File ") + missing);
+        QCOMPARE(doc.lLoadError, clsXML::LoadError::CannotRead);
         QCOMPARE(Dump(doc.objBlockTag), L({"0|keep|"}));
 
         const QString path = dir.filePath(S("data.dat"));
@@ -227,7 +311,86 @@ private slots:
         QCOMPARE(Dump(doc.objBlockTag), L({"0|keep|", "0|R|", "1|S|1"}));
 
         QVERIFY(!doc.LoadXMLFile(dir.path(), false)); // a folder is not a file
-        QCOMPARE(doc.szError, S("XML File Opening Error : Failed to open XML File ") + dir.path());
+        QCOMPARE(doc.szError,
+                 S("XML File Opening Error : ") + dir.path() + S(" is not a regular file"));
+    }
+
+    // Only regular files are read. A named pipe called crtlg.dat once kept the program from
+    // starting: opening it for reading waits until someone writes to it.
+    void onlyRegularFiles_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("loads");
+        QTest::newRow("named pipe") << S("pipe") << false;
+        QTest::newRow("folder") << S("folder") << false;
+        QTest::newRow("device") << S("device") << false;
+        QTest::newRow("link to a folder") << S("link to folder") << false;
+        QTest::newRow("link to a regular file") << S("link to file") << true;
+    }
+    void onlyRegularFiles() {
+        QFETCH(QString, kind);
+        QFETCH(bool, loads);
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QString path = dir.filePath(S("crtlg.dat"));
+        const QString target = dir.filePath(S("target"));
+        if (kind == S("folder")) {
+            QVERIFY(QDir(dir.path()).mkdir(S("crtlg.dat")));
+        } else if (kind.startsWith(S("link"))) {
+            if (kind == S("link to folder")) {
+                QVERIFY(QDir(dir.path()).mkdir(S("target")));
+            } else {
+                QFile f(target);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write("<A>1</A>\r\n");
+            }
+            if (!QFile::link(target, path)) {
+                QSKIP("this system makes no symbolic links here");
+            }
+        } else {
+#ifdef Q_OS_WIN
+            QSKIP("no named pipes or devices in the file system on Windows");
+#else
+            if (kind == S("pipe")) {
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            } else {
+                path = S("/dev/null");
+            }
+#endif
+        }
+        // The load runs on a thread of its own: should it wait on the pipe, the test opens the
+        // pipe's other end after a while, so that the test fails instead of hanging.
+        bool ok = true;
+        QString error;
+        clsXML::LoadError why = clsXML::LoadError::None;
+        QStringList tree;
+        std::unique_ptr<QThread> thread(QThread::create([&] {
+            clsXML doc;
+            ok = doc.LoadXMLFile(path, false);
+            error = doc.szError;
+            why = doc.lLoadError;
+            tree = Dump(doc.objBlockTag);
+        }));
+        thread->start();
+        const bool inTime = thread->wait(QDeadlineTimer(10000));
+        if (!inTime) {
+#ifndef Q_OS_WIN
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                ::close(fd);
+            }
+#endif
+            thread->wait();
+        }
+        QVERIFY2(inTime, "the load waited on a file that is not a regular file");
+        QCOMPARE(ok, loads);
+        if (loads) {
+            QCOMPARE(tree, L({"0|A|1"}));
+            QCOMPARE(why, clsXML::LoadError::None);
+        } else {
+            QCOMPARE(error, S("XML File Opening Error : ") + path + S(" is not a regular file"));
+            QCOMPARE(why, clsXML::LoadError::NotRegularFile);
+            QCOMPARE(tree, QStringList());
+        }
     }
 
     void legalHeader_data() {

@@ -1,12 +1,21 @@
 #include "tests/xmlstore/XmlTestSupport.h"
+#include "xmlstore/XMLInternal.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
+
 #ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
 #endif
 
 using xmltest::CrLfLines;
@@ -28,6 +37,68 @@ void AddDay(const std::shared_ptr<clsXMLTag>& readings, const QString& day,
     for (int i = 0; i < 4; ++i) {
         entry->AddSubTag(names[i], values.value(i), false);
     }
+}
+
+// A readings document with this many days.
+void BuildReadings(clsXML& doc, int days) {
+    doc.objBlockTag->szName = S("CORVALEN TENSIOLOG");
+    auto readings = doc.objBlockTag->AddSubTag(S("READINGS"), {}, true);
+    for (int i = 0; i < days; ++i) {
+        AddDay(readings, QString::number(20000101 + i),
+               {S("120"), S("80"), S("66"), S("Walked to work.")});
+    }
+}
+
+// A folder on a file system of 64 KB of its own, where a disk can really be filled. Only the
+// superuser can make one, on Linux; it is unmounted when this goes.
+class SmallDisk {
+public:
+    SmallDisk() {
+#ifdef Q_OS_LINUX
+        mounted_ = dir_.isValid() && ::geteuid() == 0 &&
+                   ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0,
+                           "size=64k") == 0;
+#endif
+    }
+    ~SmallDisk() {
+#ifdef Q_OS_LINUX
+        if (mounted_) {
+            ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
+        }
+#endif
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const {
+        return mounted_;
+    }
+    QString Path() const {
+        return dir_.path();
+    }
+
+    // Fills the disk with the file "fill" to its last byte.
+    bool Fill() const {
+        QFile fill(dir_.filePath(S("fill")));
+        if (!fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return false;
+        }
+        const QByteArray block(4096, 'f');
+        while (fill.write(block) == block.size()) {
+        }
+        while (fill.write("f", 1) == 1) {
+        }
+        return fill.error() != QFileDevice::NoError;
+    }
+
+private:
+    QTemporaryDir dir_;
+    bool mounted_ = false;
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
 } // namespace
@@ -275,6 +346,84 @@ private slots:
         QFile::setPermissions(dir.filePath(S("locked")), QFileDevice::ReadOwner |
                                                              QFileDevice::WriteOwner |
                                                              QFileDevice::ExeOwner);
+    }
+
+    // A save that cannot write all of the document fails and leaves the old file as it was,
+    // with the system's reason; the tree can be saved again once there is room. Once, a full
+    // disk emptied the file and the save reported success.
+    void failedSaveKeepsTheOldFile_data() {
+        QTest::addColumn<bool>("realDisk");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<int>("failAfter"); // bytes; -1: one byte short of the document
+        // Days: 2 make a document smaller than a file's write buffer, 400 one of several.
+        QTest::addColumn<bool>("silent");
+        // A real full disk: a 64 KB file system, filled up (Linux, as the superuser only).
+        QTest::newRow("full disk, small document") << true << 2 << 0 << false;
+        QTest::newRow("full disk, large document") << true << 400 << 0 << false;
+        // The writer's file made to fail after some bytes, everywhere.
+        QTest::newRow("no byte written, small") << false << 2 << 0 << false;
+        QTest::newRow("fails mid-way, small") << false << 2 << 100 << false;
+        QTest::newRow("fails mid-way, large") << false << 400 << 20000 << false;
+        QTest::newRow("one byte short, large") << false << 400 << -1 << false;
+        QTest::newRow("bytes lost unnoticed, small") << false << 2 << 100 << true;
+        QTest::newRow("bytes lost unnoticed, large") << false << 400 << 20000 << true;
+        QTest::newRow("last byte lost unnoticed, large") << false << 400 << -1 << true;
+    }
+    void failedSaveKeepsTheOldFile() {
+        QFETCH(bool, realDisk);
+        QFETCH(int, days);
+        QFETCH(int, failAfter);
+        QFETCH(bool, silent);
+        SmallDisk disk;
+        QTemporaryDir plainDir;
+        if (realDisk && !disk.Mounted()) {
+            QSKIP("a small file system of its own needs Linux and the superuser");
+        }
+        const QString folder = realDisk ? disk.Path() : plainDir.path();
+        const QString path = folder + S("/crtlg.dat");
+        const QByteArray old = CrLfLines({"<OLD>", "\t<S>1</S>", "</OLD>"});
+        {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            QCOMPARE(f.write(old), old.size());
+        }
+        clsXML doc;
+        BuildReadings(doc, days);
+        const QByteArray full = SaveBytes(doc);
+        // small: less than one buffer of a file (16 KB); large: several buffers
+        QVERIFY(days > 100 ? full.size() > 32 * 1024 : full.size() < 1024);
+        if (realDisk) {
+            QVERIFY(disk.Fill());
+        } else {
+            XMLInternal::SetSaveFault(
+                {failAfter < 0 ? full.size() + failAfter : failAfter, silent});
+        }
+        auto noFault = qScopeGuard([] { XMLInternal::SetSaveFault({}); });
+
+        QVERIFY(!doc.SaveXMLFile(path));
+        QCOMPARE(doc.szError, S("XML File Creation Error : Failed to open XML File ") + path);
+        if (silent) {
+            QVERIFY2(
+                doc.szErrorReason.contains(S(" of %1 bytes reached the file").arg(full.size())),
+                qPrintable(doc.szErrorReason));
+        } else {
+            QCOMPARE(doc.szErrorReason, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+        }
+        QCOMPARE(ReadAll(path), old);
+        QStringList expectedFiles{S("crtlg.dat")};
+        if (realDisk) {
+            expectedFiles << S("fill");
+        }
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), expectedFiles);
+
+        // Once there is room, the same tree is written whole.
+        noFault.dismiss();
+        XMLInternal::SetSaveFault({});
+        if (realDisk) {
+            QVERIFY(QFile::remove(folder + S("/fill")));
+        }
+        QVERIFY2(doc.SaveXMLFile(path), qPrintable(doc.szErrorReason));
+        QCOMPARE(ReadAll(path), full);
     }
 
     void filePermissions() {

@@ -1,5 +1,7 @@
 #include "tests/xmlstore/XmlTestSupport.h"
+#include "xmlstore/XMLInternal.h"
 
+#include <QScopeGuard>
 #include <QTest>
 #include <QThread>
 
@@ -166,16 +168,25 @@ private slots:
         QCOMPARE(c->objParent.lock(), a);
     }
 
+    // Keys are cut from shared text blocks where the Qt version allows it, and are ordinary
+    // texts otherwise; both ways they must behave as texts of their own.
     void keyTextsAreIndependent_data() {
+        QTest::addColumn<bool>("sharedBlocks");
         QTest::addColumn<int>("parentKeyLength");
         QTest::addColumn<int>("tags");
-        QTest::newRow("short keys, many blocks") << 4 << 3000;
-        QTest::newRow("long parent key") << 600 << 20;
-        QTest::newRow("very long parent key") << 100000 << 3;
+        for (const bool shared : {true, false}) {
+            const char* way = shared ? "shared blocks" : "plain texts";
+            QTest::addRow("%s: short keys, many blocks", way) << shared << 4 << 3000;
+            QTest::addRow("%s: long parent key", way) << shared << 600 << 20;
+            QTest::addRow("%s: very long parent key", way) << shared << 100000 << 3;
+        }
     }
     void keyTextsAreIndependent() {
+        QFETCH(bool, sharedBlocks);
         QFETCH(int, parentKeyLength);
         QFETCH(int, tags);
+        XMLInternal::SetSharedKeyBlocks(sharedBlocks);
+        const auto restore = qScopeGuard([] { XMLInternal::SetSharedKeyBlocks(true); });
         auto top = std::make_shared<clsXMLTag>();
         top->szKey = QString(parentKeyLength, u'k');
         std::vector<std::shared_ptr<clsXMLTag>> added;
@@ -183,6 +194,18 @@ private slots:
             added.push_back(top->AddSubTag(S("t"), {}, false));
         }
         const auto expected = [&](int i) { return top->szKey + u':' + QString::number(i + 1); };
+        // Short keys of one block follow one another in memory; plain texts never do.
+        int adjacent = 0;
+        for (int i = 1; i < tags; ++i) {
+            const QString& before = added[static_cast<size_t>(i) - 1]->szKey;
+            adjacent +=
+                added[static_cast<size_t>(i)]->szKey.utf16() == before.utf16() + before.size() + 1;
+        }
+        if (sharedBlocks && XMLInternal::SharedKeyBlocksAvailable() && parentKeyLength < 100) {
+            QVERIFY2(adjacent > tags / 2, qPrintable(QString::number(adjacent)));
+        } else {
+            QCOMPARE(adjacent, 0);
+        }
         // Changing one key in place, and one after its neighbours are gone, touches no other.
         added[0]->szKey.append(S("-changed"));
         added[1]->szKey[0] = u'X';
@@ -348,13 +371,16 @@ private slots:
     void capacity() {
         auto top = std::make_shared<clsXMLTag>();
         for (int i = 0; i < clsXMLTags::kCapacity; ++i) {
+            QVERIFY(!top->objSubTags->IsFull());
             top->AddSubTag(S("t"), {}, false);
         }
+        QVERIFY(top->objSubTags->IsFull());
         QCOMPARE(top->objSubTags->Count(), 32767);
         QCOMPARE(top->objSubTags->Item(32767)->szKey, S(":32767"));
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, top->AddSubTag(S("t"), {}, false));
         QCOMPARE(top->objSubTags->Count(), 32767);
         top->objSubTags->Clear();
+        QVERIFY(top->objSubTags->IsFull()); // the count of adds, not of items, is full
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, top->AddSubTag(S("t"), {}, true));
         QCOMPARE(top->objSubTags->Count(), 0);
         QCOMPARE(top->objSubTags->AddCount(), int16_t(32767));

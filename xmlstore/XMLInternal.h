@@ -1,0 +1,64 @@
+#pragma once
+
+// What the store's own files share beyond the public classes: the loader (XMLLoader.cpp), the
+// writer (XMLWriter.cpp), the tag and list classes and the key texts (TagKeys.cpp). Only
+// xmlstore/ and its tests include this header; the application uses clsXML.h, clsXMLTag.h and
+// clsXMLTags.h alone.
+
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
+
+#include <QString>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace XMLInternal {
+
+// The one way into the private parts of clsXMLTag and clsXMLTags, and their only friend.
+struct Access {
+    // The key a list stores a tag under: its szKey at the time it was added, which the list
+    // keeps even when someone changes szKey later.
+    static const QString& ListKey(const clsXMLTag& tag) { return tag.m_listKey; }
+    static void SetListKey(clsXMLTag& tag, QString key) { tag.m_listKey = std::move(key); }
+
+    // Appends a new tag for the loader (the texts are moved in, not copied); returns the list's
+    // own pointer to it, which stays put while the list only grows.
+    static const std::shared_ptr<clsXMLTag>& Append(clsXMLTags& list, QString szName,
+                                                    QString szValue,
+                                                    const std::shared_ptr<clsXMLTag>& objParent) {
+        return list.Append(std::move(szName), std::move(szValue), objParent);
+    }
+};
+
+// A tag's list of sub-tags, made anew when someone has let it go.
+clsXMLTags& SubTagList(clsXMLTag& tag);
+
+// ---- Key texts (TagKeys.cpp) ----
+
+// The key of a new tag: the parent's key, ":" and the number in decimal.
+QString MakeTagKey(const QString& parentKey, int number);
+// True when key texts can be cut from shared blocks with the Qt this was built with.
+bool SharedKeyBlocksAvailable();
+// Turns the shared blocks on (the default, where available) or off (every key an ordinary
+// QString of its own); tests run both ways.
+void SetSharedKeyBlocks(bool bOn);
+
+// ---- Writing (XMLWriter.cpp) ----
+
+// Appends a tag and its whole subtree as lines at the given depth, without recursion.
+void AppendTag(const clsXMLTag& tag, int depth, std::string& out);
+
+// For tests: makes the file of every following SaveXMLFile fail after a number of bytes, as a
+// full disk does, to prove that no failed save replaces the old file.
+struct SaveFault {
+    // Bytes that reach the file before it fails; negative: no fault (the default).
+    qint64 lBytes = -1;
+    // false: the next write fails with the system's text for a full disk.
+    // true: writes report success, but what follows the first lBytes bytes is lost.
+    bool bSilent = false;
+};
+void SetSaveFault(const SaveFault& fault);
+
+} // namespace XMLInternal
