@@ -30,6 +30,7 @@
 #include <cmath>
 #include <exception>
 #include <optional>
+#include <utility>
 
 const QString frmMain::kSettingsGroup = QStringLiteral("Settings");
 const QString frmMain::kMainLeftKey = QStringLiteral("MainLeft");
@@ -96,9 +97,7 @@ void FitLabel(QLabel& label, int iMaxHeight = 0) {
 
 // The comment as the box shows it: the tree's CR LF (or a lone CR) as the box's line breaks.
 QString CommentToBox(QString szValue) {
-    szValue.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    szValue.replace(u'\r', u'\n');
-    return szValue;
+    return CommentAsTyped(std::move(szValue));
 }
 
 // The box's text as the tree holds it: every line break as CR LF. The raw text keeps every
@@ -107,8 +106,7 @@ QString CommentFromBox(const QPlainTextEdit& box) {
     QString szText = box.document()->toRawText();
     szText.replace(QChar::ParagraphSeparator, u'\n');
     szText.replace(QChar::LineSeparator, u'\n');
-    szText.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return szText;
+    return CommentForStore(std::move(szText));
 }
 
 // Advance rule of the diastolic and pulse boxes: two characters unless the first is "1",
