@@ -17,6 +17,8 @@ class clsXMLTag;
 class ctlChart;
 class PictureButton;
 class QCalendarWidget;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -55,6 +57,16 @@ public:
     void lblDisclaimer_Click();
     void lblTips_Click();
     void imgCorvalenLink_Click();
+
+    // Readings in from a CSV file: says what the file holds and how many days it adds or
+    // changes (empty values filled in), and imports it when the user answers Yes (No is the
+    // default); then the chart and the boxes show the new readings. True when imported.
+    bool ImportCsvFile(const QString& szPath);
+    // The one local .csv file a drag carries, or empty text.
+    static QString DroppedCsvFile(const QMimeData* pData);
+    // A .csv file dragged over the window (accepted), or dropped on it (imported).
+    void Form_OLEDragOver(QDropEvent* event);
+    void Form_OLEDragDrop(QDropEvent* event);
 
     // The day whose value tags the window holds (the calendar's day at the last load).
     QDate LoadedDay() const { return m_dtLoaded; }
@@ -100,9 +112,14 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void BuildControls();
+    // Lets .csv files be dropped anywhere on the window, the entry boxes included.
+    void SetUpCsvDrop();
     // The controls with handlers of their own (boxes and clickable labels).
     std::vector<QWidget*> HandledControls() const;
     void Form_Load(const QDate& dtToday);

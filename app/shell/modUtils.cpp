@@ -118,6 +118,21 @@ QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
+QMessageBox::StandardButton ShowPlainMessageBox(QMessageBox::Icon icon, const QString& szTitle,
+                                                const QString& szText,
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton) {
+    if (const auto& handler = MessageBoxSeam()) {
+        return handler(icon, szTitle, szText, buttons);
+    }
+    QMessageBox box(icon, szTitle, szText, buttons);
+    box.setTextFormat(Qt::PlainText);
+    if (defaultButton != QMessageBox::NoButton) {
+        box.setDefaultButton(defaultButton);
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void SetMessageBoxHandler(MessageBoxHandler handler) {
     MessageBoxSeam() = std::move(handler);
 }

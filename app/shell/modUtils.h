@@ -34,6 +34,14 @@ QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString
                                            const QString& szText,
                                            QMessageBox::StandardButtons buttons);
 
+// A message box whose text quotes data (file names, what a file holds): shown as plain text,
+// with defaultButton as the one Enter presses (none given: the platform's choice). Answered
+// through the same test seam as ShowMessageBox.
+QMessageBox::StandardButton
+ShowPlainMessageBox(QMessageBox::Icon icon, const QString& szTitle, const QString& szText,
+                    QMessageBox::StandardButtons buttons,
+                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+
 // Test seam: when set, message boxes are answered by this function instead of the user.
 using MessageBoxHandler = std::function<QMessageBox::StandardButton(
     QMessageBox::Icon icon, const QString& szTitle, const QString& szText,
