@@ -270,6 +270,22 @@ private slots:
                  DaysWithValues(source->objReadings));
     }
 
+    // A comment of any length, most of it quotes and line breaks, comes back whole.
+    void aLongComment() {
+        QString szComment;
+        for (int i = 0; i < 20000; ++i) {
+            szComment += (i % 3 == 0) ? u"\"a\","_s : (i % 3 == 1) ? u"\r\n"_s : u"b; "_s;
+        }
+        Store store;
+        store.Add(u"20260301"_s, u"120"_s, {}, {}, szComment);
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY(ReadReadingsCsv(ReadingsToCsv(store.objReadings, {}), u"f.csv"_s,
+                                CsvDateOrder::Unknown, &readings, &error));
+        QCOMPARE(readings.days.size(), 1);
+        QCOMPARE(readings.days[0].szComment, szComment);
+    }
+
     // What a merge does to each kind of stored day, with and without replacing.
     void merge_data() {
         QTest::addColumn<QStringList>("stored"); // key|S|D|P|C
