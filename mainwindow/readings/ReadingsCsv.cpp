@@ -272,22 +272,18 @@ Header ReadHeader(const QList<Field>& fields) {
     Header header;
     header.iFieldCount = static_cast<int>(fields.size());
     int iBestDateRank = 100;
-    int iTimeRank = 100;
-    QList<int> dateCandidates;
     for (int i = 0; i < fields.size(); ++i) {
         const QString szName = fields[i].szText.trimmed();
         int iRank = 0;
         Column column = ColumnOfName(NormalName(szName), &iRank);
         if (column == kTime) {
             // A time column holds the date and time when there is no date column.
-            if (iRank < iTimeRank) {
-                iTimeRank = iRank;
+            if (header.iTimeField < 0) {
                 header.iTimeField = i;
             }
             column = kDate;
         }
         if (column == kDate) {
-            dateCandidates.append(i);
             if (iRank < iBestDateRank) {
                 iBestDateRank = iRank;
                 header.iField[kDate] = i;
@@ -488,9 +484,6 @@ QDate CalendarDate(const RowDate& date, CsvDateOrder order) {
     if (date.bDayFirst || (date.bSlashed && order == CsvDateOrder::DayFirst)) {
         return QDate(date.iYear, date.iSecond, date.iFirst);
     }
-    if (date.bSlashed) {
-        return QDate(date.iYear, date.iFirst, date.iSecond);
-    }
     return QDate(date.iYear, date.iFirst, date.iSecond);
 }
 
@@ -568,6 +561,268 @@ QString DelimiterName(QChar c) {
 
 QString Count(qsizetype n, const char* szOne, const char* szMany) {
     return QString::number(n) + u' ' + QLatin1String(n == 1 ? szOne : szMany);
+}
+
+// What is wrong with a file, and where (line 0: the file as a whole).
+struct Problem {
+    int iLine = 0;
+    QString szText;
+    bool bAmbiguousDates = false;
+};
+
+// The header row, the separator that finds it, and where the rows begin.
+struct HeaderRow {
+    Header columns;
+    QChar cDelimiter = u',';
+    int iLine = 0;
+    qsizetype iDataStart = 0;
+    int iDataLine = 0;
+    // The first line that is not blank, for a file without a header.
+    QString szFirstLine;
+};
+
+// Among the first lines that are not blank, the first that names a date and a value column;
+// the separator is the one that finds the most known columns there.
+HeaderRow FindHeader(const QString& szText) {
+    constexpr int kHeaderSearchRecords = 10;
+    HeaderRow found;
+    int iFoundIndex = kHeaderSearchRecords;
+    for (const QChar cDelimiter : {u',', u';', u'\t'}) {
+        RecordReader scan(szText, cDelimiter);
+        QList<Field> fields;
+        int iLine = 0;
+        QString szProblem;
+        int iIndex = 0;
+        while (iIndex < kHeaderSearchRecords &&
+               scan.Next(fields, iLine, szProblem) == RecordReader::Record) {
+            if (IsBlankRecord(fields)) {
+                continue;
+            }
+            if (found.szFirstLine.isEmpty() && cDelimiter == u',') {
+                QStringList texts;
+                for (const Field& field : fields) {
+                    texts.append(field.szText);
+                }
+                found.szFirstLine = texts.join(u',');
+                if (found.szFirstLine.size() > 80) {
+                    found.szFirstLine = found.szFirstLine.left(77) + QStringLiteral("...");
+                }
+            }
+            const Header candidate = ReadHeader(fields);
+            if (candidate.Usable()) {
+                if (candidate.iKnown > found.columns.iKnown ||
+                    (candidate.iKnown == found.columns.iKnown && iIndex < iFoundIndex)) {
+                    found.columns = candidate;
+                    found.cDelimiter = cDelimiter;
+                    found.iLine = iLine;
+                    found.iDataStart = scan.Position();
+                    found.iDataLine = scan.Line();
+                    iFoundIndex = iIndex;
+                }
+                break;
+            }
+            ++iIndex;
+        }
+    }
+    return found;
+}
+
+// Reads every row below the header: its values checked, its date and time read (slashed
+// dates wait for their order). Rows without a reading are left out.
+bool ReadRows(const QString& szText, const HeaderRow& header, QList<Row>* pRows,
+              Problem* pProblem) {
+    const Header& columns = header.columns;
+    RecordReader reader(szText, header.cDelimiter);
+    reader.Restart(header.iDataStart, header.iDataLine);
+    QList<Field> fields;
+    int iLine = 0;
+    const auto fail = [&](const QString& szText) {
+        *pProblem = {iLine, szText};
+        return false;
+    };
+    for (;;) {
+        QString szProblem;
+        const RecordReader::Result result = reader.Next(fields, iLine, szProblem);
+        if (result == RecordReader::End) {
+            return true;
+        }
+        if (result == RecordReader::Broken) {
+            return fail(szProblem);
+        }
+        if (IsBlankRecord(fields)) {
+            continue;
+        }
+        for (qsizetype i = columns.iFieldCount; i < fields.size(); ++i) {
+            if (!fields[i].szText.isEmpty()) {
+                return fail(QStringLiteral("the row has %1 fields, but the header names %2 "
+                                           "columns")
+                                .arg(fields.size())
+                                .arg(columns.iFieldCount));
+            }
+        }
+        const auto field = [&fields](int iAt) -> const QString& {
+            static const QString szNone;
+            return iAt >= 0 && iAt < fields.size() ? fields[iAt].szText : szNone;
+        };
+        Row row;
+        row.iLine = iLine;
+        for (const Column column : {kSystolic, kDiastolic, kPulse}) {
+            if (!ReadValue(field(columns.iField[column]), column, &row.values[column - 1],
+                           &szProblem)) {
+                return fail(szProblem);
+            }
+        }
+        row.values[3] = CommentForStore(field(columns.iField[kComment]));
+        if (std::all_of(row.values.begin(), row.values.end(),
+                        [](const QString& szValue) { return szValue.isEmpty(); })) {
+            continue; // no reading (another kind of measurement, say)
+        }
+        row.szDateText = field(columns.iField[kDate]).trimmed();
+        if (row.szDateText.isEmpty()) {
+            return fail(QStringLiteral("the row has a reading but no date"));
+        }
+        if (!ReadDate(row.szDateText, row.date)) {
+            return fail(QStringLiteral("\"%1\" is not a date that can be read (it should read "
+                                       "like 2026-12-08, 08.12.2026 or 08/12/2026)")
+                            .arg(row.szDateText));
+        }
+        const QString szTime = field(columns.iTimeField).trimmed();
+        if (columns.iTimeField >= 0 && row.date.iSeconds < 0 && !szTime.isEmpty() &&
+            !ReadTime(szTime, row.date)) {
+            return fail(QStringLiteral("\"%1\" is not a time of day").arg(szTime));
+        }
+        pRows->append(std::move(row));
+    }
+}
+
+// The order of slashed dates as the file shows it: a first number above 12 is a day, and so
+// is a second one. False when the file shows both orders, or none while one is needed.
+bool FindDateOrder(const QList<Row>& rows, CsvDateOrder* pOrder, Problem* pProblem) {
+    const Row* pDayFirst = nullptr;
+    const Row* pMonthFirst = nullptr;
+    const Row* pAmbiguous = nullptr;
+    for (const Row& row : rows) {
+        if (!row.date.bSlashed) {
+            continue;
+        }
+        const int a = row.date.iFirst;
+        const int b = row.date.iSecond;
+        if (a > 12 && b <= 12 && !pDayFirst) {
+            pDayFirst = &row;
+        } else if (b > 12 && a <= 12 && !pMonthFirst) {
+            pMonthFirst = &row;
+        } else if (a <= 12 && b <= 12 && a != b && !pAmbiguous) {
+            pAmbiguous = &row;
+        }
+    }
+    if (pDayFirst && pMonthFirst) {
+        *pProblem = {0, QStringLiteral("the dates are in two orders: line %1 puts the day first "
+                                       "(\"%2\"), line %3 the month (\"%4\")")
+                            .arg(pDayFirst->iLine)
+                            .arg(pDayFirst->szDateText)
+                            .arg(pMonthFirst->iLine)
+                            .arg(pMonthFirst->szDateText)};
+        return false;
+    }
+    if (pDayFirst || pMonthFirst) {
+        *pOrder = pDayFirst ? CsvDateOrder::DayFirst : CsvDateOrder::MonthFirst;
+        return true;
+    }
+    if (pAmbiguous) {
+        const RowDate& date = pAmbiguous->date;
+        *pProblem = {pAmbiguous->iLine,
+                     QStringLiteral("\"%1\" can be read as %2 (day first) or as %3 (month "
+                                    "first), and no date in the file tells which")
+                         .arg(pAmbiguous->szDateText,
+                              SpelledDate(date.iYear, date.iSecond, date.iFirst),
+                              SpelledDate(date.iYear, date.iFirst, date.iSecond)),
+                     true};
+        return false;
+    }
+    return true;
+}
+
+// Gives every row its day key; a time with an offset from UTC counts on the local clock.
+bool GiveDayKeys(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
+    for (Row& row : rows) {
+        QDate date = CalendarDate(row.date, order);
+        if (!date.isValid()) {
+            const QString szOrder = !row.date.bSlashed || order == CsvDateOrder::Unknown ? QString()
+                                    : order == CsvDateOrder::DayFirst
+                                        ? QStringLiteral(" (read day first)")
+                                        : QStringLiteral(" (read month first)");
+            *pProblem = {row.iLine, QStringLiteral("\"%1\" is not a date of the calendar%2")
+                                        .arg(row.szDateText, szOrder)};
+            return false;
+        }
+        if (row.date.iOffsetSeconds && row.date.iSeconds >= 0) {
+            const QDateTime when(date, QTime::fromMSecsSinceStartOfDay(row.date.iSeconds * 1000),
+                                 QTimeZone(*row.date.iOffsetSeconds));
+            const QDateTime local = when.toLocalTime();
+            date = local.date();
+            row.date.iSeconds = local.time().msecsSinceStartOfDay() / 1000;
+        }
+        // The calendar's years.
+        if (date.year() < 1900 || date.year() > 9999) {
+            *pProblem = {
+                row.iLine,
+                QStringLiteral("%1 is outside the years 1900 to 9999").arg(row.szDateText)};
+            return false;
+        }
+        row.szKey = DayKey(static_cast<qint16>(date.year()), static_cast<qint16>(date.month()),
+                           static_cast<qint16>(date.day()));
+    }
+    return true;
+}
+
+// One day per key: the mean of each value over the day's rows, the comments in time order.
+void FoldDays(QList<Row>& rows, CsvReadings* pReadings) {
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        return a.szKey != b.szKey ? a.szKey < b.szKey : a.date.iSeconds < b.date.iSeconds;
+    });
+    pReadings->iRows = static_cast<int>(rows.size());
+    for (qsizetype i = 0; i < rows.size();) {
+        qsizetype j = i + 1;
+        while (j < rows.size() && rows[j].szKey == rows[i].szKey) {
+            ++j;
+        }
+        CsvDay day;
+        day.szKey = rows[i].szKey;
+        day.iReadings = static_cast<int>(j - i);
+        const std::array<QString*, 3> targets = {&day.szSystolic, &day.szDiastolic, &day.szPulse};
+        for (std::size_t v = 0; v < targets.size(); ++v) {
+            qint64 lSum = 0;
+            qint64 lCount = 0;
+            const QString* pOnly = nullptr;
+            for (qsizetype k = i; k < j; ++k) {
+                const QString& szValue = rows[k].values[v];
+                if (!szValue.isEmpty()) {
+                    lSum += szValue.toInt();
+                    ++lCount;
+                    pOnly = &szValue;
+                }
+            }
+            if (lCount == 1) {
+                *targets[v] = *pOnly;
+            } else if (lCount > 1) {
+                *targets[v] = MeanValue(lSum, lCount);
+            }
+        }
+        for (qsizetype k = i; k < j; ++k) {
+            const QString& szComment = rows[k].values[3];
+            if (!szComment.isEmpty()) {
+                if (!day.szComment.isEmpty()) {
+                    day.szComment += kCrLf;
+                }
+                day.szComment += szComment;
+            }
+        }
+        if (day.iReadings > 1) {
+            ++pReadings->iFoldedDays;
+        }
+        pReadings->days.append(std::move(day));
+        i = j;
+    }
 }
 
 } // namespace
@@ -682,259 +937,45 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
                      CsvReadings* pReadings, CsvReadError* pError) {
     *pReadings = CsvReadings();
     *pError = CsvReadError();
-    const auto fail = [&](int iLine, const QString& szProblem) {
-        pError->szMessage =
-            iLine > 0 ? QStringLiteral("%1, line %2: %3").arg(szFileName).arg(iLine).arg(szProblem)
-                      : QStringLiteral("%1: %2").arg(szFileName, szProblem);
+    const auto fail = [&](const Problem& problem) {
+        pError->szMessage = problem.iLine > 0
+                                ? QStringLiteral("%1, line %2: %3")
+                                      .arg(szFileName)
+                                      .arg(problem.iLine)
+                                      .arg(problem.szText)
+                                : QStringLiteral("%1: %2").arg(szFileName, problem.szText);
+        pError->bAmbiguousDates = problem.bAmbiguousDates;
         return false;
     };
 
     const QString szText = DecodeBytes(bytes, &pReadings->szEncoding);
+    const HeaderRow header = FindHeader(szText);
+    if (!header.columns.Usable()) {
+        return fail(
+            {0, header.szFirstLine.isEmpty()
+                    ? QStringLiteral("the file holds no readings (it is empty)")
+                    : QStringLiteral("no header row names the columns: the first line should "
+                                     "read like \"date,systolic,diastolic,pulse,comment\", and "
+                                     "it reads \"%1\"")
+                          .arg(header.szFirstLine)});
+    }
+    if (!header.columns.szDuplicate.isEmpty()) {
+        return fail({header.iLine, header.columns.szDuplicate});
+    }
+    pReadings->cDelimiter = header.cDelimiter;
+    pReadings->ignoredColumns = header.columns.ignored;
+    pReadings->iLinesBeforeHeader = header.iLine - 1;
 
-    // The header row: among the first lines that are not blank, the first that names a date
-    // and a value column; the separator is the one that finds the most known columns there.
-    constexpr int kHeaderSearchRecords = 10;
-    Header header;
-    RecordReader reader(szText, u',');
-    qsizetype iDataStart = 0;
-    int iDataLine = 0;
-    int iHeaderLine = 0;
-    int iHeaderIndex = kHeaderSearchRecords;
-    QString szFirstLine;
-    for (const QChar cDelimiter : {u',', u';', u'\t'}) {
-        RecordReader scan(szText, cDelimiter);
-        QList<Field> fields;
-        int iLine = 0;
-        QString szProblem;
-        int iIndex = 0;
-        while (iIndex < kHeaderSearchRecords &&
-               scan.Next(fields, iLine, szProblem) == RecordReader::Record) {
-            if (IsBlankRecord(fields)) {
-                continue;
-            }
-            if (szFirstLine.isEmpty() && cDelimiter == u',') {
-                QStringList names;
-                for (const Field& field : fields) {
-                    names.append(field.szText);
-                }
-                szFirstLine = names.join(u',');
-            }
-            const Header candidate = ReadHeader(fields);
-            if (candidate.Usable()) {
-                if (candidate.iKnown > header.iKnown ||
-                    (candidate.iKnown == header.iKnown && iIndex < iHeaderIndex)) {
-                    header = candidate;
-                    iHeaderIndex = iIndex;
-                    iHeaderLine = iLine;
-                    iDataStart = scan.Position();
-                    iDataLine = scan.Line();
-                    pReadings->cDelimiter = cDelimiter;
-                }
-                break;
-            }
-            ++iIndex;
-        }
-    }
-    if (!header.Usable()) {
-        if (szFirstLine.isEmpty()) {
-            return fail(0, QStringLiteral("the file holds no readings (it is empty)"));
-        }
-        if (szFirstLine.size() > 80) {
-            szFirstLine = szFirstLine.left(77) + QStringLiteral("...");
-        }
-        return fail(0, QStringLiteral("no header row names the columns: the first line should "
-                                      "read like \"date,systolic,diastolic,pulse,comment\", and "
-                                      "it reads \"%1\"")
-                           .arg(szFirstLine));
-    }
-    if (!header.szDuplicate.isEmpty()) {
-        return fail(iHeaderLine, header.szDuplicate);
-    }
-    pReadings->ignoredColumns = header.ignored;
-    pReadings->iLinesBeforeHeader = iHeaderLine - 1;
-
-    // Every row, checked; nothing is kept unless all of them can be read.
+    // Every row is checked; nothing is kept unless all of them can be read.
     QList<Row> rows;
-    reader = RecordReader(szText, pReadings->cDelimiter);
-    reader.Restart(iDataStart, iDataLine);
-    QList<Field> fields;
-    int iLine = 0;
-    QString szProblem;
-    for (;;) {
-        const RecordReader::Result result = reader.Next(fields, iLine, szProblem);
-        if (result == RecordReader::End) {
-            break;
-        }
-        if (result == RecordReader::Broken) {
-            return fail(iLine, szProblem);
-        }
-        if (IsBlankRecord(fields)) {
-            continue;
-        }
-        if (fields.size() > header.iFieldCount) {
-            for (qsizetype i = header.iFieldCount; i < fields.size(); ++i) {
-                if (!fields[i].szText.isEmpty()) {
-                    return fail(iLine, QStringLiteral("the row has %1 fields, but the header "
-                                                      "names %2 columns")
-                                           .arg(fields.size())
-                                           .arg(header.iFieldCount));
-                }
-            }
-        }
-        const auto field = [&fields](int iAt) -> const QString& {
-            static const QString szNone;
-            return iAt >= 0 && iAt < fields.size() ? fields[iAt].szText : szNone;
-        };
-        Row row;
-        row.iLine = iLine;
-        for (const Column column : {kSystolic, kDiastolic, kPulse}) {
-            if (!ReadValue(field(header.iField[column]), column, &row.values[column - 1],
-                           &szProblem)) {
-                return fail(iLine, szProblem);
-            }
-        }
-        row.values[3] = CommentForStore(field(header.iField[kComment]));
-        if (std::all_of(row.values.begin(), row.values.end(),
-                        [](const QString& szValue) { return szValue.isEmpty(); })) {
-            continue; // no reading (another kind of measurement, say)
-        }
-        row.szDateText = field(header.iField[kDate]).trimmed();
-        if (row.szDateText.isEmpty()) {
-            return fail(iLine, QStringLiteral("the row has a reading but no date"));
-        }
-        if (!ReadDate(row.szDateText, row.date)) {
-            return fail(iLine, QStringLiteral("\"%1\" is not a date that can be read (it should "
-                                              "read like 2026-12-08, 08.12.2026 or 08/12/2026)")
-                                   .arg(row.szDateText));
-        }
-        const QString szTime = field(header.iTimeField).trimmed();
-        if (header.iTimeField >= 0 && row.date.iSeconds < 0 && !szTime.isEmpty() &&
-            !ReadTime(szTime, row.date)) {
-            return fail(iLine, QStringLiteral("\"%1\" is not a time of day").arg(szTime));
-        }
-        rows.append(std::move(row));
-    }
-
-    // The order of slashed dates: as asked, else as the file shows it (a first number above
-    // 12 is a day, a second one above 12 too).
+    Problem problem;
     CsvDateOrder order = dateOrder;
-    if (order == CsvDateOrder::Unknown) {
-        const Row* pDayFirst = nullptr;
-        const Row* pMonthFirst = nullptr;
-        const Row* pAmbiguous = nullptr;
-        for (const Row& row : rows) {
-            if (!row.date.bSlashed) {
-                continue;
-            }
-            const int a = row.date.iFirst;
-            const int b = row.date.iSecond;
-            if (a > 12 && b <= 12 && !pDayFirst) {
-                pDayFirst = &row;
-            } else if (b > 12 && a <= 12 && !pMonthFirst) {
-                pMonthFirst = &row;
-            } else if (a <= 12 && b <= 12 && a != b && !pAmbiguous) {
-                pAmbiguous = &row;
-            }
-        }
-        if (pDayFirst && pMonthFirst) {
-            return fail(0, QStringLiteral("the dates are in two orders: line %1 puts the day first "
-                                          "(\"%2\"), line %3 the month (\"%4\")")
-                               .arg(pDayFirst->iLine)
-                               .arg(pDayFirst->szDateText)
-                               .arg(pMonthFirst->iLine)
-                               .arg(pMonthFirst->szDateText));
-        }
-        if (pDayFirst) {
-            order = CsvDateOrder::DayFirst;
-        } else if (pMonthFirst) {
-            order = CsvDateOrder::MonthFirst;
-        } else if (pAmbiguous) {
-            pError->bAmbiguousDates = true;
-            const RowDate& date = pAmbiguous->date;
-            return fail(pAmbiguous->iLine,
-                        QStringLiteral("\"%1\" can be read as %2 (day first) or as %3 (month "
-                                       "first), and no date in the file tells which")
-                            .arg(pAmbiguous->szDateText,
-                                 SpelledDate(date.iYear, date.iSecond, date.iFirst),
-                                 SpelledDate(date.iYear, date.iFirst, date.iSecond)));
-        }
+    if (!ReadRows(szText, header, &rows, &problem) ||
+        (order == CsvDateOrder::Unknown && !FindDateOrder(rows, &order, &problem)) ||
+        !GiveDayKeys(rows, order, &problem)) {
+        return fail(problem);
     }
-
-    // Day keys; a time with an offset from UTC counts on the local clock.
-    for (Row& row : rows) {
-        QDate date = CalendarDate(row.date, order);
-        if (!date.isValid()) {
-            return fail(row.iLine,
-                        QStringLiteral("\"%1\" is not a date of the calendar%2")
-                            .arg(row.szDateText,
-                                 !row.date.bSlashed || order == CsvDateOrder::Unknown ? QString()
-                                 : order == CsvDateOrder::DayFirst
-                                     ? QStringLiteral(" (read day first)")
-                                     : QStringLiteral(" (read month first)")));
-        }
-        if (row.date.iOffsetSeconds && row.date.iSeconds >= 0) {
-            const QDateTime when(date, QTime::fromMSecsSinceStartOfDay(row.date.iSeconds * 1000),
-                                 QTimeZone(*row.date.iOffsetSeconds));
-            const QDateTime local = when.toLocalTime();
-            date = local.date();
-            row.date.iSeconds = local.time().msecsSinceStartOfDay() / 1000;
-        }
-        // The calendar's years.
-        if (date.year() < 1900 || date.year() > 9999) {
-            return fail(row.iLine,
-                        QStringLiteral("%1 is outside the years 1900 to 9999").arg(row.szDateText));
-        }
-        row.szKey = DayKey(static_cast<qint16>(date.year()), static_cast<qint16>(date.month()),
-                           static_cast<qint16>(date.day()));
-    }
-
-    // One day per key: the mean of each value over the day's rows, comments in time order.
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-        return a.szKey != b.szKey ? a.szKey < b.szKey : a.date.iSeconds < b.date.iSeconds;
-    });
-    pReadings->iRows = static_cast<int>(rows.size());
-    for (qsizetype i = 0; i < rows.size();) {
-        qsizetype j = i + 1;
-        while (j < rows.size() && rows[j].szKey == rows[i].szKey) {
-            ++j;
-        }
-        CsvDay day;
-        day.szKey = rows[i].szKey;
-        day.iReadings = static_cast<int>(j - i);
-        std::array<QString*, 3> targets = {&day.szSystolic, &day.szDiastolic, &day.szPulse};
-        for (std::size_t v = 0; v < targets.size(); ++v) {
-            qint64 lSum = 0;
-            qint64 lCount = 0;
-            const QString* pOnly = nullptr;
-            for (qsizetype k = i; k < j; ++k) {
-                const QString& szValue = rows[k].values[v];
-                if (!szValue.isEmpty()) {
-                    lSum += szValue.toInt();
-                    ++lCount;
-                    pOnly = &szValue;
-                }
-            }
-            if (lCount == 1) {
-                *targets[v] = *pOnly;
-            } else if (lCount > 1) {
-                *targets[v] = MeanValue(lSum, lCount);
-            }
-        }
-        for (qsizetype k = i; k < j; ++k) {
-            const QString& szComment = rows[k].values[3];
-            if (!szComment.isEmpty()) {
-                if (!day.szComment.isEmpty()) {
-                    day.szComment += kCrLf;
-                }
-                day.szComment += szComment;
-            }
-        }
-        if (day.iReadings > 1) {
-            ++pReadings->iFoldedDays;
-        }
-        pReadings->days.append(std::move(day));
-        i = j;
-    }
+    FoldDays(rows, pReadings);
     return true;
 }
 
