@@ -18,6 +18,8 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -532,7 +534,8 @@ struct Row {
     int iLine = 0;
     QString szDateText;
     RowDate date;
-    QString szKey;
+    // The day, as a Julian day number, once the date order is known.
+    qint64 lDay = 0;
     std::array<QString, 4> values; // systolic, diastolic, pulse, comment (as the store keeps it)
 };
 
@@ -742,8 +745,8 @@ bool FindDateOrder(const QList<Row>& rows, CsvDateOrder* pOrder, Problem* pProbl
     return true;
 }
 
-// Gives every row its day key; a time with an offset from UTC counts on the local clock.
-bool GiveDayKeys(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
+// Gives every row its day; a time with an offset from UTC counts on the local clock.
+bool GiveDays(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
     for (Row& row : rows) {
         QDate date = CalendarDate(row.date, order);
         if (!date.isValid()) {
@@ -769,33 +772,47 @@ bool GiveDayKeys(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
                 QStringLiteral("%1 is outside the years 1900 to 9999").arg(row.szDateText)};
             return false;
         }
-        row.szKey = DayKey(static_cast<qint16>(date.year()), static_cast<qint16>(date.month()),
-                           static_cast<qint16>(date.day()));
+        row.lDay = date.toJulianDay();
     }
     return true;
 }
 
-// One day per key: the mean of each value over the day's rows, the comments in time order.
-void FoldDays(QList<Row>& rows, CsvReadings* pReadings) {
-    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
-        return a.szKey != b.szKey ? a.szKey < b.szKey : a.date.iSeconds < b.date.iSeconds;
+// One entry per day: the mean of each value over the day's rows, the comments in time order.
+void FoldDays(const QList<Row>& rows, CsvReadings* pReadings) {
+    // The rows by day and time of day, in file order where those are equal; sorted as small
+    // entries that point at the rows, which stay where they are.
+    struct Entry {
+        qint64 lDay;
+        int iSeconds;
+        int iRow;
+    };
+    std::vector<Entry> order;
+    order.reserve(static_cast<std::size_t>(rows.size()));
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        order.push_back({rows[i].lDay, rows[i].date.iSeconds, static_cast<int>(i)});
+    }
+    std::sort(order.begin(), order.end(), [](const Entry& a, const Entry& b) {
+        return std::tie(a.lDay, a.iSeconds, a.iRow) < std::tie(b.lDay, b.iSeconds, b.iRow);
     });
     pReadings->iRows = static_cast<int>(rows.size());
-    for (qsizetype i = 0; i < rows.size();) {
-        qsizetype j = i + 1;
-        while (j < rows.size() && rows[j].szKey == rows[i].szKey) {
+    pReadings->days.reserve(rows.size());
+    for (std::size_t i = 0; i < order.size();) {
+        std::size_t j = i + 1;
+        while (j < order.size() && order[j].lDay == order[i].lDay) {
             ++j;
         }
+        const QDate date = QDate::fromJulianDay(order[i].lDay);
         CsvDay day;
-        day.szKey = rows[i].szKey;
+        day.szKey = DayKey(static_cast<qint16>(date.year()), static_cast<qint16>(date.month()),
+                           static_cast<qint16>(date.day()));
         day.iReadings = static_cast<int>(j - i);
         const std::array<QString*, 3> targets = {&day.szSystolic, &day.szDiastolic, &day.szPulse};
         for (std::size_t v = 0; v < targets.size(); ++v) {
             qint64 lSum = 0;
             qint64 lCount = 0;
             const QString* pOnly = nullptr;
-            for (qsizetype k = i; k < j; ++k) {
-                const QString& szValue = rows[k].values[v];
+            for (std::size_t k = i; k < j; ++k) {
+                const QString& szValue = rows[order[k].iRow].values[v];
                 if (!szValue.isEmpty()) {
                     lSum += szValue.toInt();
                     ++lCount;
@@ -808,8 +825,8 @@ void FoldDays(QList<Row>& rows, CsvReadings* pReadings) {
                 *targets[v] = MeanValue(lSum, lCount);
             }
         }
-        for (qsizetype k = i; k < j; ++k) {
-            const QString& szComment = rows[k].values[3];
+        for (std::size_t k = i; k < j; ++k) {
+            const QString& szComment = rows[order[k].iRow].values[3];
             if (!szComment.isEmpty()) {
                 if (!day.szComment.isEmpty()) {
                     day.szComment += kCrLf;
@@ -972,7 +989,7 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
     CsvDateOrder order = dateOrder;
     if (!ReadRows(szText, header, &rows, &problem) ||
         (order == CsvDateOrder::Unknown && !FindDateOrder(rows, &order, &problem)) ||
-        !GiveDayKeys(rows, order, &problem)) {
+        !GiveDays(rows, order, &problem)) {
         return fail(problem);
     }
     FoldDays(rows, pReadings);
