@@ -4,6 +4,7 @@
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/readings/ReadingsChart.h"
+#include "mainwindow/readings/ReadingsCsv.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "mainwindow/readings/ctlChart.h"
 #include "report/frmReport.h"
@@ -16,7 +17,10 @@
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDateTime>
+#include <QDir>
+#include <QDropEvent>
 #include <QEvent>
+#include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QIcon>
@@ -24,6 +28,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -31,6 +36,7 @@
 #include <QSettings>
 #include <QTextDocument>
 #include <QTimer>
+#include <QUrl>
 #include <QWindow>
 
 #include <algorithm>
@@ -38,6 +44,7 @@
 #include <exception>
 #include <limits>
 #include <optional>
+#include <utility>
 
 const QString frmMain::kSettingsGroup = QStringLiteral("Settings");
 const QString frmMain::kMainLeftKey = QStringLiteral("MainLeft");
@@ -137,9 +144,7 @@ void FitBoxFont(QLineEdit& box) {
 
 // The comment as the box shows it: the tree's CR LF (or a lone CR) as the box's line breaks.
 QString CommentToBox(QString szValue) {
-    szValue.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    szValue.replace(u'\r', u'\n');
-    return szValue;
+    return CommentAsTyped(std::move(szValue));
 }
 
 // The box's text as the tree holds it: every line break as CR LF. The raw text keeps every
@@ -148,8 +153,7 @@ QString CommentFromBox(const QPlainTextEdit& box) {
     QString szText = box.document()->toRawText();
     szText.replace(QChar::ParagraphSeparator, u'\n');
     szText.replace(QChar::LineSeparator, u'\n');
-    szText.replace(QLatin1String("\n"), QLatin1String("\r\n"));
-    return szText;
+    return CommentForStore(std::move(szText));
 }
 
 // Advance rule of the diastolic and pulse boxes: two characters unless the first is "1",
@@ -189,6 +193,7 @@ frmMain::frmMain(const QDate& dtToday, QWidget* parent)
          &frmMain::txtPulse_LostFocus},
         {txtComment, nullptr, &frmMain::txtComment_KeyUp, nullptr},
     };
+    SetUpCsvDrop();
     Form_Load(dtToday);
 }
 
@@ -1011,4 +1016,167 @@ void frmMain::lblTips_Click() {
 
 void frmMain::imgCorvalenLink_Click() {
     Guarded([] { OpenWebLink(kHomeHost + QStringLiteral("?src=tlgapp")); });
+}
+
+// ---- Readings in from a dropped CSV file
+
+namespace {
+
+// Passes .csv files dragged over an entry box to the window, so that the box neither shows a
+// caret for them nor pastes their name.
+class CsvDropFilter : public QObject {
+public:
+    explicit CsvDropFilter(frmMain* window) : QObject(window), m_window(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDropEvent*>(event);
+            if (frmMain::DroppedCsvFile(drag->mimeData()).isEmpty()) {
+                break;
+            }
+            m_window->Form_OLEDragOver(drag);
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            if (frmMain::DroppedCsvFile(drop->mimeData()).isEmpty()) {
+                break;
+            }
+            m_window->Form_OLEDragDrop(drop);
+            return true;
+        }
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    frmMain* m_window;
+};
+
+QString DayCount(int n) {
+    return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
+}
+
+} // namespace
+
+void frmMain::SetUpCsvDrop() {
+    setAcceptDrops(true);
+    auto* filter = new CsvDropFilter(this);
+    for (QWidget* box : {static_cast<QWidget*>(txtSystolic), static_cast<QWidget*>(txtDiastolic),
+                         static_cast<QWidget*>(txtPulse), txtComment->viewport()}) {
+        box->installEventFilter(filter);
+    }
+}
+
+QString frmMain::DroppedCsvFile(const QMimeData* pData) {
+    if (pData == nullptr || !pData->hasUrls() || pData->urls().size() != 1) {
+        return {};
+    }
+    const QUrl url = pData->urls().constFirst();
+    if (!url.isLocalFile() ||
+        !url.fileName().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+        return {};
+    }
+    return url.toLocalFile();
+}
+
+void frmMain::Form_OLEDragOver(QDropEvent* event) {
+    if (DroppedCsvFile(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+}
+
+void frmMain::Form_OLEDragDrop(QDropEvent* event) {
+    const QString szFile = DroppedCsvFile(event->mimeData());
+    if (szFile.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    // The question waits until the drag has ended: its source must not hang on our answer.
+    QTimer::singleShot(0, this, [this, szFile] { ImportCsvFile(szFile); });
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    Form_OLEDragOver(event);
+}
+
+void frmMain::dragMoveEvent(QDragMoveEvent* event) {
+    Form_OLEDragOver(event);
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    Form_OLEDragDrop(event);
+}
+
+bool frmMain::ImportCsvFile(const QString& szPath) {
+    bool bImported = false;
+    Guarded([&] {
+        const QString szName = QDir::toNativeSeparators(szPath);
+        const QString szWarningTitle = kProductName + QStringLiteral(" Warning");
+        const auto refuse = [&](const QString& szWhy) {
+            ShowMessageBox(QMessageBox::Warning, szWarningTitle,
+                           QStringLiteral("Nothing was imported. ") + szWhy, QMessageBox::Ok);
+        };
+        QFile file(szPath);
+        if (!file.open(QIODevice::ReadOnly)) {
+            refuse(QStringLiteral("%1 could not be opened (%2).").arg(szName, file.errorString()));
+            return;
+        }
+        const QByteArray bytes = file.readAll();
+        CsvReadings readings;
+        CsvReadError error;
+        if (!ReadReadingsCsv(bytes, szName, CsvDateOrder::Unknown, &readings, &error)) {
+            QString szWhy = error.szMessage + u'.';
+            if (error.bAmbiguousDates) {
+                szWhy += QStringLiteral("\n\nThe command tlg --import-csv with --date-order dmy "
+                                        "(day first) or mdy (month first) reads such a file.");
+            }
+            refuse(szWhy);
+            return;
+        }
+        CsvMergeSummary summary;
+        QString szError;
+        if (!MergeCsvReadings(objReadings, readings, false, false, &summary, &szError)) {
+            refuse(szError + u'.');
+            return;
+        }
+        const QString szDescription =
+            CsvReadingsDescription(szName, readings) + u'\n' + CsvMergeDescription(summary, false);
+        if (summary.iAdded + summary.Changed() == 0) {
+            ShowMessageBox(QMessageBox::Information, QStringLiteral("Import Readings"),
+                           QStringLiteral("Nothing to import: the diary already holds the "
+                                          "readings of this file.\n\n") +
+                               szDescription,
+                           QMessageBox::Ok);
+            return;
+        }
+        const QMessageBox::StandardButton answer = ShowMessageBox(
+            QMessageBox::Question, QStringLiteral("Import Readings"),
+            QStringLiteral("%1 will be added to the diary and %2 changed (empty values filled "
+                           "in).\n\n%3\n\nImport these readings?")
+                .arg(DayCount(summary.iAdded), DayCount(summary.Changed()), szDescription),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            return;
+        }
+        if (!MergeCsvReadings(objReadings, readings, false, true, &summary, &szError)) {
+            refuse(szError + u'.');
+            return;
+        }
+        bImported = true;
+        NoteReadingsChanged();
+        FillReadingsChart();
+        LoadSelectedDay();
+    });
+    return bImported;
 }

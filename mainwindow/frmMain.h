@@ -19,6 +19,8 @@ class LinkLabel;
 class QTimer;
 class PictureButton;
 class QCalendarWidget;
+class QDropEvent;
+class QMimeData;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -57,6 +59,16 @@ public:
     void lblDisclaimer_Click();
     void lblTips_Click();
     void imgCorvalenLink_Click();
+
+    // Readings in from a CSV file: says what the file holds and how many days it adds or
+    // changes (empty values filled in), and imports it when the user answers Yes (No is the
+    // default); then the chart and the boxes show the new readings. True when imported.
+    bool ImportCsvFile(const QString& szPath);
+    // The one local .csv file a drag carries, or empty text.
+    static QString DroppedCsvFile(const QMimeData* pData);
+    // A .csv file dragged over the window (accepted), or dropped on it (imported).
+    void Form_OLEDragOver(QDropEvent* event);
+    void Form_OLEDragDrop(QDropEvent* event);
 
     // The day whose value tags the window holds (the calendar's day at the last load).
     QDate LoadedDay() const { return m_dtLoaded; }
@@ -104,6 +116,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     // The window's activation: the date may have changed meanwhile.
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The boxes' handlers, one row per box.
@@ -128,6 +143,8 @@ private:
     // day it was today then, the calendar and the boxes move to the new day.
     void FollowDateChange();
     void ArmMidnightTimer();
+    // Lets .csv files be dropped anywhere on the window, the entry boxes included.
+    void SetUpCsvDrop();
     // The controls with handlers of their own (boxes and clickable labels).
     std::vector<QWidget*> HandledControls() const;
     void Form_Load(const QDate& dtToday);

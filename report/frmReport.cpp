@@ -4,6 +4,7 @@
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/readings/ReadingsChart.h"
+#include "mainwindow/readings/ReadingsCsv.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "mainwindow/readings/ctlChart.h"
 #include "report/ClipboardKeeper.h"
@@ -18,6 +19,7 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
@@ -137,6 +139,7 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent) {
     connect(btSavePdf, &QPushButton::clicked, this, &frmReport::btSavePdf_Click);
     setTabOrder(rtb, btPrint);
     setTabOrder(btPrint, btSavePdf);
+    BuildExportCsvButton();
 
     tim = new QTimer(this);
     tim->setSingleShot(true);
@@ -174,6 +177,7 @@ void frmReport::Form_Activate() {
     rtbPrint->resize(qRound(0.8 * W), rtbPrint->height());
     btPrint->move(W - btPrint->width(), H - btPrint->height());
     btSavePdf->move(btPrint->x() - kButtonGap - btSavePdf->width(), H - btSavePdf->height());
+    PlaceExportCsvButton();
     rtb->SetText(QString());
     tim->start();
 }
@@ -452,4 +456,81 @@ void frmReport::btSavePdf_Click() {
         ShowWarningMessage(QStringLiteral("This report was not saved as ") + szShownPath +
                            QStringLiteral(" (") + szError + QStringLiteral(")."));
     }
+}
+
+// ---- Readings out as CSV
+
+void frmReport::BuildExportCsvButton() {
+    btExportCsv = new QPushButton(QStringLiteral("Export &CSV\u2026"), this);
+    btExportCsv->setObjectName(QStringLiteral("btExportCsv"));
+    btExportCsv->setAccessibleName(QStringLiteral("Export CSV\u2026"));
+    btExportCsv->setAccessibleDescription(
+        QStringLiteral("Saves the readings as a CSV file for a spreadsheet"));
+    btExportCsv->setToolTip(QStringLiteral("Save the readings as a CSV file for a spreadsheet"));
+    btExportCsv->resize(std::max(kButtonWidth, btExportCsv->sizeHint().width()), kButtonHeight);
+    connect(btExportCsv, &QPushButton::clicked, this, &frmReport::btExportCsv_Click);
+    setTabOrder(btSavePdf, btExportCsv);
+}
+
+void frmReport::PlaceExportCsvButton() {
+    btExportCsv->move(btSavePdf->x() - kButtonGap - btExportCsv->width(),
+                      btSavePdf->y() + btSavePdf->height() - btExportCsv->height());
+}
+
+QString frmReport::DefaultCsvPath(const QDate& today) {
+    QString szFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (szFolder.isEmpty()) {
+        szFolder = QDir::homePath();
+    }
+    return QDir(szFolder).filePath(QStringLiteral("Tensiolog readings ") +
+                                   today.toString(QStringLiteral("yyyy-MM-dd")) +
+                                   QStringLiteral(".csv"));
+}
+
+void frmReport::btExportCsv_Click() {
+    const QString szProposed = DefaultCsvPath(Today());
+    QString szPath;
+    if (SaveDialogSeam()) {
+        szPath = SaveDialogSeam()(this, szProposed);
+    } else {
+        szPath = QFileDialog::getSaveFileName(this, QStringLiteral("Export the readings as CSV"),
+                                              szProposed, QStringLiteral("CSV files (*.csv)"));
+    }
+    if (szPath.isEmpty()) {
+        return; // cancelled
+    }
+    if (QFileInfo(szPath).suffix().isEmpty()) {
+        szPath += QStringLiteral(".csv");
+    }
+    // The report shows every day, and so does its export.
+    ExportCsv(szPath);
+}
+
+bool frmReport::ExportCsv(const QString& szPath, const QDate& dtFirst, const QDate& dtLast) {
+    CsvExportOptions options;
+    options.cDelimiter = CsvDelimiterForLocale(QLocale());
+    options.dtFirst = dtFirst;
+    options.dtLast = dtLast;
+    int iDays = 0;
+    QString szReason;
+    bool bSaved = false;
+    try {
+        bSaved = SaveCsvFile(szPath, ReadingsToCsv(objReadings, options, &iDays), &szReason);
+    } catch (const std::exception& e) {
+        szReason = QString::fromLocal8Bit(e.what());
+    }
+    const QString szShownPath = QDir::toNativeSeparators(szPath);
+    if (bSaved) {
+        ShowMessageBox(
+            QMessageBox::Information, QStringLiteral("Export CSV"),
+            (iDays == 1 ? QStringLiteral("1 day has") : QStringLiteral("%1 days have").arg(iDays)) +
+                QStringLiteral(" been exported to ") + szShownPath + QStringLiteral("."),
+            QMessageBox::Ok);
+    } else {
+        ShowMessageBox(QMessageBox::Warning, kProductName + QStringLiteral(" Warning"),
+                            QStringLiteral("The readings were not exported to ") + szShownPath +
+                                QStringLiteral(" (") + szReason + QStringLiteral(")."),
+                            QMessageBox::Ok);
+    }
+    return bSaved;
 }

@@ -43,6 +43,7 @@ public:
     ::ctlChart* ctlChart = nullptr;
     QPushButton* btPrint = nullptr;
     QPushButton* btSavePdf = nullptr;
+    QPushButton* btExportCsv = nullptr;
     // Composes the report a moment after each activation.
     QTimer* tim = nullptr;
     // The header picture, and the holder each picture passes through on its way into the text.
@@ -83,6 +84,16 @@ public:
     // Where "Save as PDF…" proposes to save: the documents folder, "Tensiolog report <date>.pdf".
     static QString DefaultPdfPath(const QDate& today);
 
+    // "Export CSV…": asks where, then writes the readings the report shows as CSV.
+    void btExportCsv_Click();
+    // Writes the readings from dtFirst to dtLast (an invalid date leaves that end open) as CSV
+    // over szPath, safely, separated as the user's spreadsheets expect; tells the user where
+    // they went, or why not. True when written.
+    bool ExportCsv(const QString& szPath, const QDate& dtFirst = QDate(),
+                   const QDate& dtLast = QDate());
+    // Where "Export CSV…" proposes to save: the documents folder, "Tensiolog readings <date>.csv".
+    static QString DefaultCsvPath(const QDate& today);
+
     // Test seam: the save dialog (returns the chosen path, empty when cancelled).
     using SaveDialog = std::function<QString(QWidget* parent, const QString& szProposedPath)>;
     static void SetSaveDialog(SaveDialog dialog);
@@ -95,4 +106,7 @@ protected:
 
 private:
     bool PutClipboardPicture(const QImage& objPicture);
+    // The "Export CSV…" button: made beside "Save as PDF…", and placed left of it.
+    void BuildExportCsvButton();
+    void PlaceExportCsvButton();
 };

@@ -1,16 +1,10 @@
+#include "app/exe/CommandLine.h"
 #include "app/exe/modMain.h"
 
-#include <cstdio>
-#include <cstring>
-
 int main(int argc, char** argv) {
-    // Stand-in until the command line is parsed in full: "--version" answers without a display.
-    // The command-line parser replaces this loop.
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("tlg %s\n", TLG_VERSION);
-            return 0;
-        }
+    // An export, an import, help or the version: no window, and no display needed.
+    if (IsCommandLineRun(argc, argv)) {
+        return CommandLineMain(argc, argv);
     }
     TlgApplication app(argc, argv);
     return Main();

@@ -12,6 +12,26 @@ QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay) {
            QStringLiteral("%1").arg(iDay, 2, 10, QLatin1Char('0'));
 }
 
+QDate DayKeyDate(const QString& szDayKey) {
+    if (szDayKey.size() != 8) {
+        return {};
+    }
+    int iDigits[8];
+    for (int i = 0; i < 8; ++i) {
+        const char16_t c = szDayKey[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return {};
+        }
+        iDigits[i] = c - u'0';
+    }
+    const int iYear = iDigits[0] * 1000 + iDigits[1] * 100 + iDigits[2] * 10 + iDigits[3];
+    // The key of a year from 1000 on has no leading zero.
+    if (iYear < 1000) {
+        return {};
+    }
+    return QDate(iYear, iDigits[4] * 10 + iDigits[5], iDigits[6] * 10 + iDigits[7]);
+}
+
 QString DayRowLabel(const QString& szDayKey) {
     const QStringView key(szDayKey);
     const QStringView day = key.right(2);
@@ -61,12 +81,26 @@ DayEntryTags FindOrCreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
     if (!objEntry) {
         return CreateDayEntry(objReadings, szDayKey);
     }
+    return DayEntryValueTags(objEntry);
+}
+
+DayEntryTags DayEntryValueTags(const std::shared_ptr<clsXMLTag>& objEntry) {
     DayEntryTags tags;
     tags.objSystolicTag = ValueTag(objEntry, kSystolicName);
     tags.objDiastolicTag = ValueTag(objEntry, kDiastolicName);
     tags.objPulseTag = ValueTag(objEntry, kPulseName);
     tags.objCommentTag = ValueTag(objEntry, kCommentName);
     return tags;
+}
+
+QString CommentAsTyped(QString szStored) {
+    szStored.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    szStored.replace(u'\r', u'\n');
+    return szStored;
+}
+
+QString CommentForStore(QString szTyped) {
+    return CommentAsTyped(std::move(szTyped)).replace(QLatin1String("\n"), QLatin1String("\r\n"));
 }
 
 std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag) {

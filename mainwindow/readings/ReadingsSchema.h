@@ -2,6 +2,7 @@
 
 #include "xmlstore/clsXMLTag.h"
 
+#include <QDate>
 #include <QString>
 
 #include <memory>
@@ -26,6 +27,8 @@ struct DayEntryTags {
 
 // Day key: the year in plain digits, then month and day with two digits each (20261207).
 QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay);
+// The day a key names (its eight digits read back); an invalid date for any other text.
+QDate DayKeyDate(const QString& szDayKey);
 // Row label of a day key: its last two characters, "/", its fifth and sixth (07/12).
 QString DayRowLabel(const QString& szDayKey);
 // The day entry with this key under the readings tag, or null.
@@ -37,6 +40,12 @@ DayEntryTags CreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings, const
 // that an existing entry lacks (a hand-edited file) is added empty, so typing is never lost.
 DayEntryTags FindOrCreateDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
                                   const QString& szDayKey);
+// The value tags of an existing day entry; one it lacks is added empty, as above.
+DayEntryTags DayEntryValueTags(const std::shared_ptr<clsXMLTag>& objEntry);
+// A stored comment as the user wrote it: every line break (CR LF, or a lone CR) as one LF.
+QString CommentAsTyped(QString szStored);
+// A comment as the store keeps it: every line break (LF, CR LF or a lone CR) as CR LF.
+QString CommentForStore(QString szTyped);
 // Builds the skeleton of a new document: names the block tag and adds an empty, sorted
 // "READINGS" under it; returns the readings tag.
 std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag);

@@ -1,0 +1,408 @@
+#include "app/exe/CommandLine.h"
+
+#include "app/util/modFiles.h"
+#include "mainwindow/readings/ReadingsCsv.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <cstdio>
+#include <memory>
+
+#ifndef TLG_VERSION
+#define TLG_VERSION "0"
+#endif
+
+namespace {
+
+// Options of the command line, by their long names.
+const QString kExportCsv = QStringLiteral("export-csv");
+const QString kImportCsv = QStringLiteral("import-csv");
+const QString kDelimiter = QStringLiteral("delimiter");
+const QString kFrom = QStringLiteral("from");
+const QString kTo = QStringLiteral("to");
+const QString kDateOrder = QStringLiteral("date-order");
+const QString kReplace = QStringLiteral("replace");
+const QString kDryRun = QStringLiteral("dry-run");
+
+// "-" as a file name: the standard stream.
+const QString kStandardStream = QStringLiteral("-");
+
+const char* const kDescription =
+    "Free Tensiolog, a blood-pressure diary. Without options it opens its window.\n"
+    "\n"
+    "With --export-csv or --import-csv it needs no display: it works on the readings file in "
+    "the user's data folder and ends. It refuses while the window is open on the same "
+    "readings.\n"
+    "\n"
+    "CSV files are UTF-8 with the header row date,systolic,diastolic,pulse,comment and one row "
+    "per day (2026-12-08,120,80,72,Walked). An import also reads semicolons or tabs as "
+    "separators, other column names (sys, dia, heart rate, bpm, note, ...; others are left "
+    "out), dates such as 08.12.2026 or 08/12/2026, a time after the date, and several readings "
+    "of one day, folded into their mean. Days the diary lacks are added; a day it has gets the "
+    "file's values where its own are empty, or everywhere with --replace. A file with any line "
+    "that cannot be read changes nothing.\n"
+    "\n"
+    "Exit status: 0 done; 1 failed, with the reason on standard error; 2 the program is open on "
+    "the same readings.";
+
+// Writes text to a stream in the system's encoding.
+void Print(QIODevice* pDevice, const QString& szText) {
+    if (pDevice != nullptr) {
+        pDevice->write(szText.toLocal8Bit());
+    }
+}
+
+// A failed run: the reason on standard error.
+int Fail(const CommandLineStreams& io, const QString& szReason, int iStatus = kCommandLineFailed) {
+    Print(io.pErr, QStringLiteral("tlg: ") + szReason + u'\n');
+    return iStatus;
+}
+
+QString Native(const QString& szPath) {
+    return QDir::toNativeSeparators(szPath);
+}
+
+// The readings file and the document read from it.
+struct Diary {
+    QString szFolder;
+    QString szFile;
+    std::unique_ptr<QLockFile> lock;
+    std::unique_ptr<clsXML> doc;
+    std::shared_ptr<clsXMLTag> objReadings;
+};
+
+// Takes the data folder for this run and reads its readings file (a missing file is an empty
+// diary). Fails while the program is open on the same readings, or when the file is there but
+// cannot be read.
+int OpenDiary(const CommandLineStreams& io, Diary& diary) {
+    diary.szFolder = ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId));
+    diary.szFile = DataFilePath(diary.szFolder);
+    // The window writes the whole file at its end: anything done meanwhile would be lost, and
+    // it would not see an import.
+    diary.lock = std::make_unique<QLockFile>(diary.szFolder + QStringLiteral("/crtlg.dat.lock"));
+    diary.lock->setStaleLockTime(0);
+    if (!diary.lock->tryLock(0) && diary.lock->error() == QLockFile::LockFailedError) {
+        return Fail(io,
+                    QStringLiteral("Tensiolog is open on these readings (%1). Close its window, "
+                                   "then try again.")
+                        .arg(Native(diary.szFile)),
+                    kCommandLineInUse);
+    }
+    diary.doc = std::make_unique<clsXML>();
+    if (!QFileInfo::exists(diary.szFile)) {
+        diary.objReadings = CreateReadingsSkeleton(diary.doc->objBlockTag);
+        return kCommandLineDone;
+    }
+    const bool bLoaded = diary.doc->LoadXMLFile(diary.szFile, false);
+    diary.objReadings = diary.doc->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
+    if (!bLoaded || !diary.objReadings) {
+        return Fail(io, QStringLiteral("the readings file %1 could not be read (%2). Start "
+                                       "Tensiolog to see what can be saved of it; nothing was "
+                                       "done.")
+                            .arg(Native(diary.szFile),
+                                 bLoaded ? QStringLiteral("it holds no list of readings")
+                                         : diary.doc->szError));
+    }
+    return kCommandLineDone;
+}
+
+int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    CsvExportOptions options;
+    if (parser.isSet(kDelimiter)) {
+        const QString szDelimiter = parser.value(kDelimiter);
+        if (szDelimiter == QLatin1String(",") || szDelimiter == QLatin1String("comma")) {
+            options.cDelimiter = u',';
+        } else if (szDelimiter == QLatin1String(";") || szDelimiter == QLatin1String("semicolon")) {
+            options.cDelimiter = u';';
+        } else if (szDelimiter == QLatin1String("\t") || szDelimiter == QLatin1String("tab")) {
+            options.cDelimiter = u'\t';
+        } else {
+            return Fail(io, QStringLiteral("--delimiter takes \",\", \";\" or \"tab\", not \"%1\"")
+                                .arg(szDelimiter));
+        }
+    }
+    for (const auto& [szOption, pDate] :
+         {std::pair{kFrom, &options.dtFirst}, std::pair{kTo, &options.dtLast}}) {
+        if (parser.isSet(szOption)) {
+            *pDate = QDate::fromString(parser.value(szOption), Qt::ISODate);
+            if (!pDate->isValid()) {
+                return Fail(io, QStringLiteral("--%1 takes a day such as 2026-12-08, not \"%2\"")
+                                    .arg(szOption, parser.value(szOption)));
+            }
+        }
+    }
+    if (options.dtFirst.isValid() && options.dtLast.isValid() && options.dtFirst > options.dtLast) {
+        return Fail(io, QStringLiteral("--from must not come after --to"));
+    }
+
+    Diary diary;
+    if (const int iStatus = OpenDiary(io, diary); iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    int iDays = 0;
+    const QByteArray bytes = ReadingsToCsv(diary.objReadings, options, &iDays);
+    const QString szTarget = parser.value(kExportCsv);
+    QString szReason;
+    const QString szDays =
+        iDays == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(iDays);
+    if (szTarget == kStandardStream) {
+        WriteCsvBytes(*io.pOut, bytes, &szReason);
+        if (auto* pFile = qobject_cast<QFile*>(io.pOut);
+            szReason.isEmpty() && pFile != nullptr && !pFile->flush()) {
+            szReason = pFile->errorString();
+        }
+        if (!szReason.isEmpty()) {
+            return Fail(io, QStringLiteral("the readings could not be written to standard output "
+                                           "(%1)")
+                                .arg(szReason));
+        }
+        Print(io.pErr, QStringLiteral("tlg: %1 written to standard output.\n").arg(szDays));
+        return kCommandLineDone;
+    }
+    if (!SaveCsvFile(szTarget, bytes, &szReason)) {
+        return Fail(io, QStringLiteral("the readings could not be written to %1 (%2)")
+                            .arg(Native(szTarget), szReason));
+    }
+    Print(io.pOut, QStringLiteral("%1 written to %2.\n")
+                       .arg(szDays, Native(QFileInfo(szTarget).absoluteFilePath())));
+    return kCommandLineDone;
+}
+
+int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    CsvDateOrder order = CsvDateOrder::Unknown;
+    if (parser.isSet(kDateOrder)) {
+        const QString szOrder = parser.value(kDateOrder).toLower();
+        if (szOrder == QLatin1String("dmy")) {
+            order = CsvDateOrder::DayFirst;
+        } else if (szOrder == QLatin1String("mdy")) {
+            order = CsvDateOrder::MonthFirst;
+        } else {
+            return Fail(io, QStringLiteral("--date-order takes dmy (day first) or mdy (month "
+                                           "first), not \"%1\"")
+                                .arg(parser.value(kDateOrder)));
+        }
+    }
+    const bool bReplace = parser.isSet(kReplace);
+    const bool bDryRun = parser.isSet(kDryRun);
+
+    Diary diary;
+    if (const int iStatus = OpenDiary(io, diary); iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+
+    const QString szSource = parser.value(kImportCsv);
+    QByteArray bytes;
+    QString szShownName;
+    if (szSource == kStandardStream) {
+        szShownName = QStringLiteral("standard input");
+        bytes = io.pIn != nullptr ? io.pIn->readAll() : QByteArray();
+    } else {
+        szShownName = Native(szSource);
+        QFile file(szSource);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return Fail(io, QStringLiteral("%1 could not be opened (%2); nothing was imported.")
+                                .arg(szShownName, file.errorString()));
+        }
+        bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            return Fail(io, QStringLiteral("%1 could not be read (%2); nothing was imported.")
+                                .arg(szShownName, file.errorString()));
+        }
+    }
+
+    CsvReadings readings;
+    CsvReadError error;
+    if (!ReadReadingsCsv(bytes, szShownName, order, &readings, &error)) {
+        QString szHint;
+        if (error.bAmbiguousDates) {
+            szHint = QStringLiteral(" Say which with --date-order dmy (day first) or --date-order "
+                                    "mdy (month first).");
+        }
+        return Fail(io, error.szMessage + QStringLiteral(". Nothing was imported.") + szHint);
+    }
+    CsvMergeSummary summary;
+    QString szError;
+    if (!MergeCsvReadings(diary.objReadings, readings, bReplace, false, &summary, &szError)) {
+        return Fail(io, szError + QStringLiteral(". Nothing was imported."));
+    }
+    QString szReport = CsvReadingsDescription(szShownName, readings) + u'\n';
+    if (bDryRun || summary.iAdded + summary.Changed() == 0) {
+        szReport += CsvMergeDescription(summary, false) + u'\n';
+        szReport += bDryRun ? QStringLiteral("Dry run: nothing was changed.\n")
+                            : QStringLiteral("Nothing to change.\n");
+        Print(io.pOut, szReport);
+        return kCommandLineDone;
+    }
+    if (!MergeCsvReadings(diary.objReadings, readings, bReplace, true, &summary, &szError)) {
+        return Fail(io, szError + QStringLiteral(". Nothing was imported."));
+    }
+    if (!diary.doc->SaveXMLFile(diary.szFile)) {
+        const QString szReason =
+            diary.doc->szErrorReason.isEmpty() ? diary.doc->szError : diary.doc->szErrorReason;
+        return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
+                                       "as it was and nothing was imported.")
+                            .arg(Native(diary.szFile), szReason));
+    }
+    szReport += CsvMergeDescription(summary, true) + u'\n';
+    szReport += QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile));
+    Print(io.pOut, szReport);
+    return kCommandLineDone;
+}
+
+// Long names of every option of the command line; single letters take one dash.
+const QStringList& OwnOptionNames() {
+    static const QStringList names = {QStringLiteral("h"),
+                                      QStringLiteral("?"),
+                                      QStringLiteral("help"),
+                                      QStringLiteral("help-all"),
+                                      QStringLiteral("v"),
+                                      QStringLiteral("version"),
+                                      kExportCsv,
+                                      kImportCsv,
+                                      kDelimiter,
+                                      kFrom,
+                                      kTo,
+                                      kDateOrder,
+                                      kReplace,
+                                      kDryRun};
+    return names;
+}
+
+// Options Qt's windowing takes itself (they open the window as before).
+const QStringList& WindowOptionNames() {
+    static const QStringList names = {QStringLiteral("platform"),
+                                      QStringLiteral("platformpluginpath"),
+                                      QStringLiteral("platformtheme"),
+                                      QStringLiteral("plugin"),
+                                      QStringLiteral("qwindowgeometry"),
+                                      QStringLiteral("qwindowicon"),
+                                      QStringLiteral("qwindowtitle"),
+                                      QStringLiteral("reverse"),
+                                      QStringLiteral("session"),
+                                      QStringLiteral("display"),
+                                      QStringLiteral("geometry"),
+                                      QStringLiteral("style"),
+                                      QStringLiteral("stylesheet"),
+                                      QStringLiteral("widgetcount"),
+                                      QStringLiteral("name"),
+                                      QStringLiteral("title"),
+                                      QStringLiteral("sync"),
+                                      QStringLiteral("nograb"),
+                                      QStringLiteral("dograb"),
+                                      QStringLiteral("qmljsdebugger")};
+    return names;
+}
+
+} // namespace
+
+bool IsCommandLineRun(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QString szArgument = QString::fromLocal8Bit(argv[i]);
+        if (szArgument == QLatin1String("--")) {
+            break;
+        }
+        if (!szArgument.startsWith(u'-') || szArgument == kStandardStream) {
+            continue;
+        }
+        const bool bDoubleDash = szArgument.startsWith(QLatin1String("--"));
+        const QString szName = szArgument.mid(bDoubleDash ? 2 : 1).section(u'=', 0, 0);
+        if (OwnOptionNames().contains(szName)) {
+            return true;
+        }
+        // An option of neither kind is a mistake the command line reports.
+        if (bDoubleDash && !WindowOptionNames().contains(szName)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions({
+        {kExportCsv,
+         QStringLiteral("Writes every day with a reading to <file> as CSV (\"-\": standard "
+                        "output) and ends."),
+         QStringLiteral("file")},
+        {kImportCsv,
+         QStringLiteral("Adds the readings of the CSV <file> (\"-\": standard input) to the "
+                        "diary and ends."),
+         QStringLiteral("file")},
+        {kDelimiter,
+         QStringLiteral("Export: the field separator, \",\" (the default), \";\" (for "
+                        "spreadsheets that write decimal commas) or \"tab\"."),
+         QStringLiteral("separator")},
+        {kFrom, QStringLiteral("Export: the first day written (2026-01-31)."),
+         QStringLiteral("day")},
+        {kTo, QStringLiteral("Export: the last day written."), QStringLiteral("day")},
+        {kDateOrder,
+         QStringLiteral("Import: read dates such as 03/04/2026 day first (dmy) or month first "
+                        "(mdy); needed only when no date in the file tells."),
+         QStringLiteral("order")},
+        {kReplace, QStringLiteral("Import: the file's values replace stored ones (without it, "
+                                  "only empty ones are filled in).")},
+        {kDryRun, QStringLiteral("Import: tell what would change, and change nothing.")},
+    });
+
+    if (!parser.parse(arguments)) {
+        return Fail(io, parser.errorText() + QStringLiteral("\nSee tlg --help."));
+    }
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        Print(io.pOut, parser.helpText());
+        return kCommandLineDone;
+    }
+    if (parser.isSet(version)) {
+        Print(io.pOut, QCoreApplication::applicationName() + u' ' +
+                           QCoreApplication::applicationVersion() + u'\n');
+        return kCommandLineDone;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return Fail(io, QStringLiteral("unexpected \"%1\". See tlg --help.")
+                            .arg(parser.positionalArguments().constFirst()));
+    }
+    const bool bExport = parser.isSet(kExportCsv);
+    const bool bImport = parser.isSet(kImportCsv);
+    if (bExport == bImport) {
+        return Fail(io, bExport ? QStringLiteral("give --export-csv or --import-csv, not both.")
+                                : QStringLiteral("nothing to do: give --export-csv or "
+                                                 "--import-csv. See tlg --help."));
+    }
+    const QStringList wrongOptions =
+        bExport ? QStringList{kDateOrder, kReplace, kDryRun} : QStringList{kDelimiter, kFrom, kTo};
+    for (const QString& szOption : wrongOptions) {
+        if (parser.isSet(szOption)) {
+            return Fail(io, QStringLiteral("--%1 belongs to %2.")
+                                .arg(szOption, bExport ? QStringLiteral("--import-csv")
+                                                       : QStringLiteral("--export-csv")));
+        }
+    }
+    return bExport ? ExportCsv(parser, io) : ImportCsv(parser, io);
+}
+
+int CommandLineMain(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tlg"));
+    if (QCoreApplication::applicationVersion().isEmpty()) {
+        QCoreApplication::setApplicationVersion(QStringLiteral(TLG_VERSION));
+    }
+    QFile out;
+    QFile err;
+    QFile in;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    in.open(stdin, QIODevice::ReadOnly);
+    const int iStatus = RunCommandLine(QCoreApplication::arguments(), {&out, &err, &in});
+    out.flush();
+    return iStatus;
+}

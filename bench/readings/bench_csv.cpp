@@ -1,0 +1,119 @@
+// Readings out as CSV and back in, for ten years and for the largest store (32,767 days).
+#include "bench/readings/SampleReadings.h"
+#include "mainwindow/readings/ReadingsCsv.h"
+
+#include <QCoreApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+namespace {
+
+// A diary of iDays days from 1 January 1990, without typos; every fifth comment has a
+// separator, quotes and a line break, as typed comments do.
+const std::shared_ptr<clsXMLTag>& Readings(int iDays) {
+    static std::map<int, std::shared_ptr<clsXMLTag>> cache;
+    auto it = cache.find(iDays);
+    if (it == cache.end()) {
+        auto objReadings = MakeSampleReadings(iDays, QDate(1990, 1, 1));
+        int i = 0;
+        for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
+            // A typed "7x" is exported as it stands, but no import takes it.
+            const auto objPulse = objDay->FindSubTagObjectByName(kPulseName, QString());
+            if (objPulse->szValue == QLatin1String("7x")) {
+                objPulse->szValue = QStringLiteral("72");
+            }
+            if (++i % 5 == 0) {
+                objDay->FindSubTagObjectByName(kCommentName, QString())->szValue =
+                    QStringLiteral("Walked, then \"rested\"\r\nslept well");
+            }
+        }
+        it = cache.emplace(iDays, objReadings).first;
+    }
+    return it->second;
+}
+
+const QByteArray& Csv(int iDays) {
+    static std::map<int, QByteArray> cache;
+    auto it = cache.find(iDays);
+    if (it == cache.end()) {
+        it = cache.emplace(iDays, ReadingsToCsv(Readings(iDays), {})).first;
+    }
+    return it->second;
+}
+
+// The whole export: the diary to the bytes of the file.
+void BM_ExportCsv(benchmark::State& state) {
+    const auto& objReadings = Readings(int(state.range(0)));
+    int iDays = 0;
+    for (auto _ : state) {
+        const QByteArray bytes = ReadingsToCsv(objReadings, {}, &iDays);
+        benchmark::DoNotOptimize(bytes.constData());
+    }
+    state.counters["rows"] = iDays;
+    state.counters["bytes"] = double(Csv(int(state.range(0))).size());
+}
+
+// The whole import into an empty diary: the file read, checked, folded and merged.
+void BM_ImportCsvIntoEmptyDiary(benchmark::State& state) {
+    const QByteArray& bytes = Csv(int(state.range(0)));
+    int iAdded = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto objBlock = std::make_shared<clsXMLTag>();
+        const std::shared_ptr<clsXMLTag> objReadings = CreateReadingsSkeleton(objBlock);
+        state.ResumeTiming();
+        CsvReadings readings;
+        CsvReadError error;
+        CsvMergeSummary summary;
+        QString szError;
+        if (!ReadReadingsCsv(bytes, QStringLiteral("bench.csv"), CsvDateOrder::Unknown, &readings,
+                             &error) ||
+            !MergeCsvReadings(objReadings, readings, false, true, &summary, &szError)) {
+            state.SkipWithError(qPrintable(error.szMessage + szError));
+            break;
+        }
+        iAdded = summary.iAdded;
+        // Letting go of the tree is not the import's work.
+        state.PauseTiming();
+        objBlock.reset();
+        state.ResumeTiming();
+    }
+    state.counters["days"] = iAdded;
+}
+
+// Importing a diary's own export into it again: every day found and compared, nothing changed.
+void BM_ImportCsvIntoSameDiary(benchmark::State& state) {
+    const auto& objReadings = Readings(int(state.range(0)));
+    const QByteArray& bytes = Csv(int(state.range(0)));
+    int iUnchanged = 0;
+    for (auto _ : state) {
+        CsvReadings readings;
+        CsvReadError error;
+        CsvMergeSummary summary;
+        QString szError;
+        if (!ReadReadingsCsv(bytes, QStringLiteral("bench.csv"), CsvDateOrder::Unknown, &readings,
+                             &error) ||
+            !MergeCsvReadings(objReadings, readings, false, true, &summary, &szError)) {
+            state.SkipWithError(qPrintable(error.szMessage + szError));
+            break;
+        }
+        iUnchanged = summary.iUnchanged;
+    }
+    state.counters["unchanged"] = iUnchanged;
+}
+
+} // namespace
+
+BENCHMARK(BM_ExportCsv)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportCsvIntoEmptyDiary)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ImportCsvIntoSameDiary)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

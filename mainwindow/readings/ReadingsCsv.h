@@ -1,0 +1,130 @@
+#pragma once
+
+// Readings in and out as CSV (comma-separated values): the export the report window and
+// `tlg --export-csv` write, and the one importer behind `tlg --import-csv` and a dropped file.
+// Qt Core only.
+
+#include <QByteArray>
+#include <QChar>
+#include <QDate>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+class clsXMLTag;
+class QIODevice;
+class QLocale;
+
+// ---- Export
+
+// What an export writes.
+struct CsvExportOptions {
+    // Field separator: ',' (the default), ';' or a tab.
+    QChar cDelimiter = u',';
+    // First and last day written; an invalid date leaves that end open.
+    QDate dtFirst;
+    QDate dtLast;
+};
+
+// The readings as CSV: UTF-8, the header row "date,systolic,diastolic,pulse,comment", then one
+// row per day entry that holds any value (placeholders left out), oldest first, with the ISO
+// date, the values as stored and the comment as typed (its line breaks as LF); CR LF line ends,
+// fields quoted when they hold the separator, a quote, a line break or blanks at either end.
+// piDays receives the number of day rows.
+QByteArray ReadingsToCsv(const std::shared_ptr<clsXMLTag>& objReadings,
+                         const CsvExportOptions& options, int* piDays = nullptr);
+
+// Writes all the bytes to an open device; false and the device's reason when it takes fewer.
+bool WriteCsvBytes(QIODevice& device, const QByteArray& bytes, QString* pszReason);
+
+// Writes the bytes over a file safely: into a new file beside it, checked and flushed, then
+// swapped in; a failure leaves whatever was there untouched. False and the reason on failure.
+bool SaveCsvFile(const QString& szFile, const QByteArray& bytes, QString* pszReason);
+
+// The separator a locale's spreadsheets expect: ';' where numbers take a decimal comma, else ','.
+QChar CsvDelimiterForLocale(const QLocale& locale);
+
+// ---- Import
+
+// How dates such as 03/04/2026 are read when the file itself does not tell.
+enum class CsvDateOrder { Unknown, DayFirst, MonthFirst };
+
+// One day of a CSV file, its readings folded into one.
+struct CsvDay {
+    // The day key (20261208).
+    QString szKey;
+    // The values as the store keeps them; the comment's line breaks as CR LF.
+    QString szSystolic;
+    QString szDiastolic;
+    QString szPulse;
+    QString szComment;
+    // How many rows of the file were this day's.
+    int iReadings = 0;
+};
+
+// A CSV file, read completely.
+struct CsvReadings {
+    // The days, oldest first.
+    QList<CsvDay> days;
+    // Rows that held a reading.
+    int iRows = 0;
+    // Days with more than one row.
+    int iFoldedDays = 0;
+    // Header names of the columns that were left out, as the file spells them.
+    QStringList ignoredColumns;
+    // How the bytes were read: "UTF-8", "UTF-16" or "Windows-1252".
+    QString szEncoding;
+    // The separator found.
+    QChar cDelimiter;
+    // Lines above the header row (a title, say), skipped.
+    int iLinesBeforeHeader = 0;
+};
+
+// Why a file could not be read.
+struct CsvReadError {
+    // "<file>, line N: what is wrong", or "<file>: what is wrong" for the file as a whole.
+    QString szMessage;
+    // The file has dates such as 03/04/2026 and nothing tells which is the day.
+    bool bAmbiguousDates = false;
+};
+
+// Reads a CSV file's bytes: UTF-8 with or without byte-order mark, UTF-16 with one, else
+// Windows-1252; separator comma, semicolon or tab, found from the header row; columns found by
+// their header names; dates ISO (with or without a time), dd.mm.yyyy, or with slashes in the
+// order the file shows or dateOrder says. Several rows of one day are folded into one: the
+// mean of each value, half to even, and the comments joined in time order. szFileName names
+// the file in messages. False and *pError when any line cannot be read.
+bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDateOrder dateOrder,
+                     CsvReadings* pReadings, CsvReadError* pError);
+
+// What a merge does, or would do, to the store, in days.
+struct CsvMergeSummary {
+    // Days the store lacked.
+    int iAdded = 0;
+    // Days whose empty values were filled in and none replaced.
+    int iFilled = 0;
+    // Days where at least one stored value was replaced.
+    int iReplaced = 0;
+    // Days left as they were.
+    int iUnchanged = 0;
+    // Days (among the filled and unchanged) that keep a stored value the file differs from.
+    int iKeptDifferent = 0;
+
+    int Changed() const { return iFilled + iReplaced; }
+};
+
+// Merges the days of a file into the readings: a day the store lacks is added (in order, with
+// its four values); a day it has gets the file's values where its own are empty, or wherever
+// the file has one when bReplace is set. With bApply false nothing changes and only the counts
+// are made. False and *pszError, with nothing changed, when the store cannot take that many
+// days.
+bool MergeCsvReadings(const std::shared_ptr<clsXMLTag>& objReadings, const CsvReadings& readings,
+                      bool bReplace, bool bApply, CsvMergeSummary* pSummary, QString* pszError);
+
+// What the file holds, in a few lines: rows, days, how it was read, folded days, left-out
+// columns.
+QString CsvReadingsDescription(const QString& szFileName, const CsvReadings& readings);
+// What a merge did (bApplied) or would do, in one or two lines.
+QString CsvMergeDescription(const CsvMergeSummary& summary, bool bApplied);

@@ -1,0 +1,383 @@
+// The command line as a user meets it: the built tlg run from a clean home folder, without a
+// display, exporting and importing readings as CSV, refusing what it must, with its exit status
+// and messages.
+
+#include "app/exe/CommandLine.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray ReadAll(const QString& szPath) {
+    QFile file(szPath);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+bool WriteAll(const QString& szPath, const QByteArray& bytes) {
+    QFile file(szPath);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The data file of one day: 1 March 2026, 120/80/70, "Walked".
+const QByteArray kOneDayFile = "<CORVALEN TENSIOLOG>\r\n"
+                               "\t<READINGS>\r\n"
+                               "\t\t<20260301>\r\n"
+                               "\t\t\t<S>120</S>\r\n"
+                               "\t\t\t<D>80</D>\r\n"
+                               "\t\t\t<P>70</P>\r\n"
+                               "\t\t\t<C>Walked</C>\r\n"
+                               "\t\t</20260301>\r\n"
+                               "\t</READINGS>\r\n"
+                               "</CORVALEN TENSIOLOG>\r\n";
+
+// A user's home folder of its own, and tlg run in it as from a terminal without a display.
+class Home {
+public:
+    Home() {
+        QDir(dir.path()).mkpath(u"home/.local/share"_s);
+        QDir(dir.path()).mkpath(u"home/.config"_s);
+        QDir(dir.path()).mkpath(u"runtime"_s);
+        QFile::setPermissions(dir.filePath(u"runtime"_s),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        env.insert(u"HOME"_s, dir.filePath(u"home"_s));
+        env.insert(u"XDG_DATA_HOME"_s, DataFolder());
+        env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"home/.config"_s));
+        env.insert(u"XDG_RUNTIME_DIR"_s, dir.filePath(u"runtime"_s));
+        env.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        env.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"disabled:"_s);
+        env.insert(u"LC_ALL"_s, u"C.UTF-8"_s);
+        env.remove(u"DISPLAY"_s);
+        env.remove(u"WAYLAND_DISPLAY"_s);
+    }
+
+    QString DataFolder() const { return dir.filePath(u"home/.local/share"_s); }
+    QString DataFile() const { return DataFolder() + u"/crtlg.dat"_s; }
+    QString File(const QString& szName) const { return dir.filePath(szName); }
+
+    struct Result {
+        int iStatus = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+
+    Result Run(const QStringList& arguments, const QByteArray& input = {},
+               const QString& szOutputFile = {}) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        if (!szOutputFile.isEmpty()) {
+            process.setStandardOutputFile(szOutputFile);
+        }
+        process.start(QStringLiteral(TLG_EXE), arguments);
+        Result result;
+        if (!process.waitForStarted(10000)) {
+            return result;
+        }
+        process.write(input);
+        process.closeWriteChannel();
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
+            process.kill();
+            process.waitForFinished();
+            return result;
+        }
+        result.iStatus = process.exitCode();
+        result.out = process.readAllStandardOutput();
+        result.err = process.readAllStandardError();
+        return result;
+    }
+
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+};
+
+} // namespace
+
+class TestAppCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    // Which arguments ask for the command line and which open the window as before.
+    void commandLineOrWindow_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("nothing") << QStringList() << false;
+        QTest::newRow("export") << QStringList{u"--export-csv"_s, u"-"_s} << true;
+        QTest::newRow("import with =") << QStringList{u"--import-csv=x.csv"_s} << true;
+        QTest::newRow("help") << QStringList{u"--help"_s} << true;
+        QTest::newRow("-h") << QStringList{u"-h"_s} << true;
+        QTest::newRow("-v") << QStringList{u"-v"_s} << true;
+        QTest::newRow("version") << QStringList{u"--version"_s} << true;
+        QTest::newRow("a misspelt option") << QStringList{u"--exprot-csv"_s, u"x"_s} << true;
+        QTest::newRow("a window option") << QStringList{u"-platform"_s, u"xcb"_s} << false;
+        QTest::newRow("a window option, two dashes")
+            << QStringList{u"--style"_s, u"Fusion"_s} << false;
+        QTest::newRow("after --") << QStringList{u"--"_s, u"--help"_s} << false;
+    }
+    void commandLineOrWindow() {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, commandLine);
+        std::vector<QByteArray> bytes = {QByteArray("tlg")};
+        for (const QString& szArgument : arguments) {
+            bytes.push_back(szArgument.toLocal8Bit());
+        }
+        std::vector<char*> argv;
+        for (QByteArray& argument : bytes) {
+            argv.push_back(argument.data());
+        }
+        QCOMPARE(IsCommandLineRun(int(argv.size()), argv.data()), commandLine);
+    }
+
+    // Help names every option; the version is the program's.
+    void helpAndVersion() {
+        Home home;
+        const Home::Result help = home.Run({u"--help"_s});
+        QCOMPARE(help.iStatus, 0);
+        for (const char* szOption :
+             {"--export-csv <file>", "--import-csv <file>", "--delimiter", "--from", "--to",
+              "--date-order", "--replace", "--dry-run", "--version", "--help", "Exit status"}) {
+            QVERIFY2(help.out.contains(szOption), szOption);
+        }
+        const Home::Result version = home.Run({u"--version"_s});
+        QCOMPARE(version.iStatus, 0);
+        QCOMPARE(version.out, QByteArray("tlg " TLG_VERSION "\n"));
+        QVERIFY(!QFile::exists(home.DataFile()));
+    }
+
+    // Import into a clean home, then export to standard output and to files, without any
+    // windowing at all (a platform that does not exist would stop a window at once).
+    void importThenExport() {
+        Home home;
+        home.env.insert(u"QT_QPA_PLATFORM"_s, u"no-such-platform"_s);
+        QVERIFY(WriteAll(home.File(u"in.csv"_s),
+                         "Date;Time;SYS;DIA;Pulse;Weight;Notes\r\n"
+                         "01.03.2026;08:00;120;80;70;81;Walked\r\n"
+                         "02.03.2026;07:00;130;85;;81;\"Dizzy; \"\"odd\"\"\nthen <fine>\"\r\n"
+                         "02.03.2026;19:00;131;84;72;81;\r\n"));
+        const Home::Result import = home.Run({u"--import-csv"_s, u"in.csv"_s});
+        QCOMPARE(import.err, QByteArray());
+        QCOMPARE(import.iStatus, 0);
+        QCOMPARE(import.out,
+                 QByteArray("in.csv: 3 readings on 2 days (UTF-8, fields separated by "
+                            "semicolons).\n1 day has more than one reading; each such day was "
+                            "folded into one (the mean of each value, the comments joined).\n"
+                            "Columns left out: Weight.\nAdded 2 days, filled in 0 days, replaced "
+                            "values of 0 days; 0 days unchanged.\nSaved to ") +
+                     home.DataFile().toUtf8() + ".\n");
+        QCOMPARE(ReadAll(home.DataFile()),
+                 QByteArray("<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20260301>\r\n"
+                            "\t\t\t<S>120</S>\r\n\t\t\t<D>80</D>\r\n\t\t\t<P>70</P>\r\n"
+                            "\t\t\t<C>Walked</C>\r\n\t\t</20260301>\r\n\t\t<20260302>\r\n"
+                            "\t\t\t<S>130</S>\r\n\t\t\t<D>84</D>\r\n\t\t\t<P>72</P>\r\n"
+                            "\t\t\t<C>Dizzy; \"odd\"\xF8then &#60;fine></C>\r\n"
+                            "\t\t</20260302>\r\n\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n"));
+
+        const QByteArray csv = "date,systolic,diastolic,pulse,comment\r\n"
+                               "2026-03-01,120,80,70,Walked\r\n"
+                               "2026-03-02,130,84,72,\"Dizzy; \"\"odd\"\"\nthen <fine>\"\r\n";
+        const Home::Result out = home.Run({u"--export-csv"_s, u"-"_s});
+        QCOMPARE(out.iStatus, 0);
+        QCOMPARE(out.out, csv);
+        QCOMPARE(out.err, QByteArray("tlg: 2 days written to standard output.\n"));
+
+        const Home::Result file = home.Run({u"--export-csv"_s, u"out.csv"_s, u"--delimiter"_s,
+                                            u";"_s, u"--from"_s, u"2026-03-02"_s});
+        QCOMPARE(file.iStatus, 0);
+        QCOMPARE(file.out, "1 day written to " + home.File(u"out.csv"_s).toUtf8() + ".\n");
+        QCOMPARE(ReadAll(home.File(u"out.csv"_s)),
+                 QByteArray("date;systolic;diastolic;pulse;comment\r\n"
+                            "2026-03-02;130;84;72;\"Dizzy; \"\"odd\"\"\nthen <fine>\"\r\n"));
+
+        // Our own export read into another clean home gives the same data file.
+        Home other;
+        const Home::Result again = other.Run({u"--import-csv"_s, u"-"_s}, csv);
+        QCOMPARE(again.iStatus, 0);
+        QCOMPARE(ReadAll(other.DataFile()), ReadAll(home.DataFile()));
+        // Importing it once more changes nothing and does not write.
+        const QDateTime written = QFileInfo(other.DataFile()).lastModified();
+        QTest::qWait(20);
+        const Home::Result same = other.Run({u"--import-csv"_s, u"-"_s, u"--replace"_s}, csv);
+        QCOMPARE(same.iStatus, 0);
+        QVERIFY2(same.out.endsWith("2 days would stay unchanged.\nNothing to change.\n"),
+                 same.out.constData());
+        QCOMPARE(QFileInfo(other.DataFile()).lastModified(), written);
+    }
+
+    // A dry run tells and changes nothing; --replace takes the file's values; without it, only
+    // empty values are filled in.
+    void dryRunAndReplace() {
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const QByteArray csv = "date,sys,dia,pulse\n2026-03-01,125,,71\n2026-03-03,118,77,65\n";
+        const Home::Result dry = home.Run({u"--import-csv"_s, u"-"_s, u"--dry-run"_s}, csv);
+        QCOMPARE(dry.iStatus, 0);
+        QCOMPARE(dry.out, QByteArray("standard input: 2 readings on 2 days (UTF-8, fields "
+                                     "separated by commas).\nWould add 1 day, fill in 0 days, "
+                                     "replace values of 0 days; 1 day would stay unchanged.\n"
+                                     "1 day would keep stored values where the file has others.\n"
+                                     "Dry run: nothing was changed.\n"));
+        QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+
+        const Home::Result replace = home.Run({u"--import-csv"_s, u"-"_s, u"--replace"_s}, csv);
+        QCOMPARE(replace.iStatus, 0);
+        QVERIFY(replace.out.contains("Added 1 day, filled in 0 days, replaced values of 1 day; "
+                                     "0 days unchanged."));
+        QCOMPARE(home.Run({u"--export-csv"_s, u"-"_s}).out,
+                 QByteArray("date,systolic,diastolic,pulse,comment\r\n"
+                            "2026-03-01,125,80,71,Walked\r\n2026-03-03,118,77,65,\r\n"));
+    }
+
+    // Every refusal: the exit status, the reason on standard error, and the data file as it
+    // was.
+    void refusals_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("input");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("a line that cannot be read")
+            << QStringList{u"--import-csv"_s, u"-"_s}
+            << QByteArray("date,sys\n2026-03-02,130\n2026-03-03,-4\n") << 1
+            << u"tlg: standard input, line 3: the systolic pressure \"-4\" is negative. Nothing "
+               "was imported.\n"_s;
+        QTest::newRow("ambiguous dates")
+            << QStringList{u"--import-csv"_s, u"-"_s} << QByteArray("date,sys\n03/04/2026,130\n")
+            << 1
+            << u"tlg: standard input, line 2: \"03/04/2026\" can be read as 3 April 2026 (day "
+               "first) or as 4 March 2026 (month first), and no date in the file tells which. "
+               "Nothing was imported. Say which with --date-order dmy (day first) or "
+               "--date-order mdy (month first).\n"_s;
+        QTest::newRow("a file that is not there")
+            << QStringList{u"--import-csv"_s, u"none.csv"_s} << QByteArray() << 1
+            << u"tlg: none.csv could not be opened (No such file or directory); nothing was "
+               "imported.\n"_s;
+        QTest::newRow("unknown option")
+            << QStringList{u"--export-csv"_s, u"-"_s, u"--semicolons"_s} << QByteArray() << 1
+            << u"tlg: Unknown option 'semicolons'.\nSee tlg --help.\n"_s;
+        QTest::newRow("nothing to do")
+            << QStringList{u"--replace"_s} << QByteArray() << 1
+            << u"tlg: nothing to do: give --export-csv or --import-csv. See tlg --help.\n"_s;
+        QTest::newRow("both") << QStringList{u"--export-csv=-"_s, u"--import-csv=-"_s}
+                              << QByteArray() << 1
+                              << u"tlg: give --export-csv or --import-csv, not both.\n"_s;
+        QTest::newRow("an option of the other command")
+            << QStringList{u"--export-csv=-"_s, u"--dry-run"_s} << QByteArray() << 1
+            << u"tlg: --dry-run belongs to --import-csv.\n"_s;
+        QTest::newRow("separator")
+            << QStringList{u"--export-csv=-"_s, u"--delimiter=|"_s} << QByteArray() << 1
+            << u"tlg: --delimiter takes \",\", \";\" or \"tab\", not \"|\"\n"_s;
+        QTest::newRow("date order")
+            << QStringList{u"--import-csv=-"_s, u"--date-order=ymd"_s} << QByteArray() << 1
+            << u"tlg: --date-order takes dmy (day first) or mdy (month first), not \"ymd\"\n"_s;
+        QTest::newRow("first day")
+            << QStringList{u"--export-csv=-"_s, u"--from=1.3.2026"_s} << QByteArray() << 1
+            << u"tlg: --from takes a day such as 2026-12-08, not \"1.3.2026\"\n"_s;
+        QTest::newRow("first day after the last")
+            << QStringList{u"--export-csv=-"_s, u"--from=2026-03-02"_s, u"--to=2026-03-01"_s}
+            << QByteArray() << 1 << u"tlg: --from must not come after --to\n"_s;
+    }
+    void refusals() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, input);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const Home::Result result = home.Run(arguments, input);
+        QCOMPARE(QString::fromUtf8(result.err), message);
+        QCOMPARE(result.iStatus, status);
+        QCOMPARE(result.out, QByteArray());
+        QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+    }
+
+    // A data file that cannot be read is left alone, and so is a full diary.
+    void refusalsOfTheDiary() {
+        Home home;
+        const QByteArray damaged = QByteArray(kOneDayFile).replace("</S>", "</X>");
+        QVERIFY(WriteAll(home.DataFile(), damaged));
+        for (const QStringList& arguments :
+             {QStringList{u"--export-csv"_s, u"-"_s}, QStringList{u"--import-csv"_s, u"-"_s}}) {
+            const Home::Result result = home.Run(arguments, "date,sys\n2026-03-02,130\n");
+            QCOMPARE(result.iStatus, 1);
+            QVERIFY2(result.err.startsWith("tlg: the readings file " + home.DataFile().toUtf8() +
+                                           " could not be read ("),
+                     result.err.constData());
+            QVERIFY(result.err.endsWith("Start Tensiolog to see what can be saved of it; "
+                                        "nothing was done.\n"));
+            QCOMPARE(result.out, QByteArray());
+            QCOMPARE(ReadAll(home.DataFile()), damaged);
+        }
+
+        // 32,767 days: one more cannot be added.
+        QByteArray full = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n";
+        const QDate first(1930, 1, 1);
+        for (int i = 0; i < 32767; ++i) {
+            const QByteArray key = first.addDays(i).toString(u"yyyyMMdd"_s).toLatin1();
+            full += "\t\t<" + key +
+                    ">\r\n\t\t\t<S>120</S>\r\n\t\t\t<D></D>\r\n\t\t\t<P></P>\r\n"
+                    "\t\t\t<C></C>\r\n\t\t</" +
+                    key + ">\r\n";
+        }
+        full += "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+        QVERIFY(WriteAll(home.DataFile(), full));
+        const Home::Result result =
+            home.Run({u"--import-csv"_s, u"-"_s}, "date,sys\n2026-03-02,130\n1930-01-01,125\n");
+        QCOMPARE(result.iStatus, 1);
+        QCOMPARE(result.err, QByteArray("tlg: the diary holds at most 32,767 days; it has "
+                                        "32,767, and the file would add 1. Nothing was "
+                                        "imported.\n"));
+        QCOMPARE(ReadAll(home.DataFile()), full);
+    }
+
+    // While the program is open on the same readings, the command line touches nothing.
+    void refusesWhileTheProgramIsOpen() {
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        QLockFile lock(home.DataFolder() + u"/crtlg.dat.lock"_s);
+        QVERIFY(lock.tryLock(0));
+        const QByteArray expected = "tlg: Tensiolog is open on these readings (" +
+                                    home.DataFile().toUtf8() +
+                                    "). Close its window, then try again.\n";
+        for (const QStringList& arguments :
+             {QStringList{u"--export-csv"_s, u"-"_s}, QStringList{u"--import-csv"_s, u"-"_s}}) {
+            const Home::Result result = home.Run(arguments, "date,sys\n2026-03-02,130\n");
+            QCOMPARE(result.iStatus, 2);
+            QCOMPARE(result.err, expected);
+            QCOMPARE(result.out, QByteArray());
+        }
+        QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+        lock.unlock();
+        QCOMPARE(home.Run({u"--import-csv"_s, u"-"_s}, "date,sys\n2026-03-02,130\n").iStatus, 0);
+    }
+
+    // An export that cannot be written says so and fails; one to a file never leaves a piece.
+    void exportThatCannotBeWritten() {
+        if (!QFile::exists(u"/dev/full"_s)) {
+            QSKIP("this system has no /dev/full");
+        }
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const Home::Result full = home.Run({u"--export-csv"_s, u"-"_s}, {}, u"/dev/full"_s);
+        QCOMPARE(full.iStatus, 1);
+        QCOMPARE(full.err, QByteArray("tlg: the readings could not be written to standard output "
+                                      "(No space left on device)\n"));
+        const Home::Result missing = home.Run({u"--export-csv"_s, u"no/such/folder/x.csv"_s});
+        QCOMPARE(missing.iStatus, 1);
+        QVERIFY2(missing.err.startsWith("tlg: the readings could not be written to "
+                                        "no/such/folder/x.csv ("),
+                 missing.err.constData());
+        QVERIFY(!QFile::exists(home.File(u"no/such/folder/x.csv"_s)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppCommandLine)
+#include "test_app_commandline.moc"

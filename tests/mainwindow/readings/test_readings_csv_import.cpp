@@ -1,0 +1,292 @@
+// Readings in from CSV files as other programs write them, and every file the importer refuses,
+// with the message the user reads.
+
+#include "tests/mainwindow/readings/CsvTestSupport.h"
+
+#include <QCoreApplication>
+#include <QStringEncoder>
+#include <QTest>
+
+using namespace csvtest;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray Latin(const char* szText) {
+    return QByteArray(szText);
+}
+
+QByteArray Utf16LeWithMark(const QString& szText) {
+    QStringEncoder encoder(QStringConverter::Utf16LE);
+    return QByteArray("\xFF\xFE") + QByteArray(encoder(szText));
+}
+
+} // namespace
+
+class TestReadingsCsvImport : public QObject {
+    Q_OBJECT
+private slots:
+    // Files in the shapes other programs and spreadsheets write, and what is read from them.
+    void otherShapes_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("dateOrder");
+        QTest::addColumn<QStringList>("days");
+        // rows, folded days, lines above the header
+        QTest::addColumn<QList<int>>("counts");
+        QTest::addColumn<QStringList>("ignored");
+        QTest::addColumn<QString>("encoding");
+        QTest::addColumn<QChar>("delimiter");
+
+        const int kUnknown = int(CsvDateOrder::Unknown);
+        QTest::newRow("our own export")
+            << CrLfLines({u"date,systolic,diastolic,pulse,comment"_s,
+                          u"2026-12-07,120,80,72,Walked"_s, u"2026-12-09,,,,\"a,\"\"b\"\"\nc\""_s})
+            << kUnknown
+            << QStringList{u"20261207 120/80/72 Walked"_s, u"20261209 // a,\"b\"\\r\\nc"_s}
+            << QList<int>{2, 0, 0} << QStringList() << u"UTF-8"_s << QChar(u',');
+        QTest::newRow("monitor app: month first, AM/PM, units, two readings a day")
+            << CrLfLines({u"Date,Time,Systolic (mmHg),Diastolic (mmHg),Pulse (bpm),"
+                          "Irregular Heartbeat,Notes"_s,
+                          u"03/14/2026,07:45 PM,128,84,71,No,evening"_s,
+                          u"03/14/2026,07:15 AM,121,79,66,No,\"after coffee, calm\""_s,
+                          u"03/15/2026,08:02 AM,119,78,64,No,"_s})
+            << kUnknown
+            << QStringList{u"20260314 124/82/68 after coffee, calm\\r\\nevening"_s,
+                           u"20260315 119/78/64"_s}
+            << QList<int>{3, 1, 0} << QStringList{u"Irregular Heartbeat"_s} << u"UTF-8"_s
+            << QChar(u',');
+        QTest::newRow("spreadsheet with semicolons, dd.mm.yyyy, Windows-1252")
+            << Latin("date;time;sys;dia;pulse;weight;comment\r\n"
+                     "01.03.2026;07:30;135;88;72;81,5;Kopfschmerzen, m\xFC"
+                     "de\r\n"
+                     "2.3.2026;07:45;131;85;70;81,2;\r\n")
+            << kUnknown
+            << QStringList{u"20260301 135/88/72 Kopfschmerzen, m\u00FCde"_s,
+                           u"20260302 131/85/70"_s}
+            << QList<int>{2, 0, 0} << QStringList{u"weight"_s} << u"Windows-1252"_s << QChar(u';');
+        QTest::newRow("tabs, byte-order mark, UTC timestamps")
+            << Latin("\xEF\xBB\xBFTimestamp\tSYS\tDIA\tBPM\tNote\r\n"
+                     "2026-03-01T06:15:00Z\t118\t76\t62\tmorning\r\n"
+                     "2026-03-01T23:30:00Z\t125\t80\t70\tlate, after midnight in Berlin\r\n"
+                     "2026-03-03T07:00:00+01:00\t122\t79\t66\t\r\n")
+            << kUnknown
+            << QStringList{u"20260301 118/76/62 morning"_s,
+                           u"20260302 125/80/70 late, after midnight in Berlin"_s,
+                           u"20260303 122/79/66"_s}
+            << QList<int>{3, 0, 0} << QStringList() << u"UTF-8"_s << QChar(u'\t');
+        QTest::newRow("Unicode text from a spreadsheet (UTF-16)")
+            << Utf16LeWithMark(u"DateTime\tSys\tDia\tHeart rate\tComments\r\n"
+                               "2026-03-01 08:00:00\t120\t80\t60\t\u65E5\u672C \u0436\r\n"_s)
+            << kUnknown << QStringList{u"20260301 120/80/60 \u65E5\u672C \u0436"_s}
+            << QList<int>{1, 0, 0} << QStringList() << u"UTF-16"_s << QChar(u'\t');
+        QTest::newRow("title lines, quoted names, blanks after the commas")
+            << CrLfLines({u"Blood pressure diary of A. Person"_s, u"(printed 2026-03-10)"_s,
+                          QString(), u"\"Day\", \"Sys\", \"Dia\", \"Pulse\""_s,
+                          u"\"2026-03-01\", \"130\", \"85\", \"75\""_s,
+                          u" 2026-03-02 , 128 , 84 , 74 "_s})
+            << kUnknown << QStringList{u"20260301 130/85/75"_s, u"20260302 128/84/74"_s}
+            << QList<int>{2, 0, 3} << QStringList() << u"UTF-8"_s << QChar(u',');
+        QTest::newRow("old Mac line ends, day first shown by the file")
+            << Latin("date,systolic,diastolic,pulse\r03/04/2026,138,88,79\r25/03/2026,140,90,80\r")
+            << kUnknown << QStringList{u"20260325 140/90/80"_s, u"20260403 138/88/79"_s}
+            << QList<int>{2, 0, 0} << QStringList() << u"UTF-8"_s << QChar(u',');
+        QTest::newRow("ambiguous dates, month first asked for")
+            << CrLfLines({u"date,sys"_s, u"03/04/2026,120"_s, u"05/06/2026,121"_s})
+            << int(CsvDateOrder::MonthFirst)
+            << QStringList{u"20260304 120//"_s, u"20260506 121//"_s} << QList<int>{2, 0, 0}
+            << QStringList() << u"UTF-8"_s << QChar(u',');
+        QTest::newRow("ambiguous dates, day first asked for")
+            << CrLfLines({u"date,sys"_s, u"03/04/2026,120"_s, u"05/06/2026,121"_s})
+            << int(CsvDateOrder::DayFirst) << QStringList{u"20260403 120//"_s, u"20260605 121//"_s}
+            << QList<int>{2, 0, 0} << QStringList() << u"UTF-8"_s << QChar(u',');
+        QTest::newRow("comments alone, blank lines, rows of something else")
+            << Latin("date,sys,dia,pulse,comment,\n"
+                     "2026-03-01,,,,\"line one\nline two\",\n"
+                     "\n"
+                     "2026-03-02,,,,,\n"
+                     ",,,,,\n"
+                     "2026-03-03,120,80,,,\n")
+            << kUnknown
+            << QStringList{u"20260301 // line one\\r\\nline two"_s, u"20260303 120/80/"_s}
+            << QList<int>{2, 0, 0} << QStringList{u"column 6"_s} << u"UTF-8"_s << QChar(u',');
+        QTest::newRow("several readings, values missing, out of time order")
+            << CrLfLines({u"date,sys,dia,pulse,comment"_s, u"2026-03-01 19:00,121,81,,c"_s,
+                          u"2026-03-01 07:00,120,80,,a"_s, u"2026-03-01 12:00,121,,70,"_s,
+                          u"2026-03-02,122,80,70,x"_s, u"2026-03-02,123,80,70,y"_s})
+            << kUnknown
+            << QStringList{u"20260301 121/80/70 a\\r\\nc"_s, u"20260302 122/80/70 x\\r\\ny"_s}
+            << QList<int>{5, 2, 0} << QStringList() << u"UTF-8"_s << QChar(u',');
+    }
+    void otherShapes() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, dateOrder);
+        QFETCH(QStringList, days);
+        QFETCH(QList<int>, counts);
+        QFETCH(QStringList, ignored);
+        QFETCH(QString, encoding);
+        QFETCH(QChar, delimiter);
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY2(ReadReadingsCsv(file, u"shape.csv"_s, CsvDateOrder(dateOrder), &readings, &error),
+                 qPrintable(error.szMessage));
+        QCOMPARE(DaysText(readings), days);
+        QCOMPARE((QList<int>{readings.iRows, readings.iFoldedDays, readings.iLinesBeforeHeader}),
+                 counts);
+        QCOMPARE(readings.ignoredColumns, ignored);
+        QCOMPARE(readings.szEncoding, encoding);
+        QCOMPARE(readings.cDelimiter, delimiter);
+    }
+
+    // What the user reads about a file before and after importing it.
+    void descriptions() {
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY(ReadReadingsCsv(Latin("note\r\ndate;sys;dia;arm\r\n2026-03-01;120;80;left\r\n"
+                                      "2026-03-01;122;82;left\r\n2026-03-02;1;2;\r\n"),
+                                u"/tmp/a.csv"_s, CsvDateOrder::Unknown, &readings, &error));
+        QCOMPARE(CsvReadingsDescription(u"/tmp/a.csv"_s, readings),
+                 u"/tmp/a.csv: 3 readings on 2 days (UTF-8, fields separated by semicolons).\n"
+                 "1 day has more than one reading; each such day was folded into one (the mean "
+                 "of each value, the comments joined).\nColumns left out: arm.\n"
+                 "1 line above the header row skipped."_s);
+        CsvMergeSummary summary;
+        summary.iAdded = 1;
+        summary.iFilled = 2;
+        summary.iUnchanged = 3;
+        summary.iKeptDifferent = 1;
+        QCOMPARE(CsvMergeDescription(summary, true),
+                 u"Added 1 day, filled in 2 days, replaced values of 0 days; 3 days unchanged.\n"
+                 "1 day kept stored values where the file has others."_s);
+        QCOMPARE(CsvMergeDescription(summary, false),
+                 u"Would add 1 day, fill in 2 days, replace values of 0 days; 3 days would stay "
+                 "unchanged.\n1 day would keep stored values where the file has others."_s);
+    }
+
+    // Every file that is refused, and what the user is told; nothing is read from it.
+    void refusals_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("dateOrder");
+        QTest::addColumn<QString>("message");
+
+        const int kUnknown = int(CsvDateOrder::Unknown);
+        const QString szHeader = u"date,sys,dia,pulse,comment"_s;
+        const auto rows = [&](const QStringList& lines) {
+            return CrLfLines(QStringList{szHeader} + lines);
+        };
+        QTest::newRow("empty") << QByteArray() << kUnknown
+                               << u"r.csv: the file holds no readings (it is empty)"_s;
+        QTest::newRow("no header")
+            << CrLfLines({u"2026-03-01,120,80,70"_s}) << kUnknown
+            << u"r.csv: no header row names the columns: the first line should read like "
+               "\"date,systolic,diastolic,pulse,comment\", and it reads \"2026-03-01,120,80,70\""_s;
+        QTest::newRow("a value named twice")
+            << CrLfLines({u"date,sys,Systolic (mmHg)"_s, u"2026-03-01,120,121"_s}) << kUnknown
+            << u"r.csv, line 1: the columns \"sys\" and \"Systolic (mmHg)\" both hold the "
+               "systolic pressure"_s;
+        QTest::newRow("negative") << rows({u"2026-03-01,-5,80,70,"_s}) << kUnknown
+                                  << u"r.csv, line 2: the systolic pressure \"-5\" is negative"_s;
+        QTest::newRow("larger than three digits")
+            << rows({u"2026-03-01,120,80,70,"_s, u"2026-03-02,120,1200,70,"_s}) << kUnknown
+            << u"r.csv, line 3: the diastolic pressure \"1200\" is larger than 999"_s;
+        QTest::newRow("not a whole number")
+            << rows({u"2026-03-01,120,80,72.5,"_s}) << kUnknown
+            << u"r.csv, line 2: the pulse \"72.5\" is not a whole number"_s;
+        QTest::newRow("words for a date")
+            << rows({u"March 1st,120,80,70,"_s}) << kUnknown
+            << u"r.csv, line 2: \"March 1st\" is not a date that can be read (it should read "
+               "like 2026-12-08, 08.12.2026 or 08/12/2026)"_s;
+        QTest::newRow("two-digit year")
+            << rows({u"03/04/26,120,80,70,"_s}) << kUnknown
+            << u"r.csv, line 2: \"03/04/26\" is not a date that can be read (it should read "
+               "like 2026-12-08, 08.12.2026 or 08/12/2026)"_s;
+        QTest::newRow("an hour that does not exist")
+            << rows({u"2026-03-01 25:00,120,80,70,"_s}) << kUnknown
+            << u"r.csv, line 2: \"2026-03-01 25:00\" is not a date that can be read (it should "
+               "read like 2026-12-08, 08.12.2026 or 08/12/2026)"_s;
+        QTest::newRow("a day that does not exist")
+            << rows({u"2026-02-29,120,80,70,"_s}) << kUnknown
+            << u"r.csv, line 2: \"2026-02-29\" is not a date of the calendar"_s;
+        QTest::newRow("month 30 when read day first")
+            << rows({u"02/30/2026,120,80,70,"_s}) << int(CsvDateOrder::DayFirst)
+            << u"r.csv, line 2: \"02/30/2026\" is not a date of the calendar (read day first)"_s;
+        QTest::newRow("ambiguous")
+            << rows({u"03/03/2026,120,80,70,"_s, u"03/04/2026,120,80,70,"_s}) << kUnknown
+            << u"r.csv, line 3: \"03/04/2026\" can be read as 3 April 2026 (day first) or as "
+               "4 March 2026 (month first), and no date in the file tells which"_s;
+        QTest::newRow("two orders in one file")
+            << rows({u"25/03/2026,120,80,70,"_s, u"03/25/2026,120,80,70,"_s}) << kUnknown
+            << u"r.csv: the dates are in two orders: line 2 puts the day first (\"25/03/2026\"), "
+               "line 3 the month (\"03/25/2026\")"_s;
+        QTest::newRow("quote never closed")
+            << rows({u"2026-03-01,1,2,3,\"two\r\nlines\""_s, u"2026-03-02,1,2,3,\"open"_s})
+            << kUnknown << u"r.csv, line 4: field 5 opens a quote on line 4 that is never closed"_s;
+        QTest::newRow("text after a closing quote")
+            << rows({u"2026-03-01,\"120\"x,80,70,"_s}) << kUnknown
+            << u"r.csv, line 2: field 2 has text after its closing quote"_s;
+        QTest::newRow("more fields than columns")
+            << rows({u"2026-03-01,120,80,70,ok,extra"_s}) << kUnknown
+            << u"r.csv, line 2: the row has 6 fields, but the header names 5 columns"_s;
+        QTest::newRow("no date") << rows({u",120,80,70,"_s}) << kUnknown
+                                 << u"r.csv, line 2: the row has a reading but no date"_s;
+        QTest::newRow("before the calendar's years")
+            << rows({u"1850-03-01,120,80,70,"_s}) << kUnknown
+            << u"r.csv, line 2: 1850-03-01 is outside the years 1900 to 9999"_s;
+        QTest::newRow("not a time")
+            << CrLfLines({u"date,time,sys"_s, u"2026-03-01,noon,120"_s}) << kUnknown
+            << u"r.csv, line 2: \"noon\" is not a time of day"_s;
+    }
+    void refusals() {
+        QFETCH(QByteArray, file);
+        QFETCH(int, dateOrder);
+        QFETCH(QString, message);
+        CsvReadings readings;
+        readings.iRows = 99;
+        CsvReadError error;
+        QVERIFY(!ReadReadingsCsv(file, u"r.csv"_s, CsvDateOrder(dateOrder), &readings, &error));
+        QCOMPARE(error.szMessage, message);
+        QCOMPARE(error.bAmbiguousDates, QByteArray(QTest::currentDataTag()) == "ambiguous");
+        QVERIFY(readings.days.isEmpty());
+    }
+
+    // The mean of a day's readings goes half to even, as every rounding of the program.
+    void foldingRoundsHalfToEven_data() {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("mean");
+        QTest::newRow("120.5 to 120") << QStringList{u"120"_s, u"121"_s} << u"120"_s;
+        QTest::newRow("121.5 to 122") << QStringList{u"121"_s, u"122"_s} << u"122"_s;
+        QTest::newRow("120.67 to 121") << QStringList{u"120"_s, u"121"_s, u"121"_s} << u"121"_s;
+        QTest::newRow("100.25 to 100")
+            << QStringList{u"100"_s, u"100"_s, u"100"_s, u"101"_s} << u"100"_s;
+        QTest::newRow("100.57 to 101, a little above the half")
+            << QStringList{u"100"_s, u"100"_s, u"100"_s, u"101"_s, u"101"_s, u"101"_s, u"101"_s}
+            << u"101"_s;
+        QTest::newRow("leading zeros") << QStringList{u"080"_s, u"81"_s} << u"80"_s;
+        QTest::newRow("0.5 to 0") << QStringList{u"0"_s, u"1"_s} << u"0"_s;
+        QTest::newRow("998.5 to 998") << QStringList{u"999"_s, u"998"_s} << u"998"_s;
+    }
+    void foldingRoundsHalfToEven() {
+        QFETCH(QStringList, values);
+        QFETCH(QString, mean);
+        QStringList lines = {u"date,pulse"_s};
+        for (const QString& szValue : values) {
+            lines << u"2026-03-01,"_s + szValue;
+        }
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY(ReadReadingsCsv(CrLfLines(lines), u"f.csv"_s, CsvDateOrder::Unknown, &readings,
+                                &error));
+        QCOMPARE(readings.days.size(), 1);
+        QCOMPARE(readings.days[0].szPulse, mean);
+        QCOMPARE(readings.days[0].iReadings, int(values.size()));
+    }
+};
+
+int main(int argc, char** argv) {
+    // UTC timestamps are taken on the local clock: the tests read them in Berlin.
+    qputenv("TZ", "Europe/Berlin");
+    QCoreApplication app(argc, argv);
+    TestReadingsCsvImport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_readings_csv_import.moc"
