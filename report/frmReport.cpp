@@ -1,5 +1,6 @@
 #include "report/frmReport.h"
 #include "app/util/TextToInteger.h"
+#include "app/util/Units.h"
 
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
@@ -30,8 +31,6 @@
 
 namespace {
 
-// Twips per screen pixel.
-constexpr double kTwipsPerPixel = 15.0;
 // Inner size of the window as designed, in pixels (13035 x 11715 twips).
 constexpr int kDesignWidth = 869;
 constexpr int kDesignHeight = 781;
