@@ -9,7 +9,8 @@
 
 namespace {
 
-// A stored measurement as a number; text that is not a number counts as no measurement.
+// A stored measurement as a number, by the program's one conversion of entered text; text that
+// is not a number counts as no measurement.
 qint16 StoredMeasurement(const std::shared_ptr<clsXMLTag>& objEntry, const QString& szName) {
     return TextToInteger(objEntry->GetSubTagValue(szName)).value_or(0);
 }
@@ -42,7 +43,7 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
             const qint16 value = values[iColumn - 1];
             chart.SetColumn(iColumn);
             if (iEntryCount <= 1 || value > 0) {
-                chart.SetData(QString::number(value));
+                chart.SetDataValue(value);
                 bWritten = true;
             }
         }

@@ -17,38 +17,24 @@ namespace {
 
 constexpr float kGap = std::numeric_limits<float>::quiet_NaN();
 
+// A number as a cell holds it; one that is not finite, or too large, is a gap.
+float CellValue(double value) {
+    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
+        return kGap;
+    }
+    return static_cast<float>(value);
+}
+
 // Colours of series that were given none.
 const QColor kDefaultSeriesColours[] = {QColor(0, 150, 170), QColor(70, 70, 200),
                                         QColor(200, 150, 0), QColor(200, 60, 60),
                                         QColor(60, 160, 60)};
 
-// Reads decimal text as a number; plain whole numbers (what the chart is mostly given) take a
-// quick path. Text that is not a finite number gives a gap.
+// Reads decimal text as a number; text that is not a finite number gives a gap.
 float ParseCell(const QString& szValue) {
-    const QStringView szText = QStringView(szValue).trimmed();
-    const qsizetype n = szText.size();
-    if (n > 0 && n <= 9) {
-        qsizetype i = szText[0] == u'-' ? 1 : 0;
-        qint64 lValue = 0;
-        bool bDigits = i < n;
-        for (; i < n; ++i) {
-            const char16_t c = szText[i].unicode();
-            if (c < u'0' || c > u'9') {
-                bDigits = false;
-                break;
-            }
-            lValue = lValue * 10 + (c - u'0');
-        }
-        if (bDigits) {
-            return static_cast<float>(szText[0] == u'-' ? -lValue : lValue);
-        }
-    }
     bool bOk = false;
-    const double value = QLocale::c().toDouble(szText, &bOk);
-    if (!bOk || !std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
-        return kGap;
-    }
-    return static_cast<float>(value);
+    const double value = QLocale::c().toDouble(QStringView(szValue).trimmed(), &bOk);
+    return bOk ? CellValue(value) : kGap;
 }
 
 QString FormatNumber(double value, int iDecimals) {
@@ -161,11 +147,19 @@ QString ctlChart::RowLabelAt(qint16 iRow) const {
 }
 
 void ctlChart::SetData(const QString& szValue) {
-    if (!d->CurrentCellExists()) {
-        return;
+    if (d->CurrentCellExists()) {
+        WriteCell(ParseCell(szValue));
     }
-    d->cells[static_cast<size_t>(d->iColumn - 1)][static_cast<size_t>(d->iRow - 1)] =
-        ParseCell(szValue);
+}
+
+void ctlChart::SetDataValue(double value) {
+    if (d->CurrentCellExists()) {
+        WriteCell(CellValue(value));
+    }
+}
+
+void ctlChart::WriteCell(float value) {
+    d->cells[static_cast<size_t>(d->iColumn - 1)][static_cast<size_t>(d->iRow - 1)] = value;
     ScheduleRepaint();
 }
 
@@ -450,116 +444,134 @@ void ctlChart::DrawAxes(QPainter& painter, const Layout& layout) const {
 }
 
 void ctlChart::DrawSeries(QPainter& painter, const Layout& layout) const {
-    const int iRows = d->iRows;
-    if (iRows <= 0 || d->iColumns <= 0) {
+    if (d->iRows <= 0 || d->iColumns <= 0) {
         return;
     }
-    const QRectF& plot = layout.plot;
-    const AxisScale& scale = layout.scale;
-    const double span = scale.hi - scale.lo;
-    const double spacing = plot.width() / iRows;
-    auto toY = [&](double v) { return plot.bottom() - (v - scale.lo) / span * plot.height(); };
-
     if (d->type == ChartType::Bar2d) {
-        // Bars stay slender when there are few rows, so one day does not fill the whole plot.
-        const double group = std::min(spacing * 0.7, d->iColumns * layout.fontPx * 6);
-        const double barWidth = group / d->iColumns;
-        const double baseline = toY(std::clamp(0.0, scale.lo, scale.hi));
-        const QFontMetricsF fm(layout.font);
-        for (int iColumn = 0; iColumn < d->iColumns; ++iColumn) {
-            const QColor colour = SeriesColour(static_cast<qint16>(iColumn + 1));
-            const std::vector<float>& column = d->cells[static_cast<size_t>(iColumn)];
-            for (int i = 0; i < iRows; ++i) {
-                const float value = column[static_cast<size_t>(i)];
-                if (std::isnan(value)) {
-                    continue;
-                }
-                const double x = plot.left() + (i + 0.5) * spacing - group / 2 + iColumn * barWidth;
-                const double y = toY(value);
-                const QRectF bar(QPointF(x + barWidth * 0.08, std::min(y, baseline)),
-                                 QPointF(x + barWidth * 0.92, std::max(y, baseline)));
-                painter.fillRect(bar, colour);
-                // The value above its bar, where there is room for it.
-                const QString szValue = QString::number(static_cast<double>(value));
-                if (fm.horizontalAdvance(szValue) <= barWidth &&
-                    y - fm.height() >= plot.top() - fm.height() * 0.2) {
-                    painter.setPen(d->foreground);
-                    painter.drawText(QRectF(x, y - fm.height() * 1.1, barWidth, fm.height()),
-                                     Qt::AlignHCenter | Qt::AlignBottom, szValue);
-                }
-            }
-        }
+        DrawBars(painter, layout);
         return;
     }
+    // When there are more rows than device pixels across the plot, rows share pixel columns.
+    const int iPixelColumns = DevicePixelColumns(painter, layout.plot);
+    if (d->iRows > iPixelColumns) {
+        DrawDense(painter, layout, iPixelColumns);
+    } else {
+        DrawLines(painter, layout);
+    }
+    painter.setBrush(Qt::NoBrush);
+}
 
-    // Lines: when there are more rows than device pixels across the plot, each pixel column
-    // carries the first, lowest, highest and last value of its rows, which keeps every peak
-    // while drawing a few thousand points instead of one segment per row.
+int ctlChart::DevicePixelColumns(const QPainter& painter, const QRectF& plot) {
     const double devicePixels =
         std::abs(painter.deviceTransform().map(QLineF(plot.left(), 0, plot.right(), 0)).dx());
-    const int iBuckets = static_cast<int>(std::clamp(std::ceil(devicePixels), 1.0, 65536.0));
-    const bool bEnvelope = iRows > iBuckets;
+    return static_cast<int>(std::clamp(std::ceil(devicePixels), 1.0, 65536.0));
+}
+
+double ctlChart::ValueY(const Layout& layout, double value) {
+    const AxisScale& scale = layout.scale;
+    return layout.plot.bottom() - (value - scale.lo) / (scale.hi - scale.lo) * layout.plot.height();
+}
+
+void ctlChart::DrawBars(QPainter& painter, const Layout& layout) const {
+    const QRectF& plot = layout.plot;
+    const AxisScale& scale = layout.scale;
+    const double spacing = plot.width() / d->iRows;
+    // Bars stay slender when there are few rows, so one day does not fill the whole plot.
+    const double group = std::min(spacing * 0.7, d->iColumns * layout.fontPx * 6);
+    const double barWidth = group / d->iColumns;
+    const double baseline = ValueY(layout, std::clamp(0.0, scale.lo, scale.hi));
+    const QFontMetricsF fm(layout.font);
+    for (int iColumn = 0; iColumn < d->iColumns; ++iColumn) {
+        const QColor colour = SeriesColour(static_cast<qint16>(iColumn + 1));
+        const std::vector<float>& column = d->cells[static_cast<size_t>(iColumn)];
+        for (int i = 0; i < d->iRows; ++i) {
+            const float value = column[static_cast<size_t>(i)];
+            if (std::isnan(value)) {
+                continue;
+            }
+            const double x = plot.left() + (i + 0.5) * spacing - group / 2 + iColumn * barWidth;
+            const double y = ValueY(layout, value);
+            const QRectF bar(QPointF(x + barWidth * 0.08, std::min(y, baseline)),
+                             QPointF(x + barWidth * 0.92, std::max(y, baseline)));
+            painter.fillRect(bar, colour);
+            // The value above its bar, where there is room for it.
+            const QString szValue = QString::number(static_cast<double>(value));
+            if (fm.horizontalAdvance(szValue) <= barWidth &&
+                y - fm.height() >= plot.top() - fm.height() * 0.2) {
+                painter.setPen(d->foreground);
+                painter.drawText(QRectF(x, y - fm.height() * 1.1, barWidth, fm.height()),
+                                 Qt::AlignHCenter | Qt::AlignBottom, szValue);
+            }
+        }
+    }
+}
+
+void ctlChart::DrawLines(QPainter& painter, const Layout& layout) const {
+    const QRectF& plot = layout.plot;
+    const double spacing = plot.width() / d->iRows;
     const double dotRadius = layout.penWidth * 1.6;
-    const bool bMarkers = !bEnvelope && spacing >= layout.fontPx * 1.5;
+    const bool bMarkers = spacing >= layout.fontPx * 1.5;
 
     std::vector<QPointF> points;
     for (int iColumn = 0; iColumn < d->iColumns; ++iColumn) {
         const QColor colour = SeriesColour(static_cast<qint16>(iColumn + 1));
-        QPen pen(colour, layout.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        const QPen pen(colour, layout.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
         painter.setPen(pen);
         painter.setBrush(colour);
         const std::vector<float>& column = d->cells[static_cast<size_t>(iColumn)];
 
         // Draws the run gathered so far; a lone point, with gaps on both sides, as a dot.
-        auto flush = [&](bool bSinglePoint) {
-            if (points.empty()) {
-                return;
-            }
-            if (bSinglePoint) {
+        auto flush = [&]() {
+            if (points.size() == 1) {
                 painter.setPen(Qt::NoPen);
                 painter.drawEllipse(points.front(), dotRadius, dotRadius);
                 painter.setPen(pen);
-            } else {
+            } else if (!points.empty()) {
                 painter.drawPolyline(points.data(), static_cast<int>(points.size()));
             }
             points.clear();
         };
-
-        if (!bEnvelope) {
-            for (int i = 0; i < iRows; ++i) {
-                const float value = column[static_cast<size_t>(i)];
-                if (std::isnan(value)) {
-                    flush(points.size() == 1);
-                    continue;
-                }
-                points.emplace_back(plot.left() + (i + 0.5) * spacing, toY(value));
+        for (int i = 0; i < d->iRows; ++i) {
+            const float value = column[static_cast<size_t>(i)];
+            if (std::isnan(value)) {
+                flush();
+                continue;
             }
-            flush(points.size() == 1);
-            if (bMarkers) {
-                painter.setPen(Qt::NoPen);
-                for (int i = 0; i < iRows; ++i) {
-                    const float value = column[static_cast<size_t>(i)];
-                    if (!std::isnan(value)) {
-                        painter.drawEllipse(QPointF(plot.left() + (i + 0.5) * spacing, toY(value)),
-                                            dotRadius, dotRadius);
-                    }
-                }
-                painter.setPen(pen);
-            }
-            continue;
+            points.emplace_back(plot.left() + (i + 0.5) * spacing, ValueY(layout, value));
         }
+        flush();
+        if (bMarkers) {
+            painter.setPen(Qt::NoPen);
+            for (int i = 0; i < d->iRows; ++i) {
+                const float value = column[static_cast<size_t>(i)];
+                if (!std::isnan(value)) {
+                    painter.drawEllipse(
+                        QPointF(plot.left() + (i + 0.5) * spacing, ValueY(layout, value)),
+                        dotRadius, dotRadius);
+                }
+            }
+        }
+    }
+}
 
-        // Each pixel column with values becomes one bar from its highest to its lowest value,
-        // as thick as the pen where the column holds one value. A column also reaches to the
-        // last value of the column before, so steep steps stay solid. Pixel-wide rectangles
-        // fill in time linear in the width, whatever the shape of the data (a filled polygon
-        // of a jagged band costs many times more).
-        const double bucketWidth = plot.width() / iBuckets;
-        const double halfPen = layout.penWidth / 2;
-        std::vector<QRectF> bars;
-        bars.reserve(static_cast<size_t>(iBuckets));
-        painter.setPen(Qt::NoPen);
-        painter.setRenderHint(QPainter::Antialiasing, false);
+void ctlChart::DrawDense(QPainter& painter, const Layout& layout, int iBuckets) const {
+    // Each pixel column with values becomes one bar from its highest to its lowest value,
+    // as thick as the pen where the column holds one value. A column also reaches to the
+    // last value of the column before, so steep steps stay solid. Pixel-wide rectangles
+    // fill in time linear in the width, whatever the shape of the data (a filled polygon
+    // of a jagged band costs many times more).
+    const QRectF& plot = layout.plot;
+    const int iRows = d->iRows;
+    const double bucketWidth = plot.width() / iBuckets;
+    const double halfPen = layout.penWidth / 2;
+    std::vector<QRectF> bars;
+    bars.reserve(static_cast<size_t>(iBuckets));
+    painter.setPen(Qt::NoPen);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    for (int iColumn = 0; iColumn < d->iColumns; ++iColumn) {
+        painter.setBrush(SeriesColour(static_cast<qint16>(iColumn + 1)));
+        const std::vector<float>& column = d->cells[static_cast<size_t>(iColumn)];
+        bars.clear();
         float previousLast = kGap;
         int iRow = 0;
         for (int b = 0; b < iBuckets; ++b) {
@@ -587,15 +599,14 @@ void ctlChart::DrawSeries(QPainter& painter, const Layout& layout) const {
             }
             previousLast = last;
             const double left = plot.left() + b * bucketWidth;
-            const double top = toY(high) - halfPen;
-            bars.emplace_back(left, top, bucketWidth, toY(low) + halfPen - top);
+            const double top = ValueY(layout, high) - halfPen;
+            bars.emplace_back(left, top, bucketWidth, ValueY(layout, low) + halfPen - top);
         }
         if (!bars.empty()) {
             painter.drawRects(bars.data(), static_cast<int>(bars.size()));
         }
-        painter.setRenderHint(QPainter::Antialiasing, true);
     }
-    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, true);
 }
 
 void ctlChart::DrawLegend(QPainter& painter, const Layout& layout, const QRectF& rect) const {

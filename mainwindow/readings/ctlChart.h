@@ -40,6 +40,8 @@ public:
     QString RowLabelAt(qint16 iRow) const;
     // Value of the current cell, from decimal text (text that is not a number leaves a gap).
     void SetData(const QString& szValue);
+    // Value of the current cell as a number (one that is not finite leaves a gap).
+    void SetDataValue(double value);
     std::optional<double> DataAt(qint16 iRow, qint16 iColumn) const;
     // How the grid is drawn.
     void SetChartType(ChartType type);
@@ -99,8 +101,14 @@ private:
     std::vector<RowLabelSlot> RowLabelSlots(const Layout& layout) const;
     void DrawAxes(QPainter& painter, const Layout& layout) const;
     void DrawSeries(QPainter& painter, const Layout& layout) const;
+    void DrawBars(QPainter& painter, const Layout& layout) const;
+    void DrawLines(QPainter& painter, const Layout& layout) const;
+    void DrawDense(QPainter& painter, const Layout& layout, int iBuckets) const;
+    static int DevicePixelColumns(const QPainter& painter, const QRectF& plot);
+    static double ValueY(const Layout& layout, double value);
     void DrawLegend(QPainter& painter, const Layout& layout, const QRectF& rect) const;
     void ScheduleRepaint();
+    void WriteCell(float value);
     QImage RenderImage(const QSize& size, qreal scale, const QColor& base) const;
 
     struct Impl;
