@@ -246,6 +246,17 @@ void frmMain::BuildControls() {
     ctlChart = new ::ctlChart(this);
     place(ctlChart, QStringLiteral("ctlChart"), 240, 4020, 10155, 2955);
     StyleChartForScreen(*ctlChart);
+    // In the chart's place while it is hidden, in the window's lettering and the chart's colour.
+    lblChartEmpty = new QLabel(ChartEmptyText(), this);
+    place(lblChartEmpty, QStringLiteral("lblChartEmpty"), 240, 4020, 10155, 2955);
+    lblChartEmpty->setTextFormat(Qt::PlainText);
+    lblChartEmpty->setAlignment(Qt::AlignCenter);
+    lblChartEmpty->setWordWrap(true);
+    lblChartEmpty->setFont(MsSansSerif(9.75, true));
+    QPalette chartText = lblChartEmpty->palette();
+    chartText.setColor(QPalette::WindowText, ctlChart->TextColour());
+    lblChartEmpty->setPalette(chartText);
+    ctlChart->SetEmptyStateWidget(lblChartEmpty);
 
     const QColor blue(0, 0, 255);
     lblReset = label(QStringLiteral("lblReset"), QStringLiteral("Reset data and start again"), 1080,
@@ -301,7 +312,8 @@ void frmMain::BuildControls() {
     QWidget::setTabOrder(txtPulse, txtComment);
     QWidget::setTabOrder(txtComment, btClose);
     QWidget::setTabOrder(btClose, btReport);
-    QWidget::setTabOrder(btReport, btClose2);
+    QWidget::setTabOrder(btReport, ctlChart);
+    QWidget::setTabOrder(ctlChart, btClose2);
 
     connect(btClose, &QAbstractButton::clicked, this, [this] { btClose_Click(); });
     connect(btClose2, &QAbstractButton::clicked, this, [this] { btClose2_Click(); });
