@@ -13,7 +13,6 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-
 namespace modPrint {
 
 namespace {
