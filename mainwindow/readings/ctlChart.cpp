@@ -1181,11 +1181,11 @@ void ctlChart::MoveCursor(qint16 iRow) {
 }
 
 void ctlChart::NotifyDescriptionChanged() {
-    if (!QAccessible::isActive()) {
-        return;
+    emit DescriptionChanged();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&event);
     }
-    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
-    QAccessible::updateAccessibility(&event);
 }
 
 bool ctlChart::event(QEvent* event) {
@@ -1318,7 +1318,7 @@ void ctlChart::ScheduleRepaint() {
         d->bRepaintPending = true;
         update();
     }
-    if (!d->bDescriptionPending && QAccessible::isActive()) {
+    if (!d->bDescriptionPending) {
         d->bDescriptionPending = true;
         QMetaObject::invokeMethod(
             this,

@@ -201,6 +201,9 @@ public:
 signals:
     // The chart was shown or hidden.
     void ShownChanged(bool bShown);
+    // What the accessible description says has changed (once per fill; assistive technology
+    // hears of it through an accessibility event at the same time).
+    void DescriptionChanged();
 
 protected:
     bool event(QEvent* event) override;

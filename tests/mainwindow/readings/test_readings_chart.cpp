@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <QAccessible>
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -201,6 +203,7 @@ private slots:
     void keyboard();
     void accessibleDescription_data();
     void accessibleDescription();
+    void descriptionChangesAreAnnounced();
     void pictures();
 };
 
@@ -1076,6 +1079,33 @@ void TestReadingsChart::accessibleDescription() {
     QVERIFY(accessible->text(QAccessible::Description).contains(QStringLiteral("400 days")));
     FillChartFromReadings(*chart, MakeReadings(entries));
     QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+void TestReadingsChart::descriptionChangesAreAnnounced() {
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    QCoreApplication::processEvents();
+    QSignalSpy changes(chart, &ctlChart::DescriptionChanged);
+
+    // A fill writes thousands of cells; a screen reader hears of it once.
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(2016, 1, 1), 3650), true));
+    QCoreApplication::processEvents();
+    QCOMPARE(changes.count(), 1);
+    // Hiding changes what it says at once, and the fill once more.
+    changes.clear();
+    FillChartFromReadings(*chart, MakeReadings({}));
+    QCOMPARE(changes.count(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(changes.count(), 2);
+    // A row reached by the keys.
+    FillChartFromReadings(*chart, MakeReadings(Lines({"20270301|120|80|72"})));
+    QCoreApplication::processEvents();
+    changes.clear();
+    chart->SetCursorRow(1);
+    QCOMPARE(changes.count(), 1);
+    chart->SetCursorRow(1);
+    QCOMPARE(changes.count(), 1);
 }
 
 void TestReadingsChart::pictures() {
