@@ -508,6 +508,18 @@ void frmMain::BuildControls() {
         lbl[i] = findChild<QLabel*>(QStringLiteral("lbl_%1").arg(i), Qt::FindDirectChildrenOnly);
     }
     StyleChartForScreen(*ctlChart);
+    // In the chart's place while it is hidden, in the window's lettering and the chart's colour.
+    lblChartEmpty = new QLabel(ChartEmptyText(), this);
+    lblChartEmpty->setObjectName(QStringLiteral("lblChartEmpty"));
+    lblChartEmpty->setGeometry(ctlChart->geometry());
+    lblChartEmpty->setTextFormat(Qt::PlainText);
+    lblChartEmpty->setAlignment(Qt::AlignCenter);
+    lblChartEmpty->setWordWrap(true);
+    lblChartEmpty->setFont(MsSansSerif(9.75, true));
+    QPalette chartText = lblChartEmpty->palette();
+    chartText.setColor(QPalette::WindowText, ctlChart->TextColour());
+    lblChartEmpty->setPalette(chartText);
+    ctlChart->SetEmptyStateWidget(lblChartEmpty);
 
     // Labels keep their text whole with the platform's (or the user's larger) fonts.
     for (QLabel* label : {lbl[3], lbl[2], lbl[1], lbl[0], static_cast<QLabel*>(lblReset),

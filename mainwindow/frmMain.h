@@ -95,6 +95,8 @@ public:
     QLineEdit* txtPulse = nullptr;
     QPlainTextEdit* txtComment = nullptr;
     ::ctlChart* ctlChart = nullptr;
+    // Stands where the chart is while it is hidden, saying what will appear there.
+    QLabel* lblChartEmpty = nullptr;
     PictureButton* btClose = nullptr;
     PictureButton* btClose2 = nullptr;
     PictureButton* btReport = nullptr;

@@ -1,5 +1,6 @@
 #include "report/frmReport.h"
 #include "app/util/TextToInteger.h"
+#include "app/util/Units.h"
 
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
@@ -32,8 +33,6 @@
 
 namespace {
 
-// Twips per screen pixel.
-constexpr double kTwipsPerPixel = 15.0;
 // Inner size of the window as designed, in pixels (13035 x 11715 twips).
 constexpr int kDesignWidth = 869;
 constexpr int kDesignHeight = 781;
@@ -272,23 +271,14 @@ QString frmReport::FormatDayKey(const clsXMLTag& objDay) {
 }
 
 QString frmReport::FormatDayKey(const QString& szDayKey) {
-    static const QString kMonthWords[] = {
-        QStringLiteral(" Jan "), QStringLiteral(" Feb "), QStringLiteral(" Mar "),
-        QStringLiteral(" Apr "), QStringLiteral(" May "), QStringLiteral(" Jun "),
-        QStringLiteral(" Jul "), QStringLiteral(" Aug "), QStringLiteral(" Sep "),
-        QStringLiteral(" Oct "), QStringLiteral(" Nov "), QStringLiteral(" Dec ")};
-    const QString szDay = szDayKey.right(2);
-    const QString szMonth = szDayKey.mid(4, 2);
-    const QString szYear = szDayKey.left(4);
-    QString szMonthWord;
     // Only the twelve two-digit month numbers have a word.
-    if (szMonth.size() == 2 && szMonth[0].isDigit() && szMonth[1].isDigit()) {
-        const int iMonth = szMonth.toInt();
-        if (iMonth >= 1 && iMonth <= 12) {
-            szMonthWord = kMonthWords[iMonth - 1];
-        }
+    const DayKeyParts parts = SplitDayKey(szDayKey);
+    const int iMonth = DayKeyMonth(parts);
+    QString szText = parts.szDay.toString();
+    if (iMonth != 0) {
+        szText += u' ' + MonthShortName(iMonth) + u' ';
     }
-    return szDay + szMonthWord + szYear;
+    return szText.append(parts.szYear);
 }
 
 void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor) {

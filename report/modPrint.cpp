@@ -1,5 +1,6 @@
 #include "report/modPrint.h"
 
+#include "app/util/Units.h"
 #include "report/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -12,15 +13,10 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
-#include <cmath>
-
 namespace modPrint {
 
 namespace {
 
-constexpr double kTwipsPerInch = 1440.0;
-// Twips per device-independent pixel (96 to the inch), the unit pictures are sized in.
-constexpr double kTwipsPerPixel = 15.0;
 // Share of a page's height a picture may take, so that it always fits with its line.
 constexpr double kPictureShareOfPage = 0.95;
 // Resolution of saved PDF files when there is no printer to match.
@@ -49,18 +45,6 @@ void TakeDefaultPaper(QPdfWriter& writer) {
 }
 
 } // namespace
-
-qint32 RoundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double fraction = value - floor;
-    double rounded = floor;
-    if (fraction > 0.5) {
-        rounded = floor + 1;
-    } else if (fraction == 0.5) {
-        rounded = std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-    }
-    return static_cast<qint32>(rounded);
-}
 
 TwipsRect DrawingRectangle(qint32 lLeftMargin, qint32 lTopMargin, qint32 lRightMargin,
                            qint32 lBottomMargin, qint32 lOffsetLeft, qint32 lOffsetTop,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/util/TextToInteger.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -21,8 +23,8 @@ struct TwipsRect {
     bool operator==(const TwipsRect&) const = default;
 };
 
-// Nearest whole number, a half going to the even neighbour (2.5 gives 2, 3.5 gives 4).
-qint32 RoundHalfEven(double value);
+// Nearest whole number, a half going to the even neighbour: the program's one rule.
+using ::RoundHalfEven;
 
 // The rectangle text is drawn into, relative to the printable area: margins measured from the
 // paper's edges, less the printable area's offsets from the paper's left and top edges.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/util/Units.h"
+
 #include <QAbstractButton>
 #include <QCursor>
 #include <QRect>
@@ -9,9 +11,6 @@
 
 class QKeyEvent;
 class QPainter;
-
-// Twips to the device-independent pixel on the screen.
-constexpr double kTwipsPerPixel = 15.0;
 
 // A rectangle given in twips, in device-independent pixels.
 QRect TwipsRect(double left, double top, double width, double height);

@@ -3,6 +3,23 @@
 #include <QString>
 #include <QStringView>
 
+#include <cmath>
+
+qint64 RoundHalfEven(qint64 lWhole, int iRestAgainstHalf) {
+    if (iRestAgainstHalf > 0 || (iRestAgainstHalf == 0 && lWhole % 2 != 0)) {
+        return lWhole + 1;
+    }
+    return lWhole;
+}
+
+qint32 RoundHalfEven(double value) {
+    const double whole = std::floor(value);
+    const double rest = value - whole;
+    return static_cast<qint32>(RoundHalfEven(static_cast<qint64>(whole), rest > 0.5    ? 1
+                                                                         : rest == 0.5 ? 0
+                                                                                       : -1));
+}
+
 // The number is read exactly from its digits (no binary floating point), so that a half is a
 // true half: 2.5 goes to 2, 3.5 to 4, and 0.50000000000000001 still goes to 1.
 std::optional<qint16> TextToInteger(const QString& szText) {
@@ -60,11 +77,9 @@ std::optional<qint16> TextToInteger(const QString& szText) {
     }
 
     // Nearest whole number of the magnitude, an exact half to the even neighbour.
-    qint64 lRounded = lWhole;
-    if (iFirstFractionDigit > 5 || (iFirstFractionDigit == 5 && bMoreAfterFirst) ||
-        (iFirstFractionDigit == 5 && !bMoreAfterFirst && (lWhole % 2) != 0)) {
-        ++lRounded;
-    }
+    const int iRestAgainstHalf =
+        iFirstFractionDigit != 5 ? iFirstFractionDigit - 5 : (bMoreAfterFirst ? 1 : 0);
+    const qint64 lRounded = RoundHalfEven(lWhole, iRestAgainstHalf);
     const qint64 lValue = bNegative ? -lRounded : lRounded;
     if (lValue < -32768 || lValue > 32767) {
         return std::nullopt;

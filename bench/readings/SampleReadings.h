@@ -48,3 +48,13 @@ inline std::shared_ptr<clsXMLTag> MakeSampleReadings(int iDays, const QDate& fir
     documents.push_back(objBlock);
     return objReadings;
 }
+
+// One day selected and nothing typed: a chart that is shown but has no rows.
+inline std::shared_ptr<clsXMLTag> MakePlaceholderReadings() {
+    auto objBlock = std::make_shared<clsXMLTag>();
+    std::shared_ptr<clsXMLTag> objReadings = CreateReadingsSkeleton(objBlock);
+    CreateDayEntry(objReadings, DayKey(2026, 12, 8));
+    static std::vector<std::shared_ptr<clsXMLTag>> documents;
+    documents.push_back(objBlock);
+    return objReadings;
+}

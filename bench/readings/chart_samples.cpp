@@ -42,9 +42,12 @@ int main(int argc, char** argv) {
         const char* name;
         int days;
     };
-    for (const Case c : {Case{"1day", 1}, Case{"2days", 2}, Case{"10days", 10}, Case{"60days", 60},
+    for (const Case c : {Case{"empty", 0}, Case{"1day", 1}, Case{"2days", 2}, Case{"7days", 7},
+                         Case{"10days", 10}, Case{"60days", 60}, Case{"90days", 90},
                          Case{"400days", 400}, Case{"3650days", 3650}, Case{"32767days", 32767}}) {
-        const auto objReadings = MakeSampleReadings(c.days, QDate(2017, 11, 3));
+        // "empty": one day selected, nothing typed.
+        const auto objReadings = c.days == 0 ? MakePlaceholderReadings()
+                                             : MakeSampleReadings(c.days, QDate(2017, 11, 3));
         for (const bool bScreen : {true, false}) {
             ctlChart chart;
             if (bScreen) {

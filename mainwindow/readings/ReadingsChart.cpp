@@ -2,16 +2,60 @@
 #include "app/util/TextToInteger.h"
 
 #include "mainwindow/readings/ReadingsSchema.h"
-#include "mainwindow/readings/ctlChart.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <algorithm>
 
 namespace {
 
-// A stored measurement as a number; text that is not a number counts as no measurement.
+// A stored measurement as a number, by the program's one conversion of entered text; text that
+// is not a number counts as no measurement.
 qint16 StoredMeasurement(const std::shared_ptr<clsXMLTag>& objEntry, const QString& szName) {
     return TextToInteger(objEntry->GetSubTagValue(szName)).value_or(0);
+}
+
+const QString kDash = QStringLiteral("\u2013");
+
+// A value as it is read: a whole number stays whole; none is a dash.
+QString ValueText(const std::optional<double>& value) {
+    return value ? QString::number(*value) : kDash;
+}
+
+// A mean as a whole number, by the program's one rounding rule.
+QString MeanText(const ctlChart::SeriesSummary& summary) {
+    return summary.iCount > 0 ? QString::number(RoundHalfEven(summary.mean)) : kDash;
+}
+
+QString RangeText(const ctlChart::SeriesSummary& summary) {
+    if (summary.iCount == 0) {
+        return kDash;
+    }
+    if (summary.min == summary.max) {
+        return QString::number(summary.min);
+    }
+    return QString::number(summary.min) + kDash + QString::number(summary.max);
+}
+
+// "128/84, pulse 71" from three texts.
+QString ReadingText(const QString& szSystolic, const QString& szDiastolic, const QString& szPulse) {
+    return szSystolic + u'/' + szDiastolic + QStringLiteral(", pulse ") + szPulse;
+}
+
+// The day of a row in words, with its year; its label when its day is not known.
+QString RowDayText(const ctlChart& chart, qint16 iRow) {
+    const QDate dt = chart.RowDateAt(iRow);
+    return dt.isValid() ? DayText(dt) : chart.RowLabelAt(iRow);
+}
+
+QString RowText(const ctlChart& chart, qint16 iRow) {
+    return RowDayText(chart, iRow) + QStringLiteral(": ") +
+           ReadingText(ValueText(chart.DataAt(iRow, 1)), ValueText(chart.DataAt(iRow, 2)),
+                       ValueText(chart.DataAt(iRow, 3)));
+}
+
+QString Days(int iCount) {
+    return QString::number(iCount) +
+           (iCount == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));
 }
 
 } // namespace
@@ -37,12 +81,14 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
             continue;
         }
         chart.SetRowLabel(DayRowLabel(objEntry->szName));
+        // The row's calendar day places the year marks and names the day in words.
+        chart.SetRowDate(DayKeyDate(objEntry->szName));
         bool bWritten = false;
         for (qint16 iColumn = 1; iColumn <= 3; ++iColumn) {
             const qint16 value = values[iColumn - 1];
             chart.SetColumn(iColumn);
             if (iEntryCount <= 1 || value > 0) {
-                chart.SetData(QString::number(value));
+                chart.SetDataValue(value);
                 bWritten = true;
             }
         }
@@ -61,19 +107,93 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
                                              : ctlChart::ChartType::Line2d);
 }
 
+QString HomeThresholdName() {
+    return QStringLiteral("135/85 home threshold");
+}
+
+QString ChartEmptyText() {
+    return QStringLiteral("Your readings will appear here as a chart once you have entered them.");
+}
+
 QStringList ReadingsSeriesNames() {
     return {QStringLiteral("Systolic"), QStringLiteral("Diastolic"), QStringLiteral("Pulse")};
 }
 
-void StyleChartForScreen(ctlChart& chart) {
+namespace {
+
+// What both looks share: the legend's names, the thresholds, the empty sentence and the words.
+void StyleReadingsChart(ctlChart& chart) {
     chart.SetColumnLabels(ReadingsSeriesNames());
+    chart.SetReferenceLines({{1, kHomeSystolicThreshold}, {2, kHomeDiastolicThreshold}},
+                            HomeThresholdName());
+    chart.SetEmptyText(ChartEmptyText());
+    chart.setAccessibleName(QStringLiteral("Readings chart"));
+    chart.SetDescriber({ReadingsSpanText, ReadingsChartSummary});
+}
+
+} // namespace
+
+void StyleChartForScreen(ctlChart& chart) {
+    StyleReadingsChart(chart);
     chart.SetSeriesColours({QColor(0, 255, 255), QColor(128, 128, 255), QColor(255, 255, 0)});
     // A light veil of black keeps the text readable wherever the painted background is brighter.
     chart.SetPalette(QColor(0, 0, 0, 70), QColor(225, 232, 240), QColor(255, 255, 255, 45));
+    // The entry boxes' focus colour.
+    chart.SetFocusColour(QColor(0xff, 0xd8, 0x4a));
 }
 
 void StyleChartForPaper(ctlChart& chart) {
-    chart.SetColumnLabels(ReadingsSeriesNames());
+    StyleReadingsChart(chart);
     chart.SetSeriesColours({QColor(0, 140, 160), QColor(64, 64, 200), QColor(190, 145, 0)});
-    chart.SetPalette(Qt::white, QColor(30, 30, 30), QColor(225, 225, 225));
+    chart.SetPalette(Qt::white, Qt::black, QColor(215, 215, 215));
+}
+
+QString ReadingsSpanText(const ctlChart& chart, const ctlChart::RowSpan& span) {
+    if (span.iFirstRow <= 0) {
+        return QString();
+    }
+    if (span.iFirstRow == span.iLastRow) {
+        return RowText(chart, span.iFirstRow);
+    }
+    const auto summary = [&](size_t iColumn) {
+        return iColumn < span.series.size() ? span.series[iColumn] : ctlChart::SeriesSummary();
+    };
+    return RowDayText(chart, span.iFirstRow) + QStringLiteral(" to ") +
+           RowDayText(chart, span.iLastRow) + QStringLiteral(" (") +
+           Days(span.iLastRow - span.iFirstRow + 1) + QStringLiteral(")\nAverage ") +
+           ReadingText(MeanText(summary(0)), MeanText(summary(1)), MeanText(summary(2))) +
+           QStringLiteral("\nSystolic ") + RangeText(summary(0)) + QStringLiteral(", diastolic ") +
+           RangeText(summary(1)) + QStringLiteral(", pulse ") + RangeText(summary(2));
+}
+
+QString ReadingsChartSummary(const ctlChart& chart) {
+    const QString szName = QStringLiteral("Readings chart: ");
+    if (chart.isHidden()) {
+        return szName + QStringLiteral("hidden, no readings to show. ") + ChartEmptyText();
+    }
+    const qint16 iRows = chart.RowCount();
+    if (iRows <= 0) {
+        return szName + QStringLiteral("no readings yet. ") + ChartEmptyText();
+    }
+    QString szText = szName + Days(iRows);
+    szText += iRows == 1 ? QStringLiteral(", ") + RowDayText(chart, 1)
+                         : QStringLiteral(" from ") + RowDayText(chart, 1) +
+                               QStringLiteral(" to ") + RowDayText(chart, iRows);
+    szText += QStringLiteral(". Latest ") + RowText(chart, iRows) + u'.';
+
+    // The last 7 calendar days up to the latest reading (the last 7 rows where days are not
+    // known).
+    const QDate dtLast = chart.RowDateAt(iRows);
+    qint16 iFirst = iRows;
+    while (iFirst > 1 && (dtLast.isValid() ? chart.RowDateAt(iFirst - 1).isValid() &&
+                                                 chart.RowDateAt(iFirst - 1).daysTo(dtLast) < 7
+                                           : iRows - iFirst + 1 < 7)) {
+        --iFirst;
+    }
+    const ctlChart::RowSpan week = chart.SummariseRows(iFirst, iRows);
+    if (week.series.size() >= 2) {
+        szText += QStringLiteral(" Last 7 days average ") + MeanText(week.series[0]) + u'/' +
+                  MeanText(week.series[1]) + u'.';
+    }
+    return szText;
 }

@@ -1,23 +1,38 @@
 #pragma once
 
+#include "mainwindow/readings/ctlChart.h"
 #include "xmlstore/clsXMLTag.h"
 
 #include <QStringList>
 
 #include <memory>
 
-class ctlChart;
-
 // Rebuilds a chart's grid from the day entries under a readings tag: one labelled row per day
 // with a measurement above zero, oldest first, three series; bars for one row, else lines;
 // hidden when there are no entries. Each window's FillReadingsChart calls this.
 void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings);
+
+// The home-measurement thresholds of high blood pressure (2023 European guidelines), drawn
+// as dashed lines in the systolic and diastolic colours.
+constexpr double kHomeSystolicThreshold = 135;
+constexpr double kHomeDiastolicThreshold = 85;
+// Their name in the legend.
+QString HomeThresholdName();
+// The sentence shown where the chart would be while there is nothing to chart.
+QString ChartEmptyText();
 
 // Names of the three series in the legend, in column order.
 QStringList ReadingsSeriesNames();
 // The main window's look: see-through over its dark painted background, light text, and the
 // series in the colours of the entry boxes' labels (cyan, light blue, yellow).
 void StyleChartForScreen(ctlChart& chart);
-// The report's look: white background, dark text, and darker shades of the same three hues
+// The report's look: white background, black text, and darker shades of the same three hues
 // that stay readable on white paper.
 void StyleChartForPaper(ctlChart& chart);
+
+// A span of the chart's rows in words: one day as "8 Dec 2026: 128/84, pulse 71"; several
+// (a pixel column of dense drawing) as their days, average and lowest to highest values.
+QString ReadingsSpanText(const ctlChart& chart, const ctlChart::RowSpan& span);
+// The whole chart in words: how many days from when to when, the latest reading and the
+// average of its last 7 days; or that it is empty or hidden.
+QString ReadingsChartSummary(const ctlChart& chart);

@@ -12,33 +12,69 @@ QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay) {
            QStringLiteral("%1").arg(iDay, 2, 10, QLatin1Char('0'));
 }
 
-QDate DayKeyDate(const QString& szDayKey) {
-    if (szDayKey.size() != 8) {
-        return {};
+namespace {
+
+// The number written by a run of decimal digits; -1 when it is empty or holds anything else.
+int DigitsValue(QStringView szDigits) {
+    if (szDigits.isEmpty() || szDigits.size() > 9) {
+        return -1;
     }
-    int iDigits[8];
-    for (int i = 0; i < 8; ++i) {
-        const char16_t c = szDayKey[i].unicode();
+    int iValue = 0;
+    for (const QChar c : szDigits) {
         if (c < u'0' || c > u'9') {
-            return {};
+            return -1;
         }
-        iDigits[i] = c - u'0';
+        iValue = iValue * 10 + (c.unicode() - u'0');
     }
-    const int iYear = iDigits[0] * 1000 + iDigits[1] * 100 + iDigits[2] * 10 + iDigits[3];
-    // The key of a year from 1000 on has no leading zero.
-    if (iYear < 1000) {
-        return {};
+    return iValue;
+}
+
+} // namespace
+
+DayKeyParts SplitDayKey(QStringView szDayKey) {
+    return {szDayKey.left(4), szDayKey.mid(4, 2), szDayKey.right(2)};
+}
+
+int DayKeyMonth(const DayKeyParts& parts) {
+    const int iMonth = parts.szMonth.size() == 2 ? DigitsValue(parts.szMonth) : -1;
+    return iMonth >= 1 && iMonth <= 12 ? iMonth : 0;
+}
+
+QDate DayKeyDate(QStringView szDayKey) {
+    if (szDayKey.size() != 8) {
+        return QDate();
     }
-    return QDate(iYear, iDigits[4] * 10 + iDigits[5], iDigits[6] * 10 + iDigits[7]);
+    const DayKeyParts parts = SplitDayKey(szDayKey);
+    const int iMonth = DayKeyMonth(parts);
+    const int iYear = DigitsValue(parts.szYear);
+    const int iDay = DigitsValue(parts.szDay);
+    if (iMonth == 0 || iYear < 0 || iDay < 0) {
+        return QDate();
+    }
+    return QDate(iYear, iMonth, iDay);
+}
+
+QString MonthShortName(int iMonth) {
+    static const QString kNames[] = {
+        QStringLiteral("Jan"), QStringLiteral("Feb"), QStringLiteral("Mar"), QStringLiteral("Apr"),
+        QStringLiteral("May"), QStringLiteral("Jun"), QStringLiteral("Jul"), QStringLiteral("Aug"),
+        QStringLiteral("Sep"), QStringLiteral("Oct"), QStringLiteral("Nov"), QStringLiteral("Dec")};
+    return iMonth >= 1 && iMonth <= 12 ? kNames[iMonth - 1] : QString();
+}
+
+QString DayText(const QDate& dt) {
+    if (!dt.isValid()) {
+        return QString();
+    }
+    return QString::number(dt.day()) + u' ' + MonthShortName(dt.month()) + u' ' +
+           QString::number(dt.year());
 }
 
 QString DayRowLabel(const QString& szDayKey) {
-    const QStringView key(szDayKey);
-    const QStringView day = key.right(2);
-    const QStringView month = key.mid(4, 2);
+    const DayKeyParts parts = SplitDayKey(szDayKey);
     QString label;
-    label.reserve(day.size() + 1 + month.size());
-    return label.append(day).append(u'/').append(month);
+    label.reserve(parts.szDay.size() + 1 + parts.szMonth.size());
+    return label.append(parts.szDay).append(u'/').append(parts.szMonth);
 }
 
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,

@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
 #include <memory>
 
@@ -27,9 +28,23 @@ struct DayEntryTags {
 
 // Day key: the year in plain digits, then month and day with two digits each (20261207).
 QString DayKey(qint16 iYear, qint16 iMonth, qint16 iDay);
-// The day a key names (its eight digits read back); an invalid date for any other text.
-QDate DayKeyDate(const QString& szDayKey);
-// Row label of a day key: its last two characters, "/", its fifth and sixth (07/12).
+// The parts of a day key by position: its first four characters are the year, the fifth and
+// sixth the month, the last two the day. The parts are views into the key given.
+struct DayKeyParts {
+    QStringView szYear;
+    QStringView szMonth;
+    QStringView szDay;
+};
+DayKeyParts SplitDayKey(QStringView szDayKey);
+// The month of a key's month characters, 1 to 12; 0 when they are not two digits of a month.
+int DayKeyMonth(const DayKeyParts& parts);
+// The calendar day a key names; an invalid date when it names none.
+QDate DayKeyDate(QStringView szDayKey);
+// The short English name of a month ("Jan" for 1); empty outside 1 to 12.
+QString MonthShortName(int iMonth);
+// A day as people read it, with its year: "8 Dec 2026".
+QString DayText(const QDate& dt);
+// Row label of a day key: its day, "/", its month (07/12).
 QString DayRowLabel(const QString& szDayKey);
 // The day entry with this key under the readings tag, or null.
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,

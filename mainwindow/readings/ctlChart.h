@@ -1,19 +1,25 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
+#include <QPointer>
+#include <QPolygonF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
 class QPainter;
 
-// A chart of a grid of values: rows (days, each with a label) and columns (series), drawn as
-// bars or lines with QPainter, at any size and onto any paint device.
+// A chart of a grid of values: rows (days, each with a label and a calendar day) and columns
+// (series), drawn as bars or lines with QPainter, at any size and onto any paint device.
 // A cell that was not written since the column count was last set is a gap, never a zero.
+// On screen it takes the keyboard focus; the arrow keys walk the rows, and a tooltip and the
+// accessible description say in words what the row (or the pointer's column) holds.
 class ctlChart : public QWidget {
     Q_OBJECT
 public:
@@ -23,7 +29,7 @@ public:
     ~ctlChart() override;
 
     // Number of series (columns). Setting it starts a fresh grid: every cell unwritten (a gap),
-    // every label empty; the row count stays.
+    // every label and day empty, no row chosen by the keyboard; the row count stays.
     void SetColumnCount(qint16 iCount);
     qint16 ColumnCount() const;
     // Number of rows; changing it keeps the cells and labels of rows that still exist.
@@ -38,8 +44,14 @@ public:
     // Label of the current row.
     void SetRowLabel(const QString& szLabel);
     QString RowLabelAt(qint16 iRow) const;
+    // Calendar day of the current row (invalid: not known); it places the year marks and names
+    // the row in words.
+    void SetRowDate(const QDate& dt);
+    QDate RowDateAt(qint16 iRow) const;
     // Value of the current cell, from decimal text (text that is not a number leaves a gap).
     void SetData(const QString& szValue);
+    // Value of the current cell as a number (one that is not finite leaves a gap).
+    void SetDataValue(double value);
     std::optional<double> DataAt(qint16 iRow, qint16 iColumn) const;
     // How the grid is drawn.
     void SetChartType(ChartType type);
@@ -53,7 +65,55 @@ public:
     // axes and text, and the grid lines.
     void SetPalette(const QColor& background, const QColor& foreground, const QColor& grid);
     QColor BackgroundColour() const;
+    QColor TextColour() const;
     QColor SeriesColour(qint16 iColumn) const;
+    // Colour of the focus frame and of the marker of the row the keyboard has reached.
+    void SetFocusColour(const QColor& colour);
+
+    // A thin dashed line across the plot at a value, in its series' colour.
+    struct ReferenceLine {
+        qint16 iColumn = 1;
+        double value = 0;
+    };
+    // Reference lines and the one legend name they share. A line is drawn only where the value
+    // axis reaches its value; it never widens the axis.
+    void SetReferenceLines(const std::vector<ReferenceLine>& lines, const QString& szLegendName);
+    // The sentence drawn inside the axes while the chart has no rows.
+    void SetEmptyText(const QString& szText);
+    // A widget of the window (a label) that is shown exactly while the chart itself is hidden.
+    void SetEmptyStateWidget(QWidget* widget);
+
+    // What a span of rows holds, per series: how many values, the lowest, highest and mean.
+    struct SeriesSummary {
+        int iCount = 0;
+        double min = 0;
+        double max = 0;
+        double mean = 0;
+    };
+    // A span of rows (first to last, 1-based): one row, or the rows that share a pixel column
+    // in dense drawing. No rows: first and last 0.
+    struct RowSpan {
+        qint16 iFirstRow = 0;
+        qint16 iLastRow = 0;
+        std::vector<SeriesSummary> series;
+    };
+    RowSpan SummariseRows(qint16 iFirstRow, qint16 iLastRow) const;
+
+    // The chart in words: a span of rows, and the whole chart (also when hidden or empty).
+    struct Describer {
+        std::function<QString(const ctlChart&, const RowSpan&)> span;
+        std::function<QString(const ctlChart&)> summary;
+    };
+    void SetDescriber(Describer describer);
+    // The tooltip's text for a point of the widget: the nearest row, or in dense drawing the
+    // rows of the pixel column under it; empty away from the plot or without rows.
+    QString ToolTipAt(const QPointF& pos) const;
+    // The row the arrow keys have reached (0: none).
+    qint16 CursorRow() const;
+    void SetCursorRow(qint16 iRow);
+    // What the accessible description says: the reached row while there is one and the chart
+    // has the focus, else the summary of the whole chart.
+    QString Description() const;
 
     // Round value-axis scale: lo and hi are whole multiples of step, step is 1, 2 or 5 times a
     // power of ten, and [lo, hi] holds every value given.
@@ -65,6 +125,9 @@ public:
     static AxisScale NiceScale(double min, double max, int iMaxTicks);
     // The scale the value axis would have now (every written cell fits in it; bars include 0).
     AxisScale ValueScale(int iMaxTicks) const;
+    // The value axis when the chart is drawn into rect: as ValueScale, and for bars with room
+    // above the tallest bar for its value.
+    AxisScale ValueAxis(const QRectF& rect) const;
 
     // Where the plot goes when the chart is drawn into rect.
     QRectF PlotArea(const QRectF& rect) const;
@@ -77,6 +140,49 @@ public:
     };
     // The row labels drawn when the chart is drawn into rect, thinned so that no two overlap.
     std::vector<RowLabelSlot> RowLabelLayout(const QRectF& rect) const;
+    // One year mark: where a year's first row lies (a line across the plot and the year below
+    // the row labels), or the year of the first row at the left (bYearStart false: no line).
+    struct YearMark {
+        int iYear = 0;
+        qint16 iRow = 0;
+        bool bYearStart = true;
+        double x = 0;
+        QRectF text;
+    };
+    // The year marks drawn into rect: none unless the rows span more than one calendar year;
+    // thinned to every 2nd, 5th, 10th... year so that no two texts overlap.
+    std::vector<YearMark> YearMarkLayout(const QRectF& rect) const;
+    // A reference line that is drawn, at height y.
+    struct ReferenceSlot {
+        qint16 iColumn = 0;
+        double value = 0;
+        double y = 0;
+    };
+    std::vector<ReferenceSlot> ReferenceLineLayout(const QRectF& rect) const;
+    // One bar and the box of the value written above it (empty when there is no room for it).
+    struct BarSlot {
+        qint16 iRow = 0;
+        qint16 iColumn = 0;
+        QRectF bar;
+        QRectF label;
+        QString szValue;
+    };
+    // The bars drawn into rect (a bar chart only).
+    std::vector<BarSlot> BarLayout(const QRectF& rect) const;
+    // Where the empty sentence is drawn into rect; an empty box when it is not drawn.
+    QRectF EmptyTextArea(const QRectF& rect) const;
+    // Dense drawing, used when more rows than device pixel columns cross the plot: the rows of
+    // each pixel column with their summaries, at pixelRatio device pixels to the unit. Empty
+    // when the rows are few enough to get a point each (or the chart has bars).
+    std::vector<RowSpan> DenseColumns(const QRectF& rect, qreal pixelRatio = 1) const;
+    // What dense drawing paints for one series: a faint band from the lowest to the highest
+    // value of each pixel column, and a line (broken where a column has no value) through
+    // the columns' means.
+    struct DenseSeries {
+        std::vector<QRectF> bands;
+        std::vector<QPolygonF> meanLines;
+    };
+    std::vector<DenseSeries> DenseLayout(const QRectF& rect, qreal pixelRatio = 1) const;
 
     // Draws the whole chart into rect of any paint device (screen, image, printer).
     void Render(QPainter& painter, const QRectF& rect) const;
@@ -89,18 +195,54 @@ public:
     void CopyToClipboard(qreal scale = 4.0) const;
 
     QSize sizeHint() const override;
+    // Shows or hides the chart, and the empty-state widget the other way round.
+    void setVisible(bool bVisible) override;
+
+signals:
+    // The chart was shown or hidden.
+    void ShownChanged(bool bShown);
+    // What the accessible description says has changed (once per fill; assistive technology
+    // hears of it through an accessibility event at the same time).
+    void DescriptionChanged();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     struct Layout;
     Layout ComputeLayout(const QRectF& rect) const;
     std::vector<RowLabelSlot> RowLabelSlots(const Layout& layout) const;
+    std::vector<YearMark> YearMarks(const Layout& layout) const;
+    std::vector<ReferenceSlot> ReferenceSlots(const Layout& layout) const;
+    std::vector<BarSlot> BarSlots(const Layout& layout) const;
+    std::vector<RowSpan> DenseSpans(int iBuckets) const;
+    std::vector<DenseSeries> DenseShapes(const Layout& layout, int iBuckets) const;
+    void RenderLayout(QPainter& painter, const QRectF& rect, const Layout& layout,
+                      int iPixelColumns) const;
     void DrawAxes(QPainter& painter, const Layout& layout) const;
-    void DrawSeries(QPainter& painter, const Layout& layout) const;
+    void DrawYearMarks(QPainter& painter, const Layout& layout) const;
+    void DrawReferenceLines(QPainter& painter, const Layout& layout) const;
+    void DrawSeries(QPainter& painter, const Layout& layout, int iPixelColumns) const;
+    void DrawBars(QPainter& painter, const Layout& layout) const;
+    void DrawLines(QPainter& painter, const Layout& layout) const;
+    void DrawDense(QPainter& painter, const Layout& layout, int iBuckets) const;
+    void DrawEmptyText(QPainter& painter, const Layout& layout) const;
     void DrawLegend(QPainter& painter, const Layout& layout, const QRectF& rect) const;
+    static int DevicePixelColumns(const QPainter& painter, const QRectF& plot);
+    static int PixelColumns(const QRectF& plot, qreal pixelRatio);
+    static double ValueY(const Layout& layout, double value);
+    qint16 NearestRow(const QRectF& plot, double x) const;
+    RowSpan SpanAt(const QPointF& pos) const;
+    QString SpanText(const RowSpan& span) const;
+    void MoveCursor(qint16 iRow);
+    void NotifyDescriptionChanged();
     void ScheduleRepaint();
+    void WriteCell(float value);
     QImage RenderImage(const QSize& size, qreal scale, const QColor& base) const;
 
     struct Impl;

@@ -70,6 +70,13 @@ for name in ("View report", "Reset data and start again", "Health Warning",
         if not any(a in ("press", "click", "Press") for a in actions):
             problems.append(f"{name!r} ({role}) offers no press action: {actions}")
 
+# The chart says what it shows.
+charts = names.get("Readings chart", [])
+if not charts:
+    problems.append("no chart named 'Readings chart'")
+elif not charts[0][1].description.startswith("Readings chart: 1 day"):
+    problems.append(f"the chart's summary is {charts[0][1].description!r}")
+
 for problem in problems:
     print("FAIL: " + problem)
 sys.exit(1 if problems else 0)

@@ -1,3 +1,4 @@
+#include "app/util/TextToInteger.h"
 #include "mainwindow/readings/ReadingsChart.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "mainwindow/readings/ctlChart.h"
@@ -9,19 +10,30 @@
 #include <QImage>
 #include <QPainter>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTest>
 
+#include <QAccessible>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <numbers>
 
 namespace {
 
-// Day entries from "key|S|D|P" lines, added as the main window adds them.
-std::shared_ptr<clsXMLTag> MakeReadings(const QStringList& entries) {
+// Day entries from "key|S|D|P" lines, added as the main window adds them (bNewKeys: every key
+// is new, so the entry is added without looking for it first, as a large store needs).
+std::shared_ptr<clsXMLTag> MakeReadings(const QStringList& entries, bool bNewKeys = false) {
     auto objBlock = std::make_shared<clsXMLTag>();
     const std::shared_ptr<clsXMLTag> objReadings = CreateReadingsSkeleton(objBlock);
     for (const QString& line : entries) {
         const QStringList parts = line.split(u'|');
-        const DayEntryTags tags = FindOrCreateDayEntry(objReadings, parts.value(0));
+        const DayEntryTags tags = bNewKeys ? CreateDayEntry(objReadings, parts.value(0))
+                                           : FindOrCreateDayEntry(objReadings, parts.value(0));
         tags.objSystolicTag->szValue = parts.value(1);
         tags.objDiastolicTag->szValue = parts.value(2);
         tags.objPulseTag->szValue = parts.value(3);
@@ -68,17 +80,31 @@ bool IsColour(QRgb pixel, int iChannel) {
     return true;
 }
 
+// Pixels of a test colour, solid or a faint tint of it over white (the bands of dense drawing).
+bool IsTint(QRgb pixel, int iChannel) {
+    const int c[3] = {qRed(pixel), qGreen(pixel), qBlue(pixel)};
+    int iOther = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (i != iChannel) {
+            iOther = std::max(iOther, c[i]);
+        }
+    }
+    return c[iChannel] >= 200 && c[iChannel] - iOther >= 40;
+}
+
 struct PixelBounds {
     int count = 0;
     QRect box;
 };
 
-PixelBounds FindColour(const QImage& image, const QRect& region, int iChannel) {
+PixelBounds FindColour(const QImage& image, const QRect& region, int iChannel,
+                       bool bTints = false) {
     PixelBounds bounds;
     const QRect area = region & image.rect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (IsColour(image.pixel(x, y), iChannel)) {
+            const QRgb pixel = image.pixel(x, y);
+            if (bTints ? IsTint(pixel, iChannel) : IsColour(pixel, iChannel)) {
                 ++bounds.count;
                 bounds.box |= QRect(x, y, 1, 1);
             }
@@ -98,6 +124,47 @@ void Write(ctlChart& chart, int iRow, int iColumn, double value) {
     chart.SetRow(qint16(iRow));
     chart.SetColumn(qint16(iColumn));
     chart.SetData(QString::number(value));
+}
+
+QString KeyOf(const QDate& day) {
+    return DayKey(qint16(day.year()), qint16(day.month()), qint16(day.day()));
+}
+
+// Readings on every iEvery-th day from first for iDays days: a yearly swing and a fixed
+// jitter, the diastolic box left empty now and then.
+QStringList DailyLines(const QDate& first, int iDays, int iEvery = 1) {
+    QStringList lines;
+    for (int i = 0; i < iDays; i += iEvery) {
+        const double season = std::sin(i * 2 * std::numbers::pi / 365.0);
+        const int s = 125 + int(std::lround(12 * season)) + (i * 7919) % 11 - 5;
+        const int dd = 80 + int(std::lround(6 * season)) + (i * 104729) % 9 - 4;
+        const int p = 68 + (i * 31) % 13 - 6;
+        lines << KeyOf(first.addDays(i)) + u'|' + QString::number(s) + u'|' +
+                     (i % 17 == 5 ? QString() : QString::number(dd)) + u'|' + QString::number(p);
+    }
+    return lines;
+}
+
+// Where values lie on the value axis of a chart drawn into rect.
+std::function<double(double)> ValueToY(const ctlChart& chart, const QRectF& rect) {
+    const QRectF plot = chart.PlotArea(rect);
+    const ctlChart::AxisScale scale = chart.ValueAxis(rect);
+    return [plot, scale](double value) {
+        return plot.bottom() - (value - scale.lo) / (scale.hi - scale.lo) * plot.height();
+    };
+}
+
+// Pixels dark enough to be the black text of the test style.
+int CountDark(const QImage& image, const QRect& region) {
+    int iCount = 0;
+    const QRect area = region & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            iCount += qRed(pixel) < 110 && qGreen(pixel) < 110 && qBlue(pixel) < 110 ? 1 : 0;
+        }
+    }
+    return iCount;
 }
 
 } // namespace
@@ -120,6 +187,23 @@ private slots:
     void rowLabelsNeverOverlap_data();
     void rowLabelsNeverOverlap();
     void singleDayBars();
+    void barValuesHaveRoom_data();
+    void barValuesHaveRoom();
+    void denseMeanLineInsideBand_data();
+    void denseMeanLineInsideBand();
+    void denseDrawingPaintsBandAndLine();
+    void yearMarks_data();
+    void yearMarks();
+    void homeThresholds_data();
+    void homeThresholds();
+    void emptyState();
+    void toolTip_data();
+    void toolTip();
+    void denseToolTip();
+    void keyboard();
+    void accessibleDescription_data();
+    void accessibleDescription();
+    void descriptionChangesAreAnnounced();
     void pictures();
 };
 
@@ -353,7 +437,7 @@ void TestReadingsChart::gapIsDrawnAsGap() {
     const int right = int(std::floor(chart.RowCentre(plot, qint16(gapLast + 1)) - margin));
     QVERIFY(right > left);
     const QRect gap(left, 0, right - left + 1, size.height());
-    QCOMPARE(FindColour(image, gap, 0).count, 0);
+    QCOMPARE(FindColour(image, gap, 0, true).count, 0);
 
     // ... while the line is there on both sides of it.
     const QRect before(QPoint(int(plot.left()), 0), QPoint(left - int(2 * margin), size.height()));
@@ -384,10 +468,11 @@ void TestReadingsChart::everyValueFitsAndPeaksSurvive() {
     for (int i = 1; i <= rows; ++i) {
         Write(chart, i, 1, i == rows / 3 ? 300 : i == 2 * rows / 3 ? 40 : 120);
     }
+    // Dense drawing shows single days in its faint band: tints count.
     for (const QSize size : {QSize(700, 200), QSize(1400, 500)}) {
         const QImage image = RenderOnWhite(chart, size);
         const QRectF plot = chart.PlotArea(QRectF(QPointF(0, 0), size));
-        const PixelBounds all = FindColour(image, image.rect(), 0);
+        const PixelBounds all = FindColour(image, image.rect(), 0, true);
         QVERIFY(all.count > 0);
         // Nothing of the series lies outside the plot (a line or a dot may stick out by its
         // half width).
@@ -400,7 +485,8 @@ void TestReadingsChart::everyValueFitsAndPeaksSurvive() {
                                                                    .arg(all.box.height())));
         // The spike reaches far above the steady level, at the spike's own row.
         const double spikeX = chart.RowCentre(plot, qint16(rows / 3));
-        const PixelBounds spike = FindColour(image, QRect(int(spikeX) - 3, 0, 7, size.height()), 0);
+        const PixelBounds spike =
+            FindColour(image, QRect(int(spikeX) - 3, 0, 7, size.height()), 0, true);
         const double level = plot.height() * 0.35;
         QVERIFY(spike.count > 0);
         QVERIFY(spike.box.top() < plot.top() + plot.height() * 0.2);
@@ -408,7 +494,8 @@ void TestReadingsChart::everyValueFitsAndPeaksSurvive() {
         if (type == QStringLiteral("line")) {
             // The dip shows as well.
             const double dipX = chart.RowCentre(plot, qint16(2 * rows / 3));
-            const PixelBounds dip = FindColour(image, QRect(int(dipX) - 3, 0, 7, size.height()), 0);
+            const PixelBounds dip =
+                FindColour(image, QRect(int(dipX) - 3, 0, 7, size.height()), 0, true);
             QVERIFY(dip.box.bottom() > plot.bottom() - plot.height() * 0.35);
         }
     }
@@ -486,6 +573,539 @@ void TestReadingsChart::singleDayBars() {
     // Heights in proportion to the values (80 against 120).
     const double ratio = double(diastolic.box.height()) / systolic.box.height();
     QVERIFY2(std::abs(ratio - 80.0 / 120.0) < 0.05, qPrintable(QString::number(ratio)));
+}
+
+void TestReadingsChart::barValuesHaveRoom_data() {
+    QTest::addColumn<QString>("reading");
+    QTest::addColumn<QSize>("size");
+
+    for (const QSize size : {QSize(700, 200), QSize(300, 120), QSize(1400, 500)}) {
+        for (const char* reading :
+             {"120|80|72", "100|60|50", "150|95|88", "129|88|70", "200|120|100", "50|40|30"}) {
+            QTest::addRow("%s at %dx%d", reading, size.width(), size.height())
+                << QString::fromLatin1(reading) << size;
+        }
+    }
+}
+
+void TestReadingsChart::barValuesHaveRoom() {
+    QFETCH(QString, reading);
+    QFETCH(QSize, size);
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    PrepareTestStyle(*chart, 3);
+    FillChartFromReadings(*chart, MakeReadings({QStringLiteral("20261207|") + reading}));
+    const QRectF rect(QPointF(0, 0), size);
+    const QRectF plot = chart->PlotArea(rect);
+    const std::vector<ctlChart::BarSlot> bars = chart->BarLayout(rect);
+    QCOMPARE(int(bars.size()), 3);
+    const QImage image = RenderOnWhite(*chart, size);
+    for (const ctlChart::BarSlot& bar : bars) {
+        // Every value is written above its own bar, inside the axes, the tallest one too.
+        QVERIFY2(!bar.label.isEmpty(), qPrintable(bar.szValue));
+        QCOMPARE(bar.szValue, reading.section(u'|', bar.iColumn - 1, bar.iColumn - 1));
+        QVERIFY(bar.label.bottom() <= bar.bar.top() + 0.5);
+        QVERIFY(bar.label.top() >= plot.top());
+        QVERIFY(bar.label.left() <= bar.bar.left() && bar.bar.right() <= bar.label.right());
+        QVERIFY(CountDark(image, bar.label.toAlignedRect()) > 0);
+    }
+}
+
+void TestReadingsChart::denseMeanLineInsideBand_data() {
+    QTest::addColumn<int>("days");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<double>("ratio");
+
+    for (const int days : {3650, 32767}) {
+        QTest::addRow("%d days on the screen", days) << days << QSize(700, 200) << 1.0;
+        QTest::addRow("%d days on a fine screen", days) << days << QSize(700, 200) << 2.0;
+        QTest::addRow("%d days large", days) << days << QSize(1400, 420) << 1.0;
+        QTest::addRow("%d days small", days) << days << QSize(300, 120) << 1.0;
+    }
+}
+
+void TestReadingsChart::denseMeanLineInsideBand() {
+    QFETCH(int, days);
+    QFETCH(QSize, size);
+    QFETCH(double, ratio);
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(1990, 1, 1), days), true));
+    const QRectF rect(QPointF(0, 0), size);
+    const QRectF plot = chart->PlotArea(rect);
+    const std::vector<ctlChart::RowSpan> columns = chart->DenseColumns(rect, ratio);
+    const std::vector<ctlChart::DenseSeries> shapes = chart->DenseLayout(rect, ratio);
+    const std::function<double(double)> toY = ValueToY(*chart, rect);
+    QCOMPARE(int(columns.size()), int(std::ceil(plot.width() * ratio)));
+    QCOMPARE(int(shapes.size()), 3);
+
+    // Every row lies in exactly one column, in row order.
+    int iNext = 1;
+    for (const ctlChart::RowSpan& column : columns) {
+        QCOMPARE(int(column.iFirstRow), iNext);
+        QVERIFY(column.iLastRow >= column.iFirstRow);
+        iNext = column.iLastRow + 1;
+    }
+    QCOMPARE(iNext - 1, int(chart->RowCount()));
+
+    for (qint16 iSeries = 1; iSeries <= 3; ++iSeries) {
+        const ctlChart::DenseSeries& shape = shapes[size_t(iSeries - 1)];
+        // One unbroken line over the whole plot, one band per column, side by side.
+        QCOMPARE(int(shape.meanLines.size()), 1);
+        const QPolygonF& line = shape.meanLines.front();
+        QCOMPARE(int(line.size()), int(columns.size()));
+        QCOMPARE(shape.bands.size(), columns.size());
+        for (size_t b = 0; b < columns.size(); ++b) {
+            const QRectF& band = shape.bands[b];
+            const QPointF point = line[qsizetype(b)];
+            QVERIFY(band.left() <= point.x() && point.x() <= band.right());
+            QVERIFY2(band.top() - 1e-6 <= point.y() && point.y() <= band.bottom() + 1e-6,
+                     qPrintable(QStringLiteral("series %1 column %2").arg(iSeries).arg(b)));
+            if (b > 0) {
+                QVERIFY(std::abs(shape.bands[b - 1].right() - band.left()) < 1e-6);
+            }
+            // The band spans the column's lowest to highest value, the line its mean.
+            double sum = 0;
+            int iCount = 0;
+            double low = 1e9;
+            double high = -1e9;
+            for (int iRow = columns[b].iFirstRow; iRow <= columns[b].iLastRow; ++iRow) {
+                if (const std::optional<double> value = chart->DataAt(qint16(iRow), iSeries)) {
+                    sum += *value;
+                    ++iCount;
+                    low = std::min(low, *value);
+                    high = std::max(high, *value);
+                }
+            }
+            QVERIFY(iCount > 0);
+            QVERIFY(std::abs(point.y() - toY(sum / iCount)) < 1e-6);
+            QVERIFY(std::abs(band.top() - toY(high)) < 1e-6);
+            QVERIFY(std::abs(band.bottom() - toY(low)) < 1e-6);
+        }
+    }
+
+    // A chart whose rows each get a pixel column of their own is drawn as before, a line
+    // through every row.
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(1990, 1, 1), 90), true));
+    QVERIFY(chart->DenseColumns(rect, ratio).empty());
+    QVERIFY(chart->DenseLayout(rect, ratio).empty());
+}
+
+void TestReadingsChart::denseDrawingPaintsBandAndLine() {
+    ctlChart chart;
+    PrepareTestStyle(chart, 1);
+    chart.SetRowCount(3650);
+    for (int i = 1; i <= 3650; ++i) {
+        Write(chart, i, 1, 120 + 25 * std::sin(i / 60.0) + (i * 7919) % 21 - 10);
+    }
+    const QSize size(700, 200);
+    const QImage image = RenderOnWhite(chart, size);
+    const QRect plot = chart.PlotArea(QRectF(QPointF(0, 0), size)).toAlignedRect();
+    int iFaint = 0;
+    for (int x = plot.left() + 1; x < plot.right() - 1; ++x) {
+        // The mean line crosses every pixel column of the plot in the series' own colour ...
+        const PixelBounds solid = FindColour(image, QRect(x, plot.top(), 1, plot.height()), 0);
+        QVERIFY2(solid.count > 0, qPrintable(QString::number(x)));
+        // ... over a band of a faint tint of it.
+        const PixelBounds tint = FindColour(image, QRect(x, plot.top(), 1, plot.height()), 0, true);
+        iFaint += tint.count - solid.count;
+        QVERIFY(tint.box.top() <= solid.box.top() && solid.box.bottom() <= tint.box.bottom());
+    }
+    QVERIFY2(iFaint > 5 * plot.width(), qPrintable(QString::number(iFaint)));
+}
+
+void TestReadingsChart::yearMarks_data() {
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("every");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("everyYear");
+
+    QTest::newRow("90 days in one year") << QDate(2026, 3, 1) << 90 << 1 << QSize(700, 200) << true;
+    QTest::newRow("90 days over a new year")
+        << QDate(2017, 11, 3) << 90 << 1 << QSize(700, 200) << true;
+    QTest::newRow("a new year in the last days")
+        << QDate(2025, 10, 1) << 95 << 1 << QSize(700, 200) << true;
+    QTest::newRow("three years, weekly")
+        << QDate(2024, 5, 1) << 1100 << 7 << QSize(700, 200) << true;
+    for (const QSize size : {QSize(700, 200), QSize(300, 120), QSize(1400, 420)}) {
+        QTest::addRow("ten years at %dx%d", size.width(), size.height())
+            << QDate(1990, 1, 1) << 3650 << 1 << size << (size.width() >= 700);
+        QTest::addRow("ninety years at %dx%d", size.width(), size.height())
+            << QDate(1930, 6, 1) << 32767 << 1 << size << false;
+    }
+}
+
+void TestReadingsChart::yearMarks() {
+    QFETCH(QDate, first);
+    QFETCH(int, days);
+    QFETCH(int, every);
+    QFETCH(QSize, size);
+    QFETCH(bool, everyYear);
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(first, days, every), true));
+    const QRectF rect(QPointF(0, 0), size);
+    const QRectF plot = chart->PlotArea(rect);
+    const std::vector<ctlChart::YearMark> marks = chart->YearMarkLayout(rect);
+    const std::vector<ctlChart::RowLabelSlot> labels = chart->RowLabelLayout(rect);
+    const int iFirstYear = chart->RowDateAt(1).year();
+    const int iLastYear = chart->RowDateAt(chart->RowCount()).year();
+    if (iFirstYear == iLastYear) {
+        QVERIFY(marks.empty());
+        return;
+    }
+    QVERIFY(!marks.empty());
+    QVERIFY(!labels.empty());
+
+    std::vector<int> startYears;
+    for (size_t i = 0; i < marks.size(); ++i) {
+        const ctlChart::YearMark& mark = marks[i];
+        // Inside the picture, under the row labels, apart from every label and other mark.
+        QVERIFY(rect.contains(mark.text));
+        for (const ctlChart::RowLabelSlot& label : labels) {
+            QVERIFY(mark.text.top() >= label.rect.bottom() - 1e-6);
+            QVERIFY(!mark.text.intersects(label.rect));
+        }
+        if (i > 0) {
+            QVERIFY(marks[i - 1].text.right() <= mark.text.left());
+            QVERIFY(marks[i - 1].x < mark.x);
+        }
+        QVERIFY(std::abs(mark.x - chart->RowCentre(plot, mark.iRow)) < 1e-6);
+        if (!mark.bYearStart) {
+            // The first row's year, at the left.
+            QCOMPARE(i, size_t(0));
+            QCOMPARE(int(mark.iRow), 1);
+            QCOMPARE(mark.iYear, iFirstYear);
+            continue;
+        }
+        // At the first row of its year.
+        QCOMPARE(chart->RowDateAt(mark.iRow).year(), mark.iYear);
+        QVERIFY(chart->RowDateAt(qint16(mark.iRow - 1)).year() < mark.iYear);
+        startYears.push_back(mark.iYear);
+    }
+
+    // Thinned to round years: exactly the years that begin in the rows and are multiples of
+    // 1, 2, 5, 10, 20...
+    QVERIFY(!startYears.empty());
+    int iStep = 0;
+    for (const int iEvery : {1, 2, 5, 10, 20, 50, 100}) {
+        std::vector<int> multiples;
+        for (int iYear = iFirstYear + 1; iYear <= iLastYear; ++iYear) {
+            if (iYear % iEvery == 0) {
+                multiples.push_back(iYear);
+            }
+        }
+        if (multiples == startYears) {
+            iStep = iEvery;
+            break;
+        }
+    }
+    QVERIFY(iStep > 0);
+    if (everyYear) {
+        QCOMPARE(iStep, 1);
+    }
+}
+
+void TestReadingsChart::homeThresholds_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<bool>("systolic");
+    QTest::addColumn<bool>("diastolic");
+
+    QTest::newRow("typical readings")
+        << Lines({"20270301|128|82|70", "20270302|140|90|75", "20270303|132|84|72"}) << true
+        << true;
+    QTest::newRow("low readings: the systolic line is above the axis")
+        << Lines({"20270301|104|64|52", "20270302|110|70|58", "20270303|100|62|55"}) << false
+        << true;
+    QTest::newRow("very low readings: both above the axis")
+        << Lines({"20270301|72|45|48", "20270302|78|50|52", "20270303|75|46|47"}) << false << false;
+    QTest::newRow("high readings: both below the top")
+        << Lines({"20270301|182|104|101", "20270302|190|110|105", "20270303|176|100|103"}) << true
+        << false;
+    QTest::newRow("one day of bars") << Lines({"20270301|120|80|72"}) << true << true;
+    QTest::newRow("no rows") << Lines({"20270301|||"}) << false << false;
+}
+
+void TestReadingsChart::homeThresholds() {
+    QFETCH(QStringList, entries);
+    QFETCH(bool, systolic);
+    QFETCH(bool, diastolic);
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    FillChartFromReadings(*chart, MakeReadings(entries));
+    const QRectF rect(QPointF(0, 0), QSize(700, 200));
+    const ctlChart::AxisScale scale = chart->ValueAxis(rect);
+
+    QStringList drawn;
+    for (const ctlChart::ReferenceSlot& line : chart->ReferenceLineLayout(rect)) {
+        drawn << QStringLiteral("%1 at %2").arg(line.iColumn).arg(line.value);
+        // Across the plot at its own value, in its series' colour.
+        QVERIFY(std::abs(line.y - ValueToY(*chart, rect)(line.value)) < 1e-6);
+        QVERIFY(line.value >= scale.lo && line.value <= scale.hi);
+    }
+    QStringList expected;
+    if (systolic) {
+        expected << QStringLiteral("1 at 135");
+    }
+    if (diastolic) {
+        expected << QStringLiteral("2 at 85");
+    }
+    QCOMPARE(drawn, expected);
+
+    // The thresholds never move the axis.
+    chart->SetReferenceLines({}, QString());
+    const ctlChart::AxisScale without = chart->ValueAxis(rect);
+    QCOMPARE(scale.lo, without.lo);
+    QCOMPARE(scale.hi, without.hi);
+    QCOMPARE(scale.step, without.step);
+}
+
+void TestReadingsChart::emptyState() {
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    PrepareTestStyle(*chart, 3);
+    chart->SetEmptyText(ChartEmptyText());
+    auto* label = new QLabel(ChartEmptyText(), &window);
+    chart->SetEmptyStateWidget(label);
+    const QRectF rect(QPointF(0, 0), QSize(700, 200));
+    const auto emptyTextShown = [&] {
+        const QRectF area = chart->EmptyTextArea(rect);
+        if (area.isEmpty()) {
+            return false;
+        }
+        // Inside the axes, and the sentence is really drawn there.
+        return chart->PlotArea(rect).contains(area) &&
+               CountDark(RenderOnWhite(*chart, rect.size().toSize()), area.toAlignedRect()) > 50;
+    };
+
+    // Nothing at all: the chart is hidden and the window's sentence shows in its place.
+    FillChartFromReadings(*chart, MakeReadings({}));
+    QVERIFY(chart->isHidden());
+    QVERIFY(label->isVisibleTo(&window));
+    // Only placeholders: the chart shows, empty, with the sentence inside its axes.
+    FillChartFromReadings(*chart, MakeReadings(Lines({"20270301|||", "20270302|||Walked"})));
+    QVERIFY(!chart->isHidden());
+    QVERIFY(!label->isVisibleTo(&window));
+    QVERIFY(emptyTextShown());
+    // Readings: neither.
+    FillChartFromReadings(*chart, MakeReadings(Lines({"20270301|120|80|72", "20270302|||"})));
+    QVERIFY(!label->isVisibleTo(&window));
+    QVERIFY(!emptyTextShown());
+    // Hidden from outside (the main window's reset), and shown again.
+    chart->hide();
+    QVERIFY(label->isVisibleTo(&window));
+    chart->show();
+    QVERIFY(!label->isVisibleTo(&window));
+}
+
+void TestReadingsChart::toolTip_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("text");
+
+    const QStringList three =
+        Lines({"20270301|120|80|72", "20270302|118|79|68", "20270303|125|82|70"});
+    QTest::newRow("first row") << three << 1 << QStringLiteral("1 Mar 2027: 120/80, pulse 72");
+    QTest::newRow("middle row") << three << 2 << QStringLiteral("2 Mar 2027: 118/79, pulse 68");
+    QTest::newRow("last row") << three << 3 << QStringLiteral("3 Mar 2027: 125/82, pulse 70");
+    QTest::newRow("a box left empty") << Lines({"20270301|120|80|72", "20270302|118||68"}) << 2
+                                      << QStringLiteral("2 Mar 2027: 118/\u2013, pulse 68");
+    QTest::newRow("one day of bars")
+        << Lines({"20261207|120|80|72"}) << 1 << QStringLiteral("7 Dec 2026: 120/80, pulse 72");
+    QTest::newRow("same day and month, the year tells them apart")
+        << Lines({"20251207|130|85|75", "20261207|120|80|70"}) << 1
+        << QStringLiteral("7 Dec 2025: 130/85, pulse 75");
+}
+
+void TestReadingsChart::toolTip() {
+    QFETCH(QStringList, entries);
+    QFETCH(int, row);
+    QFETCH(QString, text);
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    chart->resize(700, 200);
+    FillChartFromReadings(*chart, MakeReadings(entries));
+    const QRectF plot = chart->PlotArea(QRectF(chart->rect()));
+    const double spacing = plot.width() / chart->RowCount();
+    const double x = chart->RowCentre(plot, qint16(row));
+    // Anywhere over the row's share of the plot, at any height.
+    for (const QPointF at : {QPointF(x, plot.center().y()), QPointF(x - spacing * 0.45, 5),
+                             QPointF(x + spacing * 0.45, plot.bottom())}) {
+        QCOMPARE(chart->ToolTipAt(at), text);
+    }
+    // Not away from the plot.
+    QCOMPARE(chart->ToolTipAt(QPointF(plot.left() - 40, plot.center().y())), QString());
+}
+
+void TestReadingsChart::denseToolTip() {
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    chart->resize(700, 200);
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(2016, 1, 1), 3650), true));
+    const QRectF rect(chart->rect());
+    const QRectF plot = chart->PlotArea(rect);
+    const std::vector<ctlChart::RowSpan> columns =
+        chart->DenseColumns(rect, chart->devicePixelRatioF());
+    QVERIFY(columns.size() > 100);
+    const size_t b = columns.size() / 2;
+    const ctlChart::RowSpan& column = columns[b];
+    const double x = plot.left() + (double(b) + 0.5) * plot.width() / double(columns.size());
+
+    // The column's days, and per series its mean (rounded half to even) and its range.
+    QStringList means;
+    QStringList ranges;
+    for (qint16 iSeries = 1; iSeries <= 3; ++iSeries) {
+        double sum = 0;
+        int iCount = 0;
+        double low = 1e9;
+        double high = -1e9;
+        for (int iRow = column.iFirstRow; iRow <= column.iLastRow; ++iRow) {
+            if (const std::optional<double> value = chart->DataAt(qint16(iRow), iSeries)) {
+                sum += *value;
+                ++iCount;
+                low = std::min(low, *value);
+                high = std::max(high, *value);
+            }
+        }
+        means << QString::number(RoundHalfEven(sum / iCount));
+        ranges << (low == high ? QString::number(low)
+                               : QString::number(low) + u'\u2013' + QString::number(high));
+    }
+    const QString expected =
+        DayText(chart->RowDateAt(column.iFirstRow)) + QStringLiteral(" to ") +
+        DayText(chart->RowDateAt(column.iLastRow)) +
+        QStringLiteral(" (%1 days)\n").arg(column.iLastRow - column.iFirstRow + 1) +
+        QStringLiteral("Average %1/%2, pulse %3\n").arg(means[0], means[1], means[2]) +
+        QStringLiteral("Systolic %1, diastolic %2, pulse %3").arg(ranges[0], ranges[1], ranges[2]);
+    QCOMPARE(chart->ToolTipAt(QPointF(x, plot.center().y())), expected);
+}
+
+void TestReadingsChart::keyboard() {
+    QWidget window;
+    auto* before = new QLineEdit(&window);
+    before->setGeometry(0, 0, 100, 24);
+    auto* chart = new ctlChart(&window);
+    chart->setGeometry(0, 30, 700, 200);
+    StyleChartForScreen(*chart);
+    FillChartFromReadings(*chart, MakeReadings(Lines({"20270301|120|80|72", "20270302|118|79|68",
+                                                      "20270303|125|82|70"})));
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QString szSummary = ReadingsChartSummary(*chart);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
+    QVERIFY(accessible != nullptr);
+
+    // Tab reaches the chart, which shows a frame in its focus colour.
+    before->setFocus();
+    QTest::keyClick(before, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), chart);
+    QVERIFY(accessible->state().focusable);
+    const QColor focus(0xff, 0xd8, 0x4a);
+    QCOMPARE(chart->grab().toImage().pixelColor(0, 100), focus);
+    QCOMPARE(accessible->text(QAccessible::Description), szSummary);
+
+    // The arrow keys walk the rows, starting from the latest; the description follows.
+    const QStringList rows = {QStringLiteral("1 Mar 2027: 120/80, pulse 72"),
+                              QStringLiteral("2 Mar 2027: 118/79, pulse 68"),
+                              QStringLiteral("3 Mar 2027: 125/82, pulse 70")};
+    const std::pair<Qt::Key, int> steps[] = {
+        {Qt::Key_Left, 3},  {Qt::Key_Left, 2}, {Qt::Key_Home, 1},  {Qt::Key_Left, 1},
+        {Qt::Key_Right, 2}, {Qt::Key_End, 3},  {Qt::Key_Right, 3}, {Qt::Key_PageUp, 1}};
+    for (const auto& [key, iRow] : steps) {
+        QTest::keyClick(chart, key);
+        QCOMPARE(int(chart->CursorRow()), iRow);
+        QCOMPARE(accessible->text(QAccessible::Description), rows[iRow - 1]);
+    }
+    QTest::keyClick(chart, Qt::Key_Escape);
+    QCOMPARE(int(chart->CursorRow()), 0);
+    QCOMPARE(accessible->text(QAccessible::Description), szSummary);
+
+    // Away from the chart: no frame, and the summary again.
+    QTest::keyClick(chart, Qt::Key_Left);
+    before->setFocus();
+    QVERIFY(chart->grab().toImage().pixelColor(0, 100) != focus);
+    QCOMPARE(accessible->text(QAccessible::Description), szSummary);
+}
+
+void TestReadingsChart::accessibleDescription_data() {
+    QTest::addColumn<QStringList>("entries");
+    QTest::addColumn<QString>("description");
+
+    const QString szWaiting =
+        QStringLiteral("Your readings will appear here as a chart once you have entered them.");
+    QTest::newRow("no entries") << QStringList()
+                                << QStringLiteral("Readings chart: hidden, no readings to show. ") +
+                                       szWaiting;
+    QTest::newRow("only placeholders")
+        << Lines({"20270301|||", "20270302|||Walked"})
+        << QStringLiteral("Readings chart: no readings yet. ") + szWaiting;
+    QTest::newRow("one day") << Lines({"20261207|120|80|72"})
+                             << QStringLiteral("Readings chart: 1 day, 7 Dec 2026. Latest 7 Dec "
+                                               "2026: 120/80, pulse 72. Last 7 days average "
+                                               "120/80.");
+    QTest::newRow("three days")
+        << Lines({"20270301|120|80|72", "20270302|118|79|68", "20270303|125|82|70"})
+        << QStringLiteral("Readings chart: 3 days from 1 Mar 2027 to 3 Mar 2027. Latest 3 Mar "
+                          "2027: 125/82, pulse 70. Last 7 days average 121/80.");
+    QTest::newRow("the week leaves older days out")
+        << Lines({"20270301|100|60|60", "20270318|150|95|80", "20270320|130|85|70",
+                  "20270325|134|87|72"})
+        << QStringLiteral("Readings chart: 4 days from 1 Mar 2027 to 25 Mar 2027. Latest 25 Mar "
+                          "2027: 134/87, pulse 72. Last 7 days average 132/86.");
+    QTest::newRow("over a year end, a box left empty, halves to even")
+        << Lines({"20261230|122|80|70", "20270102|123||75"})
+        << QStringLiteral("Readings chart: 2 days from 30 Dec 2026 to 2 Jan 2027. Latest 2 Jan "
+                          "2027: 123/\u2013, pulse 75. Last 7 days average 122/80.");
+}
+
+void TestReadingsChart::accessibleDescription() {
+    QFETCH(QStringList, entries);
+    QFETCH(QString, description);
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(chart);
+    QVERIFY(accessible != nullptr);
+    QCOMPARE(accessible->role(), QAccessible::Chart);
+    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Readings chart"));
+
+    // Kept current over refills: a fill of other readings first, then these.
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(2020, 1, 1), 400), true));
+    QVERIFY(accessible->text(QAccessible::Description).contains(QStringLiteral("400 days")));
+    FillChartFromReadings(*chart, MakeReadings(entries));
+    QCOMPARE(accessible->text(QAccessible::Description), description);
+}
+
+void TestReadingsChart::descriptionChangesAreAnnounced() {
+    QWidget window;
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    QCoreApplication::processEvents();
+    QSignalSpy changes(chart, &ctlChart::DescriptionChanged);
+
+    // A fill writes thousands of cells; a screen reader hears of it once.
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(2016, 1, 1), 3650), true));
+    QCoreApplication::processEvents();
+    QCOMPARE(changes.count(), 1);
+    // Hiding changes what it says at once, and the fill once more.
+    changes.clear();
+    FillChartFromReadings(*chart, MakeReadings({}));
+    QCOMPARE(changes.count(), 1);
+    QCoreApplication::processEvents();
+    QCOMPARE(changes.count(), 2);
+    // A row reached by the keys.
+    FillChartFromReadings(*chart, MakeReadings(Lines({"20270301|120|80|72"})));
+    QCoreApplication::processEvents();
+    changes.clear();
+    chart->SetCursorRow(1);
+    QCOMPARE(changes.count(), 1);
+    chart->SetCursorRow(1);
+    QCOMPARE(changes.count(), 1);
 }
 
 void TestReadingsChart::pictures() {

@@ -36,6 +36,8 @@ private slots:
     void dayKey();
     void rowLabel_data();
     void rowLabel();
+    void dayKeyParts_data();
+    void dayKeyParts();
     void entriesStayInDateOrder_data();
     void entriesStayInDateOrder();
     void newEntryHasFourEmptyValuesInOrder();
@@ -80,6 +82,50 @@ void TestReadingsSchema::rowLabel() {
     QFETCH(QString, key);
     QFETCH(QString, label);
     QCOMPARE(DayRowLabel(key), label);
+}
+
+void TestReadingsSchema::dayKeyParts_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("parts"); // year|month|day
+    QTest::addColumn<int>("month");
+    QTest::addColumn<QDate>("date");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("7 December 2026") << QStringLiteral("20261207") << QStringLiteral("2026|12|07")
+                                     << 12 << QDate(2026, 12, 7) << QStringLiteral("7 Dec 2026");
+    QTest::newRow("1 March 2027") << QStringLiteral("20270301") << QStringLiteral("2027|03|01") << 3
+                                  << QDate(2027, 3, 1) << QStringLiteral("1 Mar 2027");
+    QTest::newRow("29 February of a leap year")
+        << QStringLiteral("20240229") << QStringLiteral("2024|02|29") << 2 << QDate(2024, 2, 29)
+        << QStringLiteral("29 Feb 2024");
+    QTest::newRow("29 February of another year")
+        << QStringLiteral("20250229") << QStringLiteral("2025|02|29") << 2 << QDate() << QString();
+    QTest::newRow("month 13") << QStringLiteral("20271307") << QStringLiteral("2027|13|07") << 0
+                              << QDate() << QString();
+    QTest::newRow("month 00") << QStringLiteral("20270007") << QStringLiteral("2027|00|07") << 0
+                              << QDate() << QString();
+    QTest::newRow("letters") << QStringLiteral("2027ab0x") << QStringLiteral("2027|ab|0x") << 0
+                             << QDate() << QString();
+    QTest::newRow("day not digits")
+        << QStringLiteral("202703x1") << QStringLiteral("2027|03|x1") << 3 << QDate() << QString();
+    QTest::newRow("short key") << QStringLiteral("2027") << QStringLiteral("2027||27") << 0
+                               << QDate() << QString();
+    QTest::newRow("empty key") << QString() << QStringLiteral("||") << 0 << QDate() << QString();
+}
+
+void TestReadingsSchema::dayKeyParts() {
+    QFETCH(QString, key);
+    QFETCH(QString, parts);
+    QFETCH(int, month);
+    QFETCH(QDate, date);
+    QFETCH(QString, text);
+    const DayKeyParts split = SplitDayKey(key);
+    QCOMPARE(split.szYear.toString() + u'|' + split.szMonth.toString() + u'|' +
+                 split.szDay.toString(),
+             parts);
+    QCOMPARE(DayKeyMonth(split), month);
+    QCOMPARE(DayKeyDate(key), date);
+    QCOMPARE(DayText(DayKeyDate(key)), text);
 }
 
 void TestReadingsSchema::entriesStayInDateOrder_data() {

@@ -1,0 +1,98 @@
+// The main window's chart as a person meets it: its place while there is nothing to show, the
+// keyboard's way to it, and what it says to a screen reader.
+
+#include "tests/support/MainWindowTestSupport.h"
+
+#include "mainwindow/readings/ReadingsChart.h"
+#include "mainwindow/readings/ctlChart.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace tlgtest;
+
+namespace {
+
+const QDate kToday(2026, 12, 7);
+
+// The empty-state sentence stands in the chart's place exactly while the chart is hidden.
+bool SentenceMatchesChart(const frmMain& window) {
+    return window.lblChartEmpty->isVisible() == window.ctlChart->isHidden() &&
+           window.ctlChart->isVisible() == !window.ctlChart->isHidden();
+}
+
+QString Description(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Description) : QStringLiteral("<none>");
+}
+
+} // namespace
+
+class TestFrmMainChart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        NewDocument();
+        SetMessageBoxHandler(nullptr);
+    }
+
+    void emptyStateSentence() {
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        QLabel* label = window->lblChartEmpty;
+        QCOMPARE(label->text(), ChartEmptyText());
+        QCOMPARE(label->textFormat(), Qt::PlainText);
+        QCOMPARE(label->geometry(), window->ctlChart->geometry());
+
+        // Nothing entered before the load: the chart is hidden, the sentence shows.
+        QVERIFY(window->ctlChart->isHidden());
+        QVERIFY(label->isVisible());
+        QVERIFY(Description(window->ctlChart).contains(QStringLiteral("hidden")));
+
+        // A reading, and leaving its box: the chart shows and the sentence goes.
+        window->txtSystolic->setFocus();
+        Type(*window, QStringLiteral("128\t"));
+        QVERIFY(!window->ctlChart->isHidden());
+        QVERIFY(!label->isVisible());
+        QVERIFY(SentenceMatchesChart(*window));
+        QCOMPARE(Description(window->ctlChart),
+                 QStringLiteral("Readings chart: 1 day, 7 Dec 2026. Latest 7 Dec 2026: 128/0, "
+                                "pulse 0. Last 7 days average 128/0."));
+
+        // Reset: the chart is hidden again and the sentence is back.
+        MessageBoxes boxes(QMessageBox::Yes);
+        window->lblReset_Click();
+        QVERIFY(window->ctlChart->isHidden());
+        QVERIFY(label->isVisible());
+        QVERIFY(SentenceMatchesChart(*window));
+    }
+
+    void keyboardReachesTheChart() {
+        AddDay(QStringLiteral("20261205"), QStringLiteral("131"), QStringLiteral("85"),
+               QStringLiteral("70"));
+        AddDay(QStringLiteral("20261206"), QStringLiteral("128"), QStringLiteral("84"),
+               QStringLiteral("71"));
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        QCOMPARE(window->ctlChart->accessibleName(), QStringLiteral("Readings chart"));
+        QCOMPARE(Description(window->ctlChart),
+                 QStringLiteral("Readings chart: 2 days from 5 Dec 2026 to 6 Dec 2026. Latest 6 "
+                                "Dec 2026: 128/84, pulse 71. Last 7 days average 130/84."));
+
+        // The chart follows the window's other commands in the Tab order.
+        window->imgCorvalenLink->setFocus(Qt::TabFocusReason);
+        Type(*window, QStringLiteral("\t"));
+        QCOMPARE(FocusName(), QStringLiteral("ctlChart"));
+        QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+        QCOMPARE(Description(window->ctlChart), QStringLiteral("6 Dec 2026: 128/84, pulse 71"));
+        QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+        QCOMPARE(Description(window->ctlChart), QStringLiteral("5 Dec 2026: 131/85, pulse 70"));
+        Type(*window, QStringLiteral("\t"));
+        QVERIFY(FocusName() != QStringLiteral("ctlChart"));
+    }
+};
+
+QTEST_MAIN(TestFrmMainChart)
+#include "test_frmmain_chart.moc"
