@@ -11,6 +11,7 @@
 #include "resources/Resources.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -712,12 +713,18 @@ void frmMain::LoadSelectedDay() {
     const QDate dt = ctlCal->selectedDate();
     const QString szKey = DayKey(static_cast<qint16>(dt.year()), static_cast<qint16>(dt.month()),
                                  static_cast<qint16>(dt.day()));
+    const auto iDaysBefore = objReadings->objSubTags->Count();
     const DayEntryTags tags = FindOrCreateDayEntry(objReadings, szKey);
+    const bool bAdded = objReadings->objSubTags->Count() != iDaysBefore;
     objSystolicTag = tags.objSystolicTag;
     objDiastolicTag = tags.objDiastolicTag;
     objPulseTag = tags.objPulseTag;
     objCommentTag = tags.objCommentTag;
     m_dtLoaded = dt;
+    // A new placeholder entry is a change to keep, like a typed value.
+    if (bAdded) {
+        NoteReadingsChanged();
+    }
 
     txtSystolic->setText(objSystolicTag->szValue);
     txtDiastolic->setText(objDiastolicTag->szValue);
