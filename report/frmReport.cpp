@@ -1,16 +1,15 @@
 #include "report/frmReport.h"
-#include "app/util/TextToInteger.h"
 
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
+#include "mainwindow/readings/PressureColours.h"
 #include "mainwindow/readings/ReadingsChart.h"
-#include "mainwindow/readings/ReadingsSchema.h"
 #include "mainwindow/readings/ctlChart.h"
 #include "report/ClipboardKeeper.h"
+#include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/modPrint.h"
 #include "resources/Resources.h"
-#include "xmlstore/clsXMLTags.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -98,7 +97,8 @@ private:
 
 } // namespace
 
-frmReport::frmReport(QWidget* parent) : QDialog(parent) {
+frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
+    : QDialog(parent), m_objReadings(std::move(objReadings)) {
     setWindowTitle(QStringLiteral("Tensiolog Report"));
     setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
@@ -160,8 +160,8 @@ void frmReport::Form_Load() {
 }
 
 void frmReport::FillReadingsChart() {
-    if (objReadings != nullptr) {
-        FillChartFromReadings(*ctlChart, objReadings);
+    if (m_objReadings != nullptr) {
+        FillChartFromReadings(*ctlChart, m_objReadings);
     }
     // The chart is only ever seen as a picture in the report.
     ctlChart->hide();
@@ -224,23 +224,7 @@ void frmReport::showEvent(QShowEvent* event) {
 }
 
 void frmReport::BuildReport(RichTextBox& rtbTarget) {
-    {
-        EditBlock block(rtbTarget);
-        AppendColoredText(rtbTarget, kLineBreak + QStringLiteral("YOUR READINGS") + kLineBreak,
-                          kBlack);
-        if (objReadings != nullptr) {
-            for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
-                const QString szDate = FormatDayKey(*objDay);
-                const QString szSys = objDay->GetSubTagValue(kSystolicName);
-                const QString szDia = objDay->GetSubTagValue(kDiastolicName);
-                const QString szPulse = objDay->GetSubTagValue(kPulseName);
-                const QString szComment = objDay->GetSubTagValue(kCommentName);
-                if (!szSys.isEmpty() || !szDia.isEmpty() || !szPulse.isEmpty()) {
-                    WriteFormattedEntry(rtbTarget, szDate, szSys, szDia, szPulse, szComment);
-                }
-            }
-        }
-    }
+    WriteComposition(rtbTarget, ReportComposer::Compose(m_objReadings));
     rtbTarget.SetSelStart(0);
     rtbTarget.SetSelLength(0);
     img = imgHeader;
@@ -250,41 +234,37 @@ void frmReport::BuildReport(RichTextBox& rtbTarget) {
     rtbTarget.setReadOnly(true);
 }
 
-void frmReport::WriteFormattedEntry(RichTextBox& rtbTarget, const QString& szDate,
-                                    const QString& szSys, const QString& szDia,
-                                    const QString& szPulse, const QString& szComment) {
-    if (szSys.isEmpty() || szDia.isEmpty()) {
-        return;
-    }
-    AppendColoredText(rtbTarget, kLineBreak + szDate + u'\t', kBlack);
-    AppendColoredText(rtbTarget, szSys, SystolicColor(szSys));
-    AppendColoredText(rtbTarget, QStringLiteral("/"), kBlack);
-    AppendColoredText(rtbTarget, szDia, DiastolicColor(szDia));
-    AppendColoredText(rtbTarget, u':' + szPulse + QStringLiteral("   \t") + szComment, kBlack);
+void frmReport::BuildPrintCopy() {
+    rtbPrint->SetText(QString());
+    BuildReport(*rtbPrint);
 }
 
-QString frmReport::FormatDayKey(const clsXMLTag& objDay) {
-    return FormatDayKey(objDay.szName);
-}
-
-QString frmReport::FormatDayKey(const QString& szDayKey) {
-    static const QString kMonthWords[] = {
-        QStringLiteral(" Jan "), QStringLiteral(" Feb "), QStringLiteral(" Mar "),
-        QStringLiteral(" Apr "), QStringLiteral(" May "), QStringLiteral(" Jun "),
-        QStringLiteral(" Jul "), QStringLiteral(" Aug "), QStringLiteral(" Sep "),
-        QStringLiteral(" Oct "), QStringLiteral(" Nov "), QStringLiteral(" Dec ")};
-    const QString szDay = szDayKey.right(2);
-    const QString szMonth = szDayKey.mid(4, 2);
-    const QString szYear = szDayKey.left(4);
-    QString szMonthWord;
-    // Only the twelve two-digit month numbers have a word.
-    if (szMonth.size() == 2 && szMonth[0].isDigit() && szMonth[1].isDigit()) {
-        const int iMonth = szMonth.toInt();
-        if (iMonth >= 1 && iMonth <= 12) {
-            szMonthWord = kMonthWords[iMonth - 1];
+void frmReport::WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition) {
+    EditBlock block(rtbTarget);
+    // Neighbouring runs of one colour go in together; a line break is black.
+    QString szPending;
+    long lPending = kPressureBlack;
+    const auto append = [&](const QString& szText, long lColor) {
+        if (lColor != lPending && !szPending.isEmpty()) {
+            AppendColoredText(rtbTarget, szPending, lPending);
+            szPending.clear();
+        }
+        lPending = lColor;
+        szPending += szText;
+    };
+    bool bFirst = true;
+    for (const ReportLine& line : composition.lines) {
+        if (!bFirst) {
+            append(kLineBreak, kPressureBlack);
+        }
+        bFirst = false;
+        for (const ColourRun& run : line.runs) {
+            append(run.szText, run.lColor);
         }
     }
-    return szDay + szMonthWord + szYear;
+    if (!szPending.isEmpty()) {
+        AppendColoredText(rtbTarget, szPending, lPending);
+    }
 }
 
 void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor) {
@@ -292,37 +272,6 @@ void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText,
     rtbTarget.SetSelLength(0);
     rtbTarget.SetSelColor(lColor);
     rtbTarget.SetSelText(szText);
-}
-
-namespace {
-
-// Colour of a pressure: red up to iLowRed, green up to iGreen, orange up to iOrange, red
-// above; black for text that is not a whole number of the 16-bit range.
-long PressureColor(const QString& szReading, int iLowRed, int iGreen, int iOrange) {
-    const std::optional<qint16> value = TextToInteger(szReading);
-    if (!value) {
-        return frmReport::kBlack;
-    }
-    if (*value <= iLowRed) {
-        return frmReport::kRed;
-    }
-    if (*value <= iGreen) {
-        return frmReport::kGreen;
-    }
-    if (*value <= iOrange) {
-        return frmReport::kOrange;
-    }
-    return frmReport::kRed;
-}
-
-} // namespace
-
-long frmReport::SystolicColor(const QString& szReading) {
-    return PressureColor(szReading, 99, 129, 149);
-}
-
-long frmReport::DiastolicColor(const QString& szReading) {
-    return PressureColor(szReading, 59, 84, 94);
 }
 
 bool frmReport::PutClipboardPicture(const QImage& objPicture) {
@@ -384,8 +333,7 @@ void frmReport::btPrint_Click() {
     bool bPrinted = false;
     QString szPrinterName;
     try {
-        rtbPrint->SetText(QString());
-        BuildReport(*rtbPrint);
+        BuildPrintCopy();
         bPrinted = modPrint::PrintRichTextBox(*rtbPrint, kLeftMargin, kTopMargin, kRightMargin,
                                               kBottomMargin, &szPrinterName);
     } catch (...) {
@@ -435,8 +383,7 @@ void frmReport::btSavePdf_Click() {
     bool bSaved = false;
     QString szError;
     try {
-        rtbPrint->SetText(QString());
-        BuildReport(*rtbPrint);
+        BuildPrintCopy();
         bSaved = modPrint::SaveRichTextBoxAsPdf(*rtbPrint, szPath, kLeftMargin, kTopMargin,
                                                 kRightMargin, kBottomMargin, &szError);
     } catch (const std::exception& e) {

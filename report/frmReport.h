@@ -14,21 +14,17 @@ class ctlChart;
 class QPushButton;
 class QTimer;
 class RichTextBox;
+struct ReportComposition;
 
 // The report window: the coloured report of every day with both pressures, under the header
 // picture and a picture of the chart, ready to print or save as PDF.
 class frmReport : public QDialog {
     Q_OBJECT
 public:
-    // Loads the window (fills its hidden chart from the readings) without showing it.
-    explicit frmReport(QWidget* parent = nullptr);
+    // Loads the window for the readings under objReadings (fills its hidden chart from them)
+    // without showing it.
+    explicit frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent = nullptr);
     ~frmReport() override;
-
-    // Colour values (red in the lowest byte) of the report text.
-    static constexpr long kBlack = 0x000000;
-    static constexpr long kRed = 0x0000FF;
-    static constexpr long kGreen = 0x00FF00;
-    static constexpr long kOrange = 0x0080FF;
 
     // Margins of a printed report, in twips from the paper's edges.
     static constexpr qint32 kLeftMargin = 1000;
@@ -51,18 +47,12 @@ public:
 
     // Appends the complete report (text, then the header and chart pictures at its top).
     void BuildReport(RichTextBox& rtbTarget);
-    // Appends one day's line, or nothing unless both pressures are present.
-    static void WriteFormattedEntry(RichTextBox& rtbTarget, const QString& szDate,
-                                    const QString& szSys, const QString& szDia,
-                                    const QString& szPulse, const QString& szComment);
-    // Display date of a day entry from its key: "07 Mar 2027".
-    static QString FormatDayKey(const clsXMLTag& objDay);
-    static QString FormatDayKey(const QString& szDayKey);
+    // Composes the copy that is printed or saved, afresh, in rtbPrint.
+    void BuildPrintCopy();
+    // Appends a composed report's lines and colours at the end of the box.
+    static void WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition);
     // Appends text at the very end of the box in a colour.
     static void AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor);
-    // Colour of a systolic or diastolic text by its range; black for text that is not a number.
-    static long SystolicColor(const QString& szReading);
-    static long DiastolicColor(const QString& szReading);
 
     // Insert the picture in img, or a picture of the chart sized from the box, at the caret.
     void PasteImageRTF(RichTextBox& rtbTarget);
@@ -95,4 +85,7 @@ protected:
 
 private:
     bool PutClipboardPicture(const QImage& objPicture);
+
+    // The readings this window reports on.
+    std::shared_ptr<clsXMLTag> m_objReadings;
 };

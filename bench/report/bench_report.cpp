@@ -18,7 +18,7 @@ namespace {
 // Composes the whole report (text, header picture and chart) into the on-screen box.
 void BM_ComposeReport(benchmark::State& state) {
     reporttest::FillDays(static_cast<int>(state.range(0)));
-    frmReport frm;
+    frmReport frm(reporttest::Readings());
     frm.resize(869, 781);
     frm.Form_Activate();
     frm.tim->stop();
@@ -35,7 +35,7 @@ BENCHMARK(BM_ComposeReport)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond
 // What "Save as PDF…" does: composes the print copy and lays it out page by page into a file.
 void BM_PrintReportToPdf(benchmark::State& state) {
     reporttest::FillDays(static_cast<int>(state.range(0)));
-    frmReport frm;
+    frmReport frm(reporttest::Readings());
     frm.resize(869, 781);
     frm.Form_Activate();
     frm.tim->stop();

@@ -1,0 +1,259 @@
+// Printing the report and saving it as PDF: the page rectangle, pages, the outcome the user is
+// told.
+
+#include "app/util/modGlobals.h"
+#include "mainwindow/readings/PressureColours.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "report/ReportComposer.h"
+#include "report/RichTextBox.h"
+#include "report/frmReport.h"
+#include "report/modPrint.h"
+#include "tests/report/ReportTestData.h"
+#include "tests/report/ReportTestTools.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using reporttest::AddDay;
+using reporttest::ColourName;
+using reporttest::Day;
+using reporttest::Heading;
+using reporttest::ResetReadings;
+
+class test_report_printing : public QObject {
+    Q_OBJECT
+
+    reporttest::Messages m_boxes;
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void roundHalfEven_data();
+    void roundHalfEven();
+    void drawingRectangle();
+    void severalPages();
+    void tallPictureFitsPage();
+    void printOutcome_data();
+    void printOutcome();
+    void saveAsPdf();
+    void saveAsPdfFails();
+};
+
+void test_report_printing::initTestCase() {
+    QVERIFY(m_dir.isValid());
+    // TLG_KEEP_TEST_FILES=1 keeps the PDF files made here, to look at.
+    if (!qEnvironmentVariableIsEmpty("TLG_KEEP_TEST_FILES")) {
+        m_dir.setAutoRemove(false);
+        qInfo("PDF files are kept in %s", qPrintable(m_dir.path()));
+    }
+}
+
+void test_report_printing::init() {
+    m_boxes.shown.clear();
+    ResetReadings();
+    QGuiApplication::clipboard()->clear();
+}
+
+void test_report_printing::cleanup() {
+    modPrint::SetPrinterFactory(nullptr);
+    frmReport::SetSaveDialog(nullptr);
+    SetToday(QDate());
+}
+
+void test_report_printing::roundHalfEven_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<int>("rounded");
+    QTest::newRow("2.5") << 2.5 << 2;
+    QTest::newRow("3.5") << 3.5 << 4;
+    QTest::newRow("2.4") << 2.4 << 2;
+    QTest::newRow("2.6") << 2.6 << 3;
+    QTest::newRow("-2.5") << -2.5 << -2;
+    QTest::newRow("-3.5") << -3.5 << -4;
+    QTest::newRow("359.99") << 359.99 << 360;
+}
+
+void test_report_printing::roundHalfEven() {
+    QFETCH(double, value);
+    QFETCH(int, rounded);
+    QCOMPARE(modPrint::RoundHalfEven(value), rounded);
+}
+
+void test_report_printing::drawingRectangle() {
+    // Letter paper, printable area a quarter inch in, the Print command's margins.
+    const modPrint::TwipsRect rc =
+        modPrint::DrawingRectangle(1000, 1000, 100, 100, 360, 360, 12240, 15840);
+    QCOMPARE(rc, (modPrint::TwipsRect{640, 640, 11780, 15380}));
+    // No offset: the margins themselves.
+    QCOMPARE(modPrint::DrawingRectangle(1000, 1000, 100, 100, 0, 0, 11906, 16838),
+             (modPrint::TwipsRect{1000, 1000, 11806, 16738}));
+}
+
+void test_report_printing::severalPages() {
+    if (reporttest::Tool(QStringLiteral("pdfinfo")).isEmpty() ||
+        reporttest::Tool(QStringLiteral("pdftotext")).isEmpty()) {
+        QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the PDF back");
+    }
+    const int iDays = 300;
+    reporttest::FillDays(iDays);
+    frmReport frm(reporttest::Readings());
+    frm.BuildReport(*frm.rtbPrint);
+    const QString szPath = m_dir.filePath(QStringLiteral("several.pdf"));
+    QString szError;
+    QVERIFY2(modPrint::SaveRichTextBoxAsPdf(*frm.rtbPrint, szPath, 1000, 1000, 100, 100, &szError),
+             qPrintable(szError));
+    const int iPages = reporttest::PdfPageCount(szPath);
+    QVERIFY2(iPages >= 3, qPrintable(QString::number(iPages)));
+
+    // Every day is on paper exactly once: no line is lost or repeated at a page break.
+    const QString szText = reporttest::PdfText(szPath);
+    const QRegularExpression dayLine(QStringLiteral("\\d\\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|"
+                                                    "Oct|Nov|Dec) \\d{4}"));
+    QCOMPARE(szText.count(dayLine), iDays);
+    QVERIFY(reporttest::PdfText(szPath, 1).contains(QStringLiteral("YOUR READINGS")));
+    QVERIFY(reporttest::PdfText(szPath, 1).contains(QStringLiteral("01 Jan 2000")));
+    const QString szLastDay =
+        ReportComposer::FormatDayKey(reporttest::KeyOf(QDate(2000, 1, 1).addDays(iDays - 1)));
+    QVERIFY(reporttest::PdfText(szPath, iPages).contains(szLastDay));
+    // The box keeps showing its pictures at its own width: a copy was laid out for the paper.
+    QVERIFY(frm.rtbPrint->PictureShownSize(1).width() <= frm.rtbPrint->ScreenPictureWidth() + 0.01);
+}
+
+void test_report_printing::tallPictureFitsPage() {
+    RichTextBox box;
+    box.resize(400, 300);
+    QImage tall(60, 12000, QImage::Format_RGB32);
+    tall.fill(Qt::darkBlue);
+    box.InsertPicture(tall);
+    box.SetSelStart(box.TextLength());
+    box.SetSelText(QStringLiteral("\r\nafter the picture"));
+    QBuffer buffer;
+    QVERIFY(buffer.open(QIODevice::WriteOnly));
+    QPdfWriter writer(&buffer);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    // Unscaled the picture would run over some thirty pages; scaled it takes one or two.
+    const int iPages = modPrint::RenderPages(box, writer, 1000, 1000, 100, 100);
+    QVERIFY2(iPages >= 1 && iPages <= 2, qPrintable(QString::number(iPages)));
+    // An empty box still prints one page and ends.
+    RichTextBox empty;
+    QBuffer emptyBuffer;
+    QVERIFY(emptyBuffer.open(QIODevice::WriteOnly));
+    QPdfWriter emptyWriter(&emptyBuffer);
+    QCOMPARE(modPrint::RenderPages(empty, emptyWriter, 1000, 1000, 100, 100), 1);
+}
+
+void test_report_printing::printOutcome_data() {
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<QString>("message");
+    const QString szNotPrinted =
+        u"This report was not printed. This was due to you either cancelling the printing or the "_s
+        u"printer being offline."_s;
+    QTest::newRow("no default printer") << u"none"_s << szNotPrinted;
+    QTest::newRow("a printer that would quietly write a file")
+        << u"nameless file"_s << szNotPrinted;
+    QTest::newRow("printed") << u"Office"_s
+                             << u"This report has been sent to your default printer (Office)."_s;
+}
+
+void test_report_printing::printOutcome() {
+    QFETCH(QString, printer);
+    QFETCH(QString, message);
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    const QString szOut = m_dir.filePath(QStringLiteral("printed-%1.pdf").arg(printer));
+    modPrint::SetPrinterFactory([&]() {
+        modPrint::PrinterChoice choice;
+        if (printer == u"none"_s) {
+            return choice;
+        }
+        choice.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        choice.printer->setOutputFormat(QPrinter::PdfFormat);
+        if (printer == u"Office"_s) {
+            choice.printer->setOutputFileName(szOut);
+        }
+        choice.szName = printer;
+        return choice;
+    });
+    frmReport frm(reporttest::Readings());
+    frm.btPrint->click();
+    QCOMPARE(m_boxes.shown.size(), size_t(1));
+    QCOMPARE(m_boxes.shown[0].icon, QMessageBox::Warning);
+    QCOMPARE(m_boxes.shown[0].szTitle, QStringLiteral("Free Tensiolog Warning"));
+    QCOMPARE(m_boxes.shown[0].szText, message);
+    QCOMPARE(QFile::exists(szOut), printer == u"Office"_s);
+    QVERIFY(frm.rtbPrint->Text().contains(QStringLiteral("07 Mar 2027")));
+
+    // Printing twice prints the same report twice, each built afresh.
+    if (printer == u"Office"_s) {
+        const QString szFirst = frm.rtbPrint->Text();
+        frm.btPrint->click();
+        QCOMPARE(m_boxes.shown.size(), size_t(2));
+        QCOMPARE(m_boxes.shown[1].szText, message);
+        QCOMPARE(frm.rtbPrint->Text(), szFirst);
+        QCOMPARE(frm.rtbPrint->PictureCount(), 2);
+    }
+}
+
+void test_report_printing::saveAsPdf() {
+    if (reporttest::Tool(QStringLiteral("pdftotext")).isEmpty()) {
+        QSKIP("pdftotext (poppler-utils) is needed to read the PDF back");
+    }
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    AddDay({u"20270308"_s, u"150"_s, u"95"_s, u"80"_s, u"Headache"_s});
+    SetToday(QDate(2027, 3, 9));
+    const QString szChosen = m_dir.filePath(QStringLiteral("for the doctor"));
+    QString szProposed;
+    frmReport::SetSaveDialog([&](QWidget*, const QString& szPath) {
+        szProposed = szPath;
+        return szChosen;
+    });
+    frmReport frm(reporttest::Readings());
+    frm.btSavePdf->click();
+
+    QCOMPARE(QFileInfo(szProposed).fileName(), QStringLiteral("Tensiolog report 2027-03-09.pdf"));
+    QCOMPARE(QFileInfo(szProposed).absolutePath(),
+             QFileInfo(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+                 .absoluteFilePath());
+    const QString szSaved = szChosen + QStringLiteral(".pdf");
+    QVERIFY(QFile::exists(szSaved));
+    QCOMPARE(m_boxes.shown.size(), size_t(1));
+    QCOMPARE(m_boxes.shown[0].szTitle, QStringLiteral("Free Tensiolog Warning"));
+    QCOMPARE(m_boxes.shown[0].szText, QStringLiteral("This report has been saved as ") +
+                                          QDir::toNativeSeparators(szSaved) + QStringLiteral("."));
+    const QString szText = reporttest::PdfText(szSaved);
+    QVERIFY(szText.contains(QStringLiteral("YOUR READINGS")));
+    QVERIFY(szText.contains(QStringLiteral("07 Mar 2027")));
+    QVERIFY(szText.contains(QStringLiteral("Headache")));
+    QCOMPARE(reporttest::PdfPageCount(szSaved), 1);
+
+    // Cancelling the dialog saves nothing and says nothing.
+    frmReport::SetSaveDialog([](QWidget*, const QString&) { return QString(); });
+    frm.btSavePdf->click();
+    QCOMPARE(m_boxes.shown.size(), size_t(1));
+}
+
+void test_report_printing::saveAsPdfFails() {
+    const QString szPath = m_dir.filePath(QStringLiteral("no such folder/report.pdf"));
+    frmReport::SetSaveDialog([&](QWidget*, const QString&) { return szPath; });
+    frmReport frm(reporttest::Readings());
+    frm.btSavePdf->click();
+    QVERIFY(!QFile::exists(szPath));
+    QCOMPARE(m_boxes.shown.size(), size_t(1));
+    QVERIFY2(m_boxes.shown[0].szText.startsWith(QStringLiteral("This report was not saved as ") +
+                                                QDir::toNativeSeparators(szPath)),
+             qPrintable(m_boxes.shown[0].szText));
+}
+
+QTEST_MAIN(test_report_printing)
+#include "test_report_printing.moc"
