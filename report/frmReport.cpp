@@ -17,10 +17,12 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -62,10 +64,22 @@ frmReport::SaveDialog& SaveDialogSeam() {
     return dialog;
 }
 
-// Lets queued window-system work (the clipboard's among it) run. The user's clicks and keys wait,
-// so no other command of this window can start in the middle of a composition.
+// Lets queued window-system work (the clipboard's among it) run. The user's clicks and keys wait;
+// the timer and activations that fall due meanwhile are held back by CompositionGuard, so no
+// other composition of this window starts in the middle of one.
 void LetPendingEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// The window's controls: a plain frame, and a 2-pixel frame in the focus colour around the one
+// that has the keyboard focus.
+QString ControlStyle() {
+    return QStringLiteral(
+               "QPushButton { border: 1px solid #767676; border-radius: 3px; padding: 2px 9px;"
+               " background-color: #f2f2f2; color: black; }"
+               "QPushButton:pressed { background-color: #d9d9d9; }"
+               "QPushButton:focus { border: 2px solid %1; padding: 1px 8px; }")
+        .arg(frmReport::kFocusColour.name());
 }
 
 QImage RenderHeaderPicture() {
@@ -126,6 +140,8 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     rtb->setFont(font);
     rtb->setGeometry(4, 4, 469, 153);
     rtb->installEventFilter(this);
+    // A screen reader reads the report through the box's text.
+    rtb->setAccessibleName(QStringLiteral("Report"));
 
     btSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
     btSavePdf->setObjectName(QStringLiteral("btSavePdf"));
@@ -135,6 +151,13 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     btPrint->setGeometry(304, 300, kButtonWidth, kButtonHeight);
     connect(btPrint, &QPushButton::clicked, this, &frmReport::btPrint_Click);
     connect(btSavePdf, &QPushButton::clicked, this, &frmReport::btSavePdf_Click);
+    btPrint->setAccessibleName(QStringLiteral("Print"));
+    btSavePdf->setAccessibleName(QStringLiteral("Save as PDF"));
+    for (QPushButton* button : {btPrint, btSavePdf}) {
+        // The reading keys scroll the report while a button holds the focus.
+        button->installEventFilter(this);
+    }
+    setStyleSheet(ControlStyle());
     setTabOrder(rtb, btPrint);
     setTabOrder(btPrint, btSavePdf);
 
@@ -167,6 +190,22 @@ void frmReport::FillReadingsChart() {
     ctlChart->hide();
 }
 
+frmReport::CompositionGuard::CompositionGuard(frmReport& form) : m_form(form) {
+    if (m_form.m_iComposing++ == 0 && m_form.tim->isActive()) {
+        // A composition that fell due now runs after this one.
+        m_form.tim->stop();
+        m_form.m_bComposeWaiting = true;
+    }
+}
+
+frmReport::CompositionGuard::~CompositionGuard() {
+    if (--m_form.m_iComposing == 0 && m_form.m_bComposeWaiting) {
+        m_form.m_bComposeWaiting = false;
+        m_form.rtb->SetText(QString());
+        m_form.tim->start();
+    }
+}
+
 void frmReport::Form_Activate() {
     const int W = width();
     const int H = height();
@@ -174,6 +213,12 @@ void frmReport::Form_Activate() {
     rtbPrint->resize(qRound(0.8 * W), rtbPrint->height());
     btPrint->move(W - btPrint->width(), H - btPrint->height());
     btSavePdf->move(btPrint->x() - kButtonGap - btSavePdf->width(), H - btSavePdf->height());
+    if (m_iComposing > 0) {
+        // Emptying the box now would pull the text from under the composition; it runs again
+        // when that one is done.
+        m_bComposeWaiting = true;
+        return;
+    }
     rtb->SetText(QString());
     tim->start();
 }
@@ -183,9 +228,13 @@ void frmReport::Form_Resize() {
 }
 
 void frmReport::tim_Timer() {
+    tim->stop();
+    if (m_iComposing > 0) {
+        m_bComposeWaiting = true;
+        return;
+    }
     rtb->SetText(QString());
     BuildReport(*rtb);
-    tim->stop();
 }
 
 void frmReport::rtb_GotFocus() {
@@ -205,7 +254,41 @@ bool frmReport::eventFilter(QObject* watched, QEvent* event) {
     if (watched == rtb && event->type() == QEvent::FocusIn) {
         rtb_GotFocus();
     }
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier && ScrollReport(key->key())) {
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+bool frmReport::ScrollReport(int iKey) {
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (iKey) {
+    case Qt::Key_PageUp:
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_Up:
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = QAbstractSlider::SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = QAbstractSlider::SliderToMaximum;
+        break;
+    default:
+        return false;
+    }
+    rtb->verticalScrollBar()->triggerAction(action);
+    return true;
 }
 
 void frmReport::resizeEvent(QResizeEvent* event) {
@@ -224,6 +307,7 @@ void frmReport::showEvent(QShowEvent* event) {
 }
 
 void frmReport::BuildReport(RichTextBox& rtbTarget) {
+    CompositionGuard guard(*this);
     WriteComposition(rtbTarget, ReportComposer::Compose(m_objReadings));
     rtbTarget.SetSelStart(0);
     rtbTarget.SetSelLength(0);
@@ -353,7 +437,9 @@ void frmReport::btPrint_Click() {
 
 QString frmReport::DefaultPdfPath(const QDate& today) {
     QString szFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (szFolder.isEmpty()) {
+    // A documents folder that is not there would leave the dialog in whatever folder the
+    // program was started from.
+    if (szFolder.isEmpty() || !QFileInfo(szFolder).isDir()) {
         szFolder = QDir::homePath();
     }
     return QDir(szFolder).filePath(QStringLiteral("Tensiolog report ") +
@@ -393,8 +479,10 @@ void frmReport::btSavePdf_Click() {
     }
     const QString szShownPath = QDir::toNativeSeparators(szPath);
     if (bSaved) {
-        ShowWarningMessage(QStringLiteral("This report has been saved as ") + szShownPath +
-                           QStringLiteral("."));
+        ShowMessageBox(QMessageBox::Information, kProductName,
+                       QStringLiteral("This report has been saved as ") + szShownPath +
+                           QStringLiteral("."),
+                       QMessageBox::Ok);
     } else {
         ShowWarningMessage(QStringLiteral("This report was not saved as ") + szShownPath +
                            QStringLiteral(" (") + szError + QStringLiteral(")."));

@@ -2,6 +2,7 @@
 
 #include "xmlstore/clsXMLTag.h"
 
+#include <QColor>
 #include <QDate>
 #include <QDialog>
 #include <QImage>
@@ -25,6 +26,9 @@ public:
     // without showing it.
     explicit frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent = nullptr);
     ~frmReport() override;
+
+    // Colour of the frame around the control that has the keyboard focus.
+    static inline const QColor kFocusColour = QColor(0x0b, 0x57, 0xd0);
 
     // Margins of a printed report, in twips from the paper's edges.
     static constexpr qint32 kLeftMargin = 1000;
@@ -84,8 +88,31 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Scrolls the report box as the reading keys (PageUp, PageDown, Up, Down, Home, End) would;
+    // false for any other key.
+    bool ScrollReport(int iKey);
+
+    // Marks a composition from its construction to its destruction. The pictures' way through
+    // the clipboard lets pending events run, and with them the timer or an activation: while a
+    // composition runs, those only note that the screen report is due, and it is composed
+    // afresh (through the timer) once the outermost composition is done. So nothing replaces
+    // the picture holder or empties a box under a composition.
+    class CompositionGuard {
+    public:
+        explicit CompositionGuard(frmReport& form);
+        ~CompositionGuard();
+        CompositionGuard(const CompositionGuard&) = delete;
+        CompositionGuard& operator=(const CompositionGuard&) = delete;
+
+    private:
+        frmReport& m_form;
+    };
+
     bool PutClipboardPicture(const QImage& objPicture);
 
     // The readings this window reports on.
     std::shared_ptr<clsXMLTag> m_objReadings;
+    // Depth of compositions running now, and whether the screen report is due after them.
+    int m_iComposing = 0;
+    bool m_bComposeWaiting = false;
 };

@@ -62,9 +62,14 @@ inline QString KeyOf(const QDate& date) {
 inline void FillDays(int iDays, const QDate& dtFirst = QDate(2000, 1, 1)) {
     ResetReadings();
     for (int i = 0; i < iDays; ++i) {
-        AddDay({KeyOf(dtFirst.addDays(i)), QString::number(95 + i % 60),
-                QString::number(55 + i % 45), QString::number(60 + i % 30),
-                i % 7 == 0 ? QStringLiteral("Walked in the park") : QString()});
+        // Every day is new: created without looking for it first, as years of days would
+        // otherwise take minutes to set up.
+        const DayEntryTags tags = CreateDayEntry(Readings(), KeyOf(dtFirst.addDays(i)));
+        tags.objSystolicTag->szValue = QString::number(95 + i % 60);
+        tags.objDiastolicTag->szValue = QString::number(55 + i % 45);
+        tags.objPulseTag->szValue = QString::number(60 + i % 30);
+        tags.objCommentTag->szValue =
+            i % 7 == 0 ? QStringLiteral("Walked in the park") : QString();
     }
 }
 

@@ -21,6 +21,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 using reporttest::AddDay;
@@ -49,6 +50,10 @@ private slots:
     void printOutcome();
     void saveAsPdf();
     void saveAsPdfFails();
+    void proposedFolder_data();
+    void proposedFolder();
+    void timerWaitsForCommand_data();
+    void timerWaitsForCommand();
 };
 
 void test_report_printing::initTestCase() {
@@ -222,13 +227,12 @@ void test_report_printing::saveAsPdf() {
     frm.btSavePdf->click();
 
     QCOMPARE(QFileInfo(szProposed).fileName(), QStringLiteral("Tensiolog report 2027-03-09.pdf"));
-    QCOMPARE(QFileInfo(szProposed).absolutePath(),
-             QFileInfo(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                 .absoluteFilePath());
     const QString szSaved = szChosen + QStringLiteral(".pdf");
     QVERIFY(QFile::exists(szSaved));
+    // Success is news, not a warning.
     QCOMPARE(m_boxes.shown.size(), size_t(1));
-    QCOMPARE(m_boxes.shown[0].szTitle, QStringLiteral("Free Tensiolog Warning"));
+    QCOMPARE(m_boxes.shown[0].icon, QMessageBox::Information);
+    QCOMPARE(m_boxes.shown[0].szTitle, QStringLiteral("Free Tensiolog"));
     QCOMPARE(m_boxes.shown[0].szText, QStringLiteral("This report has been saved as ") +
                                           QDir::toNativeSeparators(szSaved) + QStringLiteral("."));
     const QString szText = reporttest::PdfText(szSaved);
@@ -250,9 +254,77 @@ void test_report_printing::saveAsPdfFails() {
     frm.btSavePdf->click();
     QVERIFY(!QFile::exists(szPath));
     QCOMPARE(m_boxes.shown.size(), size_t(1));
+    QCOMPARE(m_boxes.shown[0].icon, QMessageBox::Warning);
+    QCOMPARE(m_boxes.shown[0].szTitle, QStringLiteral("Free Tensiolog Warning"));
     QVERIFY2(m_boxes.shown[0].szText.startsWith(QStringLiteral("This report was not saved as ") +
                                                 QDir::toNativeSeparators(szPath)),
              qPrintable(m_boxes.shown[0].szText));
+}
+
+void test_report_printing::proposedFolder_data() {
+    QTest::addColumn<bool>("documents");
+    QTest::newRow("documents folder there") << true;
+    QTest::newRow("documents folder missing") << false;
+}
+
+void test_report_printing::proposedFolder() {
+    QFETCH(bool, documents);
+    // A home of this test's own, with or without its documents folder.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QByteArray previousHome = qgetenv("HOME");
+    const QByteArray previousConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(u".config"_s)));
+    const QString szDocuments = home.filePath(u"Documents"_s);
+    if (documents) {
+        QVERIFY(QDir().mkpath(szDocuments));
+    }
+    const QString szProposed = frmReport::DefaultPdfPath(QDate(2027, 3, 9));
+    qputenv("HOME", previousHome);
+    qputenv("XDG_CONFIG_HOME", previousConfig);
+    QCOMPARE(QFileInfo(szProposed).fileName(), u"Tensiolog report 2027-03-09.pdf"_s);
+    QCOMPARE(QFileInfo(szProposed).absolutePath(), documents ? szDocuments : home.path());
+}
+
+void test_report_printing::timerWaitsForCommand_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("print") << u"print"_s;
+    QTest::newRow("save as PDF") << u"save as PDF"_s;
+}
+
+void test_report_printing::timerWaitsForCommand() {
+    QFETCH(QString, command);
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    AddDay({u"20270308"_s, u"125"_s, u"82"_s, u"70"_s, u""_s});
+    const QString szOut = m_dir.filePath(u"timer-%1.pdf"_s.arg(command));
+    modPrint::SetPrinterFactory([&]() {
+        modPrint::PrinterChoice choice;
+        choice.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        choice.printer->setOutputFormat(QPrinter::PdfFormat);
+        choice.printer->setOutputFileName(szOut);
+        choice.szName = u"Office"_s;
+        return choice;
+    });
+    frmReport::SetSaveDialog([&](QWidget*, const QString&) { return szOut; });
+    frmReport frm(reporttest::Readings());
+    frm.resize(900, 700);
+    frm.Form_Activate();
+    // The screen report falls due while the command composes its copy (the user pressed the
+    // button just before the half second was up).
+    frm.tim->start(0);
+    (command == u"print"_s ? frm.btPrint : frm.btSavePdf)->click();
+    QVERIFY(QFile::exists(szOut));
+    // The copy has the header where it belongs, then the chart sized from its own box.
+    QCOMPARE(frm.rtbPrint->PictureCount(), 2);
+    QCOMPARE(frm.rtbPrint->PictureAt(0), frm.imgHeader);
+    const QSizeF chart = frm.rtbPrint->PictureAt(1).deviceIndependentSize();
+    QVERIFY2(qAbs(chart.width() - 1.96 * frm.rtbPrint->width()) <= 1,
+             qPrintable(QString::number(chart.width())));
+    // The screen report still comes, whole, after the command.
+    QTRY_VERIFY(frm.rtb->Text().contains(u"08 Mar 2027"_s));
+    QCOMPARE(frm.rtb->PictureCount(), 2);
+    QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
 }
 
 QTEST_MAIN(test_report_printing)

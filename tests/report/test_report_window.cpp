@@ -10,8 +10,12 @@
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
 #include <QDir>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -32,6 +36,11 @@ private slots:
     void cleanup();
 
     void activation();
+    void activationWaitsForComposition();
+    void readingKeysScroll_data();
+    void readingKeysScroll();
+    void screenReaderNames();
+    void focusFrame();
 };
 
 void test_report_window::init() {
@@ -83,6 +92,120 @@ void test_report_window::activation() {
     frm.resize(W + 60, H + 40);
     QCoreApplication::processEvents();
     QCOMPARE(frm.rtb->geometry(), box);
+}
+
+void test_report_window::activationWaitsForComposition() {
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    frmReport frm(reporttest::Readings());
+    frm.resize(900, 700);
+    // An activation arrives while the screen report waits for the clipboard. It must not empty
+    // the box under the composition (which would leave the pictures without their text): its
+    // effect comes once the composition is done, an empty box and the timer started.
+    QCoreApplication::postEvent(&frm, new QEvent(QEvent::WindowActivate));
+    frm.tim_Timer();
+    QCOMPARE(frm.rtb->PictureCount(), 0);
+    QCOMPARE(frm.rtb->TextLength(), 0);
+    // Half a second later the report is composed afresh, whole.
+    QVERIFY(frm.tim->isActive());
+    QTRY_VERIFY(!frm.tim->isActive());
+    QVERIFY(frm.rtb->Text().contains(u"07 Mar 2027\t120/80:72"_s));
+    QCOMPARE(frm.rtb->PictureCount(), 2);
+    QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
+}
+
+void test_report_window::readingKeysScroll_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("End") << int(Qt::Key_End) << u"top"_s << u"bottom"_s;
+    QTest::newRow("Home") << int(Qt::Key_Home) << u"bottom"_s << u"top"_s;
+    QTest::newRow("Down") << int(Qt::Key_Down) << u"top"_s << u"a line down"_s;
+    QTest::newRow("Up") << int(Qt::Key_Up) << u"bottom"_s << u"a line up"_s;
+    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << u"top"_s << u"a page down"_s;
+    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << u"bottom"_s << u"a page up"_s;
+}
+
+void test_report_window::readingKeysScroll() {
+    QFETCH(int, key);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    reporttest::FillDays(300);
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->PictureCount() == 2, 3000);
+    frm.btPrint->setFocus();
+    QTRY_VERIFY(frm.btPrint->hasFocus());
+    QScrollBar* bar = frm.rtb->verticalScrollBar();
+    QVERIFY(bar->maximum() > 2 * bar->pageStep());
+    const int iStart = from == u"top"_s ? bar->minimum() : bar->maximum();
+    bar->setValue(iStart);
+    const QMap<QString, int> expected{{u"top"_s, bar->minimum()},
+                                      {u"bottom"_s, bar->maximum()},
+                                      {u"a line down"_s, iStart + bar->singleStep()},
+                                      {u"a line up"_s, iStart - bar->singleStep()},
+                                      {u"a page down"_s, iStart + bar->pageStep()},
+                                      {u"a page up"_s, iStart - bar->pageStep()}};
+    // The key goes where a person's key goes: to the control that has the focus.
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    QCOMPARE(bar->value(), expected.value(to));
+    // The focus stays on Print; the box itself still never takes it.
+    QVERIFY(frm.btPrint->hasFocus());
+    QVERIFY(!frm.rtb->hasFocus());
+}
+
+void test_report_window::screenReaderNames() {
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->Text().contains(u"07 Mar 2027"_s), 3000);
+    QAccessibleInterface* report = QAccessible::queryAccessibleInterface(frm.rtb);
+    QVERIFY(report != nullptr);
+    QCOMPARE(report->text(QAccessible::Name), u"Report"_s);
+    QAccessibleTextInterface* text = report->textInterface();
+    QVERIFY(text != nullptr);
+    const QString szHeard = text->text(0, text->characterCount());
+    QVERIFY2(szHeard.contains(u"YOUR READINGS"_s), qPrintable(szHeard));
+    QVERIFY(szHeard.contains(u"07 Mar 2027"_s));
+    QVERIFY(report->state().readOnly);
+    // Every button has a name of its own.
+    QStringList names;
+    for (QPushButton* button : frm.findChildren<QPushButton*>()) {
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(item != nullptr);
+        names.append(item->text(QAccessible::Name));
+    }
+    QVERIFY(names.contains(u"Print"_s));
+    QVERIFY(names.contains(u"Save as PDF"_s));
+    QVERIFY(!names.contains(QString()));
+}
+
+void test_report_window::focusFrame() {
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    for (QPushButton* button : frm.findChildren<QPushButton*>()) {
+        button->setFocus();
+        QTRY_VERIFY(button->hasFocus());
+        const QImage focused = button->grab().toImage();
+        frm.rtb->setFocus(); // hands the focus on to Print
+        if (button == frm.btPrint) {
+            frm.btSavePdf->setFocus();
+        }
+        QTRY_VERIFY(!button->hasFocus());
+        const QImage unfocused = button->grab().toImage();
+        // A frame two pixels wide in the focus colour on all four sides, only with the focus.
+        const int w = focused.width();
+        const int h = focused.height();
+        const QList<QPoint> frame{{0, h / 2}, {1, h / 2}, {w - 1, h / 2}, {w - 2, h / 2},
+                                  {w / 2, 0}, {w / 2, 1}, {w / 2, h - 1}, {w / 2, h - 2}};
+        for (const QPoint& p : frame) {
+            QCOMPARE(focused.pixelColor(p), frmReport::kFocusColour);
+            QVERIFY(unfocused.pixelColor(p) != frmReport::kFocusColour);
+        }
+        QVERIFY(focused.pixelColor(w / 2, h / 2) != frmReport::kFocusColour);
+    }
 }
 
 QTEST_MAIN(test_report_window)
