@@ -14,6 +14,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+Q_DECLARE_METATYPE(modPrint::TwipsRect)
 
 using namespace Qt::StringLiterals;
 using reporttest::AddDay;
@@ -54,6 +57,9 @@ private slots:
     void proposedFolder();
     void timerWaitsForCommand_data();
     void timerWaitsForCommand();
+    void insidePrintableArea_data();
+    void insidePrintableArea();
+    void wideMarginsPrinter();
 };
 
 void test_report_printing::initTestCase() {
@@ -325,6 +331,79 @@ void test_report_printing::timerWaitsForCommand() {
     QTRY_VERIFY(frm.rtb->Text().contains(u"08 Mar 2027"_s));
     QCOMPARE(frm.rtb->PictureCount(), 2);
     QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
+}
+
+void test_report_printing::insidePrintableArea_data() {
+    QTest::addColumn<int>("printableWidth");
+    QTest::addColumn<int>("printableHeight");
+    QTest::addColumn<int>("offsetLeft");
+    QTest::addColumn<int>("offsetTop");
+    QTest::addColumn<modPrint::TwipsRect>("expected");
+    // Letter, 12240 x 15840 twips.
+    QTest::newRow("a quarter inch all round: the right and bottom edges move in")
+        << 11520 << 15120 << 360 << 360 << modPrint::TwipsRect{640, 640, 11520, 15120};
+    QTest::newRow("no strip at all")
+        << 12240 << 15840 << 0 << 0 << modPrint::TwipsRect{1000, 1000, 12140, 15740};
+    QTest::newRow("an inch and a half all round: everything moves in")
+        << 7920 << 11520 << 2160 << 2160 << modPrint::TwipsRect{0, 0, 7920, 11520};
+}
+
+void test_report_printing::insidePrintableArea() {
+    QFETCH(int, printableWidth);
+    QFETCH(int, printableHeight);
+    QFETCH(int, offsetLeft);
+    QFETCH(int, offsetTop);
+    QFETCH(modPrint::TwipsRect, expected);
+    const modPrint::TwipsRect rc = modPrint::DrawingRectangle(
+        frmReport::kLeftMargin, frmReport::kTopMargin, frmReport::kRightMargin,
+        frmReport::kBottomMargin, offsetLeft, offsetTop, 12240, 15840);
+    QCOMPARE(modPrint::InsidePrintableArea(rc, printableWidth, printableHeight), expected);
+}
+
+void test_report_printing::wideMarginsPrinter() {
+    if (reporttest::Tool(u"pdftoppm"_s).isEmpty()) {
+        QSKIP("pdftoppm (poppler-utils) is needed to look at the pages");
+    }
+    // A printer that cannot print within 25 mm of any edge of its A4 paper.
+    reporttest::FillDays(120);
+    const QString szOut = m_dir.filePath(u"wide-margins.pdf"_s);
+    modPrint::SetPrinterFactory([&]() {
+        modPrint::PrinterChoice choice;
+        choice.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        choice.printer->setOutputFormat(QPrinter::PdfFormat);
+        choice.printer->setOutputFileName(szOut);
+        choice.printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                                  QMarginsF(25, 25, 25, 25),
+                                                  QPageLayout::Millimeter));
+        choice.szName = u"Wide"_s;
+        return choice;
+    });
+    frmReport frm(reporttest::Readings());
+    frm.btPrint->click();
+    QCOMPARE(m_boxes.shown.size(), size_t(1));
+    QCOMPARE(m_boxes.shown[0].szText,
+             u"This report has been sent to your default printer (Wide)."_s);
+    const int iPages = reporttest::PdfPageCount(szOut);
+    QVERIFY(iPages >= 2);
+    // Every page at 50 dots to the inch: nothing but white in the strips the printer cannot
+    // print on (24 mm, a little less than the 25, for the edge pixels).
+    const QString szPrefix = m_dir.filePath(u"wide-margins"_s);
+    reporttest::RunTool(u"pdftoppm"_s, {u"-png"_s, u"-r"_s, u"50"_s, szOut, szPrefix});
+    const int iStrip = qRound(24 / 25.4 * 50);
+    for (int iPage = 1; iPage <= iPages; ++iPage) {
+        const QImage page(u"%1-%2.png"_s.arg(szPrefix).arg(iPage));
+        QVERIFY2(!page.isNull(), qPrintable(QString::number(iPage)));
+        int iInk = 0;
+        for (int y = 0; y < page.height(); ++y) {
+            for (int x = 0; x < page.width(); ++x) {
+                const bool bStrip = x < iStrip || y < iStrip || x >= page.width() - iStrip ||
+                                    y >= page.height() - iStrip;
+                iInk += bStrip && qGray(page.pixel(x, y)) < 245 ? 1 : 0;
+            }
+        }
+        QVERIFY2(iInk == 0,
+                 qPrintable(u"page %1: %2 dots of ink in the strips"_s.arg(iPage).arg(iInk)));
+    }
 }
 
 QTEST_MAIN(test_report_printing)
