@@ -1,7 +1,11 @@
 #pragma once
 
+#include "mainwindow/readings/ReadingsChart.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QDate>
+#include <QFont>
+#include <QList>
 #include <QString>
 
 #include <memory>
@@ -26,13 +30,27 @@ struct ReportLine {
     QString Text() const;
 };
 
+// Which days a report covers.
+enum class ReportPeriodKind { AllReadings, Last30Days, Last90Days, Last12Months, FromTo };
+struct ReportPeriod {
+    ReportPeriodKind kind = ReportPeriodKind::AllReadings;
+    // The first and last day of a FromTo period (either order).
+    QDate dtFrom;
+    QDate dtTo;
+    bool operator==(const ReportPeriod&) const = default;
+};
+
 // The report's text as lines, without its pictures: an empty line, "YOUR READINGS", an empty
-// line, one line per day with both pressures.
+// line, one line per day with both pressures in the period, then an empty line and the summary.
 struct ReportComposition {
     std::vector<ReportLine> lines;
     // Index of the first day line in lines, and how many day lines follow it.
     int iFirstDayLine = 0;
     int iDayLines = 0;
+    // Index of the summary's first line (after its empty line).
+    int iFirstSummaryLine = 0;
+    // The period in words: "1 Sep 2026 to 8 Dec 2026", "All readings" when there is no day.
+    QString szPeriod;
     // The whole text, the lines joined by CR LF (no line break after the last).
     QString Text() const;
 };
@@ -41,8 +59,17 @@ struct ReportComposition {
 // window, box or picture.
 namespace ReportComposer {
 
-// The report of every day entry under objReadings, oldest first (null: no readings).
-ReportComposition Compose(const std::shared_ptr<clsXMLTag>& objReadings);
+// The report of the day entries under objReadings in the period (null: no readings), oldest
+// first, "Last ..." periods ending on dtToday.
+ReportComposition Compose(const std::shared_ptr<clsXMLTag>& objReadings,
+                          const ReportPeriod& period = {}, const QDate& dtToday = QDate());
+
+// The first and last day of a period on dtToday, both included; invalid dates for all readings.
+// "Last N days" ends on dtToday and starts N - 1 days before; "Last 12 months" starts the day
+// after the same date a year before.
+std::pair<QDate, QDate> PeriodDays(const ReportPeriod& period, const QDate& dtToday);
+// The day keys of a period, for the chart and the day lines alike (all readings: no limit).
+DayKeyRange PeriodKeyRange(const ReportPeriod& period, const QDate& dtToday);
 
 // One day's line: the date, a tab, the systolic in its colour, "/", the diastolic in its colour,
 // ":", the pulse, three spaces, a tab and the comment, the rest black. Nothing unless both
@@ -53,5 +80,15 @@ std::optional<ReportLine> DayLine(const QString& szDate, const QString& szSys, c
 // Display date of a day key: "07 Mar 2027"; a month outside 01 to 12 gives no month word
 // ("072027").
 QString FormatDayKey(const QString& szDayKey);
+// A date in the summary and on paper: "1 Sep 2026".
+QString FormatDate(const QDate& date);
+
+// The average of whole numbers (their sum and count, count above 0) to the nearest whole
+// number, a half to the even neighbour, by the rounding rule of TextToInteger.
+qint16 RoundedAverage(qint64 lSum, qint64 lCount);
+
+// Tab positions (in pixels at the font's resolution) that start the reading and the comment of
+// every day line at one x each: past the widest date and the widest reading in the font.
+QList<qreal> ColumnTabs(const ReportComposition& composition, const QFont& font);
 
 } // namespace ReportComposer

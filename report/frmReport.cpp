@@ -13,16 +13,21 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -78,7 +83,10 @@ QString ControlStyle() {
                "QPushButton { border: 1px solid #767676; border-radius: 3px; padding: 2px 9px;"
                " background-color: #f2f2f2; color: black; }"
                "QPushButton:pressed { background-color: #d9d9d9; }"
-               "QPushButton:focus { border: 2px solid %1; padding: 1px 8px; }")
+               "QPushButton:focus { border: 2px solid %1; padding: 1px 8px; }"
+               "QComboBox, QDateEdit { border: 1px solid #767676; border-radius: 3px;"
+               " padding: 1px 4px; background-color: white; color: black; }"
+               "QComboBox:focus, QDateEdit:focus { border: 2px solid %1; padding: 0px 3px; }")
         .arg(frmReport::kFocusColour.name());
 }
 
@@ -117,6 +125,8 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
     setSizeGripEnabled(true);
+    // First, so that the controls' sizes below are measured in their own style.
+    setStyleSheet(ControlStyle());
 
     // Created in stacking order from the back: the print copy lies behind the report box.
     rtbPrint = new RichTextBox(this);
@@ -157,9 +167,42 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
         // The reading keys scroll the report while a button holds the focus.
         button->installEventFilter(this);
     }
-    setStyleSheet(ControlStyle());
+
+    lblPeriod = new QLabel(QStringLiteral("&Period:"), this);
+    lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
+    cboPeriod = new QComboBox(this);
+    cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
+    cboPeriod->addItems({QStringLiteral("All readings"), QStringLiteral("Last 30 days"),
+                         QStringLiteral("Last 90 days"), QStringLiteral("Last 12 months"),
+                         QStringLiteral("From \u2026 to \u2026")});
+    cboPeriod->setAccessibleName(QStringLiteral("Report period"));
+    cboPeriod->resize(cboPeriod->sizeHint().width(), kButtonHeight);
+    // Alt+P reaches the choice; the label also names it where a screen reader hears a combo
+    // box by its label.
+    lblPeriod->setBuddy(cboPeriod);
+    lblPeriod->resize(lblPeriod->sizeHint().width(), kButtonHeight);
+    dtFrom = new QDateEdit(this);
+    dtFrom->setObjectName(QStringLiteral("dtFrom"));
+    dtFrom->setAccessibleName(QStringLiteral("Report from"));
+    dtTo = new QDateEdit(this);
+    dtTo->setObjectName(QStringLiteral("dtTo"));
+    dtTo->setAccessibleName(QStringLiteral("Report to"));
+    for (QDateEdit* field : {dtFrom, dtTo}) {
+        field->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+        field->setCalendarPopup(true);
+        field->resize(field->sizeHint().width() + kButtonGap, kButtonHeight);
+        field->hide();
+    }
+    LoadPeriod();
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmReport::cboPeriod_Click);
+    connect(dtFrom, &QDateEdit::dateChanged, this, &frmReport::dtFrom_Change);
+    connect(dtTo, &QDateEdit::dateChanged, this, &frmReport::dtTo_Change);
+
     setTabOrder(rtb, btPrint);
     setTabOrder(btPrint, btSavePdf);
+    setTabOrder(btSavePdf, cboPeriod);
+    setTabOrder(cboPeriod, dtFrom);
+    setTabOrder(dtFrom, dtTo);
 
     tim = new QTimer(this);
     tim->setSingleShot(true);
@@ -184,7 +227,8 @@ void frmReport::Form_Load() {
 
 void frmReport::FillReadingsChart() {
     if (m_objReadings != nullptr) {
-        FillChartFromReadings(*ctlChart, m_objReadings);
+        FillChartFromReadings(*ctlChart, m_objReadings,
+                              ReportComposer::PeriodKeyRange(Period(), Today()));
     }
     // The chart is only ever seen as a picture in the report.
     ctlChart->hide();
@@ -201,6 +245,10 @@ frmReport::CompositionGuard::CompositionGuard(frmReport& form) : m_form(form) {
 frmReport::CompositionGuard::~CompositionGuard() {
     if (--m_form.m_iComposing == 0 && m_form.m_bComposeWaiting) {
         m_form.m_bComposeWaiting = false;
+        if (m_form.m_bChartStale) {
+            m_form.m_bChartStale = false;
+            m_form.FillReadingsChart();
+        }
         m_form.rtb->SetText(QString());
         m_form.tim->start();
     }
@@ -213,6 +261,11 @@ void frmReport::Form_Activate() {
     rtbPrint->resize(qRound(0.8 * W), rtbPrint->height());
     btPrint->move(W - btPrint->width(), H - btPrint->height());
     btSavePdf->move(btPrint->x() - kButtonGap - btSavePdf->width(), H - btSavePdf->height());
+    // The period at the left of the same row; room stays between it and the buttons.
+    lblPeriod->move(kButtonGap, H - lblPeriod->height());
+    cboPeriod->move(lblPeriod->x() + lblPeriod->width() + kButtonGap, H - cboPeriod->height());
+    dtFrom->move(cboPeriod->x() + cboPeriod->width() + kButtonGap, H - dtFrom->height());
+    dtTo->move(dtFrom->x() + dtFrom->width() + kButtonGap, H - dtTo->height());
     if (m_iComposing > 0) {
         // Emptying the box now would pull the text from under the composition; it runs again
         // when that one is done.
@@ -306,9 +359,13 @@ void frmReport::showEvent(QShowEvent* event) {
     });
 }
 
-void frmReport::BuildReport(RichTextBox& rtbTarget) {
+QString frmReport::BuildReport(RichTextBox& rtbTarget) {
     CompositionGuard guard(*this);
-    WriteComposition(rtbTarget, ReportComposer::Compose(m_objReadings));
+    const ReportComposition composition = ReportComposer::Compose(m_objReadings, Period(), Today());
+    // The reading and the comment start at one x on every line, measured in the box's font.
+    rtbTarget.SetTabPositions(
+        ReportComposer::ColumnTabs(composition, rtbTarget.document()->defaultFont()));
+    WriteComposition(rtbTarget, composition);
     rtbTarget.SetSelStart(0);
     rtbTarget.SetSelLength(0);
     img = imgHeader;
@@ -316,11 +373,121 @@ void frmReport::BuildReport(RichTextBox& rtbTarget) {
     PasteChartRTF(rtbTarget);
     ctlChart->hide();
     rtbTarget.setReadOnly(true);
+    return composition.szPeriod;
 }
 
-void frmReport::BuildPrintCopy() {
+modPrint::DocumentInfo frmReport::BuildPrintCopy() {
     rtbPrint->SetText(QString());
-    BuildReport(*rtbPrint);
+    const QString szPeriod = BuildReport(*rtbPrint);
+    modPrint::DocumentInfo info;
+    info.szTitle = QStringLiteral("Tensiolog report, ") + szPeriod;
+    info.szCreator = (QStringLiteral("tlg ") + QCoreApplication::applicationVersion()).trimmed();
+    info.szFooter =
+        info.szTitle + QStringLiteral(", printed ") + ReportComposer::FormatDate(Today());
+    return info;
+}
+
+ReportPeriod frmReport::Period() const {
+    ReportPeriod period;
+    period.kind = static_cast<ReportPeriodKind>(std::clamp(cboPeriod->currentIndex(), 0, 4));
+    if (period.kind == ReportPeriodKind::FromTo) {
+        period.dtFrom = dtFrom->date();
+        period.dtTo = dtTo->date();
+    }
+    return period;
+}
+
+void frmReport::SetPeriod(const ReportPeriod& period) {
+    {
+        // One change, one composition.
+        const QSignalBlocker blockFrom(dtFrom);
+        const QSignalBlocker blockTo(dtTo);
+        if (period.dtFrom.isValid()) {
+            dtFrom->setDate(period.dtFrom);
+        }
+        if (period.dtTo.isValid()) {
+            dtTo->setDate(period.dtTo);
+        }
+    }
+    if (cboPeriod->currentIndex() != static_cast<int>(period.kind)) {
+        cboPeriod->setCurrentIndex(static_cast<int>(period.kind));
+    } else {
+        PeriodChanged();
+    }
+}
+
+void frmReport::cboPeriod_Click() {
+    PeriodChanged();
+}
+
+void frmReport::dtFrom_Change() {
+    if (Period().kind == ReportPeriodKind::FromTo) {
+        PeriodChanged();
+    }
+}
+
+void frmReport::dtTo_Change() {
+    dtFrom_Change();
+}
+
+void frmReport::PeriodChanged() {
+    const bool bRange = Period().kind == ReportPeriodKind::FromTo;
+    dtFrom->setVisible(bRange);
+    dtTo->setVisible(bRange);
+    StorePeriod();
+    if (m_iComposing > 0) {
+        // A composition is waiting for the clipboard: this one follows it.
+        m_bChartStale = true;
+        m_bComposeWaiting = true;
+        return;
+    }
+    // The report shown follows at once; a composition still due from the timer is this one.
+    tim->stop();
+    FillReadingsChart();
+    rtb->SetText(QString());
+    BuildReport(*rtb);
+}
+
+namespace {
+
+// The settings store of the program (a file of its own where tests choose one).
+QSettings ProgramSettings() {
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("tlg"),
+                     QStringLiteral("tlg"));
+}
+
+const QString kReportGroup = QStringLiteral("Report");
+const QString kPeriodKey = QStringLiteral("Period");
+const QString kFromKey = QStringLiteral("From");
+const QString kToKey = QStringLiteral("To");
+// The periods as stored, in the order of the choice.
+const QStringList kPeriodNames{QStringLiteral("All"), QStringLiteral("Last30Days"),
+                               QStringLiteral("Last90Days"), QStringLiteral("Last12Months"),
+                               QStringLiteral("FromTo")};
+
+} // namespace
+
+void frmReport::LoadPeriod() {
+    QSettings settings = ProgramSettings();
+    settings.beginGroup(kReportGroup);
+    const QDate dtToday = Today();
+    QDate dtStoredFrom = QDate::fromString(settings.value(kFromKey).toString(), Qt::ISODate);
+    QDate dtStoredTo = QDate::fromString(settings.value(kToKey).toString(), Qt::ISODate);
+    dtFrom->setDate(dtStoredFrom.isValid() ? dtStoredFrom : dtToday.addMonths(-3));
+    dtTo->setDate(dtStoredTo.isValid() ? dtStoredTo : dtToday);
+    const int iKind = std::max<int>(0, kPeriodNames.indexOf(settings.value(kPeriodKey).toString()));
+    cboPeriod->setCurrentIndex(iKind);
+    const bool bRange = iKind == static_cast<int>(ReportPeriodKind::FromTo);
+    dtFrom->setVisible(bRange);
+    dtTo->setVisible(bRange);
+}
+
+void frmReport::StorePeriod() {
+    QSettings settings = ProgramSettings();
+    settings.beginGroup(kReportGroup);
+    settings.setValue(kPeriodKey, kPeriodNames.value(cboPeriod->currentIndex()));
+    settings.setValue(kFromKey, dtFrom->date().toString(Qt::ISODate));
+    settings.setValue(kToKey, dtTo->date().toString(Qt::ISODate));
 }
 
 void frmReport::WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition) {
@@ -417,9 +584,9 @@ void frmReport::btPrint_Click() {
     bool bPrinted = false;
     QString szPrinterName;
     try {
-        BuildPrintCopy();
+        const modPrint::DocumentInfo info = BuildPrintCopy();
         bPrinted = modPrint::PrintRichTextBox(*rtbPrint, kLeftMargin, kTopMargin, kRightMargin,
-                                              kBottomMargin, &szPrinterName);
+                                              kBottomMargin, &szPrinterName, info);
     } catch (...) {
         bPrinted = false;
     }
@@ -469,9 +636,9 @@ void frmReport::btSavePdf_Click() {
     bool bSaved = false;
     QString szError;
     try {
-        BuildPrintCopy();
+        const modPrint::DocumentInfo info = BuildPrintCopy();
         bSaved = modPrint::SaveRichTextBoxAsPdf(*rtbPrint, szPath, kLeftMargin, kTopMargin,
-                                                kRightMargin, kBottomMargin, &szError);
+                                                kRightMargin, kBottomMargin, &szError, info);
     } catch (const std::exception& e) {
         szError = QString::fromLocal8Bit(e.what());
     } catch (...) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/ReportComposer.h"
+#include "report/modPrint.h"
 #include "xmlstore/clsXMLTag.h"
 
 #include <QColor>
@@ -15,10 +17,13 @@ class ctlChart;
 class QPushButton;
 class QTimer;
 class RichTextBox;
-struct ReportComposition;
+class QComboBox;
+class QDateEdit;
+class QLabel;
 
-// The report window: the coloured report of every day with both pressures, under the header
-// picture and a picture of the chart, ready to print or save as PDF.
+// The report window: the coloured report of every day with both pressures in the chosen period
+// and its summary, under the header picture and a picture of the chart, ready to print or save
+// as PDF.
 class frmReport : public QDialog {
     Q_OBJECT
 public:
@@ -43,16 +48,28 @@ public:
     ::ctlChart* ctlChart = nullptr;
     QPushButton* btPrint = nullptr;
     QPushButton* btSavePdf = nullptr;
+    // Which days the report covers: the choice, and the first and last day of "From … to …"
+    // (shown only for that choice).
+    QLabel* lblPeriod = nullptr;
+    QComboBox* cboPeriod = nullptr;
+    QDateEdit* dtFrom = nullptr;
+    QDateEdit* dtTo = nullptr;
     // Composes the report a moment after each activation.
     QTimer* tim = nullptr;
     // The header picture, and the holder each picture passes through on its way into the text.
     QImage imgHeader;
     QImage img;
 
-    // Appends the complete report (text, then the header and chart pictures at its top).
-    void BuildReport(RichTextBox& rtbTarget);
-    // Composes the copy that is printed or saved, afresh, in rtbPrint.
-    void BuildPrintCopy();
+    // Appends the complete report of the chosen period (text, then the header and chart pictures
+    // at its top); returns the period in words.
+    QString BuildReport(RichTextBox& rtbTarget);
+    // Composes the copy that is printed or saved, afresh, in rtbPrint; returns what the printed
+    // document says about itself (title, creator, footer).
+    modPrint::DocumentInfo BuildPrintCopy();
+
+    // The period chosen now, and a new choice (the report follows at once).
+    ReportPeriod Period() const;
+    void SetPeriod(const ReportPeriod& period);
     // Appends a composed report's lines and colours at the end of the box.
     static void WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition);
     // Appends text at the very end of the box in a colour.
@@ -73,6 +90,9 @@ public:
     void rtb_GotFocus();
     void btPrint_Click();
     void btSavePdf_Click();
+    void cboPeriod_Click();
+    void dtFrom_Change();
+    void dtTo_Change();
 
     // Where "Save as PDF…" proposes to save: the documents folder, "Tensiolog report <date>.pdf".
     static QString DefaultPdfPath(const QDate& today);
@@ -91,6 +111,11 @@ private:
     // Scrolls the report box as the reading keys (PageUp, PageDown, Up, Down, Home, End) would;
     // false for any other key.
     bool ScrollReport(int iKey);
+    // A new period: remembered, the chart refilled and the report shown composed afresh.
+    void PeriodChanged();
+    // The period choice from the settings (group "Report"), and back into them.
+    void LoadPeriod();
+    void StorePeriod();
 
     // Marks a composition from its construction to its destruction. The pictures' way through
     // the clipboard lets pending events run, and with them the timer or an activation: while a
@@ -115,4 +140,6 @@ private:
     // Depth of compositions running now, and whether the screen report is due after them.
     int m_iComposing = 0;
     bool m_bComposeWaiting = false;
+    // Whether the chart waits for a new period's fill until the composition is done.
+    bool m_bChartStale = false;
 };

@@ -29,5 +29,6 @@ const PressureRanges& DiastolicRanges();
 long SystolicColor(const QString& szReading);
 long DiastolicColor(const QString& szReading);
 
-// The colour's name in words ("green"); empty for a colour the ranges do not use.
+// The colour's name in words ("green"; "black" for the colour of text that is no number);
+// empty for any other colour.
 QString PressureColourName(long lColor);

@@ -68,8 +68,7 @@ inline void FillDays(int iDays, const QDate& dtFirst = QDate(2000, 1, 1)) {
         tags.objSystolicTag->szValue = QString::number(95 + i % 60);
         tags.objDiastolicTag->szValue = QString::number(55 + i % 45);
         tags.objPulseTag->szValue = QString::number(60 + i % 30);
-        tags.objCommentTag->szValue =
-            i % 7 == 0 ? QStringLiteral("Walked in the park") : QString();
+        tags.objCommentTag->szValue = i % 7 == 0 ? QStringLiteral("Walked in the park") : QString();
     }
 }
 

@@ -13,8 +13,10 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
@@ -47,9 +49,40 @@ public:
     std::vector<Message> shown;
 };
 
+// Keeps the settings the window stores (its period) in a folder of the test's own, also when
+// the test is run by hand, from construction on; Clear starts a test from none.
+class PrivateSettings {
+public:
+    PrivateSettings() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+    }
+    static void Clear() {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tlg"),
+                  QStringLiteral("tlg"))
+            .clear();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
 // The report's text down to its day lines when there are none.
 inline QString Heading() {
     return QStringLiteral("\r\nYOUR READINGS\r\n");
+}
+
+// The report's text above its summary (what the summary follows, up to the empty line that
+// starts it), and the summary's lines. The summary's first line is the one that counts the days
+// "with both pressures".
+inline QString AboveSummary(const QString& szText) {
+    const qsizetype iCount = szText.lastIndexOf(QStringLiteral(" with both pressures"));
+    const qsizetype iEmpty = szText.lastIndexOf(QStringLiteral("\r\n\r\n"), iCount);
+    return iCount < 0 || iEmpty < 0 ? QStringLiteral("<no summary>") : szText.left(iEmpty);
+}
+inline QStringList SummaryLines(const QString& szText) {
+    const QString szAbove = AboveSummary(szText);
+    return szText.mid(szAbove.size() + 4).split(QStringLiteral("\r\n"));
 }
 
 inline QString ColourName(long lColor) {

@@ -30,6 +30,7 @@ using reporttest::ResetReadings;
 class test_report_pictures : public QObject {
     Q_OBJECT
 
+    reporttest::PrivateSettings m_settings;
     reporttest::Messages m_boxes;
 
 private slots:
@@ -43,6 +44,7 @@ private slots:
 };
 
 void test_report_pictures::init() {
+    reporttest::PrivateSettings::Clear();
     m_boxes.shown.clear();
     ResetReadings();
     QGuiApplication::clipboard()->clear();

@@ -36,6 +36,7 @@ using reporttest::ResetReadings;
 class test_report_printing : public QObject {
     Q_OBJECT
 
+    reporttest::PrivateSettings m_settings;
     reporttest::Messages m_boxes;
     QTemporaryDir m_dir;
 
@@ -57,6 +58,8 @@ private slots:
     void proposedFolder();
     void timerWaitsForCommand_data();
     void timerWaitsForCommand();
+    void footerOnEveryPage_data();
+    void footerOnEveryPage();
     void insidePrintableArea_data();
     void insidePrintableArea();
     void wideMarginsPrinter();
@@ -72,6 +75,7 @@ void test_report_printing::initTestCase() {
 }
 
 void test_report_printing::init() {
+    reporttest::PrivateSettings::Clear();
     m_boxes.shown.clear();
     ResetReadings();
     QGuiApplication::clipboard()->clear();
@@ -129,8 +133,9 @@ void test_report_printing::severalPages() {
 
     // Every day is on paper exactly once: no line is lost or repeated at a page break.
     const QString szText = reporttest::PdfText(szPath);
+    // A day line: its date, then its reading (the summary's dates have none after them).
     const QRegularExpression dayLine(QStringLiteral("\\d\\d (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|"
-                                                    "Oct|Nov|Dec) \\d{4}"));
+                                                    "Oct|Nov|Dec) \\d{4}\\s+\\d+/\\d+:"));
     QCOMPARE(szText.count(dayLine), iDays);
     QVERIFY(reporttest::PdfText(szPath, 1).contains(QStringLiteral("YOUR READINGS")));
     QVERIFY(reporttest::PdfText(szPath, 1).contains(QStringLiteral("01 Jan 2000")));
@@ -331,6 +336,60 @@ void test_report_printing::timerWaitsForCommand() {
     QTRY_VERIFY(frm.rtb->Text().contains(u"08 Mar 2027"_s));
     QCOMPARE(frm.rtb->PictureCount(), 2);
     QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
+}
+
+void test_report_printing::footerOnEveryPage_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("save as PDF") << u"save as PDF"_s;
+    QTest::newRow("print") << u"print"_s;
+}
+
+void test_report_printing::footerOnEveryPage() {
+    QFETCH(QString, command);
+    if (reporttest::Tool(u"pdfinfo"_s).isEmpty() || reporttest::Tool(u"pdftotext"_s).isEmpty()) {
+        QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the PDF back");
+    }
+    QCoreApplication::setApplicationVersion(u"1.0.0"_s);
+    reporttest::FillDays(300);
+    SetToday(QDate(2027, 3, 9));
+    const QString szOut = m_dir.filePath(u"footer-%1.pdf"_s.arg(command));
+    frmReport::SetSaveDialog([&](QWidget*, const QString&) { return szOut; });
+    modPrint::SetPrinterFactory([&]() {
+        modPrint::PrinterChoice choice;
+        choice.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        choice.printer->setOutputFormat(QPrinter::PdfFormat);
+        choice.printer->setOutputFileName(szOut);
+        choice.szName = u"Office"_s;
+        return choice;
+    });
+    frmReport frm(reporttest::Readings());
+    (command == u"print"_s ? frm.btPrint : frm.btSavePdf)->click();
+    QCoreApplication::setApplicationVersion(QString());
+
+    const int iPages = reporttest::PdfPageCount(szOut);
+    QVERIFY2(iPages >= 3, qPrintable(QString::number(iPages)));
+    const QString szFooter = u"Tensiolog report, 1 Jan 2000 to 26 Oct 2000, printed 9 Mar 2027"_s;
+    for (int iPage = 1; iPage <= iPages; ++iPage) {
+        QStringList lines;
+        for (const QString& szLine : reporttest::PdfText(szOut, iPage).split(u'\n')) {
+            if (!szLine.simplified().isEmpty()) {
+                lines.append(szLine.simplified());
+            }
+        }
+        // The footer is the page's last line: below every line of the report.
+        QVERIFY(!lines.isEmpty());
+        const QString szLast = lines.last();
+        QVERIFY2(szLast.startsWith(szFooter), qPrintable(szLast));
+        QVERIFY2(szLast.endsWith(u"page %1 of %2"_s.arg(iPage).arg(iPages)), qPrintable(szLast));
+    }
+    // What the file says about itself.
+    const QString szInfo = reporttest::RunTool(u"pdfinfo"_s, {szOut});
+    QVERIFY2(szInfo.contains(
+                 QRegularExpression(u"Title:\\s+Tensiolog report, 1 Jan 2000 to 26 Oct 2000\n"_s)),
+             qPrintable(szInfo));
+    QVERIFY2(szInfo.contains(QRegularExpression(u"Creator:\\s+tlg 1\\.0\\.0\n"_s)),
+             qPrintable(szInfo));
+    QVERIFY2(szInfo.contains(QRegularExpression(u"CreationDate:\\s+\\S"_s)), qPrintable(szInfo));
 }
 
 void test_report_printing::insidePrintableArea_data() {

@@ -10,11 +10,17 @@
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
+using reporttest::AboveSummary;
 using reporttest::AddDay;
 using reporttest::ColourName;
 using reporttest::Day;
@@ -24,6 +30,7 @@ using reporttest::ResetReadings;
 class test_report_text : public QObject {
     Q_OBJECT
 
+    reporttest::PrivateSettings m_settings;
     reporttest::Messages m_boxes;
 
 private slots:
@@ -38,9 +45,12 @@ private slots:
     void reportText();
     void dayColours();
     void givenReadingsOnly();
+    void columnsAligned_data();
+    void columnsAligned();
 };
 
 void test_report_text::init() {
+    reporttest::PrivateSettings::Clear();
     m_boxes.shown.clear();
     ResetReadings();
     QGuiApplication::clipboard()->clear();
@@ -183,15 +193,17 @@ void test_report_text::reportText() {
     for (const QStringList& d : days) {
         AddDay({d[0], d[1], d[2], d[3], d[4]});
     }
-    // The composer alone gives the same text, without any window.
-    QCOMPARE(ReportComposer::Compose(reporttest::Readings()).Text(), text);
+    // Above its summary the report is these lines, byte for byte; the composer alone gives the
+    // same text, without any window.
+    const QString szComposed = ReportComposer::Compose(reporttest::Readings()).Text();
+    QCOMPARE(AboveSummary(szComposed), text);
     frmReport frm(reporttest::Readings());
     frm.BuildReport(*frm.rtb);
-    QCOMPARE(frm.rtb->Text(), text);
+    QCOMPARE(frm.rtb->Text(), szComposed);
     QVERIFY(frm.rtb->isReadOnly());
     // The printed copy is the same report.
     frm.BuildReport(*frm.rtbPrint);
-    QCOMPARE(frm.rtbPrint->Text(), text);
+    QCOMPARE(frm.rtbPrint->Text(), szComposed);
 }
 
 void test_report_text::dayColours() {
@@ -211,7 +223,7 @@ void test_report_text::dayColours() {
                                u"black::   \traised\n03 Mar 2027\tx1/"_s,
                                u"orange:88"_s,
                                u"black::61   \t"_s};
-    QCOMPARE(reporttest::DayRuns(*frm.rtb), expected);
+    QCOMPARE(reporttest::DayRuns(*frm.rtb, 3), expected);
 }
 
 void test_report_text::givenReadingsOnly() {
@@ -224,15 +236,111 @@ void test_report_text::givenReadingsOnly() {
     {
         frmReport frm(reporttest::Readings());
         frm.BuildReport(*frm.rtb);
-        QCOMPARE(frm.rtb->Text(), Heading() + u"\r\n07 Mar 2027\t120/80:72   \tWalked"_s);
+        QCOMPARE(AboveSummary(frm.rtb->Text()),
+                 Heading() + u"\r\n07 Mar 2027\t120/80:72   \tWalked"_s);
         QCOMPARE(frm.ctlChart->RowCount(), 1);
     }
     // No readings at all: the heading alone, and an empty chart.
     frmReport frm(nullptr);
     frm.BuildReport(*frm.rtb);
-    QCOMPARE(frm.rtb->Text(), Heading());
+    QCOMPARE(AboveSummary(frm.rtb->Text()), Heading());
     QCOMPARE(frm.ctlChart->RowCount(), 0);
     ReplaceDocument(nullptr, nullptr);
+}
+
+namespace {
+
+// Where the reading and the comment of each day line start (x in the layout), from the first
+// day line on, as laid out in a document.
+QList<QPair<qreal, qreal>> ColumnStarts(QTextDocument& document, int iDays) {
+    QList<QPair<qreal, qreal>> starts;
+    document.documentLayout()->documentSize(); // lays the whole document out
+    QTextBlock block = document.begin();
+    for (int i = 0; i < 3 && block.isValid(); ++i) {
+        block = block.next(); // the pictures, the heading, the empty line
+    }
+    for (int i = 0; i < iDays && block.isValid(); ++i, block = block.next()) {
+        const QString szText = block.text();
+        const int iFirstTab = static_cast<int>(szText.indexOf(u'\t'));
+        const int iSecondTab = static_cast<int>(szText.indexOf(u'\t', iFirstTab + 1));
+        const QTextLine line = block.layout()->lineForTextPosition(iSecondTab + 1);
+        if (iFirstTab < 0 || iSecondTab < 0 || !line.isValid()) {
+            return {};
+        }
+        // Each column starts right of where the text before it ends.
+        if (line.cursorToX(iFirstTab) >= line.cursorToX(iFirstTab + 1) ||
+            line.cursorToX(iSecondTab - 3) >= line.cursorToX(iSecondTab + 1)) {
+            return {};
+        }
+        starts.append({line.cursorToX(iFirstTab + 1), line.cursorToX(iSecondTab + 1)});
+    }
+    return starts;
+}
+
+} // namespace
+
+void test_report_text::columnsAligned_data() {
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<qreal>("scale");
+    QTest::newRow("screen") << u"screen"_s << 1.0;
+    QTest::newRow("screen, 1.5 times the font") << u"screen"_s << 1.5;
+    QTest::newRow("paper") << u"paper"_s << 1.0;
+    QTest::newRow("paper, 1.5 times the font") << u"paper"_s << 1.5;
+}
+
+void test_report_text::columnsAligned() {
+    QFETCH(QString, where);
+    QFETCH(qreal, scale);
+    // Readings of every width, a day with no pulse, dates of narrow and wide months.
+    const QList<Day> days{{u"20270301"_s, u"99"_s, u"59"_s, u"6"_s, u"short"_s},
+                          {u"20270502"_s, u"1234"_s, u"5678"_s, u"100"_s, u"long reading"_s},
+                          {u"20270703"_s, u"120"_s, u"80"_s, u""_s, u"no pulse"_s},
+                          {u"20270904"_s, u"12345"_s, u"67890"_s, u"12345"_s, u"widest"_s},
+                          {u"20271205"_s, u"1"_s, u"2"_s, u"3"_s, u"narrowest"_s}};
+    QString szLines;
+    for (const Day& day : days) {
+        AddDay(day);
+        szLines += u"\r\n"_s + ReportComposer::FormatDayKey(day.szKey) + u'\t' + day.szSys + u'/' +
+                   day.szDia + u':' + day.szPulse + u"   \t"_s + day.szComment;
+    }
+    frmReport frm(reporttest::Readings());
+    frm.resize(900, 700);
+    // Shown, so that the box lays its text out as the user sees it.
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    frm.tim->stop();
+    RichTextBox* box = where == u"screen"_s ? frm.rtb : frm.rtbPrint;
+    QFont font = box->font();
+    font.setPointSizeF(font.pointSizeF() * scale);
+    box->setFont(font);
+    box->SetText(QString());
+    frm.BuildReport(*box);
+    // The text of the lines is as it always was.
+    QCOMPARE(AboveSummary(box->Text()), Heading() + szLines);
+
+    QList<QPair<qreal, qreal>> starts;
+    if (where == u"screen"_s) {
+        QTRY_VERIFY(
+            (starts = ColumnStarts(*box->document(), static_cast<int>(days.size()))).size() ==
+            days.size());
+    } else {
+        // As the copy is laid out on paper (a printer's resolution, not the screen's).
+        QBuffer buffer;
+        QVERIFY(buffer.open(QIODevice::WriteOnly));
+        QPdfWriter writer(&buffer);
+        writer.setResolution(600);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        const std::unique_ptr<QTextDocument> paper = modPrint::LayoutForDevice(
+            *box, writer, frmReport::kLeftMargin, frmReport::kTopMargin, frmReport::kRightMargin,
+            frmReport::kBottomMargin, u"footer"_s);
+        QVERIFY(paper != nullptr);
+        starts = ColumnStarts(*paper, static_cast<int>(days.size()));
+    }
+    QCOMPARE(starts.size(), days.size());
+    for (const auto& [reading, comment] : starts) {
+        QCOMPARE(reading, starts[0].first);
+        QCOMPARE(comment, starts[0].second);
+    }
 }
 
 QTEST_MAIN(test_report_text)

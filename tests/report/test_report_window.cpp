@@ -13,9 +13,15 @@
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
+#include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -29,7 +35,10 @@ using reporttest::ResetReadings;
 class test_report_window : public QObject {
     Q_OBJECT
 
+    reporttest::PrivateSettings m_settings;
     reporttest::Messages m_boxes;
+
+    QTemporaryDir m_dir;
 
 private slots:
     void init();
@@ -41,9 +50,12 @@ private slots:
     void readingKeysScroll();
     void screenReaderNames();
     void focusFrame();
+    void periodChoice();
+    void periodRemembered();
 };
 
 void test_report_window::init() {
+    reporttest::PrivateSettings::Clear();
     m_boxes.shown.clear();
     ResetReadings();
     QGuiApplication::clipboard()->clear();
@@ -183,29 +195,131 @@ void test_report_window::screenReaderNames() {
 
 void test_report_window::focusFrame() {
     frmReport frm(reporttest::Readings());
+    frm.SetPeriod({ReportPeriodKind::FromTo, QDate(2027, 1, 1), QDate(2027, 1, 31)});
     frm.show();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
-    for (QPushButton* button : frm.findChildren<QPushButton*>()) {
-        button->setFocus();
-        QTRY_VERIFY(button->hasFocus());
-        const QImage focused = button->grab().toImage();
-        frm.rtb->setFocus(); // hands the focus on to Print
-        if (button == frm.btPrint) {
-            frm.btSavePdf->setFocus();
-        }
-        QTRY_VERIFY(!button->hasFocus());
-        const QImage unfocused = button->grab().toImage();
+    const QList<QWidget*> controls{frm.btPrint, frm.btSavePdf, frm.cboPeriod, frm.dtFrom, frm.dtTo};
+    for (QWidget* control : controls) {
+        control->setFocus();
+        QTRY_VERIFY(control->hasFocus());
+        const QImage focused = control->grab().toImage();
+        (control == frm.btPrint ? frm.btSavePdf : frm.btPrint)->setFocus();
+        QTRY_VERIFY(!control->hasFocus());
+        const QImage unfocused = control->grab().toImage();
         // A frame two pixels wide in the focus colour on all four sides, only with the focus.
         const int w = focused.width();
         const int h = focused.height();
         const QList<QPoint> frame{{0, h / 2}, {1, h / 2}, {w - 1, h / 2}, {w - 2, h / 2},
-                                  {w / 2, 0}, {w / 2, 1}, {w / 2, h - 1}, {w / 2, h - 2}};
+                                  {w / 4, 0}, {w / 4, 1}, {w / 4, h - 1}, {w / 4, h - 2}};
         for (const QPoint& p : frame) {
-            QCOMPARE(focused.pixelColor(p), frmReport::kFocusColour);
+            QVERIFY2(focused.pixelColor(p) == frmReport::kFocusColour,
+                     qPrintable(control->objectName() + u" at %1,%2"_s.arg(p.x()).arg(p.y())));
             QVERIFY(unfocused.pixelColor(p) != frmReport::kFocusColour);
         }
-        QVERIFY(focused.pixelColor(w / 2, h / 2) != frmReport::kFocusColour);
+        QVERIFY(focused.pixelColor(w / 4, h / 2) != frmReport::kFocusColour);
     }
+}
+
+void test_report_window::periodChoice() {
+    SetToday(QDate(2027, 3, 9));
+    AddDay({u"20270101"_s, u"130"_s, u"85"_s, u"70"_s, u"New year"_s});
+    AddDay({u"20270301"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->Text().contains(u"01 Jan 2027"_s), 3000);
+    QComboBox* choice = frm.cboPeriod;
+    QCOMPARE(choice->count(), 5);
+    QCOMPARE(choice->itemText(0), u"All readings"_s);
+    QCOMPARE(choice->itemText(4), u"From \u2026 to \u2026"_s);
+    QCOMPARE(choice->currentIndex(), 0);
+    // Named, and labelled by a visible label (a screen reader on Linux hears a combo box by its
+    // label and its current text).
+    QCOMPARE(choice->accessibleName(), u"Report period"_s);
+    QCOMPARE(frm.lblPeriod->buddy(), choice);
+    bool bLabelled = false;
+    for (const auto& [other, relation] :
+         QAccessible::queryAccessibleInterface(choice)->relations(QAccessible::Label)) {
+        bLabelled = bLabelled || other->object() == frm.lblPeriod;
+    }
+    QVERIFY(bLabelled);
+    QCOMPARE(QAccessible::queryAccessibleInterface(frm.dtFrom)->text(QAccessible::Name),
+             u"Report from"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(frm.dtTo)->text(QAccessible::Name),
+             u"Report to"_s);
+    QVERIFY(frm.dtFrom->isHidden());
+    // It sits in the buttons' row, clear of them.
+    QCOMPARE(choice->geometry().bottom(), frm.btPrint->geometry().bottom());
+    QVERIFY(choice->geometry().right() < frm.btSavePdf->geometry().left());
+
+    // By keyboard alone: Tab from the buttons reaches the choice, Down picks the next period and
+    // the report follows at once.
+    frm.btSavePdf->setFocus();
+    QTRY_VERIFY(frm.btSavePdf->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(choice->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(choice->currentIndex(), 1);
+    QVERIFY(!frm.rtb->Text().contains(u"01 Jan 2027"_s));
+    QVERIFY(frm.rtb->Text().contains(u"01 Mar 2027"_s));
+    QVERIFY(frm.rtb->Text().contains(u"8 Feb 2027 to 9 Mar 2027: 1 day"_s));
+
+    // Alt+P reaches the choice from anywhere in the window.
+    frm.btPrint->setFocus();
+    QTRY_VERIFY(frm.btPrint->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(choice->hasFocus());
+
+    // From ... to ...: the two date fields appear and bound the report.
+    choice->setCurrentIndex(static_cast<int>(ReportPeriodKind::FromTo));
+    QVERIFY(frm.dtFrom->isVisible());
+    QVERIFY(frm.dtTo->isVisible());
+    frm.dtFrom->setDate(QDate(2026, 12, 31));
+    frm.dtTo->setDate(QDate(2027, 1, 1));
+    QVERIFY(frm.rtb->Text().contains(u"01 Jan 2027"_s));
+    QVERIFY(!frm.rtb->Text().contains(u"01 Mar 2027"_s));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(frm.dtFrom->hasFocus());
+    const QString szSnapshots = qEnvironmentVariable("TLG_SNAPSHOT_DIR");
+    if (!szSnapshots.isEmpty()) {
+        frm.grab().save(QDir(szSnapshots).filePath(u"report-window-period.png"_s));
+    }
+
+    // Printing prints what is shown.
+    const QString szOut = m_dir.filePath(u"period.pdf"_s);
+    modPrint::SetPrinterFactory([&]() {
+        modPrint::PrinterChoice printer;
+        printer.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer.printer->setOutputFormat(QPrinter::PdfFormat);
+        printer.printer->setOutputFileName(szOut);
+        printer.szName = u"Office"_s;
+        return printer;
+    });
+    frm.btPrint->click();
+    QCOMPARE(frm.rtbPrint->Text(), frm.rtb->Text());
+    QCOMPARE(frm.rtbPrint->PictureCount(), 2);
+}
+
+void test_report_window::periodRemembered() {
+    SetToday(QDate(2027, 3, 9));
+    {
+        frmReport frm(reporttest::Readings());
+        QCOMPARE(frm.Period().kind, ReportPeriodKind::AllReadings);
+        frm.SetPeriod({ReportPeriodKind::FromTo, QDate(2026, 9, 1), QDate(2026, 12, 8)});
+    }
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"tlg"_s, u"tlg"_s);
+    settings.beginGroup(u"Report"_s);
+    QCOMPARE(settings.value(u"Period"_s).toString(), u"FromTo"_s);
+    {
+        frmReport frm(reporttest::Readings());
+        QCOMPARE(frm.Period(),
+                 (ReportPeriod{ReportPeriodKind::FromTo, QDate(2026, 9, 1), QDate(2026, 12, 8)}));
+        QVERIFY(!frm.dtFrom->isHidden());
+        frm.SetPeriod({ReportPeriodKind::Last90Days, {}, {}});
+    }
+    frmReport frm(reporttest::Readings());
+    QCOMPARE(frm.Period().kind, ReportPeriodKind::Last90Days);
+    QVERIFY(frm.dtFrom->isHidden());
 }
 
 QTEST_MAIN(test_report_window)
