@@ -987,7 +987,7 @@ void frmMain::btReport_Click() {
                 }
             }
         } fadeBack{this};
-        const std::unique_ptr<frmReport> report = std::make_unique<frmReport>(this);
+        const std::unique_ptr<frmReport> report = std::make_unique<frmReport>(objReadings, this);
         FadeOut();
         report->exec();
         FadeIn();

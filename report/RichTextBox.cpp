@@ -155,6 +155,29 @@ void RichTextBox::SetSelText(const QString& szText) {
     m_selection.insertText(szText, format);
 }
 
+void RichTextBox::SetTabPositions(const QList<qreal>& positions) {
+    QList<QTextOption::Tab> tabs;
+    tabs.reserve(positions.size());
+    for (const qreal position : positions) {
+        tabs.append(QTextOption::Tab(position, QTextOption::LeftTab));
+    }
+    // The layout takes a line's tabs from its block's format alone. Lines added later take the
+    // format of the block they are added to, so the stops hold for them too.
+    QTextBlockFormat format;
+    format.setTabPositions(tabs);
+    QTextCursor all(document());
+    all.select(QTextCursor::Document);
+    all.mergeBlockFormat(format);
+}
+
+QList<qreal> RichTextBox::TabPositions() const {
+    QList<qreal> positions;
+    for (const QTextOption::Tab& tab : document()->begin().blockFormat().tabPositions()) {
+        positions.append(tab.position);
+    }
+    return positions;
+}
+
 void RichTextBox::BeginEdit() {
     if (m_iEditDepth++ == 0) {
         m_selection.beginEditBlock();

@@ -41,6 +41,12 @@ public:
     // the selection is empty and just behind the new text. CR LF, CR and LF each break the line.
     void SetSelText(const QString& szText);
 
+    // Tab stops of every line there is and every line added later, in pixels from the line's
+    // start (at the font's resolution; a printer's layout scales them with its resolution). Tabs
+    // past the last stop keep the usual spacing.
+    void SetTabPositions(const QList<qreal>& positions);
+    QList<qreal> TabPositions() const;
+
     // Groups the edits that follow into one change (the layout runs once, at the end).
     void BeginEdit();
     void EndEdit();

@@ -4,27 +4,35 @@
 
 #include "app/shell/modUtils.h"
 #include "app/util/modGlobals.h"
+#include "mainwindow/readings/PressureColours.h"
 #include "mainwindow/readings/ReadingsChart.h"
 #include "mainwindow/readings/ReadingsCsv.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "mainwindow/readings/ctlChart.h"
 #include "report/ClipboardKeeper.h"
+#include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/modPrint.h"
 #include "resources/Resources.h"
-#include "xmlstore/clsXMLTags.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QDir>
 #include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalBlocker>
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTimer>
@@ -64,10 +72,25 @@ frmReport::SaveDialog& SaveDialogSeam() {
     return dialog;
 }
 
-// Lets queued window-system work (the clipboard's among it) run. The user's clicks and keys wait,
-// so no other command of this window can start in the middle of a composition.
+// Lets queued window-system work (the clipboard's among it) run. The user's clicks and keys wait;
+// the timer and activations that fall due meanwhile are held back by CompositionGuard, so no
+// other composition of this window starts in the middle of one.
 void LetPendingEventsRun() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+// The window's controls: a plain frame, and a 2-pixel frame in the focus colour around the one
+// that has the keyboard focus.
+QString ControlStyle() {
+    return QStringLiteral(
+               "QPushButton { border: 1px solid #767676; border-radius: 3px; padding: 2px 9px;"
+               " background-color: #f2f2f2; color: black; }"
+               "QPushButton:pressed { background-color: #d9d9d9; }"
+               "QPushButton:focus { border: 2px solid %1; padding: 1px 8px; }"
+               "QComboBox, QDateEdit { border: 1px solid #767676; border-radius: 3px;"
+               " padding: 1px 4px; background-color: white; color: black; }"
+               "QComboBox:focus, QDateEdit:focus { border: 2px solid %1; padding: 0px 3px; }")
+        .arg(frmReport::kFocusColour.name());
 }
 
 QImage RenderHeaderPicture() {
@@ -99,11 +122,14 @@ private:
 
 } // namespace
 
-frmReport::frmReport(QWidget* parent) : QDialog(parent) {
+frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
+    : QDialog(parent), m_objReadings(std::move(objReadings)) {
     setWindowTitle(QStringLiteral("Tensiolog Report"));
     setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
     setSizeGripEnabled(true);
+    // First, so that the controls' sizes below are measured in their own style.
+    setStyleSheet(ControlStyle());
 
     // Created in stacking order from the back: the print copy lies behind the report box.
     rtbPrint = new RichTextBox(this);
@@ -127,6 +153,8 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent) {
     rtb->setFont(font);
     rtb->setGeometry(4, 4, 469, 153);
     rtb->installEventFilter(this);
+    // A screen reader reads the report through the box's text.
+    rtb->setAccessibleName(QStringLiteral("Report"));
 
     btSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
     btSavePdf->setObjectName(QStringLiteral("btSavePdf"));
@@ -136,9 +164,50 @@ frmReport::frmReport(QWidget* parent) : QDialog(parent) {
     btPrint->setGeometry(304, 300, kButtonWidth, kButtonHeight);
     connect(btPrint, &QPushButton::clicked, this, &frmReport::btPrint_Click);
     connect(btSavePdf, &QPushButton::clicked, this, &frmReport::btSavePdf_Click);
+    btPrint->setAccessibleName(QStringLiteral("Print"));
+    btSavePdf->setAccessibleName(QStringLiteral("Save as PDF"));
+    for (QPushButton* button : {btPrint, btSavePdf}) {
+        // The reading keys scroll the report while a button holds the focus.
+        button->installEventFilter(this);
+    }
+
+    lblPeriod = new QLabel(QStringLiteral("&Period:"), this);
+    lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
+    cboPeriod = new QComboBox(this);
+    cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
+    cboPeriod->addItems({QStringLiteral("All readings"), QStringLiteral("Last 30 days"),
+                         QStringLiteral("Last 90 days"), QStringLiteral("Last 12 months"),
+                         QStringLiteral("From \u2026 to \u2026")});
+    cboPeriod->setAccessibleName(QStringLiteral("Report period"));
+    cboPeriod->resize(cboPeriod->sizeHint().width(), kButtonHeight);
+    // Alt+P reaches the choice; the label also names it where a screen reader hears a combo
+    // box by its label.
+    lblPeriod->setBuddy(cboPeriod);
+    lblPeriod->resize(lblPeriod->sizeHint().width(), kButtonHeight);
+    dtFrom = new QDateEdit(this);
+    dtFrom->setObjectName(QStringLiteral("dtFrom"));
+    dtFrom->setAccessibleName(QStringLiteral("Report from"));
+    dtTo = new QDateEdit(this);
+    dtTo->setObjectName(QStringLiteral("dtTo"));
+    dtTo->setAccessibleName(QStringLiteral("Report to"));
+    for (QDateEdit* field : {dtFrom, dtTo}) {
+        field->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+        field->setCalendarPopup(true);
+        field->resize(field->sizeHint().width() + kButtonGap, kButtonHeight);
+        field->hide();
+    }
+    LoadPeriod();
+    connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmReport::cboPeriod_Click);
+    connect(dtFrom, &QDateEdit::dateChanged, this, &frmReport::dtFrom_Change);
+    connect(dtTo, &QDateEdit::dateChanged, this, &frmReport::dtTo_Change);
+
     setTabOrder(rtb, btPrint);
     setTabOrder(btPrint, btSavePdf);
     BuildExportCsvButton();
+    setTabOrder(btSavePdf, btExportCsv);
+    setTabOrder(btExportCsv, cboPeriod);
+    setTabOrder(cboPeriod, dtFrom);
+    setTabOrder(dtFrom, dtTo);
 
     tim = new QTimer(this);
     tim->setSingleShot(true);
@@ -162,11 +231,32 @@ void frmReport::Form_Load() {
 }
 
 void frmReport::FillReadingsChart() {
-    if (objReadings != nullptr) {
-        FillChartFromReadings(*ctlChart, objReadings);
+    if (m_objReadings != nullptr) {
+        FillChartFromReadings(*ctlChart, m_objReadings,
+                              ReportComposer::PeriodKeyRange(Period(), Today()));
     }
     // The chart is only ever seen as a picture in the report.
     ctlChart->hide();
+}
+
+frmReport::CompositionGuard::CompositionGuard(frmReport& form) : m_form(form) {
+    if (m_form.m_iComposing++ == 0 && m_form.tim->isActive()) {
+        // A composition that fell due now runs after this one.
+        m_form.tim->stop();
+        m_form.m_bComposeWaiting = true;
+    }
+}
+
+frmReport::CompositionGuard::~CompositionGuard() {
+    if (--m_form.m_iComposing == 0 && m_form.m_bComposeWaiting) {
+        m_form.m_bComposeWaiting = false;
+        if (m_form.m_bChartStale) {
+            m_form.m_bChartStale = false;
+            m_form.FillReadingsChart();
+        }
+        m_form.rtb->SetText(QString());
+        m_form.tim->start();
+    }
 }
 
 void frmReport::Form_Activate() {
@@ -177,6 +267,17 @@ void frmReport::Form_Activate() {
     btPrint->move(W - btPrint->width(), H - btPrint->height());
     btSavePdf->move(btPrint->x() - kButtonGap - btSavePdf->width(), H - btSavePdf->height());
     PlaceExportCsvButton();
+    // The period at the left of the same row; room stays between it and the buttons.
+    lblPeriod->move(kButtonGap, H - lblPeriod->height());
+    cboPeriod->move(lblPeriod->x() + lblPeriod->width() + kButtonGap, H - cboPeriod->height());
+    dtFrom->move(cboPeriod->x() + cboPeriod->width() + kButtonGap, H - dtFrom->height());
+    dtTo->move(dtFrom->x() + dtFrom->width() + kButtonGap, H - dtTo->height());
+    if (m_iComposing > 0) {
+        // Emptying the box now would pull the text from under the composition; it runs again
+        // when that one is done.
+        m_bComposeWaiting = true;
+        return;
+    }
     rtb->SetText(QString());
     tim->start();
 }
@@ -186,9 +287,13 @@ void frmReport::Form_Resize() {
 }
 
 void frmReport::tim_Timer() {
+    tim->stop();
+    if (m_iComposing > 0) {
+        m_bComposeWaiting = true;
+        return;
+    }
     rtb->SetText(QString());
     BuildReport(*rtb);
-    tim->stop();
 }
 
 void frmReport::rtb_GotFocus() {
@@ -208,7 +313,41 @@ bool frmReport::eventFilter(QObject* watched, QEvent* event) {
     if (watched == rtb && event->type() == QEvent::FocusIn) {
         rtb_GotFocus();
     }
+    if (event->type() == QEvent::KeyPress && qobject_cast<QPushButton*>(watched) != nullptr) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier && ScrollReport(key->key())) {
+            return true;
+        }
+    }
     return QDialog::eventFilter(watched, event);
+}
+
+bool frmReport::ScrollReport(int iKey) {
+    QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
+    switch (iKey) {
+    case Qt::Key_PageUp:
+        action = QAbstractSlider::SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = QAbstractSlider::SliderPageStepAdd;
+        break;
+    case Qt::Key_Up:
+        action = QAbstractSlider::SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        action = QAbstractSlider::SliderSingleStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = QAbstractSlider::SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = QAbstractSlider::SliderToMaximum;
+        break;
+    default:
+        return false;
+    }
+    rtb->verticalScrollBar()->triggerAction(action);
+    return true;
 }
 
 void frmReport::resizeEvent(QResizeEvent* event) {
@@ -226,24 +365,13 @@ void frmReport::showEvent(QShowEvent* event) {
     });
 }
 
-void frmReport::BuildReport(RichTextBox& rtbTarget) {
-    {
-        EditBlock block(rtbTarget);
-        AppendColoredText(rtbTarget, kLineBreak + QStringLiteral("YOUR READINGS") + kLineBreak,
-                          kBlack);
-        if (objReadings != nullptr) {
-            for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
-                const QString szDate = FormatDayKey(*objDay);
-                const QString szSys = objDay->GetSubTagValue(kSystolicName);
-                const QString szDia = objDay->GetSubTagValue(kDiastolicName);
-                const QString szPulse = objDay->GetSubTagValue(kPulseName);
-                const QString szComment = objDay->GetSubTagValue(kCommentName);
-                if (!szSys.isEmpty() || !szDia.isEmpty() || !szPulse.isEmpty()) {
-                    WriteFormattedEntry(rtbTarget, szDate, szSys, szDia, szPulse, szComment);
-                }
-            }
-        }
-    }
+QString frmReport::BuildReport(RichTextBox& rtbTarget) {
+    CompositionGuard guard(*this);
+    const ReportComposition composition = ReportComposer::Compose(m_objReadings, Period(), Today());
+    // The reading and the comment start at one x on every line, measured in the box's font.
+    rtbTarget.SetTabPositions(
+        ReportComposer::ColumnTabs(composition, rtbTarget.document()->defaultFont()));
+    WriteComposition(rtbTarget, composition);
     rtbTarget.SetSelStart(0);
     rtbTarget.SetSelLength(0);
     img = imgHeader;
@@ -251,34 +379,149 @@ void frmReport::BuildReport(RichTextBox& rtbTarget) {
     PasteChartRTF(rtbTarget);
     ctlChart->hide();
     rtbTarget.setReadOnly(true);
+    return composition.szPeriod;
 }
 
-void frmReport::WriteFormattedEntry(RichTextBox& rtbTarget, const QString& szDate,
-                                    const QString& szSys, const QString& szDia,
-                                    const QString& szPulse, const QString& szComment) {
-    if (szSys.isEmpty() || szDia.isEmpty()) {
+modPrint::DocumentInfo frmReport::BuildPrintCopy() {
+    rtbPrint->SetText(QString());
+    const QString szPeriod = BuildReport(*rtbPrint);
+    modPrint::DocumentInfo info;
+    info.szTitle = QStringLiteral("Tensiolog report, ") + szPeriod;
+    info.szCreator = (QStringLiteral("tlg ") + QCoreApplication::applicationVersion()).trimmed();
+    info.szFooter =
+        info.szTitle + QStringLiteral(", printed ") + ReportComposer::FormatDate(Today());
+    return info;
+}
+
+ReportPeriod frmReport::Period() const {
+    ReportPeriod period;
+    period.kind = static_cast<ReportPeriodKind>(std::clamp(cboPeriod->currentIndex(), 0, 4));
+    if (period.kind == ReportPeriodKind::FromTo) {
+        period.dtFrom = dtFrom->date();
+        period.dtTo = dtTo->date();
+    }
+    return period;
+}
+
+void frmReport::SetPeriod(const ReportPeriod& period) {
+    {
+        // One change, one composition.
+        const QSignalBlocker blockFrom(dtFrom);
+        const QSignalBlocker blockTo(dtTo);
+        if (period.dtFrom.isValid()) {
+            dtFrom->setDate(period.dtFrom);
+        }
+        if (period.dtTo.isValid()) {
+            dtTo->setDate(period.dtTo);
+        }
+    }
+    if (cboPeriod->currentIndex() != static_cast<int>(period.kind)) {
+        cboPeriod->setCurrentIndex(static_cast<int>(period.kind));
+    } else {
+        PeriodChanged();
+    }
+}
+
+void frmReport::cboPeriod_Click() {
+    PeriodChanged();
+}
+
+void frmReport::dtFrom_Change() {
+    if (Period().kind == ReportPeriodKind::FromTo) {
+        PeriodChanged();
+    }
+}
+
+void frmReport::dtTo_Change() {
+    dtFrom_Change();
+}
+
+void frmReport::PeriodChanged() {
+    const bool bRange = Period().kind == ReportPeriodKind::FromTo;
+    dtFrom->setVisible(bRange);
+    dtTo->setVisible(bRange);
+    StorePeriod();
+    if (m_iComposing > 0) {
+        // A composition is waiting for the clipboard: this one follows it.
+        m_bChartStale = true;
+        m_bComposeWaiting = true;
         return;
     }
-    AppendColoredText(rtbTarget, kLineBreak + szDate + u'\t', kBlack);
-    AppendColoredText(rtbTarget, szSys, SystolicColor(szSys));
-    AppendColoredText(rtbTarget, QStringLiteral("/"), kBlack);
-    AppendColoredText(rtbTarget, szDia, DiastolicColor(szDia));
-    AppendColoredText(rtbTarget, u':' + szPulse + QStringLiteral("   \t") + szComment, kBlack);
+    // The report shown follows at once; a composition still due from the timer is this one.
+    tim->stop();
+    FillReadingsChart();
+    rtb->SetText(QString());
+    BuildReport(*rtb);
 }
 
-QString frmReport::FormatDayKey(const clsXMLTag& objDay) {
-    return FormatDayKey(objDay.szName);
+namespace {
+
+// The settings store of the program (a file of its own where tests choose one).
+QSettings ProgramSettings() {
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("tlg"),
+                     QStringLiteral("tlg"));
 }
 
-QString frmReport::FormatDayKey(const QString& szDayKey) {
-    // Only the twelve two-digit month numbers have a word.
-    const DayKeyParts parts = SplitDayKey(szDayKey);
-    const int iMonth = DayKeyMonth(parts);
-    QString szText = parts.szDay.toString();
-    if (iMonth != 0) {
-        szText += u' ' + MonthShortName(iMonth) + u' ';
+const QString kReportGroup = QStringLiteral("Report");
+const QString kPeriodKey = QStringLiteral("Period");
+const QString kFromKey = QStringLiteral("From");
+const QString kToKey = QStringLiteral("To");
+// The periods as stored, in the order of the choice.
+const QStringList kPeriodNames{QStringLiteral("All"), QStringLiteral("Last30Days"),
+                               QStringLiteral("Last90Days"), QStringLiteral("Last12Months"),
+                               QStringLiteral("FromTo")};
+
+} // namespace
+
+void frmReport::LoadPeriod() {
+    QSettings settings = ProgramSettings();
+    settings.beginGroup(kReportGroup);
+    const QDate dtToday = Today();
+    QDate dtStoredFrom = QDate::fromString(settings.value(kFromKey).toString(), Qt::ISODate);
+    QDate dtStoredTo = QDate::fromString(settings.value(kToKey).toString(), Qt::ISODate);
+    dtFrom->setDate(dtStoredFrom.isValid() ? dtStoredFrom : dtToday.addMonths(-3));
+    dtTo->setDate(dtStoredTo.isValid() ? dtStoredTo : dtToday);
+    const int iKind = std::max<int>(0, kPeriodNames.indexOf(settings.value(kPeriodKey).toString()));
+    cboPeriod->setCurrentIndex(iKind);
+    const bool bRange = iKind == static_cast<int>(ReportPeriodKind::FromTo);
+    dtFrom->setVisible(bRange);
+    dtTo->setVisible(bRange);
+}
+
+void frmReport::StorePeriod() {
+    QSettings settings = ProgramSettings();
+    settings.beginGroup(kReportGroup);
+    settings.setValue(kPeriodKey, kPeriodNames.value(cboPeriod->currentIndex()));
+    settings.setValue(kFromKey, dtFrom->date().toString(Qt::ISODate));
+    settings.setValue(kToKey, dtTo->date().toString(Qt::ISODate));
+}
+
+void frmReport::WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition) {
+    EditBlock block(rtbTarget);
+    // Neighbouring runs of one colour go in together; a line break is black.
+    QString szPending;
+    long lPending = kPressureBlack;
+    const auto append = [&](const QString& szText, long lColor) {
+        if (lColor != lPending && !szPending.isEmpty()) {
+            AppendColoredText(rtbTarget, szPending, lPending);
+            szPending.clear();
+        }
+        lPending = lColor;
+        szPending += szText;
+    };
+    bool bFirst = true;
+    for (const ReportLine& line : composition.lines) {
+        if (!bFirst) {
+            append(kLineBreak, kPressureBlack);
+        }
+        bFirst = false;
+        for (const ColourRun& run : line.runs) {
+            append(run.szText, run.lColor);
+        }
     }
-    return szText.append(parts.szYear);
+    if (!szPending.isEmpty()) {
+        AppendColoredText(rtbTarget, szPending, lPending);
+    }
 }
 
 void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor) {
@@ -286,37 +529,6 @@ void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText,
     rtbTarget.SetSelLength(0);
     rtbTarget.SetSelColor(lColor);
     rtbTarget.SetSelText(szText);
-}
-
-namespace {
-
-// Colour of a pressure: red up to iLowRed, green up to iGreen, orange up to iOrange, red
-// above; black for text that is not a whole number of the 16-bit range.
-long PressureColor(const QString& szReading, int iLowRed, int iGreen, int iOrange) {
-    const std::optional<qint16> value = TextToInteger(szReading);
-    if (!value) {
-        return frmReport::kBlack;
-    }
-    if (*value <= iLowRed) {
-        return frmReport::kRed;
-    }
-    if (*value <= iGreen) {
-        return frmReport::kGreen;
-    }
-    if (*value <= iOrange) {
-        return frmReport::kOrange;
-    }
-    return frmReport::kRed;
-}
-
-} // namespace
-
-long frmReport::SystolicColor(const QString& szReading) {
-    return PressureColor(szReading, 99, 129, 149);
-}
-
-long frmReport::DiastolicColor(const QString& szReading) {
-    return PressureColor(szReading, 59, 84, 94);
 }
 
 bool frmReport::PutClipboardPicture(const QImage& objPicture) {
@@ -378,10 +590,9 @@ void frmReport::btPrint_Click() {
     bool bPrinted = false;
     QString szPrinterName;
     try {
-        rtbPrint->SetText(QString());
-        BuildReport(*rtbPrint);
+        const modPrint::DocumentInfo info = BuildPrintCopy();
         bPrinted = modPrint::PrintRichTextBox(*rtbPrint, kLeftMargin, kTopMargin, kRightMargin,
-                                              kBottomMargin, &szPrinterName);
+                                              kBottomMargin, &szPrinterName, info);
     } catch (...) {
         bPrinted = false;
     }
@@ -399,7 +610,9 @@ void frmReport::btPrint_Click() {
 
 QString frmReport::DefaultPdfPath(const QDate& today) {
     QString szFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (szFolder.isEmpty()) {
+    // A documents folder that is not there would leave the dialog in whatever folder the
+    // program was started from.
+    if (szFolder.isEmpty() || !QFileInfo(szFolder).isDir()) {
         szFolder = QDir::homePath();
     }
     return QDir(szFolder).filePath(QStringLiteral("Tensiolog report ") +
@@ -429,10 +642,9 @@ void frmReport::btSavePdf_Click() {
     bool bSaved = false;
     QString szError;
     try {
-        rtbPrint->SetText(QString());
-        BuildReport(*rtbPrint);
+        const modPrint::DocumentInfo info = BuildPrintCopy();
         bSaved = modPrint::SaveRichTextBoxAsPdf(*rtbPrint, szPath, kLeftMargin, kTopMargin,
-                                                kRightMargin, kBottomMargin, &szError);
+                                                kRightMargin, kBottomMargin, &szError, info);
     } catch (const std::exception& e) {
         szError = QString::fromLocal8Bit(e.what());
     } catch (...) {
@@ -440,8 +652,10 @@ void frmReport::btSavePdf_Click() {
     }
     const QString szShownPath = QDir::toNativeSeparators(szPath);
     if (bSaved) {
-        ShowWarningMessage(QStringLiteral("This report has been saved as ") + szShownPath +
-                           QStringLiteral("."));
+        ShowMessageBox(QMessageBox::Information, kProductName,
+                       QStringLiteral("This report has been saved as ") + szShownPath +
+                           QStringLiteral("."),
+                       QMessageBox::Ok);
     } else {
         ShowWarningMessage(QStringLiteral("This report was not saved as ") + szShownPath +
                            QStringLiteral(" (") + szError + QStringLiteral(")."));
@@ -492,8 +706,9 @@ void frmReport::btExportCsv_Click() {
     if (QFileInfo(szPath).suffix().isEmpty()) {
         szPath += QStringLiteral(".csv");
     }
-    // The report shows every day, and so does its export.
-    ExportCsv(szPath);
+    // The export holds the days of the period the report shows.
+    const auto [dtFirst, dtLast] = ReportComposer::PeriodDays(Period(), Today());
+    ExportCsv(szPath, dtFirst, dtLast);
 }
 
 bool frmReport::ExportCsv(const QString& szPath, const QDate& dtFirst, const QDate& dtLast) {
@@ -505,7 +720,7 @@ bool frmReport::ExportCsv(const QString& szPath, const QDate& dtFirst, const QDa
     QString szReason;
     bool bSaved = false;
     try {
-        bSaved = SaveCsvFile(szPath, ReadingsToCsv(objReadings, options, &iDays), &szReason);
+        bSaved = SaveCsvFile(szPath, ReadingsToCsv(m_objReadings, options, &iDays), &szReason);
     } catch (const std::exception& e) {
         szReason = QString::fromLocal8Bit(e.what());
     }
@@ -518,9 +733,9 @@ bool frmReport::ExportCsv(const QString& szPath, const QDate& dtFirst, const QDa
             QMessageBox::Ok);
     } else {
         ShowMessageBox(QMessageBox::Warning, kProductName + QStringLiteral(" Warning"),
-                            QStringLiteral("The readings were not exported to ") + szShownPath +
-                                QStringLiteral(" (") + szReason + QStringLiteral(")."),
-                            QMessageBox::Ok);
+                       QStringLiteral("The readings were not exported to ") + szShownPath +
+                           QStringLiteral(" (") + szReason + QStringLiteral(")."),
+                       QMessageBox::Ok);
     }
     return bSaved;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "report/ReportComposer.h"
+#include "report/modPrint.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QColor>
 #include <QDate>
 #include <QDialog>
 #include <QImage>
@@ -14,21 +17,23 @@ class ctlChart;
 class QPushButton;
 class QTimer;
 class RichTextBox;
+class QComboBox;
+class QDateEdit;
+class QLabel;
 
-// The report window: the coloured report of every day with both pressures, under the header
-// picture and a picture of the chart, ready to print or save as PDF.
+// The report window: the coloured report of every day with both pressures in the chosen period
+// and its summary, under the header picture and a picture of the chart, ready to print or save
+// as PDF.
 class frmReport : public QDialog {
     Q_OBJECT
 public:
-    // Loads the window (fills its hidden chart from the readings) without showing it.
-    explicit frmReport(QWidget* parent = nullptr);
+    // Loads the window for the readings under objReadings (fills its hidden chart from them)
+    // without showing it.
+    explicit frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent = nullptr);
     ~frmReport() override;
 
-    // Colour values (red in the lowest byte) of the report text.
-    static constexpr long kBlack = 0x000000;
-    static constexpr long kRed = 0x0000FF;
-    static constexpr long kGreen = 0x00FF00;
-    static constexpr long kOrange = 0x0080FF;
+    // Colour of the frame around the control that has the keyboard focus.
+    static inline const QColor kFocusColour = QColor(0x0b, 0x57, 0xd0);
 
     // Margins of a printed report, in twips from the paper's edges.
     static constexpr qint32 kLeftMargin = 1000;
@@ -44,26 +49,32 @@ public:
     QPushButton* btPrint = nullptr;
     QPushButton* btSavePdf = nullptr;
     QPushButton* btExportCsv = nullptr;
+    // Which days the report covers: the choice, and the first and last day of "From … to …"
+    // (shown only for that choice).
+    QLabel* lblPeriod = nullptr;
+    QComboBox* cboPeriod = nullptr;
+    QDateEdit* dtFrom = nullptr;
+    QDateEdit* dtTo = nullptr;
     // Composes the report a moment after each activation.
     QTimer* tim = nullptr;
     // The header picture, and the holder each picture passes through on its way into the text.
     QImage imgHeader;
     QImage img;
 
-    // Appends the complete report (text, then the header and chart pictures at its top).
-    void BuildReport(RichTextBox& rtbTarget);
-    // Appends one day's line, or nothing unless both pressures are present.
-    static void WriteFormattedEntry(RichTextBox& rtbTarget, const QString& szDate,
-                                    const QString& szSys, const QString& szDia,
-                                    const QString& szPulse, const QString& szComment);
-    // Display date of a day entry from its key: "07 Mar 2027".
-    static QString FormatDayKey(const clsXMLTag& objDay);
-    static QString FormatDayKey(const QString& szDayKey);
+    // Appends the complete report of the chosen period (text, then the header and chart pictures
+    // at its top); returns the period in words.
+    QString BuildReport(RichTextBox& rtbTarget);
+    // Composes the copy that is printed or saved, afresh, in rtbPrint; returns what the printed
+    // document says about itself (title, creator, footer).
+    modPrint::DocumentInfo BuildPrintCopy();
+
+    // The period chosen now, and a new choice (the report follows at once).
+    ReportPeriod Period() const;
+    void SetPeriod(const ReportPeriod& period);
+    // Appends a composed report's lines and colours at the end of the box.
+    static void WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition);
     // Appends text at the very end of the box in a colour.
     static void AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor);
-    // Colour of a systolic or diastolic text by its range; black for text that is not a number.
-    static long SystolicColor(const QString& szReading);
-    static long DiastolicColor(const QString& szReading);
 
     // Insert the picture in img, or a picture of the chart sized from the box, at the caret.
     void PasteImageRTF(RichTextBox& rtbTarget);
@@ -80,6 +91,9 @@ public:
     void rtb_GotFocus();
     void btPrint_Click();
     void btSavePdf_Click();
+    void cboPeriod_Click();
+    void dtFrom_Change();
+    void dtTo_Change();
 
     // Where "Save as PDF…" proposes to save: the documents folder, "Tensiolog report <date>.pdf".
     static QString DefaultPdfPath(const QDate& today);
@@ -105,8 +119,41 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Scrolls the report box as the reading keys (PageUp, PageDown, Up, Down, Home, End) would;
+    // false for any other key.
+    bool ScrollReport(int iKey);
+    // A new period: remembered, the chart refilled and the report shown composed afresh.
+    void PeriodChanged();
+    // The period choice from the settings (group "Report"), and back into them.
+    void LoadPeriod();
+    void StorePeriod();
+
+    // Marks a composition from its construction to its destruction. The pictures' way through
+    // the clipboard lets pending events run, and with them the timer or an activation: while a
+    // composition runs, those only note that the screen report is due, and it is composed
+    // afresh (through the timer) once the outermost composition is done. So nothing replaces
+    // the picture holder or empties a box under a composition.
+    class CompositionGuard {
+    public:
+        explicit CompositionGuard(frmReport& form);
+        ~CompositionGuard();
+        CompositionGuard(const CompositionGuard&) = delete;
+        CompositionGuard& operator=(const CompositionGuard&) = delete;
+
+    private:
+        frmReport& m_form;
+    };
+
     bool PutClipboardPicture(const QImage& objPicture);
     // The "Export CSV…" button: made beside "Save as PDF…", and placed left of it.
     void BuildExportCsvButton();
     void PlaceExportCsvButton();
+
+    // The readings this window reports on.
+    std::shared_ptr<clsXMLTag> m_objReadings;
+    // Depth of compositions running now, and whether the screen report is due after them.
+    int m_iComposing = 0;
+    bool m_bComposeWaiting = false;
+    // Whether the chart waits for a new period's fill until the composition is done.
+    bool m_bChartStale = false;
 };

@@ -4,6 +4,7 @@
 #include "report/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPainter>
@@ -13,12 +14,20 @@
 #include <QSaveFile>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
 namespace modPrint {
 
 namespace {
 
 // Share of a page's height a picture may take, so that it always fits with its line.
 constexpr double kPictureShareOfPage = 0.95;
+// How far (device pixels) a block must reach into a page to be drawn on it.
+constexpr qreal kTouchingEdge = 0.5;
+// The footer's line and the room above it, in lines of the footer's font.
+constexpr qreal kFooterLines = 2.0;
 // Resolution of saved PDF files when there is no printer to match.
 constexpr int kPdfResolution = 1200;
 
@@ -85,12 +94,40 @@ PrinterChoice ChoosePrinter() {
     return DefaultPrinter();
 }
 
-int RenderPages(RichTextBox& rtbTarget, QPagedPaintDevice& device, qint32 lLeftMargin,
-                qint32 vTopMargin, qint32 vRightMargin, qint32 vBottomMargin) {
+TwipsRect InsidePrintableArea(const TwipsRect& rc, qint32 lPrintableWidth,
+                              qint32 lPrintableHeight) {
+    TwipsRect inside = rc;
+    inside.left = std::max<qint32>(rc.left, 0);
+    inside.top = std::max<qint32>(rc.top, 0);
+    inside.right = std::min(rc.right, lPrintableWidth);
+    inside.bottom = std::min(rc.bottom, lPrintableHeight);
+    return inside;
+}
+
+namespace {
+
+// Where a page's text and footer go, in device pixels from the printable area's top left.
+struct PageFrame {
+    QRectF body;
+    QRectF footer; // empty: no footer
+};
+
+// The footer's font: the text's own family, small.
+QFont FooterFont(const QTextDocument& document) {
+    QFont font = document.defaultFont();
+    font.setPointSizeF(8);
+    font.setBold(false);
+    font.setItalic(false);
+    return font;
+}
+
+std::optional<PageFrame> FramePage(QPagedPaintDevice& device, qint32 lLeftMargin, qint32 vTopMargin,
+                                   qint32 vRightMargin, qint32 vBottomMargin,
+                                   const QFont* footerFont) {
     const int iDpiX = device.logicalDpiX();
     const int iDpiY = device.logicalDpiY();
     if (iDpiX <= 0 || iDpiY <= 0) {
-        return 0;
+        return std::nullopt;
     }
     const QPageLayout layout = device.pageLayout();
     const QRect fullRect = layout.fullRectPixels(iDpiX);
@@ -100,24 +137,93 @@ int RenderPages(RichTextBox& rtbTarget, QPagedPaintDevice& device, qint32 lLeftM
     const qint32 lOffsetTop = RoundHalfEven(paintRect.top() * kTwipsPerInch / iDpiY);
     const qint32 lPageWidth = RoundHalfEven(fullRect.width() * kTwipsPerInch / iDpiX);
     const qint32 lPageHeight = RoundHalfEven(fullRect.height() * kTwipsPerInch / iDpiY);
-    const TwipsRect rc = DrawingRectangle(lLeftMargin, vTopMargin, vRightMargin, vBottomMargin,
-                                          lOffsetLeft, lOffsetTop, lPageWidth, lPageHeight);
+    const qint32 lPrintableWidth = RoundHalfEven(paintRect.width() * kTwipsPerInch / iDpiX);
+    const qint32 lPrintableHeight = RoundHalfEven(paintRect.height() * kTwipsPerInch / iDpiY);
+    const TwipsRect rc =
+        InsidePrintableArea(DrawingRectangle(lLeftMargin, vTopMargin, vRightMargin, vBottomMargin,
+                                             lOffsetLeft, lOffsetTop, lPageWidth, lPageHeight),
+                            lPrintableWidth, lPrintableHeight);
     if (rc.right <= rc.left || rc.bottom <= rc.top) {
+        return std::nullopt;
+    }
+    PageFrame frame;
+    frame.body = QRectF(rc.left * iDpiX / kTwipsPerInch, rc.top * iDpiY / kTwipsPerInch,
+                        (rc.right - rc.left) * iDpiX / kTwipsPerInch,
+                        (rc.bottom - rc.top) * iDpiY / kTwipsPerInch);
+    if (footerFont != nullptr) {
+        // The footer takes the page's last line; the text ends a little above it.
+        const qreal lineHeight = QFontMetricsF(*footerFont, &device).height();
+        frame.footer = QRectF(frame.body.left(), frame.body.bottom() - lineHeight,
+                              frame.body.width(), lineHeight);
+        frame.body.setBottom(frame.body.bottom() - lineHeight * kFooterLines);
+        if (frame.body.height() <= 0) {
+            return std::nullopt;
+        }
+    }
+    return frame;
+}
+
+std::unique_ptr<QTextDocument> LayOut(RichTextBox& rtbTarget, QPagedPaintDevice& device,
+                                      const PageFrame& frame) {
+    // A copy of the box's document is laid out for the device; the box itself stays as it is.
+    std::unique_ptr<QTextDocument> doc(rtbTarget.document()->clone());
+    doc->documentLayout()->setPaintDevice(&device);
+    doc->setDocumentMargin(0);
+    const qreal twipsPerDeviceX = kTwipsPerInch / device.logicalDpiX();
+    const qreal twipsPerDeviceY = kTwipsPerInch / device.logicalDpiY();
+    RichTextBox::FitPictures(*doc, frame.body.width() * twipsPerDeviceX / kTwipsPerPixel,
+                             frame.body.height() * twipsPerDeviceY / kTwipsPerPixel *
+                                 kPictureShareOfPage);
+    // A page height makes the layout break lines at page ends; a picture never straddles one.
+    doc->setPageSize(frame.body.size());
+    return doc;
+}
+
+void DrawFooter(QPainter& painter, const QRectF& rect, const QFont& font, const QString& szFooter,
+                int iPage, int iPages) {
+    const QString szPage = QStringLiteral("page %1 of %2").arg(iPage).arg(iPages);
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetricsF metrics(painter.font(), painter.device());
+    const qreal pageWidth = metrics.horizontalAdvance(szPage);
+    const QString szLeft =
+        metrics.elidedText(szFooter, Qt::ElideRight,
+                           std::max<qreal>(0, rect.width() - pageWidth - 2 * metrics.height()));
+    painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, szLeft);
+    painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine, szPage);
+    painter.restore();
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> LayoutForDevice(RichTextBox& rtbTarget, QPagedPaintDevice& device,
+                                               qint32 lLeftMargin, qint32 vTopMargin,
+                                               qint32 vRightMargin, qint32 vBottomMargin,
+                                               const QString& szFooter) {
+    const QFont footerFont = FooterFont(*rtbTarget.document());
+    const std::optional<PageFrame> frame =
+        FramePage(device, lLeftMargin, vTopMargin, vRightMargin, vBottomMargin,
+                  szFooter.isEmpty() ? nullptr : &footerFont);
+    if (!frame) {
+        return nullptr;
+    }
+    return LayOut(rtbTarget, device, *frame);
+}
+
+int RenderPages(RichTextBox& rtbTarget, QPagedPaintDevice& device, qint32 lLeftMargin,
+                qint32 vTopMargin, qint32 vRightMargin, qint32 vBottomMargin,
+                const QString& szFooter) {
+    const QFont footerFont = FooterFont(*rtbTarget.document());
+    const std::optional<PageFrame> frame =
+        FramePage(device, lLeftMargin, vTopMargin, vRightMargin, vBottomMargin,
+                  szFooter.isEmpty() ? nullptr : &footerFont);
+    if (!frame) {
         return 0;
     }
-    const QRectF drawRect(rc.left * iDpiX / kTwipsPerInch, rc.top * iDpiY / kTwipsPerInch,
-                          (rc.right - rc.left) * iDpiX / kTwipsPerInch,
-                          (rc.bottom - rc.top) * iDpiY / kTwipsPerInch);
-
-    // A copy of the box's document is laid out for the device; the box itself stays as it is.
-    const std::unique_ptr<QTextDocument> doc(rtbTarget.document()->clone());
+    const std::unique_ptr<QTextDocument> doc = LayOut(rtbTarget, device, *frame);
     QAbstractTextDocumentLayout* docLayout = doc->documentLayout();
-    docLayout->setPaintDevice(&device);
-    doc->setDocumentMargin(0);
-    RichTextBox::FitPictures(*doc, (rc.right - rc.left) / kTwipsPerPixel,
-                             (rc.bottom - rc.top) / kTwipsPerPixel * kPictureShareOfPage);
-    // A page height makes the layout break lines at page ends; a picture never straddles one.
-    doc->setPageSize(drawRect.size());
+    const QRectF& drawRect = frame->body;
     const int iPages = std::max(1, doc->pageCount());
 
     QPainter painter;
@@ -137,9 +243,15 @@ int RenderPages(RichTextBox& rtbTarget, QPagedPaintDevice& device, qint32 lLeftM
         painter.translate(drawRect.topLeft());
         painter.setClipRect(QRectF(QPointF(0, 0), drawRect.size()));
         painter.translate(0, -pageInDoc.top());
-        context.clip = pageInDoc;
+        // The layout draws every block that touches the clip, even one that only begins at the
+        // page's lower edge or ends at its upper edge; its text, hidden by the painter's clip,
+        // would still be in a PDF twice. Blocks that only touch the page are left out.
+        context.clip = pageInDoc.adjusted(0, kTouchingEdge, 0, -kTouchingEdge);
         docLayout->draw(&painter, context);
         painter.restore();
+        if (!szFooter.isEmpty()) {
+            DrawFooter(painter, frame->footer, footerFont, szFooter, iPage + 1, iPages);
+        }
     }
     if (!painter.end()) {
         return 0;
@@ -148,7 +260,8 @@ int RenderPages(RichTextBox& rtbTarget, QPagedPaintDevice& device, qint32 lLeftM
 }
 
 bool PrintRichTextBox(RichTextBox& rtbTarget, qint32 lLeftMargin, qint32 vTopMargin,
-                      qint32 vRightMargin, qint32 vBottomMargin, QString* szPrinterName) {
+                      qint32 vRightMargin, qint32 vBottomMargin, QString* szPrinterName,
+                      const DocumentInfo& info) {
     PrinterChoice choice = ChoosePrinter();
     if (choice.printer == nullptr) {
         return false;
@@ -159,9 +272,12 @@ bool PrintRichTextBox(RichTextBox& rtbTarget, qint32 lLeftMargin, qint32 vTopMar
     }
     printer.setColorMode(QPrinter::Color);
     printer.setFullPage(false);
-    printer.setDocName(QStringLiteral("Tensiolog report"));
-    if (RenderPages(rtbTarget, printer, lLeftMargin, vTopMargin, vRightMargin, vBottomMargin) ==
-        0) {
+    printer.setDocName(info.szTitle.isEmpty() ? QStringLiteral("Tensiolog report") : info.szTitle);
+    if (!info.szCreator.isEmpty()) {
+        printer.setCreator(info.szCreator);
+    }
+    if (RenderPages(rtbTarget, printer, lLeftMargin, vTopMargin, vRightMargin, vBottomMargin,
+                    info.szFooter) == 0) {
         return false;
     }
     if (printer.printerState() == QPrinter::Error || printer.printerState() == QPrinter::Aborted) {
@@ -175,7 +291,7 @@ bool PrintRichTextBox(RichTextBox& rtbTarget, qint32 lLeftMargin, qint32 vTopMar
 
 bool SaveRichTextBoxAsPdf(RichTextBox& rtbTarget, const QString& szFileName, qint32 lLeftMargin,
                           qint32 vTopMargin, qint32 vRightMargin, qint32 vBottomMargin,
-                          QString* szError) {
+                          QString* szError, const DocumentInfo& info) {
     auto fail = [szError](const QString& szReason) {
         if (szError != nullptr) {
             *szError = szReason;
@@ -189,11 +305,12 @@ bool SaveRichTextBoxAsPdf(RichTextBox& rtbTarget, const QString& szFileName, qin
     int iPages = 0;
     {
         QPdfWriter writer(&file);
-        writer.setCreator(QStringLiteral("Free Tensiolog"));
-        writer.setTitle(QStringLiteral("Tensiolog report"));
+        writer.setCreator(info.szCreator.isEmpty() ? QStringLiteral("Free Tensiolog")
+                                                   : info.szCreator);
+        writer.setTitle(info.szTitle.isEmpty() ? QStringLiteral("Tensiolog report") : info.szTitle);
         TakeDefaultPaper(writer);
-        iPages =
-            RenderPages(rtbTarget, writer, lLeftMargin, vTopMargin, vRightMargin, vBottomMargin);
+        iPages = RenderPages(rtbTarget, writer, lLeftMargin, vTopMargin, vRightMargin,
+                             vBottomMargin, info.szFooter);
     }
     if (iPages == 0) {
         file.cancelWriting();

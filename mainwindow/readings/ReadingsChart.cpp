@@ -60,9 +60,18 @@ QString Days(int iCount) {
 
 } // namespace
 
-void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings) {
+void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
+                           const DayKeyRange& range) {
     chart.SetColumnCount(3);
-    const int32_t lEntries = objReadings ? objReadings->objSubTags->Count() : 0;
+    const bool bAll = range.szFirst.isEmpty() && range.szLast.isEmpty();
+    int32_t lEntries = objReadings ? objReadings->objSubTags->Count() : 0;
+    if (!bAll && lEntries > 0) {
+        lEntries = static_cast<int32_t>(
+            std::count_if(objReadings->objSubTags->begin(), objReadings->objSubTags->end(),
+                          [&range](const std::shared_ptr<clsXMLTag>& objEntry) {
+                              return range.Contains(objEntry->szName);
+                          }));
+    }
     const qint16 iEntryCount = static_cast<qint16>(std::min<int32_t>(lEntries, 32767));
     chart.SetRowCount(iEntryCount);
     if (chart.RowCount() == 0) {
@@ -74,6 +83,9 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.SetRow(1);
     qint16 iUsedRows = 0;
     for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
+        if (!bAll && !range.Contains(objEntry->szName)) {
+            continue;
+        }
         const qint16 values[3] = {StoredMeasurement(objEntry, kSystolicName),
                                   StoredMeasurement(objEntry, kDiastolicName),
                                   StoredMeasurement(objEntry, kPulseName)};

@@ -3,14 +3,30 @@
 #include "mainwindow/readings/ctlChart.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QString>
 #include <QStringList>
 
 #include <memory>
 
-// Rebuilds a chart's grid from the day entries under a readings tag: one labelled row per day
-// with a measurement above zero, oldest first, three series; bars for one row, else lines;
-// hidden when there are no entries. Each window's FillReadingsChart calls this.
-void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings);
+class ctlChart;
+
+// A range of day keys, both ends included; an empty end sets no limit. Keys compare as text,
+// which is date order for eight-digit keys.
+struct DayKeyRange {
+    QString szFirst;
+    QString szLast;
+    bool Contains(const QString& szDayKey) const {
+        return (szFirst.isEmpty() || szDayKey >= szFirst) &&
+               (szLast.isEmpty() || szDayKey <= szLast);
+    }
+};
+
+// Rebuilds a chart's grid from the day entries under a readings tag (those in range alone, as
+// if the tag held no others): one labelled row per day with a measurement above zero, oldest
+// first, three series; bars for one row, else lines; hidden when there are no entries. Each
+// window's FillReadingsChart calls this.
+void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
+                           const DayKeyRange& range = {});
 
 // The home-measurement thresholds of high blood pressure (2023 European guidelines), drawn
 // as dashed lines in the systolic and diastolic colours.

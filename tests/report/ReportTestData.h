@@ -1,9 +1,8 @@
 #pragma once
 
-// Builds readings for the report's tests and benchmarks: a fresh document as the program's
-// one document, with day entries added as the main window adds them.
+// Builds readings for the report's tests and benchmarks: a document of their own (never the
+// program's one document), with day entries added as the main window adds them.
 
-#include "app/util/modGlobals.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "xmlstore/clsXML.h"
 
@@ -23,13 +22,31 @@ struct Day {
     QString szComment;
 };
 
-// Starts a new, empty readings store as the program's one document.
+// The document the tests' readings live in, and its readings tag.
+struct Store {
+    std::shared_ptr<clsXML> objXML;
+    std::shared_ptr<clsXMLTag> objReadings;
+};
+
+inline Store& CurrentStore() {
+    static Store store;
+    return store;
+}
+
+// The readings tag a report window is given.
+inline std::shared_ptr<clsXMLTag> Readings() {
+    return CurrentStore().objReadings;
+}
+
+// Starts a new, empty readings store.
 inline void ResetReadings() {
-    StartEmptyDocument();
+    Store& store = CurrentStore();
+    store.objXML = std::make_shared<clsXML>();
+    store.objReadings = CreateReadingsSkeleton(store.objXML->objBlockTag);
 }
 
 inline void AddDay(const Day& day) {
-    const DayEntryTags tags = FindOrCreateDayEntry(objReadings, day.szKey);
+    const DayEntryTags tags = FindOrCreateDayEntry(Readings(), day.szKey);
     tags.objSystolicTag->szValue = day.szSys;
     tags.objDiastolicTag->szValue = day.szDia;
     tags.objPulseTag->szValue = day.szPulse;
@@ -40,14 +57,18 @@ inline QString KeyOf(const QDate& date) {
     return date.toString(QStringLiteral("yyyyMMdd"));
 }
 
-// iDays consecutive days of full readings from 1 January 2000, values varying over the ranges.
-inline void FillDays(int iDays) {
+// iDays consecutive days of full readings from dtFirst (1 January 2000 unless given), values
+// varying over the ranges.
+inline void FillDays(int iDays, const QDate& dtFirst = QDate(2000, 1, 1)) {
     ResetReadings();
-    const QDate first(2000, 1, 1);
     for (int i = 0; i < iDays; ++i) {
-        AddDay({KeyOf(first.addDays(i)), QString::number(95 + i % 60), QString::number(55 + i % 45),
-                QString::number(60 + i % 30),
-                i % 7 == 0 ? QStringLiteral("Walked in the park") : QString()});
+        // Every day is new: created without looking for it first, as years of days would
+        // otherwise take minutes to set up.
+        const DayEntryTags tags = CreateDayEntry(Readings(), KeyOf(dtFirst.addDays(i)));
+        tags.objSystolicTag->szValue = QString::number(95 + i % 60);
+        tags.objDiastolicTag->szValue = QString::number(55 + i % 45);
+        tags.objPulseTag->szValue = QString::number(60 + i % 30);
+        tags.objCommentTag->szValue = i % 7 == 0 ? QStringLiteral("Walked in the park") : QString();
     }
 }
 

@@ -44,11 +44,11 @@ click_at() {
   sleep 0.3
 }
 
-# Answers the program's warning box with Return.
-answer_warning() {
+# Answers the program's message box titled $1 with Return ($2: what it follows).
+answer_box() {
   local box
-  box="$(window_named "Free Tensiolog Warning")"
-  [ -n "$box" ] || fail "no message box after $1"
+  box="$(window_named "$1")"
+  [ -n "$box" ] || fail "no message box \"$1\" after $2"
   focus "$box"
   xdotool key Return
   sleep 0.5
@@ -88,7 +88,7 @@ import -window root "$OUT/print-report-window.png" 2>/dev/null
 eval "$(xdotool getwindowgeometry --shell "$REPORT")"
 # Print sits in the bottom right corner, "Save as PDF…" just left of it.
 click_at $((X + WIDTH - 40)) $((Y + HEIGHT - 12))
-answer_warning "Print"
+answer_box "Free Tensiolog Warning" "Print"
 
 click_at $((X + WIDTH - 89 - 6 - 30)) $((Y + HEIGHT - 12))
 DIALOG="$(window_named "Save the report as PDF")"
@@ -96,7 +96,8 @@ DIALOG="$(window_named "Save the report as PDF")"
 focus "$DIALOG"
 xdotool key Return # the proposed name in the documents folder
 sleep 1
-answer_warning "saving"
+# Saving is news, not a warning.
+answer_box "Free Tensiolog" "saving"
 
 focus "$REPORT"
 xdotool key Escape

@@ -2,6 +2,7 @@
 // writes, with which separator, and what the user is told.
 
 #include "app/shell/modUtils.h"
+#include "app/util/modGlobals.h"
 #include "report/frmReport.h"
 #include "tests/report/ReportTestData.h"
 
@@ -71,7 +72,7 @@ private slots:
 
     // The button sits left of "Save as PDF…", follows it in the tab order and has a name.
     void theButton() {
-        frmReport frm;
+        frmReport frm(reporttest::Readings());
         frm.show();
         QVERIFY(QTest::qWaitForWindowActive(&frm));
         QCOMPARE(frm.btExportCsv->geometry().bottom(), frm.btSavePdf->geometry().bottom());
@@ -94,7 +95,7 @@ private slots:
     // What the export writes, where it proposes to, and what the user reads afterwards.
     void exportsEveryDayWithAValue() {
         szAnswer = dir.filePath(u"readings"_s);
-        frmReport frm;
+        frmReport frm(reporttest::Readings());
         frm.btExportCsv->click();
         QCOMPARE(proposed, QStringList{frmReport::DefaultCsvPath(Today())});
         QVERIFY(proposed[0].endsWith(u"Tensiolog readings "_s + Today().toString(u"yyyy-MM-dd"_s) +
@@ -113,7 +114,7 @@ private slots:
     void semicolonsForADecimalComma() {
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
         szAnswer = dir.filePath(u"de.csv"_s);
-        frmReport frm;
+        frmReport frm(reporttest::Readings());
         frm.btExportCsv->click();
         QVERIFY(ReadAll(szAnswer).startsWith("date;systolic;diastolic;pulse;comment\r\n"
                                              "2027-03-01;128;84;70;"));
@@ -121,7 +122,7 @@ private slots:
 
     // A period: only its days, and the count says so.
     void aPeriod() {
-        frmReport frm;
+        frmReport frm(reporttest::Readings());
         const QString szPath = dir.filePath(u"period.csv"_s);
         QVERIFY(frm.ExportCsv(szPath, QDate(2027, 3, 2), QDate(2027, 3, 3)));
         QCOMPARE(ReadAll(szPath),
@@ -132,7 +133,7 @@ private slots:
 
     // Cancelling writes nothing and says nothing; a folder that is not there is reported.
     void cancelledOrNotWritten() {
-        frmReport frm;
+        frmReport frm(reporttest::Readings());
         szAnswer.clear();
         frm.btExportCsv->click();
         QVERIFY(shown.empty());

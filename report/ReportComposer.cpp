@@ -1,0 +1,378 @@
+#include "report/ReportComposer.h"
+
+#include "app/util/TextToInteger.h"
+#include "mainwindow/readings/PressureColours.h"
+#include "mainwindow/readings/ReadingsSchema.h"
+#include "xmlstore/clsXMLTags.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString kLineBreak = QStringLiteral("\r\n");
+
+// Home readings at or above these count as raised (the home measurement threshold of the
+// European Society of Hypertension, 2023). A day counts when either pressure reaches its
+// threshold: systolic 135 or more, or diastolic 85 or more.
+constexpr int kHomeSystolicThreshold = 135;
+constexpr int kHomeDiastolicThreshold = 85;
+// How many of the latest days with readings the short averages take.
+constexpr int kShortAverageDays = 7;
+constexpr int kLongAverageDays = 30;
+
+ReportLine BlackLine(const QString& szText) {
+    ReportLine line;
+    if (!szText.isEmpty()) {
+        line.runs.push_back({szText, kPressureBlack});
+    }
+    return line;
+}
+
+// The figures of one day in the report: each value as a number, none when its text is not one
+// (an empty pulse is no pulse).
+struct DayFigures {
+    std::optional<qint16> sys;
+    std::optional<qint16> dia;
+    std::optional<qint16> pulse;
+};
+
+// Sums of the numbers among a run of days.
+struct Averages {
+    qint64 lSys = 0, lDia = 0, lPulse = 0;
+    qint64 nSys = 0, nDia = 0, nPulse = 0;
+    void Add(const DayFigures& day) {
+        if (day.sys) {
+            lSys += *day.sys;
+            ++nSys;
+        }
+        if (day.dia) {
+            lDia += *day.dia;
+            ++nDia;
+        }
+        if (day.pulse) {
+            lPulse += *day.pulse;
+            ++nPulse;
+        }
+    }
+};
+
+QString AverageText(qint64 lSum, qint64 lCount) {
+    return lCount > 0 ? QString::number(ReportComposer::RoundedAverage(lSum, lCount))
+                      : QStringLiteral("\u2013");
+}
+
+// "Average, whole period: 131/85, pulse 71" (no pulse part when no day has a pulse number).
+QString AverageLine(const QString& szWhich, const std::vector<DayFigures>& days, size_t nLast) {
+    Averages sums;
+    for (size_t i = days.size() - std::min(nLast, days.size()); i < days.size(); ++i) {
+        sums.Add(days[i]);
+    }
+    QString szLine = QStringLiteral("Average, ") + szWhich + QStringLiteral(": ") +
+                     AverageText(sums.lSys, sums.nSys) + u'/' + AverageText(sums.lDia, sums.nDia);
+    if (sums.nPulse > 0) {
+        szLine += QStringLiteral(", pulse ") + AverageText(sums.lPulse, sums.nPulse);
+    }
+    return szLine;
+}
+
+// One pressure's values of a colour in words: "100\u2013129", "up to 99 or from 150".
+QString RangesInWords(const PressureRanges& ranges, long lColor) {
+    QStringList parts;
+    for (const PressureRange& range : ranges) {
+        if (range.lColor != lColor) {
+            continue;
+        }
+        if (range.iLowest == std::numeric_limits<qint16>::min()) {
+            parts.append(QStringLiteral("up to ") + QString::number(range.iHighest));
+        } else if (range.iHighest == std::numeric_limits<qint16>::max()) {
+            parts.append(QStringLiteral("from ") + QString::number(range.iLowest));
+        } else {
+            parts.append(QString::number(range.iLowest) + u'\u2013' +
+                         QString::number(range.iHighest));
+        }
+    }
+    return parts.join(QStringLiteral(" or "));
+}
+
+void AppendSummary(ReportComposition& composition, const std::vector<DayFigures>& days) {
+    std::vector<ReportLine>& lines = composition.lines;
+    lines.push_back(BlackLine(QString()));
+    composition.iFirstSummaryLine = static_cast<int>(lines.size());
+    const qsizetype nDays = static_cast<qsizetype>(days.size());
+    if (nDays == 0) {
+        lines.push_back(
+            BlackLine(composition.szPeriod + QStringLiteral(": no days with both pressures")));
+    } else {
+        lines.push_back(BlackLine(composition.szPeriod + QStringLiteral(": ") +
+                                  QString::number(nDays) +
+                                  (nDays == 1 ? QStringLiteral(" day with both pressures")
+                                              : QStringLiteral(" days with both pressures"))));
+        lines.push_back(BlackLine(AverageLine(QStringLiteral("whole period"), days, days.size())));
+        lines.push_back(BlackLine(
+            AverageLine(QStringLiteral("last 7 days with readings"), days, kShortAverageDays)));
+        lines.push_back(BlackLine(
+            AverageLine(QStringLiteral("last 30 days with readings"), days, kLongAverageDays)));
+        const qsizetype nRaised = std::count_if(days.begin(), days.end(), [](const DayFigures& d) {
+            return (d.sys && *d.sys >= kHomeSystolicThreshold) ||
+                   (d.dia && *d.dia >= kHomeDiastolicThreshold);
+        });
+        lines.push_back(BlackLine(QStringLiteral("Days at or above %1/%2 (home measurement "
+                                                 "threshold, ESH 2023): %3 of %4")
+                                      .arg(kHomeSystolicThreshold)
+                                      .arg(kHomeDiastolicThreshold)
+                                      .arg(nRaised)
+                                      .arg(nDays)));
+    }
+    lines.push_back(BlackLine(QStringLiteral("Pressures in mmHg, pulse in beats per minute")));
+    lines.push_back(BlackLine(QStringLiteral("Each pressure is coloured by its own range:")));
+    for (const long lColor : {kPressureGreen, kPressureOrange, kPressureRed}) {
+        ReportLine key;
+        key.runs.push_back({PressureColourName(lColor), lColor});
+        key.runs.push_back(
+            {QStringLiteral(": systolic ") + RangesInWords(SystolicRanges(), lColor) +
+                 QStringLiteral(" and diastolic ") + RangesInWords(DiastolicRanges(), lColor),
+             kPressureBlack});
+        lines.push_back(std::move(key));
+    }
+}
+
+QString PeriodInWords(const QDate& dtFirst, const QDate& dtLast) {
+    if (!dtFirst.isValid() || !dtLast.isValid()) {
+        return QStringLiteral("All readings");
+    }
+    if (dtFirst == dtLast) {
+        return ReportComposer::FormatDate(dtFirst);
+    }
+    return ReportComposer::FormatDate(dtFirst) + QStringLiteral(" to ") +
+           ReportComposer::FormatDate(dtLast);
+}
+
+QDate DateOfKey(const QString& szDayKey) {
+    return QDate::fromString(szDayKey, QStringLiteral("yyyyMMdd"));
+}
+
+QString KeyOfDate(const QDate& date) {
+    return DayKey(static_cast<qint16>(date.year()), static_cast<qint16>(date.month()),
+                  static_cast<qint16>(date.day()));
+}
+
+} // namespace
+
+QString ReportLine::Text() const {
+    QString szText;
+    for (const ColourRun& run : runs) {
+        szText += run.szText;
+    }
+    return szText;
+}
+
+QString ReportComposition::Text() const {
+    QString szText;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            szText += kLineBreak;
+        }
+        szText += lines[i].Text();
+    }
+    return szText;
+}
+
+namespace ReportComposer {
+
+std::pair<QDate, QDate> PeriodDays(const ReportPeriod& period, const QDate& dtToday) {
+    switch (period.kind) {
+    case ReportPeriodKind::AllReadings:
+        return {};
+    case ReportPeriodKind::Last30Days:
+        return {dtToday.addDays(-29), dtToday};
+    case ReportPeriodKind::Last90Days:
+        return {dtToday.addDays(-89), dtToday};
+    case ReportPeriodKind::Last12Months:
+        return {dtToday.addYears(-1).addDays(1), dtToday};
+    case ReportPeriodKind::FromTo:
+        if (!period.dtFrom.isValid() || !period.dtTo.isValid()) {
+            return {};
+        }
+        return {std::min(period.dtFrom, period.dtTo), std::max(period.dtFrom, period.dtTo)};
+    }
+    return {};
+}
+
+DayKeyRange PeriodKeyRange(const ReportPeriod& period, const QDate& dtToday) {
+    const auto [dtFirst, dtLast] = PeriodDays(period, dtToday);
+    if (!dtFirst.isValid() || !dtLast.isValid()) {
+        return {};
+    }
+    return {KeyOfDate(dtFirst), KeyOfDate(dtLast)};
+}
+
+ReportComposition Compose(const std::shared_ptr<clsXMLTag>& objReadings, const ReportPeriod& period,
+                          const QDate& dtToday) {
+    const DayKeyRange range = PeriodKeyRange(period, dtToday);
+    const bool bAll = range.szFirst.isEmpty();
+    ReportComposition composition;
+    composition.lines.push_back(BlackLine(QString()));
+    composition.lines.push_back(BlackLine(QStringLiteral("YOUR READINGS")));
+    composition.lines.push_back(BlackLine(QString()));
+    composition.iFirstDayLine = static_cast<int>(composition.lines.size());
+    std::vector<DayFigures> figures;
+    std::vector<QString> dayKeys;
+    if (objReadings != nullptr) {
+        const size_t nEntries = static_cast<size_t>(objReadings->objSubTags->Count());
+        composition.lines.reserve(composition.lines.size() + nEntries + 12);
+        figures.reserve(nEntries);
+        dayKeys.reserve(nEntries);
+        for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
+            if (!bAll && !range.Contains(objDay->szName)) {
+                continue;
+            }
+            const QString szSys = objDay->GetSubTagValue(kSystolicName);
+            const QString szDia = objDay->GetSubTagValue(kDiastolicName);
+            if (szSys.isEmpty() || szDia.isEmpty()) {
+                continue; // a day is in the report when both pressures are present
+            }
+            const QString szPulse = objDay->GetSubTagValue(kPulseName);
+            std::optional<ReportLine> line = DayLine(FormatDayKey(objDay->szName), szSys, szDia,
+                                                     szPulse, objDay->GetSubTagValue(kCommentName));
+            composition.lines.push_back(std::move(*line));
+            ++composition.iDayLines;
+            // Each value as the colour rule reads it (a stored 129.5 is 130); text that is no
+            // number stays out of the averages, and so does an empty pulse.
+            DayFigures day{TextToInteger(szSys), TextToInteger(szDia), std::nullopt};
+            if (!szPulse.trimmed().isEmpty()) {
+                day.pulse = TextToInteger(szPulse);
+            }
+            figures.push_back(day);
+            dayKeys.push_back(objDay->szName);
+        }
+    }
+    if (bAll) {
+        // All readings run from the first to the last day shown whose key is a date.
+        QDate dtFirst;
+        QDate dtLast;
+        for (auto it = dayKeys.cbegin(); it != dayKeys.cend() && !dtFirst.isValid(); ++it) {
+            dtFirst = DateOfKey(*it);
+        }
+        for (auto it = dayKeys.crbegin(); it != dayKeys.crend() && !dtLast.isValid(); ++it) {
+            dtLast = DateOfKey(*it);
+        }
+        composition.szPeriod = PeriodInWords(dtFirst, dtLast);
+    } else {
+        composition.szPeriod = PeriodInWords(DateOfKey(range.szFirst), DateOfKey(range.szLast));
+    }
+    AppendSummary(composition, figures);
+    return composition;
+}
+
+std::optional<ReportLine> DayLine(const QString& szDate, const QString& szSys, const QString& szDia,
+                                  const QString& szPulse, const QString& szComment) {
+    if (szSys.isEmpty() || szDia.isEmpty()) {
+        return std::nullopt;
+    }
+    static const QString kAfterPulse = QStringLiteral("   ");
+    ReportLine line;
+    line.szDateColumn = szDate;
+    line.szReadingColumn = szSys + u'/' + szDia + u':' + szPulse + kAfterPulse;
+    line.runs.reserve(5);
+    line.runs.push_back({szDate + u'\t', kPressureBlack});
+    line.runs.push_back({szSys, SystolicColor(szSys)});
+    line.runs.push_back({QStringLiteral("/"), kPressureBlack});
+    line.runs.push_back({szDia, DiastolicColor(szDia)});
+    line.runs.push_back({u':' + szPulse + kAfterPulse + u'\t' + szComment, kPressureBlack});
+    return line;
+}
+
+QString FormatDayKey(const QString& szDayKey) {
+    const DayKeyParts parts = SplitDayKey(szDayKey);
+    // Only the twelve two-digit month numbers have a word.
+    const int iMonth = DayKeyMonth(parts);
+    QString szDate;
+    szDate.reserve(11);
+    szDate.append(parts.szDay);
+    if (iMonth != 0) {
+        szDate.append(u' ').append(MonthShortName(iMonth)).append(u' ');
+    }
+    return szDate.append(parts.szYear);
+}
+
+QString FormatDate(const QDate& date) {
+    return DayText(date);
+}
+
+qint16 RoundedAverage(qint64 lSum, qint64 lCount) {
+    // The quotient written out exactly enough for TextToInteger's rounding: the whole part, the
+    // first decimal, and a further 1 when anything is left after it.
+    const bool bNegative = lSum < 0;
+    const quint64 uSum = bNegative ? 0 - static_cast<quint64>(lSum) : static_cast<quint64>(lSum);
+    const quint64 uCount = static_cast<quint64>(lCount);
+    const quint64 uRemainder = uSum % uCount;
+    QString szExact = (bNegative ? QStringLiteral("-") : QString()) +
+                      QString::number(uSum / uCount) + u'.' +
+                      QString::number(uRemainder * 10 / uCount);
+    if (uRemainder * 10 % uCount != 0) {
+        szExact += u'1';
+    }
+    return TextToInteger(szExact).value_or(0);
+}
+
+namespace {
+
+// Widths of column texts in one font. Text of plain Latin characters is measured as the sum of
+// its characters' advances (each measured once); anything else is shaped as a whole.
+class ColumnMeasure {
+public:
+    explicit ColumnMeasure(const QFont& font) : m_metrics(font) {}
+
+    qreal Width(const QString& szText) {
+        qreal width = 0;
+        for (const QChar ch : szText) {
+            const char16_t code = ch.unicode();
+            if (code < 0x20 || code >= 0x0300) {
+                return m_metrics.horizontalAdvance(szText);
+            }
+            qreal& advance = m_advances[code];
+            if (advance < 0) {
+                advance = m_metrics.horizontalAdvance(ch);
+            }
+            width += advance;
+        }
+        return width;
+    }
+    qreal Space() { return Width(QStringLiteral(" ")); }
+
+private:
+    QFontMetricsF m_metrics;
+    std::array<qreal, 0x0300> m_advances = [] {
+        std::array<qreal, 0x0300> unknown{};
+        unknown.fill(-1);
+        return unknown;
+    }();
+};
+
+} // namespace
+
+QList<qreal> ColumnTabs(const ReportComposition& composition, const QFont& font) {
+    ColumnMeasure metrics(font);
+    qreal dateWidth = 0;
+    qreal readingWidth = 0;
+    const int iEnd = composition.iFirstDayLine + composition.iDayLines;
+    for (int i = composition.iFirstDayLine; i < iEnd; ++i) {
+        const ReportLine& line = composition.lines[static_cast<size_t>(i)];
+        dateWidth = std::max(dateWidth, metrics.Width(line.szDateColumn));
+        readingWidth = std::max(readingWidth, metrics.Width(line.szReadingColumn));
+    }
+    // A space's width of room keeps the columns apart wherever the text is laid out a little
+    // wider (a printer's resolution rounds glyphs differently from the screen's).
+    // (It also covers kerning, which the sum of advances leaves out.)
+    const qreal space = metrics.Space();
+    const qreal first = std::ceil(dateWidth + 2 * space);
+    const qreal second = std::ceil(first + readingWidth + space);
+    return {first, second};
+}
+
+} // namespace ReportComposer

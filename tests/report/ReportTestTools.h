@@ -1,0 +1,178 @@
+#pragma once
+
+// What the report's tests share beyond their data: the messages the window shows, the text and
+// colour runs of a box, and the poppler tools that read a PDF back.
+
+#include "app/shell/modUtils.h"
+#include "mainwindow/readings/PressureColours.h"
+#include "report/RichTextBox.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMap>
+#include <QMimeData>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextFragment>
+
+#include <vector>
+
+namespace reporttest {
+
+// One message box the window showed.
+struct Message {
+    QMessageBox::Icon icon;
+    QString szTitle;
+    QString szText;
+};
+
+// Answers every message box with OK and keeps what was shown, from construction to destruction.
+class Messages {
+public:
+    Messages() {
+        SetMessageBoxHandler([this](QMessageBox::Icon icon, const QString& szTitle,
+                                    const QString& szText, QMessageBox::StandardButtons) {
+            shown.push_back({icon, szTitle, szText});
+            return QMessageBox::Ok;
+        });
+    }
+    ~Messages() { SetMessageBoxHandler(nullptr); }
+    Messages(const Messages&) = delete;
+    Messages& operator=(const Messages&) = delete;
+
+    std::vector<Message> shown;
+};
+
+// Keeps the settings the window stores (its period) in a folder of the test's own, also when
+// the test is run by hand, from construction on; Clear starts a test from none.
+class PrivateSettings {
+public:
+    PrivateSettings() {
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.path());
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+    }
+    static void Clear() {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("tlg"),
+                  QStringLiteral("tlg"))
+            .clear();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The report's text down to its day lines when there are none.
+inline QString Heading() {
+    return QStringLiteral("\r\nYOUR READINGS\r\n");
+}
+
+// The report's text above its summary (what the summary follows, up to the empty line that
+// starts it), and the summary's lines. The summary's first line is the one that counts the days
+// "with both pressures".
+inline QString AboveSummary(const QString& szText) {
+    const qsizetype iCount = szText.lastIndexOf(QStringLiteral(" with both pressures"));
+    const qsizetype iEmpty = szText.lastIndexOf(QStringLiteral("\r\n\r\n"), iCount);
+    return iCount < 0 || iEmpty < 0 ? QStringLiteral("<no summary>") : szText.left(iEmpty);
+}
+inline QStringList SummaryLines(const QString& szText) {
+    const QString szAbove = AboveSummary(szText);
+    return szText.mid(szAbove.size() + 4).split(QStringLiteral("\r\n"));
+}
+
+inline QString ColourName(long lColor) {
+    const QString szName = PressureColourName(lColor);
+    return szName.isEmpty() ? QString::number(lColor, 16) : szName;
+}
+
+// The text runs of the box from its first day line on, as "colour:text", neighbours of one
+// colour joined; line breaks as "\n". iDayLines: how many lines to take (-1: all).
+inline QStringList DayRuns(const RichTextBox& box, int iLines = -1) {
+    QStringList runs;
+    QString szLastColour;
+    int iBlock = 0;
+    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
+        if (iBlock++ < 3) {
+            continue; // the pictures, the heading and the empty line
+        }
+        if (iLines >= 0 && iBlock - 3 > iLines) {
+            break;
+        }
+        QList<QPair<QString, QString>> pieces;
+        if (iBlock > 4) {
+            pieces.append({QStringLiteral("black"), QStringLiteral("\n")});
+        }
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            pieces.append(
+                {ColourName(RichTextBox::ColorValue(fragment.charFormat().foreground().color())),
+                 fragment.text()});
+        }
+        for (const auto& [szColour, szText] : pieces) {
+            if (!runs.isEmpty() && szColour == szLastColour) {
+                runs.last() += szText;
+            } else {
+                runs.append(szColour + u':' + szText);
+                szLastColour = szColour;
+            }
+        }
+    }
+    return runs;
+}
+
+inline QString Tool(const QString& szName) {
+    return QStandardPaths::findExecutable(szName);
+}
+
+inline QString RunTool(const QString& szName, const QStringList& arguments) {
+    QProcess process;
+    process.start(Tool(szName), arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+inline int PdfPageCount(const QString& szPath) {
+    const QString szInfo = RunTool(QStringLiteral("pdfinfo"), {szPath});
+    const QRegularExpressionMatch match =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(szInfo);
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The text of a PDF (iPage > 0: of that page alone), laid out as on the page.
+inline QString PdfText(const QString& szPath, int iPage = 0) {
+    QStringList arguments{QStringLiteral("-layout")};
+    if (iPage > 0) {
+        arguments << QStringLiteral("-f") << QString::number(iPage) << QStringLiteral("-l")
+                  << QString::number(iPage);
+    }
+    arguments << szPath << QStringLiteral("-");
+    return RunTool(QStringLiteral("pdftotext"), arguments);
+}
+
+// Every format of the clipboard with its bytes (a picture as its pixels).
+inline QMap<QString, QByteArray> ClipboardContent() {
+    QMap<QString, QByteArray> content;
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr) {
+        return content;
+    }
+    for (const QString& szFormat : data->formats()) {
+        if (szFormat == QStringLiteral("application/x-qt-image")) {
+            const QImage picture = qvariant_cast<QImage>(data->imageData());
+            content.insert(szFormat, QByteArray(reinterpret_cast<const char*>(picture.constBits()),
+                                                picture.sizeInBytes()));
+        } else {
+            content.insert(szFormat, data->data(szFormat));
+        }
+    }
+    return content;
+}
+
+} // namespace reporttest

@@ -1,0 +1,326 @@
+// The report window: its caption, layout on activation, the delayed composition and the keyboard.
+
+#include "app/util/modGlobals.h"
+#include "mainwindow/readings/PressureColours.h"
+#include "mainwindow/readings/ctlChart.h"
+#include "report/ReportComposer.h"
+#include "report/RichTextBox.h"
+#include "report/frmReport.h"
+#include "report/modPrint.h"
+#include "tests/report/ReportTestData.h"
+#include "tests/report/ReportTestTools.h"
+
+#include <QAccessible>
+#include <QAccessibleInterface>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using reporttest::AddDay;
+using reporttest::ColourName;
+using reporttest::Day;
+using reporttest::Heading;
+using reporttest::ResetReadings;
+
+class test_report_window : public QObject {
+    Q_OBJECT
+
+    reporttest::PrivateSettings m_settings;
+    reporttest::Messages m_boxes;
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void init();
+    void cleanup();
+
+    void activation();
+    void activationWaitsForComposition();
+    void readingKeysScroll_data();
+    void readingKeysScroll();
+    void screenReaderNames();
+    void focusFrame();
+    void periodChoice();
+    void periodRemembered();
+};
+
+void test_report_window::init() {
+    reporttest::PrivateSettings::Clear();
+    m_boxes.shown.clear();
+    ResetReadings();
+    QGuiApplication::clipboard()->clear();
+}
+
+void test_report_window::cleanup() {
+    modPrint::SetPrinterFactory(nullptr);
+    frmReport::SetSaveDialog(nullptr);
+    SetToday(QDate());
+}
+
+void test_report_window::activation() {
+    reporttest::FillDays(40);
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    frmReport frm(reporttest::Readings());
+    QCOMPARE(frm.windowTitle(), QStringLiteral("Tensiolog Report"));
+    QCOMPARE(frm.btPrint->text(), QStringLiteral("Print"));
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    // Empty at first, composed half a second after the activation.
+    QCOMPARE(frm.rtb->TextLength(), 0);
+    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->Text().contains(QStringLiteral("07 Mar 2027")), 3000);
+    QCOMPARE(frm.rtb->PictureCount(), 2);
+    QVERIFY(!frm.tim->isActive());
+    const QString szSnapshots = qEnvironmentVariable("TLG_SNAPSHOT_DIR");
+    if (!szSnapshots.isEmpty()) {
+        frm.grab().save(QDir(szSnapshots).filePath(QStringLiteral("report-window.png")));
+    }
+
+    const int W = frm.width();
+    const int H = frm.height();
+    QCOMPARE(frm.rtb->geometry(), QRect(0, 0, W, H - frm.btPrint->height()));
+    QCOMPARE(frm.btPrint->geometry().bottomRight(), QPoint(W - 1, H - 1));
+    QCOMPARE(frm.btSavePdf->geometry().top(), frm.btPrint->geometry().top());
+    QVERIFY(frm.btSavePdf->geometry().right() < frm.btPrint->geometry().left());
+    QCOMPARE(frm.rtbPrint->width(), qRound(0.8 * W));
+    QVERIFY(frm.rtbPrint->isHidden());
+    QVERIFY(frm.ctlChart->isHidden());
+
+    // The report box hands its focus on: the user cannot type into it.
+    frm.rtb->setFocus();
+    QTRY_VERIFY(frm.btPrint->hasFocus());
+
+    // Resizing leaves the controls where they are until the next activation.
+    const QRect box = frm.rtb->geometry();
+    frm.resize(W + 60, H + 40);
+    QCoreApplication::processEvents();
+    QCOMPARE(frm.rtb->geometry(), box);
+}
+
+void test_report_window::activationWaitsForComposition() {
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    frmReport frm(reporttest::Readings());
+    frm.resize(900, 700);
+    // An activation arrives while the screen report waits for the clipboard. It must not empty
+    // the box under the composition (which would leave the pictures without their text): its
+    // effect comes once the composition is done, an empty box and the timer started.
+    QCoreApplication::postEvent(&frm, new QEvent(QEvent::WindowActivate));
+    frm.tim_Timer();
+    QCOMPARE(frm.rtb->PictureCount(), 0);
+    QCOMPARE(frm.rtb->TextLength(), 0);
+    // Half a second later the report is composed afresh, whole.
+    QVERIFY(frm.tim->isActive());
+    QTRY_VERIFY(!frm.tim->isActive());
+    QVERIFY(frm.rtb->Text().contains(u"07 Mar 2027\t120/80:72"_s));
+    QCOMPARE(frm.rtb->PictureCount(), 2);
+    QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
+}
+
+void test_report_window::readingKeysScroll_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::newRow("End") << int(Qt::Key_End) << u"top"_s << u"bottom"_s;
+    QTest::newRow("Home") << int(Qt::Key_Home) << u"bottom"_s << u"top"_s;
+    QTest::newRow("Down") << int(Qt::Key_Down) << u"top"_s << u"a line down"_s;
+    QTest::newRow("Up") << int(Qt::Key_Up) << u"bottom"_s << u"a line up"_s;
+    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << u"top"_s << u"a page down"_s;
+    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << u"bottom"_s << u"a page up"_s;
+}
+
+void test_report_window::readingKeysScroll() {
+    QFETCH(int, key);
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    reporttest::FillDays(300);
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->PictureCount() == 2, 3000);
+    frm.btPrint->setFocus();
+    QTRY_VERIFY(frm.btPrint->hasFocus());
+    QScrollBar* bar = frm.rtb->verticalScrollBar();
+    QVERIFY(bar->maximum() > 2 * bar->pageStep());
+    const int iStart = from == u"top"_s ? bar->minimum() : bar->maximum();
+    bar->setValue(iStart);
+    const QMap<QString, int> expected{{u"top"_s, bar->minimum()},
+                                      {u"bottom"_s, bar->maximum()},
+                                      {u"a line down"_s, iStart + bar->singleStep()},
+                                      {u"a line up"_s, iStart - bar->singleStep()},
+                                      {u"a page down"_s, iStart + bar->pageStep()},
+                                      {u"a page up"_s, iStart - bar->pageStep()}};
+    // The key goes where a person's key goes: to the control that has the focus.
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
+    QCOMPARE(bar->value(), expected.value(to));
+    // The focus stays on Print; the box itself still never takes it.
+    QVERIFY(frm.btPrint->hasFocus());
+    QVERIFY(!frm.rtb->hasFocus());
+}
+
+void test_report_window::screenReaderNames() {
+    AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->Text().contains(u"07 Mar 2027"_s), 3000);
+    QAccessibleInterface* report = QAccessible::queryAccessibleInterface(frm.rtb);
+    QVERIFY(report != nullptr);
+    QCOMPARE(report->text(QAccessible::Name), u"Report"_s);
+    QAccessibleTextInterface* text = report->textInterface();
+    QVERIFY(text != nullptr);
+    const QString szHeard = text->text(0, text->characterCount());
+    QVERIFY2(szHeard.contains(u"YOUR READINGS"_s), qPrintable(szHeard));
+    QVERIFY(szHeard.contains(u"07 Mar 2027"_s));
+    QVERIFY(report->state().readOnly);
+    // Every button has a name of its own.
+    QStringList names;
+    for (QPushButton* button : frm.findChildren<QPushButton*>()) {
+        QAccessibleInterface* item = QAccessible::queryAccessibleInterface(button);
+        QVERIFY(item != nullptr);
+        names.append(item->text(QAccessible::Name));
+    }
+    QVERIFY(names.contains(u"Print"_s));
+    QVERIFY(names.contains(u"Save as PDF"_s));
+    QVERIFY(!names.contains(QString()));
+}
+
+void test_report_window::focusFrame() {
+    frmReport frm(reporttest::Readings());
+    frm.SetPeriod({ReportPeriodKind::FromTo, QDate(2027, 1, 1), QDate(2027, 1, 31)});
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    const QList<QWidget*> controls{frm.btPrint, frm.btSavePdf, frm.cboPeriod, frm.dtFrom, frm.dtTo};
+    for (QWidget* control : controls) {
+        control->setFocus();
+        QTRY_VERIFY(control->hasFocus());
+        const QImage focused = control->grab().toImage();
+        (control == frm.btPrint ? frm.btSavePdf : frm.btPrint)->setFocus();
+        QTRY_VERIFY(!control->hasFocus());
+        const QImage unfocused = control->grab().toImage();
+        // A frame two pixels wide in the focus colour on all four sides, only with the focus.
+        const int w = focused.width();
+        const int h = focused.height();
+        const QList<QPoint> frame{{0, h / 2}, {1, h / 2}, {w - 1, h / 2}, {w - 2, h / 2},
+                                  {w / 4, 0}, {w / 4, 1}, {w / 4, h - 1}, {w / 4, h - 2}};
+        for (const QPoint& p : frame) {
+            QVERIFY2(focused.pixelColor(p) == frmReport::kFocusColour,
+                     qPrintable(control->objectName() + u" at %1,%2"_s.arg(p.x()).arg(p.y())));
+            QVERIFY(unfocused.pixelColor(p) != frmReport::kFocusColour);
+        }
+        QVERIFY(focused.pixelColor(w / 4, h / 2) != frmReport::kFocusColour);
+    }
+}
+
+void test_report_window::periodChoice() {
+    SetToday(QDate(2027, 3, 9));
+    AddDay({u"20270101"_s, u"130"_s, u"85"_s, u"70"_s, u"New year"_s});
+    AddDay({u"20270301"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowActive(&frm));
+    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->Text().contains(u"01 Jan 2027"_s), 3000);
+    QComboBox* choice = frm.cboPeriod;
+    QCOMPARE(choice->count(), 5);
+    QCOMPARE(choice->itemText(0), u"All readings"_s);
+    QCOMPARE(choice->itemText(4), u"From \u2026 to \u2026"_s);
+    QCOMPARE(choice->currentIndex(), 0);
+    // Named, and labelled by a visible label (a screen reader on Linux hears a combo box by its
+    // label and its current text).
+    QCOMPARE(choice->accessibleName(), u"Report period"_s);
+    QCOMPARE(frm.lblPeriod->buddy(), choice);
+    bool bLabelled = false;
+    for (const auto& [other, relation] :
+         QAccessible::queryAccessibleInterface(choice)->relations(QAccessible::Label)) {
+        bLabelled = bLabelled || other->object() == frm.lblPeriod;
+    }
+    QVERIFY(bLabelled);
+    QCOMPARE(QAccessible::queryAccessibleInterface(frm.dtFrom)->text(QAccessible::Name),
+             u"Report from"_s);
+    QCOMPARE(QAccessible::queryAccessibleInterface(frm.dtTo)->text(QAccessible::Name),
+             u"Report to"_s);
+    QVERIFY(frm.dtFrom->isHidden());
+    // It sits in the buttons' row, clear of them.
+    QCOMPARE(choice->geometry().bottom(), frm.btPrint->geometry().bottom());
+    QVERIFY(choice->geometry().right() < frm.btSavePdf->geometry().left());
+
+    // By keyboard alone: Tab from the buttons reaches the choice, Down picks the next period and
+    // the report follows at once.
+    frm.btExportCsv->setFocus();
+    QTRY_VERIFY(frm.btExportCsv->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(choice->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    QCOMPARE(choice->currentIndex(), 1);
+    QVERIFY(!frm.rtb->Text().contains(u"01 Jan 2027"_s));
+    QVERIFY(frm.rtb->Text().contains(u"01 Mar 2027"_s));
+    QVERIFY(frm.rtb->Text().contains(u"8 Feb 2027 to 9 Mar 2027: 1 day"_s));
+
+    // Alt+P reaches the choice from anywhere in the window.
+    frm.btPrint->setFocus();
+    QTRY_VERIFY(frm.btPrint->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+    QTRY_VERIFY(choice->hasFocus());
+
+    // From ... to ...: the two date fields appear and bound the report.
+    choice->setCurrentIndex(static_cast<int>(ReportPeriodKind::FromTo));
+    QVERIFY(frm.dtFrom->isVisible());
+    QVERIFY(frm.dtTo->isVisible());
+    frm.dtFrom->setDate(QDate(2026, 12, 31));
+    frm.dtTo->setDate(QDate(2027, 1, 1));
+    QVERIFY(frm.rtb->Text().contains(u"01 Jan 2027"_s));
+    QVERIFY(!frm.rtb->Text().contains(u"01 Mar 2027"_s));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTRY_VERIFY(frm.dtFrom->hasFocus());
+    const QString szSnapshots = qEnvironmentVariable("TLG_SNAPSHOT_DIR");
+    if (!szSnapshots.isEmpty()) {
+        frm.grab().save(QDir(szSnapshots).filePath(u"report-window-period.png"_s));
+    }
+
+    // Printing prints what is shown.
+    const QString szOut = m_dir.filePath(u"period.pdf"_s);
+    modPrint::SetPrinterFactory([&]() {
+        modPrint::PrinterChoice printer;
+        printer.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        printer.printer->setOutputFormat(QPrinter::PdfFormat);
+        printer.printer->setOutputFileName(szOut);
+        printer.szName = u"Office"_s;
+        return printer;
+    });
+    frm.btPrint->click();
+    QCOMPARE(frm.rtbPrint->Text(), frm.rtb->Text());
+    QCOMPARE(frm.rtbPrint->PictureCount(), 2);
+}
+
+void test_report_window::periodRemembered() {
+    SetToday(QDate(2027, 3, 9));
+    {
+        frmReport frm(reporttest::Readings());
+        QCOMPARE(frm.Period().kind, ReportPeriodKind::AllReadings);
+        frm.SetPeriod({ReportPeriodKind::FromTo, QDate(2026, 9, 1), QDate(2026, 12, 8)});
+    }
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"tlg"_s, u"tlg"_s);
+    settings.beginGroup(u"Report"_s);
+    QCOMPARE(settings.value(u"Period"_s).toString(), u"FromTo"_s);
+    {
+        frmReport frm(reporttest::Readings());
+        QCOMPARE(frm.Period(),
+                 (ReportPeriod{ReportPeriodKind::FromTo, QDate(2026, 9, 1), QDate(2026, 12, 8)}));
+        QVERIFY(!frm.dtFrom->isHidden());
+        frm.SetPeriod({ReportPeriodKind::Last90Days, {}, {}});
+    }
+    frmReport frm(reporttest::Readings());
+    QCOMPARE(frm.Period().kind, ReportPeriodKind::Last90Days);
+    QVERIFY(frm.dtFrom->isHidden());
+}
+
+QTEST_MAIN(test_report_window)
+#include "test_report_window.moc"
