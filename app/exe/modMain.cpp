@@ -42,24 +42,29 @@
 
 namespace {
 
-// Set once the platform asked the program to end (a signal, the session ending).
-bool g_bShutdownRequested = false;
-
 const QString kProblemTitle = kProductName + QStringLiteral(" has experienced a problem");
+
+// What a run shares with the signal handler and with RequestShutdown, in one place.
+struct ProcessState {
+    // Set once the platform asked the program to end (a signal, the session ending).
+    bool bShutdownRequested = false;
+#ifndef Q_OS_WIN
+    // Termination signals are turned into a byte on this socket pair, read on the
+    // user-interface thread, where the program ends as a close would.
+    int signalSockets[2] = {-1, -1};
+#endif
+};
+ProcessState g_process;
 
 QString Native(const QString& szPath) {
     return QDir::toNativeSeparators(szPath);
 }
 
 #ifndef Q_OS_WIN
-// Termination signals are turned into a byte on this socket pair, read on the user-interface
-// thread, where the program ends as a close would.
-int g_signalSockets[2] = {-1, -1};
-
 void OnTerminationSignal(int /*signal*/) {
     const int savedErrno = errno;
     const char byte = 1;
-    if (::write(g_signalSockets[1], &byte, 1) < 0) {
+    if (::write(g_process.signalSockets[1], &byte, 1) < 0) {
         // Nothing can be done inside a signal handler.
     }
     errno = savedErrno;
@@ -74,13 +79,14 @@ class TerminationWatch {
 public:
     TerminationWatch() {
 #ifndef Q_OS_WIN
-        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, g_signalSockets) != 0) {
+        int* sockets = g_process.signalSockets;
+        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, sockets) != 0) {
             return;
         }
-        m_notifier = std::make_unique<QSocketNotifier>(g_signalSockets[0], QSocketNotifier::Read);
-        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [] {
+        m_notifier = std::make_unique<QSocketNotifier>(sockets[0], QSocketNotifier::Read);
+        QObject::connect(m_notifier.get(), &QSocketNotifier::activated, [sockets] {
             char buffer[16];
-            if (::read(g_signalSockets[0], buffer, sizeof buffer) > 0) {
+            if (::read(sockets[0], buffer, sizeof buffer) > 0) {
                 RequestShutdown();
             }
         });
@@ -104,9 +110,10 @@ public:
             sigaction(kTerminationSignals[i], &m_previous[i], nullptr);
         }
         m_notifier.reset();
-        ::close(g_signalSockets[0]);
-        ::close(g_signalSockets[1]);
-        g_signalSockets[0] = g_signalSockets[1] = -1;
+        int* sockets = g_process.signalSockets;
+        ::close(sockets[0]);
+        ::close(sockets[1]);
+        sockets[0] = sockets[1] = -1;
 #endif
     }
 
@@ -166,7 +173,7 @@ bool SaveReadings(const QString& szFile) {
         if (szReason.isEmpty()) {
             szReason = QStringLiteral("unknown reason");
         }
-        if (g_bShutdownRequested) {
+        if (g_process.bShutdownRequested) {
             // Nobody is there to answer a question any more.
             std::fprintf(stderr, "tlg: the readings could not be saved to %s: %s\n",
                          qPrintable(Native(szFile)), qPrintable(szReason));
@@ -179,10 +186,10 @@ bool SaveReadings(const QString& szFile) {
                                           "or Cancel to end without saving them.")
                                .arg(Native(szFile), szReason),
             QMessageBox::Retry | QMessageBox::Cancel);
-        if (answer == QMessageBox::Retry && !g_bShutdownRequested) {
+        if (answer == QMessageBox::Retry && !g_process.bShutdownRequested) {
             continue;
         }
-        if (!g_bShutdownRequested) {
+        if (!g_process.bShutdownRequested) {
             ShowWarningMessage(QStringLiteral("The readings of this session were not saved. "
                                               "\"%1\" still holds the readings as they were "
                                               "when they were last saved.")
@@ -215,6 +222,178 @@ void ReleaseDocument() {
     clsXML::SetErrorReporter(nullptr);
 }
 
+// One run of the program, step by step (see Main).
+class Startup {
+public:
+    explicit Startup(const StartupOptions& options);
+    ~Startup();
+    Startup(const Startup&) = delete;
+    Startup& operator=(const Startup&) = delete;
+
+    // One program at a time per data file. False: another one runs (the user was told).
+    bool LockDataFile();
+    // Loads the readings; a damaged file is copied beside itself first. False: the file could
+    // not be read and was left alone (the user was told).
+    bool LoadOrRecover();
+    // The welcome window on a first run or after a damaged file, the skeleton of a new diary,
+    // and the note about a damaged file.
+    void Greet();
+    // Shows the main window and waits until it is closed.
+    void RunMainWindow();
+    // Saves at the end; on failure the user may try again. False: not saved.
+    bool SaveWithRetry();
+
+private:
+    const StartupOptions& m_options;
+    QString m_szFolder;
+    QString m_szFile;
+    std::unique_ptr<QLockFile> m_lock;
+    TerminationWatch m_termination;
+    bool m_bWelcome = false;
+    QString m_szDamageNote;
+    // Owns the connections of the run.
+    QObject m_context;
+};
+
+Startup::Startup(const StartupOptions& options) : m_options(options) {
+    g_process.bShutdownRequested = false;
+    QApplication::setQuitOnLastWindowClosed(false);
+    SetToday(options.dtToday);
+    clsXML::SetErrorReporter([](const QString& szText) { ShowErrorMessage(szText); });
+
+    // The data file lies directly in the data folder.
+    m_szFolder =
+        ResolveDataFolder(options.szDataFolder.isEmpty() ? GetSpecialFolderPath(kAppDataFolderId)
+                                                         : options.szDataFolder);
+    m_szFile = DataFilePath(m_szFolder);
+}
+
+Startup::~Startup() {
+    ReleaseDocument();
+}
+
+bool Startup::LockDataFile() {
+    // Each program writes the whole file at its end, so the later would undo the other's
+    // readings.
+    m_lock = std::make_unique<QLockFile>(m_szFolder + QStringLiteral("/crtlg.dat.lock"));
+    m_lock->setStaleLockTime(0);
+    if (m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError) {
+        return true;
+    }
+    ShowWarningMessage(QStringLiteral(
+        "Tensiolog is already running.\n\nPlease use the window that is already open: this "
+        "second one ends now and leaves your readings as they are."));
+    return false;
+}
+
+bool Startup::LoadOrRecover() {
+    auto objLoaded = std::make_shared<clsXML>();
+    std::shared_ptr<clsXMLTag> objLoadedReadings;
+
+    // A missing file is a first run; a file that is there but cannot be read, or holds no
+    // readings list, is damaged: it is kept beside itself before anything can write over it.
+    const bool bExists = QFileInfo::exists(m_szFile);
+    bool bLoaded = false;
+    if (bExists) {
+        bLoaded = objLoaded->LoadXMLFile(m_szFile, false);
+        objLoadedReadings =
+            objLoaded->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
+    }
+    ReplaceDocument(objLoaded, objLoadedReadings);
+    if (bExists && (!bLoaded || !objReadings)) {
+        const QString szReason =
+            bLoaded ? QStringLiteral("it holds no list of readings") : objLoaded->szError;
+        QString szCopyError;
+        const QString szCopy =
+            KeepDamagedCopy(m_szFile, QDateTime::currentDateTime(), &szCopyError);
+        if (szCopy.isEmpty()) {
+            ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read (%2), and "
+                                            "no copy of it could be kept (%3). The program ends "
+                                            "and leaves the file as it is.")
+                                 .arg(Native(m_szFile), szReason, szCopyError));
+            return false;
+        }
+        m_szDamageNote = DamagedFileNote(m_szFile, szReason, szCopy);
+    }
+    m_bWelcome = !bLoaded || !m_szDamageNote.isEmpty();
+    return true;
+}
+
+void Startup::Greet() {
+    if (!m_bWelcome) {
+        return;
+    }
+    QPointer<frmWelcome> welcome = new frmWelcome();
+    welcome->setAttribute(Qt::WA_DeleteOnClose);
+    if (m_options.onWelcomeShown) {
+        new FirstPaintWatcher(welcome, [this, welcome] {
+            if (welcome) {
+                m_options.onWelcomeShown(*welcome);
+            }
+        });
+    }
+    if (!g_process.bShutdownRequested) {
+        welcome->ShowModal();
+    }
+    delete welcome.data();
+    if (!objReadings) {
+        // Nothing worth keeping was read: a new document (a damaged file's copy holds the old
+        // one).
+        StartEmptyDocument();
+    }
+    if (!m_szDamageNote.isEmpty() && !g_process.bShutdownRequested) {
+        ShowWarningMessage(m_szDamageNote);
+    }
+}
+
+void Startup::RunMainWindow() {
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ends: write the readings at once, then end as a close would.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &m_context,
+                     [this](QSessionManager& /*manager*/) {
+                         QString szReason;
+                         WriteReadings(m_szFile, &szReason);
+                         RequestShutdown();
+                     });
+#endif
+    if (g_process.bShutdownRequested) {
+        return;
+    }
+    std::unique_ptr<frmMain> window;
+    try {
+        window = std::make_unique<frmMain>();
+    } catch (const std::exception& error) {
+        ShowErrorMessage(QString::fromLocal8Bit(error.what()));
+    }
+    if (!window) {
+        return;
+    }
+    if (m_options.pStartClock != nullptr) {
+        const QElapsedTimer* pClock = m_options.pStartClock;
+        new FirstPaintWatcher(window.get(), [pClock, &window] {
+            std::printf("tlg: main window shown after %.3f ms\n",
+                        static_cast<double>(pClock->nsecsElapsed()) / 1e6);
+            std::fflush(stdout);
+            window->hide();
+        });
+    }
+    if (m_options.onMainShown) {
+        new FirstPaintWatcher(window.get(), [this, &window] { m_options.onMainShown(*window); });
+    }
+    window->show();
+    // Every user action of the run happens inside this wait.
+    WaitWhileVisible(window.get());
+    try {
+        window->Form_Unload();
+    } catch (const std::exception& error) {
+        ShowErrorMessage(QString::fromLocal8Bit(error.what()));
+    }
+}
+
+bool Startup::SaveWithRetry() {
+    return SaveReadings(m_szFile);
+}
+
 } // namespace
 
 QString KeepDamagedCopy(const QString& szFile, const QDateTime& dtWhen, QString* pszReason) {
@@ -240,7 +419,7 @@ QString KeepDamagedCopy(const QString& szFile, const QDateTime& dtWhen, QString*
 }
 
 void RequestShutdown() {
-    g_bShutdownRequested = true;
+    g_process.bShutdownRequested = true;
     // Hiding the windows ends every modal display and Main's wait.
     const QWidgetList windows = QApplication::topLevelWidgets();
     for (QWidget* window : windows) {
@@ -268,132 +447,14 @@ bool TlgApplication::notify(QObject* receiver, QEvent* event) {
 }
 
 StartupResult Main(const StartupOptions& options) {
-    g_bShutdownRequested = false;
-    QApplication::setQuitOnLastWindowClosed(false);
-    SetToday(options.dtToday);
-    clsXML::SetErrorReporter([](const QString& szText) { ShowErrorMessage(szText); });
-
-    // The data file lies directly in the data folder.
-    const QString szFolder =
-        ResolveDataFolder(options.szDataFolder.isEmpty() ? GetSpecialFolderPath(kAppDataFolderId)
-                                                         : options.szDataFolder);
-    const QString szFile = DataFilePath(szFolder);
-
-    // One program at a time per data file: each writes the whole file at its end, so the
-    // later would undo the other's readings.
-    QLockFile lock(szFolder + QStringLiteral("/crtlg.dat.lock"));
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock(0) && lock.error() == QLockFile::LockFailedError) {
-        ShowWarningMessage(QStringLiteral(
-            "Tensiolog is already running.\n\nPlease use the window that is already open: this "
-            "second one ends now and leaves your readings as they are."));
-        ReleaseDocument();
+    Startup run(options);
+    if (!run.LockDataFile()) {
         return kStartupAlreadyRunning;
     }
-
-    TerminationWatch termination;
-    auto objLoaded = std::make_shared<clsXML>();
-    std::shared_ptr<clsXMLTag> objLoadedReadings;
-
-    // Load the readings. A missing file is a first run; a file that is there but cannot be
-    // read, or holds no readings list, is damaged: it is kept beside itself before anything
-    // can write over it.
-    const bool bExists = QFileInfo::exists(szFile);
-    bool bLoaded = false;
-    if (bExists) {
-        bLoaded = objLoaded->LoadXMLFile(szFile, false);
-        objLoadedReadings =
-            objLoaded->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
+    if (!run.LoadOrRecover()) {
+        return kStartupFileKept;
     }
-    ReplaceDocument(objLoaded, objLoadedReadings);
-    QString szDamageNote;
-    if (bExists && (!bLoaded || !objReadings)) {
-        const QString szReason =
-            bLoaded ? QStringLiteral("it holds no list of readings") : objLoaded->szError;
-        QString szCopyError;
-        const QString szCopy = KeepDamagedCopy(szFile, QDateTime::currentDateTime(), &szCopyError);
-        if (szCopy.isEmpty()) {
-            ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read (%2), and "
-                                            "no copy of it could be kept (%3). The program ends "
-                                            "and leaves the file as it is.")
-                                 .arg(Native(szFile), szReason, szCopyError));
-            ReleaseDocument();
-            return kStartupFileKept;
-        }
-        szDamageNote = DamagedFileNote(szFile, szReason, szCopy);
-    }
-
-    // First run or damaged file: the welcome window, then the skeleton where none was read.
-    QPointer<frmWelcome> welcome;
-    if (!bLoaded || szDamageNote.size() > 0) {
-        welcome = new frmWelcome();
-        welcome->setAttribute(Qt::WA_DeleteOnClose);
-        if (options.onWelcomeShown) {
-            new FirstPaintWatcher(welcome, [&options, &welcome] {
-                if (welcome) {
-                    options.onWelcomeShown(*welcome);
-                }
-            });
-        }
-        if (!g_bShutdownRequested) {
-            welcome->ShowModal();
-        }
-        if (!objReadings) {
-            // Nothing worth keeping was read: a new document (a damaged file's copy holds the
-            // old one).
-            StartEmptyDocument();
-        }
-        if (!szDamageNote.isEmpty() && !g_bShutdownRequested) {
-            ShowWarningMessage(szDamageNote);
-        }
-    }
-
-#ifndef QT_NO_SESSIONMANAGER
-    // The desktop session ends: write the readings at once, then end as a close would.
-    QObject sessionContext;
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &sessionContext,
-                     [&szFile](QSessionManager& /*manager*/) {
-                         QString szReason;
-                         WriteReadings(szFile, &szReason);
-                         RequestShutdown();
-                     });
-#endif
-
-    if (!g_bShutdownRequested) {
-        std::unique_ptr<frmMain> window;
-        try {
-            window = std::make_unique<frmMain>();
-        } catch (const std::exception& error) {
-            ShowErrorMessage(QString::fromLocal8Bit(error.what()));
-        }
-        if (window) {
-            if (options.pStartClock != nullptr) {
-                const QElapsedTimer* pClock = options.pStartClock;
-                new FirstPaintWatcher(window.get(), [pClock, &window] {
-                    std::printf("tlg: main window shown after %.3f ms\n",
-                                static_cast<double>(pClock->nsecsElapsed()) / 1e6);
-                    std::fflush(stdout);
-                    window->hide();
-                });
-            }
-            if (options.onMainShown) {
-                new FirstPaintWatcher(window.get(),
-                                      [&options, &window] { options.onMainShown(*window); });
-            }
-            window->show();
-            // Every user action of the run happens inside this wait.
-            WaitWhileVisible(window.get());
-            try {
-                window->Form_Unload();
-            } catch (const std::exception& error) {
-                ShowErrorMessage(QString::fromLocal8Bit(error.what()));
-            }
-            window.reset();
-        }
-    }
-    delete welcome.data();
-
-    const bool bSaved = SaveReadings(szFile);
-    ReleaseDocument();
-    return bSaved ? kStartupSaved : kStartupNotSaved;
+    run.Greet();
+    run.RunMainWindow();
+    return run.SaveWithRetry() ? kStartupSaved : kStartupNotSaved;
 }
