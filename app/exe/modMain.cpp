@@ -2,6 +2,7 @@
 
 #include "app/shell/frmWelcome.h"
 #include "app/shell/modUtils.h"
+#include "app/util/DataFileLock.h"
 #include "app/util/modFiles.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/frmMain.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QIcon>
-#include <QLockFile>
 #include <QPointer>
 #include <QTimer>
 
@@ -247,7 +247,7 @@ private:
     const StartupOptions& m_options;
     QString m_szFolder;
     QString m_szFile;
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<DataFileLock> m_lock;
     TerminationWatch m_termination;
     bool m_bWelcome = false;
     QString m_szDamageNote;
@@ -273,11 +273,10 @@ Startup::~Startup() {
 }
 
 bool Startup::LockDataFile() {
-    // Each program writes the whole file at its end, so the later would undo the other's
-    // readings.
-    m_lock = std::make_unique<QLockFile>(m_szFolder + QStringLiteral("/crtlg.dat.lock"));
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0) || m_lock->error() != QLockFile::LockFailedError) {
+    // Each program writes the whole file, so the later would undo the other's readings. A lock
+    // that cannot be written (a read-only folder, a full disk) does not stop the run.
+    m_lock = std::make_unique<DataFileLock>(m_szFile);
+    if (m_lock->Acquire() != DataFileLock::kHeldByRunning) {
         return true;
     }
     ShowWarningMessage(QStringLiteral(

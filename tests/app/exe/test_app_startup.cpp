@@ -4,6 +4,7 @@
 #include "app/util/modGlobals.h"
 #include "mainwindow/frmMain.h"
 #include "mainwindow/readings/ReadingsSchema.h"
+#include "tests/app/util/LockHolder.h"
 #include "tests/support/AppTestSupport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -11,8 +12,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
 #include <QSettings>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -253,8 +254,9 @@ private slots:
 
     void secondInstance() {
         QVERIFY(WriteAll(m_szFile, kSecondRunFile));
-        QLockFile running(m_szFolder + QStringLiteral("/crtlg.dat.lock"));
-        QVERIFY(running.tryLock(0));
+        // Another tlg, in a process of its own.
+        LockHolder running;
+        QVERIFY(running.Start(m_szFile));
         const QStringList before = QDir(m_szFolder).entryList(QDir::Files);
 
         QCOMPARE(Main(Options()), kStartupAlreadyRunning);
@@ -266,6 +268,29 @@ private slots:
         QVERIFY(m_calls[0].szText.contains(QStringLiteral("already running")));
         QCOMPARE(ReadAll(m_szFile), kSecondRunFile);
         QCOMPARE(QDir(m_szFolder).entryList(QDir::Files), before);
+    }
+
+    // A lock file that no running tlg holds never keeps the user out.
+    void leftoverLock_data() {
+        QTest::addColumn<QByteArray>("lock");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x01\xff not a lock\n");
+        QTest::newRow("naming this very process")
+            << QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                   QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
+                   QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() +
+                   '\n' + QSysInfo::bootUniqueId() + '\n';
+    }
+
+    void leftoverLock() {
+        QFETCH(QByteArray, lock);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        QVERIFY(WriteAll(m_szFile + QStringLiteral(".lock"), lock));
+        QCOMPARE(Main(OptionsEntering120()), kStartupSaved);
+        QCOMPARE(m_events, QStringList{QStringLiteral("main")});
+        QVERIFY(m_calls.isEmpty());
+        QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>120</S>\r\n"));
+        QVERIFY(!QFile::exists(m_szFile + QStringLiteral(".lock")));
     }
 
     void failedSave_data() {
@@ -390,6 +415,9 @@ private slots:
 };
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> iHeld = HoldLockIfAsked()) {
+        return *iHeld;
+    }
     // Settings and data of the runs stay in a folder of their own.
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
