@@ -1,0 +1,284 @@
+#include "app/util/DataFileSaver.h"
+
+#include "app/util/modGlobals.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QThread>
+
+#include <algorithm>
+#include <utility>
+
+// One save, as handed to the worker: bytes and paths only, never the document.
+struct DataFileSaver::Job {
+    // Conflict copies go beside the data file.
+    QString szDataFile;
+    QString szTarget;
+    QByteArray bytes;
+    // What the target must still be; its bytes when the hash is not known yet.
+    FileVersion expected;
+    QByteArray expectedBytes;
+    // Keep the file as it is now as szBackup before writing over it.
+    bool bBackup = false;
+    QString szBackup;
+    QDateTime dtWhen;
+};
+
+struct DataFileSaver::JobResult {
+    Kind eKind = kFailed;
+    QString szFile;
+    QString szReason;
+    // The version of szFile now (what was written, or what was found up to date).
+    FileVersion version;
+};
+
+DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded)
+    : DataFileSaver(szFile, loaded, Timing()) {}
+
+DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Timing timing)
+    : m_szDataFile(szFile), m_szTarget(szFile), m_timing(timing), m_expected(loaded.version),
+      m_expectedBytes(loaded.version.hash.isEmpty() ? loaded.bytes : QByteArray()) {
+    for (QTimer* timer : {&m_timPause, &m_timLatest, &m_timRetry}) {
+        timer->setSingleShot(true);
+        connect(timer, &QTimer::timeout, this, [this] { SaveWhenFree(); });
+    }
+    m_timPause.setInterval(m_timing.iPauseMs);
+    m_timLatest.setInterval(m_timing.iLatestMs);
+}
+
+DataFileSaver::~DataFileSaver() {
+    if (m_pThread != nullptr) {
+        m_pThread->wait();
+        delete m_pThread;
+    }
+}
+
+void DataFileSaver::NoteChange() {
+    ++m_lChanges;
+    m_timPause.start();
+    if (!m_timLatest.isActive()) {
+        m_timLatest.start();
+    }
+}
+
+void DataFileSaver::SaveWhenFree() {
+    m_timPause.stop();
+    m_timLatest.stop();
+    m_timRetry.stop();
+    if (m_pThread != nullptr) {
+        m_bSaveAgain = true;
+        return;
+    }
+    StartBackgroundSave();
+}
+
+bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) const {
+    if (!objXML) {
+        *pszReason = QStringLiteral("there is no diary to save");
+        return false;
+    }
+    QBuffer buffer(&job.bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!objXML->SaveXMLToDevice(buffer, m_szTarget)) {
+        *pszReason = objXML->szErrorReason.isEmpty()
+                         ? QStringLiteral("the diary could not be written out")
+                         : objXML->szErrorReason;
+        return false;
+    }
+    job.szDataFile = m_szDataFile;
+    job.szTarget = m_szTarget;
+    job.expected = m_expected;
+    job.expectedBytes = m_expectedBytes;
+    job.bBackup = !m_bBackupDone && m_szTarget == m_szDataFile && m_expected.bExists;
+    job.szBackup = BackupFile();
+    job.dtWhen = QDateTime::currentDateTime();
+    return true;
+}
+
+void DataFileSaver::StartBackgroundSave() {
+    Job job;
+    QString szReason;
+    if (!PrepareJob(job, &szReason)) {
+        ++m_iFailures;
+        ScheduleRetry(szReason);
+        return;
+    }
+    m_lRunningChange = m_lChanges;
+    auto result = std::make_shared<JobResult>();
+    m_running = result;
+    m_pThread = QThread::create([job = std::move(job), result] { *result = RunJob(job); });
+    connect(m_pThread, &QThread::finished, this, [this] { CollectBackgroundSave(); });
+    m_pThread->start();
+}
+
+void DataFileSaver::CollectBackgroundSave() {
+    if (m_pThread == nullptr) {
+        // SaveNow took it in already.
+        return;
+    }
+    m_pThread->wait();
+    delete m_pThread;
+    m_pThread = nullptr;
+    const JobResult done = *m_running;
+    m_running.reset();
+    Apply(done, m_lRunningChange);
+    if (done.eKind == kFailed) {
+        ScheduleRetry(done.szReason);
+    }
+    if (m_bSaveAgain) {
+        m_bSaveAgain = false;
+        SaveWhenFree();
+    }
+}
+
+DataFileSaver::Result DataFileSaver::SaveNow() {
+    m_timPause.stop();
+    m_timLatest.stop();
+    m_timRetry.stop();
+    m_bSaveAgain = false;
+    if (m_pThread != nullptr) {
+        m_pThread->wait();
+        delete m_pThread;
+        m_pThread = nullptr;
+        const JobResult done = *m_running;
+        m_running.reset();
+        Apply(done, m_lRunningChange);
+    }
+    Job job;
+    QString szReason;
+    if (!PrepareJob(job, &szReason)) {
+        return {kFailed, m_szTarget, szReason};
+    }
+    return Apply(RunJob(job), m_lChanges);
+}
+
+DataFileSaver::Result DataFileSaver::Apply(const JobResult& done, qint64 lChange) {
+    const Result result{done.eKind, done.szFile, done.szReason};
+    if (done.eKind == kFailed) {
+        ++m_iFailures;
+        return result;
+    }
+    m_iFailures = 0;
+    m_lSavedChange = lChange;
+    m_expected = done.version;
+    m_expectedBytes.clear();
+    if (done.eKind == kUpToDate) {
+        return result;
+    }
+    m_dtLastWritten = QDateTime::currentDateTime();
+    if (done.eKind == kConflictCopy) {
+        m_szTarget = done.szFile;
+        if (onConflict) {
+            onConflict(m_szDataFile, done.szFile);
+        }
+    } else if (m_szTarget == m_szDataFile) {
+        m_bBackupDone = true;
+    }
+    if (onSaved) {
+        onSaved(result);
+    }
+    return result;
+}
+
+void DataFileSaver::ScheduleRetry(const QString& szReason) {
+    const int iShift = std::min(m_iFailures - 1, 16);
+    m_timRetry.start(std::min(m_timing.iLongestRetryMs, m_timing.iFirstRetryMs << iShift));
+    if (!m_bWarned && m_iFailures >= m_timing.iFailuresBeforeWarning) {
+        m_bWarned = true;
+        if (onKeepsFailing) {
+            onKeepsFailing(m_szTarget, szReason);
+        }
+    }
+}
+
+DataFileSaver::DiskState DataFileSaver::CheckDisk(QString* pszReason) const {
+    const FileRead disk = ReadWholeFile(m_szTarget);
+    if (!disk.bOk) {
+        *pszReason = disk.szReason;
+        return kUnreadable;
+    }
+    if (!disk.version.bExists) {
+        return kMissing;
+    }
+    FileVersion expected = m_expected;
+    if (expected.bExists && expected.hash.isEmpty()) {
+        expected.hash = ContentHash(m_expectedBytes);
+    }
+    if (!SameContent(disk.version, expected)) {
+        return kChangedElsewhere;
+    }
+    return m_dtLastWritten.isValid() ? kAsLastSaved : kAsLoaded;
+}
+
+DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
+    JobResult done;
+    done.szFile = job.szTarget;
+    FileVersion expected = job.expected;
+    if (expected.bExists && expected.hash.isEmpty()) {
+        expected.hash = ContentHash(job.expectedBytes);
+    }
+    FileVersion ours;
+    ours.bExists = true;
+    ours.lSize = job.bytes.size();
+    ours.hash = ContentHash(job.bytes);
+
+    // What the target holds now. Only a file of the expected size can be the expected one, so
+    // only then is it read.
+    const QFileInfo info(job.szTarget);
+    FileRead disk;
+    bool bStillExpected = true;
+    if (info.exists()) {
+        if (!info.isFile()) {
+            done.szReason = QStringLiteral("it is not an ordinary file");
+            return done;
+        }
+        bStillExpected = expected.bExists && info.size() == expected.lSize;
+        if (bStillExpected) {
+            disk = ReadWholeFile(job.szTarget);
+            if (!disk.bOk) {
+                done.szReason = disk.szReason;
+                return done;
+            }
+            bStillExpected = SameContent(disk.version, expected);
+        }
+    }
+    // A file that is gone can be written again: nothing of anyone's is lost by that.
+
+    if (!bStillExpected) {
+        // Someone else wrote it: theirs stays, ours goes beside it.
+        QString szReason;
+        const QString szCopy = WriteCopyBeside(job.szDataFile, QStringLiteral(".conflict-"),
+                                               job.dtWhen, job.bytes, &szReason);
+        if (szCopy.isEmpty()) {
+            done.szReason = szReason;
+            return done;
+        }
+        done.eKind = kConflictCopy;
+        done.szFile = szCopy;
+        ours.dtModified = QFileInfo(szCopy).lastModified();
+        done.version = ours;
+        return done;
+    }
+
+    if (disk.version.bExists && SameContent(disk.version, ours)) {
+        done.eKind = kUpToDate;
+        done.version = disk.version;
+        return done;
+    }
+
+    if (job.bBackup && disk.version.bExists) {
+        // The file as this run loaded it, kept once; a backup that cannot be written does not
+        // stop the readings from being saved.
+        QString szBackupReason;
+        WriteFileSafely(job.szBackup, disk.bytes, QFile::permissions(job.szTarget),
+                        &szBackupReason);
+    }
+    if (!WriteFileSafely(job.szTarget, job.bytes, std::nullopt, &done.szReason)) {
+        return done;
+    }
+    done.eKind = kWritten;
+    ours.dtModified = QFileInfo(job.szTarget).lastModified();
+    done.version = ours;
+    return done;
+}

@@ -1,0 +1,158 @@
+#pragma once
+
+#include "app/util/SafeFile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class QThread;
+
+// Keeps the data file up to date with the program's document (objXML) while the program runs,
+// so that a crash, a power cut or a killed process loses at most the last second or two.
+//
+// After a change (NoteChange), the whole document is saved once the changes pause for a second,
+// and at the latest two seconds after the first unsaved change. The document is turned into the
+// file's bytes on this (the user-interface) thread, which takes well under a frame for ten years
+// of readings; the bytes are written and synced to disk on a worker thread that never touches
+// the document. There is never more than one save at a time.
+//
+// Every save first checks that the file on disk is still the one this run loaded or last wrote
+// (its size and a hash of its bytes). When someone else changed it, it is left as it is and this
+// run's readings go to a new "<file>.conflict-<yyyyMMdd>-<HHmmss>" beside it, where later saves
+// of the run go too. Before the first save of a run replaces the file, the file as loaded is kept
+// as "<file>.bak" (with the file's permissions; the next run's first save replaces it).
+//
+// A failed save is tried again, after one second, then two, four, ... up to sixteen; after the
+// third failure in a row the owner hears of it once (onKeepsFailing).
+class DataFileSaver : public QObject {
+public:
+    // How long the saver waits; tests and benchmarks may shorten nothing but the retries.
+    struct Timing {
+        // A save follows a pause in the changes this long ...
+        int iPauseMs = 1000;
+        // ... and at the latest this long after the first unsaved change.
+        int iLatestMs = 2000;
+        // A failed save is tried again after this, then twice as long each time, up to the
+        // longest.
+        int iFirstRetryMs = 1000;
+        int iLongestRetryMs = 16000;
+        // Failures in a row before onKeepsFailing.
+        int iFailuresBeforeWarning = 3;
+    };
+
+    // What a save did.
+    enum Kind {
+        // The bytes were written to the file saves go to.
+        kWritten,
+        // The file already held exactly these bytes: nothing was written.
+        kUpToDate,
+        // The file had been changed by someone else: the bytes went to a conflict copy.
+        kConflictCopy,
+        // Nothing could be written; szReason says why.
+        kFailed,
+    };
+    struct Result {
+        Kind eKind = kFailed;
+        // The file written (or found up to date).
+        QString szFile;
+        // Why it failed, in the system's words.
+        QString szReason;
+    };
+
+    // How the file saves go to stands, for telling the user what is on disk.
+    enum DiskState {
+        // It holds what this run last wrote.
+        kAsLastSaved,
+        // It holds what this run loaded (nothing was written).
+        kAsLoaded,
+        // There is no such file.
+        kMissing,
+        // Someone else has changed it.
+        kChangedElsewhere,
+        // It cannot be read.
+        kUnreadable,
+    };
+
+    // Saves go to szFile; loaded is what this run read from it (no version: there was no file).
+    DataFileSaver(const QString& szFile, const FileRead& loaded, Timing timing);
+    DataFileSaver(const QString& szFile, const FileRead& loaded);
+    // Waits for a save that is under way; reports nothing more.
+    ~DataFileSaver() override;
+    DataFileSaver(const DataFileSaver&) = delete;
+    DataFileSaver& operator=(const DataFileSaver&) = delete;
+
+    // The readings changed: a save is due after the next pause.
+    void NoteChange();
+    // Waits for a save under way, then saves the document now on this thread (the exit save).
+    Result SaveNow();
+
+    // Whether a change came after the last save that succeeded.
+    bool HasUnsavedChanges() const { return m_lSavedChange != m_lChanges; }
+    // The data file.
+    QString DataFile() const { return m_szDataFile; }
+    // Where saves go: the data file, or this run's conflict copy after a conflict.
+    QString TargetFile() const { return m_szTarget; }
+    // The copy of the file as loaded that the first save keeps.
+    QString BackupFile() const { return m_szDataFile + QStringLiteral(".bak"); }
+    // When this run last wrote its readings (invalid: never).
+    QDateTime LastWritten() const { return m_dtLastWritten; }
+    // How the file saves go to stands now; pszReason: why it cannot be read.
+    DiskState CheckDisk(QString* pszReason) const;
+
+    // After each save that wrote (to the file or a conflict copy).
+    std::function<void(const Result&)> onSaved;
+    // Once per run, when background saves keep failing: the file and the last reason.
+    std::function<void(const QString& szFile, const QString& szReason)> onKeepsFailing;
+    // When the file was found changed by someone else: their file and the copy of ours.
+    std::function<void(const QString& szTheirs, const QString& szOurs)> onConflict;
+
+private:
+    struct Job;
+    struct JobResult;
+    // Runs one save; touches no document, so that it may run on any thread.
+    static JobResult RunJob(const Job& job);
+
+    // A save is due: start one, or ask for one after the save under way.
+    void SaveWhenFree();
+    void StartBackgroundSave();
+    // Takes in the result of the background save (it has ended).
+    void CollectBackgroundSave();
+    // The document as the file's bytes, and what the save must check; false with pszReason.
+    bool PrepareJob(Job& job, QString* pszReason) const;
+    // Takes a save's result into the saver's state; the change count it saved.
+    Result Apply(const JobResult& done, qint64 lChange);
+    // After a failure: try again later, and tell the owner once when it keeps failing.
+    void ScheduleRetry(const QString& szReason);
+
+    QString m_szDataFile;
+    QString m_szTarget;
+    Timing m_timing;
+    // The version of the target this run loaded or last wrote; its bytes while their hash is
+    // not worked out yet (the hash is left to the first save, off this thread).
+    FileVersion m_expected;
+    QByteArray m_expectedBytes;
+    bool m_bBackupDone = false;
+    QDateTime m_dtLastWritten;
+
+    qint64 m_lChanges = 0;
+    qint64 m_lSavedChange = 0;
+    int m_iFailures = 0;
+    bool m_bWarned = false;
+
+    QTimer m_timPause;
+    QTimer m_timLatest;
+    QTimer m_timRetry;
+
+    // The save under way on its own thread, its result and the change count it saves.
+    QThread* m_pThread = nullptr;
+    std::shared_ptr<JobResult> m_running;
+    qint64 m_lRunningChange = 0;
+    // A save fell due while one was under way.
+    bool m_bSaveAgain = false;
+};
