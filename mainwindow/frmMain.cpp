@@ -449,6 +449,7 @@ void frmMain::LoadSelectedDay() {
     objPulseTag = tags.objPulseTag;
     objCommentTag = tags.objCommentTag;
     m_dtLoaded = dt;
+    NoteReadingsChanged();
 
     txtSystolic->setText(objSystolicTag->szValue);
     txtDiastolic->setText(objDiastolicTag->szValue);
@@ -488,6 +489,7 @@ void frmMain::txtSystolic_GotFocus() {
 void frmMain::txtSystolic_KeyUp() {
     const QString szText = txtSystolic->text();
     objSystolicTag->szValue = szText;
+    NoteReadingsChanged();
     if (szText.length() == 3) {
         txtDiastolic->setFocus(Qt::OtherFocusReason);
     }
@@ -504,6 +506,7 @@ void frmMain::txtDiastolic_GotFocus() {
 void frmMain::txtDiastolic_KeyUp() {
     const QString szText = txtDiastolic->text();
     objDiastolicTag->szValue = szText;
+    NoteReadingsChanged();
     if (MeetsTwoOrThreeRule(szText)) {
         txtPulse->setFocus(Qt::OtherFocusReason);
     }
@@ -520,6 +523,7 @@ void frmMain::txtPulse_GotFocus() {
 void frmMain::txtPulse_KeyUp() {
     const QString szText = txtPulse->text();
     objPulseTag->szValue = szText;
+    NoteReadingsChanged();
     if (MeetsTwoOrThreeRule(szText)) {
         txtComment->setFocus(Qt::OtherFocusReason);
     }
@@ -531,6 +535,7 @@ void frmMain::txtPulse_LostFocus() {
 
 void frmMain::txtComment_KeyUp() {
     objCommentTag->szValue = CommentFromBox(*txtComment);
+    NoteReadingsChanged();
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {

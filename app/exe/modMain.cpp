@@ -3,6 +3,9 @@
 #include "app/shell/frmWelcome.h"
 #include "app/shell/modUtils.h"
 #include "app/util/DataFileLock.h"
+#include "app/util/DataFileSaver.h"
+#include "app/util/PendingNotes.h"
+#include "app/util/SafeFile.h"
 #include "app/util/modFiles.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/frmMain.h"
@@ -12,13 +15,14 @@
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QFileInfo>
 #include <QIcon>
+#include <QLocale>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QTimer>
 
 #ifndef QT_NO_SESSIONMANAGER
@@ -153,60 +157,62 @@ private:
     std::function<void()> m_callback;
 };
 
-// Writes the document over the data file; on failure pszReason says why.
-bool WriteReadings(const QString& szFile, QString* pszReason) {
-    if (objXML->SaveXMLFile(szFile)) {
-        return true;
-    }
-    *pszReason = objXML->szErrorReason.isEmpty() ? objXML->szError : objXML->szErrorReason;
-    return false;
+// ---- What the user is told.
+
+// "1 day", "2 days".
+QString DaysText(int iDays) {
+    return iDays == 1 ? QStringLiteral("1 day") : QStringLiteral("%L1 days").arg(iDays);
 }
 
-// Writes the readings at the end of the run; on failure the user is told the path and the
-// reason and may try again. False when they were not written.
-bool SaveReadings(const QString& szFile) {
-    for (;;) {
-        QString szReason;
-        if (WriteReadings(szFile, &szReason)) {
-            return true;
-        }
-        if (szReason.isEmpty()) {
-            szReason = QStringLiteral("unknown reason");
-        }
-        if (g_process.bShutdownRequested) {
-            // Nobody is there to answer a question any more.
-            std::fprintf(stderr, "tlg: the readings could not be saved to %s: %s\n",
-                         qPrintable(Native(szFile)), qPrintable(szReason));
-            return false;
-        }
-        const QMessageBox::StandardButton answer = ShowMessageBox(
-            QMessageBox::Critical, kProblemTitle,
-            kProductName + QStringLiteral(" has experienced an error : the readings could not be "
-                                          "saved to \"%1\" (%2).\n\nPress Retry to try again, "
-                                          "or Cancel to end without saving them.")
-                               .arg(Native(szFile), szReason),
-            QMessageBox::Retry | QMessageBox::Cancel);
-        if (answer == QMessageBox::Retry && !g_process.bShutdownRequested) {
+// The day entries read completely: those with all four value tags.
+int WholeDays(const std::shared_ptr<clsXMLTag>& objReadings) {
+    if (!objReadings || !objReadings->objSubTags) {
+        return 0;
+    }
+    int iDays = 0;
+    for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
+        if (!objEntry->objSubTags) {
             continue;
         }
-        if (!g_process.bShutdownRequested) {
-            ShowWarningMessage(QStringLiteral("The readings of this session were not saved. "
-                                              "\"%1\" still holds the readings as they were "
-                                              "when they were last saved.")
-                                   .arg(Native(szFile)));
+        int iFound = 0;
+        for (const std::shared_ptr<clsXMLTag>& objValue : *objEntry->objSubTags) {
+            const QString& szName = objValue->szName;
+            if (szName == kSystolicName) {
+                iFound |= 1;
+            } else if (szName == kDiastolicName) {
+                iFound |= 2;
+            } else if (szName == kPulseName) {
+                iFound |= 4;
+            } else if (szName == kCommentName) {
+                iFound |= 8;
+            }
         }
-        return false;
+        iDays += iFound == 15 ? 1 : 0;
     }
+    return iDays;
 }
 
-// What the user is told about a damaged data file, after the welcome window.
-QString DamagedFileNote(const QString& szFile, const QString& szReason, const QString& szCopy) {
-    const int iDays = objReadings ? objReadings->objSubTags->Count() : 0;
+// Why a file could not be loaded, in the user's words (the loader's own texts are for
+// developers).
+QString LoadFailureReason(const QString& szError) {
+    static const QRegularExpression kLine(QStringLiteral(" on line (\\d+)$"));
+    const QRegularExpressionMatch match = kLine.match(szError);
+    if (match.hasMatch()) {
+        return QStringLiteral("it is damaged at line %1").arg(match.captured(1));
+    }
+    return QStringLiteral("its contents could not be made out");
+}
+
+QString DamagedFileNote(const QString& szFile, const QString& szReason, const QString& szCopy,
+                        int iWholeDays) {
     QString szKept;
-    if (iDays > 0) {
-        szKept = QStringLiteral("The %1 days read before the damaged part are shown, and they will "
-                                "be saved together with what you enter now.")
-                     .arg(iDays);
+    if (iWholeDays == 1) {
+        szKept = QStringLiteral("The 1 day read before the damaged part is shown, and it will be "
+                                "saved together with what you enter now.");
+    } else if (iWholeDays > 1) {
+        szKept = QStringLiteral("The %1 read before the damaged part are shown, and they will be "
+                                "saved together with what you enter now.")
+                     .arg(DaysText(iWholeDays));
     } else {
         szKept = QStringLiteral("No readings could be read from it, so the diary starts empty.");
     }
@@ -215,8 +221,71 @@ QString DamagedFileNote(const QString& szFile, const QString& szReason, const QS
         .arg(Native(szFile), szReason, Native(szCopy), szKept);
 }
 
+QString FullDiaryNote(const QString& szFile, const QString& szCopy, int iWholeDays) {
+    return DiaryFullText() +
+           QStringLiteral("\n\n\"%1\" holds more days than that, so only the first %2 are "
+                          "shown, and only they will be saved in it.\n\nA copy of the whole file "
+                          "has been kept as \"%3\".")
+               .arg(Native(szFile), DaysText(iWholeDays), Native(szCopy));
+}
+
+QString FolderMovedNote(const QString& szWanted, const QString& szWhyNot, const QString& szFile) {
+    if (szWanted.isEmpty()) {
+        return QStringLiteral("The readings are kept in \"%1\": %2.").arg(Native(szFile), szWhyNot);
+    }
+    return QStringLiteral("The data folder \"%1\" could not be made (%2), so the readings are "
+                          "kept in \"%3\".")
+        .arg(Native(szWanted), szWhyNot, Native(szFile));
+}
+
+QString ConflictNote(const QString& szTheirs, const QString& szOurs) {
+    return QStringLiteral("The readings file \"%1\" was changed by another program while "
+                          "Tensiolog was running. It was left as it is, and the readings of this "
+                          "session were saved beside it as \"%2\"; later changes of this "
+                          "session are saved there too.")
+        .arg(Native(szTheirs), Native(szOurs));
+}
+
+QString KeepsFailingNote(const QString& szFile, const QString& szReason) {
+    return QStringLiteral("The readings could not be saved to \"%1\" (%2).\n\nTensiolog keeps "
+                          "trying while it runs; if it still cannot save them when you close "
+                          "it, you can try again then.")
+        .arg(Native(szFile), szReason);
+}
+
+// What is on disk after a save that did not happen, as it really stands.
+QString WhatIsOnDisk(const DataFileSaver& saver) {
+    const QString szFile = Native(saver.TargetFile());
+    QString szReason;
+    switch (saver.CheckDisk(&szReason)) {
+    case DataFileSaver::kAsLastSaved: {
+        const QDateTime dtSaved = saver.LastWritten();
+        const QString szWhen = dtSaved.date() == QDate::currentDate()
+                                   ? QLocale().toString(dtSaved.time(), QLocale::ShortFormat)
+                                   : QLocale().toString(dtSaved, QLocale::ShortFormat);
+        return QStringLiteral("\"%1\" holds the readings as they were when they were last saved, "
+                              "at %2.")
+            .arg(szFile, szWhen);
+    }
+    case DataFileSaver::kAsLoaded:
+        return QStringLiteral("\"%1\" still holds the readings as they were when the program "
+                              "started.")
+            .arg(szFile);
+    case DataFileSaver::kMissing:
+        return QStringLiteral("There is no file \"%1\" now.").arg(szFile);
+    case DataFileSaver::kChangedElsewhere:
+        return QStringLiteral("\"%1\" holds what another program wrote into it, which was left "
+                              "as it is.")
+            .arg(szFile);
+    case DataFileSaver::kUnreadable:
+        break;
+    }
+    return QStringLiteral("\"%1\" cannot be read now (%2).").arg(szFile, szReason);
+}
+
 // Ends the run's program-wide state, so that nothing of it outlives Main.
 void ReleaseDocument() {
+    SetReadingsChangedHandler(nullptr);
     ReplaceDocument(nullptr, nullptr);
     SetToday(QDate());
     clsXML::SetErrorReporter(nullptr);
@@ -236,22 +305,29 @@ public:
     // not be read and was left alone (the user was told).
     bool LoadOrRecover();
     // The welcome window on a first run or after a damaged file, the skeleton of a new diary,
-    // and the note about a damaged file.
+    // and the notes waiting for the user.
     void Greet();
-    // Shows the main window and waits until it is closed.
+    // Shows the main window and waits until it is closed, saving while it is open.
     void RunMainWindow();
     // Saves at the end; on failure the user may try again. False: not saved.
     bool SaveWithRetry();
 
 private:
+    // Shows the notes kept for the user, oldest first, unless the program is asked to end.
+    void ShowNotes();
+    // A note that must reach the user: kept on disk and shown as soon as possible.
+    void KeepNote(const QString& szText);
+
     const StartupOptions& m_options;
-    QString m_szFolder;
+    QString m_szFolderNote;
     QString m_szFile;
     std::unique_ptr<DataFileLock> m_lock;
     TerminationWatch m_termination;
+    std::unique_ptr<PendingNotes> m_notes;
+    std::unique_ptr<DataFileSaver> m_saver;
     bool m_bWelcome = false;
-    QString m_szDamageNote;
-    // Owns the connections of the run.
+    bool m_bShowingNotes = false;
+    // Owns the connections and deferred calls of the run.
     QObject m_context;
 };
 
@@ -261,21 +337,38 @@ Startup::Startup(const StartupOptions& options) : m_options(options) {
     SetToday(options.dtToday);
     clsXML::SetErrorReporter([](const QString& szText) { ShowErrorMessage(szText); });
 
-    // The data file lies directly in the data folder.
-    m_szFolder =
-        ResolveDataFolder(options.szDataFolder.isEmpty() ? GetSpecialFolderPath(kAppDataFolderId)
-                                                         : options.szDataFolder);
-    m_szFile = DataFilePath(m_szFolder);
+    // The data file lies directly in the data folder; the home folder stands in for one that
+    // cannot be made, and the user hears which file is used.
+    const QString szWanted = options.szDataFolder.isEmpty() ? GetSpecialFolderPath(kAppDataFolderId)
+                                                            : options.szDataFolder;
+    QString szWhyNot;
+    m_szFile = DataFilePath(ResolveDataFolder(szWanted, &szWhyNot));
+    if (!szWhyNot.isEmpty()) {
+        m_szFolderNote = FolderMovedNote(szWanted, szWhyNot, m_szFile);
+    }
+
+#ifndef QT_NO_SESSIONMANAGER
+    // The desktop session ends: write the readings at once (once there is a diary), then end
+    // as a close would.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &m_context,
+                     [this](QSessionManager& /*manager*/) {
+                         if (m_saver && objReadings) {
+                             m_saver->SaveNow();
+                         }
+                         RequestShutdown();
+                     });
+#endif
 }
 
 Startup::~Startup() {
+    m_saver.reset();
     ReleaseDocument();
 }
 
 bool Startup::LockDataFile() {
-    // Each program writes the whole file, so the later would undo the other's readings. A lock
-    // that cannot be written (a read-only folder, a full disk) does not stop the run.
     m_lock = std::make_unique<DataFileLock>(m_szFile);
+    // A lock that cannot be written (a read-only folder, a full disk) does not stop the run:
+    // saves never write over a file that someone else changed.
     if (m_lock->Acquire() != DataFileLock::kHeldByRunning) {
         return true;
     }
@@ -286,135 +379,210 @@ bool Startup::LockDataFile() {
 }
 
 bool Startup::LoadOrRecover() {
+    m_notes = std::make_unique<PendingNotes>(m_szFile);
+    // The file's bytes are read once: what is loaded is exactly what later saves compare the
+    // file on disk with (its hash is left to the first save, off this thread).
+    FileRead read = ReadWholeFile(m_szFile, false);
     auto objLoaded = std::make_shared<clsXML>();
     std::shared_ptr<clsXMLTag> objLoadedReadings;
-
-    // A missing file is a first run; a file that is there but cannot be read, or holds no
-    // readings list, is damaged: it is kept beside itself before anything can write over it.
-    const bool bExists = QFileInfo::exists(m_szFile);
     bool bLoaded = false;
-    if (bExists) {
-        bLoaded = objLoaded->LoadXMLFile(m_szFile, false);
+    if (read.version.bExists && read.bOk) {
+        QBuffer buffer(&read.bytes);
+        buffer.open(QIODevice::ReadOnly);
+        bLoaded = objLoaded->LoadXMLFromDevice(buffer, m_szFile, false);
         objLoadedReadings =
             objLoaded->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
     }
     ReplaceDocument(objLoaded, objLoadedReadings);
-    if (bExists && (!bLoaded || !objReadings)) {
-        const QString szReason =
-            bLoaded ? QStringLiteral("it holds no list of readings") : objLoaded->szError;
+
+    if (read.version.bExists && !read.bOk) {
+        ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read (%2). The "
+                                        "program ends and leaves the file as it is.")
+                             .arg(Native(m_szFile), read.szReason));
+        return false;
+    }
+    if (!read.version.bExists) {
+        // A first run.
+        m_bWelcome = true;
+    } else if (!bLoaded || !objReadings) {
+        // Damaged, or more days than the store holds: kept beside itself before anything can
+        // write over it.
+        const bool bFull = !bLoaded && IsDiaryFull(objReadings);
         QString szCopyError;
-        const QString szCopy =
-            KeepDamagedCopy(m_szFile, QDateTime::currentDateTime(), &szCopyError);
+        const QString szCopy = WriteCopyBeside(
+            m_szFile, bFull ? QStringLiteral(".full-") : QStringLiteral(".damaged-"),
+            QDateTime::currentDateTime(), read.bytes, &szCopyError);
         if (szCopy.isEmpty()) {
-            ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read (%2), and "
-                                            "no copy of it could be kept (%3). The program ends "
-                                            "and leaves the file as it is.")
-                                 .arg(Native(m_szFile), szReason, szCopyError));
+            ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read "
+                                            "completely, and no copy of it could be kept (%2). "
+                                            "The program ends and leaves the file as it is.")
+                                 .arg(Native(m_szFile), szCopyError));
             return false;
         }
-        m_szDamageNote = DamagedFileNote(m_szFile, szReason, szCopy);
+        const int iDays = WholeDays(objReadings);
+        if (bFull) {
+            m_notes->Add(FullDiaryNote(m_szFile, szCopy, iDays));
+        } else {
+            const QString szReason = bLoaded ? QStringLiteral("it holds no list of readings")
+                                             : LoadFailureReason(objLoaded->szError);
+            m_notes->Add(DamagedFileNote(m_szFile, szReason, szCopy, iDays));
+        }
+        m_bWelcome = true;
     }
-    m_bWelcome = !bLoaded || !m_szDamageNote.isEmpty();
+
+    m_saver = std::make_unique<DataFileSaver>(m_szFile, read);
+    m_saver->onSaved = [this](const DataFileSaver::Result& result) {
+        if (m_options.onSaved) {
+            m_options.onSaved(result.szFile);
+        }
+    };
+    m_saver->onConflict = [this](const QString& szTheirs, const QString& szOurs) {
+        KeepNote(ConflictNote(szTheirs, szOurs));
+    };
+    m_saver->onKeepsFailing = [this](const QString& szFile, const QString& szReason) {
+        // Told once, outside the saver's own call.
+        const QString szText = KeepsFailingNote(szFile, szReason);
+        QTimer::singleShot(0, &m_context, [szText] {
+            if (!g_process.bShutdownRequested) {
+                ShowWarningMessage(szText);
+            }
+        });
+    };
     return true;
 }
 
 void Startup::Greet() {
-    if (!m_bWelcome) {
-        return;
+    if (m_bWelcome) {
+        QPointer<frmWelcome> welcome = new frmWelcome();
+        welcome->setAttribute(Qt::WA_DeleteOnClose);
+        if (m_options.onWelcomeShown) {
+            new FirstPaintWatcher(welcome, [this, welcome] {
+                if (welcome) {
+                    m_options.onWelcomeShown(*welcome);
+                }
+            });
+        }
+        if (!g_process.bShutdownRequested) {
+            welcome->ShowModal();
+        }
+        delete welcome.data();
     }
-    QPointer<frmWelcome> welcome = new frmWelcome();
-    welcome->setAttribute(Qt::WA_DeleteOnClose);
-    if (m_options.onWelcomeShown) {
-        new FirstPaintWatcher(welcome, [this, welcome] {
-            if (welcome) {
-                m_options.onWelcomeShown(*welcome);
-            }
-        });
-    }
-    if (!g_process.bShutdownRequested) {
-        welcome->ShowModal();
-    }
-    delete welcome.data();
     if (!objReadings) {
-        // Nothing worth keeping was read: a new document (a damaged file's copy holds the old
-        // one).
+        // Nothing worth keeping was read: a new diary (a damaged file's copy holds the old one).
         StartEmptyDocument();
     }
-    if (!m_szDamageNote.isEmpty() && !g_process.bShutdownRequested) {
-        ShowWarningMessage(m_szDamageNote);
+    ShowNotes();
+    if (!m_szFolderNote.isEmpty() && !g_process.bShutdownRequested) {
+        ShowWarningMessage(m_szFolderNote);
     }
 }
 
 void Startup::RunMainWindow() {
-#ifndef QT_NO_SESSIONMANAGER
-    // The desktop session ends: write the readings at once, then end as a close would.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &m_context,
-                     [this](QSessionManager& /*manager*/) {
-                         QString szReason;
-                         WriteReadings(m_szFile, &szReason);
-                         RequestShutdown();
-                     });
-#endif
     if (g_process.bShutdownRequested) {
         return;
     }
+    // Every change of the readings reaches the file within two seconds.
+    SetReadingsChangedHandler([this] { m_saver->NoteChange(); });
     std::unique_ptr<frmMain> window;
     try {
         window = std::make_unique<frmMain>();
     } catch (const std::exception& error) {
         ShowErrorMessage(QString::fromLocal8Bit(error.what()));
     }
-    if (!window) {
-        return;
+    if (window) {
+        if (m_options.pStartClock != nullptr) {
+            const QElapsedTimer* pClock = m_options.pStartClock;
+            new FirstPaintWatcher(window.get(), [pClock, &window] {
+                std::printf("tlg: main window shown after %.3f ms\n",
+                            static_cast<double>(pClock->nsecsElapsed()) / 1e6);
+                std::fflush(stdout);
+                window->hide();
+            });
+        }
+        if (m_options.onMainShown) {
+            new FirstPaintWatcher(window.get(),
+                                  [this, &window] { m_options.onMainShown(*window); });
+        }
+        window->show();
+        // Every user action of the run happens inside this wait.
+        WaitWhileVisible(window.get());
+        try {
+            window->Form_Unload();
+        } catch (const std::exception& error) {
+            ShowErrorMessage(QString::fromLocal8Bit(error.what()));
+        }
+        window.reset();
     }
-    if (m_options.pStartClock != nullptr) {
-        const QElapsedTimer* pClock = m_options.pStartClock;
-        new FirstPaintWatcher(window.get(), [pClock, &window] {
-            std::printf("tlg: main window shown after %.3f ms\n",
-                        static_cast<double>(pClock->nsecsElapsed()) / 1e6);
-            std::fflush(stdout);
-            window->hide();
-        });
-    }
-    if (m_options.onMainShown) {
-        new FirstPaintWatcher(window.get(), [this, &window] { m_options.onMainShown(*window); });
-    }
-    window->show();
-    // Every user action of the run happens inside this wait.
-    WaitWhileVisible(window.get());
-    try {
-        window->Form_Unload();
-    } catch (const std::exception& error) {
-        ShowErrorMessage(QString::fromLocal8Bit(error.what()));
-    }
+    SetReadingsChangedHandler(nullptr);
 }
 
 bool Startup::SaveWithRetry() {
-    return SaveReadings(m_szFile);
+    for (;;) {
+        const DataFileSaver::Result result = m_saver->SaveNow();
+        if (result.eKind != DataFileSaver::kFailed) {
+            ShowNotes();
+            return true;
+        }
+        const QString szFile = Native(m_saver->TargetFile());
+        const QString szReason =
+            result.szReason.isEmpty() ? QStringLiteral("unknown reason") : result.szReason;
+        if (g_process.bShutdownRequested) {
+            // Nobody is there to answer a question any more: the next start tells.
+            std::fprintf(stderr, "tlg: the readings could not be saved to %s: %s\n",
+                         qPrintable(szFile), qPrintable(szReason));
+            m_notes->Add(
+                QStringLiteral("The readings of the session that ended on %1 could not "
+                               "be saved to \"%2\" (%3). %4")
+                    .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
+                         szFile, szReason, WhatIsOnDisk(*m_saver)));
+            return false;
+        }
+        const QMessageBox::StandardButton answer = ShowMessageBox(
+            QMessageBox::Critical, kProblemTitle,
+            kProductName + QStringLiteral(" has experienced an error : the readings could not be "
+                                          "saved to \"%1\" (%2).\n\nPress Retry to try again, "
+                                          "or Cancel to end without saving them.")
+                               .arg(szFile, szReason),
+            QMessageBox::Retry | QMessageBox::Cancel);
+        if (answer == QMessageBox::Retry && !g_process.bShutdownRequested) {
+            continue;
+        }
+        if (!g_process.bShutdownRequested) {
+            ShowWarningMessage(QStringLiteral("The latest readings were not saved. ") +
+                               WhatIsOnDisk(*m_saver));
+        }
+        return false;
+    }
+}
+
+void Startup::ShowNotes() {
+    if (m_bShowingNotes || !m_notes) {
+        return;
+    }
+    m_bShowingNotes = true;
+    while (!m_notes->IsEmpty() && !g_process.bShutdownRequested) {
+        ShowWarningMessage(m_notes->Notes().constFirst());
+        if (!g_process.bShutdownRequested) {
+            m_notes->RemoveFirst();
+        }
+    }
+    m_bShowingNotes = false;
+}
+
+void Startup::KeepNote(const QString& szText) {
+    m_notes->Add(szText);
+    QTimer::singleShot(0, &m_context, [this] { ShowNotes(); });
 }
 
 } // namespace
 
 QString KeepDamagedCopy(const QString& szFile, const QDateTime& dtWhen, QString* pszReason) {
-    const QString szBase =
-        szFile + QStringLiteral(".damaged-") + dtWhen.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    for (int i = 1; i <= 1000; ++i) {
-        const QString szCopy = i == 1 ? szBase : szBase + u'-' + QString::number(i);
-        const QFileInfo info(szCopy);
-        if (info.exists() || info.isSymLink()) {
-            continue;
-        }
-        QFile source(szFile);
-        if (source.copy(szCopy)) {
-            return szCopy;
-        }
-        *pszReason = source.errorString();
-        if (!QFileInfo::exists(szCopy)) {
-            return {};
-        }
+    const FileRead read = ReadWholeFile(szFile, false);
+    if (!read.bOk || !read.version.bExists) {
+        *pszReason = read.version.bExists ? read.szReason : QStringLiteral("there is no such file");
+        return {};
     }
-    *pszReason = QStringLiteral("too many earlier copies");
-    return {};
+    return WriteCopyBeside(szFile, QStringLiteral(".damaged-"), dtWhen, read.bytes, pszReason);
 }
 
 void RequestShutdown() {

@@ -33,13 +33,18 @@ struct StartupOptions {
     std::function<void(frmWelcome&)> onWelcomeShown;
     // Called once the main window is on the screen.
     std::function<void(frmMain&)> onMainShown;
+    // Called after each save that wrote the readings to disk (while running or at the end),
+    // with the file written.
+    std::function<void(const QString&)> onSaved;
     // When set, the time from this clock's start until the main window is on the screen is
     // printed, and the run then ends as a close would.
     const QElapsedTimer* pStartClock = nullptr;
 };
 
-// The program: loads the readings, shows the welcome window on a first run, shows the main
-// window and waits until it is closed, then writes the readings back.
+// The program: takes the data file's lock, loads the readings (keeping a copy of a damaged
+// file), greets (the welcome window on a first run, notes for the user), shows the main window
+// and waits until it is closed, keeping the file up to date meanwhile, then saves the readings,
+// offering to try again when that fails.
 StartupResult Main(const StartupOptions& options = {});
 
 // Copies a data file that could not be read beside itself, as "<file>.damaged-<date>-<time>"

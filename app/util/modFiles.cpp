@@ -56,6 +56,31 @@ QString StandardFolderPath(long lFolderId) {
 }
 #endif
 
+// Why a folder that is not there could not be made: what stands in the way on its path.
+QString WhyNoFolder(const QString& szFolder) {
+    QString szPath = QDir::cleanPath(QDir(szFolder).absolutePath());
+    for (;;) {
+        const QFileInfo info(szPath);
+        if (info.exists() && !info.isDir()) {
+            return QStringLiteral("\"%1\" is a file, not a folder")
+                .arg(QDir::toNativeSeparators(szPath));
+        }
+        if (info.isDir()) {
+            if (!info.isWritable()) {
+                return QStringLiteral("no folder may be made in \"%1\"")
+                    .arg(QDir::toNativeSeparators(szPath));
+            }
+            break;
+        }
+        const QString szParent = info.absolutePath();
+        if (szParent == szPath) {
+            break;
+        }
+        szPath = szParent;
+    }
+    return QStringLiteral("it could not be made");
+}
+
 } // namespace
 
 QString GetSpecialFolderPath(long lFolderId) {
@@ -67,12 +92,19 @@ QString GetSpecialFolderPath(long lFolderId) {
     return szPath.isEmpty() ? QString() : WithoutTrailingSeparator(szPath);
 }
 
-QString ResolveDataFolder(const QString& szFolder) {
-    if (!szFolder.isEmpty()) {
+QString ResolveDataFolder(const QString& szFolder, QString* pszWhyNot) {
+    QString szWhyNot;
+    if (szFolder.isEmpty()) {
+        szWhyNot = QStringLiteral("the system names no folder for application data");
+    } else {
         const QFileInfo info(szFolder);
         if (info.isDir() || (!info.exists() && QDir().mkpath(szFolder))) {
             return WithoutTrailingSeparator(QDir::cleanPath(szFolder));
         }
+        szWhyNot = WhyNoFolder(szFolder);
+    }
+    if (pszWhyNot != nullptr) {
+        *pszWhyNot = szWhyNot;
     }
     return WithoutTrailingSeparator(QDir::homePath());
 }

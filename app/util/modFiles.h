@@ -12,8 +12,9 @@ inline const QString kDataFileName = QStringLiteral("crtlg.dat");
 QString GetSpecialFolderPath(long lFolderId);
 
 // The folder the readings file lives in: the given folder, created when missing; the user's
-// home folder when it is empty or cannot be created. Never a drive's root.
-QString ResolveDataFolder(const QString& szFolder);
+// home folder when it is empty or cannot be created, and then pszWhyNot (when given) says why
+// the given one is not used. Never a drive's root.
+QString ResolveDataFolder(const QString& szFolder, QString* pszWhyNot = nullptr);
 
 // The data file's path in a folder, in the platform's own notation.
 QString DataFilePath(const QString& szFolder);

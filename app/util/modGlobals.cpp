@@ -1,5 +1,8 @@
 #include "app/util/modGlobals.h"
 
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
+
 #include <utility>
 
 namespace {
@@ -36,6 +39,19 @@ void NoteReadingsChanged() {
 
 void SetReadingsChangedHandler(std::function<void()> handler) {
     State().onReadingsChanged = std::move(handler);
+}
+
+bool IsDiaryFull(const std::shared_ptr<clsXMLTag>& objReadings) {
+    // Until the store can say so itself: a list that has taken its last tag. A load that failed
+    // with its readings list at that count stopped because the list overflowed.
+    return objReadings && objReadings->objSubTags &&
+           objReadings->objSubTags->AddCount() >= clsXMLTags::kCapacity;
+}
+
+QString DiaryFullText() {
+    return QStringLiteral("The diary has reached the largest size this version can hold (%L1 "
+                          "days).")
+        .arg(clsXMLTags::kCapacity);
 }
 
 QDate Today() {

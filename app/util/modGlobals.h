@@ -23,6 +23,13 @@ void NoteReadingsChanged();
 // Who hears of changes (the saver); null: nobody.
 void SetReadingsChangedHandler(std::function<void()> handler);
 
+// Whether the readings tag can take no further day: a list of the store takes at most 32,767
+// tags over its life. The one place that tells a full diary (also after a load that stopped at
+// that limit) until the store reports it itself.
+bool IsDiaryFull(const std::shared_ptr<clsXMLTag>& objReadings);
+// What the user is told when the diary is full.
+QString DiaryFullText();
+
 // Today's date as the program sees it (the calendar opens on it): the system clock's, unless
 // fixed with SetToday.
 QDate Today();

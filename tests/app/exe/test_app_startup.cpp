@@ -8,16 +8,23 @@
 #include "tests/support/AppTestSupport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#ifndef Q_OS_WIN
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
 #include <memory>
 #include <stdexcept>
 
@@ -178,27 +185,40 @@ private slots:
     void damagedFile_data() {
         QTest::addColumn<QByteArray>("damaged");
         QTest::addColumn<QStringList>("keptDays");
+        // What the note says was kept: only days read with all four values count.
+        QTest::addColumn<QString>("szKept");
 
         const QByteArray head = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20261201>\r\n"
                                 "\t\t\t<S>130</S>\r\n\t\t\t<D>85</D>\r\n\t\t\t<P>70</P>\r\n"
                                 "\t\t\t<C></C>\r\n\t\t</20261201>\r\n";
         const QByteArray tail = "\t\t<20261203>\r\n\t\t\t<S>140</S>\r\n\t\t</20261203>\r\n"
                                 "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+        const QByteArray second = "\t\t<20261202>\r\n\t\t\t<S>131</S>\r\n\t\t\t<D>86</D>\r\n"
+                                  "\t\t\t<P>71</P>\r\n\t\t\t<C></C>\r\n\t\t</20261202>\r\n";
+        const QString szOne = QStringLiteral("The 1 day read before the damaged part is shown, and "
+                                             "it will be saved");
+        const QString szNone = QStringLiteral("No readings could be read from it");
         QTest::newRow("line without a tag")
-            << head + "\t\tgarbage\r\n" + tail << QStringList{QStringLiteral("20261201")};
+            << head + "\t\tgarbage\r\n" + tail << QStringList{QStringLiteral("20261201")} << szOne;
         QTest::newRow("wrong nesting")
-            << head + "\t</WRONG>\r\n" + tail << QStringList{QStringLiteral("20261201")};
+            << head + "\t</WRONG>\r\n" + tail << QStringList{QStringLiteral("20261201")} << szOne;
         QTest::newRow("damage inside a day")
             << head + "\t\t<20261202>\r\n\t\t\t<S>1\r\n" + tail
-            << QStringList{QStringLiteral("20261201"), QStringLiteral("20261202")};
+            << QStringList{QStringLiteral("20261201"), QStringLiteral("20261202")} << szOne;
+        QTest::newRow("two whole days")
+            << head + second + "\t\tgarbage\r\n" + tail
+            << QStringList{QStringLiteral("20261201"), QStringLiteral("20261202")}
+            << QStringLiteral("The 2 days read before the damaged part are shown, and they will "
+                              "be saved");
         QTest::newRow("no readings list")
-            << QByteArray("<OTHER>\r\n\t<X>1</X>\r\n</OTHER>\r\n") << QStringList();
-        QTest::newRow("empty file") << QByteArray() << QStringList();
+            << QByteArray("<OTHER>\r\n\t<X>1</X>\r\n</OTHER>\r\n") << QStringList() << szNone;
+        QTest::newRow("empty file") << QByteArray() << QStringList() << szNone;
     }
 
     void damagedFile() {
         QFETCH(QByteArray, damaged);
         QFETCH(QStringList, keptDays);
+        QFETCH(QString, szKept);
         QVERIFY(WriteAll(m_szFile, damaged));
 
         QCOMPARE(Main(OptionsEntering120()), kStartupSaved);
@@ -213,6 +233,9 @@ private slots:
         QCOMPARE(copies.size(), 1);
         const QString szCopy = QDir::toNativeSeparators(m_szFolder + u'/' + copies[0]);
         QVERIFY2(m_calls[0].szText.contains(szCopy), qPrintable(m_calls[0].szText));
+        QVERIFY2(m_calls[0].szText.contains(szKept), qPrintable(m_calls[0].szText));
+        // The loader's own texts are for developers.
+        QVERIFY2(!m_calls[0].szText.contains(QStringLiteral("XML")), qPrintable(m_calls[0].szText));
         QCOMPARE(ReadAll(szCopy), damaged);
 
         // The next start finds the readings read before the damage and the new one together.
@@ -234,6 +257,234 @@ private slots:
         QVERIFY(m_calls.isEmpty());
         QCOMPARE(ReadAll(m_szFile).count("<READINGS>"), 1);
     }
+
+    // Typing reaches the disk while the window is open, in one save for a burst of keys.
+    void typingIsSavedWhileOpen() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        int iSaves = 0;
+        StartupOptions options = Options();
+        options.onSaved = [&](const QString& szFile) {
+            QCOMPARE(szFile, m_szFile);
+            ++iSaves;
+        };
+        options.onMainShown = [&](frmMain& window) {
+            // Closed even when a check fails, so that the run ends.
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("128"));
+            QTest::keyClicks(window.txtDiastolic, QStringLiteral("82"));
+            QTest::keyClicks(window.txtPulse, QStringLiteral("66"));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                ReadAll(m_szFile).contains("\t\t\t<S>128</S>\r\n\t\t\t<D>82</D>"
+                                           "\r\n\t\t\t<P>66</P>\r\n"),
+                10000);
+            QTest::qWait(2500);
+            QCOMPARE(iSaves, 1);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        // Nothing was left to write at the end.
+        QCOMPARE(iSaves, 1);
+        QVERIFY(m_calls.isEmpty());
+        // The file as loaded is kept once.
+        QCOMPARE(ReadAll(m_szFile + QStringLiteral(".bak")), kSecondRunFile);
+    }
+
+    void backgroundSaveKeepsFailingWarnsOnce() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QString szAway = m_szFolder + QStringLiteral("-away");
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain& window) {
+            // Closed even when a check fails, so that the run ends.
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            QVERIFY(QDir().rename(m_szFolder, szAway));
+            QVERIFY(WriteAll(m_szFolder, "in the way"));
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("133"));
+            QTRY_VERIFY_WITH_TIMEOUT(!m_calls.isEmpty(), 20000);
+            QTest::qWait(3000);
+            QCOMPARE(m_calls.size(), 1);
+            QCOMPARE(m_calls[0].icon, QMessageBox::Warning);
+            QVERIFY2(m_calls[0].szText.contains(QStringLiteral("\"%1\" (").arg(m_szFile)),
+                     qPrintable(m_calls[0].szText));
+            QFile::remove(m_szFolder);
+            QVERIFY(QDir().rename(szAway, m_szFolder));
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QCOMPARE(m_calls.size(), 1);
+        QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>133</S>\r\n"));
+    }
+
+    // Someone else wrote the file while the window was open: theirs stays, ours goes beside it,
+    // and the user hears both names once.
+    void fileChangedElsewhereKeepsBoth() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QByteArray theirs = QByteArray(kSecondRunFile).replace("130", "160");
+        StartupOptions options = OptionsEntering120();
+        auto enter = options.onMainShown;
+        options.onMainShown = [&](frmMain& window) {
+            QVERIFY(WriteAll(m_szFile, theirs));
+            enter(window);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QCOMPARE(ReadAll(m_szFile), theirs);
+        const QStringList copies =
+            QDir(m_szFolder)
+                .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        const QString szCopy = QDir::toNativeSeparators(m_szFolder + u'/' + copies[0]);
+        QVERIFY(ReadAll(szCopy).contains("\t\t\t<S>120</S>\r\n"));
+        QVERIFY(ReadAll(szCopy).contains("<S>130</S>"));
+        QCOMPARE(m_calls.size(), 1);
+        QVERIFY2(m_calls[0].szText.contains(m_szFile) && m_calls[0].szText.contains(szCopy),
+                 qPrintable(m_calls[0].szText));
+        QVERIFY(!QFile::exists(m_szFile + QStringLiteral(".note")));
+    }
+
+    void folderThatCannotBeMadeIsNamed() {
+        QVERIFY(WriteAll(m_szFolder + QStringLiteral("/blocker"), "a file"));
+        StartupOptions options = Options();
+        options.szDataFolder = m_szFolder + QStringLiteral("/blocker/tlg");
+        const QString szHomeFile =
+            QDir::toNativeSeparators(QDir::homePath() + QStringLiteral("/crtlg.dat"));
+        QFile::remove(szHomeFile);
+        QCOMPARE(Main(options), kStartupSaved);
+        QFile::remove(szHomeFile);
+        QFile::remove(szHomeFile + QStringLiteral(".bak"));
+        QCOMPARE(m_events, (QStringList{QStringLiteral("welcome"), QStringLiteral("box"),
+                                        QStringLiteral("main")}));
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("\"%1\"").arg(szHomeFile)),
+                 qPrintable(m_calls[0].szText));
+        QVERIFY(m_calls[0].szText.contains(QDir::toNativeSeparators(options.szDataFolder)));
+    }
+
+    // More days than the store holds: told as such, with a copy of the whole file kept.
+    void fullDiaryIsToldAsSuch() {
+        QByteArray bytes = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n";
+        QDate dt(1930, 1, 1);
+        for (int i = 0; i <= clsXMLTags::kCapacity; ++i, dt = dt.addDays(1)) {
+            const QByteArray key = dt.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+            bytes += "\t\t<" + key +
+                     ">\r\n\t\t\t<S>120</S>\r\n\t\t\t<D>80</D>\r\n\t\t\t<P>70</P>\r\n"
+                     "\t\t\t<C></C>\r\n\t\t</" +
+                     key + ">\r\n";
+        }
+        bytes += "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+        QVERIFY(WriteAll(m_szFile, bytes));
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QVERIFY(!m_calls.isEmpty());
+        const QString& szText = m_calls[0].szText;
+        QVERIFY2(szText.startsWith(QStringLiteral("The diary has reached the largest size this "
+                                                  "version can hold")),
+                 qPrintable(szText));
+        for (const char* szInternal : {"XML", "clsXML", "32767 tags", "damaged"}) {
+            QVERIFY2(!szText.contains(QLatin1String(szInternal)), qPrintable(szText));
+        }
+        const QStringList copies =
+            QDir(m_szFolder)
+                .entryList(QStringList{QStringLiteral("crtlg.dat.full-*")}, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(szText.contains(QDir::toNativeSeparators(m_szFolder + u'/' + copies[0])));
+        QCOMPARE(ReadAll(m_szFolder + u'/' + copies[0]), bytes);
+    }
+
+#ifndef Q_OS_WIN
+    // The damaged-file note that a termination kept from the screen is shown at the next start,
+    // and only then.
+    void noteLostToTerminationIsShownNextStart() {
+        QVERIFY(WriteAll(m_szFile, "\t\tgarbage\r\n"));
+        StartupOptions options = Options(false);
+        options.onWelcomeShown = [&](frmWelcome&) {
+            m_events << QStringLiteral("welcome");
+            std::raise(SIGTERM);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QVERIFY(m_calls.isEmpty());
+
+        m_events.clear();
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QCOMPARE(m_events, (QStringList{QStringLiteral("box"), QStringLiteral("main")}));
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("is damaged")),
+                 qPrintable(m_calls[0].szText));
+        QVERIFY(m_calls[0].szText.contains(m_szFile + QStringLiteral(".damaged-")));
+
+        m_events.clear();
+        m_calls.clear();
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QCOMPARE(m_events, QStringList{QStringLiteral("main")});
+        QVERIFY(m_calls.isEmpty());
+    }
+#endif
+
+#ifndef Q_OS_WIN
+    // After a failed save at the end, the user hears what the file on disk really holds. The data
+    // folder is a small file system of its own that the test fills.
+    void notSavedTellsWhatIsOnDisk_data() {
+        QTest::addColumn<QString>("szCase");
+        QTest::addColumn<QString>("szTold");
+        QTest::newRow("nothing saved") << QStringLiteral("loaded")
+                                       << QStringLiteral("still holds the readings as they were "
+                                                         "when the program started");
+        QTest::newRow("saved while open") << QStringLiteral("saved")
+                                          << QStringLiteral("holds the readings as they were when "
+                                                            "they were last saved, at");
+        QTest::newRow("changed by another program")
+            << QStringLiteral("theirs") << QStringLiteral("holds what another program wrote");
+    }
+
+    void notSavedTellsWhatIsOnDisk() {
+        QFETCH(QString, szCase);
+        QFETCH(QString, szTold);
+        if (::geteuid() != 0) {
+            QSKIP("needs to mount a small file system of its own (root)");
+        }
+        const QString szMount = m_dir->filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(szMount));
+        if (::mount("tmpfs", QFile::encodeName(szMount).constData(), "tmpfs", 0, "size=64k") != 0) {
+            QSKIP("cannot mount a small file system here");
+        }
+        struct Unmount {
+            QString szPath;
+            ~Unmount() { ::umount(QFile::encodeName(szPath).constData()); }
+        } unmount{szMount};
+        m_szFolder = szMount;
+        m_szFile = QDir::toNativeSeparators(szMount + QStringLiteral("/crtlg.dat"));
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const auto fillDisk = [&] {
+            QFile filler(szMount + QStringLiteral("/filler"));
+            if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+                while (filler.write(QByteArray(1024, 'f')) > 0) {
+                }
+            }
+        };
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain& window) {
+            // Closed even when a check fails, so that the run ends.
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            if (szCase == QStringLiteral("saved")) {
+                QTest::keyClicks(window.txtSystolic, QStringLiteral("128"));
+                QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>128</S>"), 10000);
+            }
+            fillDisk();
+            if (szCase == QStringLiteral("theirs")) {
+                QFile file(m_szFile);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QVERIFY(file.write("<X") == 2);
+            }
+            EnterSystolic(QStringLiteral("20261207"), QStringLiteral("140"));
+        };
+        m_answer = [](const MessageBoxCall& call) {
+            return call.buttons.testFlag(QMessageBox::Cancel) ? QMessageBox::Cancel
+                                                              : QMessageBox::Ok;
+        };
+        QCOMPARE(Main(options), kStartupNotSaved);
+        QCOMPARE(m_calls.size(), 2);
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("No space left")),
+                 qPrintable(m_calls[0].szText));
+        QVERIFY2(m_calls[1].szText.contains(szTold), qPrintable(m_calls[1].szText));
+        QVERIFY(m_calls[1].szText.contains(QStringLiteral("\"%1\"").arg(m_szFile)));
+    }
+#endif
 
     void damagedCopyNeverReplacesAnother() {
         QVERIFY(WriteAll(m_szFile, "damaged"));
@@ -349,6 +600,10 @@ private slots:
             QCOMPARE(m_calls.size(), 2);
             QCOMPARE(m_calls[1].icon, QMessageBox::Warning);
             QVERIFY(m_calls[1].szText.contains(m_szFile));
+            // The folder is gone: no file there holds anything.
+            QVERIFY2(m_calls[1].szText.contains(QStringLiteral("There is no file")),
+                     qPrintable(m_calls[1].szText));
+            QVERIFY(!m_calls[1].szText.contains(QStringLiteral("still holds")));
             QCOMPARE(ReadAll(szAway + QStringLiteral("/crtlg.dat")), kSecondRunFile);
         }
     }
