@@ -22,41 +22,6 @@ PID=""
 FAILURE_SHOT=e2e-failure.png
 source "$(dirname "$0")/desktop.sh"
 
-# Clicks at a point given in twips from the top left corner of a window.
-click_twips() {
-  local wid="$1" x="$2" y="$3" X Y WIDTH HEIGHT SCREEN WINDOW
-  eval "$(xdotool getwindowgeometry --shell "$wid")"
-  xdotool mousemove $((X + x / 15)) $((Y + y / 15))
-  sleep 0.2
-  xdotool click 1
-  sleep 0.3
-}
-
-type_text() {
-  xdotool type --delay 60 "$1"
-  sleep 0.3
-}
-
-# BYTES = the whole data file, byte for byte (command substitution alone would drop its final
-# line break).
-read_data() {
-  BYTES="$(cat "$DATA"; echo x)"
-  BYTES="${BYTES%x}"
-}
-
-wait_for_exit() {
-  local i
-  for i in $(seq 1 100); do
-    kill -0 "$PID" 2>/dev/null || break
-    sleep 0.2
-  done
-  kill -0 "$PID" 2>/dev/null && fail "tlg did not end after its close button"
-  wait "$PID"
-  local rc=$?
-  PID=""
-  [ "$rc" -eq 0 ] || fail "tlg ended with code $rc"
-}
-
 # ---- First run: no data file, so the welcome window comes first.
 DAY_BEFORE="$(date +%Y%m%d)"
 "$TLG" &
