@@ -5,7 +5,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QThread>
 
 #include <algorithm>
 #include <utility>
@@ -45,13 +44,12 @@ DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Timi
     }
     m_timPause.setInterval(m_timing.iPauseMs);
     m_timLatest.setInterval(m_timing.iLatestMs);
+    m_worker.setMaxThreadCount(1);
+    m_worker.setExpiryTimeout(-1);
 }
 
 DataFileSaver::~DataFileSaver() {
-    if (m_pThread != nullptr) {
-        m_pThread->wait();
-        delete m_pThread;
-    }
+    m_worker.waitForDone();
 }
 
 void DataFileSaver::NoteChange() {
@@ -66,26 +64,28 @@ void DataFileSaver::SaveWhenFree() {
     m_timPause.stop();
     m_timLatest.stop();
     m_timRetry.stop();
-    if (m_pThread != nullptr) {
+    if (m_running) {
         m_bSaveAgain = true;
         return;
     }
     StartBackgroundSave();
 }
 
-bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) const {
+bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
     if (!objXML) {
         *pszReason = QStringLiteral("there is no diary to save");
         return false;
     }
-    QBuffer buffer(&job.bytes);
-    buffer.open(QIODevice::WriteOnly);
+    // Emptied, but its memory kept (the last save has let go of it).
+    QBuffer buffer(&m_encoded);
+    buffer.open(QIODevice::WriteOnly | QIODevice::Truncate);
     if (!objXML->SaveXMLToDevice(buffer, m_szTarget)) {
         *pszReason = objXML->szErrorReason.isEmpty()
                          ? QStringLiteral("the diary could not be written out")
                          : objXML->szErrorReason;
         return false;
     }
+    job.bytes = m_encoded;
     job.szDataFile = m_szDataFile;
     job.szTarget = m_szTarget;
     job.expected = m_expected;
@@ -107,29 +107,35 @@ void DataFileSaver::StartBackgroundSave() {
     m_lRunningChange = m_lChanges;
     auto result = std::make_shared<JobResult>();
     m_running = result;
-    m_pThread = QThread::create([job = std::move(job), result] { *result = RunJob(job); });
-    connect(m_pThread, &QThread::finished, this, [this] { CollectBackgroundSave(); });
-    m_pThread->start();
+    m_worker.start([this, job = std::move(job), result]() mutable {
+        *result = RunJob(job);
+        // The bytes are let go of here, so that the next save writes into the same memory.
+        job = Job();
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (CollectBackgroundSave() && m_bSaveAgain) {
+                    m_bSaveAgain = false;
+                    SaveWhenFree();
+                }
+            },
+            Qt::QueuedConnection);
+    });
 }
 
-void DataFileSaver::CollectBackgroundSave() {
-    if (m_pThread == nullptr) {
+bool DataFileSaver::CollectBackgroundSave() {
+    if (!m_running) {
         // SaveNow took it in already.
-        return;
+        return false;
     }
-    m_pThread->wait();
-    delete m_pThread;
-    m_pThread = nullptr;
+    m_worker.waitForDone();
     const JobResult done = *m_running;
     m_running.reset();
     Apply(done, m_lRunningChange);
     if (done.eKind == kFailed) {
         ScheduleRetry(done.szReason);
     }
-    if (m_bSaveAgain) {
-        m_bSaveAgain = false;
-        SaveWhenFree();
-    }
+    return true;
 }
 
 DataFileSaver::Result DataFileSaver::SaveNow() {
@@ -137,10 +143,8 @@ DataFileSaver::Result DataFileSaver::SaveNow() {
     m_timLatest.stop();
     m_timRetry.stop();
     m_bSaveAgain = false;
-    if (m_pThread != nullptr) {
-        m_pThread->wait();
-        delete m_pThread;
-        m_pThread = nullptr;
+    if (m_running) {
+        m_worker.waitForDone();
         const JobResult done = *m_running;
         m_running.reset();
         Apply(done, m_lRunningChange);

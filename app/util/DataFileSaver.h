@@ -6,12 +6,11 @@
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
-
-class QThread;
 
 // Keeps the data file up to date with the program's document (objXML) while the program runs,
 // so that a crash, a power cut or a killed process loses at most the last second or two.
@@ -19,8 +18,9 @@ class QThread;
 // After a change (NoteChange), the whole document is saved once the changes pause for a second,
 // and at the latest two seconds after the first unsaved change. The document is turned into the
 // file's bytes on this (the user-interface) thread, which takes well under a frame for ten years
-// of readings; the bytes are written and synced to disk on a worker thread that never touches
-// the document. There is never more than one save at a time.
+// of readings, into a buffer kept from save to save (fresh memory for every save would cost more
+// in page faults than the writing out itself); the bytes are written and synced to disk on a
+// worker thread that never touches the document. There is never more than one save at a time.
 //
 // Every save first checks that the file on disk is still the one this run loaded or last wrote
 // (its size and a hash of its bytes). When someone else changed it, it is left as it is and this
@@ -121,10 +121,11 @@ private:
     // A save is due: start one, or ask for one after the save under way.
     void SaveWhenFree();
     void StartBackgroundSave();
-    // Takes in the result of the background save (it has ended).
-    void CollectBackgroundSave();
+    // Takes in the result of the background save once it has ended; false when none was under
+    // way.
+    bool CollectBackgroundSave();
     // The document as the file's bytes, and what the save must check; false with pszReason.
-    bool PrepareJob(Job& job, QString* pszReason) const;
+    bool PrepareJob(Job& job, QString* pszReason);
     // Takes a save's result into the saver's state; the change count it saved.
     Result Apply(const JobResult& done, qint64 lChange);
     // After a failure: try again later, and tell the owner once when it keeps failing.
@@ -149,8 +150,11 @@ private:
     QTimer m_timLatest;
     QTimer m_timRetry;
 
-    // The save under way on its own thread, its result and the change count it saves.
-    QThread* m_pThread = nullptr;
+    // The document as the file's bytes; its memory is used again by the next save.
+    QByteArray m_encoded;
+    // The worker thread (one, kept for the saver's life), the result of the save under way and
+    // the change count it saves.
+    QThreadPool m_worker;
     std::shared_ptr<JobResult> m_running;
     qint64 m_lRunningChange = 0;
     // A save fell due while one was under way.

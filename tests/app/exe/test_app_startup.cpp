@@ -23,6 +23,7 @@
 #include <csignal>
 #ifndef Q_OS_WIN
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 #include <memory>
@@ -485,6 +486,35 @@ private slots:
         QVERIFY(m_calls[1].szText.contains(QStringLiteral("\"%1\"").arg(m_szFile)));
     }
 #endif
+
+    // A data file that is not an ordinary file is never read (a pipe would hang the start) nor
+    // written over: the program says why and ends.
+    void unreadableFileIsLeftAlone_data() {
+        QTest::addColumn<QString>("szKind");
+        QTest::newRow("a folder") << QStringLiteral("folder");
+#ifndef Q_OS_WIN
+        QTest::newRow("a pipe") << QStringLiteral("pipe");
+#endif
+    }
+
+    void unreadableFileIsLeftAlone() {
+        QFETCH(QString, szKind);
+        if (szKind == QStringLiteral("folder")) {
+            QVERIFY(QDir().mkpath(m_szFile));
+        } else {
+#ifndef Q_OS_WIN
+            QCOMPARE(::mkfifo(QFile::encodeName(m_szFile).constData(), 0600), 0);
+#endif
+        }
+        QCOMPARE(Main(Options()), kStartupFileKept);
+        QVERIFY(m_events.isEmpty() || m_events == QStringList{QStringLiteral("box")});
+        QCOMPARE(m_calls.size(), 1);
+        QCOMPARE(m_calls[0].icon, QMessageBox::Critical);
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("it is not an ordinary file")),
+                 qPrintable(m_calls[0].szText));
+        QVERIFY(QFileInfo(m_szFile).exists() && !QFileInfo(m_szFile).isFile());
+        QCOMPARE(QDir(m_szFolder).entryList(QDir::Files), QStringList());
+    }
 
     void damagedCopyNeverReplacesAnother() {
         QVERIFY(WriteAll(m_szFile, "damaged"));

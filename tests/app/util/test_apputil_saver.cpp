@@ -129,6 +129,12 @@ private slots:
         QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>135</S>\r\n"));
         QCOMPARE(m_iSaves, 1);
         QVERIFY(!m_saver->HasUnsavedChanges());
+        // A shorter diary than the last save's: nothing of the longer one is left at its end.
+        m_objSystolic->szValue = QString();
+        m_saver->NoteChange();
+        QTRY_COMPARE_WITH_TIMEOUT(m_iSaves, 2, 10000);
+        QCOMPARE(ReadAll(m_szFile), Encoded());
+        QVERIFY(ReadAll(m_szFile).endsWith("</CORVALEN TENSIOLOG>\r\n"));
     }
 
     void burstOfKeyReleasesGivesOneSave() {
