@@ -1,7 +1,7 @@
 #pragma once
 
 // What the store's own files share beyond the public classes: the loader (XMLLoader.cpp), the
-// writer (XMLWriter.cpp), the tag and list classes and the key texts (TagKeys.cpp). Only
+// writer (XMLWriter.cpp) and the tag and list classes (clsXMLTag.cpp, clsXMLTags.cpp). Only
 // xmlstore/ and its tests include this header; the application uses clsXML.h, clsXMLTag.h and
 // clsXMLTags.h alone.
 
@@ -25,20 +25,18 @@ struct Access {
 
     // Appends a new tag for the loader (the texts are moved in, not copied); returns the list's
     // own pointer to it, which stays put while the list only grows.
-    static const std::shared_ptr<clsXMLTag>& Append(clsXMLTags& list, QString szName,
-                                                    QString szValue,
+    static const std::shared_ptr<clsXMLTag>& Append(clsXMLTags& list, QString&& szName,
+                                                    QString&& szValue,
                                                     const std::shared_ptr<clsXMLTag>& objParent) {
         return list.Append(std::move(szName), std::move(szValue), objParent);
     }
 };
 
-// A tag's list of sub-tags, made anew when someone has let it go.
+// A tag's list of sub-tags, made anew when someone has let it go (clsXMLTag.cpp).
 clsXMLTags& SubTagList(clsXMLTag& tag);
 
-// ---- Key texts (TagKeys.cpp) ----
+// ---- Key texts (clsXMLTags.cpp) ----
 
-// The key of a new tag: the parent's key, ":" and the number in decimal.
-QString MakeTagKey(const QString& parentKey, int number);
 // True when key texts can be cut from shared blocks with the Qt this was built with.
 bool SharedKeyBlocksAvailable();
 // Turns the shared blocks on (the default, where available) or off (every key an ordinary

@@ -261,17 +261,18 @@ public:
             }
             const std::shared_ptr<clsXMLTag>& current = *open.back();
             switch (parsed.kind) {
-            case OpeningTag:
+            case OpeningTag: {
                 if (open.size() > kMaxLoadDepth) {
                     return Result::OpeningError;
                 }
-                if (!HasRoom(*current, lineNumber)) {
-                    return Result::StoreFull;
+                clsXMLTags& list = XMLInternal::SubTagList(*current);
+                if (list.IsFull()) {
+                    return StoreFull(*current, lineNumber);
                 }
-                open.push_back(&XMLInternal::Access::Append(XMLInternal::SubTagList(*current),
-                                                            Name(parsed.name), Value(parsed.value),
-                                                            current));
+                open.push_back(&XMLInternal::Access::Append(list, Name(parsed.name),
+                                                            Value(parsed.value), current));
                 break;
+            }
             case ClosingTag: {
                 const QString name = Name(parsed.name);
                 if (current->szName != name) {
@@ -288,29 +289,27 @@ public:
                 }
                 break;
             }
-            case CompleteTag:
-                if (!HasRoom(*current, lineNumber)) {
-                    return Result::StoreFull;
+            case CompleteTag: {
+                clsXMLTags& list = XMLInternal::SubTagList(*current);
+                if (list.IsFull()) {
+                    return StoreFull(*current, lineNumber);
                 }
-                XMLInternal::Access::Append(XMLInternal::SubTagList(*current), Name(parsed.name),
-                                            Value(parsed.value), current);
+                XMLInternal::Access::Append(list, Name(parsed.name), Value(parsed.value), current);
                 break;
+            }
             }
         }
         return Result::Ok;
     }
 
 private:
-    // False, with the message, when the tag's list has taken all the tags it can.
-    bool HasRoom(clsXMLTag& tag, int32_t lineNumber) {
-        if (!XMLInternal::SubTagList(tag).IsFull()) {
-            return true;
-        }
+    // The failure of a line that would add to a list that has taken all the tags it can.
+    Result StoreFull(const clsXMLTag& tag, int32_t lineNumber) {
         doc_.szError = Quote("XML File Too Large : Tag ", tag.szName, " has more than the ") +
                        QString::number(clsXMLTags::kCapacity) +
                        QLatin1String(" sub-tags one tag can hold on line ") +
                        QString::number(lineNumber);
-        return false;
+        return Result::StoreFull;
     }
 
     clsXML& doc_;

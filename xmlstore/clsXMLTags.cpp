@@ -6,9 +6,11 @@
 #include "xmlstore/clsXMLTag.h"
 
 #include <QHash>
+#include <QtGlobal>
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <stdexcept>
 
 namespace {
@@ -65,6 +67,106 @@ QString Folded(const QString& key) {
 
 } // namespace
 
+// Key texts. A large document holds one key per tag, and one heap allocation per key was most of
+// the cost of loading it; so keys are cut from shared blocks of text instead. MakeKey below is
+// the only code of the store that relies on how QString keeps its text, and it does so only for
+// the Qt versions it was checked on; any other Qt gives every key an ordinary QString of its own.
+// (It lives here, beside its one caller, so that it is compiled into the add.)
+
+// Checked on Qt 6.4 (Debian 12 ships 6.4.2): QString::DataPointer is QArrayDataPointer<char16_t>,
+// which can point into the middle of a block it holds a reference to, and
+// QTypedArrayData<char16_t>::allocate returns the header and the text of a new block.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 4, 0) && QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
+#define TLG_SHARED_KEY_BLOCKS 1
+#else
+#define TLG_SHARED_KEY_BLOCKS 0
+#endif
+
+namespace {
+
+// An ordinary QString of n characters, filled in by write(char16_t*), which must write exactly n.
+template <class Write> QString PlainKey(qsizetype n, Write write) {
+    QString key(n, Qt::Uninitialized);
+    write(reinterpret_cast<char16_t*>(key.data()));
+    return key;
+}
+
+#if TLG_SHARED_KEY_BLOCKS
+
+// Each key is an ordinary QString holding a reference to its block (the block goes when its last
+// key goes); like any QString it copies its text out before it is changed while shared.
+class KeyBlocks {
+public:
+    // A key of n characters, filled in by write(char16_t*), which must write exactly n.
+    template <class Write> QString Make(qsizetype n, Write write) {
+        if (n > kBlockChars / 8) {
+            return PlainKey(n, write);
+        }
+        if (!block_.d_ptr() || used_ + n + 1 > kBlockChars) {
+            block_ = QString::DataPointer(QTypedArrayData<char16_t>::allocate(kBlockChars));
+            used_ = 0;
+            if (!block_.d_ptr()) {
+                throw std::bad_alloc();
+            }
+        }
+        char16_t* text = block_.data() + used_;
+        write(text);
+        text[n] = u'\0'; // a QString's text is followed by a terminating zero
+        used_ += n + 1;
+        block_.d_ptr()->ref();
+        return QString(QString::DataPointer(block_.d_ptr(), text, n));
+    }
+
+private:
+    static constexpr qsizetype kBlockChars = 4096;
+    QString::DataPointer block_; // the block being filled; holds one reference to it
+    qsizetype used_ = 0;
+};
+
+thread_local KeyBlocks tKeyBlocks;
+bool gSharedBlocks = true;
+
+#endif
+
+// The key of a new tag: the parent's key, ":" and the number in decimal. Where the Qt version
+// allows, cut from a shared block; otherwise (or when switched off) an ordinary QString.
+QString MakeKey(const QString& parentKey, int number) {
+    char16_t digits[12];
+    int nDigits = 0;
+    for (int v = number; v > 0; v /= 10) {
+        digits[nDigits++] = static_cast<char16_t>(u'0' + v % 10);
+    }
+    const qsizetype n = parentKey.size() + 1 + nDigits;
+    const auto write = [&](char16_t* k) {
+        k = std::copy_n(reinterpret_cast<const char16_t*>(parentKey.constData()), parentKey.size(),
+                        k);
+        *k++ = u':';
+        while (nDigits > 0) {
+            *k++ = digits[--nDigits];
+        }
+    };
+#if TLG_SHARED_KEY_BLOCKS
+    if (gSharedBlocks) [[likely]] {
+        return tKeyBlocks.Make(n, write);
+    }
+#endif
+    return PlainKey(n, write);
+}
+
+} // namespace
+
+bool XMLInternal::SharedKeyBlocksAvailable() {
+    return TLG_SHARED_KEY_BLOCKS != 0;
+}
+
+void XMLInternal::SetSharedKeyBlocks(bool bOn) {
+#if TLG_SHARED_KEY_BLOCKS
+    gSharedBlocks = bOn;
+#else
+    Q_UNUSED(bOn);
+#endif
+}
+
 clsXMLTags::clsXMLTags() = default;
 
 clsXMLTags::~clsXMLTags() {
@@ -97,7 +199,7 @@ std::shared_ptr<clsXMLTag> clsXMLTags::NewTag(QString szName, QString szValue,
     tag->szValue = std::move(szValue);
     tag->objParent = objParent;
     // The parent's key, ":" and the count in decimal.
-    tag->szKey = XMLInternal::MakeTagKey(objParent->szKey, m_addCount + 1);
+    tag->szKey = MakeKey(objParent->szKey, m_addCount + 1);
     const QString& key = tag->szKey;
     // The text after the last ":" is the add count, which no earlier add produced, so a
     // generated key can only collide when the stored index says so.
@@ -147,7 +249,7 @@ std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString&
     return Insert(std::move(tag), at);
 }
 
-const std::shared_ptr<clsXMLTag>& clsXMLTags::Append(QString szName, QString szValue,
+const std::shared_ptr<clsXMLTag>& clsXMLTags::Append(QString&& szName, QString&& szValue,
                                                      const std::shared_ptr<clsXMLTag>& objParent) {
     return Insert(NewTag(std::move(szName), std::move(szValue), objParent), -1);
 }
@@ -204,10 +306,6 @@ void clsXMLTags::Remove(const QString& key) {
 
 int16_t clsXMLTags::AddCount() const {
     return m_addCount;
-}
-
-bool clsXMLTags::IsFull() const {
-    return m_addCount == kCapacity;
 }
 
 clsXMLTags::Items::const_iterator clsXMLTags::begin() const {

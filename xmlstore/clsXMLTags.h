@@ -49,7 +49,7 @@ public:
     int16_t AddCount() const;
     // True when the list has taken its kCapacity tags: every further Add throws, even after
     // items were removed. Ask this before adding where a full list is not a program error.
-    bool IsFull() const;
+    bool IsFull() const { return m_addCount == kCapacity; }
 
     Items::const_iterator begin() const;
     Items::const_iterator end() const;
@@ -64,7 +64,7 @@ private:
     // add; returns the list's own pointer to it, which stays put until the list next changes.
     const std::shared_ptr<clsXMLTag>& Insert(std::shared_ptr<clsXMLTag> tag, qsizetype at);
     // Add at the end, for the loader: the texts are moved in, not copied.
-    const std::shared_ptr<clsXMLTag>& Append(QString szName, QString szValue,
+    const std::shared_ptr<clsXMLTag>& Append(QString&& szName, QString&& szValue,
                                              const std::shared_ptr<clsXMLTag>& objParent);
     // Insertion position for a sorted add, or -1 to append.
     int32_t FindSortedPosition(const QString& szName, const QString& szValue) const;
