@@ -28,7 +28,10 @@ class SmoothPictureHandler : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
 public:
-    explicit SmoothPictureHandler(QTextDocument* document) : QObject(document) {}
+    // bScaleDown: scale a picture down to the pixels it takes on the device (the screen);
+    // otherwise it goes to the device whole (paper and PDF files keep every pixel).
+    SmoothPictureHandler(QTextDocument* document, bool bScaleDown)
+        : QObject(document), m_bScaleDown(bScaleDown) {}
 
     QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
         const QTextImageFormat image = format.toImageFormat();
@@ -45,7 +48,7 @@ public:
         }
         const QSize target = painter->deviceTransform().mapRect(rect).size().toSize();
         QImage shown = picture;
-        if (target.isValid() && target.width() < picture.width()) {
+        if (m_bScaleDown && target.isValid() && target.width() < picture.width()) {
             Scaled& scaled = m_scaled[szName];
             if (scaled.picture.size() != target || scaled.sourceKey != picture.cacheKey()) {
                 scaled.picture =
@@ -69,6 +72,7 @@ private:
         QImage picture;
     };
     QHash<QString, Scaled> m_scaled;
+    bool m_bScaleDown;
 };
 
 } // namespace
@@ -77,7 +81,7 @@ RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
     // The box holds a composed report, not an editing session: no undo history to grow.
     document()->setUndoRedoEnabled(false);
     document()->documentLayout()->registerHandler(QTextFormat::ImageObject,
-                                                  new SmoothPictureHandler(document()));
+                                                  new SmoothPictureHandler(document(), true));
     setAcceptRichText(true);
     m_selection = QTextCursor(document());
 }
@@ -337,6 +341,13 @@ void ShowPictureAt(QTextCursor& selection, const QSizeF& shown) {
 void RichTextBox::FitPicture(Picture& picture, qreal maxWidth, qreal maxHeight) {
     QTextCursor selection = PictureSelection(picture);
     ShowPictureAt(selection, FittedSize(picture.natural, maxWidth, maxHeight));
+}
+
+void RichTextBox::UsePaperPictures(QTextDocument& document) {
+    // The stock handler sizes a picture by turning it into a pixmap first, a full copy of it on
+    // every layout.
+    document.documentLayout()->registerHandler(QTextFormat::ImageObject,
+                                               new SmoothPictureHandler(&document, false));
 }
 
 void RichTextBox::FitPictures(QTextDocument& document, qreal maxWidth, qreal maxHeight) {

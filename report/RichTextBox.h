@@ -69,6 +69,9 @@ public:
     void FitPictures(qreal maxWidth, qreal maxHeight);
     // The same for every picture of a document (one pass over it), such as a copy to print.
     static void FitPictures(QTextDocument& document, qreal maxWidth, qreal maxHeight);
+    // Makes a copy of a box's document that goes on paper size its pictures by their format alone
+    // (as the box does) and draw them whole, every pixel of them.
+    static void UsePaperPictures(QTextDocument& document);
     // Width a picture may take on screen: the width of the box's text area.
     qreal ScreenPictureWidth() const;
 

@@ -167,6 +167,7 @@ std::unique_ptr<QTextDocument> LayOut(RichTextBox& rtbTarget, QPagedPaintDevice&
                                       const PageFrame& frame) {
     // A copy of the box's document is laid out for the device; the box itself stays as it is.
     std::unique_ptr<QTextDocument> doc(rtbTarget.document()->clone());
+    RichTextBox::UsePaperPictures(*doc);
     doc->documentLayout()->setPaintDevice(&device);
     doc->setDocumentMargin(0);
     const qreal twipsPerDeviceX = kTwipsPerInch / device.logicalDpiX();
