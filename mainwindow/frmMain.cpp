@@ -221,7 +221,7 @@ enum class Kind {
     Chart
 };
 
-struct ControlSpec {
+struct ControlRow {
     Kind kind;
     const char16_t* szName;
     double left, top, width, height;
@@ -241,7 +241,7 @@ constexpr QRgb kInstructions = qRgb(16, 24, 40);
 // Marks the comment label's colour: the platform's highlighted-text colour.
 constexpr QRgb kHighlightedText = 0;
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {Kind::Calendar,
      u"ctlCal",
      4920,
@@ -384,28 +384,28 @@ QString Text(const char16_t* sz) {
 }
 
 // Makes one control of the table on the window.
-QWidget* MakeControl(const ControlSpec& spec, QWidget* window) {
-    const QString szName = Text(spec.szName);
-    const QString szCaption = Text(spec.szCaption);
+QWidget* MakeControl(const ControlRow& row, QWidget* window) {
+    const QString szName = Text(row.szName);
+    const QString szCaption = Text(row.szCaption);
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (row.kind) {
     case Kind::Label:
     case Kind::WrappedLabel:
     case Kind::LinkLabel:
     case Kind::WebLink: {
-        QLabel* label = spec.kind == Kind::LinkLabel || spec.kind == Kind::WebLink
-                            ? new LinkLabel(szCaption, spec.kind == Kind::WebLink, window)
+        QLabel* label = row.kind == Kind::LinkLabel || row.kind == Kind::WebLink
+                            ? new LinkLabel(szCaption, row.kind == Kind::WebLink, window)
                             : new QLabel(szCaption, window);
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment(spec.alignment | Qt::AlignTop);
-        label->setWordWrap(spec.kind == Kind::WrappedLabel);
-        if (spec.pointSize > 0) {
-            label->setFont(MsSansSerif(spec.pointSize, true));
+        label->setAlignment(row.alignment | Qt::AlignTop);
+        label->setWordWrap(row.kind == Kind::WrappedLabel);
+        if (row.pointSize > 0) {
+            label->setFont(MsSansSerif(row.pointSize, true));
             QPalette colours = label->palette();
             colours.setColor(QPalette::WindowText,
-                             spec.colour == kHighlightedText
+                             row.colour == kHighlightedText
                                  ? QApplication::palette().color(QPalette::HighlightedText)
-                                 : QColor(spec.colour));
+                                 : QColor(row.colour));
             label->setPalette(colours);
         }
         control = label;
@@ -415,7 +415,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* window) {
         auto* box = new QLineEdit(window);
         box->setMaxLength(3);
         box->setAlignment(Qt::AlignCenter);
-        box->setFont(MsSansSerif(spec.pointSize, false));
+        box->setFont(MsSansSerif(row.pointSize, false));
         box->setCursor(HandPointer());
         box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid #7f8fa6;"
                                           " border-radius: 2px; background: #ffffff;"
@@ -444,7 +444,7 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* window) {
     case Kind::Calendar: {
         auto* calendar = new QCalendarWidget(window);
         QFont calendarFont = calendar->font();
-        calendarFont.setPointSizeF(spec.pointSize);
+        calendarFont.setPointSizeF(row.pointSize);
         calendar->setFont(calendarFont);
         calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
         calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
@@ -458,15 +458,15 @@ QWidget* MakeControl(const ControlSpec& spec, QWidget* window) {
         break;
     }
     control->setObjectName(szName);
-    control->setGeometry(TwipsRect(spec.left, spec.top, spec.width, spec.height));
+    control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
     // Presses on a control never drag the window; only the background does.
     control->setAttribute(Qt::WA_NoMousePropagation);
-    if (spec.szTip[0] != 0) {
-        control->setToolTip(Text(spec.szTip));
-        control->setAccessibleDescription(Text(spec.szTip));
+    if (row.szTip[0] != 0) {
+        control->setToolTip(Text(row.szTip));
+        control->setAccessibleDescription(Text(row.szTip));
     }
-    if (spec.szAccessibleName[0] != 0) {
-        control->setAccessibleName(Text(spec.szAccessibleName));
+    if (row.szAccessibleName[0] != 0) {
+        control->setAccessibleName(Text(row.szAccessibleName));
     }
     return control;
 }
@@ -483,8 +483,8 @@ void frmMain::BuildControls() {
     setObjectName(QStringLiteral("frmMain"));
     setAccessibleName(QStringLiteral("Tensiolog"));
 
-    for (const ControlSpec& spec : kControls) {
-        MakeControl(spec, this);
+    for (const ControlRow& row : kControls) {
+        MakeControl(row, this);
     }
     const auto find = [this]<typename T>(T*& member, const char16_t* szName) {
         member = findChild<T*>(Text(szName), Qt::FindDirectChildrenOnly);
