@@ -589,7 +589,11 @@ void frmMain::Form_Load(const QDate& dtToday) {
     RestorePosition();
     SelectCalendarDay(dtToday);
     FillReadingsChart();
+    // A diary that is full at the start has been told of already; its first pick tells why the
+    // boxes take nothing.
+    m_bDiaryFullToldPending = false;
     LoadSelectedDay();
+    m_bDiaryFullToldPending = true;
     // The first thing typed goes to today's systolic value.
     m_bLoadFocusPending = !isActiveWindow();
     txtSystolic->setFocus(Qt::OtherFocusReason);
@@ -713,9 +717,17 @@ void frmMain::LoadSelectedDay() {
     const QDate dt = ctlCal->selectedDate();
     const QString szKey = DayKey(static_cast<qint16>(dt.year()), static_cast<qint16>(dt.month()),
                                  static_cast<qint16>(dt.day()));
-    const auto iDaysBefore = objReadings->objSubTags->Count();
-    const DayEntryTags tags = FindOrCreateDayEntry(objReadings, szKey);
-    const bool bAdded = objReadings->objSubTags->Count() != iDaysBefore;
+    DayEntryTags tags;
+    bool bAdded = false;
+    if (const std::shared_ptr<clsXMLTag> objEntry = FindDayEntry(objReadings, szKey)) {
+        tags = DayEntryValueTags(objEntry);
+    } else if (!IsDiaryFull(objReadings)) {
+        tags = CreateDayEntry(objReadings, szKey);
+        bAdded = true;
+    }
+    // A full diary takes no new day: the boxes of a day it does not hold stay empty and take
+    // nothing, while the days it holds can still be changed.
+    const bool bWritable = tags.objSystolicTag != nullptr;
     objSystolicTag = tags.objSystolicTag;
     objDiastolicTag = tags.objDiastolicTag;
     objPulseTag = tags.objPulseTag;
@@ -726,10 +738,38 @@ void frmMain::LoadSelectedDay() {
         NoteReadingsChanged();
     }
 
-    txtSystolic->setText(objSystolicTag->szValue);
-    txtDiastolic->setText(objDiastolicTag->szValue);
-    txtPulse->setText(objPulseTag->szValue);
-    txtComment->setPlainText(CommentToBox(objCommentTag->szValue));
+    const auto valueOf = [](const std::shared_ptr<clsXMLTag>& objTag) {
+        return objTag ? objTag->szValue : QString();
+    };
+    txtSystolic->setText(valueOf(objSystolicTag));
+    txtDiastolic->setText(valueOf(objDiastolicTag));
+    txtPulse->setText(valueOf(objPulseTag));
+    txtComment->setPlainText(CommentToBox(valueOf(objCommentTag)));
+    ShowDiaryFull(!bWritable);
+}
+
+void frmMain::ShowDiaryFull(bool bFull) {
+    const QString szFull =
+        bFull ? DiaryFullText() + QStringLiteral(" No new day can be added; the days it holds can "
+                                                 "still be changed.")
+              : QString();
+    for (QWidget* box : std::initializer_list<QWidget*>{txtSystolic, txtDiastolic, txtPulse}) {
+        static_cast<QLineEdit*>(box)->setReadOnly(bFull);
+    }
+    txtComment->setReadOnly(bFull);
+    // Said where the typing would go, to the eye and to a screen reader.
+    txtComment->setPlaceholderText(szFull);
+    if (bFull != txtComment->accessibleDescription().startsWith(DiaryFullText())) {
+        if (bFull) {
+            m_szCommentDescription = txtComment->accessibleDescription();
+        }
+        txtComment->setAccessibleDescription(bFull ? szFull : m_szCommentDescription);
+    }
+    // Told once a run, when a day the diary cannot take is picked.
+    if (bFull && m_bDiaryFullToldPending) {
+        m_bDiaryFullToldPending = false;
+        ShowWarningMessage(szFull);
+    }
 }
 
 void frmMain::FillReadingsChart() {
@@ -763,7 +803,7 @@ void frmMain::txtSystolic_GotFocus() {
 
 void frmMain::txtSystolic_KeyUp() {
     const QString szText = txtSystolic->text();
-    StoreValue(*objSystolicTag, szText);
+    StoreValue(objSystolicTag.get(), szText);
     if (szText.length() == 3 && MayAdvance(txtSystolic)) {
         txtDiastolic->setFocus(Qt::OtherFocusReason);
     }
@@ -779,7 +819,7 @@ void frmMain::txtDiastolic_GotFocus() {
 
 void frmMain::txtDiastolic_KeyUp() {
     const QString szText = txtDiastolic->text();
-    StoreValue(*objDiastolicTag, szText);
+    StoreValue(objDiastolicTag.get(), szText);
     if (MeetsTwoOrThreeRule(szText) && MayAdvance(txtDiastolic)) {
         txtPulse->setFocus(Qt::OtherFocusReason);
     }
@@ -795,7 +835,7 @@ void frmMain::txtPulse_GotFocus() {
 
 void frmMain::txtPulse_KeyUp() {
     const QString szText = txtPulse->text();
-    StoreValue(*objPulseTag, szText);
+    StoreValue(objPulseTag.get(), szText);
     if (MeetsTwoOrThreeRule(szText) && MayAdvance(txtPulse)) {
         txtComment->setFocus(Qt::OtherFocusReason);
     }
@@ -811,12 +851,12 @@ void frmMain::txtComment_KeyUp() {
         return;
     }
     m_bCommentChanged = false;
-    StoreValue(*objCommentTag, CommentFromBox(*txtComment));
+    StoreValue(objCommentTag.get(), CommentFromBox(*txtComment));
 }
 
-void frmMain::StoreValue(clsXMLTag& objTag, const QString& szText) {
-    if (objTag.szValue != szText) {
-        objTag.szValue = szText;
+void frmMain::StoreValue(clsXMLTag* pTag, const QString& szText) {
+    if (pTag != nullptr && pTag->szValue != szText) {
+        pTag->szValue = szText;
         NoteReadingsChanged();
     }
 }

@@ -46,6 +46,8 @@ public:
     void LoadSelectedDay();
     // Rebuilds the chart from every day entry.
     void FillReadingsChart();
+    // A day a full diary does not hold: its boxes take nothing, and the window says why.
+    void ShowDiaryFull(bool bFull);
 
     // The user picked a day on the calendar: load it; bMoveFocus sends the focus to the
     // systolic box (a click or Enter), arrow keys only follow the selection.
@@ -134,7 +136,7 @@ private:
 
     void BuildControls();
     // Stores a box's text in its value tag; a real change is told to the saver.
-    void StoreValue(clsXMLTag& objTag, const QString& szText);
+    void StoreValue(clsXMLTag* pTag, const QString& szText);
     // Whether a full box may send the focus on (not when reached backwards).
     bool MayAdvance(const QObject* box) const;
     // The calendar shows the month of the day the boxes belong to.
@@ -184,5 +186,8 @@ private:
     bool m_bCommentChanged = false;
     // The load's focus has not reached its box yet (the window was not active).
     bool m_bLoadFocusPending = false;
+    // The start tells of a full diary; picking a day it cannot take tells once more.
+    bool m_bDiaryFullToldPending = true;
+    QString m_szCommentDescription;
     QTimer* m_timMidnight = nullptr;
 };

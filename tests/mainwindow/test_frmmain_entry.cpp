@@ -308,30 +308,76 @@ private slots:
         QCOMPARE(window->ctlChart->DataAt(1, 3), std::optional<double>(0));
     }
 
-    // A failure while picking a day (a full list of readings) is reported; the program goes on
-    // with the day whose values the boxes show.
-    void fullReadingsListIsReported() {
-        const auto window = OpenWindow(kToday);
-        QVERIFY(window);
-        // Use up every key the list can ever hand out.
-        for (int i = objReadings->objSubTags->AddCount(); i < clsXMLTags::kCapacity; ++i) {
-            objReadings->AddSubTag(QStringLiteral("X"), QString(), false);
+    // A full diary takes no new day: a day it does not hold is shown with empty boxes that take
+    // nothing, the user is told once in words of their own (no internal text), and the days it
+    // holds can still be changed.
+    void fullDiaryTakesNoNewDay_data() {
+        QTest::addColumn<bool>("bFullAtStart");
+        QTest::newRow("filled while open") << false;
+        QTest::newRow("full at start") << true;
+    }
+    void fullDiaryTakesNoNewDay() {
+        QFETCH(bool, bFullAtStart);
+        const auto fill = [] {
+            // Use up every key the list can ever hand out.
+            for (int i = objReadings->objSubTags->AddCount(); i < clsXMLTags::kCapacity; ++i) {
+                objReadings->AddSubTag(QStringLiteral("X"), QString(), false);
+            }
+        };
+        AddDay(kTodayKey, QStringLiteral("120"), QStringLiteral("80"), QStringLiteral("60"));
+        if (bFullAtStart) {
+            fill();
         }
         MessageBoxes boxes;
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        if (!bFullAtStart) {
+            fill();
+        }
+        // The start says so itself: opening the window adds no box.
+        QCOMPARE(boxes.shown.size(), size_t(0));
+        QVERIFY(!window->txtSystolic->isReadOnly());
+
         window->ctlCal->setFocus();
         QTest::keyClick(window->windowHandle(), Qt::Key_Right);
-
+        const QDate dtNew = kToday.addDays(1);
+        QCOMPARE(window->ctlCal->selectedDate(), dtNew);
+        QCOMPARE(window->LoadedDay(), dtNew);
         QCOMPARE(boxes.shown.size(), size_t(1));
-        QCOMPARE(boxes.shown.front().icon, QMessageBox::Critical);
-        QVERIFY(boxes.shown.front().szText.startsWith(
-            QStringLiteral("Free Tensiolog has experienced an error : ")));
-        QCOMPARE(window->ctlCal->selectedDate(), kToday);
-        QCOMPARE(window->LoadedDay(), kToday);
-        QVERIFY(!FindDayEntry(objReadings, QStringLiteral("20261208")));
+        QCOMPARE(boxes.shown.front().icon, QMessageBox::Warning);
+        const QString& szText = boxes.shown.front().szText;
+        QVERIFY2(szText.startsWith(DiaryFullText()), qPrintable(szText));
+        QVERIFY2(!szText.contains(QLatin1String("clsXML")), qPrintable(szText));
+        QCOMPARE(window->txtComment->placeholderText(), szText);
+        QCOMPARE(window->txtComment->accessibleDescription(), szText);
 
+        // Nothing typed for that day goes anywhere.
         window->txtSystolic->setFocus();
-        Type(*window, QStringLiteral("12"));
-        QCOMPARE(DayValue(kTodayKey, kSystolicName), QStringLiteral("12"));
+        Type(*window, QStringLiteral("14"));
+        window->txtComment->setFocus();
+        Type(*window, QStringLiteral("x"));
+        QVERIFY(window->txtSystolic->text().isEmpty());
+        QVERIFY(window->txtComment->toPlainText().isEmpty());
+        QVERIFY(!FindDayEntry(objReadings, DayKey(2026, 12, 8)));
+        QCOMPARE(DayValue(kTodayKey, kSystolicName), QStringLiteral("120"));
+
+        // Told once a run.
+        window->ctlCal->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Right);
+        QCOMPARE(window->LoadedDay(), kToday.addDays(2));
+        QCOMPARE(boxes.shown.size(), size_t(1));
+
+        // A day the diary holds is changed as ever.
+        window->ctlCal->setFocus();
+        QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+        QCOMPARE(window->LoadedDay(), kToday);
+        QVERIFY(!window->txtSystolic->isReadOnly());
+        QVERIFY(window->txtComment->placeholderText().isEmpty());
+        QVERIFY(!window->txtComment->accessibleDescription().startsWith(DiaryFullText()));
+        window->txtSystolic->setFocus();
+        Type(*window, QStringLiteral("13"));
+        QCOMPARE(DayValue(kTodayKey, kSystolicName), QStringLiteral("13"));
     }
 };
 
