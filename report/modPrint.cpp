@@ -1,9 +1,11 @@
 #include "report/modPrint.h"
 
+#include "app/util/SafeFile.h"
 #include "app/util/Units.h"
 #include "report/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -11,7 +13,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QSaveFile>
 #include <QTextDocument>
 
 #include <algorithm>
@@ -299,13 +300,15 @@ bool SaveRichTextBoxAsPdf(RichTextBox& rtbTarget, const QString& szFileName, qin
         }
         return false;
     };
-    QSaveFile file(szFileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return fail(file.errorString());
-    }
+    // Laid out in memory first, then written by the one safe rule of the program's files: a
+    // full disk or a failing write never leaves a short PDF in the place of a good one, and
+    // never counts as saved.
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
     int iPages = 0;
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(&buffer);
         writer.setCreator(info.szCreator.isEmpty() ? QStringLiteral("Free Tensiolog")
                                                    : info.szCreator);
         writer.setTitle(info.szTitle.isEmpty() ? QStringLiteral("Tensiolog report") : info.szTitle);
@@ -314,11 +317,11 @@ bool SaveRichTextBoxAsPdf(RichTextBox& rtbTarget, const QString& szFileName, qin
                              vBottomMargin, info.szFooter);
     }
     if (iPages == 0) {
-        file.cancelWriting();
         return fail(QStringLiteral("the report could not be laid out on the page"));
     }
-    if (!file.commit()) {
-        return fail(file.errorString());
+    QString szReason;
+    if (!WriteFileSafely(szFileName, pdf, std::nullopt, &szReason)) {
+        return fail(szReason);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "mainwindow/readings/ReadingsCsv.h"
 
+#include "app/util/SafeFile.h"
 #include "app/util/TextToInteger.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "xmlstore/CodePage.h"
@@ -10,7 +11,6 @@
 #include <QHash>
 #include <QIODevice>
 #include <QLocale>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QTime>
 #include <QTimeZone>
@@ -917,31 +917,7 @@ bool WriteCsvBytes(QIODevice& device, const QByteArray& bytes, QString* pszReaso
 }
 
 bool SaveCsvFile(const QString& szFile, const QByteArray& bytes, QString* pszReason) {
-    QSaveFile file(szFile);
-    // Unbuffered: a full disk shows at the write, not only in the flush inside commit().
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        *pszReason = file.errorString();
-        return false;
-    }
-    if (!WriteCsvBytes(file, bytes, pszReason) || !file.flush()) {
-        if (pszReason->isEmpty()) {
-            *pszReason = file.errorString();
-        }
-        file.cancelWriting();
-        return false;
-    }
-    if (file.size() != bytes.size()) {
-        *pszReason = QStringLiteral("the file holds %1 bytes instead of %2")
-                         .arg(file.size())
-                         .arg(bytes.size());
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        *pszReason = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileSafely(szFile, bytes, std::nullopt, pszReason);
 }
 
 QChar CsvDelimiterForLocale(const QLocale& locale) {

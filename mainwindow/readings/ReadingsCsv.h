@@ -40,7 +40,8 @@ QByteArray ReadingsToCsv(const std::shared_ptr<clsXMLTag>& objReadings,
 bool WriteCsvBytes(QIODevice& device, const QByteArray& bytes, QString* pszReason);
 
 // Writes the bytes over a file safely: into a new file beside it, checked and flushed, then
-// swapped in; a failure leaves whatever was there untouched. False and the reason on failure.
+// swapped in; a failure leaves whatever was there untouched. A new file is for its owner only,
+// like the data file. False and the reason on failure.
 bool SaveCsvFile(const QString& szFile, const QByteArray& bytes, QString* pszReason);
 
 // The separator a locale's spreadsheets expect: ';' where numbers take a decimal comma, else ','.

@@ -24,6 +24,11 @@
 #include <QTest>
 #include <QTimer>
 
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#include <unistd.h>
+#endif
+
 Q_DECLARE_METATYPE(modPrint::TwipsRect)
 
 using namespace Qt::StringLiterals;
@@ -54,6 +59,8 @@ private slots:
     void printOutcome();
     void saveAsPdf();
     void saveAsPdfFails();
+    void saveAsPdfOnFullDisk_data();
+    void saveAsPdfOnFullDisk();
     void proposedFolder_data();
     void proposedFolder();
     void timerWaitsForCommand_data();
@@ -270,6 +277,69 @@ void test_report_printing::saveAsPdfFails() {
     QVERIFY2(m_boxes.shown[0].szText.startsWith(QStringLiteral("This report was not saved as ") +
                                                 QDir::toNativeSeparators(szPath)),
              qPrintable(m_boxes.shown[0].szText));
+}
+
+void test_report_printing::saveAsPdfOnFullDisk_data() {
+    QTest::addColumn<int>("iDays");
+    // A PDF smaller than a file's write buffer fails only when the buffer is flushed; a large
+    // one fails in the middle of its writes.
+    QTest::newRow("small PDF") << 0;
+    QTest::newRow("large PDF") << 400;
+}
+
+// A full disk never leaves a short PDF in the place of the old one, and never counts as saved.
+void test_report_printing::saveAsPdfOnFullDisk() {
+#ifndef Q_OS_LINUX
+    QSKIP("needs a small file system of its own");
+#else
+    QFETCH(int, iDays);
+    if (::geteuid() != 0) {
+        QSKIP("needs to mount a small file system of its own (root)");
+    }
+    ResetReadings();
+    reporttest::FillDays(iDays);
+    frmReport frm(reporttest::Readings());
+    frm.BuildReport(*frm.rtbPrint);
+    QString szError;
+    // How large this PDF is when there is room.
+    const QString szRoomy = m_dir.filePath(u"roomy.pdf"_s);
+    QVERIFY2(modPrint::SaveRichTextBoxAsPdf(*frm.rtbPrint, szRoomy, 1000, 1000, 100, 100, &szError),
+             qPrintable(szError));
+    const qint64 iSize = QFileInfo(szRoomy).size();
+
+    const QString szMount = m_dir.filePath(u"small"_s);
+    QVERIFY(QDir().mkpath(szMount));
+    const QByteArray options = "size=" + QByteArray::number(iSize + 64 * 1024);
+    if (::mount("tmpfs", QFile::encodeName(szMount).constData(), "tmpfs", 0, options.constData()) !=
+        0) {
+        QSKIP("cannot mount a small file system here");
+    }
+    const QString szFile = szMount + u"/report.pdf"_s;
+    const QByteArray old("%PDF-1.4 an older report");
+    {
+        QFile file(szFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(old);
+    }
+    // Leave room for half of the new PDF.
+    {
+        QFile filler(szMount + u"/filler"_s);
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'f')) > 0) {
+        }
+        filler.resize(std::max<qint64>(0, filler.size() - iSize / 2));
+    }
+    const bool bSaved =
+        modPrint::SaveRichTextBoxAsPdf(*frm.rtbPrint, szFile, 1000, 1000, 100, 100, &szError);
+    QFile file(szFile);
+    const QByteArray after = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    const QStringList left = QDir(szMount).entryList(QDir::Files);
+    ::umount2(QFile::encodeName(szMount).constData(), MNT_DETACH);
+    QVERIFY(!bSaved);
+    QVERIFY2(szError.contains(u"No space left on device"_s), qPrintable(szError));
+    QCOMPARE(after, old);
+    QCOMPARE(left, (QStringList{u"filler"_s, u"report.pdf"_s}));
+#endif
 }
 
 void test_report_printing::proposedFolder_data() {

@@ -421,6 +421,16 @@ private slots:
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), bytes);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{u"out.csv"_s});
+
+        // A new export holds health data: for its owner only, like the data file.
+        const QString szNew = dir.filePath(u"new.csv"_s);
+        QVERIFY(SaveCsvFile(szNew, bytes, &szReason));
+        const QFileDevice::Permissions everyone =
+            QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+            QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup |
+            QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        QCOMPARE(QFile::permissions(szNew) & everyone,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
 
     // Spreadsheets that write numbers with a decimal comma expect semicolons.
