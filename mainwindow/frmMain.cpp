@@ -757,8 +757,10 @@ void frmMain::ShowDiaryFull(bool bFull) {
         static_cast<QLineEdit*>(box)->setReadOnly(bFull);
     }
     txtComment->setReadOnly(bFull);
-    // Said where the typing would go, to the eye and to a screen reader.
-    txtComment->setPlaceholderText(szFull);
+    // Said where the typing would go, to the eye (short enough for the box) and to a screen
+    // reader (in full).
+    txtComment->setPlaceholderText(
+        bFull ? QStringLiteral("The diary is full: this day cannot be added to it.") : QString());
     if (bFull != txtComment->accessibleDescription().startsWith(DiaryFullText())) {
         if (bFull) {
             m_szCommentDescription = txtComment->accessibleDescription();

@@ -348,7 +348,8 @@ private slots:
         const QString& szText = boxes.shown.front().szText;
         QVERIFY2(szText.startsWith(DiaryFullText()), qPrintable(szText));
         QVERIFY2(!szText.contains(QLatin1String("clsXML")), qPrintable(szText));
-        QCOMPARE(window->txtComment->placeholderText(), szText);
+        QCOMPARE(window->txtComment->placeholderText(),
+                 QStringLiteral("The diary is full: this day cannot be added to it."));
         QCOMPARE(window->txtComment->accessibleDescription(), szText);
 
         // Nothing typed for that day goes anywhere.
