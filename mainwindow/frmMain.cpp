@@ -2,6 +2,7 @@
 
 #include "app/shell/LinkLabel.h"
 #include "app/shell/modUtils.h"
+#include "app/util/modFiles.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/readings/ReadingsChart.h"
 #include "mainwindow/readings/ReadingsCsv.h"
@@ -59,13 +60,6 @@ const QString kHomeHost = QStringLiteral(TLG_HOME_HOST);
 // How much of the window must lie inside one screen's available area for it to be reachable.
 constexpr int kMinVisibleWidth = 100;
 constexpr int kMinVisibleHeight = 40;
-
-// The settings store of the program: the platform's own, unless another default format was
-// chosen (tests choose a file of their own, never the user's registry).
-QSettings ProgramSettings() {
-    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("tlg"),
-                     QStringLiteral("tlg"));
-}
 
 // The window's fonts: "MS Sans Serif" where it exists, else the closest sans-serif the
 // platform has (the ones of about the same width first), else its default sans-serif.

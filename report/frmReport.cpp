@@ -3,6 +3,7 @@
 #include "app/util/Units.h"
 
 #include "app/shell/modUtils.h"
+#include "app/util/modFiles.h"
 #include "app/util/modGlobals.h"
 #include "mainwindow/readings/PressureColours.h"
 #include "mainwindow/readings/ReadingsChart.h"
@@ -455,12 +456,6 @@ void frmReport::PeriodChanged() {
 }
 
 namespace {
-
-// The settings store of the program (a file of its own where tests choose one).
-QSettings ProgramSettings() {
-    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("tlg"),
-                     QStringLiteral("tlg"));
-}
 
 const QString kReportGroup = QStringLiteral("Report");
 const QString kPeriodKey = QStringLiteral("Period");

@@ -112,3 +112,8 @@ QString ResolveDataFolder(const QString& szFolder, QString* pszWhyNot) {
 QString DataFilePath(const QString& szFolder) {
     return QDir::toNativeSeparators(WithoutTrailingSeparator(szFolder) + u'/' + kDataFileName);
 }
+
+QSettings ProgramSettings() {
+    return QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("tlg"),
+                     QStringLiteral("tlg"));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
 
 // Folder id of the user's roaming application-data folder.
@@ -18,3 +19,7 @@ QString ResolveDataFolder(const QString& szFolder, QString* pszWhyNot = nullptr)
 
 // The data file's path in a folder, in the platform's own notation.
 QString DataFilePath(const QString& szFolder);
+
+// The program's settings store: the platform's own, unless another default format was chosen
+// (tests choose a file of their own, never the user's registry).
+QSettings ProgramSettings();
