@@ -246,12 +246,16 @@ void XMLInternal::SetSaveFault(const SaveFault& fault) {
     gSaveFault = fault;
 }
 
-std::string clsXML::EncodeDocument() {
+void clsXML::EncodeDocument(std::string& bytes) {
     objCurrentTag = objBlockTag;
-    std::string bytes;
     if (objBlockTag) {
         XMLInternal::AppendTag(*objBlockTag, 0, bytes);
     }
+}
+
+std::string clsXML::EncodeDocument() {
+    std::string bytes;
+    EncodeDocument(bytes);
     return bytes;
 }
 
@@ -265,6 +269,19 @@ bool clsXML::SaveXMLFile(const QString& szFilename) {
     }
     szError = CreationError(szFilename);
     return false;
+}
+
+bool clsXML::SaveXMLToBytes(std::string& bytes, const QString& szFilename) {
+    szErrorReason.clear();
+    bytes.clear();
+    try {
+        EncodeDocument(bytes);
+        return true;
+    } catch (...) {
+        bytes.clear();
+        szError = CreationError(szFilename);
+        return false;
+    }
 }
 
 bool clsXML::SaveXMLToDevice(QIODevice& device, const QString& szFilename) {

@@ -57,6 +57,10 @@ public:
     bool SaveXMLFile(const QString& szFilename);
     // Writes the whole tree to an open device; never throws.
     bool SaveXMLToDevice(QIODevice& device, const QString& szFilename);
+    // Puts the whole tree, as the file's bytes, into bytes in place of what it held; its memory
+    // is used again, so that a caller who saves often keeps one buffer. Never throws; on failure
+    // bytes is empty and szError names szFilename.
+    bool SaveXMLToBytes(std::string& bytes, const QString& szFilename);
     // The tag with this key anywhere in the tree, or null.
     std::shared_ptr<clsXMLTag> GetTagObject(const QString& szKey);
     // Follows a colon-separated path of names from the block tag; null and szError when missing.
@@ -69,7 +73,9 @@ public:
     static void SetErrorReporter(ErrorReporter reporter);
 
 private:
-    // The whole tree as the file's bytes; makes the block tag current. Throws on failure.
+    // The whole tree as the file's bytes, appended to bytes; makes the block tag current. Throws
+    // on failure.
+    void EncodeDocument(std::string& bytes);
     std::string EncodeDocument();
     // Reads COPYRIGHT and VERSION after a load; reports and fails when one is missing.
     bool ExtractLegalHeader();

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // Keeps the data file up to date with the program's document (objXML) while the program runs,
 // so that a crash, a power cut or a killed process loses at most the last second or two.
@@ -151,7 +152,7 @@ private:
     QTimer m_timRetry;
 
     // The document as the file's bytes; its memory is used again by the next save.
-    QByteArray m_encoded;
+    std::string m_encoded;
     // The worker thread (one, kept for the saver's life), the result of the save under way and
     // the change count it saves.
     QThreadPool m_worker;

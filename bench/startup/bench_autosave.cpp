@@ -19,6 +19,7 @@
 #include <QDate>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -33,7 +34,7 @@ namespace {
 
 // Makes a diary of iDays days the program's document, loaded from the file's bytes as the
 // program loads it; returns the last day's systolic tag.
-std::shared_ptr<clsXMLTag> StartDiary(int iDays) {
+std::shared_ptr<clsXMLTag> StartDiary(int iDays, const QString& szFile = QString()) {
     const std::shared_ptr<clsXMLTag> objSample =
         MakeSampleReadings(iDays, QDate(2026, 12, 7).addDays(-iDays + 1));
     QByteArray bytes;
@@ -43,6 +44,12 @@ std::shared_ptr<clsXMLTag> StartDiary(int iDays) {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         objSampleDoc->SaveXMLToDevice(buffer, QString());
+    }
+    if (!szFile.isEmpty()) {
+        QFile file(szFile);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(bytes);
+        }
     }
     auto objDoc = std::make_shared<clsXML>();
     QBuffer buffer(&bytes);
@@ -101,7 +108,8 @@ void BM_BackgroundSave(benchmark::State& state) {
     const int iDays = static_cast<int>(state.range(0));
     QTemporaryDir folder;
     const QString szFile = folder.filePath(QStringLiteral("crtlg.dat"));
-    const std::shared_ptr<clsXMLTag> objSystolic = StartDiary(iDays);
+    // The diary as loaded from its file, as the program starts.
+    const std::shared_ptr<clsXMLTag> objSystolic = StartDiary(iDays, szFile);
     DataFileSaver saver(szFile, ReadWholeFile(szFile, false));
     QEventLoop loop;
     saver.onSaved = [&loop](const DataFileSaver::Result&) { loop.quit(); };

@@ -269,6 +269,30 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::exception, t->WriteToFile(0, broken));
     }
 
+    // A buffer kept from save to save holds exactly the latest document, in the same memory.
+    void savingIntoAKeptBuffer() {
+        clsXML doc;
+        doc.objBlockTag->szName = S("CORVALEN TENSIOLOG");
+        auto readings = doc.objBlockTag->AddSubTag(S("READINGS"), {}, true);
+        for (int i = 0; i < 50; ++i) {
+            AddDay(readings, QString::number(20260101 + i), {S("120"), S("80"), S("66"), S("x")});
+        }
+        std::string bytes(100000, 'o');
+        const size_t capacity = bytes.capacity();
+        const char* memory = bytes.data();
+        QVERIFY(doc.SaveXMLToBytes(bytes, S("kept.dat")));
+        QCOMPARE(QByteArray::fromStdString(bytes), SaveBytes(doc));
+        // A shorter diary than the last save's: nothing of the longer one is left at its end.
+        readings->objSubTags->Clear();
+        AddDay(readings, S("20261207"), {S("121"), {}, {}, {}});
+        QVERIFY(doc.SaveXMLToBytes(bytes, S("kept.dat")));
+        QCOMPARE(QByteArray::fromStdString(bytes), SaveBytes(doc));
+        QVERIFY(QByteArray::fromStdString(bytes).endsWith("</CORVALEN TENSIOLOG>\r\n"));
+        QCOMPARE(bytes.capacity(), capacity);
+        QCOMPARE(static_cast<const void*>(bytes.data()), static_cast<const void*>(memory));
+        QCOMPARE(doc.objCurrentTag, doc.objBlockTag);
+    }
+
     void emptyDocument() {
         clsXML doc;
         QCOMPARE(SaveBytes(doc), QByteArray());
