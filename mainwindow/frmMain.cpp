@@ -1028,6 +1028,8 @@ void frmMain::btReport_Click() {
         report->exec();
         FadeIn();
         fadeBack.bFadedIn = true;
+        // The keyboard comes back here, also where no window manager would hand it back.
+        activateWindow();
     });
 }
 

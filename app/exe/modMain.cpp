@@ -504,6 +504,10 @@ void Startup::RunMainWindow() {
                                   [this, &window] { m_options.onMainShown(*window); });
         }
         window->show();
+        // The window asks for the keyboard itself: where no window manager hands it over (a
+        // bare X server, some kiosk sessions) it would otherwise take keys without ever
+        // getting the focus events that refill the chart.
+        window->activateWindow();
         // Every user action of the run happens inside this wait.
         WaitWhileVisible(window.get());
         try {
