@@ -1,17 +1,21 @@
 #include "app/exe/CommandLine.h"
 
+#include "app/util/DataFileLock.h"
+#include "app/util/DataFileSaver.h"
+#include "app/util/SafeFile.h"
 #include "app/util/modFiles.h"
+#include "app/util/modGlobals.h"
 #include "mainwindow/readings/ReadingsCsv.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <cstdio>
 #include <memory>
@@ -70,13 +74,14 @@ QString Native(const QString& szPath) {
     return QDir::toNativeSeparators(szPath);
 }
 
-// The readings file and the document read from it.
+// The readings file and the document read from it (made the program's document).
 struct Diary {
     QString szFolder;
     QString szFile;
-    std::unique_ptr<QLockFile> lock;
-    std::unique_ptr<clsXML> doc;
-    std::shared_ptr<clsXMLTag> objReadings;
+    std::unique_ptr<DataFileLock> lock;
+    // The file's bytes as read: what a save checks the file on disk against.
+    FileRead read;
+    ~Diary() { ReplaceDocument(nullptr, nullptr); }
 };
 
 // Takes the data folder for this run and reads its readings file (a missing file is an empty
@@ -85,33 +90,71 @@ struct Diary {
 int OpenDiary(const CommandLineStreams& io, Diary& diary) {
     diary.szFolder = ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId));
     diary.szFile = DataFilePath(diary.szFolder);
-    // The window writes the whole file at its end: anything done meanwhile would be lost, and
-    // it would not see an import.
-    diary.lock = std::make_unique<QLockFile>(diary.szFolder + QStringLiteral("/crtlg.dat.lock"));
-    diary.lock->setStaleLockTime(0);
-    if (!diary.lock->tryLock(0) && diary.lock->error() == QLockFile::LockFailedError) {
+    // The window saves the whole file while it runs: anything done meanwhile would be undone,
+    // and it would not see an import. The same lock rules as the window's: only a running
+    // holder refuses; without a writable lock, the save's check of the file keeps both sides.
+    diary.lock = std::make_unique<DataFileLock>(diary.szFile);
+    if (diary.lock->Acquire() == DataFileLock::kHeldByRunning) {
         return Fail(io,
                     QStringLiteral("Tensiolog is open on these readings (%1). Close its window, "
                                    "then try again.")
                         .arg(Native(diary.szFile)),
                     kCommandLineInUse);
     }
-    diary.doc = std::make_unique<clsXML>();
-    if (!QFileInfo::exists(diary.szFile)) {
-        diary.objReadings = CreateReadingsSkeleton(diary.doc->objBlockTag);
+    auto doc = std::make_shared<clsXML>();
+    diary.read = ReadWholeFile(diary.szFile, false);
+    if (!diary.read.version.bExists) {
+        ReplaceDocument(doc, CreateReadingsSkeleton(doc->objBlockTag));
         return kCommandLineDone;
     }
-    const bool bLoaded = diary.doc->LoadXMLFile(diary.szFile, false);
-    diary.objReadings = diary.doc->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
-    if (!bLoaded || !diary.objReadings) {
+    bool bLoaded = false;
+    QString szWhy;
+    if (!diary.read.bOk) {
+        szWhy = diary.read.szReason;
+    } else {
+        QBuffer buffer(&diary.read.bytes);
+        buffer.open(QIODevice::ReadOnly);
+        bLoaded = doc->LoadXMLFromDevice(buffer, diary.szFile, false);
+        szWhy = bLoaded ? QStringLiteral("it holds no list of readings") : doc->szError;
+    }
+    std::shared_ptr<clsXMLTag> objFound =
+        bLoaded ? doc->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString()) : nullptr;
+    if (!objFound) {
         return Fail(io, QStringLiteral("the readings file %1 could not be read (%2). Start "
                                        "Tensiolog to see what can be saved of it; nothing was "
                                        "done.")
-                            .arg(Native(diary.szFile),
-                                 bLoaded ? QStringLiteral("it holds no list of readings")
-                                         : diary.doc->szError));
+                            .arg(Native(diary.szFile), szWhy));
     }
+    ReplaceDocument(doc, objFound);
     return kCommandLineDone;
+}
+
+// The largest CSV file an import reads: far more than any diary's readings, and a bound for a
+// stream that never ends.
+constexpr qint64 kLargestImport = qint64(64) * 1024 * 1024;
+
+// Reads a whole CSV source, refusing one larger than kLargestImport; false with the reason.
+bool ReadImport(QIODevice& device, QByteArray* pBytes, QString* pszReason) {
+    pBytes->clear();
+    QByteArray chunk;
+    while (true) {
+        chunk = device.read(1024 * 1024);
+        if (chunk.isEmpty()) {
+            break;
+        }
+        if (pBytes->size() + chunk.size() > kLargestImport) {
+            *pszReason = QStringLiteral("it is larger than %1 MB, far more than any diary holds")
+                             .arg(kLargestImport / (1024 * 1024));
+            return false;
+        }
+        pBytes->append(chunk);
+    }
+    if (auto* pFile = qobject_cast<QFileDevice*>(&device);
+        pFile != nullptr && pFile->error() != QFileDevice::NoError) {
+        *pszReason = pFile->errorString();
+        return false;
+    }
+    return true;
 }
 
 int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
@@ -148,7 +191,7 @@ int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
         return iStatus;
     }
     int iDays = 0;
-    const QByteArray bytes = ReadingsToCsv(diary.objReadings, options, &iDays);
+    const QByteArray bytes = ReadingsToCsv(objReadings, options, &iDays);
     const QString szTarget = parser.value(kExportCsv);
     QString szReason;
     const QString szDays =
@@ -201,9 +244,13 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     const QString szSource = parser.value(kImportCsv);
     QByteArray bytes;
     QString szShownName;
+    QString szReadError;
     if (szSource == kStandardStream) {
         szShownName = QStringLiteral("standard input");
-        bytes = io.pIn != nullptr ? io.pIn->readAll() : QByteArray();
+        if (io.pIn != nullptr && !ReadImport(*io.pIn, &bytes, &szReadError)) {
+            return Fail(io, QStringLiteral("%1 could not be read (%2); nothing was imported.")
+                                .arg(szShownName, szReadError));
+        }
     } else {
         szShownName = Native(szSource);
         QFile file(szSource);
@@ -211,10 +258,9 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
             return Fail(io, QStringLiteral("%1 could not be opened (%2); nothing was imported.")
                                 .arg(szShownName, file.errorString()));
         }
-        bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
+        if (!ReadImport(file, &bytes, &szReadError)) {
             return Fail(io, QStringLiteral("%1 could not be read (%2); nothing was imported.")
-                                .arg(szShownName, file.errorString()));
+                                .arg(szShownName, szReadError));
         }
     }
 
@@ -230,7 +276,7 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     }
     CsvMergeSummary summary;
     QString szError;
-    if (!MergeCsvReadings(diary.objReadings, readings, bReplace, false, &summary, &szError)) {
+    if (!MergeCsvReadings(objReadings, readings, bReplace, false, &summary, &szError)) {
         return Fail(io, szError + QStringLiteral(". Nothing was imported."));
     }
     QString szReport = CsvReadingsDescription(szShownName, readings) + u'\n';
@@ -241,15 +287,23 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
         Print(io.pOut, szReport);
         return kCommandLineDone;
     }
-    if (!MergeCsvReadings(diary.objReadings, readings, bReplace, true, &summary, &szError)) {
+    if (!MergeCsvReadings(objReadings, readings, bReplace, true, &summary, &szError)) {
         return Fail(io, szError + QStringLiteral(". Nothing was imported."));
     }
-    if (!diary.doc->SaveXMLFile(diary.szFile)) {
-        const QString szReason =
-            diary.doc->szErrorReason.isEmpty() ? diary.doc->szError : diary.doc->szErrorReason;
+    // The window's safe save: the file as read is kept as the backup, and a file someone else
+    // changed meanwhile is never written over.
+    DataFileSaver saver(diary.szFile, diary.read);
+    const DataFileSaver::Result saved = saver.SaveNow();
+    if (saved.eKind == DataFileSaver::kFailed) {
         return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
                                        "as it was and nothing was imported.")
-                            .arg(Native(diary.szFile), szReason));
+                            .arg(Native(saved.szFile), saved.szReason));
+    }
+    if (saved.eKind == DataFileSaver::kConflictCopy) {
+        return Fail(io, QStringLiteral("the readings file %1 was changed by another program "
+                                       "during the import. It was left as it is; the diary with "
+                                       "the import was saved beside it as %2.")
+                            .arg(Native(diary.szFile), Native(saved.szFile)));
     }
     szReport += CsvMergeDescription(summary, true) + u'\n';
     szReport += QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile));

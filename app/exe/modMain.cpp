@@ -373,8 +373,9 @@ bool Startup::LockDataFile() {
         return true;
     }
     ShowWarningMessage(QStringLiteral(
-        "Tensiolog is already running.\n\nPlease use the window that is already open: this "
-        "second one ends now and leaves your readings as they are."));
+        "Tensiolog is already running.\n\nPlease use the window that is already open, or wait "
+        "until an import or export from the command line has finished: this second one ends "
+        "now and leaves your readings as they are."));
     return false;
 }
 

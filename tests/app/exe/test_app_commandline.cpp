@@ -101,6 +101,11 @@ public:
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
 };
 
+// Every permission bit of a file.
+const QFileDevice::Permissions kEveryone = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                           QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+
 } // namespace
 
 class TestAppCommandLine : public QObject {
@@ -357,6 +362,74 @@ private slots:
         QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
         lock.unlock();
         QCOMPARE(home.Run({u"--import-csv"_s, u"-"_s}, "date,sys\n2026-03-02,130\n").iStatus, 0);
+    }
+
+    // An import saves as the window does: the file as read is kept as the backup, only when
+    // something changes, and the lock it holds meanwhile is for its owner only.
+    void importKeepsTheBackup() {
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const QString szBackup = home.DataFile() + u".bak"_s;
+        QCOMPARE(home.Run({u"--import-csv"_s, u"-"_s}, "date,sys\n2026-03-02,1x0\n").iStatus, 1);
+        QVERIFY(!QFile::exists(szBackup));
+
+        QProcess process;
+        process.setProcessEnvironment(home.env);
+        process.start(QStringLiteral(TLG_EXE), {u"--import-csv"_s, u"-"_s, u"--replace"_s});
+        QVERIFY(process.waitForStarted(10000));
+        const QString szLock = home.DataFile() + u".lock"_s;
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(szLock), 10000);
+        QCOMPARE(QFile::permissions(szLock) & kEveryone, QFile::ReadOwner | QFile::WriteOwner);
+        process.write("date,sys\n2026-03-01,180\n");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 0);
+        QCOMPARE(ReadAll(szBackup), kOneDayFile);
+        QVERIFY(ReadAll(home.DataFile()).contains("<S>180</S>"));
+        QVERIFY(!QFile::exists(szLock));
+    }
+
+    // A readings file that another program changes while an import runs is never written over:
+    // the import goes beside it, and the command says so and fails.
+    void importNeverWritesOverAnotherChange() {
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        QProcess process;
+        process.setProcessEnvironment(home.env);
+        process.start(QStringLiteral(TLG_EXE), {u"--import-csv"_s, u"-"_s});
+        QVERIFY(process.waitForStarted(10000));
+        // The diary is read right after the lock is taken, and before the input.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.DataFile() + u".lock"_s), 10000);
+        QTest::qWait(500);
+        const QByteArray theirs = QByteArray(kOneDayFile).replace("<S>120</S>", "<S>125</S>");
+        QVERIFY(WriteAll(home.DataFile(), theirs));
+        process.write("date,sys\n2026-03-02,130\n");
+        process.closeWriteChannel();
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        const QString szErr = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(szErr.contains(u"was changed by another program during the import"_s),
+                 qPrintable(szErr));
+        QCOMPARE(ReadAll(home.DataFile()), theirs);
+        const QStringList copies =
+            QDir(home.DataFolder()).entryList(QStringList{u"crtlg.dat.conflict-*"_s}, QDir::Files);
+        QCOMPARE(copies.size(), 1);
+        QVERIFY(szErr.contains(copies[0]));
+        const QByteArray ours = ReadAll(home.DataFolder() + u'/' + copies[0]);
+        QVERIFY(ours.contains("<S>120</S>") && ours.contains("<S>130</S>"));
+    }
+
+    // A source without end is refused once it passes what any diary could hold.
+    void endlessInputIsRefused() {
+        if (!QFile::exists(u"/dev/zero"_s)) {
+            QSKIP("this system has no /dev/zero");
+        }
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const Home::Result result = home.Run({u"--import-csv"_s, u"/dev/zero"_s});
+        QCOMPARE(result.iStatus, 1);
+        QVERIFY2(result.err.contains("is larger than 64 MB"), result.err.constData());
+        QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
     }
 
     // An export that cannot be written says so and fails; one to a file never leaves a piece.
