@@ -299,8 +299,12 @@ public:
             }
             }
         }
+        endedOpen_ = open.size() > 1;
         return Result::Ok;
     }
+
+    // After an Ok load: the file ended while tags it opened were still open.
+    bool EndedOpen() const { return endedOpen_; }
 
 private:
     // The failure of a line that would add to a list that has taken all the tags it can.
@@ -315,6 +319,7 @@ private:
     clsXML& doc_;
     TextCache names_;
     TextCache values_;
+    bool endedOpen_ = false;
 };
 
 } // namespace
@@ -328,6 +333,7 @@ QString OpeningError(const QString& szFilename) {
 } // namespace
 
 bool clsXML::LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader) {
+    bEndedWithOpenTags = false;
     try {
         QFile file;
         switch (FileSystem::OpenRegularFile(file, szFilename)) {
@@ -351,6 +357,7 @@ bool clsXML::LoadXMLFile(const QString& szFilename, bool bExtractLegalHeader) {
 bool clsXML::LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
                                bool bExtractLegalHeader) {
     lLoadError = LoadError::CannotRead;
+    bEndedWithOpenTags = false;
     try {
         if (!device.isOpen() || !device.isReadable()) {
             szError = OpeningError(szFilename);
@@ -365,6 +372,7 @@ bool clsXML::LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
         Loader loader(*this);
         switch (loader.Load(bytes)) {
         case Loader::Result::Ok:
+            bEndedWithOpenTags = loader.EndedOpen();
             break;
         case Loader::Result::Failed:
             lLoadError = LoadError::Damaged;

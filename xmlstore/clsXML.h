@@ -47,6 +47,10 @@ public:
     QString szErrorReason;
     // Why the last load failed; LoadError::None after a successful one.
     LoadError lLoadError = LoadError::None;
+    // After a successful load: the file ended while some of the tags it opened were still open.
+    // The format allows it, but a file the writer made never ends so: it is what a file cut off
+    // at the end of a line looks like.
+    bool bEndedWithOpenTags = false;
 
     // Reads a file into the tree under the current tag; never throws. Only a regular file (or a
     // link to one) is read: for anything else the load fails at once.

@@ -116,6 +116,11 @@ int OpenDiary(const CommandLineStreams& io, Diary& diary) {
         buffer.open(QIODevice::ReadOnly);
         bLoaded = doc->LoadXMLFromDevice(buffer, diary.szFile, false);
         szWhy = bLoaded ? QStringLiteral("it holds no list of readings") : doc->szError;
+        if (bLoaded && doc->bEndedWithOpenTags) {
+            bLoaded = false;
+            szWhy = QStringLiteral("it ends in the middle of its readings, as a file that was cut "
+                                   "off does");
+        }
     }
     std::shared_ptr<clsXMLTag> objFound =
         bLoaded ? doc->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString()) : nullptr;

@@ -326,6 +326,8 @@ private:
     std::unique_ptr<PendingNotes> m_notes;
     std::unique_ptr<DataFileSaver> m_saver;
     bool m_bWelcome = false;
+    // The file could not be read whole (damaged, cut off or too large): a copy of it was kept.
+    bool m_bDamagedLoad = false;
     bool m_bShowingNotes = false;
     // Owns the connections and deferred calls of the run.
     QObject m_context;
@@ -405,9 +407,9 @@ bool Startup::LoadOrRecover() {
     if (!read.version.bExists) {
         // A first run.
         m_bWelcome = true;
-    } else if (!bLoaded || !objReadings) {
-        // Damaged, or more days than the store holds: kept beside itself before anything can
-        // write over it.
+    } else if (!bLoaded || !objReadings || objLoaded->bEndedWithOpenTags) {
+        // Damaged (also cut off at a line end, which loads but leaves its tags open), or more
+        // days than the store holds: kept beside itself before anything can write over it.
         const bool bFull = !bLoaded && IsDiaryFull(objReadings);
         QString szCopyError;
         const QString szCopy = WriteCopyBeside(
@@ -420,18 +422,28 @@ bool Startup::LoadOrRecover() {
                                  .arg(Native(m_szFile), szCopyError));
             return false;
         }
+        m_bDamagedLoad = true;
         const int iDays = WholeDays(objReadings);
         if (bFull) {
             m_notes->Add(FullDiaryNote(m_szFile, szCopy, iDays));
         } else {
-            const QString szReason = bLoaded ? QStringLiteral("it holds no list of readings")
-                                             : LoadFailureReason(objLoaded->szError);
+            QString szReason = LoadFailureReason(objLoaded->szError);
+            if (bLoaded && !objReadings) {
+                szReason = QStringLiteral("it holds no list of readings");
+            } else if (bLoaded) {
+                szReason = QStringLiteral("it ends in the middle of its readings, as a file that "
+                                          "was cut off does");
+            }
             m_notes->Add(DamagedFileNote(m_szFile, szReason, szCopy, iDays));
         }
         m_bWelcome = true;
     }
 
     m_saver = std::make_unique<DataFileSaver>(m_szFile, read);
+    if (m_bDamagedLoad) {
+        // The damaged bytes are in their own copy; an earlier backup may be the last good one.
+        m_saver->KeepEarlierBackup();
+    }
     m_saver->onSaved = [this](const DataFileSaver::Result& result) {
         if (m_options.onSaved) {
             m_options.onSaved(result.szFile);

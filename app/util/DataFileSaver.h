@@ -88,6 +88,9 @@ public:
     DataFileSaver(const DataFileSaver&) = delete;
     DataFileSaver& operator=(const DataFileSaver&) = delete;
 
+    // The file as loaded is not worth a backup (it was damaged, and a copy of it is kept
+    // elsewhere): the first save leaves an earlier backup as it is.
+    void KeepEarlierBackup() { m_bBackupDone = true; }
     // The readings changed: a save is due after the next pause.
     void NoteChange();
     // Waits for a save under way, then saves the document now on this thread (the exit save).

@@ -89,6 +89,37 @@ private slots:
         QCOMPARE(doc.objCurrentTag, doc.objBlockTag);
     }
 
+    // A file that ends inside its tags loads (the format allows it) and says so; one cut off
+    // at a line end looks exactly like that.
+    void endedWithOpenTags_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("bOpen");
+        const QByteArray whole = "<T>\r\n\t<R>\r\n\t\t<20261201>\r\n\t\t\t<S>130</S>\r\n"
+                                 "\t\t</20261201>\r\n\t</R>\r\n</T>\r\n";
+        QTest::newRow("whole file") << whole << false;
+        QTest::newRow("without the last line break") << whole.chopped(2) << false;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("complete tags only") << QByteArray("<A>1</A>\r\n<B>2</B>\r\n") << false;
+        for (const int iLines : {1, 2, 3, 4, 5, 6}) {
+            qsizetype end = 0;
+            for (int i = 0; i < iLines; ++i) {
+                end = whole.indexOf("\r\n", end) + 2;
+            }
+            QTest::addRow("cut after line %d", iLines) << whole.left(end) << true;
+        }
+    }
+    void endedWithOpenTags() {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, bOpen);
+        clsXML doc;
+        QVERIFY2(LoadBytes(doc, file), qPrintable(doc.szError));
+        QCOMPARE(doc.bEndedWithOpenTags, bOpen);
+        QCOMPARE(doc.objCurrentTag, doc.objBlockTag);
+        // The next load says it anew.
+        QVERIFY(LoadBytes(doc, "<A>1</A>"));
+        QVERIFY(!doc.bEndedWithOpenTags);
+    }
+
     void keysInFileOrder() {
         clsXML doc;
         QVERIFY(LoadBytes(doc, "<A>\r\n<B></B>\r\n<C>\r\n<D></D>\r\n</C>\r\n</A>\r\n<E></E>\r\n"));

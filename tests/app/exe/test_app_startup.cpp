@@ -211,6 +211,13 @@ private slots:
             << QStringList{QStringLiteral("20261201"), QStringLiteral("20261202")}
             << QStringLiteral("The 2 days read before the damaged part are shown, and they will "
                               "be saved");
+        // Cut off at a line end: the file loads, but its tags are left open.
+        QTest::newRow("cut off after a whole day")
+            << head + second << QStringList{QStringLiteral("20261201"), QStringLiteral("20261202")}
+            << QStringLiteral("The 2 days read before the damaged part are shown");
+        QTest::newRow("cut off inside a day")
+            << head + "\t\t<20261202>\r\n\t\t\t<S>131</S>\r\n"
+            << QStringList{QStringLiteral("20261201"), QStringLiteral("20261202")} << szOne;
         QTest::newRow("no readings list")
             << QByteArray("<OTHER>\r\n\t<X>1</X>\r\n</OTHER>\r\n") << QStringList() << szNone;
         QTest::newRow("empty file") << QByteArray() << QStringList() << szNone;
@@ -221,8 +228,12 @@ private slots:
         QFETCH(QStringList, keptDays);
         QFETCH(QString, szKept);
         QVERIFY(WriteAll(m_szFile, damaged));
+        // The backup of an earlier run may be the last good version: it stays.
+        const QByteArray earlier = "<CORVALEN TENSIOLOG>\r\n</CORVALEN TENSIOLOG>\r\n";
+        QVERIFY(WriteAll(m_szFile + QStringLiteral(".bak"), earlier));
 
         QCOMPARE(Main(OptionsEntering120()), kStartupSaved);
+        QCOMPARE(ReadAll(m_szFile + QStringLiteral(".bak")), earlier);
 
         // The welcome window first, then where the copy is, then the main window.
         QCOMPARE(m_events, (QStringList{QStringLiteral("welcome"), QStringLiteral("box"),
