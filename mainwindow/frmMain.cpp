@@ -25,6 +25,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
+#include <QTableView>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -118,9 +120,29 @@ void FitLabel(QLabel& label, int iMaxHeight = 0, int iMaxWidth = 0) {
 
 // Shrinks the calendar's font until all its rows fit its place (a larger system font).
 void FitCalendar(QCalendarWidget& calendar) {
+    auto* days = calendar.findChild<QTableView*>();
+    const auto* navigation =
+        calendar.findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
     QFont font = calendar.font();
-    while (calendar.sizeHint().height() > calendar.height() &&
-           font.pointSizeF() > kSmallestPointSize) {
+    const auto fits = [&] {
+        // A row of days may be as low as its text; the style's own minimum is made for the
+        // default font, and with a larger one would push the last row out of sight.
+        const int iRow = QFontMetrics(font).height() + 2;
+        if (days != nullptr) {
+            days->verticalHeader()->setMinimumSectionSize(iRow);
+        }
+        if (calendar.sizeHint().height() > calendar.height() ||
+            calendar.sizeHint().width() > calendar.width()) {
+            return false;
+        }
+        if (days == nullptr || navigation == nullptr) {
+            return true;
+        }
+        const int iRoom =
+            calendar.height() - navigation->sizeHint().height() - 2 * days->frameWidth();
+        return days->model()->rowCount() * iRow <= iRoom;
+    };
+    while (!fits() && font.pointSizeF() > kSmallestPointSize) {
         font.setPointSizeF(font.pointSizeF() - 0.5);
         calendar.setFont(font);
     }
@@ -562,6 +584,14 @@ void frmMain::BuildControls() {
 
     // A click or Enter picks a day; the arrow keys move the selection, and the boxes follow it
     // so that what is typed always goes to the day the calendar shows.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
+        for (const QWidget* widget : {before, now}) {
+            if (widget != nullptr && (widget == ctlCal || ctlCal->isAncestorOf(widget))) {
+                update(CalendarFocusFrame());
+                return;
+            }
+        }
+    });
     connect(ctlCal, &QCalendarWidget::clicked, this, [this] { ctlCal_DayPicked(true); });
     connect(ctlCal, &QCalendarWidget::activated, this, [this] { ctlCal_DayPicked(true); });
     connect(ctlCal, &QCalendarWidget::selectionChanged, this, [this] {
@@ -998,6 +1028,20 @@ void frmMain::paintEvent(QPaintEvent* event) {
     }
     painter.drawLine(QPointF(kLine1[0] / kTwipsPerPixel, kLine1[1] / kTwipsPerPixel + 0.5),
                      QPointF(kLine1[2] / kTwipsPerPixel, kLine1[3] / kTwipsPerPixel + 0.5));
+    // The calendar's own focus mark is a faint line on the selected day: the window draws the
+    // focus frame of every other control around it.
+    if (CalendarHasFocus()) {
+        DrawFocusFrame(painter, CalendarFocusFrame());
+    }
+}
+
+bool frmMain::CalendarHasFocus() const {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus != nullptr && (focus == ctlCal || ctlCal->isAncestorOf(focus));
+}
+
+QRect frmMain::CalendarFocusFrame() const {
+    return ctlCal->geometry().adjusted(-4, -4, 4, 4);
 }
 
 void frmMain::btClose_Click() {

@@ -48,6 +48,9 @@ public:
     void FillReadingsChart();
     // A day a full diary does not hold: its boxes take nothing, and the window says why.
     void ShowDiaryFull(bool bFull);
+    // Whether the keyboard is in the calendar, and where the window draws its focus frame.
+    bool CalendarHasFocus() const;
+    QRect CalendarFocusFrame() const;
 
     // The user picked a day on the calendar: load it; bMoveFocus sends the focus to the
     // systolic box (a click or Enter), arrow keys only follow the selection.

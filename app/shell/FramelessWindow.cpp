@@ -317,10 +317,14 @@ void PictureButton::keyPressEvent(QKeyEvent* event) {
 }
 
 namespace {
-// A light yellow inner line inside a dark outer line: one of the two always stands out.
-const QColor kFocusLight(255, 216, 74);
+const QColor kFocusLight = FocusFrameColour();
 const QColor kFocusDark(16, 24, 40);
 } // namespace
+
+QColor FocusFrameColour() {
+    // A light yellow inner line inside a dark outer line: one of the two always stands out.
+    return {255, 216, 74};
+}
 
 void DrawFocusFrame(QPainter& painter, const QRect& rect) {
     painter.save();

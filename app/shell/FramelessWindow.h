@@ -109,5 +109,7 @@ private:
 // The frame every control of the frameless windows draws around itself while it has the
 // keyboard focus: 2 pixels, visible on the dark artwork and on light panels alike.
 void DrawFocusFrame(QPainter& painter, const QRect& rect);
+// The colour of its inner, two-pixel line.
+QColor FocusFrameColour();
 // The same frame for standard controls, as a style sheet rule for the given selector.
 QString FocusFrameStyle(const QString& szSelector);

@@ -5,6 +5,7 @@
 
 #include "mainwindow/readings/ctlChart.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QCalendarWidget>
@@ -345,6 +346,54 @@ private slots:
                 QFontMetrics(box->font()).tightBoundingRect(QStringLiteral("0123456789"));
             QVERIFY2(digits.height() <= box->height() - 4, qPrintable(box->objectName()));
         }
+    }
+
+    // The calendar shows that it has the keyboard as every other control does: a frame two
+    // pixels wide around it, only while it has the focus.
+    void calendarFocusFrame() {
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        const QRect calendar = window->ctlCal->geometry();
+        // Points on the inner line of the frame, on each side of the calendar.
+        const QList<QPoint> frame{{calendar.left() - 2, calendar.center().y()},
+                                  {calendar.right() + 2, calendar.center().y()},
+                                  {calendar.center().x(), calendar.top() - 2},
+                                  {calendar.center().x(), calendar.bottom() + 2}};
+        window->ctlCal->setFocus();
+        QTRY_VERIFY(window->ctlCal->isAncestorOf(QApplication::focusWidget()) ||
+                    window->ctlCal->hasFocus());
+        const QImage focused = window->grab().toImage();
+        window->txtSystolic->setFocus();
+        QTRY_VERIFY(window->txtSystolic->hasFocus());
+        const QImage unfocused = window->grab().toImage();
+        for (const QPoint& p : frame) {
+            QCOMPARE(focused.pixelColor(p), FocusFrameColour());
+            QVERIFY(unfocused.pixelColor(p) != FocusFrameColour());
+        }
+    }
+
+    // Every row of days shows whole, also in months that take all six rows, with the fonts of
+    // the system (run a second time with a font resolution half as large again).
+    void calendarRowsFit_data() {
+        QTest::addColumn<int>("iMonth");
+        QTest::newRow("March 2026, six rows") << 3;
+        QTest::newRow("August 2026, six rows") << 8;
+        QTest::newRow("February 2026, four rows") << 2;
+    }
+    void calendarRowsFit() {
+        QFETCH(int, iMonth);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        window->ctlCal->setCurrentPage(2026, iMonth);
+        QApplication::processEvents();
+        auto* days = window->ctlCal->findChild<QAbstractItemView*>();
+        QVERIFY(days);
+        const QAbstractItemModel* model = days->model();
+        const QModelIndex last = model->index(model->rowCount() - 1, model->columnCount() - 1);
+        QVERIFY2(days->visualRect(last).bottom() < days->viewport()->height(),
+                 qPrintable(QStringLiteral("the last row ends at %1 of %2")
+                                .arg(days->visualRect(last).bottom())
+                                .arg(days->viewport()->height())));
     }
 };
 
