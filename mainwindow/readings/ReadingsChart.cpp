@@ -16,18 +16,24 @@ qint16 StoredMeasurement(const std::shared_ptr<clsXMLTag>& objEntry, const QStri
 
 const QString kDash = QStringLiteral("\u2013");
 
-// A value as it is read: a whole number stays whole; none is a dash.
+// A value as it is read: a whole number stays whole; none is a dash. A cell of 0 is a box
+// left empty (the one-day bar chart writes every box), never a measurement.
 QString ValueText(const std::optional<double>& value) {
-    return value ? QString::number(*value) : kDash;
+    return value && *value > 0 ? QString::number(*value) : kDash;
+}
+
+// Whether a series holds any measurement (see ValueText on cells of 0).
+bool HasMeasurement(const ctlChart::SeriesSummary& summary) {
+    return summary.iCount > 0 && summary.max > 0;
 }
 
 // A mean as a whole number, by the program's one rounding rule.
 QString MeanText(const ctlChart::SeriesSummary& summary) {
-    return summary.iCount > 0 ? QString::number(RoundHalfEven(summary.mean)) : kDash;
+    return HasMeasurement(summary) ? QString::number(RoundHalfEven(summary.mean)) : kDash;
 }
 
 QString RangeText(const ctlChart::SeriesSummary& summary) {
-    if (summary.iCount == 0) {
+    if (!HasMeasurement(summary)) {
         return kDash;
     }
     if (summary.min == summary.max) {

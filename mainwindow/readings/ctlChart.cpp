@@ -737,10 +737,12 @@ std::vector<ctlChart::BarSlot> ctlChart::BarSlots(const Layout& layout) const {
             const double y = ValueY(layout, value);
             slot.bar = QRectF(QPointF(x + barWidth * 0.08, std::min(y, baseline)),
                               QPointF(x + barWidth * 0.92, std::max(y, baseline)));
-            // The value above its bar, where there is room for it.
-            slot.szValue = QString::number(static_cast<double>(value));
+            // The value above its bar, where there is room for it; a bar of nothing (a value
+            // never measured) says nothing.
+            slot.szValue = value != 0 ? QString::number(static_cast<double>(value)) : QString();
             const QRectF label(x, y - fm.height() * 1.1, barWidth, fm.height());
-            if (fm.horizontalAdvance(slot.szValue) <= barWidth && label.top() >= plot.top()) {
+            if (!slot.szValue.isEmpty() && fm.horizontalAdvance(slot.szValue) <= barWidth &&
+                label.top() >= plot.top()) {
                 slot.label = label;
             }
             bars.push_back(slot);

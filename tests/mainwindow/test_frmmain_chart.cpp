@@ -58,8 +58,8 @@ private slots:
         QVERIFY(!label->isVisible());
         QVERIFY(SentenceMatchesChart(*window));
         QCOMPARE(Description(window->ctlChart),
-                 QStringLiteral("Readings chart: 1 day, 7 Dec 2026. Latest 7 Dec 2026: 128/0, "
-                                "pulse 0. Last 7 days average 128/0."));
+                 QStringLiteral("Readings chart: 1 day, 7 Dec 2026. Latest 7 Dec 2026: "
+                                "128/\u2013, pulse \u2013. Last 7 days average 128/\u2013."));
 
         // Reset: the chart is hidden again and the sentence is back.
         MessageBoxes boxes(QMessageBox::Yes);
