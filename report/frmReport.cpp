@@ -669,6 +669,8 @@ void frmReport::BuildExportCsvButton() {
     btExportCsv->resize(std::max(kButtonWidth, btExportCsv->sizeHint().width()), kButtonHeight);
     connect(btExportCsv, &QPushButton::clicked, this, &frmReport::btExportCsv_Click);
     setTabOrder(btSavePdf, btExportCsv);
+    // The reading keys scroll the report here too, as on the other buttons.
+    btExportCsv->installEventFilter(this);
 }
 
 void frmReport::PlaceExportCsvButton() {

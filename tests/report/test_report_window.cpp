@@ -126,18 +126,30 @@ void test_report_window::activationWaitsForComposition() {
 }
 
 void test_report_window::readingKeysScroll_data() {
+    QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
-    QTest::newRow("End") << int(Qt::Key_End) << u"top"_s << u"bottom"_s;
-    QTest::newRow("Home") << int(Qt::Key_Home) << u"bottom"_s << u"top"_s;
-    QTest::newRow("Down") << int(Qt::Key_Down) << u"top"_s << u"a line down"_s;
-    QTest::newRow("Up") << int(Qt::Key_Up) << u"bottom"_s << u"a line up"_s;
-    QTest::newRow("PageDown") << int(Qt::Key_PageDown) << u"top"_s << u"a page down"_s;
-    QTest::newRow("PageUp") << int(Qt::Key_PageUp) << u"bottom"_s << u"a page up"_s;
+    QTest::newRow("End") << u"btPrint"_s << int(Qt::Key_End) << u"top"_s << u"bottom"_s;
+    QTest::newRow("Home") << u"btPrint"_s << int(Qt::Key_Home) << u"bottom"_s << u"top"_s;
+    QTest::newRow("Down") << u"btPrint"_s << int(Qt::Key_Down) << u"top"_s << u"a line down"_s;
+    QTest::newRow("Up") << u"btPrint"_s << int(Qt::Key_Up) << u"bottom"_s << u"a line up"_s;
+    QTest::newRow("PageDown") << u"btPrint"_s << int(Qt::Key_PageDown) << u"top"_s
+                              << u"a page down"_s;
+    QTest::newRow("PageUp") << u"btPrint"_s << int(Qt::Key_PageUp) << u"bottom"_s << u"a page up"_s;
+    // Every button of the window, not only Print.
+    for (const QString& button : {u"btSavePdf"_s, u"btExportCsv"_s}) {
+        QTest::addRow("PageDown on %s", qPrintable(button))
+            << button << int(Qt::Key_PageDown) << u"top"_s << u"a page down"_s;
+        QTest::addRow("End on %s", qPrintable(button))
+            << button << int(Qt::Key_End) << u"top"_s << u"bottom"_s;
+        QTest::addRow("Down on %s", qPrintable(button))
+            << button << int(Qt::Key_Down) << u"top"_s << u"a line down"_s;
+    }
 }
 
 void test_report_window::readingKeysScroll() {
+    QFETCH(QString, button);
     QFETCH(int, key);
     QFETCH(QString, from);
     QFETCH(QString, to);
@@ -146,8 +158,10 @@ void test_report_window::readingKeysScroll() {
     frm.show();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
     QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->PictureCount() == 2, 3000);
-    frm.btPrint->setFocus();
-    QTRY_VERIFY(frm.btPrint->hasFocus());
+    auto* focused = frm.findChild<QPushButton*>(button);
+    QVERIFY(focused);
+    focused->setFocus();
+    QTRY_VERIFY(focused->hasFocus());
     QScrollBar* bar = frm.rtb->verticalScrollBar();
     QVERIFY(bar->maximum() > 2 * bar->pageStep());
     const int iStart = from == u"top"_s ? bar->minimum() : bar->maximum();
@@ -161,8 +175,8 @@ void test_report_window::readingKeysScroll() {
     // The key goes where a person's key goes: to the control that has the focus.
     QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
     QCOMPARE(bar->value(), expected.value(to));
-    // The focus stays on Print; the box itself still never takes it.
-    QVERIFY(frm.btPrint->hasFocus());
+    // The focus stays on the button; the box itself still never takes it.
+    QVERIFY(focused->hasFocus());
     QVERIFY(!frm.rtb->hasFocus());
 }
 
