@@ -586,9 +586,8 @@ void frmMain::BuildControls() {
     // so that what is typed always goes to the day the calendar shows.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
         for (const QWidget* widget : {before, now}) {
-            if (widget != nullptr && (widget == ctlCal || ctlCal->isAncestorOf(widget))) {
-                update(CalendarFocusFrame());
-                return;
+            if (const QWidget* framed = FramedByWindow(widget)) {
+                update(OutsideFocusFrame(*framed));
             }
         }
     });
@@ -1028,20 +1027,33 @@ void frmMain::paintEvent(QPaintEvent* event) {
     }
     painter.drawLine(QPointF(kLine1[0] / kTwipsPerPixel, kLine1[1] / kTwipsPerPixel + 0.5),
                      QPointF(kLine1[2] / kTwipsPerPixel, kLine1[3] / kTwipsPerPixel + 0.5));
-    // The calendar's own focus mark is a faint line on the selected day: the window draws the
-    // focus frame of every other control around it.
-    if (CalendarHasFocus()) {
-        DrawFocusFrame(painter, CalendarFocusFrame());
+    // The calendar's own focus mark is a faint line on the selected day, and a frame inside a
+    // command label would cover its first letter: the window draws the common focus frame
+    // around them instead.
+    if (const QWidget* framed = FramedByWindow(QApplication::focusWidget())) {
+        DrawFocusFrame(painter, OutsideFocusFrame(*framed));
     }
 }
 
-bool frmMain::CalendarHasFocus() const {
-    const QWidget* focus = QApplication::focusWidget();
-    return focus != nullptr && (focus == ctlCal || ctlCal->isAncestorOf(focus));
+const QWidget* frmMain::FramedByWindow(const QWidget* focus) const {
+    if (focus == nullptr) {
+        return nullptr;
+    }
+    if (focus == ctlCal || ctlCal->isAncestorOf(focus)) {
+        return ctlCal;
+    }
+    for (const QWidget* label :
+         {static_cast<QWidget*>(lblReset), static_cast<QWidget*>(lblTips),
+          static_cast<QWidget*>(lblDisclaimer), static_cast<QWidget*>(imgCorvalenLink)}) {
+        if (focus == label) {
+            return label;
+        }
+    }
+    return nullptr;
 }
 
-QRect frmMain::CalendarFocusFrame() const {
-    return ctlCal->geometry().adjusted(-4, -4, 4, 4);
+QRect frmMain::OutsideFocusFrame(const QWidget& control) {
+    return control.geometry().adjusted(-4, -4, 4, 4);
 }
 
 void frmMain::btClose_Click() {

@@ -48,9 +48,11 @@ public:
     void FillReadingsChart();
     // A day a full diary does not hold: its boxes take nothing, and the window says why.
     void ShowDiaryFull(bool bFull);
-    // Whether the keyboard is in the calendar, and where the window draws its focus frame.
-    bool CalendarHasFocus() const;
-    QRect CalendarFocusFrame() const;
+    // The control whose focus frame the window draws around it (the calendar, a command
+    // label) when focus is in it; null for the others, which draw their own.
+    const QWidget* FramedByWindow(const QWidget* focus) const;
+    // Where the window draws that frame: just outside the control.
+    static QRect OutsideFocusFrame(const QWidget& control);
 
     // The user picked a day on the calendar: load it; bMoveFocus sends the focus to the
     // systolic box (a click or Enter), arrow keys only follow the selection.

@@ -6,7 +6,6 @@
 #include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 
 namespace {
 
@@ -89,14 +88,6 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
         return;
     }
     QLabel::mouseReleaseEvent(event);
-}
-
-void LinkLabel::paintEvent(QPaintEvent* event) {
-    QLabel::paintEvent(event);
-    if (hasFocus()) {
-        QPainter painter(this);
-        DrawFocusFrame(painter, rect());
-    }
 }
 
 void InstallLinkLabelAccessibility() {

@@ -4,8 +4,8 @@
 
 // A label that works as a command: clicked with the mouse (pressed and released over it), or
 // with Enter or Space while it has the keyboard focus, which it takes by Tab. It looks as a
-// label does, plus a focus frame while focused, and a screen reader finds it as a button (or a
-// link) that can be pressed.
+// label does (its window draws the focus frame around it, where the frame covers no letter),
+// and a screen reader finds it as a button (or a link) that can be pressed.
 class LinkLabel : public QLabel {
     Q_OBJECT
 public:
@@ -22,7 +22,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool m_bLink = false;

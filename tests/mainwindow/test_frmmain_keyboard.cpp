@@ -348,27 +348,43 @@ private slots:
         }
     }
 
-    // The calendar shows that it has the keyboard as every other control does: a frame two
-    // pixels wide around it, only while it has the focus.
-    void calendarFocusFrame() {
+    // The calendar and the command labels show that they have the keyboard as every other
+    // control does: a frame two pixels wide, drawn by the window just outside them, where it
+    // covers none of their letters, and only while they have the focus.
+    void focusFrameAroundControl_data() {
+        QTest::addColumn<QString>("control");
+        QTest::newRow("calendar") << u"ctlCal"_s;
+        QTest::newRow("reset") << u"lblReset"_s;
+        QTest::newRow("tips") << u"lblTips"_s;
+        QTest::newRow("health warning") << u"lblDisclaimer"_s;
+        QTest::newRow("web link") << u"imgCorvalenLink"_s;
+    }
+    void focusFrameAroundControl() {
+        QFETCH(QString, control);
         const auto window = OpenWindow(kToday);
         QVERIFY(window);
-        const QRect calendar = window->ctlCal->geometry();
-        // Points on the inner line of the frame, on each side of the calendar.
-        const QList<QPoint> frame{{calendar.left() - 2, calendar.center().y()},
-                                  {calendar.right() + 2, calendar.center().y()},
-                                  {calendar.center().x(), calendar.top() - 2},
-                                  {calendar.center().x(), calendar.bottom() + 2}};
-        window->ctlCal->setFocus();
-        QTRY_VERIFY(window->ctlCal->isAncestorOf(QApplication::focusWidget()) ||
-                    window->ctlCal->hasFocus());
+        auto* framed = window->findChild<QWidget*>(control);
+        QVERIFY(framed);
+        const QRect rect = framed->geometry();
+        // Points on the inner line of the frame, on each side of the control.
+        const QList<QPoint> frame{{rect.left() - 2, rect.center().y()},
+                                  {rect.right() + 2, rect.center().y()},
+                                  {rect.center().x(), rect.top() - 2},
+                                  {rect.center().x(), rect.bottom() + 2}};
+        framed->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(framed->isAncestorOf(QApplication::focusWidget()) || framed->hasFocus());
         const QImage focused = window->grab().toImage();
+        // Nothing of the frame inside the control, over its text.
+        const QImage inside = framed->grab().toImage();
         window->txtSystolic->setFocus();
         QTRY_VERIFY(window->txtSystolic->hasFocus());
         const QImage unfocused = window->grab().toImage();
         for (const QPoint& p : frame) {
             QCOMPARE(focused.pixelColor(p), FocusFrameColour());
             QVERIFY(unfocused.pixelColor(p) != FocusFrameColour());
+        }
+        if (control != u"ctlCal"_s) {
+            QCOMPARE(inside, framed->grab().toImage());
         }
     }
 
