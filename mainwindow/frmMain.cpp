@@ -558,6 +558,7 @@ void frmMain::BuildControls() {
     lbl[0]->setBuddy(txtDiastolic);
     lbl[2]->setBuddy(txtPulse);
     lbl[3]->setBuddy(txtComment);
+    m_szCommentDescription = txtComment->accessibleDescription();
 
     // The boxes' focus and key handlers.
     for (QWidget* box : HandledControls()) {
@@ -776,20 +777,15 @@ void frmMain::ShowDiaryFull(bool bFull) {
         bFull ? DiaryFullText() + QStringLiteral(" No new day can be added; the days it holds can "
                                                  "still be changed.")
               : QString();
-    for (QWidget* box : std::initializer_list<QWidget*>{txtSystolic, txtDiastolic, txtPulse}) {
-        static_cast<QLineEdit*>(box)->setReadOnly(bFull);
+    for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
+        box->setReadOnly(bFull);
     }
     txtComment->setReadOnly(bFull);
     // Said where the typing would go, to the eye (short enough for the box) and to a screen
     // reader (in full).
     txtComment->setPlaceholderText(
         bFull ? QStringLiteral("The diary is full: this day cannot be added to it.") : QString());
-    if (bFull != txtComment->accessibleDescription().startsWith(DiaryFullText())) {
-        if (bFull) {
-            m_szCommentDescription = txtComment->accessibleDescription();
-        }
-        txtComment->setAccessibleDescription(bFull ? szFull : m_szCommentDescription);
-    }
+    txtComment->setAccessibleDescription(bFull ? szFull : m_szCommentDescription);
     // Told once a run, when a day the diary cannot take is picked.
     if (bFull && m_bDiaryFullToldPending) {
         m_bDiaryFullToldPending = false;

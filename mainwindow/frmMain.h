@@ -193,6 +193,7 @@ private:
     bool m_bLoadFocusPending = false;
     // The start tells of a full diary; picking a day it cannot take tells once more.
     bool m_bDiaryFullToldPending = true;
+    // The comment box's own description, in place again when a day can be written.
     QString m_szCommentDescription;
     QTimer* m_timMidnight = nullptr;
 };

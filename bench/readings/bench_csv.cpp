@@ -55,6 +55,22 @@ void BM_ExportCsv(benchmark::State& state) {
     state.counters["bytes"] = double(Csv(int(state.range(0))).size());
 }
 
+// Reads the CSV bytes and merges them into the readings, as an import does; false (and the
+// benchmark stopped with the reason) when either fails.
+bool Import(const QByteArray& bytes, const std::shared_ptr<clsXMLTag>& objReadings,
+            CsvMergeSummary* pSummary, benchmark::State& state) {
+    CsvReadings readings;
+    CsvReadError error;
+    QString szError;
+    if (!ReadReadingsCsv(bytes, QStringLiteral("bench.csv"), CsvDateOrder::Unknown, &readings,
+                         &error) ||
+        !MergeCsvReadings(objReadings, readings, false, true, pSummary, &szError)) {
+        state.SkipWithError(qPrintable(error.szMessage + szError));
+        return false;
+    }
+    return true;
+}
+
 // The whole import into an empty diary: the file read, checked, folded and merged.
 void BM_ImportCsvIntoEmptyDiary(benchmark::State& state) {
     const QByteArray& bytes = Csv(int(state.range(0)));
@@ -64,14 +80,8 @@ void BM_ImportCsvIntoEmptyDiary(benchmark::State& state) {
         auto objBlock = std::make_shared<clsXMLTag>();
         const std::shared_ptr<clsXMLTag> objReadings = CreateReadingsSkeleton(objBlock);
         state.ResumeTiming();
-        CsvReadings readings;
-        CsvReadError error;
         CsvMergeSummary summary;
-        QString szError;
-        if (!ReadReadingsCsv(bytes, QStringLiteral("bench.csv"), CsvDateOrder::Unknown, &readings,
-                             &error) ||
-            !MergeCsvReadings(objReadings, readings, false, true, &summary, &szError)) {
-            state.SkipWithError(qPrintable(error.szMessage + szError));
+        if (!Import(bytes, objReadings, &summary, state)) {
             break;
         }
         iAdded = summary.iAdded;
@@ -89,14 +99,8 @@ void BM_ImportCsvIntoSameDiary(benchmark::State& state) {
     const QByteArray& bytes = Csv(int(state.range(0)));
     int iUnchanged = 0;
     for (auto _ : state) {
-        CsvReadings readings;
-        CsvReadError error;
         CsvMergeSummary summary;
-        QString szError;
-        if (!ReadReadingsCsv(bytes, QStringLiteral("bench.csv"), CsvDateOrder::Unknown, &readings,
-                             &error) ||
-            !MergeCsvReadings(objReadings, readings, false, true, &summary, &szError)) {
-            state.SkipWithError(qPrintable(error.szMessage + szError));
+        if (!Import(bytes, objReadings, &summary, state)) {
             break;
         }
         iUnchanged = summary.iUnchanged;

@@ -4,8 +4,12 @@
 // colour runs of a box, and the poppler tools that read a PDF back.
 
 #include "app/shell/modUtils.h"
+#include "app/util/modGlobals.h"
 #include "mainwindow/readings/PressureColours.h"
 #include "report/RichTextBox.h"
+#include "report/frmReport.h"
+#include "report/modPrint.h"
+#include "tests/report/ReportTestData.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -173,6 +177,21 @@ inline QMap<QString, QByteArray> ClipboardContent() {
         }
     }
     return content;
+}
+
+// Before each test: no settings, no readings, no messages, an empty clipboard.
+inline void StartTest(Messages& boxes) {
+    PrivateSettings::Clear();
+    boxes.shown.clear();
+    ResetReadings();
+    QGuiApplication::clipboard()->clear();
+}
+
+// After each test: the printer, save dialog and date hooks back to the real ones.
+inline void EndTest() {
+    modPrint::SetPrinterFactory(nullptr);
+    frmReport::SetSaveDialog(nullptr);
+    SetToday(QDate());
 }
 
 } // namespace reporttest

@@ -82,16 +82,11 @@ void test_report_printing::initTestCase() {
 }
 
 void test_report_printing::init() {
-    reporttest::PrivateSettings::Clear();
-    m_boxes.shown.clear();
-    ResetReadings();
-    QGuiApplication::clipboard()->clear();
+    reporttest::StartTest(m_boxes);
 }
 
 void test_report_printing::cleanup() {
-    modPrint::SetPrinterFactory(nullptr);
-    frmReport::SetSaveDialog(nullptr);
-    SetToday(QDate());
+    reporttest::EndTest();
 }
 
 void test_report_printing::roundHalfEven_data() {

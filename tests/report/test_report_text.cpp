@@ -50,16 +50,11 @@ private slots:
 };
 
 void test_report_text::init() {
-    reporttest::PrivateSettings::Clear();
-    m_boxes.shown.clear();
-    ResetReadings();
-    QGuiApplication::clipboard()->clear();
+    reporttest::StartTest(m_boxes);
 }
 
 void test_report_text::cleanup() {
-    modPrint::SetPrinterFactory(nullptr);
-    frmReport::SetSaveDialog(nullptr);
-    SetToday(QDate());
+    reporttest::EndTest();
 }
 
 void test_report_text::formatDayKey_data() {
