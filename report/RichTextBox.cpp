@@ -1,5 +1,7 @@
 #include "report/RichTextBox.h"
 
+#include "app/util/Units.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -33,9 +35,17 @@ public:
     SmoothPictureHandler(QTextDocument* document, bool bScaleDown)
         : QObject(document), m_bScaleDown(bScaleDown) {}
 
-    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat& format) override {
+    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat& format) override {
         const QTextImageFormat image = format.toImageFormat();
-        return {image.width(), image.height()};
+        // The format gives the size in device-independent pixels. A document laid out for a
+        // printer or a PDF file measures in the pixels of that device (300 to 1200 to the inch):
+        // the picture takes as many of them as it takes inches.
+        const QPaintDevice* device = document->documentLayout()->paintDevice();
+        if (device == nullptr) {
+            return {image.width(), image.height()};
+        }
+        return {image.width() * device->logicalDpiX() / kPixelsPerInch,
+                image.height() * device->logicalDpiY() / kPixelsPerInch};
     }
 
     void drawObject(QPainter* painter, const QRectF& rect, QTextDocument* document, int,
@@ -324,6 +334,15 @@ QSizeF FittedSize(QSizeF shown, qreal maxWidth, qreal maxHeight) {
     return shown;
 }
 
+// Size a picture of this natural size takes across a width, unless that makes it taller than
+// maxHeight (0 or less: no limit).
+QSizeF AcrossSize(const QSizeF& natural, qreal width, qreal maxHeight) {
+    if (natural.isEmpty() || width <= 0) {
+        return FittedSize(natural, width, maxHeight);
+    }
+    return FittedSize(natural * (width / natural.width()), 0, maxHeight);
+}
+
 // Gives the picture selected by the cursor a new shown size, unless it has it already.
 void ShowPictureAt(QTextCursor& selection, const QSizeF& shown) {
     QTextImageFormat format = selection.charFormat().toImageFormat();
@@ -350,7 +369,7 @@ void RichTextBox::UsePaperPictures(QTextDocument& document) {
                                                new SmoothPictureHandler(&document, false));
 }
 
-void RichTextBox::FitPictures(QTextDocument& document, qreal maxWidth, qreal maxHeight) {
+void RichTextBox::FitPicturesAcross(QTextDocument& document, qreal width, qreal maxHeight) {
     // Positions first: changing a format while walking the fragments would disturb the walk.
     std::vector<std::pair<int, QSizeF>> pictures;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -371,7 +390,7 @@ void RichTextBox::FitPictures(QTextDocument& document, qreal maxWidth, qreal max
     for (const auto& [iPosition, natural] : pictures) {
         selection.setPosition(iPosition);
         selection.setPosition(iPosition + 1, QTextCursor::KeepAnchor);
-        ShowPictureAt(selection, FittedSize(natural, maxWidth, maxHeight));
+        ShowPictureAt(selection, AcrossSize(natural, width, maxHeight));
     }
 }
 

@@ -67,10 +67,13 @@ public:
     // and maxHeight tall (device-independent pixels; 0 or less: no limit). Pictures are never
     // shown larger than they are.
     void FitPictures(qreal maxWidth, qreal maxHeight);
-    // The same for every picture of a document (one pass over it), such as a copy to print.
-    static void FitPictures(QTextDocument& document, qreal maxWidth, qreal maxHeight);
+    // Sizes every picture of a document that goes on paper (one pass over it): each takes the
+    // whole width, larger or smaller than it is, in proportion, unless that makes it taller than
+    // maxHeight; then it is that tall (device-independent pixels; maxHeight 0 or less: no limit).
+    static void FitPicturesAcross(QTextDocument& document, qreal width, qreal maxHeight);
     // Makes a copy of a box's document that goes on paper size its pictures by their format alone
-    // (as the box does) and draw them whole, every pixel of them.
+    // (as the box does; in inches once it is laid out for a printer or a PDF file) and draw them
+    // whole, every pixel of them.
     static void UsePaperPictures(QTextDocument& document);
     // Width a picture may take on screen: the width of the box's text area.
     qreal ScreenPictureWidth() const;

@@ -37,10 +37,10 @@ std::function<PrinterChoice()>& PrinterFactory() {
     return factory;
 }
 
-// The paper and resolution of the default printer, so that a saved file is laid out as a print
-// would be; without a printer, the usual paper of the user's country.
+// The paper and resolution of the printer a print would go to, so that a saved file is laid out
+// as a print would be; without a printer, the usual paper of the user's country.
 void TakeDefaultPaper(QPdfWriter& writer) {
-    PrinterChoice choice = DefaultPrinter();
+    PrinterChoice choice = ChoosePrinter();
     if (choice.printer != nullptr) {
         writer.setResolution(choice.printer->resolution());
         writer.setPageLayout(choice.printer->pageLayout());
@@ -171,11 +171,12 @@ std::unique_ptr<QTextDocument> LayOut(RichTextBox& rtbTarget, QPagedPaintDevice&
     RichTextBox::UsePaperPictures(*doc);
     doc->documentLayout()->setPaintDevice(&device);
     doc->setDocumentMargin(0);
-    const qreal twipsPerDeviceX = kTwipsPerInch / device.logicalDpiX();
-    const qreal twipsPerDeviceY = kTwipsPerInch / device.logicalDpiY();
-    RichTextBox::FitPictures(*doc, frame.body.width() * twipsPerDeviceX / kTwipsPerPixel,
-                             frame.body.height() * twipsPerDeviceY / kTwipsPerPixel *
-                                 kPictureShareOfPage);
+    // The pictures go across the text width: the chart as it fills the box's text width on
+    // screen, the header above it. One that would then be taller than a page is scaled down to
+    // fit one. Sizes in device-independent pixels: the layout turns them into the device's own.
+    RichTextBox::FitPicturesAcross(*doc, frame.body.width() * kPixelsPerInch / device.logicalDpiX(),
+                                   frame.body.height() * kPixelsPerInch / device.logicalDpiY() *
+                                       kPictureShareOfPage);
     // A page height makes the layout break lines at page ends; a picture never straddles one.
     doc->setPageSize(frame.body.size());
     return doc;

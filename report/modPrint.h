@@ -62,10 +62,10 @@ void SetPrinterFactory(std::function<PrinterChoice()> factory);
 PrinterChoice ChoosePrinter();
 
 // Lays the whole content of the box out page by page into the drawing rectangle (kept inside
-// the printable area) and draws it on the device, one page after another (pictures scaled down
-// to fit a page), with the footer, when there is one, on the last line of every page. Every page
-// moves on through the text, so it always ends. Returns the number of pages drawn, 0 after a
-// failure.
+// the printable area) and draws it on the device, one page after another (pictures across the
+// text width, scaled down where that is taller than a page), with the footer, when there is
+// one, on the last line of every page. Every page moves on through the text, so it always ends.
+// Returns the number of pages drawn, 0 after a failure.
 int RenderPages(RichTextBox& rtbTarget, QPagedPaintDevice& device, qint32 lLeftMargin,
                 qint32 vTopMargin, qint32 vRightMargin, qint32 vBottomMargin,
                 const QString& szFooter = QString());
@@ -84,8 +84,8 @@ bool PrintRichTextBox(RichTextBox& rtbTarget, qint32 lLeftMargin, qint32 vTopMar
                       const DocumentInfo& info = {});
 
 // Writes the box to a PDF file laid out exactly as PrintRichTextBox lays it out on the paper of
-// the default printer. The file is replaced only when complete. False with the reason in
-// szError.
+// the printer of ChoosePrinter(). The file is replaced only when complete. False with the
+// reason in szError.
 bool SaveRichTextBoxAsPdf(RichTextBox& rtbTarget, const QString& szFileName, qint32 lLeftMargin,
                           qint32 vTopMargin, qint32 vRightMargin, qint32 vBottomMargin,
                           QString* szError = nullptr, const DocumentInfo& info = {});

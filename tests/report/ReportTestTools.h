@@ -18,6 +18,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSize>
+#include <QSizeF>
 #include <QStandardPaths>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -158,6 +160,39 @@ inline QString PdfText(const QString& szPath, int iPage = 0) {
     }
     arguments << szPath << QStringLiteral("-");
     return RunTool(QStringLiteral("pdftotext"), arguments);
+}
+
+// A picture a PDF places on a page: its pixels and the size it takes there.
+struct PlacedPicture {
+    int iPage = 0;
+    QSize pixels;
+    QSizeF inches;
+};
+
+// Every picture placed in a PDF, in the order of its pages (masks left out), as poppler's
+// pdfimages reads them: the placed size comes from the picture's pixels and its dots per inch
+// on the page.
+inline std::vector<PlacedPicture> PdfPictures(const QString& szPath) {
+    std::vector<PlacedPicture> pictures;
+    const QString szList = RunTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), szPath});
+    for (const QString& szLine : szList.split(u'\n')) {
+        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+        const QStringList fields = szLine.simplified().split(u' ');
+        if (fields.size() < 14 || fields[2] != QStringLiteral("image")) {
+            continue;
+        }
+        PlacedPicture picture;
+        picture.iPage = fields[0].toInt();
+        picture.pixels = QSize(fields[3].toInt(), fields[4].toInt());
+        const double xPpi = fields[12].toDouble();
+        const double yPpi = fields[13].toDouble();
+        if (picture.iPage <= 0 || picture.pixels.isEmpty() || xPpi <= 0 || yPpi <= 0) {
+            continue;
+        }
+        picture.inches = QSizeF(picture.pixels.width() / xPpi, picture.pixels.height() / yPpi);
+        pictures.push_back(picture);
+    }
+    return pictures;
 }
 
 // Every format of the clipboard with its bytes (a picture as its pixels).

@@ -15,6 +15,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QPushButton>
@@ -23,6 +25,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
@@ -55,6 +60,10 @@ private slots:
     void drawingRectangle();
     void severalPages();
     void tallPictureFitsPage();
+    void pictureSizeOnPaper_data();
+    void pictureSizeOnPaper();
+    void picturesAcrossTheTextWidth_data();
+    void picturesAcrossTheTextWidth();
     void printOutcome_data();
     void printOutcome();
     void saveAsPdf();
@@ -170,6 +179,227 @@ void test_report_printing::tallPictureFitsPage() {
     QVERIFY(emptyBuffer.open(QIODevice::WriteOnly));
     QPdfWriter emptyWriter(&emptyBuffer);
     QCOMPARE(modPrint::RenderPages(empty, emptyWriter, 1000, 1000, 100, 100), 1);
+}
+
+namespace {
+
+constexpr double kTwips = 1440.0;
+// Dots to the inch of the page pictures the tests look at.
+constexpr int kLookDpi = 50;
+
+// Where the report's text runs on paper, in inches from the paper's left and top edges: inside
+// the report's margins and inside the printable area (the printer's strip, the same at every
+// edge).
+QRectF TextArea(const QSizeF& paperInches, double printerStrip) {
+    const double left = std::max(frmReport::kLeftMargin / kTwips, printerStrip);
+    const double top = std::max(frmReport::kTopMargin / kTwips, printerStrip);
+    const double right = std::min(paperInches.width() - frmReport::kRightMargin / kTwips,
+                                  paperInches.width() - printerStrip);
+    const double bottom = std::min(paperInches.height() - frmReport::kBottomMargin / kTwips,
+                                   paperInches.height() - printerStrip);
+    return QRectF(QPointF(left, top), QPointF(right, bottom));
+}
+
+// The columns and rows of a page picture that hold ink (anything darker than near white) within
+// rows iTop to iBottom; an empty rectangle when there is none.
+QRect InkBetween(const QImage& page, int iTop, int iBottom) {
+    int left = page.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = std::max(0, iTop); y <= std::min(iBottom, page.height() - 1); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(page.pixel(x, y)) < 245) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = top < 0 ? y : top;
+                bottom = y;
+            }
+        }
+    }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+QString Inches(const QSizeF& size) {
+    return QStringLiteral("%1 x %2 in").arg(size.width(), 0, 'f', 3).arg(size.height(), 0, 'f', 3);
+}
+
+} // namespace
+
+void test_report_printing::pictureSizeOnPaper_data() {
+    QTest::addColumn<QSize>("pixels");
+    // Pixels to the device-independent pixel, as for a picture drawn finer than the screen.
+    QTest::addColumn<qreal>("pixelRatio");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QSizeF>("inches");
+    // A4 with no printable strip: the report's text is 7.504 inches wide and 10.929 tall, of
+    // which a picture takes at most 95 %.
+    const QRectF text = TextArea(QPageSize(QPageSize::A4).size(QPageSize::Inch), 0);
+    const double width = text.width();
+    const double height = text.height() * 0.95;
+    QTest::newRow("wide, 300 dpi") << QSize(4000, 100) << 1.0 << 300 << QSizeF(width, width / 40);
+    QTest::newRow("wide, 1200 dpi") << QSize(4000, 100) << 1.0 << 1200 << QSizeF(width, width / 40);
+    QTest::newRow("square, 600 dpi") << QSize(1000, 1000) << 1.0 << 600 << QSizeF(width, width);
+    // 250 x 125 device-independent pixels: narrower than the text, it still goes across it.
+    QTest::newRow("narrow, drawn 8 times finer, 600 dpi")
+        << QSize(2000, 1000) << 8.0 << 600 << QSizeF(width, width / 2);
+    QTest::newRow("taller than a page, 300 dpi")
+        << QSize(60, 12000) << 1.0 << 300 << QSizeF(height / 200, height);
+    QTest::newRow("taller than a page, 1200 dpi")
+        << QSize(60, 12000) << 1.0 << 1200 << QSizeF(height / 200, height);
+}
+
+// The size a picture takes on paper, measured in the PDF, whatever the resolution.
+void test_report_printing::pictureSizeOnPaper() {
+    QFETCH(QSize, pixels);
+    QFETCH(qreal, pixelRatio);
+    QFETCH(int, dpi);
+    QFETCH(QSizeF, inches);
+    if (reporttest::Tool(u"pdfimages"_s).isEmpty()) {
+        QSKIP("pdfimages (poppler-utils) is needed to measure the pictures");
+    }
+    RichTextBox box;
+    box.resize(400, 300);
+    QImage picture(pixels, QImage::Format_RGB32);
+    picture.fill(Qt::darkBlue);
+    picture.setPixel(0, 0, qRgb(255, 255, 0));
+    picture.setDevicePixelRatio(pixelRatio);
+    box.InsertPicture(picture);
+    box.SetSelStart(box.TextLength());
+    box.SetSelText(QStringLiteral("\r\nafter the picture"));
+    const QString szOut =
+        m_dir.filePath(u"picture-%1x%2-%3.pdf"_s.arg(pixels.width()).arg(pixels.height()).arg(dpi));
+    {
+        QPdfWriter writer(szOut);
+        writer.setResolution(dpi);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QVERIFY(modPrint::RenderPages(box, writer, frmReport::kLeftMargin, frmReport::kTopMargin,
+                                      frmReport::kRightMargin, frmReport::kBottomMargin) >= 1);
+    }
+    const std::vector<reporttest::PlacedPicture> placed = reporttest::PdfPictures(szOut);
+    QCOMPARE(placed.size(), size_t(1));
+    QCOMPARE(placed[0].pixels, pixels);
+    const QString szSizes = Inches(placed[0].inches) + u", expected "_s + Inches(inches);
+    QVERIFY2(qAbs(placed[0].inches.width() - inches.width()) <= 0.01 * inches.width(),
+             qPrintable(szSizes));
+    QVERIFY2(qAbs(placed[0].inches.height() - inches.height()) <= 0.01 * inches.height(),
+             qPrintable(szSizes));
+}
+
+void test_report_printing::picturesAcrossTheTextWidth_data() {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("dpi");
+    // The strip at every edge of the paper that the printer cannot print on, in inches.
+    QTest::addColumn<double>("strip");
+    QTest::addColumn<int>("days");
+    const std::pair<const char*, QPageSize::PageSizeId> papers[] = {{"A4", QPageSize::A4},
+                                                                    {"Letter", QPageSize::Letter}};
+    for (const char* command : {"print", "save as PDF"}) {
+        for (const auto& [szPaper, paper] : papers) {
+            for (const int dpi : {300, 600, 1200}) {
+                for (const int days : {2, 400}) {
+                    QTest::addRow("%s, %s, %d dpi, %d days", command, szPaper, dpi, days)
+                        << QString::fromLatin1(command) << static_cast<int>(paper) << dpi << 0.0
+                        << days;
+                }
+            }
+        }
+        QTest::addRow("%s, Letter, 600 dpi, half-inch strips", command)
+            << QString::fromLatin1(command) << static_cast<int>(QPageSize::Letter) << 600 << 0.5
+            << 2;
+        QTest::addRow("%s, A4, 300 dpi, 25 mm strips", command)
+            << QString::fromLatin1(command) << static_cast<int>(QPageSize::A4) << 300 << 25 / 25.4
+            << 400;
+    }
+}
+
+// On paper and in a saved PDF the header and the chart go across the text width, the chart as
+// it fills the text width on screen: measured in the document itself, on the printer's paper
+// and at its resolution.
+void test_report_printing::picturesAcrossTheTextWidth() {
+    QFETCH(QString, command);
+    QFETCH(int, paper);
+    QFETCH(int, dpi);
+    QFETCH(double, strip);
+    QFETCH(int, days);
+    if (reporttest::Tool(u"pdfimages"_s).isEmpty() || reporttest::Tool(u"pdftoppm"_s).isEmpty()) {
+        QSKIP("pdfimages and pdftoppm (poppler-utils) are needed to measure the pictures");
+    }
+    reporttest::FillDays(days);
+    const QPageSize pageSize(static_cast<QPageSize::PageSizeId>(paper));
+    const QString szName =
+        QString::fromLatin1(QTest::currentDataTag()).remove(u',').replace(u' ', u'-');
+    const QString szOut = m_dir.filePath(szName + u".pdf"_s);
+    const bool bPrint = command == u"print"_s;
+    modPrint::SetPrinterFactory([&]() {
+        modPrint::PrinterChoice choice;
+        choice.printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        choice.printer->setOutputFormat(QPrinter::PdfFormat);
+        choice.printer->setResolution(dpi);
+        choice.printer->setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait,
+                                                  QMarginsF(strip, strip, strip, strip),
+                                                  QPageLayout::Inch));
+        choice.printer->setOutputFileName(bPrint ? szOut : m_dir.filePath(u"unused.pdf"_s));
+        choice.szName = u"Office"_s;
+        return choice;
+    });
+    frmReport::SetSaveDialog([&](QWidget*, const QString&) { return szOut; });
+    frmReport frm(reporttest::Readings());
+    (bPrint ? frm.btPrint : frm.btSavePdf)->click();
+    QCOMPARE(m_boxes.shown.size(), size_t(1));
+    QVERIFY2(m_boxes.shown[0].szText.contains(bPrint ? u"(Office)"_s : u"has been saved"_s),
+             qPrintable(m_boxes.shown[0].szText));
+
+    // Each picture once, on the first page, at its full resolution.
+    const std::vector<reporttest::PlacedPicture> placed = reporttest::PdfPictures(szOut);
+    QCOMPARE(placed.size(), size_t(2));
+    const auto header = std::find_if(placed.begin(), placed.end(), [&](const auto& picture) {
+        return picture.pixels == frm.imgHeader.size();
+    });
+    QVERIFY(header != placed.end());
+    const reporttest::PlacedPicture& chart = placed[header == placed.begin() ? 1 : 0];
+    QCOMPARE(chart.pixels, frm.rtbPrint->PictureAt(1).size());
+    const QRectF text = TextArea(pageSize.size(QPageSize::Inch), strip);
+    for (const reporttest::PlacedPicture& picture : {*header, chart}) {
+        QCOMPARE(picture.iPage, 1);
+        const QString szSizes = Inches(picture.inches) + u" for a text width of "_s +
+                                QString::number(text.width(), 'f', 3) + u" in"_s;
+        QVERIFY2(qAbs(picture.inches.width() - text.width()) <= 0.01 * text.width(),
+                 qPrintable(szSizes));
+        // In proportion.
+        const double ratio = double(picture.pixels.height()) / picture.pixels.width();
+        QVERIFY2(qAbs(picture.inches.height() / picture.inches.width() - ratio) <= 0.01 * ratio,
+                 qPrintable(szSizes));
+    }
+
+    // On the page: the header's band runs from the text's left edge to its right edge at the
+    // top of the text, and nothing is drawn outside the text's edges.
+    const QString szPrefix = m_dir.filePath(szName);
+    reporttest::RunTool(u"pdftoppm"_s,
+                        {u"-png"_s, u"-r"_s, QString::number(kLookDpi), u"-f"_s, u"1"_s, u"-l"_s,
+                         u"1"_s, u"-singlefile"_s, szOut, szPrefix});
+    const QImage page(szPrefix + u".png"_s);
+    QVERIFY(!page.isNull());
+    const QRect area(QPoint(qRound(text.left() * kLookDpi), qRound(text.top() * kLookDpi)),
+                     QPoint(qRound(text.right() * kLookDpi), qRound(text.bottom() * kLookDpi)));
+    const QRect band = InkBetween(page, area.top() - 2,
+                                  area.top() + qRound(header->inches.height() * kLookDpi) - 2);
+    const QRect all = InkBetween(page, 0, page.height() - 1);
+    const QString szInk =
+        u"header band %1,%2 to %3,%4; all ink %5 to %6; text %7 to %8"_s.arg(band.left())
+            .arg(band.top())
+            .arg(band.right())
+            .arg(band.bottom())
+            .arg(all.left())
+            .arg(all.right())
+            .arg(area.left())
+            .arg(area.right());
+    QVERIFY2(qAbs(band.left() - area.left()) <= 2 && qAbs(band.right() - area.right()) <= 2 &&
+                 qAbs(band.top() - area.top()) <= 2,
+             qPrintable(szInk));
+    QVERIFY2(all.left() >= area.left() - 1 && all.right() <= area.right() + 1, qPrintable(szInk));
 }
 
 void test_report_printing::printOutcome_data() {
