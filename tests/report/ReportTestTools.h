@@ -192,6 +192,7 @@ inline void EndTest() {
     modPrint::SetPrinterFactory(nullptr);
     frmReport::SetSaveDialog(nullptr);
     SetToday(QDate());
+    frmReport::ForgetPeriodOfThisRun();
 }
 
 } // namespace reporttest
