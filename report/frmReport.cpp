@@ -39,6 +39,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -457,38 +458,45 @@ void frmReport::PeriodChanged() {
 
 namespace {
 
-const QString kReportGroup = QStringLiteral("Report");
-const QString kPeriodKey = QStringLiteral("Period");
-const QString kFromKey = QStringLiteral("From");
-const QString kToKey = QStringLiteral("To");
-// The periods as stored, in the order of the choice.
-const QStringList kPeriodNames{QStringLiteral("All"), QStringLiteral("Last30Days"),
-                               QStringLiteral("Last90Days"), QStringLiteral("Last12Months"),
-                               QStringLiteral("FromTo")};
+// Where earlier versions kept the period between runs; it is removed when found.
+const QString kStaleReportGroup = QStringLiteral("Report");
+
+// The period chosen in this run: each opening of the report starts from it, and a new run
+// starts from "All readings" (fixed dates kept for weeks would silently cut a later report).
+std::optional<ReportPeriod>& PeriodOfThisRun() {
+    static std::optional<ReportPeriod> period;
+    return period;
+}
 
 } // namespace
 
+void frmReport::ForgetPeriodOfThisRun() {
+    PeriodOfThisRun().reset();
+}
+
 void frmReport::LoadPeriod() {
-    QSettings settings = ProgramSettings();
-    settings.beginGroup(kReportGroup);
+    std::optional<ReportPeriod>& kept = PeriodOfThisRun();
+    if (!kept) {
+        QSettings settings = ProgramSettings();
+        if (settings.childGroups().contains(kStaleReportGroup)) {
+            settings.remove(kStaleReportGroup);
+        }
+    }
     const QDate dtToday = Today();
-    QDate dtStoredFrom = QDate::fromString(settings.value(kFromKey).toString(), Qt::ISODate);
-    QDate dtStoredTo = QDate::fromString(settings.value(kToKey).toString(), Qt::ISODate);
-    dtFrom->setDate(dtStoredFrom.isValid() ? dtStoredFrom : dtToday.addMonths(-3));
-    dtTo->setDate(dtStoredTo.isValid() ? dtStoredTo : dtToday);
-    const int iKind = std::max<int>(0, kPeriodNames.indexOf(settings.value(kPeriodKey).toString()));
-    cboPeriod->setCurrentIndex(iKind);
-    const bool bRange = iKind == static_cast<int>(ReportPeriodKind::FromTo);
+    const ReportPeriod period = kept.value_or(ReportPeriod{});
+    dtFrom->setDate(period.dtFrom.isValid() ? period.dtFrom : dtToday.addMonths(-3));
+    dtTo->setDate(period.dtTo.isValid() ? period.dtTo : dtToday);
+    cboPeriod->setCurrentIndex(static_cast<int>(period.kind));
+    const bool bRange = period.kind == ReportPeriodKind::FromTo;
     dtFrom->setVisible(bRange);
     dtTo->setVisible(bRange);
 }
 
 void frmReport::StorePeriod() {
-    QSettings settings = ProgramSettings();
-    settings.beginGroup(kReportGroup);
-    settings.setValue(kPeriodKey, kPeriodNames.value(cboPeriod->currentIndex()));
-    settings.setValue(kFromKey, dtFrom->date().toString(Qt::ISODate));
-    settings.setValue(kToKey, dtTo->date().toString(Qt::ISODate));
+    ReportPeriod period = Period();
+    period.dtFrom = dtFrom->date();
+    period.dtTo = dtTo->date();
+    PeriodOfThisRun() = period;
 }
 
 void frmReport::WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition) {

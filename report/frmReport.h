@@ -111,6 +111,8 @@ public:
     // Test seam: the save dialog (returns the chosen path, empty when cancelled).
     using SaveDialog = std::function<QString(QWidget* parent, const QString& szProposedPath)>;
     static void SetSaveDialog(SaveDialog dialog);
+    // Test seam: the period chosen in this run is forgotten, as at the start of a new run.
+    static void ForgetPeriodOfThisRun();
 
 protected:
     bool event(QEvent* event) override;
@@ -124,7 +126,7 @@ private:
     bool ScrollReport(int iKey);
     // A new period: remembered, the chart refilled and the report shown composed afresh.
     void PeriodChanged();
-    // The period choice from the settings (group "Report"), and back into them.
+    // The period chosen earlier in this run ("All readings" in a new run), and back.
     void LoadPeriod();
     void StorePeriod();
 

@@ -5,11 +5,13 @@
 
 #include <array>
 
-// Colour values of the report's pressures (red in the lowest byte, then green, then blue).
+// Colour values of the report's pressures (red in the lowest byte, then green, then blue). Each
+// class is a shade that reads on white paper at 4.5:1 or more (WCAG 2.1 AA for text), also on a
+// grey printout: red (204, 0, 0) 5.9:1, green (0, 128, 0) 5.1:1, orange (190, 80, 0) 4.8:1.
 constexpr long kPressureBlack = 0x000000;
-constexpr long kPressureRed = 0x0000FF;
-constexpr long kPressureGreen = 0x00FF00;
-constexpr long kPressureOrange = 0x0080FF;
+constexpr long kPressureRed = 0x0000CC;
+constexpr long kPressureGreen = 0x008000;
+constexpr long kPressureOrange = 0x0050BE;
 
 // One colour range of a pressure: whole numbers from iLowest to iHighest, both included.
 struct PressureRange {

@@ -162,7 +162,8 @@ void StyleChartForScreen(ctlChart& chart) {
 
 void StyleChartForPaper(ctlChart& chart) {
     StyleReadingsChart(chart);
-    chart.SetSeriesColours({QColor(0, 140, 160), QColor(64, 64, 200), QColor(190, 145, 0)});
+    // Lines at 3:1 or more on white: 4.0, 7.5 and 3.6.
+    chart.SetSeriesColours({QColor(0, 140, 160), QColor(64, 64, 200), QColor(170, 128, 0)});
     chart.SetPalette(Qt::white, Qt::black, QColor(215, 215, 215));
 }
 

@@ -227,6 +227,7 @@ inline void EndTest() {
     modPrint::SetPrinterFactory(nullptr);
     frmReport::SetSaveDialog(nullptr);
     SetToday(QDate());
+    frmReport::ForgetPeriodOfThisRun();
 }
 
 } // namespace reporttest

@@ -9,10 +9,12 @@
 #include "report/modPrint.h"
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
+#include "tests/support/Contrast.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QPdfWriter>
+#include <QSet>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -44,6 +46,7 @@ private slots:
     void reportText_data();
     void reportText();
     void dayColours();
+    void coloursReadableOnWhite();
     void givenReadingsOnly();
     void columnsAligned_data();
     void columnsAligned();
@@ -219,6 +222,36 @@ void test_report_text::dayColours() {
                                u"orange:88"_s,
                                u"black::61   \t"_s};
     QCOMPARE(reporttest::DayRuns(*frm.rtb, 3), expected);
+}
+
+void test_report_text::coloursReadableOnWhite() {
+    // Every class of both pressures, and the colour key of the summary.
+    AddDay({u"20270301"_s, u"99"_s, u"59"_s, u"60"_s, u""_s});
+    AddDay({u"20270302"_s, u"120"_s, u"80"_s, u"60"_s, u""_s});
+    AddDay({u"20270303"_s, u"140"_s, u"90"_s, u"60"_s, u""_s});
+    AddDay({u"20270304"_s, u"160"_s, u"100"_s, u"60"_s, u""_s});
+    frmReport frm(reporttest::Readings());
+    for (RichTextBox* box : {frm.rtb, frm.rtbPrint}) {
+        frm.BuildReport(*box);
+        const QColor paper = box->palette().color(QPalette::Base);
+        QSet<QRgb> painted;
+        for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.text().trimmed().isEmpty() || fragment.charFormat().isImageFormat()) {
+                    continue;
+                }
+                const QColor ink = fragment.charFormat().foreground().color();
+                painted.insert(ink.rgb());
+                QVERIFY2(testsupport::ContrastRatio(ink, paper) >= 4.5,
+                         qPrintable(u"%1 in %2 on %3: %4:1"_s
+                                        .arg(fragment.text(), ink.name(), paper.name())
+                                        .arg(testsupport::ContrastRatio(ink, paper), 0, 'f', 2)));
+            }
+        }
+        // Black and the three classes, each its own colour.
+        QCOMPARE(painted.size(), 4);
+    }
 }
 
 void test_report_text::givenReadingsOnly() {

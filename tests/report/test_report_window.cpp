@@ -51,7 +51,7 @@ private slots:
     void screenReaderNames();
     void focusFrame();
     void periodChoice();
-    void periodRemembered();
+    void periodKeptForTheRunOnly();
 };
 
 void test_report_window::init() {
@@ -309,16 +309,27 @@ void test_report_window::periodChoice() {
     QCOMPARE(frm.rtbPrint->PictureCount(), 2);
 }
 
-void test_report_window::periodRemembered() {
+void test_report_window::periodKeptForTheRunOnly() {
     SetToday(QDate(2027, 3, 9));
+    // What an earlier version kept between runs is neither used nor kept.
+    {
+        QSettings stale(QSettings::IniFormat, QSettings::UserScope, u"tlg"_s, u"tlg"_s);
+        stale.setValue(u"Report/Period"_s, u"FromTo"_s);
+        stale.setValue(u"Report/From"_s, u"2026-09-01"_s);
+        stale.setValue(u"Report/To"_s, u"2026-12-08"_s);
+    }
     {
         frmReport frm(reporttest::Readings());
         QCOMPARE(frm.Period().kind, ReportPeriodKind::AllReadings);
+        QVERIFY(frm.dtFrom->isHidden());
         frm.SetPeriod({ReportPeriodKind::FromTo, QDate(2026, 9, 1), QDate(2026, 12, 8)});
     }
-    QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"tlg"_s, u"tlg"_s);
-    settings.beginGroup(u"Report"_s);
-    QCOMPARE(settings.value(u"Period"_s).toString(), u"FromTo"_s);
+    {
+        QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"tlg"_s, u"tlg"_s);
+        QVERIFY(!settings.childGroups().contains(u"Report"_s));
+        QVERIFY(settings.allKeys().filter(u"Period"_s).isEmpty());
+    }
+    // Within the run, each opening starts from the choice made before.
     {
         frmReport frm(reporttest::Readings());
         QCOMPARE(frm.Period(),
@@ -326,9 +337,15 @@ void test_report_window::periodRemembered() {
         QVERIFY(!frm.dtFrom->isHidden());
         frm.SetPeriod({ReportPeriodKind::Last90Days, {}, {}});
     }
+    {
+        frmReport frm(reporttest::Readings());
+        QCOMPARE(frm.Period().kind, ReportPeriodKind::Last90Days);
+        QVERIFY(frm.dtFrom->isHidden());
+    }
+    // A new run starts from all readings again.
+    frmReport::ForgetPeriodOfThisRun();
     frmReport frm(reporttest::Readings());
-    QCOMPARE(frm.Period().kind, ReportPeriodKind::Last90Days);
-    QVERIFY(frm.dtFrom->isHidden());
+    QCOMPARE(frm.Period().kind, ReportPeriodKind::AllReadings);
 }
 
 QTEST_MAIN(test_report_window)

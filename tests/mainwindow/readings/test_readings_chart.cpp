@@ -2,6 +2,7 @@
 #include "mainwindow/readings/ReadingsChart.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "mainwindow/readings/ctlChart.h"
+#include "tests/support/Contrast.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <QClipboard>
@@ -194,6 +195,7 @@ private slots:
     void denseDrawingPaintsBandAndLine();
     void yearMarks_data();
     void yearMarks();
+    void paperLinesReadable();
     void homeThresholds_data();
     void homeThresholds();
     void emptyState();
@@ -811,6 +813,35 @@ void TestReadingsChart::yearMarks() {
     QVERIFY(iStep > 0);
     if (everyYear) {
         QCOMPARE(iStep, 1);
+    }
+}
+
+void TestReadingsChart::paperLinesReadable() {
+    // The printed chart's lines, as painted, stand out from the paper at 3:1 or more.
+    ctlChart chart;
+    StyleChartForPaper(chart);
+    chart.SetColumnCount(3);
+    chart.SetRowCount(7);
+    for (int i = 1; i <= 7; ++i) {
+        Write(chart, i, 1, 125 + 5 * (i % 3));
+        Write(chart, i, 2, 80 + 4 * (i % 2));
+        Write(chart, i, 3, 60 + 3 * (i % 4));
+    }
+    const QImage image = RenderOnWhite(chart, QSize(700, 300));
+    for (qint16 iColumn = 1; iColumn <= 3; ++iColumn) {
+        const QColor line = chart.SeriesColour(iColumn);
+        int iPainted = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                iPainted += image.pixel(x, y) == line.rgb() ? 1 : 0;
+            }
+        }
+        QVERIFY2(iPainted > 50, qPrintable(QString::number(iColumn)));
+        QVERIFY2(testsupport::ContrastRatio(line, Qt::white) >= 3.0,
+                 qPrintable(QStringLiteral("series %1 %2: %3:1")
+                                .arg(iColumn)
+                                .arg(line.name())
+                                .arg(testsupport::ContrastRatio(line, Qt::white), 0, 'f', 2)));
     }
 }
 
