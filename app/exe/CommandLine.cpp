@@ -313,6 +313,10 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     szReport += CsvMergeDescription(summary, true) + u'\n';
     szReport += QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile));
     Print(io.pOut, szReport);
+    if (!saved.szWarning.isEmpty()) {
+        // The import is in the file; only its durability is in doubt.
+        Print(io.pErr, QStringLiteral("tlg: warning: ") + saved.szWarning + u'\n');
+    }
     return kCommandLineDone;
 }
 

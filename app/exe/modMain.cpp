@@ -444,7 +444,12 @@ bool Startup::LoadOrRecover() {
         // The damaged bytes are in their own copy; an earlier backup may be the last good one.
         m_saver->KeepEarlierBackup();
     }
-    m_saver->onSaved = [this](const DataFileSaver::Result& result) {
+    m_saver->onSaved = [this, bWarned = false](const DataFileSaver::Result& result) mutable {
+        if (!result.szWarning.isEmpty() && !bWarned) {
+            // The save has worked; only its durability is in doubt. Said once a run.
+            bWarned = true;
+            std::fprintf(stderr, "tlg: warning: %s\n", qPrintable(result.szWarning));
+        }
         if (m_options.onSaved) {
             m_options.onSaved(result.szFile);
         }

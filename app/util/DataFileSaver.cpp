@@ -27,6 +27,7 @@ struct DataFileSaver::JobResult {
     Kind eKind = kFailed;
     QString szFile;
     QString szReason;
+    QString szWarning;
     // The version of szFile now (what was written, or what was found up to date).
     FileVersion version;
 };
@@ -157,13 +158,13 @@ DataFileSaver::Result DataFileSaver::SaveNow() {
     Job job;
     QString szReason;
     if (!PrepareJob(job, &szReason)) {
-        return {kFailed, m_szTarget, szReason};
+        return {kFailed, m_szTarget, szReason, {}};
     }
     return Apply(RunJob(job), m_lChanges);
 }
 
 DataFileSaver::Result DataFileSaver::Apply(const JobResult& done, qint64 lChange) {
-    const Result result{done.eKind, done.szFile, done.szReason};
+    const Result result{done.eKind, done.szFile, done.szReason, done.szWarning};
     if (done.eKind == kFailed) {
         ++m_iFailures;
         return result;
@@ -254,20 +255,22 @@ DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
     }
     // A file that is gone can be written again: nothing of anyone's is lost by that.
 
-    if (!bStillExpected) {
-        // Someone else wrote it: theirs stays, ours goes beside it.
-        QString szReason;
+    // Someone else wrote it: theirs stays, ours goes beside it.
+    const auto toConflictCopy = [&job, &done, &ours] {
         const QString szCopy = WriteCopyBeside(job.szDataFile, QStringLiteral(".conflict-"),
-                                               job.dtWhen, job.bytes, &szReason);
+                                               job.dtWhen, job.bytes, &done.szReason);
         if (szCopy.isEmpty()) {
-            done.szReason = szReason;
             return done;
         }
         done.eKind = kConflictCopy;
         done.szFile = szCopy;
+        done.szReason.clear();
         ours.dtModified = QFileInfo(szCopy).lastModified();
         done.version = ours;
         return done;
+    };
+    if (!bStillExpected) {
+        return toConflictCopy();
     }
 
     if (disk.version.bExists && SameContent(disk.version, ours)) {
@@ -276,14 +279,17 @@ DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
         return done;
     }
 
-    if (job.bBackup && disk.version.bExists) {
-        // The file as this run loaded it, kept once; a backup that cannot be written does not
-        // stop the readings from being saved.
-        QString szBackupReason;
-        WriteFileSafely(job.szBackup, disk.bytes, QFile::permissions(job.szTarget),
-                        &szBackupReason);
-    }
-    if (!WriteFileSafely(job.szTarget, job.bytes, std::nullopt, &done.szReason)) {
+    // Checked once more at the swap itself: a file another program puts in place meanwhile (a
+    // synchronising tool renaming its copy over ours) is never written over. The file as this
+    // run loaded it is kept once, where possible without taking any room.
+    const QString szBackup = job.bBackup && disk.version.bExists ? job.szBackup : QString();
+    switch (ReplaceFileIfUnchanged(job.szTarget, job.bytes, expected, szBackup, &done.szReason,
+                                   &done.szWarning)) {
+    case ReplaceOutcome::kReplaced:
+        break;
+    case ReplaceOutcome::kChangedElsewhere:
+        return toConflictCopy();
+    case ReplaceOutcome::kFailed:
         return done;
     }
     done.eKind = kWritten;

@@ -26,8 +26,10 @@
 // Every save first checks that the file on disk is still the one this run loaded or last wrote
 // (its size and a hash of its bytes). When someone else changed it, it is left as it is and this
 // run's readings go to a new "<file>.conflict-<yyyyMMdd>-<HHmmss>" beside it, where later saves
-// of the run go too. Before the first save of a run replaces the file, the file as loaded is kept
-// as "<file>.bak" (with the file's permissions; the next run's first save replaces it).
+// of the run go too; the check is made again at the swap itself, so that a file another program
+// puts in place while the save is under way is never written over either. The first save of a run
+// keeps the file it replaces, as loaded, as "<file>.bak" (the old file itself where possible, so
+// that the backup takes no room the save needs; the next run's first save replaces it).
 //
 // A failed save is tried again, after one second, then two, four, ... up to sixteen; after the
 // third failure in a row the owner hears of it once (onKeepsFailing).
@@ -64,6 +66,9 @@ public:
         QString szFile;
         // Why it failed, in the system's words.
         QString szReason;
+        // What went wrong after the bytes were in place (the folder could not be synced): the
+        // save has worked all the same.
+        QString szWarning;
     };
 
     // How the file saves go to stands, for telling the user what is on disk.

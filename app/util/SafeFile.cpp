@@ -5,12 +5,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstdio>
+#include <mutex>
 #include <system_error>
 
 #ifdef Q_OS_WIN
 #include <io.h>
+#include <windows.h>
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -44,24 +48,333 @@ bool SyncHandle(int iHandle, QString* pszReason) {
     return true;
 }
 
-// Writes all of bytes to an open device; false when any part was refused.
-bool WriteAll(QFileDevice& file, const QByteArray& bytes) {
+// Writes all of bytes to an open file and pushes them to the disk, checking that every byte
+// arrived (a full disk may show only in the flush); false with pszReason on failure.
+bool WriteAllToDisk(QFileDevice& file, const QByteArray& bytes, QString* pszReason) {
     qint64 lDone = 0;
     while (lDone < bytes.size()) {
         const qint64 lWritten = file.write(bytes.constData() + lDone, bytes.size() - lDone);
         if (lWritten <= 0) {
+            *pszReason = file.errorString();
             return false;
         }
         lDone += lWritten;
     }
-    return true;
+    if (!file.flush()) {
+        *pszReason = file.errorString();
+        return false;
+    }
+    if (file.size() != bytes.size()) {
+        *pszReason = QStringLiteral("only %1 of %2 bytes reached the disk")
+                         .arg(file.size())
+                         .arg(bytes.size());
+        return false;
+    }
+    return SyncHandle(file.handle(), pszReason);
 }
 
-QString ShortWriteReason(qint64 lOnDisk, qint64 lWanted) {
-    return QStringLiteral("only %1 of %2 bytes reached the disk").arg(lOnDisk).arg(lWanted);
+std::mutex g_hooksMutex;
+SwapTestHooks g_hooks;
+
+SwapTestHooks Hooks() {
+    const std::lock_guard<std::mutex> lock(g_hooksMutex);
+    return g_hooks;
+}
+
+// Syncs the folder after a swap; the swap has worked either way, so a failure is a warning.
+void SyncFolderAfterSwap(const QString& szPath, const SwapTestHooks& hooks, QString* pszWarning) {
+    QString szReason;
+    const bool bOk =
+        hooks.syncFolder ? hooks.syncFolder(&szReason) : SyncFolderOf(szPath, &szReason);
+    if (!bOk && pszWarning != nullptr) {
+        *pszWarning = QStringLiteral("%1 was saved, but its folder could not be synced to disk "
+                                     "(%2): a power cut soon may undo the save")
+                          .arg(QDir::toNativeSeparators(szPath), szReason);
+    }
+}
+
+// The file a write to szPath replaces: the target of a link, followed as QSaveFile follows it.
+QString FinalPath(const QString& szPath) {
+    QFileInfo info(szPath);
+    for (int i = 0; i < 128 && info.isSymLink(); ++i) {
+        info.setFile(info.symLinkTarget());
+    }
+    return info.isSymLink() ? szPath : info.filePath();
+}
+
+// Writes bytes to a new file beside szFinal, with the given permissions, checked and synced to
+// disk; its path, or empty text and pszReason.
+QString WriteBeside(const QString& szFinal, const QByteArray& bytes,
+                    QFileDevice::Permissions permissions, QString* pszReason) {
+    QTemporaryFile file(szFinal + QStringLiteral(".XXXXXX"));
+    if (!file.open()) {
+        *pszReason = file.errorString();
+        return {};
+    }
+    file.setPermissions(permissions);
+    if (!WriteAllToDisk(file, bytes, pszReason)) {
+        return {};
+    }
+    file.setAutoRemove(false);
+    file.close();
+    return file.fileName();
+}
+
+#ifdef Q_OS_WIN
+const wchar_t* Wide(const QString& szPath) {
+    return reinterpret_cast<const wchar_t*>(szPath.utf16());
+}
+#else
+QByteArray Local(const QString& szPath) {
+    return QFile::encodeName(szPath);
+}
+#endif
+
+// How a rename ended.
+enum class Renamed {
+    kDone,
+    // The name to be replaced is not there.
+    kNoFile,
+    // The name to be taken is already there.
+    kTaken,
+    // The system or the file system cannot do it this way.
+    kUnsupported,
+    kFailed,
+};
+
+// Swaps the files at two names in one step.
+Renamed ExchangeFiles(const QString& szA, const QString& szB, const SwapTestHooks& hooks,
+                      QString* pszReason) {
+#if defined(Q_OS_LINUX) && defined(RENAME_EXCHANGE)
+    if (hooks.bNoExchange) {
+        return Renamed::kUnsupported;
+    }
+    if (::renameat2(AT_FDCWD, Local(szA).constData(), AT_FDCWD, Local(szB).constData(),
+                    RENAME_EXCHANGE) == 0) {
+        return Renamed::kDone;
+    }
+    switch (errno) {
+    case ENOENT:
+        return Renamed::kNoFile;
+    case EINVAL:
+    case ENOSYS:
+    case EOPNOTSUPP:
+        return Renamed::kUnsupported;
+    default:
+        *pszReason = SystemReason(errno);
+        return Renamed::kFailed;
+    }
+#else
+    Q_UNUSED(szA);
+    Q_UNUSED(szB);
+    Q_UNUSED(hooks);
+    Q_UNUSED(pszReason);
+    return Renamed::kUnsupported;
+#endif
+}
+
+// Gives the file at szFrom the name szTo, whatever file had that name.
+bool RenameOver(const QString& szFrom, const QString& szTo, QString* pszReason) {
+#ifdef Q_OS_WIN
+    if (::MoveFileExW(Wide(QDir::toNativeSeparators(szFrom)), Wide(QDir::toNativeSeparators(szTo)),
+                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0) {
+        return true;
+    }
+    *pszReason = qt_error_string(static_cast<int>(::GetLastError()));
+#else
+    if (::rename(Local(szFrom).constData(), Local(szTo).constData()) == 0) {
+        return true;
+    }
+    *pszReason = SystemReason(errno);
+#endif
+    return false;
+}
+
+// Gives the file at szFrom the name szTo only while no file has that name.
+Renamed RenameIfFree(const QString& szFrom, const QString& szTo, QString* pszReason) {
+#ifdef Q_OS_WIN
+    if (::MoveFileExW(Wide(QDir::toNativeSeparators(szFrom)), Wide(QDir::toNativeSeparators(szTo)),
+                      MOVEFILE_WRITE_THROUGH) != 0) {
+        return Renamed::kDone;
+    }
+    const DWORD dwError = ::GetLastError();
+    if (dwError == ERROR_ALREADY_EXISTS || dwError == ERROR_FILE_EXISTS) {
+        return Renamed::kTaken;
+    }
+    *pszReason = qt_error_string(static_cast<int>(dwError));
+    return Renamed::kFailed;
+#else
+    const QByteArray from = Local(szFrom);
+    const QByteArray to = Local(szTo);
+#if defined(Q_OS_LINUX) && defined(RENAME_NOREPLACE)
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) {
+        return Renamed::kDone;
+    }
+    if (errno == EEXIST) {
+        return Renamed::kTaken;
+    }
+#endif
+    // A second name, taken only when free, then the first one let go.
+    if (::link(from.constData(), to.constData()) == 0) {
+        ::unlink(from.constData());
+        return Renamed::kDone;
+    }
+    if (errno == EEXIST) {
+        return Renamed::kTaken;
+    }
+    // A file system without links: as close as it allows.
+    const QFileInfo target(szTo);
+    if (target.exists() || target.isSymLink()) {
+        return Renamed::kTaken;
+    }
+    if (::rename(from.constData(), to.constData()) == 0) {
+        return Renamed::kDone;
+    }
+    *pszReason = SystemReason(errno);
+    return Renamed::kFailed;
+#endif
+}
+
+// Gives the file at szFile the second name szLink; false where the file system cannot.
+bool HardLink(const QString& szFile, const QString& szLink, const SwapTestHooks& hooks) {
+    if (hooks.bNoHardLink) {
+        return false;
+    }
+#ifdef Q_OS_WIN
+    return ::CreateHardLinkW(Wide(QDir::toNativeSeparators(szLink)),
+                             Wide(QDir::toNativeSeparators(szFile)), nullptr) != 0;
+#else
+    return ::link(Local(szFile).constData(), Local(szLink).constData()) == 0;
+#endif
+}
+
+// Whether a file read is the version expected.
+bool IsVersion(const FileRead& read, const FileVersion& expected) {
+    return read.bOk && read.version.bExists && expected.bExists &&
+           SameContent(read.version, expected);
+}
+
+// What is at a name is the version expected, or there is nothing: writing over it loses nothing
+// of anyone's.
+bool ExpectedOrGone(const QString& szPath, const FileVersion& expected, FileRead* pRead) {
+    *pRead = ReadWholeFile(szPath);
+    return (pRead->bOk && !pRead->version.bExists) || IsVersion(*pRead, expected);
+}
+
+// The new file at szNew takes szFinal's name, which nobody holds at the moment.
+ReplaceOutcome MoveIntoFreeName(const QString& szNew, const QString& szFinal,
+                                const SwapTestHooks& hooks, QString* pszReason,
+                                QString* pszWarning) {
+    switch (RenameIfFree(szNew, szFinal, pszReason)) {
+    case Renamed::kDone:
+        SyncFolderAfterSwap(szFinal, hooks, pszWarning);
+        return ReplaceOutcome::kReplaced;
+    case Renamed::kTaken:
+        QFile::remove(szNew);
+        return ReplaceOutcome::kChangedElsewhere;
+    default:
+        QFile::remove(szNew);
+        return ReplaceOutcome::kFailed;
+    }
+}
+
+// After the new file at szNew was swapped with the one at szFinal: the old one, now at szNew,
+// becomes the backup or goes when it is the version expected, and is put back when it is not.
+ReplaceOutcome AfterExchange(const QString& szNew, const QString& szFinal,
+                             const FileVersion& expected, const QByteArray& bytes,
+                             const QString& szBackup, const SwapTestHooks& hooks,
+                             QString* pszReason, QString* pszWarning) {
+    if (const FileRead old = ReadWholeFile(szNew); IsVersion(old, expected)) {
+        QString szIgnored;
+        if (!szBackup.isEmpty() && !RenameOver(szNew, szBackup, &szIgnored)) {
+            // On another file system (the data file is a link): a copy.
+            WriteFileSafely(szBackup, old.bytes, QFile::permissions(szNew), &szIgnored);
+        }
+        QFile::remove(szNew);
+        SyncFolderAfterSwap(szFinal, hooks, pszWarning);
+        return ReplaceOutcome::kReplaced;
+    }
+    // Someone else's file was in place: it goes back.
+    if (ExchangeFiles(szNew, szFinal, hooks, pszReason) != Renamed::kDone &&
+        !RenameOver(szNew, szFinal, pszReason)) {
+        *pszReason = QStringLiteral("another program changed the file during the save, and its "
+                                    "version could not be put back (%1); it is kept as %2")
+                         .arg(*pszReason, QDir::toNativeSeparators(szNew));
+        return ReplaceOutcome::kFailed;
+    }
+    // Only our own file is let go; anything else that came out stays.
+    FileVersion ours;
+    ours.bExists = true;
+    ours.lSize = bytes.size();
+    ours.hash = ContentHash(bytes);
+    if (QFileInfo::exists(szNew) && IsVersion(ReadWholeFile(szNew), ours)) {
+        QFile::remove(szNew);
+    }
+    QString szIgnored;
+    SyncFolderOf(szFinal, &szIgnored);
+    return ReplaceOutcome::kChangedElsewhere;
+}
+
+// Where two files cannot be swapped in one step: the file is checked again just before the new
+// one takes its place; the backup is a second name of the old file, or a copy.
+ReplaceOutcome ReplaceAfterCheck(const QString& szNew, const QString& szFinal,
+                                 const FileVersion& expected, const QString& szBackup,
+                                 const SwapTestHooks& hooks, QString* pszReason,
+                                 QString* pszWarning) {
+    QString szLink;
+    if (!szBackup.isEmpty() && QFileInfo::exists(szFinal)) {
+        szLink = szBackup + QStringLiteral(".new");
+        QFile::remove(szLink);
+        if (!HardLink(szFinal, szLink, hooks)) {
+            szLink.clear();
+        } else if (!IsVersion(ReadWholeFile(szLink), expected)) {
+            QFile::remove(szLink);
+            szLink.clear();
+        }
+    }
+    FileRead now;
+    const bool bExpected = ExpectedOrGone(szFinal, expected, &now);
+    if (!bExpected || !now.version.bExists) {
+        if (!szLink.isEmpty()) {
+            QFile::remove(szLink);
+        }
+        if (bExpected) {
+            return MoveIntoFreeName(szNew, szFinal, hooks, pszReason, pszWarning);
+        }
+        QFile::remove(szNew);
+        if (!now.bOk) {
+            *pszReason = now.szReason;
+            return ReplaceOutcome::kFailed;
+        }
+        return ReplaceOutcome::kChangedElsewhere;
+    }
+    if (!RenameOver(szNew, szFinal, pszReason)) {
+        QFile::remove(szNew);
+        if (!szLink.isEmpty()) {
+            QFile::remove(szLink);
+        }
+        return ReplaceOutcome::kFailed;
+    }
+    SyncFolderAfterSwap(szFinal, hooks, pszWarning);
+    if (!szBackup.isEmpty()) {
+        // Made after the swap, so that a backup never takes the room the save needs.
+        QString szIgnored;
+        if (szLink.isEmpty() || !RenameOver(szLink, szBackup, &szIgnored)) {
+            if (!szLink.isEmpty()) {
+                QFile::remove(szLink);
+            }
+            WriteFileSafely(szBackup, now.bytes, QFile::permissions(szFinal), &szIgnored);
+        }
+    }
+    return ReplaceOutcome::kReplaced;
 }
 
 } // namespace
+
+void SetSwapTestHooks(SwapTestHooks hooks) {
+    const std::lock_guard<std::mutex> lock(g_hooksMutex);
+    g_hooks = std::move(hooks);
+}
 
 QByteArray ContentHash(const QByteArray& bytes) {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
@@ -108,7 +421,8 @@ FileRead ReadWholeFile(const QString& szPath, bool bHash) {
 }
 
 bool WriteFileSafely(const QString& szPath, const QByteArray& bytes,
-                     std::optional<QFileDevice::Permissions> permissions, QString* pszReason) {
+                     std::optional<QFileDevice::Permissions> permissions, QString* pszReason,
+                     QString* pszWarning) {
     const QFileInfo info(szPath);
     if (info.exists() && !info.isFile()) {
         *pszReason = kNotOrdinary;
@@ -126,16 +440,7 @@ bool WriteFileSafely(const QString& szPath, const QByteArray& bytes,
     } else if (!info.exists()) {
         file.setPermissions(kOwnerOnly);
     }
-    bool bOk = WriteAll(file, bytes);
-    if (!bOk) {
-        *pszReason = file.errorString();
-    } else if (file.size() != bytes.size()) {
-        *pszReason = ShortWriteReason(file.size(), bytes.size());
-        bOk = false;
-    } else {
-        bOk = SyncHandle(file.handle(), pszReason);
-    }
-    if (!bOk) {
+    if (!WriteAllToDisk(file, bytes, pszReason)) {
         file.cancelWriting();
         return false;
     }
@@ -143,7 +448,40 @@ bool WriteFileSafely(const QString& szPath, const QByteArray& bytes,
         *pszReason = file.errorString();
         return false;
     }
-    return SyncFolderOf(szPath, pszReason);
+    SyncFolderAfterSwap(szPath, Hooks(), pszWarning);
+    return true;
+}
+
+ReplaceOutcome ReplaceFileIfUnchanged(const QString& szPath, const QByteArray& bytes,
+                                      const FileVersion& expected, const QString& szBackup,
+                                      QString* pszReason, QString* pszWarning) {
+    const SwapTestHooks hooks = Hooks();
+    const QString szFinal = FinalPath(szPath);
+    const QFileInfo info(szFinal);
+    if (info.exists() && !info.isFile()) {
+        *pszReason = kNotOrdinary;
+        return ReplaceOutcome::kFailed;
+    }
+    const QString szNew =
+        WriteBeside(szFinal, bytes, info.exists() ? info.permissions() : kOwnerOnly, pszReason);
+    if (szNew.isEmpty()) {
+        return ReplaceOutcome::kFailed;
+    }
+    if (hooks.beforeSwap) {
+        hooks.beforeSwap(szPath);
+    }
+    switch (ExchangeFiles(szNew, szFinal, hooks, pszReason)) {
+    case Renamed::kDone:
+        return AfterExchange(szNew, szFinal, expected, bytes, szBackup, hooks, pszReason,
+                             pszWarning);
+    case Renamed::kNoFile:
+        return MoveIntoFreeName(szNew, szFinal, hooks, pszReason, pszWarning);
+    case Renamed::kUnsupported:
+        return ReplaceAfterCheck(szNew, szFinal, expected, szBackup, hooks, pszReason, pszWarning);
+    default:
+        QFile::remove(szNew);
+        return ReplaceOutcome::kFailed;
+    }
 }
 
 QString WriteCopyBeside(const QString& szFile, const QString& szTag, const QDateTime& dtWhen,
@@ -165,15 +503,7 @@ QString WriteCopyBeside(const QString& szFile, const QString& szTag, const QDate
             return {};
         }
         copy.setPermissions(kOwnerOnly);
-        bool bOk = WriteAll(copy, bytes);
-        if (!bOk) {
-            *pszReason = copy.errorString();
-        } else if (copy.size() != bytes.size()) {
-            *pszReason = ShortWriteReason(copy.size(), bytes.size());
-            bOk = false;
-        } else {
-            bOk = SyncHandle(copy.handle(), pszReason);
-        }
+        const bool bOk = WriteAllToDisk(copy, bytes, pszReason);
         copy.close();
         if (!bOk) {
             // A part-written copy would only mislead.

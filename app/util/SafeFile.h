@@ -5,6 +5,7 @@
 #include <QFileDevice>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 // Read and write for the owner only: the files beside the data file hold health data too.
@@ -47,9 +48,47 @@ FileRead ReadWholeFile(const QString& szPath, bool bHash = true);
 // beside it, unbuffered, its size checked and synced to disk before it takes the file's place,
 // and the folder synced after. permissions: those of the new file (none given: an existing file
 // keeps its own, a new one is for its owner only). Refuses anything but an ordinary file. On
-// failure pszReason says why, in the system's words.
+// failure pszReason says why, in the system's words. Once the new file is in place the write has
+// worked: a folder that could not be synced after it is told in pszWarning (when given).
 bool WriteFileSafely(const QString& szPath, const QByteArray& bytes,
-                     std::optional<QFileDevice::Permissions> permissions, QString* pszReason);
+                     std::optional<QFileDevice::Permissions> permissions, QString* pszReason,
+                     QString* pszWarning = nullptr);
+
+// What ReplaceFileIfUnchanged did.
+enum class ReplaceOutcome {
+    // The new bytes are in place.
+    kReplaced,
+    // The file was not the expected version at the swap: it is as someone else left it, and
+    // nothing was written over it.
+    kChangedElsewhere,
+    // Nothing could be written; the file is as it was.
+    kFailed,
+};
+
+// Writes bytes over szPath as WriteFileSafely does, but only if it still holds the version
+// expected (its hash known; no version: there must be no file), checked at the swap itself:
+// where the system can swap two files in one step (Linux), the new file is swapped with the old
+// one and what came out is checked, and put back when it was someone else's; elsewhere the file
+// is checked again just before the new one takes its place. szBackup (when not empty): the
+// replaced version is kept there, the old file itself where possible (no room is spent), a copy
+// otherwise; a backup that cannot be made never stops the write. Reasons and warnings as in
+// WriteFileSafely.
+ReplaceOutcome ReplaceFileIfUnchanged(const QString& szPath, const QByteArray& bytes,
+                                      const FileVersion& expected, const QString& szBackup,
+                                      QString* pszReason, QString* pszWarning);
+
+// For tests: what happens around the swap of ReplaceFileIfUnchanged and WriteFileSafely.
+struct SwapTestHooks {
+    // Called just before the new file takes the old one's place, with the path it replaces.
+    std::function<void(const QString& szPath)> beforeSwap;
+    // Stands in for the folder's sync after the swap: its answer and reason as the system's.
+    std::function<bool(QString* pszReason)> syncFolder;
+    // Behave as where two files cannot be swapped in one step (the check comes just before).
+    bool bNoExchange = false;
+    // Behave as where a file cannot have a second name (the backup is then a copy).
+    bool bNoHardLink = false;
+};
+void SetSwapTestHooks(SwapTestHooks hooks);
 
 // Writes bytes into a new file beside szFile, named szFile, szTag and the time as
 // yyyyMMdd-HHmmss ("crtlg.dat.conflict-20261207-143000"), with "-2", "-3", ... added when an

@@ -6,6 +6,8 @@
 //   later ones (later_ms, later_cpu_ms: the longest of them). Goal: under 16 ms at 3,650 days.
 // - BM_EncodeDocument: the part done on the user-interface thread, the document turned into the
 //   file's bytes.
+// - BM_SwapIn: the worker's write of those bytes over the file, synced: as a plain safe write
+//   (way 0), and checked at the swap itself, exchanged in one step (1) or checked just before (2).
 
 #include "app/util/DataFileSaver.h"
 #include "app/util/SafeFile.h"
@@ -164,8 +166,52 @@ void BM_EncodeDocument(benchmark::State& state) {
     ReplaceDocument(nullptr, nullptr);
 }
 
+void BM_SwapIn(benchmark::State& state) {
+    const int iDays = static_cast<int>(state.range(0));
+    const int iWay = static_cast<int>(state.range(1));
+    QTemporaryDir folder;
+    const QString szFile = folder.filePath(QStringLiteral("crtlg.dat"));
+    const std::shared_ptr<clsXMLTag> objSystolic = StartDiary(iDays, szFile);
+    // Two versions of the diary, written in turn.
+    QByteArray versions[2];
+    for (int i = 0; i < 2; ++i) {
+        objSystolic->szValue = QString::number(130 + i);
+        QBuffer buffer(&versions[i]);
+        buffer.open(QIODevice::WriteOnly);
+        objXML->SaveXMLToDevice(buffer, QString());
+    }
+    SwapTestHooks hooks;
+    hooks.bNoExchange = iWay == 2;
+    SetSwapTestHooks(hooks);
+    FileVersion expected = ReadWholeFile(szFile).version;
+    int iNext = 0;
+    for (auto _ : state) {
+        const QByteArray& bytes = versions[iNext];
+        QString szReason;
+        QString szWarning;
+        const bool bOk = iWay == 0
+                             ? WriteFileSafely(szFile, bytes, std::nullopt, &szReason)
+                             : ReplaceFileIfUnchanged(szFile, bytes, expected, QString(), &szReason,
+                                                      &szWarning) == ReplaceOutcome::kReplaced;
+        if (!bOk) {
+            state.SkipWithError("the file could not be written");
+            break;
+        }
+        expected.lSize = bytes.size();
+        expected.hash = ContentHash(bytes);
+        iNext = 1 - iNext;
+    }
+    SetSwapTestHooks({});
+    state.counters["days"] = iDays;
+    ReplaceDocument(nullptr, nullptr);
+}
+
 } // namespace
 
+BENCHMARK(BM_SwapIn)
+    ->ArgsProduct({{3650, 32767}, {0, 1, 2}})
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(0.5);
 BENCHMARK(BM_BackgroundSave)
     ->Arg(3650)
     ->Arg(32767)

@@ -4,6 +4,7 @@
 // boxes the program asked for, and scoped test hooks that are always put back.
 
 #include "app/shell/modUtils.h"
+#include "tests/support/ScopedHook.h"
 
 #include <QMessageBox>
 #include <QString>
@@ -37,19 +38,6 @@ struct MessageBoxCall {
     QString szTitle;
     QString szText;
     QMessageBox::StandardButtons buttons;
-};
-
-// Sets a test hook for as long as it lives and clears it afterwards, also when a test fails
-// half-way.
-template <typename Hook> class ScopedHook {
-public:
-    ScopedHook(void (*setter)(Hook), Hook hook) : m_setter(setter) { m_setter(std::move(hook)); }
-    ~ScopedHook() { m_setter(Hook()); }
-    ScopedHook(const ScopedHook&) = delete;
-    ScopedHook& operator=(const ScopedHook&) = delete;
-
-private:
-    void (*m_setter)(Hook);
 };
 
 // Answers every message box (with a fixed button, or as a function decides) and remembers

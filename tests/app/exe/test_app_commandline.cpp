@@ -3,7 +3,10 @@
 // and messages.
 
 #include "app/exe/CommandLine.h"
+#include "app/util/SafeFile.h"
+#include "tests/support/ScopedHook.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -420,6 +423,48 @@ private slots:
         QVERIFY(szErr.contains(copies[0]));
         const QByteArray ours = ReadAll(home.DataFolder() + u'/' + copies[0]);
         QVERIFY(ours.contains("<S>120</S>") && ours.contains("<S>130</S>"));
+    }
+
+    // An import whose file is in place has worked, even when the folder cannot be synced after
+    // it: the command says so as a warning and succeeds, and the next import is no conflict.
+    void importWhoseFolderCannotBeSynced() {
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const QByteArray previous = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", home.DataFolder().toLocal8Bit());
+        const auto restore = qScopeGuard([&previous] { qputenv("XDG_DATA_HOME", previous); });
+        SwapTestHooks hooks;
+        hooks.syncFolder = [](QString* pszReason) {
+            *pszReason = u"Input/output error"_s;
+            return false;
+        };
+        const ScopedHook<SwapTestHooks> scoped(SetSwapTestHooks, hooks);
+
+        QByteArray loaded;
+        for (const char* szDay : {"2026-03-02", "2026-03-03"}) {
+            loaded = ReadAll(home.DataFile());
+            QByteArray input = "date,sys\n" + QByteArray(szDay) + ",130\n";
+            QBuffer in(&input);
+            QBuffer out;
+            QBuffer err;
+            QVERIFY(in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly) &&
+                    err.open(QIODevice::WriteOnly));
+            const int iStatus =
+                RunCommandLine({u"tlg"_s, u"--import-csv"_s, u"-"_s}, {&out, &err, &in});
+            QVERIFY2(iStatus == kCommandLineDone, err.data().constData());
+            QVERIFY2(err.data().startsWith("tlg: warning: ") &&
+                         err.data().contains("Input/output error"),
+                     err.data().constData());
+            QVERIFY2(out.data().contains("Saved to"), out.data().constData());
+        }
+        const QByteArray saved = ReadAll(home.DataFile());
+        QVERIFY(saved.contains("<20260301>") && saved.contains("<20260302>") &&
+                saved.contains("<20260303>"));
+        // Each run keeps the file as it loaded it.
+        QCOMPARE(ReadAll(home.DataFile() + u".bak"_s), loaded);
+        QCOMPARE(
+            QDir(home.DataFolder()).entryList(QStringList{u"crtlg.dat.conflict-*"_s}, QDir::Files),
+            QStringList());
     }
 
     // A source without end is refused once it passes what any diary could hold.

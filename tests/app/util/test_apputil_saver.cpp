@@ -5,6 +5,7 @@
 #include "app/util/DataFileSaver.h"
 #include "app/util/SafeFile.h"
 #include "app/util/modGlobals.h"
+#include "tests/support/ScopedHook.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
@@ -38,15 +39,16 @@ bool WriteAll(const QString& szPath, const QByteArray& bytes) {
 }
 
 // A diary with one day whose systolic value is szSystolic, as the program's document.
-std::shared_ptr<clsXMLTag> StartDiary(const QString& szSystolic) {
+std::shared_ptr<clsXMLTag> StartDiary(const QString& szSystolic, const QString& szComment = {}) {
     auto objDoc = std::make_shared<clsXML>();
     objDoc->objBlockTag->szName = QStringLiteral("CORVALEN TENSIOLOG");
     auto objReadingsTag = objDoc->objBlockTag->AddSubTag(QStringLiteral("READINGS"), {}, true);
     auto objDay = objReadingsTag->AddSubTag(QStringLiteral("20261207"), {}, true);
     auto objSystolic = objDay->AddSubTag(QStringLiteral("S"), szSystolic, false);
-    for (const char* szName : {"D", "P", "C"}) {
+    for (const char* szName : {"D", "P"}) {
         objDay->AddSubTag(QString::fromLatin1(szName), {}, false);
     }
+    objDay->AddSubTag(QStringLiteral("C"), szComment, false);
     ReplaceDocument(objDoc, objReadingsTag);
     return objSystolic;
 }
@@ -58,6 +60,60 @@ QByteArray Encoded() {
     buffer.open(QIODevice::WriteOnly);
     return objXML->SaveXMLToDevice(buffer, QString()) ? bytes : QByteArray("(not encoded)");
 }
+
+// Files a save left behind beside szFile under a temporary name ("crtlg.dat.Ab12Cd").
+QStringList LeftBehind(const QString& szFile) {
+    const QFileInfo info(szFile);
+    return info.dir().entryList(QStringList{info.fileName() + QStringLiteral(".??????")},
+                                QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+// Renames a new file with the given bytes over szFile, as a synchronising tool does.
+bool RenameOver(const QString& szFile, const QByteArray& bytes) {
+    const QString szTheirs = szFile + QStringLiteral(".sync-tmp");
+    return WriteAll(szTheirs, bytes) && ::rename(QFile::encodeName(szTheirs).constData(),
+                                                 QFile::encodeName(szFile).constData()) == 0;
+}
+
+// A file system of 64 KB of its own under a folder, for as long as it lives (root only).
+class SmallDisk {
+public:
+    // No folder: nothing is mounted.
+    explicit SmallDisk(const QString& szFolder) : m_szFolder(szFolder) {
+#ifndef Q_OS_WIN
+        m_bMounted =
+            !szFolder.isEmpty() && ::geteuid() == 0 && QDir().mkpath(szFolder) &&
+            ::mount("tmpfs", QFile::encodeName(szFolder).constData(), "tmpfs", 0, "size=64k") == 0;
+#endif
+    }
+    ~SmallDisk() {
+#ifndef Q_OS_WIN
+        if (m_bMounted) {
+            ::umount(QFile::encodeName(m_szFolder).constData());
+        }
+#endif
+    }
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const {
+        return m_bMounted;
+    }
+    // Fills the disk until only lFree bytes are left.
+    bool LeaveFree(qint64 lFree) {
+        QFile filler(m_szFolder + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            return false;
+        }
+        while (filler.write(QByteArray(4096, 'f')) > 0) {
+        }
+        return filler.size() > lFree && filler.resize(filler.size() - lFree);
+    }
+
+private:
+    QString m_szFolder;
+    bool m_bMounted = false;
+};
 
 // Conflict copies beside a file.
 QStringList ConflictCopies(const QString& szFile) {
@@ -82,11 +138,12 @@ private:
     QList<QStringList> m_conflicts;
 
     // Writes bytes as the data file, loads the diary "as the program would" and starts a saver.
-    void Start(const QByteArray* pOnDisk, DataFileSaver::Timing timing = {}) {
+    void Start(const QByteArray* pOnDisk, DataFileSaver::Timing timing = {},
+               const QString& szComment = {}) {
         if (pOnDisk != nullptr) {
             QVERIFY(WriteAll(m_szFile, *pOnDisk));
         }
-        m_objSystolic = StartDiary(QStringLiteral("120"));
+        m_objSystolic = StartDiary(QStringLiteral("120"), szComment);
         m_saver = std::make_unique<DataFileSaver>(m_szFile, ReadWholeFile(m_szFile, false), timing);
         m_saver->onSaved = [this](const DataFileSaver::Result&) { ++m_iSaves; };
         m_saver->onKeepsFailing = [this](const QString& szFile, const QString& szReason) {
@@ -303,35 +360,217 @@ private slots:
     // On a full disk the file keeps its old bytes and the system's reason is given (a write
     // smaller than Qt's buffer would otherwise fail only inside the commit, unseen).
     void fullDiskKeepsTheOldFile() {
-#ifdef Q_OS_WIN
-        QSKIP("needs a small file system of its own");
-#else
-        if (::geteuid() != 0) {
+        SmallDisk disk(m_dir->filePath(QStringLiteral("small")));
+        if (!disk.Mounted()) {
             QSKIP("needs to mount a small file system of its own (root)");
         }
-        const QString szMount = m_dir->filePath(QStringLiteral("small"));
-        QVERIFY(QDir().mkpath(szMount));
-        if (::mount("tmpfs", QFile::encodeName(szMount).constData(), "tmpfs", 0, "size=64k") != 0) {
-            QSKIP("cannot mount a small file system here");
-        }
-        const QString szFile = szMount + QStringLiteral("/crtlg.dat");
+        const QString szFile = m_dir->filePath(QStringLiteral("small/crtlg.dat"));
         const QByteArray old(20000, 'o');
         QVERIFY(WriteAll(szFile, old));
-        // Fill what is left.
-        QFile filler(szMount + QStringLiteral("/filler"));
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        while (filler.write(QByteArray(4096, 'f')) > 0) {
-        }
-        filler.close();
+        QVERIFY(disk.LeaveFree(0));
         QString szReason;
-        const bool bWritten =
-            WriteFileSafely(szFile, QByteArray(8000, 'n'), std::nullopt, &szReason);
-        const QByteArray after = ReadAll(szFile);
-        ::umount(QFile::encodeName(szMount).constData());
-        QVERIFY(!bWritten);
+        QVERIFY(!WriteFileSafely(szFile, QByteArray(8000, 'n'), std::nullopt, &szReason));
         QVERIFY(!szReason.isEmpty());
-        QCOMPARE(after, old);
-#endif
+        QCOMPARE(ReadAll(szFile), old);
+    }
+
+    // The three ways the first save of a run can keep its backup: the old file itself, swapped
+    // out; a second name of it; a copy made once the save is in place.
+    static void AddSwapWays() {
+        QTest::addColumn<bool>("bExchange");
+        QTest::addColumn<bool>("bHardLink");
+        QTest::newRow("swapped in one step") << true << true;
+        QTest::newRow("checked just before, linked") << false << true;
+        QTest::newRow("checked just before, copied") << false << false;
+    }
+
+    // A nearly full disk (28 KB free, a 17.6 KB diary) has room for the save: the backup takes
+    // none of it before the save is in place.
+    void firstSaveOnNearlyFullDisk_data() { AddSwapWays(); }
+    void firstSaveOnNearlyFullDisk() {
+        QFETCH(bool, bExchange);
+        QFETCH(bool, bHardLink);
+        SmallDisk disk(m_dir->filePath(QStringLiteral("small")));
+        if (!disk.Mounted()) {
+            QSKIP("needs to mount a small file system of its own (root)");
+        }
+        SwapTestHooks hooks;
+        hooks.bNoExchange = !bExchange;
+        hooks.bNoHardLink = !bHardLink;
+        const ScopedHook<SwapTestHooks> scoped(SetSwapTestHooks, hooks);
+        m_szFile = m_dir->filePath(QStringLiteral("small/crtlg.dat"));
+        const QByteArray loaded = QByteArray(17600, 'o');
+        QVERIFY(WriteAll(m_szFile, loaded));
+        QVERIFY(disk.LeaveFree(28 * 1024));
+        Start(nullptr, {}, QString(17500, u'c'));
+
+        Type(QStringLiteral("135"));
+        const DataFileSaver::Result result = m_saver->SaveNow();
+        QVERIFY2(result.eKind == DataFileSaver::kWritten, qPrintable(result.szReason));
+        QCOMPARE(ReadAll(m_szFile), Encoded());
+        QCOMPARE(ReadAll(m_saver->BackupFile()), loaded);
+        QCOMPARE(LeftBehind(m_szFile), QStringList());
+    }
+
+    // Another program puts its file in place at the last moment of a save, after the first
+    // check: theirs is never lost, ours goes to a conflict copy, and the user is told both names.
+    void changedAtTheSwap_data() {
+        QTest::addColumn<bool>("bExchange");
+        QTest::addColumn<bool>("bLoadedFile");
+        QTest::addColumn<QString>("szChange");
+        QTest::addColumn<bool>("bConflict");
+        for (const bool bExchange : {true, false}) {
+            const char* szWay = bExchange ? "swapped" : "checked just before";
+            const auto row = [szWay](const char* szCase) -> QTestData& {
+                return QTest::newRow(qPrintable(
+                    QStringLiteral("%1, %2").arg(QLatin1String(szWay), QLatin1String(szCase))));
+            };
+            row("renamed over it") << bExchange << true << u"rename"_qs << true;
+            row("written into it") << bExchange << true << u"write"_qs << true;
+            row("made where there was none") << bExchange << false << u"rename"_qs << true;
+            row("removed") << bExchange << true << u"remove"_qs << false;
+        }
+    }
+    void changedAtTheSwap() {
+        QFETCH(bool, bExchange);
+        QFETCH(bool, bLoadedFile);
+        QFETCH(QString, szChange);
+        QFETCH(bool, bConflict);
+        const QByteArray loaded = "<CORVALEN TENSIOLOG>\r\n</CORVALEN TENSIOLOG>\r\n";
+        const QByteArray theirs =
+            "<CORVALEN TENSIOLOG>\r\n\t<THEIRS/>\r\n</CORVALEN TENSIOLOG>\r\n";
+        SwapTestHooks hooks;
+        hooks.bNoExchange = !bExchange;
+        int iCalls = 0;
+        // Runs on the saver's worker: what it saw is checked once the save is reported.
+        QString szSeen;
+        bool bChanged = false;
+        hooks.beforeSwap = [&](const QString& szPath) {
+            // Only the first save meets the other program.
+            if (++iCalls > 1) {
+                return;
+            }
+            szSeen = szPath;
+            if (szChange == u"rename"_qs) {
+                bChanged = RenameOver(szPath, theirs);
+            } else if (szChange == u"write"_qs) {
+                bChanged = WriteAll(szPath, theirs);
+            } else {
+                bChanged = QFile::remove(szPath);
+            }
+        };
+        const ScopedHook<SwapTestHooks> scoped(SetSwapTestHooks, hooks);
+        Start(bLoadedFile ? &loaded : nullptr);
+
+        Type(QStringLiteral("125"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_iSaves, 1, 10000);
+        QCOMPARE(iCalls, 1);
+        QCOMPARE(szSeen, m_szFile);
+        QVERIFY(bChanged);
+
+        QCOMPARE(LeftBehind(m_szFile), QStringList());
+        if (!bConflict) {
+            QCOMPARE(ReadAll(m_szFile), Encoded());
+            QVERIFY(m_conflicts.isEmpty());
+            return;
+        }
+        QCOMPARE(ReadAll(m_szFile), theirs);
+        const QStringList copies = ConflictCopies(m_szFile);
+        QCOMPARE(copies.size(), 1);
+        const QString szCopy = m_szFolder + u'/' + copies[0];
+        QCOMPARE(ReadAll(szCopy), Encoded());
+        QCOMPARE(m_conflicts, QList<QStringList>{(QStringList{m_szFile, szCopy})});
+        // Theirs is not taken for the file as loaded either.
+        QVERIFY(!QFile::exists(m_saver->BackupFile()));
+        // Later saves go to the copy and leave theirs alone.
+        Type(QStringLiteral("126"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_iSaves, 2, 10000);
+        QVERIFY(ReadAll(szCopy).contains("<S>126</S>"));
+        QCOMPARE(ReadAll(m_szFile), theirs);
+    }
+
+    // A save whose file is in place has worked, even when the folder cannot be synced after it:
+    // the next save is no conflict, and the warning says why.
+    void unsyncedFolderIsStillASave_data() {
+        QTest::addColumn<bool>("bExchange");
+        QTest::newRow("swapped in one step") << true;
+        QTest::newRow("checked just before") << false;
+    }
+    void unsyncedFolderIsStillASave() {
+        QFETCH(bool, bExchange);
+        SwapTestHooks hooks;
+        hooks.bNoExchange = !bExchange;
+        hooks.syncFolder = [](QString* pszReason) {
+            *pszReason = QStringLiteral("Input/output error");
+            return false;
+        };
+        const ScopedHook<SwapTestHooks> scoped(SetSwapTestHooks, hooks);
+        const QByteArray loaded = "<CORVALEN TENSIOLOG>\r\n</CORVALEN TENSIOLOG>\r\n";
+        Start(&loaded);
+
+        Type(QStringLiteral("135"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_iSaves, 1, 10000);
+        Type(QStringLiteral("136"));
+        QTRY_COMPARE_WITH_TIMEOUT(m_iSaves, 2, 10000);
+        Type(QStringLiteral("137"));
+        const DataFileSaver::Result result = m_saver->SaveNow();
+        QCOMPARE(result.eKind, DataFileSaver::kWritten);
+        QCOMPARE(result.szFile, m_szFile);
+        QVERIFY2(result.szWarning.contains(u"Input/output error"_qs), qPrintable(result.szWarning));
+        QCOMPARE(ReadAll(m_szFile), Encoded());
+        QCOMPARE(ReadAll(m_saver->BackupFile()), loaded);
+        QVERIFY(m_conflicts.isEmpty());
+        QCOMPARE(ConflictCopies(m_szFile), QStringList());
+        QVERIFY(m_warnings.isEmpty());
+
+        // Every other safe write (exports, notes) takes it the same way.
+        QString szReason;
+        QString szWarning;
+        const QString szExport = m_szFolder + QStringLiteral("/export.csv");
+        QVERIFY(WriteFileSafely(szExport, "a,b\r\n", std::nullopt, &szReason, &szWarning));
+        QVERIFY(szWarning.contains(u"Input/output error"_qs));
+        QCOMPARE(ReadAll(szExport), QByteArray("a,b\r\n"));
+    }
+
+    // A data file reached through a link is saved where the link leads, on the same disk or
+    // another one; the link stays, and the backup is kept beside the link.
+    void linkedFileStaysALink_data() {
+        QTest::addColumn<bool>("bExchange");
+        QTest::addColumn<bool>("bHardLink");
+        QTest::addColumn<bool>("bOtherDisk");
+        for (const bool bOtherDisk : {false, true}) {
+            const QString szDisk = bOtherDisk ? u"other disk"_qs : u"same disk"_qs;
+            QTest::addRow("swapped, %s", qPrintable(szDisk)) << true << true << bOtherDisk;
+            QTest::addRow("linked, %s", qPrintable(szDisk)) << false << true << bOtherDisk;
+            QTest::addRow("copied, %s", qPrintable(szDisk)) << false << false << bOtherDisk;
+        }
+    }
+    void linkedFileStaysALink() {
+        QFETCH(bool, bExchange);
+        QFETCH(bool, bHardLink);
+        QFETCH(bool, bOtherDisk);
+        SwapTestHooks hooks;
+        hooks.bNoExchange = !bExchange;
+        hooks.bNoHardLink = !bHardLink;
+        const ScopedHook<SwapTestHooks> scoped(SetSwapTestHooks, hooks);
+        const QString szSynced = m_dir->filePath(QStringLiteral("synced"));
+        QVERIFY(QDir().mkpath(szSynced));
+        SmallDisk disk(bOtherDisk ? szSynced : QString());
+        if (bOtherDisk && !disk.Mounted()) {
+            QSKIP("needs to mount a small file system of its own (root)");
+        }
+        const QString szReal = szSynced + QStringLiteral("/crtlg.dat");
+        const QByteArray loaded = "<CORVALEN TENSIOLOG>\r\n</CORVALEN TENSIOLOG>\r\n";
+        QVERIFY(WriteAll(szReal, loaded));
+        QVERIFY(QFile::link(szReal, m_szFile));
+        Start(nullptr);
+
+        Type(QStringLiteral("140"));
+        QCOMPARE(m_saver->SaveNow().eKind, DataFileSaver::kWritten);
+        QVERIFY(QFileInfo(m_szFile).isSymLink());
+        QCOMPARE(ReadAll(szReal), Encoded());
+        QCOMPARE(ReadAll(m_saver->BackupFile()), loaded);
+        QCOMPARE(LeftBehind(szReal), QStringList());
     }
 };
 
