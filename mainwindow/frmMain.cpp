@@ -497,7 +497,6 @@ void frmMain::BuildControls() {
     setWindowTitle(QStringLiteral("tlg"));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
     setObjectName(QStringLiteral("frmMain"));
-    setAccessibleName(QStringLiteral("Tensiolog"));
 
     for (const ControlRow& row : kControls) {
         MakeControl(row, this);

@@ -2,6 +2,7 @@
 
 #include "app/shell/modUtils.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -25,6 +26,16 @@ constexpr int kWindowWidth = 700;
 constexpr int kWindowHeight = 500;
 constexpr int kFadeSteps = 52;
 constexpr int kFadeAlphaStep = 5;
+
+// A frameless top-level window is a frame to a screen reader (a plain widget would be an unnamed
+// "filler"), named by its title.
+QAccessibleInterface* WindowFactory(const QString& szClass, QObject* object) {
+    if (szClass != QLatin1String("FramelessWindow") || object == nullptr ||
+        !object->isWidgetType() || !static_cast<QWidget*>(object)->isWindow()) {
+        return nullptr;
+    }
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
 
 int& FadeDurationMs() {
     static int iMilliseconds = 250;
@@ -115,6 +126,11 @@ FramelessWindow::FramelessWindow(const QString& backgroundArtwork, QWidget* pare
     d->szArtwork = backgroundArtwork;
     setFixedSize(kWindowWidth, kWindowHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    static const bool bInstalled = [] {
+        QAccessible::installFactory(WindowFactory);
+        return true;
+    }();
+    Q_UNUSED(bInstalled);
 }
 
 FramelessWindow::~FramelessWindow() {

@@ -22,7 +22,8 @@ frmWelcome::frmWelcome(QWidget* parent)
     btClose->setObjectName(QStringLiteral("btClose"));
     btClose->setGeometry(TwipsRect(9960, 180, 375, 375));
     btClose->setToolTip(QStringLiteral("Close the Tensiolog"));
-    btClose->setAccessibleName(QStringLiteral("Close the Tensiolog"));
+    // It closes this window only: its name says so (the tooltip keeps the window's own words).
+    btClose->setAccessibleName(QStringLiteral("Close the welcome window"));
 
     // The picture's words, as text a screen reader reads: a label over the picture, drawn
     // invisibly (the picture shows the same words) and letting the mouse through to drag.
@@ -34,7 +35,6 @@ frmWelcome::frmWelcome(QWidget* parent)
     lblText->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblText->setStyleSheet(QStringLiteral("color: transparent; background: transparent;"));
     lblText->lower();
-    setAccessibleName(QStringLiteral("Welcome to Tensiolog"));
     setAccessibleDescription(lblText->text());
     setFocusPolicy(Qt::StrongFocus);
 

@@ -53,6 +53,16 @@ for node, depth in walk(app):
         problems.append(f"a focusable {role} has no name")
     names.setdefault(node.name, []).append((role, node))
 
+# Each window is a frame or a dialog named by its title, as the window system shows it.
+for i in range(app.childCount):
+    window = app.getChildAtIndex(i)
+    if window is None:
+        continue
+    if window.getRoleName() not in ("frame", "dialog"):
+        problems.append(f"the window {window.name!r} is a {window.getRoleName()}, not a frame")
+    if window.name != "tlg":
+        problems.append(f"the main window is named {window.name!r}, not by its title 'tlg'")
+
 # The window takes the keyboard by itself, in today's systolic box, even where no window manager
 # hands it over.
 windows = [app.getChildAtIndex(i) for i in range(app.childCount)]

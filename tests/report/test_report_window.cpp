@@ -181,6 +181,10 @@ void test_report_window::screenReaderNames() {
     frm.show();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
     QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->Text().contains(u"07 Mar 2027"_s), 3000);
+    // The window is a dialog named by its title.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(&frm);
+    QCOMPARE(window->role(), QAccessible::Dialog);
+    QCOMPARE(window->text(QAccessible::Name), u"Tensiolog Report"_s);
     QAccessibleInterface* report = QAccessible::queryAccessibleInterface(frm.rtb);
     QVERIFY(report != nullptr);
     QCOMPARE(report->text(QAccessible::Name), u"Report"_s);

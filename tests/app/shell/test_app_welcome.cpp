@@ -103,7 +103,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QAccessibleInterface* face = QAccessible::queryAccessibleInterface(&window);
         QVERIFY(face != nullptr);
-        QCOMPARE(face->text(QAccessible::Name), QStringLiteral("Welcome to Tensiolog"));
+        // A frame named by its title, as the window system shows it.
+        QCOMPARE(face->role(), QAccessible::Window);
+        QCOMPARE(face->text(QAccessible::Name), window.windowTitle());
+        // The close mark says what it closes: this window, not the program.
+        QAccessibleInterface* closeMark = QAccessible::queryAccessibleInterface(window.btClose);
+        QCOMPARE(closeMark->text(QAccessible::Name), QStringLiteral("Close the welcome window"));
+        QCOMPARE(window.btClose->toolTip(), QStringLiteral("Close the Tensiolog"));
         QString szAll;
         for (int i = 0; i < face->childCount(); ++i) {
             QAccessibleInterface* child = face->child(i);
