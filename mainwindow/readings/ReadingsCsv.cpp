@@ -31,8 +31,62 @@ constexpr std::array<const char16_t*, 5> kHeaderNames = {u"date", u"systolic", u
 
 const QLatin1String kCrLf("\r\n");
 
-// Appends a field, quoted when a reader could take it apart or trim it.
-void AppendField(QString& out, const QString& szText, QChar cDelimiter) {
+// The mark that keeps a spreadsheet from taking a field for a formula.
+constexpr char16_t kFormulaGuard = u'\'';
+
+// Whether a spreadsheet reads the text as a plain number: a sign, digits, and at most one
+// decimal point or comma with digits after it.
+bool IsPlainNumber(QStringView s) {
+    qsizetype i = (!s.isEmpty() && (s[0] == u'+' || s[0] == u'-')) ? 1 : 0;
+    const auto digits = [&] {
+        const qsizetype iStart = i;
+        while (i < s.size() && s[i] >= u'0' && s[i] <= u'9') {
+            ++i;
+        }
+        return i > iStart;
+    };
+    if (!digits()) {
+        return false;
+    }
+    if (i < s.size() && (s[i] == u'.' || s[i] == u',')) {
+        ++i;
+        if (!digits()) {
+            return false;
+        }
+    }
+    return i == s.size();
+}
+
+// Whether a field is written with kFormulaGuard before it: after any guards it already has,
+// it starts with a character that makes a spreadsheet read a formula (=, +, -, @, a tab or a
+// line break), and it is not a plain number. The guards it already has count, so that the
+// import, which takes one guard off whatever this says needs one, gives back the text exactly
+// ("'=x" is written "''=x"; "'hello" and "''" stay as they are).
+bool NeedsFormulaGuard(QStringView s) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == kFormulaGuard) {
+        ++i;
+    }
+    if (i == s.size()) {
+        return false;
+    }
+    const QChar c = s[i];
+    const bool bFormula =
+        c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r' || c == u'\n';
+    return bFormula && !IsPlainNumber(s.sliced(i));
+}
+
+// Gives a field of our own export back as it was before the guard was put in front of it.
+void TakeOffFormulaGuard(QString& szField) {
+    if (szField.startsWith(kFormulaGuard) && NeedsFormulaGuard(QStringView(szField).sliced(1))) {
+        szField.remove(0, 1);
+    }
+}
+
+// Appends a field, guarded against spreadsheet formulas, and quoted when a reader could take
+// it apart or trim it.
+void AppendField(QString& out, const QString& szValue, QChar cDelimiter) {
+    const QString szText = NeedsFormulaGuard(szValue) ? kFormulaGuard + szValue : szValue;
     bool bQuote = !szText.isEmpty() && (szText.front().isSpace() || szText.back().isSpace());
     for (qsizetype i = 0; i < szText.size() && !bQuote; ++i) {
         const QChar c = szText[i];
@@ -263,6 +317,8 @@ struct Header {
     QStringList ignored;
     // Two columns for one value: their names.
     QString szDuplicate;
+    // The row is our export's own header row, as the export writes it.
+    bool bOurs = false;
 
     bool Usable() const {
         return iField[kDate] >= 0 && (iField[kSystolic] >= 0 || iField[kDiastolic] >= 0 ||
@@ -309,6 +365,11 @@ Header ReadHeader(const QList<Field>& fields) {
     }
     if (header.iTimeField == header.iField[kDate]) {
         header.iTimeField = -1;
+    }
+    header.bOurs = fields.size() == qsizetype(kHeaderNames.size());
+    for (std::size_t i = 0; i < kHeaderNames.size() && header.bOurs; ++i) {
+        header.bOurs = !fields[qsizetype(i)].bQuoted &&
+                       fields[qsizetype(i)].szText == QStringView(kHeaderNames[i]);
     }
     for (int i = 0; i < fields.size(); ++i) {
         if (std::find(header.iField.begin(), header.iField.end(), i) != header.iField.end() ||
@@ -580,6 +641,8 @@ struct HeaderRow {
     int iLine = 0;
     qsizetype iDataStart = 0;
     int iDataLine = 0;
+    // The file starts with our export's header row: it is one of our exports.
+    bool bOurExport = false;
     // The first line that is not blank, for a file without a header.
     QString szFirstLine;
 };
@@ -620,6 +683,7 @@ HeaderRow FindHeader(const QString& szText) {
                     found.iLine = iLine;
                     found.iDataStart = scan.Position();
                     found.iDataLine = scan.Line();
+                    found.bOurExport = candidate.bOurs && iLine == 1;
                     iFoundIndex = iIndex;
                 }
                 break;
@@ -661,6 +725,12 @@ bool ReadRows(const QString& szText, const HeaderRow& header, QList<Row>* pRows,
                                            "columns")
                                 .arg(fields.size())
                                 .arg(columns.iFieldCount));
+            }
+        }
+        // Our own export guarded its fields from spreadsheets: the guard comes off again.
+        if (header.bOurExport) {
+            for (Field& field : fields) {
+                TakeOffFormulaGuard(field.szText);
             }
         }
         const auto field = [&fields](int iAt) -> const QString& {
@@ -958,6 +1028,7 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
     pReadings->cDelimiter = header.cDelimiter;
     pReadings->ignoredColumns = header.columns.ignored;
     pReadings->iLinesBeforeHeader = header.iLine - 1;
+    pReadings->bOurExport = header.bOurExport;
 
     // Every row is checked; nothing is kept unless all of them can be read.
     QList<Row> rows;

@@ -32,6 +32,10 @@ struct CsvExportOptions {
 // row per day entry that holds any value (placeholders left out), oldest first, with the ISO
 // date, the values as stored and the comment as typed (its line breaks as LF); CR LF line ends,
 // fields quoted when they hold the separator, a quote, a line break or blanks at either end.
+// A field a spreadsheet would take for a formula (one that starts with =, +, -, @, a tab or a
+// line break and is not a plain number) gets a leading "'", and so does one that already
+// starts with "'"s followed by such a character, so that the import of this file takes exactly
+// one off again.
 // piDays receives the number of day rows.
 QByteArray ReadingsToCsv(const std::shared_ptr<clsXMLTag>& objReadings,
                          const CsvExportOptions& options, int* piDays = nullptr);
@@ -81,6 +85,9 @@ struct CsvReadings {
     QChar cDelimiter;
     // Lines above the header row (a title, say), skipped.
     int iLinesBeforeHeader = 0;
+    // The file is one of our exports (its first line is our header row): the "'" that guards a
+    // field from spreadsheets was taken off again.
+    bool bOurExport = false;
 };
 
 // Why a file could not be read.
@@ -95,8 +102,10 @@ struct CsvReadError {
 // Windows-1252; separator comma, semicolon or tab, found from the header row; columns found by
 // their header names; dates ISO (with or without a time), dd.mm.yyyy, or with slashes in the
 // order the file shows or dateOrder says. Several rows of one day are folded into one: the
-// mean of each value, half to even, and the comments joined in time order. szFileName names
-// the file in messages. False and *pError when any line cannot be read.
+// mean of each value, half to even, and the comments joined in time order. A file that starts
+// with our header row is one of our exports: a field's leading "'" that guards a formula is
+// taken off (other files keep their text as written). szFileName names the file in messages.
+// False and *pError when any line cannot be read.
 bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDateOrder dateOrder,
                      CsvReadings* pReadings, CsvReadError* pError);
 
