@@ -1229,18 +1229,19 @@ void frmMain::dropEvent(QDropEvent* event) {
 bool frmMain::ImportCsvFile(const QString& szPath) {
     bool bImported = false;
     Guarded([&] {
-        const QString szName = QDir::toNativeSeparators(szPath);
+        const QString szName = CsvNameForMessages(szPath);
         const QString szWarningTitle = kProductName + QStringLiteral(" Warning");
         const auto refuse = [&](const QString& szWhy) {
             ShowMessageBox(QMessageBox::Warning, szWarningTitle,
                            QStringLiteral("Nothing was imported. ") + szWhy, QMessageBox::Ok);
         };
-        QFile file(szPath);
-        if (!file.open(QIODevice::ReadOnly)) {
-            refuse(QStringLiteral("%1 could not be opened (%2).").arg(szName, file.errorString()));
+        // The command line's rule: an ordinary file of at most 64 MB.
+        QByteArray bytes;
+        QString szReadError;
+        if (!ReadCsvFile(szPath, &bytes, &szReadError)) {
+            refuse(szReadError + u'.');
             return;
         }
-        const QByteArray bytes = file.readAll();
         CsvReadings readings;
         CsvReadError error;
         if (!ReadReadingsCsv(bytes, szName, CsvDateOrder::Unknown, &readings, &error)) {

@@ -16,7 +16,13 @@ enum class OpenResult {
 
 // Opens a regular file (or a link to one) for reading. Anything else is refused at once, without
 // waiting: opening a named pipe for reading would otherwise block until someone writes to it.
-OpenResult OpenRegularFile(QFile& file, const QString& path);
+// On Failed, *pszReason (when given) receives the system's reason.
+OpenResult OpenRegularFile(QFile& file, const QString& path, QString* pszReason = nullptr);
+
+// What a path names that is not a regular file, as a message says it: "a folder", "a named
+// pipe", "a device", "a socket", or empty text where the system does not tell. Asks without
+// opening it.
+QString KindOfOtherFile(const QString& path);
 
 // Makes a rename into the folder of filePath survive a power cut. On POSIX systems the folder
 // itself is synced to disk (the rename changed the folder, which syncing the file does not

@@ -5,6 +5,7 @@
 
 #include "xmlstore/CodePage.h"
 #include "xmlstore/FileSystem.h"
+#include "xmlstore/MessageText.h"
 #include "xmlstore/XMLCodec.h"
 
 #include <QFile>
@@ -62,30 +63,10 @@ private:
     std::array<Slot, kSlots> slots_;
 };
 
-// Most characters of a line that a message quotes. A damaged file can hold a line of megabytes
-// (a disk block of zero bytes, say), and a message quoting all of it freezes the box showing it.
-constexpr qsizetype kMaxQuoted = 60;
-
-// before + text + after, for the messages about a line; a longer text is cut to kMaxQuoted
-// characters and ends with "…" (never between the halves of a surrogate pair).
+// before + text + after, for the messages about a line; the text as MessageText::Quoted shows
+// it (cut to a few dozen characters, control characters made visible).
 QString Quote(const char* before, QStringView text, const char* after) {
-    const bool cut = text.size() > kMaxQuoted;
-    if (cut) {
-        qsizetype n = kMaxQuoted;
-        if (text[n - 1].isHighSurrogate()) {
-            --n;
-        }
-        text = text.left(n);
-    }
-    QString s;
-    s.reserve(text.size() + 100);
-    s.append(QLatin1String(before));
-    s.append(text);
-    if (cut) {
-        s.append(QChar(0x2026));
-    }
-    s.append(QLatin1String(after));
-    return s;
+    return QLatin1String(before) + MessageText::Quoted(text) + QLatin1String(after);
 }
 
 // Position of the first c in p[from, n), or -1. Lines are short: a plain loop beats a library

@@ -52,7 +52,9 @@ const char* const kDescription =
     "out), dates such as 08.12.2026 or 08/12/2026, a time after the date, and several readings "
     "of one day, folded into their mean. Days the diary lacks are added; a day it has gets the "
     "file's values where its own are empty, or everywhere with --replace. A file with any line "
-    "that cannot be read changes nothing.\n"
+    "that cannot be read changes nothing. An import reads an ordinary file or standard input of "
+    "at most 64 MB. An export puts a ' before a field a spreadsheet would take for a formula "
+    "(=, +, -, @ first); the import of such an export takes it off again.\n"
     "\n"
     "Exit status: 0 done; 1 failed, with the reason on standard error; 2 the program is open on "
     "the same readings.";
@@ -134,34 +136,6 @@ int OpenDiary(const CommandLineStreams& io, Diary& diary) {
     return kCommandLineDone;
 }
 
-// The largest CSV file an import reads: far more than any diary's readings, and a bound for a
-// stream that never ends.
-constexpr qint64 kLargestImport = qint64(64) * 1024 * 1024;
-
-// Reads a whole CSV source, refusing one larger than kLargestImport; false with the reason.
-bool ReadImport(QIODevice& device, QByteArray* pBytes, QString* pszReason) {
-    pBytes->clear();
-    QByteArray chunk;
-    while (true) {
-        chunk = device.read(1024 * 1024);
-        if (chunk.isEmpty()) {
-            break;
-        }
-        if (pBytes->size() + chunk.size() > kLargestImport) {
-            *pszReason = QStringLiteral("it is larger than %1 MB, far more than any diary holds")
-                             .arg(kLargestImport / (1024 * 1024));
-            return false;
-        }
-        pBytes->append(chunk);
-    }
-    if (auto* pFile = qobject_cast<QFileDevice*>(&device);
-        pFile != nullptr && pFile->error() != QFileDevice::NoError) {
-        *pszReason = pFile->errorString();
-        return false;
-    }
-    return true;
-}
-
 int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     CsvExportOptions options;
     if (parser.isSet(kDelimiter)) {
@@ -241,32 +215,25 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     const bool bReplace = parser.isSet(kReplace);
     const bool bDryRun = parser.isSet(kDryRun);
 
+    // A file is read whole before the diary is locked, so that nothing it does can keep the
+    // lock; what is not an ordinary file is refused at once.
+    const QString szSource = parser.value(kImportCsv);
+    const bool bStandardInput = szSource == kStandardStream;
+    const QString szShownName =
+        bStandardInput ? QStringLiteral("standard input") : CsvNameForMessages(szSource);
+    QByteArray bytes;
+    QString szReadError;
+    if (!bStandardInput && !ReadCsvFile(szSource, &bytes, &szReadError)) {
+        return Fail(io, szReadError + QStringLiteral("; nothing was imported."));
+    }
+
     Diary diary;
     if (const int iStatus = OpenDiary(io, diary); iStatus != kCommandLineDone) {
         return iStatus;
     }
-
-    const QString szSource = parser.value(kImportCsv);
-    QByteArray bytes;
-    QString szShownName;
-    QString szReadError;
-    if (szSource == kStandardStream) {
-        szShownName = QStringLiteral("standard input");
-        if (io.pIn != nullptr && !ReadImport(*io.pIn, &bytes, &szReadError)) {
-            return Fail(io, QStringLiteral("%1 could not be read (%2); nothing was imported.")
-                                .arg(szShownName, szReadError));
-        }
-    } else {
-        szShownName = Native(szSource);
-        QFile file(szSource);
-        if (!file.open(QIODevice::ReadOnly)) {
-            return Fail(io, QStringLiteral("%1 could not be opened (%2); nothing was imported.")
-                                .arg(szShownName, file.errorString()));
-        }
-        if (!ReadImport(file, &bytes, &szReadError)) {
-            return Fail(io, QStringLiteral("%1 could not be read (%2); nothing was imported.")
-                                .arg(szShownName, szReadError));
-        }
+    if (bStandardInput && io.pIn != nullptr &&
+        !ReadCsvSource(*io.pIn, szShownName, &bytes, &szReadError)) {
+        return Fail(io, szReadError + QStringLiteral("; nothing was imported."));
     }
 
     CsvReadings readings;

@@ -4,10 +4,14 @@
 #include "app/util/TextToInteger.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "xmlstore/CodePage.h"
+#include "xmlstore/FileSystem.h"
+#include "xmlstore/MessageText.h"
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QHash>
 #include <QIODevice>
 #include <QLocale>
@@ -31,8 +35,62 @@ constexpr std::array<const char16_t*, 5> kHeaderNames = {u"date", u"systolic", u
 
 const QLatin1String kCrLf("\r\n");
 
-// Appends a field, quoted when a reader could take it apart or trim it.
-void AppendField(QString& out, const QString& szText, QChar cDelimiter) {
+// The mark that keeps a spreadsheet from taking a field for a formula.
+constexpr char16_t kFormulaGuard = u'\'';
+
+// Whether a spreadsheet reads the text as a plain number: a sign, digits, and at most one
+// decimal point or comma with digits after it.
+bool IsPlainNumber(QStringView s) {
+    qsizetype i = (!s.isEmpty() && (s[0] == u'+' || s[0] == u'-')) ? 1 : 0;
+    const auto digits = [&] {
+        const qsizetype iStart = i;
+        while (i < s.size() && s[i] >= u'0' && s[i] <= u'9') {
+            ++i;
+        }
+        return i > iStart;
+    };
+    if (!digits()) {
+        return false;
+    }
+    if (i < s.size() && (s[i] == u'.' || s[i] == u',')) {
+        ++i;
+        if (!digits()) {
+            return false;
+        }
+    }
+    return i == s.size();
+}
+
+// Whether a field is written with kFormulaGuard before it: after any guards it already has,
+// it starts with a character that makes a spreadsheet read a formula (=, +, -, @, a tab or a
+// line break), and it is not a plain number. The guards it already has count, so that the
+// import, which takes one guard off whatever this says needs one, gives back the text exactly
+// ("'=x" is written "''=x"; "'hello" and "''" stay as they are).
+bool NeedsFormulaGuard(QStringView s) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == kFormulaGuard) {
+        ++i;
+    }
+    if (i == s.size()) {
+        return false;
+    }
+    const QChar c = s[i];
+    const bool bFormula =
+        c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r' || c == u'\n';
+    return bFormula && !IsPlainNumber(s.sliced(i));
+}
+
+// Gives a field of our own export back as it was before the guard was put in front of it.
+void TakeOffFormulaGuard(QString& szField) {
+    if (szField.startsWith(kFormulaGuard) && NeedsFormulaGuard(QStringView(szField).sliced(1))) {
+        szField.remove(0, 1);
+    }
+}
+
+// Appends a field, guarded against spreadsheet formulas, and quoted when a reader could take
+// it apart or trim it.
+void AppendField(QString& out, const QString& szValue, QChar cDelimiter) {
+    const QString szText = NeedsFormulaGuard(szValue) ? kFormulaGuard + szValue : szValue;
     bool bQuote = !szText.isEmpty() && (szText.front().isSpace() || szText.back().isSpace());
     for (qsizetype i = 0; i < szText.size() && !bQuote; ++i) {
         const QChar c = szText[i];
@@ -263,6 +321,8 @@ struct Header {
     QStringList ignored;
     // Two columns for one value: their names.
     QString szDuplicate;
+    // The row is our export's own header row, as the export writes it.
+    bool bOurs = false;
 
     bool Usable() const {
         return iField[kDate] >= 0 && (iField[kSystolic] >= 0 || iField[kDiastolic] >= 0 ||
@@ -298,7 +358,8 @@ Header ReadHeader(const QList<Field>& fields) {
         if (header.iField[column] >= 0) {
             header.szDuplicate =
                 QStringLiteral("the columns \"%1\" and \"%2\" both hold the %3")
-                    .arg(fields[header.iField[column]].szText.trimmed(), szName, ValueName(column));
+                    .arg(MessageText::Quoted(fields[header.iField[column]].szText.trimmed()),
+                         MessageText::Quoted(szName), ValueName(column));
             continue;
         }
         header.iField[column] = i;
@@ -309,6 +370,11 @@ Header ReadHeader(const QList<Field>& fields) {
     }
     if (header.iTimeField == header.iField[kDate]) {
         header.iTimeField = -1;
+    }
+    header.bOurs = fields.size() == qsizetype(kHeaderNames.size());
+    for (std::size_t i = 0; i < kHeaderNames.size() && header.bOurs; ++i) {
+        header.bOurs = !fields[qsizetype(i)].bQuoted &&
+                       fields[qsizetype(i)].szText == QStringView(kHeaderNames[i]);
     }
     for (int i = 0; i < fields.size(); ++i) {
         if (std::find(header.iField.begin(), header.iField.end(), i) != header.iField.end() ||
@@ -508,13 +574,16 @@ bool ReadValue(const QString& szText, Column column, QString* pszValue, QString*
         return !s.isEmpty() &&
                std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     };
-    const QString szQuoted = QStringLiteral("the %1 \"%2\"").arg(ValueName(column), szText);
+    // Made only for a message: every value of a file passes here.
+    const auto quoted = [&] {
+        return QStringLiteral("the %1 \"%2\"").arg(ValueName(column), MessageText::Quoted(szText));
+    };
     if (szText.startsWith(u'-') && allDigits(QStringView(szText).sliced(1))) {
-        *pszProblem = szQuoted + QStringLiteral(" is negative");
+        *pszProblem = quoted() + QStringLiteral(" is negative");
         return false;
     }
     if (!allDigits(szText)) {
-        *pszProblem = szQuoted + QStringLiteral(" is not a whole number");
+        *pszProblem = quoted() + QStringLiteral(" is not a whole number");
         return false;
     }
     qsizetype iFirst = 0;
@@ -522,7 +591,7 @@ bool ReadValue(const QString& szText, Column column, QString* pszValue, QString*
         ++iFirst;
     }
     if (szText.size() - iFirst > 3) {
-        *pszProblem = szQuoted + QStringLiteral(" is larger than 999");
+        *pszProblem = quoted() + QStringLiteral(" is larger than 999");
         return false;
     }
     *pszValue = szText.size() <= 3 ? szText : szText.sliced(iFirst);
@@ -580,7 +649,10 @@ struct HeaderRow {
     int iLine = 0;
     qsizetype iDataStart = 0;
     int iDataLine = 0;
-    // The first line that is not blank, for a file without a header.
+    // The file starts with our export's header row: it is one of our exports.
+    bool bOurExport = false;
+    // The start of the first line that is not blank, for a file without a header (as read,
+    // the fields joined with commas; quoted in a message).
     QString szFirstLine;
 };
 
@@ -602,13 +674,16 @@ HeaderRow FindHeader(const QString& szText) {
                 continue;
             }
             if (found.szFirstLine.isEmpty() && cDelimiter == u',') {
-                QStringList texts;
+                // More than a message quotes, and no more: a line may hold megabytes.
                 for (const Field& field : fields) {
-                    texts.append(field.szText);
-                }
-                found.szFirstLine = texts.join(u',');
-                if (found.szFirstLine.size() > 80) {
-                    found.szFirstLine = found.szFirstLine.left(77) + QStringLiteral("...");
+                    if (found.szFirstLine.size() > MessageText::kMaxQuoted) {
+                        break;
+                    }
+                    if (&field != &fields.front()) {
+                        found.szFirstLine += u',';
+                    }
+                    found.szFirstLine +=
+                        QStringView(field.szText).left(MessageText::kMaxQuoted + 1);
                 }
             }
             const Header candidate = ReadHeader(fields);
@@ -620,6 +695,7 @@ HeaderRow FindHeader(const QString& szText) {
                     found.iLine = iLine;
                     found.iDataStart = scan.Position();
                     found.iDataLine = scan.Line();
+                    found.bOurExport = candidate.bOurs && iLine == 1;
                     iFoundIndex = iIndex;
                 }
                 break;
@@ -663,6 +739,12 @@ bool ReadRows(const QString& szText, const HeaderRow& header, QList<Row>* pRows,
                                 .arg(columns.iFieldCount));
             }
         }
+        // Our own export guarded its fields from spreadsheets: the guard comes off again.
+        if (header.bOurExport) {
+            for (Field& field : fields) {
+                TakeOffFormulaGuard(field.szText);
+            }
+        }
         const auto field = [&fields](int iAt) -> const QString& {
             static const QString szNone;
             return iAt >= 0 && iAt < fields.size() ? fields[iAt].szText : szNone;
@@ -687,12 +769,13 @@ bool ReadRows(const QString& szText, const HeaderRow& header, QList<Row>* pRows,
         if (!ReadDate(row.szDateText, row.date)) {
             return fail(QStringLiteral("\"%1\" is not a date that can be read (it should read "
                                        "like 2026-12-08, 08.12.2026 or 08/12/2026)")
-                            .arg(row.szDateText));
+                            .arg(MessageText::Quoted(row.szDateText)));
         }
         const QString szTime = field(columns.iTimeField).trimmed();
         if (columns.iTimeField >= 0 && row.date.iSeconds < 0 && !szTime.isEmpty() &&
             !ReadTime(szTime, row.date)) {
-            return fail(QStringLiteral("\"%1\" is not a time of day").arg(szTime));
+            return fail(
+                QStringLiteral("\"%1\" is not a time of day").arg(MessageText::Quoted(szTime)));
         }
         pRows->append(std::move(row));
     }
@@ -721,10 +804,10 @@ bool FindDateOrder(const QList<Row>& rows, CsvDateOrder* pOrder, Problem* pProbl
     if (pDayFirst && pMonthFirst) {
         *pProblem = {0, QStringLiteral("the dates are in two orders: line %1 puts the day first "
                                        "(\"%2\"), line %3 the month (\"%4\")")
-                            .arg(pDayFirst->iLine)
-                            .arg(pDayFirst->szDateText)
-                            .arg(pMonthFirst->iLine)
-                            .arg(pMonthFirst->szDateText)};
+                            .arg(QString::number(pDayFirst->iLine),
+                                 MessageText::Quoted(pDayFirst->szDateText),
+                                 QString::number(pMonthFirst->iLine),
+                                 MessageText::Quoted(pMonthFirst->szDateText))};
         return false;
     }
     if (pDayFirst || pMonthFirst) {
@@ -736,7 +819,7 @@ bool FindDateOrder(const QList<Row>& rows, CsvDateOrder* pOrder, Problem* pProbl
         *pProblem = {pAmbiguous->iLine,
                      QStringLiteral("\"%1\" can be read as %2 (day first) or as %3 (month "
                                     "first), and no date in the file tells which")
-                         .arg(pAmbiguous->szDateText,
+                         .arg(MessageText::Quoted(pAmbiguous->szDateText),
                               SpelledDate(date.iYear, date.iSecond, date.iFirst),
                               SpelledDate(date.iYear, date.iFirst, date.iSecond)),
                      true};
@@ -755,7 +838,7 @@ bool GiveDays(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
                                         ? QStringLiteral(" (read day first)")
                                         : QStringLiteral(" (read month first)");
             *pProblem = {row.iLine, QStringLiteral("\"%1\" is not a date of the calendar%2")
-                                        .arg(row.szDateText, szOrder)};
+                                        .arg(MessageText::Quoted(row.szDateText), szOrder)};
             return false;
         }
         if (row.date.iOffsetSeconds && row.date.iSeconds >= 0) {
@@ -767,9 +850,8 @@ bool GiveDays(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
         }
         // The calendar's years.
         if (date.year() < 1900 || date.year() > 9999) {
-            *pProblem = {
-                row.iLine,
-                QStringLiteral("%1 is outside the years 1900 to 9999").arg(row.szDateText)};
+            *pProblem = {row.iLine, QStringLiteral("%1 is outside the years 1900 to 9999")
+                                        .arg(MessageText::Quoted(row.szDateText))};
             return false;
         }
         row.lDay = date.toJulianDay();
@@ -926,17 +1008,83 @@ QChar CsvDelimiterForLocale(const QLocale& locale) {
 
 // ---- Import
 
+QString CsvNameForMessages(const QString& szPath) {
+    return MessageText::Visible(QDir::toNativeSeparators(szPath));
+}
+
+namespace {
+
+QString TooLargeReason(const QString& szShownName) {
+    // One arg() for all: a "%1" in a file's name stays as it is.
+    return QStringLiteral("%1 could not be read (it is larger than %2 MB, far more than any diary "
+                          "holds)")
+        .arg(szShownName, QString::number(kLargestCsvInput / (1024 * 1024)));
+}
+
+} // namespace
+
+bool ReadCsvSource(QIODevice& device, const QString& szName, QByteArray* pBytes,
+                   QString* pszReason) {
+    pBytes->clear();
+    const QString szShown = MessageText::Visible(szName);
+    for (;;) {
+        const QByteArray chunk = device.read(1024 * 1024);
+        if (chunk.isEmpty()) {
+            break;
+        }
+        if (pBytes->size() + chunk.size() > kLargestCsvInput) {
+            pBytes->clear();
+            *pszReason = TooLargeReason(szShown);
+            return false;
+        }
+        pBytes->append(chunk);
+    }
+    if (auto* pFile = qobject_cast<QFileDevice*>(&device);
+        pFile != nullptr && pFile->error() != QFileDevice::NoError) {
+        pBytes->clear();
+        *pszReason = QStringLiteral("%1 could not be read (%2)").arg(szShown, pFile->errorString());
+        return false;
+    }
+    return true;
+}
+
+bool ReadCsvFile(const QString& szPath, QByteArray* pBytes, QString* pszReason) {
+    pBytes->clear();
+    const QString szName = CsvNameForMessages(szPath);
+    QFile file;
+    QString szWhy;
+    switch (FileSystem::OpenRegularFile(file, szPath, &szWhy)) {
+    case FileSystem::OpenResult::Opened:
+        break;
+    case FileSystem::OpenResult::NotRegularFile: {
+        const QString szKind = FileSystem::KindOfOtherFile(szPath);
+        *pszReason = QStringLiteral("%1 could not be read (it is %2, not an ordinary file)")
+                         .arg(szName, szKind.isEmpty() ? QStringLiteral("something else") : szKind);
+        return false;
+    }
+    case FileSystem::OpenResult::Failed:
+        *pszReason = QStringLiteral("%1 could not be opened (%2)").arg(szName, szWhy);
+        return false;
+    }
+    // A file known to be too large is refused before any of it is read.
+    if (file.size() > kLargestCsvInput) {
+        *pszReason = TooLargeReason(szName);
+        return false;
+    }
+    // Read up to the limit all the same: the file may grow meanwhile.
+    return ReadCsvSource(file, szName, pBytes, pszReason);
+}
+
 bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDateOrder dateOrder,
                      CsvReadings* pReadings, CsvReadError* pError) {
     *pReadings = CsvReadings();
     *pError = CsvReadError();
+    const QString szName = MessageText::Visible(szFileName);
     const auto fail = [&](const Problem& problem) {
         pError->szMessage = problem.iLine > 0
                                 ? QStringLiteral("%1, line %2: %3")
-                                      .arg(szFileName)
-                                      .arg(problem.iLine)
-                                      .arg(problem.szText)
-                                : QStringLiteral("%1: %2").arg(szFileName, problem.szText);
+                                      .arg(szName, QString::number(problem.iLine), problem.szText)
+                                : QStringLiteral("%1: %2").arg(szName, problem.szText);
         pError->bAmbiguousDates = problem.bAmbiguousDates;
         return false;
     };
@@ -950,7 +1098,7 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
                     : QStringLiteral("no header row names the columns: the first line should "
                                      "read like \"date,systolic,diastolic,pulse,comment\", and "
                                      "it reads \"%1\"")
-                          .arg(header.szFirstLine)});
+                          .arg(MessageText::Quoted(header.szFirstLine))});
     }
     if (!header.columns.szDuplicate.isEmpty()) {
         return fail({header.iLine, header.columns.szDuplicate});
@@ -958,6 +1106,7 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
     pReadings->cDelimiter = header.cDelimiter;
     pReadings->ignoredColumns = header.columns.ignored;
     pReadings->iLinesBeforeHeader = header.iLine - 1;
+    pReadings->bOurExport = header.bOurExport;
 
     // Every row is checked; nothing is kept unless all of them can be read.
     QList<Row> rows;
@@ -1072,10 +1221,11 @@ bool MergeCsvReadings(const std::shared_ptr<clsXMLTag>& objReadings, const CsvRe
 }
 
 QString CsvReadingsDescription(const QString& szFileName, const CsvReadings& readings) {
-    QString szText = QStringLiteral("%1: %2 on %3 (%4, fields separated by %5).")
-                         .arg(szFileName, Count(readings.iRows, "reading", "readings"),
-                              Count(readings.days.size(), "day", "days"), readings.szEncoding,
-                              DelimiterName(readings.cDelimiter));
+    QString szText =
+        QStringLiteral("%1: %2 on %3 (%4, fields separated by %5).")
+            .arg(MessageText::Visible(szFileName), Count(readings.iRows, "reading", "readings"),
+                 Count(readings.days.size(), "day", "days"), readings.szEncoding,
+                 DelimiterName(readings.cDelimiter));
     if (readings.iFoldedDays > 0) {
         szText +=
             u'\n' + QStringLiteral("%1 more than one reading; each such day was folded into one "
@@ -1085,8 +1235,9 @@ QString CsvReadingsDescription(const QString& szFileName, const CsvReadings& rea
                                  : QStringLiteral("%1 days have").arg(readings.iFoldedDays));
     }
     if (!readings.ignoredColumns.isEmpty()) {
-        szText += u'\n' + QStringLiteral("Columns left out: %1.")
-                              .arg(readings.ignoredColumns.join(QStringLiteral(", ")));
+        szText +=
+            u'\n' +
+            QStringLiteral("Columns left out: %1.").arg(MessageText::List(readings.ignoredColumns));
     }
     if (readings.iLinesBeforeHeader > 0) {
         szText += u'\n' + QStringLiteral("%1 above the header row skipped.")

@@ -32,6 +32,10 @@ struct CsvExportOptions {
 // row per day entry that holds any value (placeholders left out), oldest first, with the ISO
 // date, the values as stored and the comment as typed (its line breaks as LF); CR LF line ends,
 // fields quoted when they hold the separator, a quote, a line break or blanks at either end.
+// A field a spreadsheet would take for a formula (one that starts with =, +, -, @, a tab or a
+// line break and is not a plain number) gets a leading "'", and so does one that already
+// starts with "'"s followed by such a character, so that the import of this file takes exactly
+// one off again.
 // piDays receives the number of day rows.
 QByteArray ReadingsToCsv(const std::shared_ptr<clsXMLTag>& objReadings,
                          const CsvExportOptions& options, int* piDays = nullptr);
@@ -48,6 +52,25 @@ bool SaveCsvFile(const QString& szFile, const QByteArray& bytes, QString* pszRea
 QChar CsvDelimiterForLocale(const QLocale& locale);
 
 // ---- Import
+
+// The largest CSV input an import reads: far more than any diary's readings, and a bound for a
+// source that never ends.
+constexpr qint64 kLargestCsvInput = qint64(64) * 1024 * 1024;
+
+// How messages name a CSV file: its path in the system's form, control characters shown
+// visibly.
+QString CsvNameForMessages(const QString& szPath);
+
+// Reads a whole CSV file for an import. What is not an ordinary file (or a link to one) is
+// refused at once, without waiting on it: a named pipe, a folder, a device. So is a file larger
+// than kLargestCsvInput. False and *pszReason, which names the file ("<name> could not be read
+// (it is a named pipe, not an ordinary file)").
+bool ReadCsvFile(const QString& szPath, QByteArray* pBytes, QString* pszReason);
+
+// Reads an open source (standard input) to its end, refusing more than kLargestCsvInput bytes;
+// szName names it in *pszReason.
+bool ReadCsvSource(QIODevice& device, const QString& szName, QByteArray* pBytes,
+                   QString* pszReason);
 
 // How dates such as 03/04/2026 are read when the file itself does not tell.
 enum class CsvDateOrder { Unknown, DayFirst, MonthFirst };
@@ -81,6 +104,9 @@ struct CsvReadings {
     QChar cDelimiter;
     // Lines above the header row (a title, say), skipped.
     int iLinesBeforeHeader = 0;
+    // The file is one of our exports (its first line is our header row): the "'" that guards a
+    // field from spreadsheets was taken off again.
+    bool bOurExport = false;
 };
 
 // Why a file could not be read.
@@ -95,8 +121,11 @@ struct CsvReadError {
 // Windows-1252; separator comma, semicolon or tab, found from the header row; columns found by
 // their header names; dates ISO (with or without a time), dd.mm.yyyy, or with slashes in the
 // order the file shows or dateOrder says. Several rows of one day are folded into one: the
-// mean of each value, half to even, and the comments joined in time order. szFileName names
-// the file in messages. False and *pError when any line cannot be read.
+// mean of each value, half to even, and the comments joined in time order. A file that starts
+// with our header row is one of our exports: a field's leading "'" that guards a formula is
+// taken off (other files keep their text as written). szFileName names the file in messages,
+// which quote its data as MessageText::Quoted shows it. False and *pError when any line cannot
+// be read.
 bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDateOrder dateOrder,
                      CsvReadings* pReadings, CsvReadError* pError);
 
@@ -125,7 +154,7 @@ bool MergeCsvReadings(const std::shared_ptr<clsXMLTag>& objReadings, const CsvRe
                       bool bReplace, bool bApply, CsvMergeSummary* pSummary, QString* pszError);
 
 // What the file holds, in a few lines: rows, days, how it was read, folded days, left-out
-// columns.
+// columns (the first few of them).
 QString CsvReadingsDescription(const QString& szFileName, const CsvReadings& readings);
 // What a merge did (bApplied) or would do, in one or two lines.
 QString CsvMergeDescription(const CsvMergeSummary& summary, bool bApplied);

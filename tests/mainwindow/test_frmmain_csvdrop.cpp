@@ -1,8 +1,9 @@
 // Readings in by dropping a .csv file on the main window: the drag is taken only for one such
 // file, a question says what will change and No is its default, and after a Yes the chart and
-// the boxes show the new readings.
+// the boxes show the new readings. What is read at all follows the command line's rule.
 
 #include "tests/support/MainWindowTestSupport.h"
+#include "tests/support/UnusualFiles.h"
 
 #include "mainwindow/readings/ctlChart.h"
 
@@ -236,6 +237,43 @@ private slots:
         QCOMPARE(boxes.shown.front().icon, QMessageBox::Warning);
         QCOMPARE(boxes.shown.front().szText,
                  u"Nothing was imported. "_s + QDir::toNativeSeparators(szFile) + u", "_s + reason);
+        QCOMPARE(Days(), before);
+        QCOMPARE(iNotes, 0);
+    }
+
+    // The command line's rule for what is read at all, with the same words: an ordinary file of
+    // at most 64 MB. A named pipe nobody writes to never holds up the window.
+    void refusedInput_data() {
+        AddRefusedInputRows();
+        QTest::newRow("terminal commands in the header")
+            << u"escapes"_s
+            << u"%1: no header row names the columns: the first line should read like "
+               "\"date,systolic,diastolic,pulse,comment\", and it reads "
+               "\"\\x1B]0;owned\\x07\\x1B[2J\""_s;
+    }
+    void refusedInput() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QString szFile = dir.filePath(u"in.csv"_s);
+        if (kind == u"escapes"_s) {
+            QDir().rmdir(szFile); // left by an earlier row
+            QVERIFY(
+                !WriteFile(u"in.csv"_s, "\x1B]0;owned\x07\x1B[2J\r\n2027-03-04,120\r\n").isEmpty());
+        } else if (const QString szWhyNot = MakeInput(kind, szFile); !szWhyNot.isEmpty()) {
+            QSKIP(qPrintable(szWhyNot));
+        }
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        iNotes = 0;
+        const QStringList before = Days();
+        MessageBoxes boxes(QMessageBox::Yes);
+        const PipeWatchdog watchdog(szFile, 5);
+        QVERIFY(!window->ImportCsvFile(szFile));
+        QVERIFY2(!watchdog.SteppedIn(), "the window waited on the pipe");
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QCOMPARE(boxes.shown.front().icon, QMessageBox::Warning);
+        QCOMPARE(boxes.shown.front().szText,
+                 u"Nothing was imported. "_s + reason.arg(QDir::toNativeSeparators(szFile)) + u'.');
         QCOMPARE(Days(), before);
         QCOMPARE(iNotes, 0);
     }

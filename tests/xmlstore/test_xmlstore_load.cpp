@@ -139,8 +139,8 @@ private slots:
             << damaged;
         QTest::newRow("blanks only")
             << QByteArray(" \t")
-            << S("Damaged XML File : XML Line  \t has no opening brace on line 1") << QStringList()
-            << damaged;
+            << S("Damaged XML File : XML Line  \\x09 has no opening brace on line 1")
+            << QStringList() << damaged;
         QTest::newRow("empty lines count")
             << QByteArray("\r\n\r\nx")
             << S("Damaged XML File : XML Line x has no opening brace on line 3") << QStringList()
@@ -215,8 +215,9 @@ private slots:
         }
     }
 
-    // A damaged file may hold a line of megabytes; a message quotes at most 60 of its
-    // characters and marks the cut with "…", so that a message box can show it at once.
+    // A damaged file may hold a line of megabytes; a message shows at most 60 characters of it
+    // and marks the cut with "…", so that a message box can show it at once. Control
+    // characters are shown as escapes, which count with their length and are never cut.
     void longLinesInMessages_data() {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("error");
@@ -227,8 +228,16 @@ private slots:
             << big
             << S("Damaged XML File : XML Line ") + cut + S(" has no opening brace on line 1");
         QTest::newRow("zero bytes") << QByteArray(3200 * 1024, '\0')
-                                    << S("Damaged XML File : XML Line ") + QString(60, QChar(0)) +
+                                    << S("Damaged XML File : XML Line ") + S("\\x00").repeated(15) +
                                            QChar(0x2026) + S(" has no opening brace on line 1");
+        QTest::newRow("an escape is never cut")
+            << QByteArray(58, 'x') + "\x1B[2J"
+            << S("Damaged XML File : XML Line ") + x60.left(58) + QChar(0x2026) +
+                   S(" has no opening brace on line 1");
+        QTest::newRow("terminal commands shown, not sent")
+            << QByteArray("\x1B]0;owned\x07\x1B[2J")
+            << S("Damaged XML File : XML Line \\x1B]0;owned\\x07\\x1B[2J has no opening brace "
+                 "on line 1");
         QTest::newRow("no closing brace")
             << "<A>\r\n<" + big
             << S("Damaged XML File : XML Tag ") + cut + S(" has no closing brace on line 2");

@@ -5,6 +5,7 @@
 #include "app/exe/CommandLine.h"
 #include "app/util/SafeFile.h"
 #include "tests/support/ScopedHook.h"
+#include "tests/support/UnusualFiles.h"
 
 #include <QBuffer>
 #include <QDateTime>
@@ -264,6 +265,17 @@ private slots:
                "first) or as 4 March 2026 (month first), and no date in the file tells which. "
                "Nothing was imported. Say which with --date-order dmy (day first) or "
                "--date-order mdy (month first).\n"_s;
+        // What a file holds reaches the terminal as text to read, never as commands.
+        QTest::newRow("a new title and a cleared screen")
+            << QStringList{u"--import-csv"_s, u"-"_s}
+            << QByteArray("\x1B]0;owned\x07\x1B[2J\n2026-03-02,130\n") << 1
+            << u"tlg: standard input: no header row names the columns: the first line should "
+               "read like \"date,systolic,diastolic,pulse,comment\", and it reads "
+               "\"\\x1B]0;owned\\x07\\x1B[2J\". Nothing was imported.\n"_s;
+        QTest::newRow("terminal commands in a file's name")
+            << QStringList{u"--import-csv"_s, u"\x1B[2J.csv"_s} << QByteArray() << 1
+            << u"tlg: \\x1B[2J.csv could not be opened (No such file or directory); nothing was "
+               "imported.\n"_s;
         QTest::newRow("a file that is not there")
             << QStringList{u"--import-csv"_s, u"none.csv"_s} << QByteArray() << 1
             << u"tlg: none.csv could not be opened (No such file or directory); nothing was "
@@ -474,10 +486,65 @@ private slots:
         }
         Home home;
         QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
-        const Home::Result result = home.Run({u"--import-csv"_s, u"/dev/zero"_s});
-        QCOMPARE(result.iStatus, 1);
-        QVERIFY2(result.err.contains("is larger than 64 MB"), result.err.constData());
+        QProcess process;
+        process.setProcessEnvironment(home.env);
+        process.setStandardInputFile(u"/dev/zero"_s);
+        process.start(QStringLiteral(TLG_EXE), {u"--import-csv"_s, u"-"_s});
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(process.readAllStandardError(),
+                 QByteArray("tlg: standard input could not be read (it is larger than 64 MB, far "
+                            "more than any diary holds); nothing was imported.\n"));
         QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+    }
+
+    // An input that is not an ordinary file is refused at once, before the diary is locked: a
+    // named pipe nobody writes to, a folder, a device; so is a file over 64 MB.
+    void inputsThatAreNotFiles_data() { tlgtest::AddRefusedInputRows(); }
+    void inputsThatAreNotFiles() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        QString szInput = home.File(u"in.csv"_s);
+        if (const QString szWhyNot = tlgtest::MakeInput(kind, szInput); !szWhyNot.isEmpty()) {
+            QSKIP(qPrintable(szWhyNot));
+        }
+        QProcess process;
+        process.setProcessEnvironment(home.env);
+        process.start(QStringLiteral(TLG_EXE), {u"--import-csv"_s, szInput});
+        // Waits a while, not for ever: a program stuck on the pipe fails the test.
+        if (!process.waitForFinished(10000)) {
+            const bool bLocked = QFile::exists(home.DataFile() + u".lock"_s);
+            process.kill();
+            process.waitForFinished();
+            QFAIL(bLocked ? "still waiting on the input after 10 s, holding the diary's lock"
+                          : "still waiting on the input after 10 s");
+        }
+        QCOMPARE(process.exitCode(), 1);
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 u"tlg: "_s + reason.arg(szInput) + u"; nothing was imported.\n"_s);
+        QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+        QVERIFY(!QFile::exists(home.DataFile() + u".lock"_s));
+    }
+
+    // 100,000 column names the import does not know: the first ten are named, the rest counted.
+    void manyUnknownColumnsAreCounted() {
+        QByteArray columns = "date,sys";
+        for (int i = 1; i <= 100000; ++i) {
+            columns += ",c" + QByteArray::number(i);
+        }
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const Home::Result result =
+            home.Run({u"--import-csv"_s, u"-"_s, u"--dry-run"_s}, columns + "\n2026-03-02,130\n");
+        QCOMPARE(QString::fromUtf8(result.err), QString());
+        QCOMPARE(QString::fromUtf8(result.out),
+                 u"standard input: 1 reading on 1 day (UTF-8, fields separated by commas).\n"
+                 "Columns left out: c1, c2, c3, c4, c5, c6, c7, c8, c9, c10 and 99990 more.\n"
+                 "Would add 1 day, fill in 0 days, replace values of 0 days; 0 days would stay "
+                 "unchanged.\nDry run: nothing was changed.\n"_s);
+        QCOMPARE(result.iStatus, 0);
     }
 
     // An export that cannot be written says so and fails; one to a file never leaves a piece.

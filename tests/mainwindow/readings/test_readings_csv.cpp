@@ -65,6 +65,9 @@ QString HostileComment(std::mt19937& random) {
                                        u"\U0001F600"_s,
                                        u"\u00A0"_s,
                                        u"'"_s,
+                                       u"+"_s,
+                                       u"-"_s,
+                                       u"@"_s,
                                        u"a"_s};
     std::uniform_int_distribution<int> length(0, 12);
     std::uniform_int_distribution<qsizetype> pick(0, pieces.size() - 1);
@@ -431,6 +434,102 @@ private slots:
             QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
         QCOMPARE(QFile::permissions(szNew) & everyone,
                  QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    // A comment a spreadsheet would run as a formula goes out behind a "'", and the import of
+    // the export takes exactly that "'" off again: the comment comes back as stored (a lone CR
+    // as the line break the store keeps).
+    void formulasAreGuarded_data() {
+        QTest::addColumn<QString>("comment");  // as stored
+        QTest::addColumn<QByteArray>("field"); // as exported, with commas
+        QTest::newRow("command") << u"=cmd|' /C calc'!A0"_s << QByteArray("'=cmd|' /C calc'!A0");
+        QTest::newRow("hyperlink") << u"=HYPERLINK(\"http://x\",\"y\")"_s
+                                   << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"");
+        QTest::newRow("plus") << u"+1+1"_s << QByteArray("'+1+1");
+        QTest::newRow("minus") << u"-2+3"_s << QByteArray("'-2+3");
+        QTest::newRow("at") << u"@SUM(A1)"_s << QByteArray("'@SUM(A1)");
+        QTest::newRow("tab") << u"\t=1"_s << QByteArray("'\t=1");
+        QTest::newRow("line break first") << u"\r\n=1"_s << QByteArray("\"'\n=1\"");
+        QTest::newRow("carriage return first") << u"\r=1"_s << QByteArray("\"'\n=1\"");
+        QTest::newRow("a dash alone") << u"-"_s << QByteArray("'-");
+        QTest::newRow("a dash list")
+            << u"- walked\r\n- slept"_s << QByteArray("\"'- walked\n- slept\"");
+        QTest::newRow("a negative number") << u"-5"_s << QByteArray("-5");
+        QTest::newRow("a number with a sign and decimals") << u"+3.5"_s << QByteArray("+3.5");
+        QTest::newRow("a guarded formula") << u"'=x"_s << QByteArray("''=x");
+        QTest::newRow("twice guarded") << u"''+x"_s << QByteArray("'''+x");
+        QTest::newRow("two apostrophes") << u"''"_s << QByteArray("''");
+        QTest::newRow("an apostrophe alone") << u"'"_s << QByteArray("'");
+        QTest::newRow("a quoted word") << u"'hello"_s << QByteArray("'hello");
+        QTest::newRow("an apostrophe before a number") << u"'-5"_s << QByteArray("'-5");
+        QTest::newRow("signs inside") << u"a=b-c"_s << QByteArray("a=b-c");
+    }
+    void formulasAreGuarded() {
+        QFETCH(QString, comment);
+        QFETCH(QByteArray, field);
+        Store store;
+        store.Add(u"20260301"_s, u"120"_s, u"080"_s, {}, comment);
+        const QByteArray bytes = ReadingsToCsv(store.objReadings, {});
+        QCOMPARE(bytes,
+                 "date,systolic,diastolic,pulse,comment\r\n2026-03-01,120,080,," + field + "\r\n");
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY2(ReadReadingsCsv(bytes, u"x.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+                 qPrintable(error.szMessage));
+        QVERIFY(readings.bOurExport);
+        QCOMPARE(DaysText(readings), QStringList{DayText(u"20260301"_s, u"120"_s, u"080"_s, {},
+                                                         CommentForStore(comment))});
+    }
+
+    // A stored value that is not a number is guarded like a comment; numbers never are.
+    void valuesAreGuardedOnlyWhenNotNumbers() {
+        Store store;
+        store.Add(u"20260301"_s, u"=1+1"_s, u"-5"_s, u"@x"_s);
+        store.Add(u"20260302"_s, u"120"_s, u"080"_s, u"0"_s);
+        QCOMPARE(ReadingsToCsv(store.objReadings, {}),
+                 QByteArray("date,systolic,diastolic,pulse,comment\r\n2026-03-01,'=1+1,-5,'@x,\r\n"
+                            "2026-03-02,120,080,0,\r\n"));
+    }
+
+    // Only our own export (its header row first, as it writes it) has the guard taken off:
+    // other programs' files keep a leading "'" as written.
+    void foreignFilesKeepTheirApostrophes_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("comment");
+        QTest::addColumn<bool>("ours");
+        const QByteArray row = "2026-03-01,120,80,70,'=1+1\r\n";
+        QTest::newRow("our export")
+            << "date,systolic,diastolic,pulse,comment\r\n" + row << u"=1+1"_s << true;
+        QTest::newRow("our export, semicolons")
+            << QByteArray("date;systolic;diastolic;pulse;comment\r\n2026-03-01;120;80;70;'=1+1\r\n")
+            << u"=1+1"_s << true;
+        QTest::newRow("our export, a word in quotes")
+            << QByteArray("date,systolic,diastolic,pulse,comment\r\n2026-03-01,120,80,70,'hi'\r\n")
+            << u"'hi'"_s << true;
+        QTest::newRow("names in capitals")
+            << "Date,Systolic,Diastolic,Pulse,Comment\r\n" + row << u"'=1+1"_s << false;
+        QTest::newRow("other names")
+            << "date,sys,dia,pulse,comment\r\n" + row << u"'=1+1"_s << false;
+        QTest::newRow("a line above the header")
+            << "Readings\r\ndate,systolic,diastolic,pulse,comment\r\n" + row << u"'=1+1"_s << false;
+        QTest::newRow("quoted names")
+            << "\"date\",\"systolic\",\"diastolic\",\"pulse\",\"comment\"\r\n" + row << u"'=1+1"_s
+            << false;
+        QTest::newRow("one more column")
+            << "date,systolic,diastolic,pulse,comment,arm\r\n" + row << u"'=1+1"_s << false;
+    }
+    void foreignFilesKeepTheirApostrophes() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, comment);
+        QFETCH(bool, ours);
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY2(ReadReadingsCsv(file, u"x.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+                 qPrintable(error.szMessage));
+        QCOMPARE(readings.bOurExport, ours);
+        QCOMPARE(readings.days.size(), 1);
+        QCOMPARE(readings.days[0].szComment, comment);
+        QCOMPARE(readings.days[0].szSystolic, u"120"_s);
     }
 
     // Spreadsheets that write numbers with a decimal comma expect semicolons.

@@ -1,13 +1,18 @@
 // Readings in from CSV files as other programs write them, and every file the importer refuses,
-// with the message the user reads.
+// with the message the user reads; what it reads at all, and how messages show a file's data.
 
 #include "tests/mainwindow/readings/CsvTestSupport.h"
+#include "tests/support/UnusualFiles.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringEncoder>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace csvtest;
+using namespace tlgtest;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -246,6 +251,156 @@ private slots:
         QCOMPARE(error.szMessage, message);
         QCOMPARE(error.bAmbiguousDates, QByteArray(QTest::currentDataTag()) == "ambiguous");
         QVERIFY(readings.days.isEmpty());
+    }
+
+    // What a file holds is shown in a message, never acted on: control characters (a
+    // terminal's commands among them) as escapes, in UTF-8 and UTF-16 alike, and long texts cut.
+    void messagesShowDataSafely_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("message");
+        const QString szNoHeader = u"r.csv: no header row names the columns: the first line "
+                                   "should read like \"date,systolic,diastolic,pulse,comment\", "
+                                   "and it reads "_s;
+        const QString szTerminal = u"\x1B]0;owned\x07\x1B[2J"_s;
+        QTest::newRow("a new title and a cleared screen")
+            << u"r.csv"_s << (szTerminal + u"\r\n2026-03-01,120\r\n"_s).toUtf8()
+            << szNoHeader + u"\"\\x1B]0;owned\\x07\\x1B[2J\""_s;
+        QTest::newRow("the same in UTF-16")
+            << u"r.csv"_s << Utf16LeWithMark(szTerminal + u"\r\n2026-03-01,120\r\n"_s)
+            << szNoHeader + u"\"\\x1B]0;owned\\x07\\x1B[2J\""_s;
+        QTest::newRow("the same in Windows-1252")
+            << u"r.csv"_s << QByteArray("\x1B]0;\xE9\x07\x1B[2J\r\n")
+            << szNoHeader + u"\"\\x1B]0;\u00E9\\x07\\x1B[2J\""_s;
+        QTest::newRow("a C1 control in a date")
+            << u"r.csv"_s
+            << QByteArray("date,sys\r\n2026-03-01\xC2\x9B"
+                          "2J,120\r\n")
+            << u"r.csv, line 2: \"2026-03-01\\x9B2J\" is not a date that can be read (it should "
+               "read like 2026-12-08, 08.12.2026 or 08/12/2026)"_s;
+        QTest::newRow("a turn of direction in a value")
+            << u"r.csv"_s
+            << QByteArray("date,sys\r\n2026-03-01,1\xE2\x80\xAE"
+                          "2\r\n")
+            << u"r.csv, line 2: the systolic pressure \"1\\u202E2\" is not a whole number"_s;
+        QTest::newRow("a delete and a line break in a time")
+            << u"r.csv"_s << QByteArray("date,time,sys\r\n2026-03-01,\"1\x7F\n2\",120\r\n")
+            << u"r.csv, line 2: \"1\\x7F\\x0A2\" is not a time of day"_s;
+        QTest::newRow("a control in the name of a second column")
+            << u"r.csv"_s << QByteArray("date,sys,sys\x1B\r\n2026-03-01,1,2\r\n")
+            << u"r.csv, line 1: the columns \"sys\" and \"sys\\x1B\" both hold the systolic "
+               "pressure"_s;
+        QTest::newRow("a control in the file's name")
+            << u"a\x1B[2Jb.csv"_s << QByteArray()
+            << u"a\\x1B[2Jb.csv: the file holds no readings (it is empty)"_s;
+        QTest::newRow("place markers in the file's name")
+            << u"a%1%2.csv"_s << QByteArray("date,sys\r\n2026-03-01,-1\r\n")
+            << u"a%1%2.csv, line 2: the systolic pressure \"-1\" is negative"_s;
+        QTest::newRow("a header line of 100,000 characters")
+            << u"r.csv"_s << QByteArray(100000, 'x') + "\r\n"
+            << szNoHeader + u"\""_s + QString(60, u'x') + u"\u2026\""_s;
+        QTest::newRow("a value of 10,000 digits")
+            << u"r.csv"_s << "date,sys\r\n2026-03-01," + QByteArray(10000, '9') + "\r\n"
+            << u"r.csv, line 2: the systolic pressure \""_s + QString(60, u'9') +
+                   u"\u2026\" is larger than 999"_s;
+        QTest::newRow("escapes cut whole")
+            << u"r.csv"_s << "date,sys\r\n" + QByteArray(58, '1') + "\x1B,120\r\n"
+            << u"r.csv, line 2: \""_s + QString(58, u'1') +
+                   u"\u2026\" is not a date that can be read (it should read like 2026-12-08, "
+                   "08.12.2026 or 08/12/2026)"_s;
+    }
+    void messagesShowDataSafely() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, message);
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY(!ReadReadingsCsv(file, name, CsvDateOrder::Unknown, &readings, &error));
+        QCOMPARE(Visible(error.szMessage), Visible(message));
+    }
+
+    // 100,000 columns the importer does not know: the description names the first few and
+    // counts the rest, each name shown safely.
+    void manyUnknownColumns() {
+        QByteArray file = "date,sys,\x1B[2J";
+        for (int i = 1; i < 100000; ++i) {
+            file += ",c" + QByteArray::number(i);
+        }
+        file += "\r\n2026-03-01,120\r\n";
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY2(ReadReadingsCsv(file, u"r.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+                 qPrintable(error.szMessage));
+        QCOMPARE(readings.ignoredColumns.size(), 100000);
+        const QString szDescription = CsvReadingsDescription(u"r.csv"_s, readings);
+        QCOMPARE(szDescription,
+                 u"r.csv: 1 reading on 1 day (UTF-8, fields separated by commas).\nColumns left "
+                 "out: \\x1B[2J, c1, c2, c3, c4, c5, c6, c7, c8, c9 and 99990 more."_s);
+    }
+
+    // Only an ordinary file (or a link to one) of at most 64 MB is read; anything else is
+    // refused at once with the reason, a named pipe nobody writes to included.
+    void inputsThatAreRefused_data() {
+        AddRefusedInputRows();
+        QTest::newRow("missing") << u"missing"_s
+                                 << u"%1 could not be opened (No such file or directory)"_s;
+        QTest::newRow("64 MB") << u"largest"_s << QString();
+        QTest::newRow("a link to a file") << u"link"_s << QString();
+    }
+    void inputsThatAreRefused() {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        QString szPath = dir.filePath(u"in.csv"_s);
+        const QByteArray small = "date,sys\r\n2026-03-01,120\r\n";
+        QByteArray expected = small;
+        if (kind == u"largest"_s) {
+            QVERIFY(MakeLargeFile(szPath, kLargestCsvInput));
+            expected = QByteArray(kLargestCsvInput, '\0');
+        } else if (kind == u"link"_s) {
+            const QString szTarget = dir.filePath(u"target.csv"_s);
+            QFile target(szTarget);
+            QVERIFY(target.open(QIODevice::WriteOnly) && target.write(small) == small.size());
+            target.close();
+            if (!QFile::link(szTarget, szPath)) {
+                QSKIP("this system makes no links");
+            }
+        } else if (kind != u"missing"_s) {
+            if (const QString szWhyNot = MakeInput(kind, szPath); !szWhyNot.isEmpty()) {
+                QSKIP(qPrintable(szWhyNot));
+            }
+        }
+
+        const PipeWatchdog watchdog(szPath, 5);
+        QByteArray bytes = "left over";
+        QString szReason;
+        const bool bRead = ReadCsvFile(szPath, &bytes, &szReason);
+        QVERIFY2(!watchdog.SteppedIn(), "the read waited on the pipe");
+        if (reason.isEmpty()) {
+            QVERIFY2(bRead, qPrintable(szReason));
+            QVERIFY(bytes == expected);
+        } else {
+            QVERIFY(!bRead);
+            QCOMPARE(szReason, reason.arg(QDir::toNativeSeparators(szPath)));
+            QVERIFY(bytes.isEmpty());
+        }
+    }
+
+    // A source such as standard input is read to its end, up to the same limit.
+    void sourcesAreCapped() {
+        QByteArray bytes;
+        QString szReason;
+        QByteArray big(kLargestCsvInput + 1, 'x');
+        QBuffer source(&big);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QVERIFY(!ReadCsvSource(source, u"standard input"_s, &bytes, &szReason));
+        QCOMPARE(szReason, u"standard input could not be read (it is larger than 64 MB, far more "
+                           "than any diary holds)"_s);
+        QVERIFY(bytes.isEmpty());
+        big.chop(1);
+        source.seek(0);
+        QVERIFY(ReadCsvSource(source, u"standard input"_s, &bytes, &szReason));
+        QCOMPARE(bytes.size(), kLargestCsvInput);
     }
 
     // The mean of a day's readings goes half to even, as every rounding of the program.
