@@ -179,6 +179,26 @@ if [ $rc -eq 0 ] && grep -q -- "--version" <<<"$help"; then
     sort -u >"$WORK/man-options.txt"
   diff -u "$WORK/help-options.txt" "$WORK/man-options.txt" ||
     fail "the manual page's options (+) differ from those of tlg --help (-)"
+  # An option --help gives to export or to import alone is described so in the manual too.
+  zcat "$ROOT/usr/share/man/man1/tlg.1.gz" >"$WORK/tlg.1"
+  printf '%s\n' "$help" >"$WORK/help.txt"
+  mismatches="$(/usr/bin/python3 - "$WORK/tlg.1" "$WORK/help.txt" <<'PY'
+import re, sys
+help_text = open(sys.argv[2]).read()
+scope = {}
+for match in re.finditer(r"^\s+(--[a-z-]+)(?: <[^>]+>)?\s+(Export|Import):", help_text, re.M):
+    scope[match.group(1)] = match.group(2).lower()
+lines = open(sys.argv[1]).read().replace("\\-", "-").splitlines()
+for i, line in enumerate(lines):
+    found = re.match(r"^\.B[IR]? (--[a-z-]+)", line)
+    if not found or found.group(1) not in scope or i == 0 or lines[i - 1] != ".TP":
+        continue
+    text = next((l for l in lines[i + 1:] if not l.startswith(".")), "")
+    if not text.lower().startswith("on " + scope[found.group(1)]):
+        print(f"{found.group(1)}: --help says {scope[found.group(1)]} only, the manual: {text!r}")
+PY
+)"
+  [ -z "$mismatches" ] || fail "the manual page and tlg --help disagree: $mismatches"
 else
   echo "NOTE: tlg --help does not list the options yet (code $rc); the manual page is not compared"
 fi
