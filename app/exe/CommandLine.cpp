@@ -35,6 +35,7 @@ const QString kTo = QStringLiteral("to");
 const QString kDateOrder = QStringLiteral("date-order");
 const QString kReplace = QStringLiteral("replace");
 const QString kDryRun = QStringLiteral("dry-run");
+const QString kIgnoreOtherComputerLock = QStringLiteral("ignore-other-computer-lock");
 
 // "-" as a file name: the standard stream.
 const QString kStandardStream = QStringLiteral("-");
@@ -57,7 +58,7 @@ const char* const kDescription =
     "(=, +, -, @ first); the import of such an export takes it off again.\n"
     "\n"
     "Exit status: 0 done; 1 failed, with the reason on standard error; 2 the program is open on "
-    "the same readings.";
+    "the same readings (here, or on another computer: see --ignore-other-computer-lock).";
 
 // Writes text to a stream in the system's encoding.
 void Print(QIODevice* pDevice, const QString& szText) {
@@ -87,21 +88,38 @@ struct Diary {
 };
 
 // Takes the data folder for this run and reads its readings file (a missing file is an empty
-// diary). Fails while the program is open on the same readings, or when the file is there but
-// cannot be read.
-int OpenDiary(const CommandLineStreams& io, Diary& diary) {
+// diary). Fails while the program is open on the same readings (on another computer, unless
+// bTakeOverOtherComputer), or when the file is there but cannot be read.
+int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherComputer) {
     diary.szFolder = ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId));
     diary.szFile = DataFilePath(diary.szFolder);
     // The window saves the whole file while it runs: anything done meanwhile would be undone,
     // and it would not see an import. The same lock rules as the window's: only a running
-    // holder refuses; without a writable lock, the save's check of the file keeps both sides.
+    // holder refuses; without a usable lock, the save's check of the file keeps both sides.
     diary.lock = std::make_unique<DataFileLock>(diary.szFile);
-    if (diary.lock->Acquire() == DataFileLock::kHeldByRunning) {
+    const QString szLockFile = Native(diary.lock->LockFilePath());
+    switch (diary.lock->Acquire(bTakeOverOtherComputer ? DataFileLock::kTakeOverOtherComputer
+                                                       : DataFileLock::kRefuseOtherComputer)) {
+    case DataFileLock::kHeldByRunning:
         return Fail(io,
-                    QStringLiteral("Tensiolog is open on these readings (%1). Close its window, "
-                                   "then try again.")
-                        .arg(Native(diary.szFile)),
+                    QStringLiteral("Tensiolog is open on these readings (%1; lock file %2). "
+                                   "Close its window, then try again.")
+                        .arg(Native(diary.szFile), szLockFile),
                     kCommandLineInUse);
+    case DataFileLock::kHeldElsewhere:
+        return Fail(io,
+                    diary.lock->HeldElsewhereText() +
+                        QStringLiteral(" If it is no longer running there, give --%1.")
+                            .arg(kIgnoreOtherComputerLock),
+                    kCommandLineInUse);
+    case DataFileLock::kNotAFile:
+        Print(io.pErr, QStringLiteral("tlg: warning: %1; going on without a lock. Move it away "
+                                      "unless you know what it is.\n")
+                           .arg(diary.lock->Reason()));
+        break;
+    case DataFileLock::kLocked:
+    case DataFileLock::kNotWritable:
+        break;
     }
     auto doc = std::make_shared<clsXML>();
     diary.read = ReadWholeFile(diary.szFile, false);
@@ -166,7 +184,8 @@ int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     }
 
     Diary diary;
-    if (const int iStatus = OpenDiary(io, diary); iStatus != kCommandLineDone) {
+    if (const int iStatus = OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
+        iStatus != kCommandLineDone) {
         return iStatus;
     }
     int iDays = 0;
@@ -228,7 +247,8 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     }
 
     Diary diary;
-    if (const int iStatus = OpenDiary(io, diary); iStatus != kCommandLineDone) {
+    if (const int iStatus = OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
+        iStatus != kCommandLineDone) {
         return iStatus;
     }
     if (bStandardInput && io.pIn != nullptr &&
@@ -302,7 +322,8 @@ const QStringList& OwnOptionNames() {
                                       kTo,
                                       kDateOrder,
                                       kReplace,
-                                      kDryRun};
+                                      kDryRun,
+                                      kIgnoreOtherComputerLock};
     return names;
 }
 
@@ -383,6 +404,10 @@ int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
         {kReplace, QStringLiteral("Import: the file's values replace stored ones (without it, "
                                   "only empty ones are filled in).")},
         {kDryRun, QStringLiteral("Import: tell what would change, and change nothing.")},
+        {kIgnoreOtherComputerLock,
+         QStringLiteral("Opens the readings although Tensiolog on another computer has them "
+                        "open (a copied or synchronised data folder). Give it only when it no "
+                        "longer runs there.")},
     });
 
     if (!parser.parse(arguments)) {

@@ -369,15 +369,49 @@ Startup::~Startup() {
 
 bool Startup::LockDataFile() {
     m_lock = std::make_unique<DataFileLock>(m_szFile);
-    // A lock that cannot be written (a read-only folder, a full disk) does not stop the run:
-    // saves never write over a file that someone else changed.
-    if (m_lock->Acquire() != DataFileLock::kHeldByRunning) {
-        return true;
+    DataFileLock::Outcome eOutcome = m_lock->Acquire();
+    if (eOutcome == DataFileLock::kHeldElsewhere) {
+        // Whether it still runs there cannot be told from here: the user knows.
+        const QMessageBox::StandardButton answer = ShowMessageBox(
+            QMessageBox::Warning, kProductName,
+            m_lock->HeldElsewhereText() +
+                QStringLiteral("\n\nIf Tensiolog is no longer running there, you can open the "
+                               "diary here. If it is, two copies would be changing the same "
+                               "readings: close it there first."),
+            QMessageBox::Open | QMessageBox::Close, QMessageBox::Close,
+            {{QMessageBox::Open, QStringLiteral("&Open anyway")},
+             {QMessageBox::Close, QStringLiteral("&Quit")}});
+        if (answer != QMessageBox::Open) {
+            return false;
+        }
+        eOutcome = m_lock->Acquire(DataFileLock::kTakeOverOtherComputer);
     }
-    ShowWarningMessage(QStringLiteral(
-        "Tensiolog is already running.\n\nPlease use the window that is already open, or wait "
-        "until an import or export from the command line has finished: this second one ends "
-        "now and leaves your readings as they are."));
+    switch (eOutcome) {
+    case DataFileLock::kLocked:
+        return true;
+    case DataFileLock::kNotWritable:
+        // A lock that cannot be written (a read-only folder, a full disk) does not stop the
+        // run: saves never write over a file that someone else changed.
+        return true;
+    case DataFileLock::kNotAFile:
+        ShowWarningMessage(
+            QStringLiteral("Tensiolog cannot keep a second copy of itself away from your "
+                           "readings: %1.\n\nIf you do not know what it is, move it away or "
+                           "delete it, and Tensiolog makes its own lock file at the next start. "
+                           "The diary opens now without one; if another copy changes the "
+                           "readings meanwhile, neither overwrites the other.")
+                .arg(m_lock->Reason()));
+        return true;
+    case DataFileLock::kHeldElsewhere:
+    case DataFileLock::kHeldByRunning:
+        break;
+    }
+    ShowWarningMessage(
+        QStringLiteral("Tensiolog is already running.\n\nPlease use the window that is already "
+                       "open, or wait until an import or export from the command line has "
+                       "finished: this second one ends now and leaves your readings as they "
+                       "are.\n\nThe readings are locked by \"%1\".")
+            .arg(Native(m_lock->LockFilePath())));
     return false;
 }
 

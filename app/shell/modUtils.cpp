@@ -2,6 +2,7 @@
 
 #include "app/shell/FramelessWindow.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QImage>
 #include <QRegion>
@@ -109,10 +110,10 @@ void SetWindowTransparency(QWidget* window, long lColourKey, unsigned char alpha
     window->update();
 }
 
-QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle,
-                                           const QString& szText,
-                                           QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton safeButton) {
+QMessageBox::StandardButton
+ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle, const QString& szText,
+               QMessageBox::StandardButtons buttons, QMessageBox::StandardButton safeButton,
+               const QList<QPair<QMessageBox::StandardButton, QString>>& buttonTexts) {
     if (const auto& handler = MessageBoxSeam()) {
         return handler(icon, szTitle, szText, buttons);
     }
@@ -120,6 +121,11 @@ QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString
     // Texts quote lines of the data file and the user's own words: never markup.
     box.setTextFormat(Qt::PlainText);
     box.setText(szText);
+    for (const auto& [button, szButtonText] : buttonTexts) {
+        if (QAbstractButton* pButton = box.button(button)) {
+            pButton->setText(szButtonText);
+        }
+    }
     if (safeButton != QMessageBox::NoButton) {
         box.setDefaultButton(safeButton);
         box.setEscapeButton(safeButton);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
+#include <QPair>
 #include <QString>
 
 #include <functional>
@@ -32,10 +34,12 @@ QMessageBox::StandardButton ShowWarningMessage(const QString& szText);
 // Any other message box of the program (reset confirmation, disclaimer) goes through here.
 // Every box shows its text as plain text, exactly as given (texts quote the user's data). A
 // safe answer given as safeButton is the default button and the answer of Escape.
+// buttonTexts: words of the program's own for standard buttons ("&Open anyway" on Open).
 QMessageBox::StandardButton
 ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle, const QString& szText,
                QMessageBox::StandardButtons buttons,
-               QMessageBox::StandardButton safeButton = QMessageBox::NoButton);
+               QMessageBox::StandardButton safeButton = QMessageBox::NoButton,
+               const QList<QPair<QMessageBox::StandardButton, QString>>& buttonTexts = {});
 
 // Test seam: when set, message boxes are answered by this function instead of the user. The
 // box itself is then never made: tests of the box's own behaviour leave the seam unset.

@@ -6,13 +6,20 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 #include <QLockFile>
 #include <QMutex>
 #include <QSet>
+#include <QSysInfo>
 #include <QThread>
 
+#include <optional>
+
 #ifndef Q_OS_WIN
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -20,6 +27,9 @@ namespace {
 // How long a lock file without a readable process id may be in the making: a starting
 // instance writes its id right after creating the file.
 constexpr unsigned long kSettleMs = 100;
+
+// Only the start of a lock file is read: a lock is a few short lines.
+constexpr qint64 kLockBytesRead = 4096;
 
 // The lock files this process holds, by absolute path: a second lock of the same file in this
 // process is refused like another instance's, while a leftover file naming this process's id
@@ -46,6 +56,144 @@ bool TryLockOwnerOnly(QLockFile& lock) {
     return bLocked;
 }
 
+// What is found in the lock file's place.
+struct FoundLockFile {
+    enum Kind {
+        // Nothing (or nothing that can be looked at).
+        kNothing,
+        // An ordinary file: its first bytes and its time.
+        kOrdinary,
+        // Anything else: szWhat says what ("a folder").
+        kOther,
+    };
+    Kind eKind = kNothing;
+    QString szWhat;
+    QByteArray bytes;
+    QDateTime dtModified;
+};
+
+#ifndef Q_OS_WIN
+QString KindOfFile(mode_t mode) {
+    if (S_ISFIFO(mode)) {
+        return QStringLiteral("a named pipe (FIFO)");
+    }
+    if (S_ISDIR(mode)) {
+        return QStringLiteral("a folder");
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return QStringLiteral("a device");
+    }
+    if (S_ISSOCK(mode)) {
+        return QStringLiteral("a socket");
+    }
+    return QStringLiteral("not an ordinary file");
+}
+#endif
+
+// Looks at the lock file's place without ever waiting: a pipe or a device is named, not opened,
+// and what is opened is opened so that it cannot wait for a writer.
+FoundLockFile InspectLockFile(const QString& szPath) {
+    FoundLockFile found;
+#ifndef Q_OS_WIN
+    const QByteArray path = QFile::encodeName(szPath);
+    struct stat status = {};
+    if (::stat(path.constData(), &status) != 0) {
+        return found;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        found.eKind = FoundLockFile::kOther;
+        found.szWhat = KindOfFile(status.st_mode);
+        return found;
+    }
+    found.eKind = FoundLockFile::kOrdinary;
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return found;
+    }
+    // Whatever took the name meanwhile is judged as what was opened.
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        found.eKind = FoundLockFile::kOther;
+        found.szWhat = KindOfFile(status.st_mode);
+        ::close(fd);
+        return found;
+    }
+    found.bytes.resize(kLockBytesRead);
+    qint64 lRead = 0;
+    while (lRead < kLockBytesRead) {
+        const ssize_t n = ::read(fd, found.bytes.data() + lRead, size_t(kLockBytesRead - lRead));
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            break;
+        }
+        lRead += n;
+    }
+    found.bytes.truncate(lRead);
+    found.dtModified = QDateTime::fromSecsSinceEpoch(status.st_mtime, Qt::UTC);
+    ::close(fd);
+#else
+    const QFileInfo info(szPath);
+    if (!info.exists()) {
+        return found;
+    }
+    if (!info.isFile()) {
+        found.eKind = FoundLockFile::kOther;
+        found.szWhat =
+            info.isDir() ? QStringLiteral("a folder") : QStringLiteral("not an ordinary file");
+        return found;
+    }
+    found.eKind = FoundLockFile::kOrdinary;
+    QFile file(szPath);
+    if (file.open(QIODevice::ReadOnly)) {
+        found.bytes = file.read(kLockBytesRead);
+    }
+    found.dtModified = info.lastModified().toUTC();
+#endif
+    return found;
+}
+
+// Who a lock file names: the lines are the process id, the program, the computer's name, its
+// machine id, its boot id (as QLockFile writes them), then the time the lock was taken.
+struct LockOwner {
+    qint64 lPid = 0;
+    QString szHost;
+    QDateTime dtSince;
+    bool bThisComputer = true;
+};
+
+std::optional<LockOwner> OwnerOf(const FoundLockFile& found) {
+    if (found.eKind != FoundLockFile::kOrdinary) {
+        return std::nullopt;
+    }
+    const QList<QByteArray> lines = found.bytes.split('\n');
+    if (lines.size() < 3) {
+        return std::nullopt;
+    }
+    bool bNumber = false;
+    LockOwner owner;
+    owner.lPid = lines.constFirst().trimmed().toLongLong(&bNumber);
+    if (!bNumber || owner.lPid <= 0) {
+        return std::nullopt;
+    }
+    owner.szHost = QString::fromUtf8(lines.at(2)).trimmed();
+    // The machine id tells computers apart where there is one (a renamed computer is the same
+    // one); otherwise the name does.
+    owner.bThisComputer = owner.szHost.isEmpty() || owner.szHost == QSysInfo::machineHostName();
+    const QByteArray ownId = QSysInfo::machineUniqueId();
+    if (lines.size() > 3 && !lines.at(3).trimmed().isEmpty() && !ownId.isEmpty()) {
+        owner.bThisComputer = lines.at(3).trimmed() == ownId;
+    }
+    if (lines.size() > 5) {
+        owner.dtSince =
+            QDateTime::fromString(QString::fromLatin1(lines.at(5).trimmed()), Qt::ISODate);
+    }
+    if (!owner.dtSince.isValid()) {
+        owner.dtSince = found.dtModified;
+    }
+    return owner;
+}
+
 } // namespace
 
 DataFileLock::DataFileLock(const QString& szDataFile)
@@ -55,29 +203,62 @@ DataFileLock::~DataFileLock() {
     Release();
 }
 
-DataFileLock::Outcome DataFileLock::Acquire() {
+DataFileLock::Outcome DataFileLock::Acquire(OtherComputer eOtherComputer) {
     if (IsLocked()) {
         return kLocked;
     }
     m_szReason.clear();
     m_lHolderPid = 0;
+    m_szHolderHost.clear();
+    m_dtHolderSince = QDateTime();
     const QString szKey = QFileInfo(m_szLockFile).absoluteFilePath();
     const qint64 lOwnPid = QCoreApplication::applicationPid();
     {
         const QMutexLocker locker(&Held().mutex);
         if (Held().paths.contains(szKey)) {
             m_lHolderPid = lOwnPid;
+            m_szHolderHost = QSysInfo::machineHostName();
             return kHeldByRunning;
         }
     }
     const QString szNative = QDir::toNativeSeparators(m_szLockFile);
+    const auto holdBy = [this](const LockOwner& owner) {
+        m_lHolderPid = owner.lPid;
+        m_szHolderHost = owner.szHost;
+        m_dtHolderSince = owner.dtSince;
+    };
     auto lock = std::make_unique<QLockFile>(m_szLockFile);
     // A lock is never stale for being old: the program keeps it as long as it runs. QLockFile
-    // still takes over the lock of a process that has ended.
+    // still takes over the lock of a process of this computer that has ended.
     lock->setStaleLockTime(0);
     for (int iAttempt = 0; iAttempt < 3; ++iAttempt) {
+        // Looked at first, without waiting: QLockFile would open a pipe in its place and wait
+        // for a writer, and would keep another computer's lock for good.
+        const FoundLockFile found = InspectLockFile(m_szLockFile);
+        if (found.eKind == FoundLockFile::kOther) {
+            m_szReason =
+                QStringLiteral("\"%1\" is %2, not a lock file").arg(szNative, found.szWhat);
+            return kNotAFile;
+        }
+        if (const std::optional<LockOwner> owner = OwnerOf(found); owner && !owner->bThisComputer) {
+            if (eOtherComputer == kRefuseOtherComputer) {
+                holdBy(*owner);
+                return kHeldElsewhere;
+            }
+            // Taken over on the user's word; the save's check of the data file keeps whatever
+            // the other computer still writes.
+            if (!QFile::remove(m_szLockFile)) {
+                m_szReason = QStringLiteral("\"%1\" could not be replaced").arg(szNative);
+                return kNotWritable;
+            }
+        }
         if (TryLockOwnerOnly(*lock)) {
             QFile::setPermissions(m_szLockFile, kOwnerOnly);
+            // When it was taken, for a user who meets it on another computer.
+            QFile file(m_szLockFile);
+            if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+                file.write(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + '\n');
+            }
             const QMutexLocker locker(&Held().mutex);
             Held().paths.insert(szKey);
             m_lock = std::move(lock);
@@ -91,17 +272,20 @@ DataFileLock::Outcome DataFileLock::Acquire() {
             m_szReason = QStringLiteral("\"%1\" could not be written").arg(szNative);
             return kNotWritable;
         }
-        qint64 lPid = 0;
-        QString szHost;
-        QString szApp;
-        bool bKnown = lock->getLockInfo(&lPid, &szHost, &szApp);
-        if (!bKnown) {
+        FoundLockFile held = InspectLockFile(m_szLockFile);
+        std::optional<LockOwner> owner = OwnerOf(held);
+        if (!owner && held.eKind == FoundLockFile::kOrdinary) {
             QThread::msleep(kSettleMs);
-            bKnown = lock->getLockInfo(&lPid, &szHost, &szApp);
+            held = InspectLockFile(m_szLockFile);
+            owner = OwnerOf(held);
         }
-        if (bKnown && lPid != lOwnPid) {
-            // A process of that id runs under that name (or on another machine).
-            m_lHolderPid = lPid;
+        if (held.eKind == FoundLockFile::kOther || (owner && !owner->bThisComputer)) {
+            // Changed meanwhile: judged again from the start.
+            continue;
+        }
+        if (owner && owner->lPid != lOwnPid) {
+            // A process of that id runs under that name.
+            holdBy(*owner);
             return kHeldByRunning;
         }
         // Empty or unreadable, or naming this process although this process holds no such
@@ -139,4 +323,25 @@ QString DataFileLock::Reason() const {
 
 qint64 DataFileLock::HolderPid() const {
     return m_lHolderPid;
+}
+
+QString DataFileLock::HolderHost() const {
+    return m_szHolderHost;
+}
+
+QDateTime DataFileLock::HolderSince() const {
+    return m_dtHolderSince;
+}
+
+QString DataFileLock::HeldElsewhereText() const {
+    const QString szHost = m_szHolderHost.isEmpty()
+                               ? QStringLiteral("another computer")
+                               : QStringLiteral("the computer \"%1\"").arg(m_szHolderHost);
+    const QString szSince =
+        m_dtHolderSince.isValid()
+            ? QStringLiteral(" since %1")
+                  .arg(m_dtHolderSince.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+            : QString();
+    return QStringLiteral("The readings are open in Tensiolog on %1%2 (lock file \"%3\").")
+        .arg(szHost, szSince, QDir::toNativeSeparators(m_szLockFile));
 }

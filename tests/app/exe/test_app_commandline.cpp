@@ -17,6 +17,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -153,7 +157,8 @@ private slots:
         QCOMPARE(help.iStatus, 0);
         for (const char* szOption :
              {"--export-csv <file>", "--import-csv <file>", "--delimiter", "--from", "--to",
-              "--date-order", "--replace", "--dry-run", "--version", "--help", "Exit status"}) {
+              "--date-order", "--replace", "--dry-run", "--ignore-other-computer-lock", "--version",
+              "--help", "Exit status"}) {
             QVERIFY2(help.out.contains(szOption), szOption);
         }
         const Home::Result version = home.Run({u"--version"_s});
@@ -368,8 +373,9 @@ private slots:
         QLockFile lock(home.DataFolder() + u"/crtlg.dat.lock"_s);
         QVERIFY(lock.tryLock(0));
         const QByteArray expected = "tlg: Tensiolog is open on these readings (" +
+                                    home.DataFile().toUtf8() + "; lock file " +
                                     home.DataFile().toUtf8() +
-                                    "). Close its window, then try again.\n";
+                                    ".lock). Close its window, then try again.\n";
         for (const QStringList& arguments :
              {QStringList{u"--export-csv"_s, u"-"_s}, QStringList{u"--import-csv"_s, u"-"_s}}) {
             const Home::Result result = home.Run(arguments, "date,sys\n2026-03-02,130\n");
@@ -380,6 +386,78 @@ private slots:
         QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
         lock.unlock();
         QCOMPARE(home.Run({u"--import-csv"_s, u"-"_s}, "date,sys\n2026-03-02,130\n").iStatus, 0);
+    }
+
+    // A lock written on another computer refuses with the computer, the time and the lock
+    // file, and names the option that opens the readings anyway.
+    void lockFromAnotherComputer_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("export") << QStringList{u"--export-csv"_s, u"-"_s}
+                                << QByteArray("date,systolic,diastolic,pulse,comment\r\n"
+                                              "2026-03-01,120,80,70,Walked\r\n");
+        QTest::newRow("import") << QStringList{u"--import-csv"_s, u"-"_s}
+                                << QByteArray("Added 1 day");
+    }
+    void lockFromAnotherComputer() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, expected);
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const QString szLock = home.DataFile() + u".lock"_s;
+        const QByteArray lock = "4242\ntlg\nfar-away-pc\n0123456789abcdef0123456789abcdef\n"
+                                "5c1e0d7a-9f4b-4d8e-a0e1-2b3c4d5e6f70\n2026-12-01T08:30:00Z\n";
+        QVERIFY(WriteAll(szLock, lock));
+        // The time as the user's clock shows it.
+        home.env.insert(u"TZ"_s, u"UTC"_s);
+        const QByteArray csv = "date,sys\n2026-03-02,130\n";
+        const Home::Result refused = home.Run(arguments, csv);
+        QCOMPARE(QString::fromUtf8(refused.err),
+                 u"tlg: The readings are open in Tensiolog on the computer \"far-away-pc\" since "
+                 "2026-12-01 08:30 (lock file \""_s +
+                     szLock +
+                     u"\"). If it is no longer running there, give "
+                     "--ignore-other-computer-lock.\n"_s);
+        QCOMPARE(refused.iStatus, 2);
+        QCOMPARE(refused.out, QByteArray());
+        QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+        QCOMPARE(ReadAll(szLock), lock);
+
+        const Home::Result opened =
+            home.Run(arguments + QStringList{u"--ignore-other-computer-lock"_s}, csv);
+        QCOMPARE(opened.iStatus, 0);
+        QVERIFY2(opened.out.contains(expected), opened.out.constData());
+        QVERIFY(!QFile::exists(szLock));
+    }
+
+    // Something that is not a lock file in the lock's place never makes the command wait: it
+    // is named, and the command goes on without a lock. (A regression fails by the run's time
+    // limit.)
+    void notALockFile_data() {
+        QTest::addColumn<QString>("szKind");
+        QTest::newRow("a folder") << u"folder"_s;
+#ifndef Q_OS_WIN
+        QTest::newRow("a named pipe") << u"pipe"_s;
+#endif
+    }
+    void notALockFile() {
+        QFETCH(QString, szKind);
+        Home home;
+        QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
+        const QString szLock = home.DataFile() + u".lock"_s;
+        if (szKind == u"folder"_s) {
+            QVERIFY(QDir().mkpath(szLock));
+        } else {
+#ifndef Q_OS_WIN
+            QCOMPARE(::mkfifo(QFile::encodeName(szLock).constData(), 0600), 0);
+#endif
+        }
+        const Home::Result result = home.Run({u"--export-csv"_s, u"-"_s});
+        QCOMPARE(result.iStatus, 0);
+        QVERIFY2(result.err.startsWith("tlg: warning: \"" + szLock.toUtf8() + "\" is a "),
+                 result.err.constData());
+        QVERIFY(result.err.contains("going on without a lock"));
+        QVERIFY(result.out.endsWith("2026-03-01,120,80,70,Walked\r\n"));
     }
 
     // An import saves as the window does: the file as read is kept as the backup, only when

@@ -5,6 +5,7 @@
 #include "mainwindow/frmMain.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "tests/app/util/LockHolder.h"
+#include "tests/app/util/PipeWatchdog.h"
 #include "tests/support/AppTestSupport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -27,6 +28,7 @@
 #include <unistd.h>
 #endif
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -66,6 +68,46 @@ QString DayValue(const QString& szDay, const QString& szName) {
 void EnterSystolic(const QString& szDay, const QString& szValue) {
     FindOrCreateDayEntry(objReadings, szDay).objSystolicTag->szValue = szValue;
 }
+
+#ifndef Q_OS_WIN
+// A small file system of its own at a folder (root only), which a test can fill; unmounted when
+// the object goes.
+class SmallFileSystem {
+public:
+    explicit SmallFileSystem(const QString& szPath) : m_szPath(szPath) {
+        m_bMounted =
+            QDir().mkpath(szPath) && ::geteuid() == 0 &&
+            ::mount("tmpfs", QFile::encodeName(szPath).constData(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~SmallFileSystem() {
+        if (m_bMounted) {
+            ::umount(QFile::encodeName(m_szPath).constData());
+        }
+    }
+    SmallFileSystem(const SmallFileSystem&) = delete;
+    SmallFileSystem& operator=(const SmallFileSystem&) = delete;
+
+    bool IsMounted() const { return m_bMounted; }
+    // Fills it to the last byte.
+    void Fill() const {
+        QFile filler(m_szPath + QStringLiteral("/filler"));
+        if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            while (filler.write(QByteArray(1024, 'f')) > 0) {
+            }
+        }
+    }
+    void Empty() const { QFile::remove(m_szPath + QStringLiteral("/filler")); }
+
+private:
+    QString m_szPath;
+    bool m_bMounted = false;
+};
+#endif
+
+// A lock file written by tlg on the computer "far-away-pc" on 1 December 2026 at 08:30 UTC.
+const QByteArray kOtherComputersLock = "4242\ntlg\nfar-away-pc\n0123456789abcdef0123456789abcdef\n"
+                                       "5c1e0d7a-9f4b-4d8e-a0e1-2b3c4d5e6f70\n"
+                                       "2026-12-01T08:30:00Z\n";
 
 } // namespace
 
@@ -449,28 +491,14 @@ private slots:
     void notSavedTellsWhatIsOnDisk() {
         QFETCH(QString, szCase);
         QFETCH(QString, szTold);
-        if (::geteuid() != 0) {
+        const QString szMount = m_dir->filePath(QStringLiteral("small"));
+        const SmallFileSystem disk(szMount);
+        if (!disk.IsMounted()) {
             QSKIP("needs to mount a small file system of its own (root)");
         }
-        const QString szMount = m_dir->filePath(QStringLiteral("small"));
-        QVERIFY(QDir().mkpath(szMount));
-        if (::mount("tmpfs", QFile::encodeName(szMount).constData(), "tmpfs", 0, "size=64k") != 0) {
-            QSKIP("cannot mount a small file system here");
-        }
-        struct Unmount {
-            QString szPath;
-            ~Unmount() { ::umount(QFile::encodeName(szPath).constData()); }
-        } unmount{szMount};
         m_szFolder = szMount;
         m_szFile = QDir::toNativeSeparators(szMount + QStringLiteral("/crtlg.dat"));
         QVERIFY(WriteAll(m_szFile, kSecondRunFile));
-        const auto fillDisk = [&] {
-            QFile filler(szMount + QStringLiteral("/filler"));
-            if (filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-                while (filler.write(QByteArray(1024, 'f')) > 0) {
-                }
-            }
-        };
         StartupOptions options = Options();
         options.onMainShown = [&](frmMain& window) {
             // Closed even when a check fails, so that the run ends.
@@ -480,7 +508,7 @@ private slots:
                 QTest::keyClicks(window.txtSystolic, QStringLiteral("128"));
                 QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>128</S>"), 10000);
             }
-            fillDisk();
+            disk.Fill();
             if (szCase == QStringLiteral("theirs")) {
                 QFile file(m_szFile);
                 QVERIFY(file.open(QIODevice::ReadWrite));
@@ -561,8 +589,90 @@ private slots:
         QCOMPARE(m_calls[0].icon, QMessageBox::Warning);
         QCOMPARE(m_calls[0].szTitle, QStringLiteral("Free Tensiolog Warning"));
         QVERIFY(m_calls[0].szText.contains(QStringLiteral("already running")));
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("\"%1.lock\"").arg(m_szFile)),
+                 qPrintable(m_calls[0].szText));
         QCOMPARE(ReadAll(m_szFile), kSecondRunFile);
         QCOMPARE(QDir(m_szFolder).entryList(QDir::Files), before);
+    }
+
+    // A lock written on another computer: the user is asked, Quit being the safe answer, and
+    // told which computer, since when and which file.
+    void lockFromAnotherComputer_data() {
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Quit") << int(QMessageBox::Close);
+        QTest::newRow("Open anyway") << int(QMessageBox::Open);
+    }
+
+    void lockFromAnotherComputer() {
+        QFETCH(int, answer);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QString szLock = m_szFile + QStringLiteral(".lock");
+        QVERIFY(WriteAll(szLock, kOtherComputersLock));
+        m_answer = [answer](const MessageBoxCall&) { return QMessageBox::StandardButton(answer); };
+        const bool bOpen = answer == QMessageBox::Open;
+
+        QCOMPARE(Main(OptionsEntering120()), bOpen ? kStartupSaved : kStartupAlreadyRunning);
+        QCOMPARE(m_calls.size(), 1);
+        const MessageBoxCall& ask = m_calls[0];
+        QCOMPARE(ask.buttons, QMessageBox::Open | QMessageBox::Close);
+        const QString szSince = QDateTime(QDate(2026, 12, 1), QTime(8, 30), Qt::UTC)
+                                    .toLocalTime()
+                                    .toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        for (const QString& szTold :
+             {QStringLiteral("\"far-away-pc\""), szSince, QStringLiteral("\"%1\"").arg(szLock),
+              QStringLiteral("If Tensiolog is no longer running there, you can open the diary "
+                             "here.")}) {
+            QVERIFY2(ask.szText.contains(szTold), qPrintable(ask.szText));
+        }
+        if (bOpen) {
+            QCOMPARE(m_events, (QStringList{QStringLiteral("box"), QStringLiteral("main")}));
+            QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>120</S>\r\n"));
+            QVERIFY(!QFile::exists(szLock));
+        } else {
+            QCOMPARE(m_events, QStringList{QStringLiteral("box")});
+            QCOMPARE(ReadAll(m_szFile), kSecondRunFile);
+            QCOMPARE(ReadAll(szLock), kOtherComputersLock);
+        }
+    }
+
+    // Something that is not a lock file in its place is named at once, never waited on, and
+    // the diary opens without a lock.
+    void notALockFile_data() {
+        QTest::addColumn<QString>("szKind");
+        QTest::addColumn<QString>("szTold");
+        QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("is a folder");
+#ifndef Q_OS_WIN
+        QTest::newRow("a named pipe")
+            << QStringLiteral("pipe") << QStringLiteral("is a named pipe (FIFO)");
+#endif
+    }
+
+    void notALockFile() {
+        QFETCH(QString, szKind);
+        QFETCH(QString, szTold);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QString szLock = m_szFile + QStringLiteral(".lock");
+        if (szKind == QStringLiteral("folder")) {
+            QVERIFY(QDir().mkpath(szLock));
+        } else {
+#ifndef Q_OS_WIN
+            QCOMPARE(::mkfifo(QFile::encodeName(szLock).constData(), 0600), 0);
+#endif
+        }
+        std::optional<PipeWatchdog> watchdog;
+        if (szKind == QStringLiteral("pipe")) {
+            watchdog.emplace(szLock);
+        }
+        QCOMPARE(Main(OptionsEntering120()), kStartupSaved);
+        QVERIFY2(!watchdog || !watchdog->HadToRelease(),
+                 "the start opened the lock and waited for a writer");
+        QCOMPARE(m_events, (QStringList{QStringLiteral("box"), QStringLiteral("main")}));
+        QCOMPARE(m_calls[0].icon, QMessageBox::Warning);
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("\"%1\" %2").arg(szLock, szTold)),
+                 qPrintable(m_calls[0].szText));
+        QVERIFY(m_calls[0].szText.contains(QStringLiteral("move it away or delete it")));
+        QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>120</S>\r\n"));
+        QVERIFY(QFileInfo(szLock).exists() && !QFileInfo(szLock).isFile());
     }
 
     // A lock file that no running tlg holds never keeps the user out.
@@ -653,6 +763,73 @@ private slots:
     }
 
 #ifndef Q_OS_WIN
+    // The readings of a session ended by a signal on a full disk could not be saved, and the
+    // note beside the data file could not be written either: it is kept in the cache folder
+    // (or, when that cannot be written, the runtime folder) and shown at the next start.
+    void noteKeptWhereItCanBeWritten_data() {
+        QTest::addColumn<bool>("bCacheWritable");
+        QTest::newRow("in the cache folder") << true;
+        QTest::newRow("in the runtime folder") << false;
+    }
+
+    void noteKeptWhereItCanBeWritten() {
+        QFETCH(bool, bCacheWritable);
+        const QString szMount = m_dir->filePath(QStringLiteral("small"));
+        const SmallFileSystem disk(szMount);
+        if (!disk.IsMounted()) {
+            QSKIP("needs to mount a small file system of its own (root)");
+        }
+        const QByteArray previousCache = qgetenv("XDG_CACHE_HOME");
+        const QByteArray previousRuntime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_CACHE_HOME", previousCache);
+            qputenv("XDG_RUNTIME_DIR", previousRuntime);
+        });
+        QString szCache = m_dir->filePath(QStringLiteral("cache"));
+        if (!bCacheWritable) {
+            QVERIFY(WriteAll(m_dir->filePath(QStringLiteral("in-the-way")), "a file"));
+            szCache = m_dir->filePath(QStringLiteral("in-the-way/cache"));
+        }
+        const QString szRuntime = m_dir->filePath(QStringLiteral("runtime"));
+        QVERIFY(QDir().mkpath(szRuntime));
+        QVERIFY(QFile::setPermissions(szRuntime,
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(szCache));
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(szRuntime));
+        const QString szKeptIn = (bCacheWritable ? szCache : szRuntime) + QStringLiteral("/tlg");
+
+        m_szFolder = szMount;
+        m_szFile = QDir::toNativeSeparators(szMount + QStringLiteral("/crtlg.dat"));
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain&) {
+            disk.Fill();
+            EnterSystolic(QStringLiteral("20261207"), QStringLiteral("140"));
+            std::raise(SIGTERM);
+        };
+        QCOMPARE(Main(options), kStartupNotSaved);
+        QVERIFY(m_calls.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_szFile + QStringLiteral(".note")));
+        const QStringList kept = QDir(szKeptIn).entryList(QDir::Files);
+        QCOMPARE(kept.size(), 1);
+
+        // The next start, with room again: the note comes first, and only once.
+        disk.Empty();
+        m_events.clear();
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QCOMPARE(m_events, (QStringList{QStringLiteral("box"), QStringLiteral("main")}));
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("could not be saved to \"%1\" (No "
+                                                           "space left on device)")
+                                                .arg(m_szFile)),
+                 qPrintable(m_calls[0].szText));
+        QCOMPARE(QDir(szKeptIn).entryList(QDir::Files), QStringList());
+
+        m_events.clear();
+        m_calls.clear();
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QCOMPARE(m_events, QStringList{QStringLiteral("main")});
+    }
+
     void terminationSignals_data() {
         QTest::addColumn<int>("iSignal");
         QTest::newRow("SIGTERM") << SIGTERM;
@@ -721,6 +898,11 @@ int main(int argc, char** argv) {
     QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    qputenv("XDG_CACHE_HOME", home.filePath(QStringLiteral("cache")).toLocal8Bit());
+    const QString szRuntime = home.filePath(QStringLiteral("runtime"));
+    QDir().mkpath(szRuntime);
+    QFile::setPermissions(szRuntime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", szRuntime.toLocal8Bit());
     TlgApplication app(argc, argv);
     // a settings file there, also where the platform's own store is the registry
     QSettings::setDefaultFormat(QSettings::IniFormat);

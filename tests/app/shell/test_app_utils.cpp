@@ -3,6 +3,7 @@
 #include "app/util/modFiles.h"
 #include "tests/support/AppTestSupport.h"
 
+#include <QAccessible>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -167,6 +168,48 @@ private slots:
             QMessageBox::StandardButtons(buttons), QMessageBox::StandardButton(safe));
         QCOMPARE(int(format), int(Qt::PlainText));
         QCOMPARE(szShown, szText);
+        QCOMPARE(int(result), answer);
+    }
+
+    // A box with words of its own on its buttons (the question about another computer's
+    // lock): they are what the buttons show and say, each has its access key, and the safe one
+    // answers Enter and Escape.
+    void ownButtonTexts_data() {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("Enter") << int(Qt::Key_Return) << int(QMessageBox::Close);
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << int(QMessageBox::Close);
+        QTest::newRow("its access key O") << int(Qt::Key_O) << int(QMessageBox::Open);
+        QTest::newRow("its access key Q") << int(Qt::Key_Q) << int(QMessageBox::Close);
+    }
+
+    void ownButtonTexts() {
+        QFETCH(int, key);
+        QFETCH(int, answer);
+        SetMessageBoxHandler(nullptr);
+        QStringList shown;
+        QStringList spoken;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            for (const QMessageBox::StandardButton button :
+                 {QMessageBox::Open, QMessageBox::Close}) {
+                shown << box->button(button)->text();
+                QAccessibleInterface* pButton =
+                    QAccessible::queryAccessibleInterface(box->button(button));
+                spoken << (pButton != nullptr ? pButton->text(QAccessible::Name) : QString());
+            }
+            QTest::keyClick(box, Qt::Key(key));
+            // A key that does nothing must not leave the test waiting for good.
+            QTimer::singleShot(5000, box, [box] { box->done(QMessageBox::NoButton); });
+        });
+        const QMessageBox::StandardButton result = ShowMessageBox(
+            QMessageBox::Warning, QStringLiteral("Title"), QStringLiteral("Open it here?"),
+            QMessageBox::Open | QMessageBox::Close, QMessageBox::Close,
+            {{QMessageBox::Open, QStringLiteral("&Open anyway")},
+             {QMessageBox::Close, QStringLiteral("&Quit")}});
+        QCOMPARE(shown, (QStringList{QStringLiteral("&Open anyway"), QStringLiteral("&Quit")}));
+        QCOMPARE(spoken, (QStringList{QStringLiteral("Open anyway"), QStringLiteral("Quit")}));
         QCOMPARE(int(result), answer);
     }
 

@@ -3,6 +3,7 @@
 
 #include "app/util/DataFileLock.h"
 #include "tests/app/util/LockHolder.h"
+#include "tests/app/util/PipeWatchdog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,6 +12,14 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -30,6 +39,21 @@ QByteArray LockContent(qint64 lPid, const QString& szProgram) {
            QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n' +
            QSysInfo::bootUniqueId() + '\n';
 }
+
+// A lock file written by tlg on another computer: its machine id differs from this one's.
+QByteArray OtherComputersLock(const QByteArray& host, const QByteArray& machineId,
+                              const QByteArray& since) {
+    QByteArray lock = "4242\ntlg\n" + host + '\n';
+    if (!machineId.isNull()) {
+        lock += machineId + "\n5c1e0d7a-9f4b-4d8e-a0e1-2b3c4d5e6f70\n";
+    }
+    if (!since.isNull()) {
+        lock += since + '\n';
+    }
+    return lock;
+}
+
+const QByteArray kOtherMachineId = "0123456789abcdef0123456789abcdef";
 
 } // namespace
 
@@ -103,6 +127,131 @@ private slots:
         QCOMPARE(second.Acquire(), DataFileLock::kLocked);
     }
 
+    // A lock written on another computer cannot be checked by its process: it refuses, says
+    // which computer and since when, and is taken over only when asked.
+    void lockFromAnotherComputer_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("szHost");
+        QTest::addColumn<QDateTime>("dtSince");
+        const QDateTime dtWritten(QDate(2026, 12, 1), QTime(8, 30), Qt::UTC);
+        // Older locks tell the time by the file's own.
+        const QDateTime dtFileTime(QDate(2026, 11, 20), QTime(19, 5), Qt::UTC);
+        QTest::newRow("another computer")
+            << OtherComputersLock("far-away-pc", kOtherMachineId, "2026-12-01T08:30:00Z")
+            << QStringLiteral("far-away-pc") << dtWritten;
+        QTest::newRow("a copied home folder: this computer's name, another machine id")
+            << OtherComputersLock(QSysInfo::machineHostName().toUtf8(), kOtherMachineId,
+                                  "2026-12-01T08:30:00Z")
+            << QSysInfo::machineHostName() << dtWritten;
+        QTest::newRow("an older lock without machine id or time")
+            << OtherComputersLock("far-away-pc", QByteArray(), QByteArray())
+            << QStringLiteral("far-away-pc") << dtFileTime;
+        QTest::newRow("a time that cannot be read")
+            << OtherComputersLock("far-away-pc", kOtherMachineId, "yesterday")
+            << QStringLiteral("far-away-pc") << dtFileTime;
+    }
+
+    void lockFromAnotherComputer() {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, szHost);
+        QFETCH(QDateTime, dtSince);
+        QVERIFY(WriteAll(m_szLock, content));
+        {
+            QFile file(m_szLock);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(QDateTime(QDate(2026, 11, 20), QTime(19, 5), Qt::UTC),
+                                     QFileDevice::FileModificationTime));
+        }
+        DataFileLock lock(m_szFile);
+        QCOMPARE(lock.Acquire(), DataFileLock::kHeldElsewhere);
+        QVERIFY(!lock.IsLocked());
+        QCOMPARE(lock.HolderHost(), szHost);
+        QCOMPARE(lock.HolderPid(), qint64(4242));
+        QCOMPARE(lock.HolderSince(), dtSince);
+        const QString szText = lock.HeldElsewhereText();
+        QVERIFY2(szText.contains(QStringLiteral("\"%1\"").arg(szHost)), qPrintable(szText));
+        QVERIFY2(
+            szText.contains(dtSince.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+            qPrintable(szText));
+        QVERIFY2(szText.contains(QDir::toNativeSeparators(m_szLock)), qPrintable(szText));
+        // Left exactly as it was.
+        QCOMPARE(ReadAll(m_szLock), content);
+
+        QCOMPARE(lock.Acquire(DataFileLock::kTakeOverOtherComputer), DataFileLock::kLocked);
+        const QList<QByteArray> lines = ReadAll(m_szLock).split('\n');
+        QCOMPARE(lines[0], QByteArray::number(QCoreApplication::applicationPid()));
+        QCOMPARE(QString::fromUtf8(lines[2]), QSysInfo::machineHostName());
+        // When it was taken, for a user who meets it on another computer.
+        const QDateTime dtTaken =
+            QDateTime::fromString(QString::fromLatin1(lines.value(5)), Qt::ISODate);
+        QVERIFY2(qAbs(dtTaken.secsTo(QDateTime::currentDateTimeUtc())) < 60,
+                 lines.value(5).constData());
+        // Taking over is for another computer's lock only: a running instance here still
+        // keeps others out.
+        DataFileLock second(m_szFile);
+        QCOMPARE(second.Acquire(DataFileLock::kTakeOverOtherComputer),
+                 DataFileLock::kHeldByRunning);
+    }
+
+    // A renamed computer is the same computer (its machine id tells): its lock is judged by its
+    // process, whose program ended long ago.
+    void lockOfThisComputerUnderAnotherName() {
+        if (QSysInfo::machineUniqueId().isEmpty()) {
+            QSKIP("this system has no machine id to tell computers apart by");
+        }
+        QVERIFY(WriteAll(m_szLock, "4242\nno-such-program-of-tlg\nold-name\n" +
+                                       QSysInfo::machineUniqueId() + '\n' +
+                                       QSysInfo::bootUniqueId() + "\n2026-12-01T08:30:00Z\n"));
+        DataFileLock lock(m_szFile);
+        QCOMPARE(lock.Acquire(), DataFileLock::kLocked);
+    }
+
+    // Something that is not a lock file in its place is refused at once with what it is, and
+    // never opened in a way that waits (a pipe would block the start for good).
+    void notALockFile_data() {
+        QTest::addColumn<QString>("szKind");
+        QTest::addColumn<QString>("szTold");
+        QTest::newRow("a folder") << QStringLiteral("folder") << QStringLiteral("is a folder");
+#ifndef Q_OS_WIN
+        QTest::newRow("a named pipe") << QStringLiteral("pipe") << QStringLiteral("named pipe");
+        QTest::newRow("a link to a named pipe")
+            << QStringLiteral("link to pipe") << QStringLiteral("named pipe");
+        QTest::newRow("a link to a device")
+            << QStringLiteral("link to device") << QStringLiteral("is a device");
+#endif
+    }
+
+    void notALockFile() {
+        QFETCH(QString, szKind);
+        QFETCH(QString, szTold);
+        QString szPipe;
+        if (szKind == QStringLiteral("folder")) {
+            QVERIFY(QDir().mkpath(m_szLock));
+        }
+#ifndef Q_OS_WIN
+        if (szKind.endsWith(QStringLiteral("pipe"))) {
+            szPipe = szKind == QStringLiteral("pipe") ? m_szLock : m_dir->filePath(u"pipe"_s);
+            QCOMPARE(::mkfifo(QFile::encodeName(szPipe).constData(), 0600), 0);
+        }
+        if (szKind.startsWith(QStringLiteral("link"))) {
+            QVERIFY(QFile::link(szPipe.isEmpty() ? u"/dev/null"_s : szPipe, m_szLock));
+        }
+#endif
+        std::optional<PipeWatchdog> watchdog;
+        if (!szPipe.isEmpty()) {
+            watchdog.emplace(szPipe);
+        }
+        DataFileLock lock(m_szFile);
+        QCOMPARE(lock.Acquire(), DataFileLock::kNotAFile);
+        QVERIFY2(!watchdog || !watchdog->HadToRelease(),
+                 "the lock file was opened and waited for a writer");
+        QVERIFY(!lock.IsLocked());
+        QVERIFY2(lock.Reason().contains(szTold), qPrintable(lock.Reason()));
+        QVERIFY(lock.Reason().contains(QDir::toNativeSeparators(m_szLock)));
+        // Left where it is.
+        QVERIFY(QFileInfo(m_szLock).exists() || QFileInfo(m_szLock).isSymLink());
+    }
+
     void lockFileIsForItsOwnerOnly() {
         {
             DataFileLock lock(m_szFile);
@@ -120,7 +269,6 @@ private slots:
     void unwritableLock_data() {
         QTest::addColumn<QString>("szCase");
         QTest::newRow("folder missing") << QStringLiteral("missing");
-        QTest::newRow("a folder in the lock file's place") << QStringLiteral("folder");
     }
 
     void unwritableLock() {
@@ -128,16 +276,11 @@ private slots:
         QString szFile = m_szFile;
         if (szCase == QStringLiteral("missing")) {
             szFile = m_dir->filePath(QStringLiteral("gone/crtlg.dat"));
-        } else {
-            QVERIFY(QDir().mkpath(m_szLock));
         }
         DataFileLock lock(szFile);
         QCOMPARE(lock.Acquire(), DataFileLock::kNotWritable);
         QVERIFY(!lock.Reason().isEmpty());
         QVERIFY(!lock.IsLocked());
-        if (szCase == QStringLiteral("folder")) {
-            QVERIFY(QFileInfo(m_szLock).isDir());
-        }
     }
 };
 
