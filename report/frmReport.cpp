@@ -10,14 +10,12 @@
 #include "mainwindow/readings/ReadingsCsv.h"
 #include "mainwindow/readings/ReadingsSchema.h"
 #include "mainwindow/readings/ctlChart.h"
-#include "report/ClipboardKeeper.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/modPrint.h"
 #include "resources/Resources.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -27,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -64,21 +61,12 @@ constexpr qreal kHeaderScale = 4.0;
 // side. On screen it is shown at about half its size, so the screen's own resolution is enough.
 constexpr qreal kPaperChartScale = 2.0;
 constexpr qreal kChartMaxPixels = 4096.0;
-// Tries at putting a picture on the clipboard before giving up.
-constexpr int kPutAttempts = 9;
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
 frmReport::SaveDialog& SaveDialogSeam() {
     static frmReport::SaveDialog dialog;
     return dialog;
-}
-
-// Lets queued window-system work (the clipboard's among it) run. The user's clicks and keys wait;
-// the timer and activations that fall due meanwhile are held back by CompositionGuard, so no
-// other composition of this window starts in the middle of one.
-void LetPendingEventsRun() {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // The window's controls: a plain frame, and a 2-pixel frame in the focus colour around the one
@@ -241,26 +229,6 @@ void frmReport::FillReadingsChart() {
     ctlChart->hide();
 }
 
-frmReport::CompositionGuard::CompositionGuard(frmReport& form) : m_form(form) {
-    if (m_form.m_iComposing++ == 0 && m_form.tim->isActive()) {
-        // A composition that fell due now runs after this one.
-        m_form.tim->stop();
-        m_form.m_bComposeWaiting = true;
-    }
-}
-
-frmReport::CompositionGuard::~CompositionGuard() {
-    if (--m_form.m_iComposing == 0 && m_form.m_bComposeWaiting) {
-        m_form.m_bComposeWaiting = false;
-        if (m_form.m_bChartStale) {
-            m_form.m_bChartStale = false;
-            m_form.FillReadingsChart();
-        }
-        m_form.rtb->SetText(QString());
-        m_form.tim->start();
-    }
-}
-
 void frmReport::Form_Activate() {
     const int W = width();
     const int H = height();
@@ -274,12 +242,6 @@ void frmReport::Form_Activate() {
     cboPeriod->move(lblPeriod->x() + lblPeriod->width() + kButtonGap, H - cboPeriod->height());
     dtFrom->move(cboPeriod->x() + cboPeriod->width() + kButtonGap, H - dtFrom->height());
     dtTo->move(dtFrom->x() + dtFrom->width() + kButtonGap, H - dtTo->height());
-    if (m_iComposing > 0) {
-        // Emptying the box now would pull the text from under the composition; it runs again
-        // when that one is done.
-        m_bComposeWaiting = true;
-        return;
-    }
     rtb->SetText(QString());
     tim->start();
 }
@@ -290,10 +252,6 @@ void frmReport::Form_Resize() {
 
 void frmReport::tim_Timer() {
     tim->stop();
-    if (m_iComposing > 0) {
-        m_bComposeWaiting = true;
-        return;
-    }
     rtb->SetText(QString());
     BuildReport(*rtb);
 }
@@ -368,17 +326,22 @@ void frmReport::showEvent(QShowEvent* event) {
 }
 
 QString frmReport::BuildReport(RichTextBox& rtbTarget) {
-    CompositionGuard guard(*this);
     const ReportComposition composition = ReportComposer::Compose(m_objReadings, Period(), Today());
     // The reading and the comment start at one x on every line, measured in the box's font.
     rtbTarget.SetTabPositions(
         ReportComposer::ColumnTabs(composition, rtbTarget.document()->defaultFont()));
-    WriteComposition(rtbTarget, composition);
+    {
+        // One edit: the pictures first, then the text after them, laid out once at its end.
+        EditBlock block(rtbTarget);
+        rtbTarget.SetSelStart(0);
+        rtbTarget.SetSelLength(0);
+        img = imgHeader;
+        PasteImageRTF(rtbTarget);
+        PasteChartRTF(rtbTarget);
+        WriteComposition(rtbTarget, composition);
+    }
     rtbTarget.SetSelStart(0);
     rtbTarget.SetSelLength(0);
-    img = imgHeader;
-    PasteImageRTF(rtbTarget);
-    PasteChartRTF(rtbTarget);
     ctlChart->hide();
     rtbTarget.setReadOnly(true);
     return composition.szPeriod;
@@ -443,12 +406,6 @@ void frmReport::PeriodChanged() {
     dtFrom->setVisible(bRange);
     dtTo->setVisible(bRange);
     StorePeriod();
-    if (m_iComposing > 0) {
-        // A composition is waiting for the clipboard: this one follows it.
-        m_bChartStale = true;
-        m_bComposeWaiting = true;
-        return;
-    }
     // The report shown follows at once; a composition still due from the timer is this one.
     tim->stop();
     FillReadingsChart();
@@ -534,55 +491,22 @@ void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText,
     rtbTarget.SetSelText(szText);
 }
 
-bool frmReport::PutClipboardPicture(const QImage& objPicture) {
-    if (objPicture.isNull()) {
-        return false;
-    }
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    for (int iAttempt = 0; iAttempt < kPutAttempts; ++iAttempt) {
-        LetPendingEventsRun();
-        clipboard->setImage(objPicture);
-        const QMimeData* content = clipboard->mimeData();
-        if (content != nullptr && content->hasImage()) {
-            return true;
-        }
-    }
-    return false;
-}
-
 void frmReport::PasteImageRTF(RichTextBox& rtbTarget) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    ClipboardKeeper saved;
-    clipboard->clear();
-    if (PutClipboardPicture(img)) {
-        const QMimeData* content = clipboard->mimeData();
-        if (content != nullptr && content->hasImage()) {
-            rtbTarget.Paste();
-        }
-    }
-    clipboard->clear();
-    saved.Restore();
+    // Straight into the document: the user's clipboard is never touched, and nothing else runs
+    // in the middle of a composition.
+    rtbTarget.InsertPicture(img);
 }
 
 void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
-    QClipboard* clipboard = QGuiApplication::clipboard();
-    {
-        ClipboardKeeper saved;
-        clipboard->clear();
-        // Sized from the box it goes into, in twips, as single-precision numbers.
-        const float fWidth = static_cast<float>(rtbTarget.width() * kTwipsPerPixel * 0.7 * 2.8);
-        const float fHeight = static_cast<float>(rtbTarget.height() * kTwipsPerPixel * 0.4 * 2.8);
-        const int iWidth = std::max(1, qRound(fWidth / kTwipsPerPixel));
-        const int iHeight = std::max(1, qRound(fHeight / kTwipsPerPixel));
-        ctlChart->resize(iWidth, iHeight);
-        const qreal fineness = &rtbTarget == rtbPrint ? kPaperChartScale : devicePixelRatioF();
-        const qreal scale = std::min(fineness, kChartMaxPixels / std::max(iWidth, iHeight));
-        ctlChart->CopyToClipboard(scale);
-        LetPendingEventsRun();
-        img = clipboard->image();
-        clipboard->clear();
-        saved.Restore();
-    }
+    // Sized from the box it goes into, in twips, as single-precision numbers.
+    const float fWidth = static_cast<float>(rtbTarget.width() * kTwipsPerPixel * 0.7 * 2.8);
+    const float fHeight = static_cast<float>(rtbTarget.height() * kTwipsPerPixel * 0.4 * 2.8);
+    const int iWidth = std::max(1, qRound(fWidth / kTwipsPerPixel));
+    const int iHeight = std::max(1, qRound(fHeight / kTwipsPerPixel));
+    ctlChart->resize(iWidth, iHeight);
+    const qreal fineness = &rtbTarget == rtbPrint ? kPaperChartScale : devicePixelRatioF();
+    const qreal scale = std::min(fineness, kChartMaxPixels / std::max(iWidth, iHeight));
+    img = ctlChart->Picture(scale);
     PasteImageRTF(rtbTarget);
 }
 

@@ -76,7 +76,8 @@ public:
     // Appends text at the very end of the box in a colour.
     static void AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor);
 
-    // Insert the picture in img, or a picture of the chart sized from the box, at the caret.
+    // Insert the picture in img, or a picture of the chart sized from the box, at the caret,
+    // straight into the box's document (the clipboard is never used).
     void PasteImageRTF(RichTextBox& rtbTarget);
     void PasteChartRTF(RichTextBox& rtbTarget);
 
@@ -130,32 +131,10 @@ private:
     void LoadPeriod();
     void StorePeriod();
 
-    // Marks a composition from its construction to its destruction. The pictures' way through
-    // the clipboard lets pending events run, and with them the timer or an activation: while a
-    // composition runs, those only note that the screen report is due, and it is composed
-    // afresh (through the timer) once the outermost composition is done. So nothing replaces
-    // the picture holder or empties a box under a composition.
-    class CompositionGuard {
-    public:
-        explicit CompositionGuard(frmReport& form);
-        ~CompositionGuard();
-        CompositionGuard(const CompositionGuard&) = delete;
-        CompositionGuard& operator=(const CompositionGuard&) = delete;
-
-    private:
-        frmReport& m_form;
-    };
-
-    bool PutClipboardPicture(const QImage& objPicture);
     // The "Export CSV…" button: made beside "Save as PDF…", and placed left of it.
     void BuildExportCsvButton();
     void PlaceExportCsvButton();
 
     // The readings this window reports on.
     std::shared_ptr<clsXMLTag> m_objReadings;
-    // Depth of compositions running now, and whether the screen report is due after them.
-    int m_iComposing = 0;
-    bool m_bComposeWaiting = false;
-    // Whether the chart waits for a new period's fill until the composition is done.
-    bool m_bChartStale = false;
 };

@@ -1298,9 +1298,13 @@ QImage ctlChart::RenderImage(const QSize& size, qreal scale, const QColor& base)
     return image;
 }
 
+QImage ctlChart::Picture(qreal scale) const {
+    // A picture has no window behind it: a see-through background goes onto white.
+    return RenderImage(size(), scale, Qt::white);
+}
+
 void ctlChart::CopyToClipboard(qreal scale) const {
-    // A pasted picture has no window behind it: a see-through background goes onto white.
-    const QImage image = RenderImage(size(), scale, Qt::white);
+    const QImage image = Picture(scale);
     if (image.isNull()) {
         return;
     }

@@ -189,6 +189,9 @@ public:
     // A picture of the chart at the given size in device-independent pixels, drawn at scale
     // (the image has size x scale pixels and a device pixel ratio of scale).
     QImage ToImage(const QSize& size, qreal scale) const;
+    // A picture of itself at its current size on white (no window behind it), drawn at scale
+    // times the screen resolution: what CopyToClipboard puts on the clipboard.
+    QImage Picture(qreal scale) const;
     // Puts a picture of itself, drawn at its current size and sharp enough for paper
     // (scale times the screen resolution), on the clipboard. The image has scale times as many
     // pixels and a device pixel ratio of scale, so it still lays out at the chart's size.

@@ -1,4 +1,4 @@
-// The pictures at the report's top and the clipboard they borrow on the way in.
+// The pictures at the report's top, which go into it without the user's clipboard.
 
 #include "app/util/modGlobals.h"
 #include "mainwindow/readings/PressureColours.h"
@@ -14,6 +14,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -38,8 +39,8 @@ private slots:
     void cleanup();
 
     void picturesAtTop();
-    void clipboardKept_data();
-    void clipboardKept();
+    void clipboardNeverTouched_data();
+    void clipboardNeverTouched();
     void widePictureScaledSmoothly();
 };
 
@@ -103,7 +104,7 @@ void test_report_pictures::picturesAtTop() {
     QCOMPARE(frm.rtb->PictureCount(), 2);
 }
 
-void test_report_pictures::clipboardKept_data() {
+void test_report_pictures::clipboardNeverTouched_data() {
     QTest::addColumn<QString>("kind");
     QTest::newRow("text") << "text";
     QTest::newRow("picture") << "picture";
@@ -112,7 +113,7 @@ void test_report_pictures::clipboardKept_data() {
     QTest::newRow("empty") << "empty";
 }
 
-void test_report_pictures::clipboardKept() {
+void test_report_pictures::clipboardNeverTouched() {
     QFETCH(QString, kind);
     AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
     QClipboard* clipboard = QGuiApplication::clipboard();
@@ -141,9 +142,16 @@ void test_report_pictures::clipboardKept() {
     const QMap<QString, QByteArray> expected = reporttest::ClipboardContent();
     QCOMPARE(expected.isEmpty(), kind == u"empty"_s);
 
+    // Whatever another program offers, the report neither reads nor changes it: the pictures go
+    // into the document directly (another program's large picture once froze the window while
+    // every format of it was fetched, and the clipboard was set and cleared three times).
+    QSignalSpy changes(clipboard, &QClipboard::dataChanged);
     frmReport frm(reporttest::Readings());
     frm.BuildReport(*frm.rtb);
+    frm.BuildPrintCopy();
     QCOMPARE(frm.rtb->PictureCount(), 2);
+    QCOMPARE(frm.rtbPrint->PictureCount(), 2);
+    QCOMPARE(changes.count(), 0);
     QCOMPARE(reporttest::ClipboardContent(), expected);
 }
 

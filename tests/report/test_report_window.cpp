@@ -105,14 +105,15 @@ void test_report_window::activationWaitsForComposition() {
     AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
     frmReport frm(reporttest::Readings());
     frm.resize(900, 700);
-    // An activation arrives while the screen report waits for the clipboard. It must not empty
-    // the box under the composition (which would leave the pictures without their text): its
-    // effect comes once the composition is done, an empty box and the timer started.
+    // An activation that arrives while the screen report is composed waits until it is done:
+    // nothing runs in the middle of a composition, so the pictures never lose their text.
     QCoreApplication::postEvent(&frm, new QEvent(QEvent::WindowActivate));
     frm.tim_Timer();
-    QCOMPARE(frm.rtb->PictureCount(), 0);
+    QVERIFY(frm.rtb->Text().contains(u"07 Mar 2027\t120/80:72"_s));
+    QCOMPARE(frm.rtb->PictureCount(), 2);
+    // Then it takes effect: an empty box, and half a second later the report composed afresh.
+    QCoreApplication::sendPostedEvents(&frm, QEvent::WindowActivate);
     QCOMPARE(frm.rtb->TextLength(), 0);
-    // Half a second later the report is composed afresh, whole.
     QVERIFY(frm.tim->isActive());
     QTRY_VERIFY(!frm.tim->isActive());
     QVERIFY(frm.rtb->Text().contains(u"07 Mar 2027\t120/80:72"_s));
