@@ -27,6 +27,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -1097,6 +1098,19 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         m_pKeyBox = nullptr;
         run(handlers->keyUp);
         m_bKeyFilled = false;
+        break;
+    case QEvent::InputMethod:
+        // Text an input method commits to the comment box is cut to the room it has left.
+        if (watched == txtComment) {
+            auto* input = static_cast<QInputMethodEvent*>(event);
+            const qsizetype iRoom =
+                std::max<qsizetype>(0, static_cast<CommentBox*>(txtComment)->Room());
+            if (input->commitString().size() > iRoom) {
+                input->setCommitString(input->commitString().left(iRoom), input->replacementStart(),
+                                       input->replacementLength());
+                QApplication::beep();
+            }
+        }
         break;
     case QEvent::MouseButtonRelease:
         // A click into a box selects its text, so typing replaces it; a drag keeps what it

@@ -7,6 +7,7 @@
 #include <QBuffer>
 #include <QCalendarWidget>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -356,6 +357,8 @@ private slots:
         QTest::newRow("Enter at the limit adds no line") << kMax << u"enter"_s << kMax;
         QTest::newRow("a paste is cut to the room left") << kMax - 10 << u"paste"_s << kMax;
         QTest::newRow("a paste over the whole text") << kMax << u"paste over"_s << 100;
+        QTest::newRow("input method text is cut to the room left")
+            << kMax - 3 << u"input method"_s << kMax;
     }
     void commentBoxTakesNoMore() {
         QFETCH(int, iStored);
@@ -370,6 +373,12 @@ private slots:
             Type(*window, u"abcd"_s);
         } else if (how == u"enter"_s) {
             Type(*window, u"\n"_s);
+        } else if (how == u"input method"_s) {
+            QInputMethodEvent input;
+            input.setCommitString(u"\u4f60\u597d\u4e16\u754c\u3002"_s);
+            QApplication::sendEvent(window->txtComment, &input);
+            // Only a key release stores: one that changes nothing stores the box's text.
+            QTest::keyClick(window->windowHandle(), Qt::Key_Right);
         } else {
             QApplication::clipboard()->setText(QString(100, u'p'));
             if (how == u"paste over"_s) {
