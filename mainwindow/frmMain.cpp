@@ -27,6 +27,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QIcon>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -53,6 +54,14 @@
 const QString frmMain::kSettingsGroup = QStringLiteral("Settings");
 const QString frmMain::kMainLeftKey = QStringLiteral("MainLeft");
 const QString frmMain::kMainTopKey = QStringLiteral("MainTop");
+
+namespace {
+int s_iTypingPauseMs = frmMain::kDefaultTypingPauseMs;
+} // namespace
+
+void frmMain::SetTypingPause(int iMilliseconds) {
+    s_iTypingPauseMs = iMilliseconds;
+}
 
 namespace {
 
@@ -163,6 +172,45 @@ void FitBoxFont(QLineEdit& box) {
 QString CommentToBox(QString szValue) {
     return CommentAsTyped(std::move(szValue));
 }
+
+// A stored comment longer than the box takes, as the box shows it: a sentence saying so, then
+// the comment's beginning (only that much of it is converted, however long it is).
+QString ShortenedCommentText(const QString& szStored) {
+    const QLocale english(QLocale::English);
+    return QStringLiteral("[This comment is %1 characters long, longer than the %2 this box "
+                          "takes. It is kept whole in the diary; only its beginning is shown "
+                          "here, and it cannot be changed in this window.]\n")
+               .arg(english.toString(CommentLength(szStored)),
+                    english.toString(kMaxCommentLength)) +
+           CommentAsTyped(szStored.left(2 * kMaxCommentLength)).left(kMaxCommentLength) +
+           QStringLiteral("\u2026");
+}
+
+// The comment box: what is pasted or dropped into it is cut to the room the box has left.
+class CommentBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+
+    // Characters the box still takes in place of its selection.
+    qsizetype Room() const {
+        return kMaxCommentLength - (document()->characterCount() - 1) +
+               textCursor().selectedText().size();
+    }
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        if (source == nullptr || !source->hasText()) {
+            return;
+        }
+        QString szText = CommentAsTyped(source->text());
+        if (szText.size() > Room()) {
+            szText.truncate(std::max<qsizetype>(0, Room()));
+            QApplication::beep();
+        }
+        textCursor().insertText(szText);
+        ensureCursorVisible();
+    }
+};
 
 // The box's text as the tree holds it: every line break as CR LF. The raw text keeps every
 // character as typed (plain text would turn non-breaking spaces into blanks).
@@ -441,7 +489,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* window) {
         break;
     }
     case Kind::CommentBox: {
-        auto* box = new QPlainTextEdit(window);
+        auto* box = new CommentBox(window);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setTabChangesFocus(true);
@@ -604,6 +652,12 @@ void frmMain::BuildControls() {
     m_timMidnight = new QTimer(this);
     m_timMidnight->setSingleShot(true);
     connect(m_timMidnight, &QTimer::timeout, this, [this] { FollowDateChange(); });
+    // A reading typed across midnight stays on one day: the window follows the date once the
+    // typing pauses.
+    m_timTypingPause = new QTimer(this);
+    m_timTypingPause->setSingleShot(true);
+    connect(m_timTypingPause, &QTimer::timeout, this,
+            [this] { Guarded([this] { FollowDateChange(); }); });
 }
 
 void frmMain::Form_Load(const QDate& dtToday) {
@@ -767,7 +821,13 @@ void frmMain::LoadSelectedDay() {
     txtSystolic->setText(valueOf(objSystolicTag));
     txtDiastolic->setText(valueOf(objDiastolicTag));
     txtPulse->setText(valueOf(objPulseTag));
-    txtComment->setPlainText(CommentToBox(valueOf(objCommentTag)));
+    // A comment longer than the box takes (a hand-edited file) is kept whole in the tree; the
+    // box shows its beginning and never writes it back.
+    const QString szComment = valueOf(objCommentTag);
+    m_bCommentShortened = CommentLength(szComment) > kMaxCommentLength;
+    txtComment->setPlainText(m_bCommentShortened ? ShortenedCommentText(szComment)
+                                                 : CommentToBox(szComment));
+    m_bCommentChanged = false;
     ShowDiaryFull(!bWritable);
 }
 
@@ -779,7 +839,7 @@ void frmMain::ShowDiaryFull(bool bFull) {
     for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
         box->setReadOnly(bFull);
     }
-    txtComment->setReadOnly(bFull);
+    txtComment->setReadOnly(bFull || m_bCommentShortened);
     // Said where the typing would go, to the eye (short enough for the box) and to a screen
     // reader (in full).
     txtComment->setPlaceholderText(
@@ -824,8 +884,8 @@ void frmMain::txtSystolic_GotFocus() {
 void frmMain::txtSystolic_KeyUp() {
     const QString szText = txtSystolic->text();
     StoreValue(objSystolicTag.get(), szText);
-    if (szText.length() == 3 && MayAdvance(txtSystolic)) {
-        txtDiastolic->setFocus(Qt::OtherFocusReason);
+    if (szText.length() == 3 && m_bKeyFilled) {
+        AdvanceTo(txtDiastolic);
     }
 }
 
@@ -840,8 +900,8 @@ void frmMain::txtDiastolic_GotFocus() {
 void frmMain::txtDiastolic_KeyUp() {
     const QString szText = txtDiastolic->text();
     StoreValue(objDiastolicTag.get(), szText);
-    if (MeetsTwoOrThreeRule(szText) && MayAdvance(txtDiastolic)) {
-        txtPulse->setFocus(Qt::OtherFocusReason);
+    if (MeetsTwoOrThreeRule(szText) && m_bKeyFilled) {
+        AdvanceTo(txtPulse);
     }
 }
 
@@ -856,8 +916,8 @@ void frmMain::txtPulse_GotFocus() {
 void frmMain::txtPulse_KeyUp() {
     const QString szText = txtPulse->text();
     StoreValue(objPulseTag.get(), szText);
-    if (MeetsTwoOrThreeRule(szText) && MayAdvance(txtPulse)) {
-        txtComment->setFocus(Qt::OtherFocusReason);
+    if (MeetsTwoOrThreeRule(szText) && m_bKeyFilled) {
+        AdvanceTo(txtComment);
     }
 }
 
@@ -867,7 +927,7 @@ void frmMain::txtPulse_LostFocus() {
 
 void frmMain::txtComment_KeyUp() {
     // Keys that change nothing (arrows, Shift) cost nothing, however long the comment.
-    if (!m_bCommentChanged) {
+    if (!m_bCommentChanged || m_bCommentShortened) {
         return;
     }
     m_bCommentChanged = false;
@@ -881,10 +941,32 @@ void frmMain::StoreValue(clsXMLTag* pTag, const QString& szText) {
     }
 }
 
-bool frmMain::MayAdvance(const QObject* box) const {
-    // A box reached backwards (Shift+Tab) keeps the focus until something is typed in it, so
-    // that a full box can be corrected.
-    return m_pBackwardArrival != box;
+void frmMain::AdvanceTo(QWidget* next) {
+    next->setFocus(Qt::OtherFocusReason);
+    m_pAutoAdvanced = next;
+}
+
+bool frmMain::IsBox(const QObject* control) const {
+    return control != nullptr && HandlersOf(control) != nullptr;
+}
+
+bool frmMain::TypingInBoxes() const {
+    return m_timTypingPause->isActive() && IsBox(focusWidget());
+}
+
+bool frmMain::RefuseCommentKey(const QKeyEvent& key) {
+    // Shortcuts (Ctrl+A, Ctrl+V: a paste is cut by the box itself) pass.
+    if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        return false;
+    }
+    const QString szText = key.text();
+    const bool bAdds = key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter ||
+                       (!szText.isEmpty() && szText.at(0).isPrint());
+    if (!bAdds || static_cast<CommentBox*>(txtComment)->Room() >= 1) {
+        return false;
+    }
+    QApplication::beep();
+    return true;
 }
 
 void frmMain::ShowLoadedDayPage() {
@@ -922,6 +1004,12 @@ void frmMain::ArmMidnightTimer() {
 void frmMain::FollowDateChange() {
     const QDate dtNow = Today();
     if (dtNow.isValid() && dtNow != m_dtClockDay) {
+        // A reading being typed stays on its day: the window moves on once the typing pauses
+        // (the pause timer looks again) or the focus leaves the boxes.
+        if (m_dtLoaded == m_dtToday && TypingInBoxes()) {
+            ArmMidnightTimer();
+            return;
+        }
         m_dtClockDay = dtNow;
         const QDate dtBefore = m_dtToday;
         m_dtToday = dtNow;
@@ -977,22 +1065,68 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
         return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
     };
+    auto* line = qobject_cast<QLineEdit*>(watched);
     switch (event->type()) {
     case QEvent::KeyPress: {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Tab && key != Qt::Key_Backtab && key != Qt::Key_Shift) {
-            m_pBackwardArrival = nullptr;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        m_timTypingPause->start(s_iTypingPauseMs);
+        if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
+            key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta) {
+            break;
         }
+        // A Tab typed out of habit right after the box moved on by itself is taken as done.
+        const bool bHabitTab = m_pAutoAdvanced == watched && key->key() == Qt::Key_Tab &&
+                               key->modifiers() == Qt::NoModifier;
+        m_pAutoAdvanced = nullptr;
+        if (bHabitTab) {
+            return true;
+        }
+        if (watched == txtComment && RefuseCommentKey(*key)) {
+            return true;
+        }
+        m_pKeyBox = watched;
+        m_szTextBeforeKey = line != nullptr ? line->text() : QString();
         break;
     }
     case QEvent::KeyRelease:
+        // Only a key that changed the box's text, and did not shorten it, filled the box: the
+        // release of Tab, Enter, an arrow or of the key that brought the focus here did not.
+        m_bKeyFilled = line != nullptr && m_pKeyBox == watched &&
+                       line->text() != m_szTextBeforeKey &&
+                       line->text().size() >= m_szTextBeforeKey.size();
+        m_pKeyBox = nullptr;
         run(handlers->keyUp);
+        m_bKeyFilled = false;
+        break;
+    case QEvent::InputMethod:
+        // Text an input method commits to the comment box is cut to the room it has left.
+        if (watched == txtComment) {
+            auto* input = static_cast<QInputMethodEvent*>(event);
+            const qsizetype iRoom =
+                std::max<qsizetype>(0, static_cast<CommentBox*>(txtComment)->Room());
+            if (input->commitString().size() > iRoom) {
+                input->setCommitString(input->commitString().left(iRoom), input->replacementStart(),
+                                       input->replacementLength());
+                QApplication::beep();
+            }
+        }
+        break;
+    case QEvent::MouseButtonRelease:
+        // A click into a box selects its text, so typing replaces it; a drag keeps what it
+        // selected, and a further click places the caret.
+        if (m_pSelectOnRelease == watched) {
+            m_pSelectOnRelease = nullptr;
+            if (line != nullptr && !line->hasSelectedText()) {
+                line->selectAll();
+            }
+        }
         break;
     case QEvent::FocusIn:
         if (isFocusMove()) {
-            m_pBackwardArrival =
-                static_cast<QFocusEvent*>(event)->reason() == Qt::BacktabFocusReason ? watched
-                                                                                     : nullptr;
+            m_pAutoAdvanced = nullptr;
+            m_pSelectOnRelease = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason
+                                     ? watched
+                                     : nullptr;
             Guarded([this] {
                 FollowDateChange();
                 ShowLoadedDayPage();
@@ -1003,6 +1137,12 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut:
         if (isFocusMove()) {
             run(handlers->lostFocus);
+            // The focus left the boxes: the typing is over, and the window may follow a date
+            // change at once.
+            if (!IsBox(QApplication::focusWidget())) {
+                m_timTypingPause->stop();
+                Guarded([this] { FollowDateChange(); });
+            }
         }
         break;
     default:

@@ -20,6 +20,7 @@ class QTimer;
 class PictureButton;
 class QCalendarWidget;
 class QDropEvent;
+class QKeyEvent;
 class QMimeData;
 class QLabel;
 class QLineEdit;
@@ -79,6 +80,14 @@ public:
 
     // The day whose value tags the window holds (the calendar's day at the last load).
     QDate LoadedDay() const { return m_dtLoaded; }
+    // The loaded day's comment is longer than the box takes: the box shows its beginning,
+    // read-only, and the stored comment stays whole.
+    bool CommentShortened() const { return m_bCommentShortened; }
+
+    // How long the boxes must rest (no key pressed in them) before the window follows a date
+    // change, in milliseconds; tests shorten it.
+    static void SetTypingPause(int iMilliseconds);
+    static constexpr int kDefaultTypingPauseMs = 60000;
 
     // Settings: organisation and application "tlg", group "Settings".
     static const QString kSettingsGroup;
@@ -142,8 +151,16 @@ private:
     void BuildControls();
     // Stores a box's text in its value tag; a real change is told to the saver.
     void StoreValue(clsXMLTag* pTag, const QString& szText);
-    // Whether a full box may send the focus on (not when reached backwards).
-    bool MayAdvance(const QObject* box) const;
+    // A filled box sends the focus on to the next one; a Tab pressed there before any other
+    // key then keeps it there.
+    void AdvanceTo(QWidget* next);
+    // The focus is in one of the boxes and a key was pressed in them within the typing pause.
+    bool TypingInBoxes() const;
+    // Whether a control is one of the four boxes.
+    bool IsBox(const QObject* control) const;
+    // Handles the keys of the comment box that would make it longer than it takes; true when
+    // the key is refused.
+    bool RefuseCommentKey(const QKeyEvent& key);
     // The calendar shows the month of the day the boxes belong to.
     void ShowLoadedDayPage();
     // Tells screen readers the calendar's selected day with its month and year.
@@ -185,8 +202,21 @@ private:
     QDate m_dtClockDay;
     bool m_bSettingCalendar = false;
     std::vector<BoxHandlers> m_boxHandlers;
-    // The box the focus last reached by Shift+Tab, until something is typed in it.
-    const QObject* m_pBackwardArrival = nullptr;
+    // The box a key was pressed in and its text before that key; at the key's release the
+    // box moves on only when that key changed its text without shortening it.
+    const QObject* m_pKeyBox = nullptr;
+    QString m_szTextBeforeKey;
+    // The key being released filled its box (set while the box's key-up handler runs).
+    bool m_bKeyFilled = false;
+    // The box the focus moved to by itself, until a key is pressed there.
+    const QObject* m_pAutoAdvanced = nullptr;
+    // The box entered with a click: the click's release selects its text (unless the click
+    // was a drag that selected some).
+    const QObject* m_pSelectOnRelease = nullptr;
+    // The loaded day's comment is too long for the box (see CommentShortened).
+    bool m_bCommentShortened = false;
+    // Runs while the boxes are being typed in; a date change waits for its end.
+    QTimer* m_timTypingPause = nullptr;
     // The comment box changed since its text was last stored.
     bool m_bCommentChanged = false;
     // The load's focus has not reached its box yet (the window was not active).

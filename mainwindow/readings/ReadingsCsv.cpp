@@ -635,6 +635,13 @@ QString Count(qsizetype n, const char* szOne, const char* szMany) {
     return QString::number(n) + u' ' + QLatin1String(n == 1 ? szOne : szMany);
 }
 
+// A comment longer than the box and the import take ("the comment is" N characters long).
+QString CommentTooLong(qsizetype iLength, const QString& szWhat) {
+    const QLocale english(QLocale::English);
+    return QStringLiteral("%1 %2 characters long; a comment holds at most %3")
+        .arg(szWhat, english.toString(iLength), english.toString(kMaxCommentLength));
+}
+
 // What is wrong with a file, and where (line 0: the file as a whole).
 struct Problem {
     int iLine = 0;
@@ -757,7 +764,11 @@ bool ReadRows(const QString& szText, const HeaderRow& header, QList<Row>* pRows,
                 return fail(szProblem);
             }
         }
-        row.values[3] = CommentForStore(field(columns.iField[kComment]));
+        const QString& szComment = field(columns.iField[kComment]);
+        if (const qsizetype iLength = CommentLength(szComment); iLength > kMaxCommentLength) {
+            return fail(CommentTooLong(iLength, QStringLiteral("the comment is")));
+        }
+        row.values[3] = CommentForStore(szComment);
         if (std::all_of(row.values.begin(), row.values.end(),
                         [](const QString& szValue) { return szValue.isEmpty(); })) {
             continue; // no reading (another kind of measurement, say)
@@ -1118,6 +1129,14 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
         return fail(problem);
     }
     FoldDays(rows, pReadings);
+    for (const CsvDay& day : pReadings->days) {
+        if (const qsizetype iLength = CommentLength(day.szComment); iLength > kMaxCommentLength) {
+            pReadings->days.clear();
+            return fail(
+                {0, CommentTooLong(iLength, QStringLiteral("the comments of %1 are, joined,")
+                                                .arg(DayText(DayKeyDate(day.szKey))))});
+        }
+    }
     return true;
 }
 

@@ -139,6 +139,10 @@ QString CommentForStore(QString szTyped) {
     return CommentAsTyped(std::move(szTyped)).replace(QLatin1String("\n"), QLatin1String("\r\n"));
 }
 
+qsizetype CommentLength(QStringView szComment) {
+    return szComment.size() - szComment.count(QStringView(u"\r\n"));
+}
+
 std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag) {
     objBlockTag->szName = kTopTagName;
     return objBlockTag->AddSubTag(kReadingsTagName, QString(), true);

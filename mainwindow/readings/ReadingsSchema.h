@@ -61,6 +61,12 @@ DayEntryTags DayEntryValueTags(const std::shared_ptr<clsXMLTag>& objEntry);
 QString CommentAsTyped(QString szStored);
 // A comment as the store keeps it: every line break (LF, CR LF or a lone CR) as CR LF.
 QString CommentForStore(QString szTyped);
+// The longest comment, in characters as typed, that the comment box and a CSV import take: a
+// comment is a short note on the day (this is about a typed page). A longer stored comment is
+// kept whole; the window shows only its beginning.
+inline constexpr qsizetype kMaxCommentLength = 4000;
+// A comment's length as typed: each line break (CR LF, LF or a lone CR) counts as one.
+qsizetype CommentLength(QStringView szComment);
 // Builds the skeleton of a new document: names the block tag and adds an empty, sorted
 // "READINGS" under it; returns the readings tag.
 std::shared_ptr<clsXMLTag> CreateReadingsSkeleton(const std::shared_ptr<clsXMLTag>& objBlockTag);

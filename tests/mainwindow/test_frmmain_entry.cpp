@@ -4,7 +4,10 @@
 
 #include "mainwindow/readings/ctlChart.h"
 
+#include <QBuffer>
 #include <QCalendarWidget>
+#include <QClipboard>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTableView>
@@ -102,15 +105,20 @@ private slots:
             << QStringList{u"1|80||txtSystolic"_s, u"12|80||txtSystolic"_s,
                            u"120|80||txtDiastolic"_s, u"120|9||txtDiastolic"_s,
                            u"120|90||txtPulse"_s};
-        QTest::newRow("tab into a full diastolic box moves on at once")
+        // Tab into a full box stays there, so that a value can be corrected.
+        QTest::newRow("tab into a full diastolic box stays")
             << QStringList{u""_s, u"120"_s, u""_s} << u"txtSystolic"_s << u"\t"_s
-            << QStringList{u"|120||txtPulse"_s};
+            << QStringList{u"|120||txtDiastolic"_s};
         QTest::newRow("tab into a diastolic box starting with 1 stays")
             << QStringList{u""_s, u"10"_s, u""_s} << u"txtSystolic"_s << u"\t"_s
             << QStringList{u"|10||txtDiastolic"_s};
-        QTest::newRow("tab into a pulse box of two moves on at once")
+        QTest::newRow("tab into a pulse box of two stays")
             << QStringList{u""_s, u""_s, u"64"_s} << u"txtDiastolic"_s << u"\t"_s
-            << QStringList{u"||64|txtComment"_s};
+            << QStringList{u"||64|txtPulse"_s};
+        // Keys that change nothing in a full box do not move on.
+        QTest::newRow("enter in a full box stays")
+            << QStringList{u"128"_s, u""_s, u""_s} << u"txtSystolic"_s << u"\n"_s
+            << QStringList{u"128|||txtSystolic"_s};
         QTest::newRow("tab into an empty box stays")
             << empty << u"txtSystolic"_s << u"\t"_s << QStringList{u"|||txtDiastolic"_s};
     }
@@ -132,6 +140,103 @@ private slots:
             Type(*window, keys.mid(i, 1));
             QCOMPARE(State(kTodayKey), states.at(i));
         }
+    }
+
+    // Correcting a day with the keyboard and the mouse, as whole sequences of real keys: the
+    // key that brings the focus to a box never moves it on, a box entered by any means has its
+    // value selected, and a Tab typed out of habit after the focus moved by itself is taken as
+    // done.
+    void correctingWithKeys_data() {
+        QTest::addColumn<QString>("arrival"); // how the day's systolic box is reached
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("state"); // State() of the day after the keys
+
+        const QString szNov30 = u"20261130"_s; // holds 128/82/70
+        QTest::newRow("Enter on the calendar, then a new systolic")
+            << u"enter"_s << szNov30 << u"135"_s << u"135|82|70|txtDiastolic"_s;
+        QTest::newRow("Tab from the calendar, then a new systolic")
+            << u"tab"_s << szNov30 << u"135"_s << u"135|82|70|txtDiastolic"_s;
+        QTest::newRow("Enter on the calendar, Tab keeps the systolic")
+            << u"enter"_s << szNov30 << u"\t79"_s << u"128|79|70|txtPulse"_s;
+        QTest::newRow("click into the full systolic box, then 95")
+            << u"click"_s << szNov30 << u"95"_s << u"95|82|70|txtSystolic"_s;
+        QTest::newRow("click, then a whole reading")
+            << u"click"_s << szNov30 << u"1357968"_s << u"135|79|68|txtComment"_s;
+        QTest::newRow("a reading typed with Tab as in any form")
+            << u"load"_s << kTodayKey << u"142\t91\t74"_s << u"142|91|74|txtComment"_s;
+        QTest::newRow("the habit Tab is taken once, the next one moves on")
+            << u"load"_s << kTodayKey << u"142\t91\t74\t\t"_s << u"142|91|74|btClose"_s;
+        QTest::newRow("a Tab after another key moves on")
+            << u"load"_s << kTodayKey << u"142\b\t"_s << u"142|||txtPulse"_s;
+    }
+    void correctingWithKeys() {
+        QFETCH(QString, arrival);
+        QFETCH(QString, day);
+        QFETCH(QString, keys);
+        QFETCH(QString, state);
+        AddDay(u"20261130"_s, u"128"_s, u"82"_s, u"70"_s);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        if (arrival != u"load"_s) {
+            window->ctlCal->setFocus(Qt::TabFocusReason);
+            window->ctlCal->setSelectedDate(QDate(2026, 11, 30));
+            QCOMPARE(window->LoadedDay(), QDate(2026, 11, 30));
+            if (arrival == u"enter"_s) {
+                QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+            } else if (arrival == u"tab"_s) {
+                QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+            } else {
+                QTest::mouseClick(window->txtSystolic, Qt::LeftButton, {},
+                                  window->txtSystolic->rect().center());
+            }
+        }
+        QCOMPARE(FocusName(), u"txtSystolic"_s);
+        QCOMPARE(window->txtSystolic->selectedText(), window->txtSystolic->text());
+        Type(*window, keys);
+        QCOMPARE(State(day), state);
+    }
+
+    // A click into a box selects its value; a further click places the caret, and a drag
+    // selects what it covers, as in any Qt box.
+    void clickIntoBox_data() {
+        QTest::addColumn<QString>("gesture");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("one click selects the value") << u"click"_s << u"128"_s;
+        QTest::newRow("a second click places the caret") << u"second click"_s << u""_s;
+        QTest::newRow("a drag selects what it covers") << u"drag"_s << u"12"_s;
+    }
+    void clickIntoBox() {
+        QFETCH(QString, gesture);
+        QFETCH(QString, selected);
+        AddDay(kTodayKey, u"128"_s, u"82"_s, u"70"_s);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        window->ctlCal->setFocus(Qt::TabFocusReason);
+        QLineEdit* box = window->txtSystolic;
+        const auto caretX = [box](int iPosition) {
+            box->setCursorPosition(iPosition);
+            return box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        };
+        const int iLeft = caretX(0);
+        const int iAfterTwo = caretX(2);
+        box->deselect();
+        const int y = box->rect().center().y();
+        if (gesture == u"drag"_s) {
+            QTest::mousePress(box, Qt::LeftButton, {}, {iLeft, y});
+            QTest::mouseMove(box, {iAfterTwo, y});
+            QTest::mouseRelease(box, Qt::LeftButton, {}, {iAfterTwo, y});
+        } else {
+            QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center());
+            if (gesture == u"second click"_s) {
+                QCOMPARE(box->selectedText(), u"128"_s);
+                // Later than a double click.
+                QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center(),
+                                  QApplication::doubleClickInterval() + 50);
+            }
+        }
+        QCOMPARE(FocusName(), u"txtSystolic"_s);
+        QCOMPARE(box->selectedText(), selected);
     }
 
     // Only a key release stores: text put into a box any other way is not kept.
@@ -185,6 +290,104 @@ private slots:
         window->ctlCal->setFocus();
         Type(*window, QStringLiteral("\n")); // picks the same day again: no change
         QCOMPARE(window->txtComment->toPlainText(), shownAfter);
+    }
+
+    // A stored comment longer than the box takes is kept whole: the box shows its beginning,
+    // read-only, with a sentence saying so, and neither keys nor a save change the stored text.
+    void longStoredComment_data() {
+        QTest::addColumn<int>("iLength");
+        QTest::addColumn<bool>("bShortened");
+        QTest::newRow("the longest the box takes") << int(kMaxCommentLength) << false;
+        QTest::newRow("one character more") << int(kMaxCommentLength) + 1 << true;
+        QTest::newRow("2 MB") << 2 * 1024 * 1024 << true;
+    }
+    void longStoredComment() {
+        QFETCH(int, iLength);
+        QFETCH(bool, bShortened);
+        // A line break in the middle counts as one character.
+        const QString szStored =
+            QString(iLength / 2, u'a') + u"\r\n"_s + QString(iLength - iLength / 2 - 1, u'b');
+        QCOMPARE(CommentLength(szStored), qsizetype(iLength));
+        AddDay(kTodayKey, u"120"_s, u"80"_s, u"60"_s, szStored);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        QCOMPARE(window->CommentShortened(), bShortened);
+        QCOMPARE(window->txtComment->isReadOnly(), bShortened);
+        QVERIFY(window->txtComment->document()->characterCount() <= kMaxCommentLength + 300);
+        if (bShortened) {
+            QVERIFY(window->txtComment->toPlainText().startsWith(
+                u"[This comment is "_s + QLocale(QLocale::English).toString(iLength) +
+                u" characters long"_s));
+        } else {
+            QCOMPARE(window->txtComment->toPlainText(), CommentAsTyped(szStored));
+        }
+        // Keys in the box: a letter (no room left, or read-only), arrows, select all, Delete.
+        window->txtComment->setFocus(Qt::TabFocusReason);
+        window->txtComment->moveCursor(QTextCursor::End);
+        Type(*window, u"x"_s);
+        QTest::keyClick(window->windowHandle(), Qt::Key_Left);
+        QTest::keyClick(window->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+        if (bShortened) {
+            QTest::keyClick(window->windowHandle(), Qt::Key_Delete);
+        }
+        Type(*window, u"\t"_s);
+        QCOMPARE(DayValue(kTodayKey, kCommentName), szStored);
+
+        // Saved and read back whole.
+        std::string bytes;
+        QVERIFY(objXML->SaveXMLToBytes(bytes, u"crtlg.dat"_s));
+        QByteArray data(bytes.data(), qsizetype(bytes.size()));
+        QBuffer buffer(&data);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        clsXML loaded;
+        QVERIFY(loaded.LoadXMLFromDevice(buffer, u"crtlg.dat"_s, false));
+        const auto objComment =
+            loaded.GetTagObjectFromNamePath(u"READINGS:"_s + kTodayKey + u":C"_s, QString());
+        QVERIFY2(objComment, qPrintable(loaded.szError));
+        QCOMPARE(objComment->szValue, szStored);
+    }
+
+    // The box takes no more than the longest comment, typed or pasted.
+    void commentBoxTakesNoMore_data() {
+        QTest::addColumn<int>("iStored");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("iAfter");
+        const int kMax = int(kMaxCommentLength);
+        QTest::newRow("typing stops at the limit") << kMax - 2 << u"type"_s << kMax;
+        QTest::newRow("Enter at the limit adds no line") << kMax << u"enter"_s << kMax;
+        QTest::newRow("a paste is cut to the room left") << kMax - 10 << u"paste"_s << kMax;
+        QTest::newRow("a paste over the whole text") << kMax << u"paste over"_s << 100;
+        QTest::newRow("input method text is cut to the room left")
+            << kMax - 3 << u"input method"_s << kMax;
+    }
+    void commentBoxTakesNoMore() {
+        QFETCH(int, iStored);
+        QFETCH(QString, how);
+        QFETCH(int, iAfter);
+        AddDay(kTodayKey, u"120"_s, u"80"_s, u"60"_s, QString(iStored, u'c'));
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        window->txtComment->setFocus(Qt::TabFocusReason);
+        window->txtComment->moveCursor(QTextCursor::End);
+        if (how == u"type"_s) {
+            Type(*window, u"abcd"_s);
+        } else if (how == u"enter"_s) {
+            Type(*window, u"\n"_s);
+        } else if (how == u"input method"_s) {
+            QInputMethodEvent input;
+            input.setCommitString(u"\u4f60\u597d\u4e16\u754c\u3002"_s);
+            QApplication::sendEvent(window->txtComment, &input);
+            // Only a key release stores: one that changes nothing stores the box's text.
+            QTest::keyClick(window->windowHandle(), Qt::Key_Right);
+        } else {
+            QApplication::clipboard()->setText(QString(100, u'p'));
+            if (how == u"paste over"_s) {
+                QTest::keyClick(window->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+            }
+            QTest::keyClick(window->windowHandle(), Qt::Key_V, Qt::ControlModifier);
+        }
+        QCOMPARE(CommentLength(DayValue(kTodayKey, kCommentName)), qsizetype(iAfter));
+        QCOMPARE(window->txtComment->document()->characterCount() - 1, iAfter);
     }
 
     // Tab leaves the comment box instead of going into the text.

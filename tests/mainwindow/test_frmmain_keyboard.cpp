@@ -20,6 +20,8 @@ namespace {
 
 const QDate kToday(2026, 12, 9);
 const QString kTodayKey = QStringLiteral("20261209");
+// The rest of the boxes after which the window follows a date change, shortened.
+constexpr int kTypingPauseMs = 300;
 
 // Shift+Tab, pressed and released as a person does it.
 void BackTab(frmMain& window) {
@@ -52,11 +54,13 @@ private slots:
         NewDocument();
         SetMessageBoxHandler(nullptr);
         SetToday(QDate());
+        frmMain::SetTypingPause(kTypingPauseMs);
     }
 
     void cleanup() {
         SetMessageBoxHandler(nullptr);
         SetToday(QDate());
+        frmMain::SetTypingPause(frmMain::kDefaultTypingPauseMs);
     }
 
     // Switching to another window and back is not a focus move: the box does not select its
@@ -87,8 +91,7 @@ private slots:
         QVERIFY(window->ctlChart->isHidden());
     }
 
-    // Shift+Tab reaches full boxes and stays there, so a reading can be corrected; forward
-    // Tab still skips them.
+    // Shift+Tab and Tab reach full boxes and stay there, so a reading can be corrected.
     void backwardsIntoFullBoxes() {
         AddDay(kTodayKey, u"120"_s, u"80"_s, u"70"_s);
         const auto window = OpenWindow(kToday);
@@ -104,10 +107,11 @@ private slots:
         Type(*window, u"135"_s);
         QCOMPARE(DayValue(kTodayKey, kSystolicName), u"135"_s);
         QCOMPARE(FocusName(), u"txtDiastolic"_s);
-        // Forward Tab into a full box moves on at once, as before.
+        // Forward Tab into a full box stays there too.
         window->txtSystolic->setFocus(Qt::MouseFocusReason);
         Type(*window, u"\t"_s);
-        QCOMPARE(FocusName(), u"txtPulse"_s);
+        QCOMPARE(FocusName(), u"txtDiastolic"_s);
+        QCOMPARE(window->txtDiastolic->selectedText(), u"80"_s);
     }
 
     // Enter or Escape on the reset question keeps every reading; only Yes removes them.
@@ -173,6 +177,8 @@ private slots:
             window->ctlCal->setSelectedDate(dtPicked);
         }
         SetToday(kToday.addDays(1));
+        // After the typing pause.
+        QTest::qWait(kTypingPauseMs + 100);
         QVERIFY(SwitchAwayAndBack(*window));
         const QDate dtExpected = bPickedAnother ? dtPicked : kToday.addDays(1);
         QCOMPARE(window->LoadedDay(), dtExpected);
@@ -182,6 +188,43 @@ private slots:
         // Yesterday's reading is untouched; the morning's goes to the day shown.
         QCOMPARE(DayValue(kTodayKey, kSystolicName), bPickedAnother ? u"120"_s : u"120"_s);
         QCOMPARE(DayValue(dtExpected.toString(u"yyyyMMdd"_s), kSystolicName), u"131"_s);
+    }
+
+    // A reading typed across midnight stays on the day it was begun on: the window moves on to
+    // the new day once the boxes have rested, or at once when the focus leaves them.
+    void typingAcrossMidnight_data() {
+        QTest::addColumn<QString>("between"); // what happens after midnight, mid-reading
+        QTest::addColumn<QString>("keysAfter");
+        QTest::addColumn<QString>("dayAfterKeys"); // the day loaded right after the keys
+        QTest::newRow("typing goes on") << u""_s << u"28570"_s << u"20261209"_s;
+        QTest::newRow("window switched while typing") << u"switch"_s << u"28570"_s << u"20261209"_s;
+        QTest::newRow("comment typed on") << u""_s << u"28570ok"_s << u"20261209"_s;
+        QTest::newRow("focus leaves the boxes") << u"leave"_s << u""_s << u"20261210"_s;
+    }
+    void typingAcrossMidnight() {
+        QFETCH(QString, between);
+        QFETCH(QString, keysAfter);
+        QFETCH(QString, dayAfterKeys);
+        SetToday(kToday);
+        const auto window = OpenWindow(Today());
+        QVERIFY(window);
+        Type(*window, u"13"_s);
+        SetToday(kToday.addDays(1));
+        if (between == u"switch"_s) {
+            QVERIFY(SwitchAwayAndBack(*window));
+        } else if (between == u"leave"_s) {
+            window->ctlCal->setFocus(Qt::TabFocusReason);
+        }
+        Type(*window, keysAfter);
+        QCOMPARE(window->LoadedDay().toString(u"yyyyMMdd"_s), dayAfterKeys);
+        const QString szStored =
+            DayValue(kTodayKey, kSystolicName) + u'/' + DayValue(kTodayKey, kDiastolicName) + u'/' +
+            DayValue(kTodayKey, kPulseName) + u'/' + DayValue(kTodayKey, kCommentName);
+        QCOMPARE(szStored, keysAfter.isEmpty() ? u"13///"_s : u"132/85/70/"_s + keysAfter.mid(5));
+        // Once the boxes rest, the window is on the new day, which holds nothing typed.
+        QTRY_COMPARE(window->LoadedDay(), kToday.addDays(1));
+        QCOMPARE(window->ctlCal->selectedDate(), kToday.addDays(1));
+        QCOMPARE(DayValue(u"20261210"_s, kSystolicName), QString());
     }
 
     // Every control the keyboard reaches has a name a screen reader says, in a Tab order that
@@ -195,7 +238,6 @@ private slots:
             visited.append(FocusName());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        // Full boxes are skipped forward, so the boxes are empty here.
         for (const QString& szName :
              {u"txtSystolic"_s, u"txtDiastolic"_s, u"txtPulse"_s, u"txtComment"_s, u"btClose"_s,
               u"btReport"_s, u"btClose2"_s, u"lblReset"_s, u"lblTips"_s, u"lblDisclaimer"_s,

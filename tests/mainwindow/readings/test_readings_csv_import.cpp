@@ -49,6 +49,15 @@ private slots:
             << kUnknown
             << QStringList{u"20261207 120/80/72 Walked"_s, u"20261209 // a,\"b\"\\r\\nc"_s}
             << QList<int>{2, 0, 0} << QStringList() << u"UTF-8"_s << QChar(u',');
+        // The longest comment taken: each line break counts as one character.
+        QTest::newRow("a comment of the longest length, with a line break")
+            << CrLfLines({u"date,systolic,diastolic,pulse,comment"_s,
+                          u"2026-12-07,120,80,72,\""_s + QString(1999, u'a') + u"\r\n"_s +
+                              QString(2000, u'b') + u"\""_s})
+            << kUnknown
+            << QStringList{u"20261207 120/80/72 "_s + QString(1999, u'a') + u"\\r\\n"_s +
+                           QString(2000, u'b')}
+            << QList<int>{1, 0, 0} << QStringList() << u"UTF-8"_s << QChar(u',');
         QTest::newRow("monitor app: month first, AM/PM, units, two readings a day")
             << CrLfLines({u"Date,Time,Systolic (mmHg),Diastolic (mmHg),Pulse (bpm),"
                           "Irregular Heartbeat,Notes"_s,
@@ -239,6 +248,18 @@ private slots:
         QTest::newRow("not a time")
             << CrLfLines({u"date,time,sys"_s, u"2026-03-01,noon,120"_s}) << kUnknown
             << u"r.csv, line 2: \"noon\" is not a time of day"_s;
+        // A comment is a short note: a longer one is refused where it is, never cut.
+        QTest::newRow("a comment longer than a comment holds")
+            << rows({u"2026-03-01,120,80,70,a"_s, u"2026-03-02,120,80,70,"_s + QString(4001, u'x')})
+            << kUnknown
+            << u"r.csv, line 3: the comment is 4,001 characters long; a comment holds at most "
+               "4,000"_s;
+        QTest::newRow("comments of one day too long joined")
+            << rows({u"2026-03-01 08:00,120,80,70,"_s + QString(2500, u'x'),
+                     u"2026-03-01 20:00,120,80,70,"_s + QString(2500, u'y')})
+            << kUnknown
+            << u"r.csv: the comments of 1 Mar 2026 are, joined, 5,001 characters long; a comment "
+               "holds at most 4,000"_s;
     }
     void refusals() {
         QFETCH(QByteArray, file);
