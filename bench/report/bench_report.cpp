@@ -19,6 +19,8 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <algorithm>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -137,6 +139,42 @@ void BM_OpenAndCloseReport(benchmark::State& state) {
     state.counters["days"] = static_cast<double>(iDays);
 }
 BENCHMARK(BM_OpenAndCloseReport)->Arg(100)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The longest time the window does not answer while the report opens as the user meets it: from
+// the window shown, through the half-second pause, the composition and the layout that follows
+// it, to a settled window (counter "longest_block_ms", measured between the turns of a timer
+// that asks for a turn of the event loop every millisecond).
+void BM_ReportLongestBlock(benchmark::State& state) {
+    const int iDays = static_cast<int>(state.range(0));
+    reporttest::FillDays(iDays);
+    double longestMs = 0;
+    for (auto _ : state) {
+        auto frm = std::make_unique<frmReport>(reporttest::Readings());
+        QElapsedTimer sinceTurn;
+        qint64 iLongest = 0;
+        QTimer ticker;
+        ticker.setInterval(1);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            iLongest = std::max(iLongest, sinceTurn.nsecsElapsed());
+            sinceTurn.start();
+        });
+        frm->show();
+        sinceTurn.start();
+        ticker.start();
+        QTest::qWaitFor([&] { return frm->rtb->PictureCount() == 2; }, 10000);
+        // The layout that follows the composition, in steps, and the paints.
+        QTest::qWait(500);
+        ticker.stop();
+        QTextDocument* document = frm->rtb->document();
+        benchmark::DoNotOptimize(
+            document->documentLayout()->blockBoundingRect(document->lastBlock()));
+        longestMs = std::max(longestMs, static_cast<double>(iLongest) / 1e6);
+        frm.reset();
+    }
+    state.counters["longest_block_ms"] = longestMs;
+    state.counters["days"] = static_cast<double>(iDays);
+}
+BENCHMARK(BM_ReportLongestBlock)->Arg(3650)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // The composer alone: the report's lines, colours and summary from the readings, no window.
 void BM_ComposeText(benchmark::State& state) {

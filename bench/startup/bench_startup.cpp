@@ -1,6 +1,7 @@
 // Starts the real tlg (offscreen) with a data file of a given number of days in a home folder of
 // its own, and times it from process start to the main window shown. The timed build of tlg
-// reports when its main window is first painted and then ends as a close would.
+// reports when its main window is first painted and then ends as its close button does; the time
+// from that report to the end of the process is the program's close (counter "close_ms").
 
 #include <QByteArray>
 #include <QDate>
@@ -55,6 +56,7 @@ void BM_StartupToMainWindow(benchmark::State& state) {
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
 
     double dReportedMs = 0;
+    double dCloseMs = 0;
     for (auto _ : state) {
         // The same file each time (a run writes it back at its end).
         QFile file(szData + QStringLiteral("/crtlg.dat"));
@@ -84,8 +86,11 @@ void BM_StartupToMainWindow(benchmark::State& state) {
         state.SetIterationTime(dSeconds);
         const int iAfter = line.indexOf("after ") + 6;
         dReportedMs = line.mid(iAfter, line.indexOf(" ms", iAfter) - iAfter).toDouble();
+        clock.start();
         process.waitForFinished(60000);
+        dCloseMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
     }
+    state.counters["close_ms"] = dCloseMs / static_cast<double>(state.iterations());
     state.counters["days"] = iDays;
     state.counters["tlg_ms"] = dReportedMs;
 }
