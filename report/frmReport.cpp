@@ -236,7 +236,9 @@ frmReport::~frmReport() = default;
 
 void frmReport::Form_Load() {
     FillReadingsChart();
-    imgHeader = RenderHeaderPicture();
+    // Drawn once a run: the same picture heads every report.
+    static const QImage header = RenderHeaderPicture();
+    imgHeader = header;
 }
 
 void frmReport::FillReadingsChart() {
