@@ -23,9 +23,9 @@ QCursor HandPointer();
 void WaitWhileVisible(QWidget* window);
 
 // A frameless window painted by a 700 x 500 background picture, dragged by its background
-// (half transparent while dragging), faded out and in with 52 alpha steps (opacity only, nothing
-// repainted), with the colour key
-// cutting the window's shape where its background has exactly that colour.
+// (half transparent while dragging), faded out and in with 52 alpha steps (its opacity only:
+// nothing is repainted), with the colour key cutting the window's shape where its background
+// has exactly that colour.
 class FramelessWindow : public QWidget {
     Q_OBJECT
 public:

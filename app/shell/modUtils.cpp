@@ -1,8 +1,7 @@
 #include "app/shell/modUtils.h"
 
-#include "app/shell/WindowSystem.h"
-
 #include "app/shell/FramelessWindow.h"
+#include "app/shell/WindowSystem.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
