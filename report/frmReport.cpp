@@ -110,6 +110,25 @@ private:
     RichTextBox& m_box;
 };
 
+// Keeps a document from being laid out until its destruction: a document without a page size is
+// not laid out at all. Given its size back, it is laid out once, from its top, the way Qt lays
+// out a new document (the lines in sight first). Writing a report into a box on the screen
+// otherwise laid its text out along the way, at about three times the cost of the writing.
+class LayoutWhenWritten {
+public:
+    explicit LayoutWhenWritten(QTextDocument& document)
+        : m_document(document), m_pageSize(document.pageSize()) {
+        m_document.setPageSize(QSizeF(0, 0));
+    }
+    ~LayoutWhenWritten() { m_document.setPageSize(m_pageSize); }
+    LayoutWhenWritten(const LayoutWhenWritten&) = delete;
+    LayoutWhenWritten& operator=(const LayoutWhenWritten&) = delete;
+
+private:
+    QTextDocument& m_document;
+    QSizeF m_pageSize;
+};
+
 } // namespace
 
 frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
@@ -217,7 +236,9 @@ frmReport::~frmReport() = default;
 
 void frmReport::Form_Load() {
     FillReadingsChart();
-    imgHeader = RenderHeaderPicture();
+    // Drawn once a run: the same picture heads every report.
+    static const QImage header = RenderHeaderPicture();
+    imgHeader = header;
 }
 
 void frmReport::FillReadingsChart() {
@@ -327,6 +348,7 @@ void frmReport::showEvent(QShowEvent* event) {
 
 QString frmReport::BuildReport(RichTextBox& rtbTarget) {
     const ReportComposition composition = ReportComposer::Compose(m_objReadings, Period(), Today());
+    const LayoutWhenWritten layout(*rtbTarget.document());
     // The reading and the comment start at one x on every line, measured in the box's font.
     rtbTarget.SetTabPositions(
         ReportComposer::ColumnTabs(composition, rtbTarget.document()->defaultFont()));

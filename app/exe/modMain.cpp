@@ -548,7 +548,7 @@ void Startup::RunMainWindow() {
                 std::printf("tlg: main window shown after %.3f ms\n",
                             static_cast<double>(pClock->nsecsElapsed()) / 1e6);
                 std::fflush(stdout);
-                window->hide();
+                window->btClose_Click();
             });
         }
         if (m_options.onMainShown) {

@@ -37,7 +37,7 @@ struct StartupOptions {
     // with the file written.
     std::function<void(const QString&)> onSaved;
     // When set, the time from this clock's start until the main window is on the screen is
-    // printed, and the run then ends as a close would.
+    // printed, and the run then ends as the main window's close button ends it.
     const QElapsedTimer* pStartClock = nullptr;
 };
 

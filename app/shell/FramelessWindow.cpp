@@ -38,7 +38,7 @@ QAccessibleInterface* WindowFactory(const QString& szClass, QObject* object) {
 }
 
 int& FadeDurationMs() {
-    static int iMilliseconds = 250;
+    static int iMilliseconds = 0;
     return iMilliseconds;
 }
 
@@ -146,26 +146,20 @@ int FramelessWindow::FadeDuration() {
 }
 
 void FramelessWindow::Fade(int iFrom, int iStep) {
+    // Each step changes the window's opacity only: nothing is repainted and no event is
+    // dispatched, so no timer or input can act on a window half faded.
+    const int iDuration = FadeDurationMs();
     QElapsedTimer clock;
     clock.start();
-    const int iDuration = FadeDurationMs();
     int iAlpha = iFrom;
     for (int i = 0; i < kFadeSteps; ++i) {
         SetWindowTransparency(this, kColourKey, static_cast<unsigned char>(iAlpha));
         iAlpha = std::clamp(iAlpha + iStep, 0, 255);
-        if (iDuration <= 0) {
-            continue;
+        const qint64 iLeft =
+            static_cast<qint64>(iDuration) * (i + 1) / kFadeSteps - clock.elapsed();
+        if (iLeft > 0) {
+            QThread::msleep(static_cast<unsigned long>(iLeft));
         }
-        // Let each step be painted, and spread the steps over the whole fade. The user's
-        // input waits until the fade is over.
-        const qint64 iDue = static_cast<qint64>(iDuration) * (i + 1) / kFadeSteps;
-        do {
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            const qint64 iLeft = iDue - clock.elapsed();
-            if (iLeft > 0) {
-                QThread::msleep(static_cast<unsigned long>(std::min<qint64>(iLeft, 2)));
-            }
-        } while (clock.elapsed() < iDue);
     }
 }
 

@@ -23,8 +23,9 @@ QCursor HandPointer();
 void WaitWhileVisible(QWidget* window);
 
 // A frameless window painted by a 700 x 500 background picture, dragged by its background
-// (half transparent while dragging), faded out and in with 52 alpha steps, with the colour key
-// cutting the window's shape where its background has exactly that colour.
+// (half transparent while dragging), faded out and in with 52 alpha steps (its opacity only:
+// nothing is repainted), with the colour key cutting the window's shape where its background
+// has exactly that colour.
 class FramelessWindow : public QWidget {
     Q_OBJECT
 public:
@@ -32,9 +33,9 @@ public:
     explicit FramelessWindow(const QString& backgroundArtwork, QWidget* parent = nullptr);
     ~FramelessWindow() override;
 
-    // Alpha 255, 250, ..., 0 (52 settings), about a quarter of a second in all.
+    // Alpha 255, 250, ..., 0 (52 settings), one after the other.
     void FadeOut();
-    // Alpha 0, 5, ..., 255 (52 settings), about a quarter of a second in all.
+    // Alpha 0, 5, ..., 255 (52 settings), one after the other.
     void FadeIn();
 
     // Window position in twips (15 to the pixel).
@@ -53,7 +54,8 @@ public:
     // Moves the window wholly inside the available area of the screen it is mostly on.
     void KeepInsideScreen();
 
-    // Total time of one fade in milliseconds (about 250); 0 runs the 52 steps back to back.
+    // Total time of one fade in milliseconds, spread over its steps; 0 (the default) runs the
+    // 52 steps back to back.
     static void SetFadeDuration(int iMilliseconds);
     static int FadeDuration();
 
@@ -78,7 +80,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // Sets the alpha of every fade step, waiting so that the steps spread over the fade.
+    // Sets the alpha of every fade step, spread over the fade duration if one is set.
     void Fade(int iFrom, int iStep);
 
     struct Impl;

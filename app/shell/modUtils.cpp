@@ -1,6 +1,7 @@
 #include "app/shell/modUtils.h"
 
 #include "app/shell/FramelessWindow.h"
+#include "app/shell/WindowSystem.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>
@@ -106,8 +107,8 @@ void SetWindowTransparency(QWidget* window, long lColourKey, unsigned char alpha
 
     // At 255 the window is drawn fully opaque.
     window->setWindowOpacity(alpha < 255 ? alpha / 255.0 : 1.0);
-    // Some platforms pass the opacity on only when the window repaints.
-    window->update();
+    // Only the opacity changes: nothing is repainted.
+    SendWindowChanges(window);
 }
 
 QMessageBox::StandardButton

@@ -8,17 +8,25 @@
 #include "report/modPrint.h"
 #include "tests/report/ReportTestData.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 #include <QTimer>
+
+#include <algorithm>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Composes the whole report (text, header picture and chart) into the on-screen box.
+// Composes the whole report (text, header picture and chart) into the on-screen box of a window
+// never shown: the composition alone, without the layout a shown window does.
 void BM_ComposeReport(benchmark::State& state) {
     reporttest::FillDays(static_cast<int>(state.range(0)));
     frmReport frm(reporttest::Readings());
@@ -34,6 +42,139 @@ void BM_ComposeReport(benchmark::State& state) {
     state.counters["chars"] = frm.rtb->TextLength();
 }
 BENCHMARK(BM_ComposeReport)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// Lays a shown text box out to its last line and paints what it shows: what the user waits for
+// after the text is in place.
+void Settle(QTextEdit& box) {
+    QTextDocument* document = box.document();
+    benchmark::DoNotOptimize(document->documentLayout()->blockBoundingRect(document->lastBlock()));
+    box.viewport()->repaint();
+}
+
+// Opening the report as the user waits for it, beyond the 500 ms pause before the composition:
+// the window made and shown, the report composed into it, laid out to its end and painted; then
+// closing it. Beside it, in the same run, a plain Qt text window of the same size doing the same
+// work with the same text and pictures (counter "plain_ms", and "plain_close_ms"). The opening's
+// parts: the window made and shown, the composition, the layout and paint after it.
+void BM_OpenAndCloseReport(benchmark::State& state) {
+    const int iDays = static_cast<int>(state.range(0));
+    reporttest::FillDays(iDays);
+    QString szHtml;
+    QList<QImage> pictures;
+    {
+        frmReport frm(reporttest::Readings());
+        frm.resize(869, 781);
+        frm.Form_Activate();
+        frm.tim->stop();
+        frm.BuildReport(*frm.rtb);
+        szHtml = frm.rtb->document()->toHtml();
+        pictures = {frm.imgHeader, frm.ctlChart->Picture(1.0)};
+    }
+    QElapsedTimer clock;
+    double openMs = 0;
+    double showMs = 0;
+    double composeMs = 0;
+    double layoutMs = 0;
+    double closeMs = 0;
+    double plainMs = 0;
+    double plainCloseMs = 0;
+    for (auto _ : state) {
+        clock.start();
+        auto frm = std::make_unique<frmReport>(reporttest::Readings());
+        frm->show();
+        if (!QTest::qWaitForWindowExposed(frm.get())) {
+            state.SkipWithError("the report was not shown");
+            break;
+        }
+        frm->tim->stop();
+        const qint64 iShown = clock.nsecsElapsed();
+        frm->tim_Timer();
+        const qint64 iComposed = clock.nsecsElapsed();
+        Settle(*frm->rtb);
+        const qint64 iSettled = clock.nsecsElapsed();
+        openMs += static_cast<double>(iSettled) / 1e6;
+        showMs += static_cast<double>(iShown) / 1e6;
+        composeMs += static_cast<double>(iComposed - iShown) / 1e6;
+        layoutMs += static_cast<double>(iSettled - iComposed) / 1e6;
+        clock.start();
+        frm->close();
+        frm.reset();
+        closeMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+
+        clock.start();
+        auto plain = std::make_unique<QTextEdit>();
+        plain->resize(869, 781);
+        plain->show();
+        if (!QTest::qWaitForWindowExposed(plain.get())) {
+            state.SkipWithError("the plain window was not shown");
+            break;
+        }
+        QTextCursor cursor(plain->document());
+        cursor.beginEditBlock();
+        for (int i = 0; i < pictures.size(); ++i) {
+            const QUrl name(QStringLiteral("picture:%1").arg(i));
+            plain->document()->addResource(QTextDocument::ImageResource, name, pictures[i]);
+            QTextImageFormat format;
+            format.setName(name.toString());
+            cursor.insertImage(format);
+            cursor.insertBlock();
+        }
+        cursor.insertHtml(szHtml);
+        cursor.endEditBlock();
+        Settle(*plain);
+        plainMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+        clock.start();
+        plain->close();
+        plain.reset();
+        plainCloseMs += static_cast<double>(clock.nsecsElapsed()) / 1e6;
+    }
+    const auto iterations = static_cast<double>(state.iterations());
+    state.counters["open_ms"] = openMs / iterations;
+    state.counters["show_ms"] = showMs / iterations;
+    state.counters["compose_ms"] = composeMs / iterations;
+    state.counters["layout_ms"] = layoutMs / iterations;
+    state.counters["close_ms"] = closeMs / iterations;
+    state.counters["plain_ms"] = plainMs / iterations;
+    state.counters["plain_close_ms"] = plainCloseMs / iterations;
+    state.counters["days"] = static_cast<double>(iDays);
+}
+BENCHMARK(BM_OpenAndCloseReport)->Arg(100)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+// The longest time the window does not answer while the report opens as the user meets it: from
+// the window shown, through the half-second pause, the composition and the layout that follows
+// it, to a settled window (counter "longest_block_ms", measured between the turns of a timer
+// that asks for a turn of the event loop every millisecond).
+void BM_ReportLongestBlock(benchmark::State& state) {
+    const int iDays = static_cast<int>(state.range(0));
+    reporttest::FillDays(iDays);
+    double longestMs = 0;
+    for (auto _ : state) {
+        auto frm = std::make_unique<frmReport>(reporttest::Readings());
+        QElapsedTimer sinceTurn;
+        qint64 iLongest = 0;
+        QTimer ticker;
+        ticker.setInterval(1);
+        QObject::connect(&ticker, &QTimer::timeout, [&] {
+            iLongest = std::max(iLongest, sinceTurn.nsecsElapsed());
+            sinceTurn.start();
+        });
+        frm->show();
+        sinceTurn.start();
+        ticker.start();
+        QTest::qWaitFor([&] { return frm->rtb->PictureCount() == 2; }, 10000);
+        // The layout that follows the composition, in steps, and the paints.
+        QTest::qWait(500);
+        ticker.stop();
+        QTextDocument* document = frm->rtb->document();
+        benchmark::DoNotOptimize(
+            document->documentLayout()->blockBoundingRect(document->lastBlock()));
+        longestMs = std::max(longestMs, static_cast<double>(iLongest) / 1e6);
+        frm.reset();
+    }
+    state.counters["longest_block_ms"] = longestMs;
+    state.counters["days"] = static_cast<double>(iDays);
+}
+BENCHMARK(BM_ReportLongestBlock)->Arg(3650)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // The composer alone: the report's lines, colours and summary from the readings, no window.
 void BM_ComposeText(benchmark::State& state) {

@@ -1,5 +1,5 @@
 // The program exactly as main.cpp starts it, plus a start-up clock: it prints how long it took
-// until the main window was on the screen, then ends as a close would. Only the start-up
+// until the main window was on the screen, then ends as its close button does. Only the start-up
 // benchmark runs it; the shipped program has no such hook.
 
 #include "app/exe/modMain.h"

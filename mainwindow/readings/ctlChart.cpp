@@ -47,24 +47,39 @@ float ParseCell(const QString& szValue) {
     return bOk ? CellValue(value) : kGap;
 }
 
-// Draws a line through points with the painter's pen. Qt strokes a long jagged polyline of a
-// wide pen very slowly (its round joins cost tens of milliseconds for a few hundred points);
-// beyond that many points, segments with square ends look the same and cost a tenth.
+// Draws a line through points with the painter's pen, as a wide line with round joins and ends
+// looks. Qt strokes a polyline of a wide pen with round joins or ends very slowly (tens of
+// milliseconds for a few hundred points, each join a curve of its own), but draws straight
+// segments with flat or square ends quickly. A round-joined line is exactly its flat-ended
+// segments and a disc on every point, so a short line is drawn so; beyond that many points the
+// discs cannot be told from square ends, which cost less again.
 void StrokeLine(QPainter& painter, const QPointF* points, int iCount) {
     constexpr int kLongLine = 200;
-    if (iCount <= kLongLine) {
-        painter.drawPolyline(points, iCount);
+    if (iCount < 2) {
         return;
     }
-    QPen pen = painter.pen();
-    pen.setCapStyle(Qt::SquareCap);
-    painter.setPen(pen);
+    const QPen pen = painter.pen();
+    const QBrush brush = painter.brush();
+    const bool bLong = iCount > kLongLine;
+    QPen segmentPen = pen;
+    segmentPen.setCapStyle(bLong ? Qt::SquareCap : Qt::FlatCap);
+    painter.setPen(segmentPen);
     std::vector<QLineF> segments;
     segments.reserve(static_cast<size_t>(iCount - 1));
     for (int i = 1; i < iCount; ++i) {
         segments.emplace_back(points[i - 1], points[i]);
     }
     painter.drawLines(segments.data(), static_cast<int>(segments.size()));
+    if (!bLong) {
+        const double radius = pen.widthF() / 2;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(pen.brush());
+        for (int i = 0; i < iCount; ++i) {
+            painter.drawEllipse(points[i], radius, radius);
+        }
+        painter.setBrush(brush);
+    }
+    painter.setPen(pen);
 }
 
 QString FormatNumber(double value, int iDecimals) {
@@ -1029,7 +1044,17 @@ void ctlChart::DrawDense(QPainter& painter, const Layout& layout, int iBuckets) 
         painter.setBrush(band);
         const std::vector<QRectF>& bands = shapes[c].bands;
         if (!bands.empty()) {
-            painter.drawRects(bands.data(), static_cast<int>(bands.size()));
+            // On whole pixels (the same pixels without antialiasing): Qt fills whole-pixel
+            // rectangles directly, fractional ones as paths at many times the cost.
+            std::vector<QRect> pixels;
+            pixels.reserve(bands.size());
+            for (const QRectF& band : bands) {
+                const int iLeft = qRound(band.left());
+                const int iTop = qRound(band.top());
+                pixels.emplace_back(iLeft, iTop, std::max(1, qRound(band.right()) - iLeft),
+                                    std::max(1, qRound(band.bottom()) - iTop));
+            }
+            painter.drawRects(pixels.data(), static_cast<int>(pixels.size()));
         }
         painter.setRenderHint(QPainter::Antialiasing, true);
         const QPen pen(colour, layout.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);

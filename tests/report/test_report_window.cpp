@@ -10,6 +10,7 @@
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QAccessibleInterface>
 #include <QApplication>
@@ -23,6 +24,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
@@ -46,6 +48,8 @@ private slots:
 
     void activation();
     void activationWaitsForComposition();
+    void composedReportFitsTheBox_data();
+    void composedReportFitsTheBox();
     void readingKeysScroll_data();
     void readingKeysScroll();
     void screenReaderNames();
@@ -119,6 +123,45 @@ void test_report_window::activationWaitsForComposition() {
     QVERIFY(frm.rtb->Text().contains(u"07 Mar 2027\t120/80:72"_s));
     QCOMPARE(frm.rtb->PictureCount(), 2);
     QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
+}
+
+void test_report_window::composedReportFitsTheBox_data() {
+    QTest::addColumn<int>("iDays");
+    QTest::addColumn<bool>("bPeriodChange");
+    QTest::newRow("a few days") << 3 << false;
+    QTest::newRow("a year") << 365 << false;
+    QTest::newRow("a year, then the last 90 days chosen") << 365 << true;
+}
+
+// However the composition keeps the text from being laid out while it is written, the box shows
+// the whole report laid out to its own width afterwards, top first, every line in reach.
+void test_report_window::composedReportFitsTheBox() {
+    QFETCH(int, iDays);
+    QFETCH(bool, bPeriodChange);
+    reporttest::FillDays(iDays, QDate(2030, 1, 1).addDays(1 - iDays));
+    SetToday(QDate(2030, 1, 1));
+    frmReport frm(reporttest::Readings());
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    frm.Form_Activate();
+    frm.tim->stop();
+    frm.tim_Timer();
+    if (bPeriodChange) {
+        frm.SetPeriod({ReportPeriodKind::Last90Days, QDate(), QDate()});
+    }
+    QTextDocument* document = frm.rtb->document();
+    QCOMPARE(document->pageSize().width(), qreal(frm.rtb->viewport()->width()));
+    QCOMPARE(frm.rtb->PictureCount(), 2);
+    QVERIFY(frm.rtb->Text().contains(u"01 Jan 2030"_s));
+    const QRectF last = document->documentLayout()->blockBoundingRect(document->lastBlock());
+    QVERIFY(last.bottom() > 0);
+    QVERIFY(last.right() <= frm.rtb->viewport()->width());
+    // Laid out once, to its end: the scroll bar reaches the last line, and the report is shown
+    // from its top.
+    QTRY_COMPARE(frm.rtb->verticalScrollBar()->maximum(),
+                 qMax(0, qCeil(document->size().height()) - frm.rtb->viewport()->height()));
+    QCOMPARE(frm.rtb->verticalScrollBar()->value(), 0);
+    SetToday(QDate());
 }
 
 void test_report_window::readingKeysScroll_data() {

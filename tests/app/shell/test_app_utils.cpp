@@ -53,15 +53,34 @@ public slots:
     void open(const QUrl& url) { urls.append(url); }
 };
 
+// Counts the paints a window is asked for.
+class PaintCounter : public QObject {
+public:
+    int iPaints = 0;
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        if (event->type() == QEvent::Paint || event->type() == QEvent::UpdateRequest) {
+            ++iPaints;
+        }
+        return false;
+    }
+};
+
 class TestAppUtils : public QObject {
     Q_OBJECT
 
 private:
     QList<MessageBoxCall> m_calls;
     QStringList m_links;
+    // The fade duration the program runs with (the tests run without one).
+    int m_iDefaultFadeDuration = 0;
 
 private slots:
-    void initTestCase() { HideOpacityWarnings(); }
+    void initTestCase() {
+        HideOpacityWarnings();
+        m_iDefaultFadeDuration = FramelessWindow::FadeDuration();
+    }
 
     void init() {
         m_calls.clear();
@@ -432,6 +451,74 @@ private slots:
         QVERIFY(window.isVisible());
         window.FadeIn();
         QCOMPARE(window.windowOpacity(), 1.0);
+    }
+
+    // What a change of opacity leads to: a fade step or a drag makes the window see-through,
+    // and that alone; the window's contents are not painted again.
+    void opacityChangesRepaintNothing_data() {
+        QTest::addColumn<int>("iAction");
+        QTest::addColumn<double>("opacity");
+        QTest::newRow("fade out") << 0 << 0.0;
+        QTest::newRow("fade in") << 1 << 1.0;
+        QTest::newRow("fade out and in, as around the report") << 2 << 1.0;
+        QTest::newRow("drag begins: half transparent") << 3 << 128 / 255.0;
+        QTest::newRow("drag ends: opaque again") << 4 << 1.0;
+    }
+
+    void opacityChangesRepaintNothing() {
+        QFETCH(int, iAction);
+        QFETCH(double, opacity);
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#00ff00")));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::qWait(20);
+        PaintCounter paints;
+        window.installEventFilter(&paints);
+        switch (iAction) {
+        case 0:
+            window.FadeOut();
+            break;
+        case 1:
+            window.FadeIn();
+            break;
+        case 2:
+            window.FadeOut();
+            window.FadeIn();
+            break;
+        case 3:
+            SendMouse(window, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(50, 40));
+            break;
+        default:
+            SendMouse(window, QEvent::MouseButtonPress, Qt::LeftButton, QPoint(50, 40));
+            SendMouse(window, QEvent::MouseButtonRelease, Qt::LeftButton, QPoint(50, 40));
+            break;
+        }
+        // Whatever the fade left for the event loop has its turn.
+        QTest::qWait(50);
+        window.removeEventFilter(&paints);
+        QVERIFY(std::abs(window.windowOpacity() - opacity) < 0.01);
+        QCOMPARE(paints.iPaints, 0);
+    }
+
+    // A fade as the program runs it adds no pause and dispatches no event: a timer due
+    // meanwhile, or a click, cannot act on a window half faded.
+    void fadeAddsNoPause() {
+        QCOMPARE(m_iDefaultFadeDuration, 0);
+        FramelessWindow::SetFadeDuration(m_iDefaultFadeDuration);
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#00ff00")));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bool bTimerRan = false;
+        QTimer::singleShot(0, &window, [&bTimerRan] { bTimerRan = true; });
+        window.FadeOut();
+        QVERIFY(!bTimerRan);
+        QCOMPARE(window.windowOpacity(), 0.0);
+        window.FadeIn();
+        QVERIFY(!bTimerRan);
+        QCOMPARE(window.windowOpacity(), 1.0);
+        QTRY_VERIFY(bTimerRan);
     }
 
     void twipsGeometry() {
