@@ -1,6 +1,6 @@
-#include "app/util/DataFileLock.h"
+#include "diary/DataFileLock.h"
 
-#include "app/util/SafeFile.h"
+#include "diary/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "app/util/DataFileSaver.h"
+#include "diary/DataFileSaver.h"
 
-#include "app/util/modGlobals.h"
+#include "diary/modGlobals.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/util/SafeFile.h"
+#include "diary/SafeFile.h"
 
 #include <QByteArray>
 #include <QDateTime>

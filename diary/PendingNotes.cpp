@@ -1,6 +1,6 @@
-#include "app/util/PendingNotes.h"
+#include "diary/PendingNotes.h"
 
-#include "app/util/SafeFile.h"
+#include "diary/SafeFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

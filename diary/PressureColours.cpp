@@ -1,6 +1,6 @@
-#include "mainwindow/readings/PressureColours.h"
+#include "diary/PressureColours.h"
 
-#include "app/util/TextToInteger.h"
+#include "diary/TextToInteger.h"
 
 #include <limits>
 

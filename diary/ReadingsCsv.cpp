@@ -1,8 +1,8 @@
-#include "mainwindow/readings/ReadingsCsv.h"
+#include "diary/ReadingsCsv.h"
 
-#include "app/util/SafeFile.h"
-#include "app/util/TextToInteger.h"
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/SafeFile.h"
+#include "diary/TextToInteger.h"
+#include "diary/ReadingsSchema.h"
 #include "xmlstore/CodePage.h"
 #include "xmlstore/FileSystem.h"
 #include "xmlstore/MessageText.h"

@@ -1,6 +1,6 @@
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/ReadingsSchema.h"
 
-#include "app/util/modGlobals.h"
+#include "diary/modGlobals.h"
 #include "xmlstore/clsXML.h"
 
 #include "xmlstore/clsXMLTags.h"

@@ -1,4 +1,4 @@
-#include "app/util/SafeFile.h"
+#include "diary/SafeFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "app/util/TextToInteger.h"
+#include "diary/TextToInteger.h"
 
 #include <QString>
 #include <QStringView>

@@ -1,4 +1,4 @@
-#include "app/util/modFiles.h"
+#include "diary/modFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/util/modGlobals.h"
+#include "diary/modGlobals.h"
 
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"

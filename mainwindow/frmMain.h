@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/shell/FramelessWindow.h"
+#include "widgets/FramelessWindow.h"
 
 #include <QDate>
 #include <QList>

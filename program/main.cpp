@@ -1,5 +1,5 @@
-#include "app/exe/CommandLine.h"
-#include "app/exe/modMain.h"
+#include "program/CommandLine.h"
+#include "program/modMain.h"
 
 int main(int argc, char** argv) {
     // An export, an import, help or the version: no window, and no display needed.

@@ -1,8 +1,8 @@
 #include "report/ReportComposer.h"
 
-#include "app/util/TextToInteger.h"
-#include "mainwindow/readings/PressureColours.h"
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/TextToInteger.h"
+#include "diary/PressureColours.h"
+#include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <QFontMetricsF>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/readings/ReadingsChart.h"
+#include "widgets/ReadingsChart.h"
 #include "xmlstore/clsXMLTag.h"
 
 #include <QDate>

@@ -1,6 +1,6 @@
 #include "report/RichTextBox.h"
 
-#include "app/util/Units.h"
+#include "diary/Units.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>

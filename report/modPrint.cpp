@@ -1,7 +1,7 @@
 #include "report/modPrint.h"
 
-#include "app/util/SafeFile.h"
-#include "app/util/Units.h"
+#include "diary/SafeFile.h"
+#include "diary/Units.h"
 #include "report/RichTextBox.h"
 
 #include <QAbstractTextDocumentLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/util/TextToInteger.h"
+#include "diary/TextToInteger.h"
 
 #include <QString>
 #include <QtGlobal>

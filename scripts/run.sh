@@ -11,4 +11,4 @@ fi
 bash scripts/setup.sh run
 cmake -S . -B build
 cmake --build build -j "$(nproc 2>/dev/null || echo 2)" --target tlg
-exec build/app/exe/tlg
+exec build/program/tlg

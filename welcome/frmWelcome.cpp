@@ -1,4 +1,4 @@
-#include "app/shell/frmWelcome.h"
+#include "welcome/frmWelcome.h"
 
 #include "resources/Resources.h"
 

@@ -1,6 +1,6 @@
-#include "app/shell/FramelessWindow.h"
+#include "widgets/FramelessWindow.h"
 
-#include "app/shell/modUtils.h"
+#include "widgets/modUtils.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/util/Units.h"
+#include "diary/Units.h"
 
 #include <QAbstractButton>
 #include <QCursor>

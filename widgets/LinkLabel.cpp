@@ -1,6 +1,6 @@
-#include "app/shell/LinkLabel.h"
+#include "widgets/LinkLabel.h"
 
-#include "app/shell/FramelessWindow.h"
+#include "widgets/FramelessWindow.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
-#include "mainwindow/readings/ReadingsChart.h"
-#include "app/util/TextToInteger.h"
+#include "widgets/ReadingsChart.h"
+#include "diary/TextToInteger.h"
 
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/readings/ctlChart.h"
+#include "widgets/ctlChart.h"
 #include "xmlstore/clsXMLTag.h"
 
 #include <QString>

@@ -1,4 +1,4 @@
-#include "app/shell/WindowSystem.h"
+#include "widgets/WindowSystem.h"
 
 #include <QGuiApplication>
 #include <QWidget>

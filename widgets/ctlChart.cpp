@@ -1,4 +1,4 @@
-#include "mainwindow/readings/ctlChart.h"
+#include "widgets/ctlChart.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,7 +1,7 @@
-#include "app/shell/modUtils.h"
+#include "widgets/modUtils.h"
 
-#include "app/shell/FramelessWindow.h"
-#include "app/shell/WindowSystem.h"
+#include "widgets/FramelessWindow.h"
+#include "widgets/WindowSystem.h"
 
 #include <QAbstractButton>
 #include <QDesktopServices>

@@ -1,6 +1,6 @@
 // Readings out as CSV and back in, for ten years and for the largest store (32,767 days).
-#include "bench/readings/SampleReadings.h"
-#include "mainwindow/readings/ReadingsCsv.h"
+#include "bench/diary/SampleReadings.h"
+#include "diary/ReadingsCsv.h"
 
 #include <QCoreApplication>
 

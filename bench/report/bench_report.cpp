@@ -1,7 +1,7 @@
 // The report for years of daily readings: composing it on screen, and printing it to PDF.
 // Runs on the offscreen platform unless another is asked for.
 
-#include "app/util/modGlobals.h"
+#include "diary/modGlobals.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"

@@ -2,7 +2,7 @@
 // until the main window was on the screen, then ends as its close button does. Only the start-up
 // benchmark runs it; the shipped program has no such hook.
 
-#include "app/exe/modMain.h"
+#include "program/modMain.h"
 
 #include <QElapsedTimer>
 

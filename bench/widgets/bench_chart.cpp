@@ -1,7 +1,7 @@
 // Filling the chart from the readings and painting it at the main window's size.
-#include "bench/readings/SampleReadings.h"
-#include "mainwindow/readings/ReadingsChart.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "bench/diary/SampleReadings.h"
+#include "widgets/ReadingsChart.h"
+#include "widgets/ctlChart.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,8 +1,8 @@
 // Writes pictures of the readings chart in both looks, to be looked at by a person.
 // Usage: chart_samples <output folder>
-#include "bench/readings/SampleReadings.h"
-#include "mainwindow/readings/ReadingsChart.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "bench/diary/SampleReadings.h"
+#include "widgets/ReadingsChart.h"
+#include "widgets/ctlChart.h"
 
 #include <QApplication>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 // Shared helpers of the CSV tests: a store of its own, its days as text, and files as bytes.
 
-#include "mainwindow/readings/ReadingsCsv.h"
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/ReadingsCsv.h"
+#include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"

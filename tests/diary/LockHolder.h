@@ -4,7 +4,7 @@
 // started again with TLG_TEST_HOLD_LOCK naming the data file. Its main() calls
 // HoldLockIfAsked() first.
 
-#include "app/util/DataFileLock.h"
+#include "diary/DataFileLock.h"
 
 #include <QCoreApplication>
 #include <QProcess>

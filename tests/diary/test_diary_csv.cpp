@@ -1,7 +1,7 @@
 // Readings out as CSV and back in: the exported bytes, lossless round trips of random stores
 // with hostile comments, merging into a store, and writing that fails.
 
-#include "tests/mainwindow/readings/CsvTestSupport.h"
+#include "tests/diary/CsvTestSupport.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -544,4 +544,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestReadingsCsv)
-#include "test_readings_csv.moc"
+#include "test_diary_csv.moc"

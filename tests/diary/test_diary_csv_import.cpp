@@ -1,7 +1,7 @@
 // Readings in from CSV files as other programs write them, and every file the importer refuses,
 // with the message the user reads; what it reads at all, and how messages show a file's data.
 
-#include "tests/mainwindow/readings/CsvTestSupport.h"
+#include "tests/diary/CsvTestSupport.h"
 #include "tests/support/UnusualFiles.h"
 
 #include <QBuffer>
@@ -465,4 +465,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_readings_csv_import.moc"
+#include "test_diary_csv_import.moc"

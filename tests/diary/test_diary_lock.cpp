@@ -1,9 +1,9 @@
 // The data file's lock: only a running instance keeps another out; whatever else a lock file
 // holds, or whoever left it, never locks the user out.
 
-#include "app/util/DataFileLock.h"
-#include "tests/app/util/LockHolder.h"
-#include "tests/app/util/PipeWatchdog.h"
+#include "diary/DataFileLock.h"
+#include "tests/diary/LockHolder.h"
+#include "tests/diary/PipeWatchdog.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -293,4 +293,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_apputil_lock.moc"
+#include "test_diary_lock.moc"

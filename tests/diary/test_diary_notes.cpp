@@ -1,7 +1,7 @@
 // Notes kept for the next start: beside the data file, or, when its folder cannot be written,
 // in the user's cache or runtime folder, never mixing two diaries' notes.
 
-#include "app/util/PendingNotes.h"
+#include "diary/PendingNotes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -111,4 +111,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestPendingNotes)
-#include "test_apputil_notes.moc"
+#include "test_diary_notes.moc"

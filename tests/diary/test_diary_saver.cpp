@@ -2,9 +2,9 @@
 // save is tried again and reported once, the first save keeps a backup of the file as loaded,
 // and a file that someone else changed is never written over.
 
-#include "app/util/DataFileSaver.h"
-#include "app/util/SafeFile.h"
-#include "app/util/modGlobals.h"
+#include "diary/DataFileSaver.h"
+#include "diary/SafeFile.h"
+#include "diary/modGlobals.h"
 #include "tests/support/ScopedHook.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -580,4 +580,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_apputil_saver.moc"
+#include "test_diary_saver.moc"

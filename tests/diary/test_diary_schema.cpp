@@ -1,4 +1,4 @@
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTags.h"
 
@@ -279,4 +279,4 @@ void TestReadingsSchema::storedForm() {
 }
 
 QTEST_APPLESS_MAIN(TestReadingsSchema)
-#include "test_readings_schema.moc"
+#include "test_diary_schema.moc"

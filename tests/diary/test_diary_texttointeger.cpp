@@ -1,4 +1,4 @@
-#include "app/util/TextToInteger.h"
+#include "diary/TextToInteger.h"
 
 #include <QTest>
 
@@ -91,4 +91,4 @@ void TestTextToInteger::notNumbers() {
 }
 
 QTEST_APPLESS_MAIN(TestTextToInteger)
-#include "test_texttointeger.moc"
+#include "test_diary_texttointeger.moc"

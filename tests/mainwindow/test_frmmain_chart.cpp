@@ -3,8 +3,8 @@
 
 #include "tests/support/MainWindowTestSupport.h"
 
-#include "mainwindow/readings/ReadingsChart.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "widgets/ReadingsChart.h"
+#include "widgets/ctlChart.h"
 
 #include <QAccessible>
 #include <QLabel>

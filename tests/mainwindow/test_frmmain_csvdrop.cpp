@@ -5,7 +5,7 @@
 #include "tests/support/MainWindowTestSupport.h"
 #include "tests/support/UnusualFiles.h"
 
-#include "mainwindow/readings/ctlChart.h"
+#include "widgets/ctlChart.h"
 
 #include <QCalendarWidget>
 #include <QDropEvent>

@@ -2,7 +2,7 @@
 
 #include "tests/support/MainWindowTestSupport.h"
 
-#include "mainwindow/readings/ctlChart.h"
+#include "widgets/ctlChart.h"
 
 #include <QBuffer>
 #include <QCalendarWidget>

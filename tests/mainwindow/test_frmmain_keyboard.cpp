@@ -3,7 +3,7 @@
 
 #include "tests/support/MainWindowTestSupport.h"
 
-#include "mainwindow/readings/ctlChart.h"
+#include "widgets/ctlChart.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

@@ -2,8 +2,8 @@
 // display, exporting and importing readings as CSV, refusing what it must, with its exit status
 // and messages.
 
-#include "app/exe/CommandLine.h"
-#include "app/util/SafeFile.h"
+#include "program/CommandLine.h"
+#include "diary/SafeFile.h"
 #include "tests/support/ScopedHook.h"
 #include "tests/support/UnusualFiles.h"
 
@@ -646,4 +646,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(TestAppCommandLine)
-#include "test_app_commandline.moc"
+#include "test_program_commandline.moc"

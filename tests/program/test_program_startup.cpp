@@ -1,11 +1,11 @@
-#include "app/exe/modMain.h"
-#include "app/shell/frmWelcome.h"
-#include "app/shell/modUtils.h"
-#include "app/util/modGlobals.h"
+#include "program/modMain.h"
+#include "welcome/frmWelcome.h"
+#include "widgets/modUtils.h"
+#include "diary/modGlobals.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/readings/ReadingsSchema.h"
-#include "tests/app/util/LockHolder.h"
-#include "tests/app/util/PipeWatchdog.h"
+#include "diary/ReadingsSchema.h"
+#include "tests/diary/LockHolder.h"
+#include "tests/diary/PipeWatchdog.h"
 #include "tests/support/AppTestSupport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -912,4 +912,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_app_startup.moc"
+#include "test_program_startup.moc"

@@ -3,7 +3,7 @@
 // Builds readings for the report's tests and benchmarks: a document of their own (never the
 // program's one document), with day entries added as the main window adds them.
 
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXML.h"
 
 #include <QDate>

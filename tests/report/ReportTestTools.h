@@ -3,9 +3,9 @@
 // What the report's tests share beyond their data: the messages the window shows, the text and
 // colour runs of a box, and the poppler tools that read a PDF back.
 
-#include "app/shell/modUtils.h"
-#include "app/util/modGlobals.h"
-#include "mainwindow/readings/PressureColours.h"
+#include "widgets/modUtils.h"
+#include "diary/modGlobals.h"
+#include "diary/PressureColours.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
 #include "report/modPrint.h"

@@ -1,8 +1,8 @@
 // The pictures at the report's top, which go into it without the user's clipboard.
 
-#include "app/util/modGlobals.h"
-#include "mainwindow/readings/PressureColours.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "diary/modGlobals.h"
+#include "diary/PressureColours.h"
+#include "widgets/ctlChart.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"

@@ -1,9 +1,9 @@
 // Printing the report and saving it as PDF: the page rectangle, pages, the outcome the user is
 // told.
 
-#include "app/util/modGlobals.h"
-#include "mainwindow/readings/PressureColours.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "diary/modGlobals.h"
+#include "diary/PressureColours.h"
+#include "widgets/ctlChart.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"

@@ -1,9 +1,9 @@
 // The summary after the day lines (counts, averages, the threshold, units and the colour key)
 // and the period the report covers (its days, its ends, the chart that follows it).
 
-#include "app/util/modGlobals.h"
-#include "mainwindow/readings/PressureColours.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "diary/modGlobals.h"
+#include "diary/PressureColours.h"
+#include "widgets/ctlChart.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"

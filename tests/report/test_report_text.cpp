@@ -1,8 +1,8 @@
 // The report's text and colours: dates, colour ranges, which days are in, the runs of each line.
 
-#include "app/util/modGlobals.h"
-#include "mainwindow/readings/PressureColours.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "diary/modGlobals.h"
+#include "diary/PressureColours.h"
+#include "widgets/ctlChart.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"

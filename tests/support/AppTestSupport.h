@@ -3,7 +3,7 @@
 // What every test of the windows shares: quiet offscreen warnings, one record of the message
 // boxes the program asked for, and scoped test hooks that are always put back.
 
-#include "app/shell/modUtils.h"
+#include "widgets/modUtils.h"
 #include "tests/support/ScopedHook.h"
 
 #include <QMessageBox>

@@ -3,12 +3,12 @@
 // Shared helpers of the main window's tests: a fresh document, a shown and active window,
 // typing as a person types, answering message boxes and a private settings store.
 
-#include "app/shell/FramelessWindow.h"
-#include "app/shell/LinkLabel.h"
-#include "app/shell/modUtils.h"
-#include "app/util/modGlobals.h"
+#include "widgets/FramelessWindow.h"
+#include "widgets/LinkLabel.h"
+#include "widgets/modUtils.h"
+#include "diary/modGlobals.h"
 #include "mainwindow/frmMain.h"
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/ReadingsSchema.h"
 #include "tests/support/AppTestSupport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"

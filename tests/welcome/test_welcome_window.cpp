@@ -1,5 +1,5 @@
-#include "app/shell/frmWelcome.h"
-#include "app/shell/modUtils.h"
+#include "welcome/frmWelcome.h"
+#include "widgets/modUtils.h"
 #include "tests/support/AppTestSupport.h"
 
 #include <QAccessible>
@@ -132,4 +132,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_app_welcome.moc"
+#include "test_welcome_window.moc"

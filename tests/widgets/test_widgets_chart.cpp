@@ -1,7 +1,7 @@
-#include "app/util/TextToInteger.h"
-#include "mainwindow/readings/ReadingsChart.h"
-#include "mainwindow/readings/ReadingsSchema.h"
-#include "mainwindow/readings/ctlChart.h"
+#include "diary/TextToInteger.h"
+#include "widgets/ReadingsChart.h"
+#include "diary/ReadingsSchema.h"
+#include "widgets/ctlChart.h"
 #include "tests/support/Contrast.h"
 #include "xmlstore/clsXMLTags.h"
 
@@ -1188,4 +1188,4 @@ void TestReadingsChart::pictures() {
 }
 
 QTEST_MAIN(TestReadingsChart)
-#include "test_readings_chart.moc"
+#include "test_widgets_chart.moc"

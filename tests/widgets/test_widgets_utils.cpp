@@ -1,6 +1,6 @@
-#include "app/shell/FramelessWindow.h"
-#include "app/shell/modUtils.h"
-#include "app/util/modFiles.h"
+#include "widgets/FramelessWindow.h"
+#include "widgets/modUtils.h"
+#include "diary/modFiles.h"
 #include "tests/support/AppTestSupport.h"
 
 #include <QAccessible>
@@ -581,4 +581,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_app_utils.moc"
+#include "test_widgets_utils.moc"

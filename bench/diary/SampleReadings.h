@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mainwindow/readings/ReadingsSchema.h"
+#include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <QDate>
