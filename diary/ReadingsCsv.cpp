@@ -1,8 +1,8 @@
 #include "diary/ReadingsCsv.h"
 
+#include "diary/ReadingsSchema.h"
 #include "diary/SafeFile.h"
 #include "diary/TextToInteger.h"
-#include "diary/ReadingsSchema.h"
 #include "xmlstore/CodePage.h"
 #include "xmlstore/FileSystem.h"
 #include "xmlstore/MessageText.h"

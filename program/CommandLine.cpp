@@ -2,11 +2,11 @@
 
 #include "diary/DataFileLock.h"
 #include "diary/DataFileSaver.h"
+#include "diary/ReadingsCsv.h"
+#include "diary/ReadingsSchema.h"
 #include "diary/SafeFile.h"
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
-#include "diary/ReadingsCsv.h"
-#include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 

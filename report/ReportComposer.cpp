@@ -1,8 +1,8 @@
 #include "report/ReportComposer.h"
 
-#include "diary/TextToInteger.h"
 #include "diary/PressureColours.h"
 #include "diary/ReadingsSchema.h"
+#include "diary/TextToInteger.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <QFontMetricsF>

@@ -2,18 +2,18 @@
 #include "diary/TextToInteger.h"
 #include "diary/Units.h"
 
-#include "widgets/modUtils.h"
-#include "diary/modFiles.h"
-#include "diary/modGlobals.h"
 #include "diary/PressureColours.h"
-#include "widgets/ReadingsChart.h"
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
-#include "widgets/ctlChart.h"
+#include "diary/modFiles.h"
+#include "diary/modGlobals.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/modPrint.h"
 #include "resources/Resources.h"
+#include "widgets/ReadingsChart.h"
+#include "widgets/ctlChart.h"
+#include "widgets/modUtils.h"
 
 #include <QApplication>
 #include <QComboBox>

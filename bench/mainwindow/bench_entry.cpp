@@ -3,10 +3,10 @@
 // stored nothing). One frame is 16 ms. And how long the window takes to show a day whose stored
 // comment is huge (goal: under a second). And what a fade around the report costs.
 
-#include "widgets/FramelessWindow.h"
+#include "diary/ReadingsSchema.h"
 #include "diary/modGlobals.h"
 #include "mainwindow/frmMain.h"
-#include "diary/ReadingsSchema.h"
+#include "widgets/FramelessWindow.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>

@@ -9,10 +9,10 @@
 // - BM_SwapIn: the worker's write of those bytes over the file, synced: as a plain safe write
 //   (way 0), and checked at the swap itself, exchanged in one step (1) or checked just before (2).
 
+#include "bench/diary/SampleReadings.h"
 #include "diary/DataFileSaver.h"
 #include "diary/SafeFile.h"
 #include "diary/modGlobals.h"
-#include "bench/diary/SampleReadings.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 

@@ -3,8 +3,8 @@
 
 #include "tests/support/MainWindowTestSupport.h"
 
-#include "widgets/ctlChart.h"
 #include "report/frmReport.h"
+#include "widgets/ctlChart.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>

@@ -2,8 +2,8 @@
 // display, exporting and importing readings as CSV, refusing what it must, with its exit status
 // and messages.
 
-#include "program/CommandLine.h"
 #include "diary/SafeFile.h"
+#include "program/CommandLine.h"
 #include "tests/support/ScopedHook.h"
 #include "tests/support/UnusualFiles.h"
 
@@ -578,7 +578,9 @@ private slots:
 
     // An input that is not an ordinary file is refused at once, before the diary is locked: a
     // named pipe nobody writes to, a folder, a device; so is a file over 64 MB.
-    void inputsThatAreNotFiles_data() { tlgtest::AddRefusedInputRows(); }
+    void inputsThatAreNotFiles_data() {
+        tlgtest::AddRefusedInputRows();
+    }
     void inputsThatAreNotFiles() {
         QFETCH(QString, kind);
         QFETCH(QString, reason);

@@ -3,13 +3,13 @@
 // What the report's tests share beyond their data: the messages the window shows, the text and
 // colour runs of a box, and the poppler tools that read a PDF back.
 
-#include "widgets/modUtils.h"
-#include "diary/modGlobals.h"
 #include "diary/PressureColours.h"
+#include "diary/modGlobals.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
 #include "report/modPrint.h"
 #include "tests/report/ReportTestData.h"
+#include "widgets/modUtils.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -1,10 +1,10 @@
 // The report window's "Export CSV…" button: where it sits and how it is reached, what it
 // writes, with which separator, and what the user is told.
 
-#include "widgets/modUtils.h"
 #include "diary/modGlobals.h"
 #include "report/frmReport.h"
 #include "tests/report/ReportTestData.h"
+#include "widgets/modUtils.h"
 
 #include <QAccessible>
 #include <QApplication>

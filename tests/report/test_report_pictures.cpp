@@ -1,14 +1,14 @@
 // The pictures at the report's top, which go into it without the user's clipboard.
 
-#include "diary/modGlobals.h"
 #include "diary/PressureColours.h"
-#include "widgets/ctlChart.h"
+#include "diary/modGlobals.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
 #include "report/modPrint.h"
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
+#include "widgets/ctlChart.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QClipboard>

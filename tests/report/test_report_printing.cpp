@@ -1,15 +1,15 @@
 // Printing the report and saving it as PDF: the page rectangle, pages, the outcome the user is
 // told.
 
-#include "diary/modGlobals.h"
 #include "diary/PressureColours.h"
-#include "widgets/ctlChart.h"
+#include "diary/modGlobals.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
 #include "report/modPrint.h"
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
+#include "widgets/ctlChart.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,14 +1,14 @@
 // The summary after the day lines (counts, averages, the threshold, units and the colour key)
 // and the period the report covers (its days, its ends, the chart that follows it).
 
-#include "diary/modGlobals.h"
 #include "diary/PressureColours.h"
-#include "widgets/ctlChart.h"
+#include "diary/modGlobals.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
+#include "widgets/ctlChart.h"
 
 #include <QTest>
 

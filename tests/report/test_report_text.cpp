@@ -1,8 +1,7 @@
 // The report's text and colours: dates, colour ranges, which days are in, the runs of each line.
 
-#include "diary/modGlobals.h"
 #include "diary/PressureColours.h"
-#include "widgets/ctlChart.h"
+#include "diary/modGlobals.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
@@ -10,6 +9,7 @@
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
 #include "tests/support/Contrast.h"
+#include "widgets/ctlChart.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

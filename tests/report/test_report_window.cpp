@@ -1,14 +1,14 @@
 // The report window: its caption, layout on activation, the delayed composition and the keyboard.
 
-#include "diary/modGlobals.h"
 #include "diary/PressureColours.h"
-#include "widgets/ctlChart.h"
+#include "diary/modGlobals.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
 #include "report/modPrint.h"
 #include "tests/report/ReportTestData.h"
 #include "tests/report/ReportTestTools.h"
+#include "widgets/ctlChart.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>

@@ -3,8 +3,8 @@
 // What every test of the windows shares: quiet offscreen warnings, one record of the message
 // boxes the program asked for, and scoped test hooks that are always put back.
 
-#include "widgets/modUtils.h"
 #include "tests/support/ScopedHook.h"
+#include "widgets/modUtils.h"
 
 #include <QMessageBox>
 #include <QString>

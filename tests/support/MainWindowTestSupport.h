@@ -3,13 +3,13 @@
 // Shared helpers of the main window's tests: a fresh document, a shown and active window,
 // typing as a person types, answering message boxes and a private settings store.
 
+#include "diary/ReadingsSchema.h"
+#include "diary/modGlobals.h"
+#include "mainwindow/frmMain.h"
+#include "tests/support/AppTestSupport.h"
 #include "widgets/FramelessWindow.h"
 #include "widgets/LinkLabel.h"
 #include "widgets/modUtils.h"
-#include "diary/modGlobals.h"
-#include "mainwindow/frmMain.h"
-#include "diary/ReadingsSchema.h"
-#include "tests/support/AppTestSupport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"

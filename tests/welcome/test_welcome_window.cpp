@@ -1,6 +1,6 @@
+#include "tests/support/AppTestSupport.h"
 #include "welcome/frmWelcome.h"
 #include "widgets/modUtils.h"
-#include "tests/support/AppTestSupport.h"
 
 #include <QAccessible>
 #include <QApplication>

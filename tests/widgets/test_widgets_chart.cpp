@@ -1,8 +1,8 @@
-#include "diary/TextToInteger.h"
-#include "widgets/ReadingsChart.h"
 #include "diary/ReadingsSchema.h"
-#include "widgets/ctlChart.h"
+#include "diary/TextToInteger.h"
 #include "tests/support/Contrast.h"
+#include "widgets/ReadingsChart.h"
+#include "widgets/ctlChart.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <QClipboard>

@@ -1,7 +1,7 @@
-#include "widgets/FramelessWindow.h"
-#include "widgets/modUtils.h"
 #include "diary/modFiles.h"
 #include "tests/support/AppTestSupport.h"
+#include "widgets/FramelessWindow.h"
+#include "widgets/modUtils.h"
 
 #include <QAccessible>
 #include <QDesktopServices>
