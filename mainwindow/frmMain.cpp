@@ -5,6 +5,7 @@
 #include "app/util/TextToInteger.h"
 #include "app/util/modFiles.h"
 #include "app/util/modGlobals.h"
+#include "mainwindow/CalendarGridAccessible.h"
 #include "mainwindow/readings/ReadingsChart.h"
 #include "mainwindow/readings/ReadingsCsv.h"
 #include "mainwindow/readings/ReadingsSchema.h"
@@ -199,8 +200,8 @@ const QString kNotANumber =
                    "report.");
 
 // A box for one value. Text that is not a number is stored as typed but counts nowhere: the
-// box marks it at once with a dashed underline and a "!" in its frame colour (a shape, not a
-// colour alone), and its tooltip and description say why.
+// box marks it at once with a dashed underline and a turned-down corner in its frame colour
+// (shapes, not a colour alone), and its tooltip and description say why.
 class EntryBox : public QLineEdit {
 public:
     explicit EntryBox(QWidget* parent) : QLineEdit(parent) {
@@ -221,18 +222,17 @@ protected:
             return;
         }
         QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing, false);
-        QPen pen(kBoxFrame, 1, Qt::DashLine);
-        painter.setPen(pen);
+        painter.setPen(QPen(kBoxFrame, 1, Qt::DashLine));
         const int iBaseline = height() - 4;
         painter.drawLine(QPoint(4, iBaseline), QPoint(width() - 5, iBaseline));
-        QFont font = this->font();
-        font.setBold(true);
-        font.setPixelSize(std::max(8, height() / 2));
-        painter.setFont(font);
-        painter.setPen(kBoxFrame);
-        painter.drawText(QRect(width() - 10, 2, 7, height() - 6), Qt::AlignCenter,
-                         QStringLiteral("!"));
+        // A corner turned down at the top right, clear of the digits.
+        const int iCorner = std::max(6, height() / 4);
+        const QPoint corner(width() - 3, 2);
+        const QPoint triangle[] = {corner, corner - QPoint(iCorner, 0),
+                                   corner + QPoint(0, iCorner)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kBoxFrame);
+        painter.drawPolygon(triangle, 3);
     }
 
 private:
@@ -354,6 +354,7 @@ frmMain::frmMain(const QDate& dtToday, QWidget* parent)
         QAccessible::installFactory(CommentViewportFactory);
         return true;
     }();
+    InstallCalendarGridAccessible();
     BuildControls();
     m_boxHandlers = {
         {txtSystolic, &frmMain::txtSystolic_GotFocus, &frmMain::txtSystolic_KeyUp,

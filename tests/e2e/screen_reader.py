@@ -53,6 +53,8 @@ for node, depth in walk(app):
             and not node.name.strip():
         problems.append(f"a focusable {role} has no name")
     names.setdefault(node.name, []).append((role, node))
+    if role in ("table column header", "table row header") and node.name.strip().isdigit():
+        problems.append(f"a {role} is named {node.name!r}, not by its day or week")
     if state.contains(pyatspi.STATE_FOCUSED) and role not in ("frame", "dialog"):
         focused.append(f"{role} {node.name!r}")
 
@@ -98,6 +100,16 @@ for name in ("View report", "Reset data and start again", "Health Warning",
 # area.
 if len(focused) != 1:
     problems.append(f"{len(focused)} objects say they have the focus: {focused}")
+
+# The calendar's columns are named by their days, also as a screen reader asks a table for them.
+for role, node in [(r, n) for key, found in names.items() if key.startswith("Days of")
+                   for r, n in found]:
+    table = node.queryTable()
+    header = table.getColumnHeader(0)
+    heard = [header.name if header is not None else None, table.getColumnDescription(0)]
+    print("column 0 heard as", heard)
+    if any(h is None or h.strip().isdigit() for h in heard):
+        problems.append(f"the calendar's first column is heard as {heard}, not by its day")
 
 # The calendar's month arrows are named.
 for name in ("Previous month", "Next month"):

@@ -215,6 +215,88 @@ private slots:
         QCOMPARE(face->text(QAccessible::Name), name);
     }
 
+    // The calendar grid's column headers are named by the day names it shows (in full), its
+    // rows by their weeks, on every page it turns to, also where a screen reader asks a cell
+    // or the table for them.
+    void calendarHeaders_data() {
+        QTest::addColumn<QDate>("day"); // the page turned to
+        QTest::addColumn<int>("firstDay");
+        QTest::addColumn<QString>("firstWeek"); // the row of the month's first day
+        QTest::newRow("December 2026, Monday first") << QDate(2026, 12, 9) << 1 << u"Week 49"_s;
+        QTest::newRow("December 2026, Sunday first") << QDate(2026, 12, 9) << 7 << u"Week 49"_s;
+        QTest::newRow("February 2027, starting on a Monday")
+            << QDate(2027, 2, 14) << 1 << u"Week 5"_s;
+        QTest::newRow("January 2027, week of the old year")
+            << QDate(2027, 1, 20) << 1 << u"Week 53"_s;
+    }
+
+    void calendarHeaders() {
+        QFETCH(QDate, day);
+        QFETCH(int, firstDay);
+        QFETCH(QString, firstWeek);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        auto* days = window->ctlCal->findChild<QAbstractItemView*>();
+        QVERIFY(days);
+        QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(days);
+        QVERIFY(grid);
+        // Read once on today's page, then turn.
+        for (int i = 0; i < grid->childCount(); ++i) {
+            QVERIFY(grid->child(i));
+            grid->child(i)->text(QAccessible::Name);
+        }
+        window->ctlCal->setFirstDayOfWeek(static_cast<Qt::DayOfWeek>(firstDay));
+        window->ctlCal->setCurrentPage(day.year(), day.month());
+        QStringList columns;
+        QStringList rows;
+        for (int i = 0; i < grid->childCount(); ++i) {
+            QAccessibleInterface* child = grid->child(i);
+            QVERIFY(child);
+            QCOMPARE(grid->indexOfChild(child), i);
+            if (child->role() == QAccessible::ColumnHeader) {
+                columns << child->text(QAccessible::Name);
+            } else if (child->role() == QAccessible::RowHeader) {
+                rows << child->text(QAccessible::Name);
+            }
+        }
+        // Each header starts as the day name the grid shows above its column.
+        QCOMPARE(columns.size(), days->model()->columnCount());
+        for (int iColumn = 0; iColumn < columns.size(); ++iColumn) {
+            const QString szShown = days->model()->index(0, iColumn).data().toString();
+            QVERIFY2(columns[iColumn].size() > szShown.size() &&
+                         columns[iColumn].startsWith(szShown),
+                     qPrintable(columns[iColumn] + u" / "_s + szShown));
+        }
+        // The row of the month's first day is named by its week.
+        int iFirstRow = -1;
+        for (int iRow = 1; iRow < days->model()->rowCount() && iFirstRow < 0; ++iRow) {
+            for (int iColumn = 0; iColumn < days->model()->columnCount(); ++iColumn) {
+                if (days->model()->index(iRow, iColumn).data().toString() == u"1"_s) {
+                    iFirstRow = iRow;
+                    break;
+                }
+            }
+        }
+        QVERIFY(iFirstRow > 0);
+        QCOMPARE(rows.value(iFirstRow), firstWeek);
+        QCOMPARE(rows.value(0), QString());
+        // The same names where a screen reader asks the table, or a cell, for its headers.
+        QAccessibleTableInterface* table = grid->tableInterface();
+        QVERIFY(table);
+        for (int iColumn = 0; iColumn < columns.size(); ++iColumn) {
+            QCOMPARE(table->columnDescription(iColumn), columns[iColumn]);
+            QAccessibleInterface* cell = table->cellAt(iFirstRow, iColumn);
+            QVERIFY(cell && cell->tableCellInterface());
+            const QList<QAccessibleInterface*> headers =
+                cell->tableCellInterface()->columnHeaderCells();
+            QCOMPARE(headers.size(), 1);
+            QCOMPARE(headers.first()->text(QAccessible::Name), columns[iColumn]);
+            QCOMPARE(cell->tableCellInterface()->rowHeaderCells().value(0)->text(QAccessible::Name),
+                     firstWeek);
+            QCOMPARE(cell->parent(), grid);
+        }
+    }
+
     // Exactly one object says it has the keyboard focus: the control that holds it (in the
     // calendar, the selected day), wherever the focus went and whatever the calendar did.
     void oneFocusedObject_data() {
@@ -334,7 +416,8 @@ private slots:
         QCOMPARE(face->text(QAccessible::Description).startsWith(szWarning), marked);
         QVERIFY(face->text(QAccessible::Description).contains(u"not counted"_s) == marked);
 
-        // The mark is drawn in the frame's colour inside the box, below and beside the text.
+        // The mark is drawn in the frame's colour inside the box: a dashed line below the text
+        // and a corner turned down at the top right.
         const QImage image = Painted(*box);
         const qreal ratio = image.devicePixelRatio();
         const QColor border(image.pixel(0, image.height() / 2));
@@ -343,6 +426,10 @@ private slots:
                               qRound(inside.width() * ratio), qRound(4 * ratio));
         const int iMarkPixels = PixelsLike(image, underline, border);
         QVERIFY2((iMarkPixels > 4) == marked, qPrintable(QString::number(iMarkPixels)));
+        const QRect corner(qRound((box->width() - 7) * ratio), qRound(3 * ratio), qRound(4 * ratio),
+                           qRound(2 * ratio));
+        const int iCornerPixels = PixelsLike(image, corner, border);
+        QVERIFY2((iCornerPixels > 2) == marked, qPrintable(QString::number(iCornerPixels)));
     }
 
     // The comment box's inner area is no control of its own to a screen reader.
