@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QCalendarWidget>
 #include <QHash>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 
@@ -258,7 +259,9 @@ QList<QAccessibleInterface*> GridChild::rowHeaderCells() const {
 }
 
 QAccessibleInterface* CalendarGridFactory(const QString& /*szClass*/, QObject* object) {
-    if (s_bMakingOwnTable || CalendarOfGrid(object) == nullptr) {
+    // A debug build of Qt checks that an object gets one interface only: there, the grid
+    // keeps Qt's own table.
+    if (s_bMakingOwnTable || CalendarOfGrid(object) == nullptr || QLibraryInfo::isDebugBuild()) {
         return nullptr;
     }
     // Qt's own table for the grid, made by its own factory; this one takes its place.
