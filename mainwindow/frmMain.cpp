@@ -2,8 +2,10 @@
 
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
+#include "diary/TextToInteger.h"
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
+#include "mainwindow/CalendarGridAccessible.h"
 #include "report/frmReport.h"
 #include "resources/Resources.h"
 #include "widgets/LinkLabel.h"
@@ -16,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QDateTime>
@@ -28,6 +31,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QInputMethodEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,6 +43,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTableView>
+#include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -186,6 +191,87 @@ QString ShortenedCommentText(const QString& szStored) {
            QStringLiteral("\u2026");
 }
 
+// The frame of the entry boxes, and the colour of the mark on a value that is not a number.
+const QColor kBoxFrame(0x7f, 0x8f, 0xa6);
+
+// What an entry box says, ahead of its own tip, while its text is not a number.
+const QString kNotANumber =
+    QStringLiteral("Not a number: it is stored as typed but not counted in the chart or the "
+                   "report.");
+
+// A box for one value. Text that is not a number is stored as typed but counts nowhere: the
+// box marks it at once with a dashed underline and a turned-down corner in its frame colour
+// (shapes, not a colour alone), and its tooltip and description say why.
+class EntryBox : public QLineEdit {
+public:
+    explicit EntryBox(QWidget* parent) : QLineEdit(parent) {
+        connect(this, &QLineEdit::textChanged, this, [this] { UpdateMark(); });
+    }
+
+    // Sets the box's own tip and description (shown after the warning while it is marked).
+    void SetTip(const QString& szTip) {
+        m_szTip = szTip;
+        m_bMarked = false;
+        UpdateMark(true);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QLineEdit::paintEvent(event);
+        if (!m_bMarked) {
+            return;
+        }
+        QPainter painter(this);
+        painter.setPen(QPen(kBoxFrame, 1, Qt::DashLine));
+        const int iBaseline = height() - 4;
+        painter.drawLine(QPoint(4, iBaseline), QPoint(width() - 5, iBaseline));
+        // A corner turned down at the top right, clear of the digits.
+        const int iCorner = std::max(6, height() / 4);
+        const QPoint corner(width() - 3, 2);
+        const QPoint triangle[] = {corner, corner - QPoint(iCorner, 0),
+                                   corner + QPoint(0, iCorner)};
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(kBoxFrame);
+        painter.drawPolygon(triangle, 3);
+    }
+
+private:
+    void UpdateMark(bool bForce = false) {
+        const bool bMarked = !TextToInteger(text()).has_value();
+        if (bMarked == m_bMarked && !bForce) {
+            return;
+        }
+        m_bMarked = bMarked;
+        const QString szTip =
+            bMarked ? (m_szTip.isEmpty() ? kNotANumber : kNotANumber + u' ' + m_szTip) : m_szTip;
+        setToolTip(szTip);
+        setAccessibleDescription(szTip);
+        if (QAccessible::isActive()) {
+            QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        }
+        update();
+    }
+
+    QString m_szTip;
+    bool m_bMarked = false;
+};
+
+// The comment box's viewport to a screen reader: a plain area inside the named box that never
+// claims the keyboard focus (the box itself holds it).
+class CommentViewportAccessible : public QAccessibleWidget {
+public:
+    explicit CommentViewportAccessible(QWidget* viewport)
+        : QAccessibleWidget(viewport, QAccessible::Client) {}
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.focusable = false;
+        state.focused = false;
+        return state;
+    }
+};
+
 // The comment box: what is pasted or dropped into it is cut to the room the box has left.
 class CommentBox : public QPlainTextEdit {
 public:
@@ -212,6 +298,18 @@ protected:
     }
 };
 
+QAccessibleInterface* CommentViewportFactory(const QString& /*szClass*/, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget == nullptr) {
+        return nullptr;
+    }
+    const auto* box = dynamic_cast<const CommentBox*>(widget->parentWidget());
+    if (box == nullptr || box->viewport() != widget) {
+        return nullptr;
+    }
+    return new CommentViewportAccessible(widget);
+}
+
 // The box's text as the tree holds it: every line break as CR LF. The raw text keeps every
 // character as typed (plain text would turn non-breaking spaces into blanks).
 QString CommentFromBox(const QPlainTextEdit& box) {
@@ -229,6 +327,10 @@ bool MeetsTwoOrThreeRule(const QString& szText) {
     }
     return szText.length() == 3;
 }
+
+// The colour of those outlines: they lie on the artwork's dark teal, where a light blue-grey
+// stands out at about 5:1 and the usual black would fade to about 2:1.
+constexpr QRgb kOutline = qRgb(150, 170, 200);
 
 // A rectangle outline or a line painted on the window, in twips.
 struct Outline {
@@ -248,6 +350,11 @@ frmMain::frmMain(QWidget* parent) : frmMain(Today(), parent) {}
 
 frmMain::frmMain(const QDate& dtToday, QWidget* parent)
     : FramelessWindow(ArtworkPath(QStringLiteral("main-background.svg")), parent) {
+    [[maybe_unused]] static const bool bViewportFactory = [] {
+        QAccessible::installFactory(CommentViewportFactory);
+        return true;
+    }();
+    InstallCalendarGridAccessible();
     BuildControls();
     m_boxHandlers = {
         {txtSystolic, &frmMain::txtSystolic_GotFocus, &frmMain::txtSystolic_KeyUp,
@@ -302,6 +409,15 @@ struct ControlRow {
 
 constexpr QRgb kBlue = qRgb(0, 0, 255);
 constexpr QRgb kInstructions = qRgb(16, 24, 40);
+// The red of the health warning and of the calendar's weekend days: dark enough to read on
+// white (about 6:1, where pure red reaches 4:1).
+constexpr QRgb kReadableRed = qRgb(200, 0, 0);
+// The calendar's month header and selected day: the usual highlight blue, darker, so that its
+// white text reads at about 5:1.
+constexpr QRgb kReadableHighlight = qRgb(40, 115, 168);
+// The calendar's days of the months before and after: grey, at about 6:1 on white (thin
+// lettering shows lighter than its colour).
+constexpr QRgb kReadableGrey = qRgb(100, 100, 100);
 // Marks the comment label's colour: the platform's highlighted-text colour.
 constexpr QRgb kHighlightedText = 0;
 
@@ -409,7 +525,7 @@ constexpr ControlRow kControls[] = {
      u"Click here to remove all the readings you have supplied so far.", u"", 9.75, kBlue,
      Qt::AlignHCenter},
     {Kind::LinkLabel, u"lblDisclaimer", 4860, 7080, 1395, 315, u"Health Warning", u"", u"", 8.25,
-     qRgb(255, 0, 0), Qt::AlignLeft},
+     kReadableRed, Qt::AlignLeft},
     {Kind::WebLink, u"lblTips", 600, 3120, 3855, 255, u"Blood Pressure Information and Tips",
      u"Find our more about blood pressure and taking your own readings", u"", 9.75, kBlue,
      Qt::AlignLeft},
@@ -476,14 +592,16 @@ QWidget* MakeControl(const ControlRow& row, QWidget* window) {
         break;
     }
     case Kind::EntryBox: {
-        auto* box = new QLineEdit(window);
+        auto* box = new EntryBox(window);
+        box->SetTip(Text(row.szTip));
         box->setMaxLength(3);
         box->setAlignment(Qt::AlignCenter);
         box->setFont(MsSansSerif(row.pointSize, false));
         box->setCursor(HandPointer());
-        box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid #7f8fa6;"
+        box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid %1;"
                                           " border-radius: 2px; background: #ffffff;"
-                                          " color: #101820; }") +
+                                          " color: #101820; }")
+                               .arg(kBoxFrame.name()) +
                            FocusFrameStyle(QStringLiteral("QLineEdit")));
         control = box;
         break;
@@ -496,8 +614,9 @@ QWidget* MakeControl(const ControlRow& row, QWidget* window) {
         box->setCursor(HandPointer());
         box->viewport()->setCursor(HandPointer());
         box->document()->setDocumentMargin(2);
-        box->setStyleSheet(QStringLiteral("QPlainTextEdit { border: 1px solid #7f8fa6; }") +
-                           FocusFrameStyle(QStringLiteral("QPlainTextEdit")));
+        box->setStyleSheet(
+            QStringLiteral("QPlainTextEdit { border: 1px solid %1; }").arg(kBoxFrame.name()) +
+            FocusFrameStyle(QStringLiteral("QPlainTextEdit")));
         control = box;
         break;
     }
@@ -514,6 +633,29 @@ QWidget* MakeControl(const ControlRow& row, QWidget* window) {
         calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
         // Day keys hold the year in four digits.
         calendar->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
+        // The weekend's red and the month header's blue, in shades that read well.
+        for (int iDay = Qt::Monday; iDay <= Qt::Sunday; ++iDay) {
+            const auto day = static_cast<Qt::DayOfWeek>(iDay);
+            QTextCharFormat format = calendar->weekdayTextFormat(day);
+            if (format.foreground().color() == QColor(Qt::red)) {
+                format.setForeground(QColor(kReadableRed));
+                calendar->setWeekdayTextFormat(day, format);
+            }
+        }
+        QPalette colours = calendar->palette();
+        colours.setColor(QPalette::Highlight, QColor(kReadableHighlight));
+        colours.setColor(QPalette::HighlightedText, Qt::white);
+        // The days of the months before and after, grey but readable.
+        colours.setColor(QPalette::Disabled, QPalette::Text, QColor(kReadableGrey));
+        calendar->setPalette(colours);
+        // The month arrows, named for screen readers.
+        for (const auto& [szArrow, szName] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
+                                              std::pair{"qt_calendar_nextmonth", "Next month"}}) {
+            if (auto* arrow = calendar->findChild<QWidget*>(QLatin1String(szArrow))) {
+                arrow->setAccessibleName(QLatin1String(szName));
+                arrow->setToolTip(QLatin1String(szName));
+            }
+        }
         control = calendar;
         break;
     }
@@ -525,7 +667,7 @@ QWidget* MakeControl(const ControlRow& row, QWidget* window) {
     control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
     // Presses on a control never drag the window; only the background does.
     control->setAttribute(Qt::WA_NoMousePropagation);
-    if (row.szTip[0] != 0) {
+    if (row.szTip[0] != 0 && row.kind != Kind::EntryBox) {
         control->setToolTip(Text(row.szTip));
         control->setAccessibleDescription(Text(row.szTip));
     }
@@ -647,6 +789,13 @@ void frmMain::BuildControls() {
         }
         AnnounceCalendarDay();
     });
+    m_pCalendarDays = ctlCal->findChild<QAbstractItemView*>();
+    if (m_pCalendarDays != nullptr) {
+        m_pCalendarDays->installEventFilter(this);
+        connect(m_pCalendarDays->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                [this] { KeepCalendarCellFocus(); });
+    }
+    KeepCalendarCellFocus();
 
     // At midnight the window moves on to the new day (unless the user picked another one).
     m_timMidnight = new QTimer(this);
@@ -1043,7 +1192,27 @@ const frmMain::BoxHandlers* frmMain::HandlersOf(const QObject* watched) const {
     return nullptr;
 }
 
+void frmMain::KeepCalendarCellFocus() {
+    if (m_pCalendarDays == nullptr || m_pCalendarDays->selectionModel() == nullptr) {
+        return;
+    }
+    QItemSelectionModel& selection = *m_pCalendarDays->selectionModel();
+    if (m_pCalendarDays->hasFocus()) {
+        const QModelIndexList selected = selection.selectedIndexes();
+        if (!selection.currentIndex().isValid() && !selected.isEmpty()) {
+            selection.setCurrentIndex(selected.first(), QItemSelectionModel::NoUpdate);
+        }
+    } else if (selection.currentIndex().isValid()) {
+        selection.setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+    }
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_pCalendarDays &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        KeepCalendarCellFocus();
+        return FramelessWindow::eventFilter(watched, event);
+    }
     const BoxHandlers* handlers = HandlersOf(watched);
     if (handlers == nullptr) {
         return FramelessWindow::eventFilter(watched, event);
@@ -1154,7 +1323,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 void frmMain::paintEvent(QPaintEvent* event) {
     FramelessWindow::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(QPen(QColor(150, 170, 200), 1));
+    painter.setPen(QPen(QColor(kOutline), 1));
     painter.setBrush(Qt::NoBrush);
     for (const Outline& shape : kShapes) {
         painter.drawRect(QRectF(TwipsRect(shape.left, shape.top, shape.width, shape.height))

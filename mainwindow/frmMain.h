@@ -18,6 +18,7 @@ class ctlChart;
 class LinkLabel;
 class QTimer;
 class PictureButton;
+class QAbstractItemView;
 class QCalendarWidget;
 class QDropEvent;
 class QKeyEvent;
@@ -163,6 +164,9 @@ private:
     bool RefuseCommentKey(const QKeyEvent& key);
     // The calendar shows the month of the day the boxes belong to.
     void ShowLoadedDayPage();
+    // The calendar's selected day is its current cell (the one a screen reader hears as
+    // focused) only while the calendar holds the keyboard focus.
+    void KeepCalendarCellFocus();
     // Tells screen readers the calendar's selected day with its month and year.
     void AnnounceCalendarDay();
     // When the date has changed since the window last looked and the day shown is still the
@@ -226,4 +230,6 @@ private:
     // The comment box's own description, in place again when a day can be written.
     QString m_szCommentDescription;
     QTimer* m_timMidnight = nullptr;
+    // The calendar's grid of days.
+    QAbstractItemView* m_pCalendarDays = nullptr;
 };

@@ -41,6 +41,7 @@ if app is None:
     sys.exit(1)
 
 names = {}
+focused = []
 for node, depth in walk(app):
     role = node.getRoleName()
     state = node.getState()
@@ -52,6 +53,10 @@ for node, depth in walk(app):
             and not node.name.strip():
         problems.append(f"a focusable {role} has no name")
     names.setdefault(node.name, []).append((role, node))
+    if role in ("table column header", "table row header") and node.name.strip().isdigit():
+        problems.append(f"a {role} is named {node.name!r}, not by its day or week")
+    if state.contains(pyatspi.STATE_FOCUSED) and role not in ("frame", "dialog"):
+        focused.append(f"{role} {node.name!r}")
 
 # Each window is a frame or a dialog named by its title, as the window system shows it.
 for i in range(app.childCount):
@@ -89,6 +94,27 @@ for name in ("View report", "Reset data and start again", "Health Warning",
             actions = []
         if not any(a in ("press", "click", "Press") for a in actions):
             problems.append(f"{name!r} ({role}) offers no press action: {actions}")
+
+# One object holds the keyboard focus: the box typed in (the systolic box at the start, the
+# comment box after a reading), not also the calendar's selected day or the comment box's inner
+# area.
+if len(focused) != 1:
+    problems.append(f"{len(focused)} objects say they have the focus: {focused}")
+
+# The calendar's columns are named by their days, also as a screen reader asks a table for them.
+for role, node in [(r, n) for key, found in names.items() if key.startswith("Days of")
+                   for r, n in found]:
+    table = node.queryTable()
+    header = table.getColumnHeader(0)
+    heard = [header.name if header is not None else None, table.getColumnDescription(0)]
+    print("column 0 heard as", heard)
+    if any(h is None or h.strip().isdigit() for h in heard):
+        problems.append(f"the calendar's first column is heard as {heard}, not by its day")
+
+# The calendar's month arrows are named.
+for name in ("Previous month", "Next month"):
+    if not any(role in ("push button", "button") for role, _ in names.get(name, [])):
+        problems.append(f"no calendar button named {name!r}")
 
 # The chart says what it shows.
 charts = names.get("Readings chart", [])
