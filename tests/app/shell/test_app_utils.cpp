@@ -232,6 +232,66 @@ private slots:
         QCOMPARE(int(result), answer);
     }
 
+    // What a screen reader finds in a real box: every part has a name (the icon its kind, the
+    // row of buttons what it holds), and the message is read as the text it is.
+    void messageBoxSpeaks_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("szIconName");
+        QTest::newRow("warning") << int(QMessageBox::Warning) << int(QMessageBox::Ok)
+                                 << QStringLiteral("Warning");
+        QTest::newRow("error") << int(QMessageBox::Critical)
+                               << int(QMessageBox::Retry | QMessageBox::Cancel)
+                               << QStringLiteral("Error");
+        QTest::newRow("question") << int(QMessageBox::Question)
+                                  << int(QMessageBox::Yes | QMessageBox::No)
+                                  << QStringLiteral("Question");
+        QTest::newRow("information") << int(QMessageBox::Information) << int(QMessageBox::Ok)
+                                     << QStringLiteral("Information");
+    }
+
+    void messageBoxSpeaks() {
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(QString, szIconName);
+        SetMessageBoxHandler(nullptr);
+        const QString szText = QStringLiteral("Line 7 holds <S>130</X>.\n\nImport it?");
+        QStringList nameless;
+        QStringList graphics;
+        QStringList texts;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            QTimer::singleShot(5000, box, [box] { box->done(QMessageBox::NoButton); });
+            std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+                for (int i = 0; i < node->childCount(); ++i) {
+                    QAccessibleInterface* child = node->child(i);
+                    if (child == nullptr || child->state().invisible) {
+                        continue;
+                    }
+                    const QString szName = child->text(QAccessible::Name);
+                    if (szName.trimmed().isEmpty()) {
+                        nameless << QString::fromLatin1(child->object()->metaObject()->className());
+                    }
+                    if (child->role() == QAccessible::Graphic) {
+                        graphics << szName;
+                    }
+                    if (child->role() == QAccessible::StaticText) {
+                        texts << szName;
+                    }
+                    walk(child);
+                }
+            };
+            walk(QAccessible::queryAccessibleInterface(box));
+            box->done(QMessageBox::NoButton);
+        });
+        ShowMessageBox(QMessageBox::Icon(icon), QStringLiteral("Title"), szText,
+                       QMessageBox::StandardButtons(buttons));
+        QCOMPARE(nameless, QStringList());
+        QCOMPARE(graphics, QStringList{szIconName});
+        QCOMPARE(texts, QStringList{szText});
+    }
+
     // Where a window goes so that it lies wholly on the screen.
     void placeInside_data() {
         QTest::addColumn<QRect>("window");
