@@ -221,7 +221,19 @@ public:
         if (!Box()->viewport()->rect().contains(local)) {
             return -1;
         }
-        return Box()->SpokenPosition(Box()->cursorForPosition(local).position());
+        // The caret place nearest the point; the character under the point is the one before
+        // it when the point lies left of that place on its line.
+        int iPosition = Box()->cursorForPosition(local).position();
+        if (iPosition > 0) {
+            QTextCursor cursor(Box()->document());
+            cursor.setPosition(iPosition);
+            const QRect caret = Box()->cursorRect(cursor);
+            if (local.x() < caret.left() && local.y() >= caret.top() &&
+                local.y() <= caret.bottom()) {
+                --iPosition;
+            }
+        }
+        return Box()->SpokenPosition(iPosition);
     }
     void scrollToSubstring(int iStart, int iEnd) override {
         QTextCursor cursor(Box()->document());

@@ -216,8 +216,11 @@ void test_report_speech::charactersOfAPictureAreWhereItIs() {
     QVERIFY(picture.top() >= before.bottom());
     QVERIFY(after.top() >= picture.bottom());
     QVERIFY2(qAbs(picture.width() - 40) <= 1, qPrintable(QString::number(picture.width())));
-    QCOMPARE(text->offsetAtPoint(picture.center()), 9);
+    // Anywhere on the picture is its words' start; on a letter, that letter.
+    QCOMPARE(text->offsetAtPoint(picture.topLeft() + QPoint(2, 2)), 9);
+    QCOMPARE(text->offsetAtPoint(picture.bottomRight() - QPoint(2, 2)), 9);
     QCOMPARE(text->offsetAtPoint(after.center()), 24);
+    QCOMPARE(text->offsetAtPoint(QPoint(after.right() + 1, after.center().y())), 25);
 }
 
 void test_report_speech::changedTextIsReadAfresh() {
