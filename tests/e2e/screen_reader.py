@@ -3,7 +3,8 @@
 
 Arguments: the program's process id, then the number of days the chart should speak of (1
 unless given); or the process id and "report": opens the report and reads it as a screen reader
-reads text. Prints every problem and exits non-zero when there is one."""
+reads text; or the process id and "box": asks to reset the data, reads the message box and
+answers No. Prints every problem and exits non-zero when there is one."""
 import sys
 import time
 
@@ -83,8 +84,39 @@ def check_report_text(text, spoken):
     return found
 
 
-if chart_days == "report":
-    for problem in read_report():
+def read_box():
+    """Asks to reset the data and reads the question's box: every part of it has a name; then
+    answers No by its button."""
+    for node, _ in walk(app):
+        if node.name == "Reset data and start again":
+            node.queryAction().doAction(0)
+            break
+    else:
+        return ["no control named 'Reset data and start again'"]
+    for _ in range(50):
+        time.sleep(0.2)
+        for i in range(app.childCount):
+            box = app.getChildAtIndex(i)
+            if box is None or box.getRoleName() != "alert":
+                continue
+            found = []
+            answer_no = None
+            for node, depth in walk(box):
+                print("  " * depth + f"{node.getRoleName()}: {node.name!r}")
+                if not node.name.strip():
+                    found.append(f"the message box holds a {node.getRoleName()} with no name")
+                if node.getRoleName() == "push button" and node.name.replace("&", "") == "No":
+                    answer_no = node
+            if answer_no is None:
+                found.append("the message box has no button named 'No'")
+            else:
+                answer_no.queryAction().doAction(0)
+            return found
+    return ["no message box appeared"]
+
+
+if chart_days in ("report", "box"):
+    for problem in (read_report() if chart_days == "report" else read_box()):
         problems.append(problem)
     for problem in problems:
         print("FAIL: " + problem)

@@ -1,4 +1,5 @@
 #include "app/shell/FramelessWindow.h"
+#include "app/shell/LinkLabel.h"
 #include "app/shell/modUtils.h"
 #include "app/util/modFiles.h"
 #include "tests/support/AppTestSupport.h"
@@ -290,6 +291,42 @@ private slots:
         QCOMPARE(nameless, QStringList());
         QCOMPARE(graphics, QStringList{szIconName});
         QCOMPARE(texts, QStringList{szText});
+    }
+
+    // A screen reader's press of a clickable label, and the keys and clicks a person uses: each
+    // gives the command once; the screen reader's call returns before the command runs (a
+    // command may open a box and wait for its answer).
+    void linkLabelPress_data() {
+        QTest::addColumn<QString>("szHow");
+        QTest::newRow("screen reader") << QStringLiteral("action");
+        QTest::newRow("Enter") << QStringLiteral("enter");
+        QTest::newRow("Space") << QStringLiteral("space");
+        QTest::newRow("click") << QStringLiteral("click");
+    }
+
+    void linkLabelPress() {
+        QFETCH(QString, szHow);
+        QWidget window;
+        auto* label = new LinkLabel(QStringLiteral("Reset data"), false, &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy activated(label, &LinkLabel::activated);
+        if (szHow == QLatin1String("action")) {
+            QAccessibleActionInterface* actions =
+                QAccessible::queryAccessibleInterface(label)->actionInterface();
+            QVERIFY(actions != nullptr);
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(activated.count(), 0);
+        } else if (szHow == QLatin1String("click")) {
+            QTest::mouseClick(label, Qt::LeftButton);
+        } else {
+            label->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(label,
+                            szHow == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Space);
+        }
+        QTRY_COMPARE(activated.count(), 1);
+        QTest::qWait(20);
+        QCOMPARE(activated.count(), 1);
     }
 
     // Where a window goes so that it lies wholly on the screen.
