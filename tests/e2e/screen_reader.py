@@ -43,14 +43,19 @@ if app is None:
     sys.exit(1)
 
 
+def press(name):
+    """Presses the control of that name by its first action; False when there is none."""
+    for node, _ in walk(app):
+        if node.name == name:
+            node.queryAction().doAction(0)
+            return True
+    return False
+
+
 def read_report():
     """Opens the report by its command's press action and reads the report's text: the
     pictures by their words, the caret where the text says."""
-    for node, _ in walk(app):
-        if node.name == "View report":
-            node.queryAction().doAction(0)
-            break
-    else:
+    if not press("View report"):
         return ["no control named 'View report'"]
     for _ in range(50):
         time.sleep(0.2)
@@ -87,11 +92,7 @@ def check_report_text(text, spoken):
 def read_box():
     """Asks to reset the data and reads the question's box: every part of it has a name; then
     answers No by its button."""
-    for node, _ in walk(app):
-        if node.name == "Reset data and start again":
-            node.queryAction().doAction(0)
-            break
-    else:
+    if not press("Reset data and start again"):
         return ["no control named 'Reset data and start again'"]
     for _ in range(50):
         time.sleep(0.2)
