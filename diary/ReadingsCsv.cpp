@@ -1023,6 +1023,10 @@ QString CsvNameForMessages(const QString& szPath) {
     return MessageText::Visible(QDir::toNativeSeparators(szPath));
 }
 
+bool IsCsvFileName(const QString& szPath) {
+    return szPath.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+}
+
 namespace {
 
 QString TooLargeReason(const QString& szShownName) {

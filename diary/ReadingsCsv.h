@@ -61,6 +61,10 @@ constexpr qint64 kLargestCsvInput = qint64(64) * 1024 * 1024;
 // visibly.
 QString CsvNameForMessages(const QString& szPath);
 
+// Whether a file's name says it holds CSV (it ends in ".csv", in any case): the files the window
+// takes from a drop or from its command line.
+bool IsCsvFileName(const QString& szPath);
+
 // Reads a whole CSV file for an import. What is not an ordinary file (or a link to one) is
 // refused at once, without waiting on it: a named pipe, a folder, a device. So is a file larger
 // than kLargestCsvInput. False and *pszReason, which names the file ("<name> could not be read

@@ -1495,8 +1495,7 @@ QString frmMain::DroppedCsvFile(const QMimeData* pData) {
         return {};
     }
     const QUrl url = pData->urls().constFirst();
-    if (!url.isLocalFile() ||
-        !url.fileName().endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+    if (!url.isLocalFile() || !IsCsvFileName(url.fileName())) {
         return {};
     }
     return url.toLocalFile();
@@ -1549,6 +1548,10 @@ bool frmMain::ImportCsvFile(const QString& szPath) {
         QString szReadError;
         if (!ReadCsvFile(szPath, &bytes, &szReadError)) {
             refuse(szReadError + u'.');
+            return;
+        }
+        if (!IsCsvFileName(szPath)) {
+            refuse(szName + QStringLiteral(" is not a CSV file (its name does not end in .csv)."));
             return;
         }
         CsvReadings readings;

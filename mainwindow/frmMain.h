@@ -69,9 +69,11 @@ public:
     void lblTips_Click();
     void imgCorvalenLink_Click();
 
-    // Readings in from a CSV file: says what the file holds and how many days it adds or
-    // changes (empty values filled in), and imports it when the user answers Yes (No is the
-    // default); then the chart and the boxes show the new readings. True when imported.
+    // Readings in from a CSV file (dropped, or named on the command line): says what the file
+    // holds and how many days it adds or changes (empty values filled in), and imports it when
+    // the user answers Yes (No is the default); then the chart and the boxes show the new
+    // readings. A file whose name does not end in .csv is refused with a message, as is one that
+    // is missing or not an ordinary file. True when imported.
     bool ImportCsvFile(const QString& szPath);
     // The one local .csv file a drag carries, or empty text.
     static QString DroppedCsvFile(const QMimeData* pData);

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 #include <cstdio>
 #include <memory>
@@ -42,6 +43,11 @@ const QString kStandardStream = QStringLiteral("-");
 
 const char* const kDescription =
     "Free Tensiolog, a blood-pressure diary. Without options it opens its window.\n"
+    "\n"
+    "Given a CSV file (tlg readings.csv, as a file manager's \"Open with\" does), it opens the "
+    "window and asks whether to import the file's readings, as dropping the file on the window "
+    "does; a file whose name does not end in .csv, or one that cannot be read, is refused with "
+    "a message and nothing changes.\n"
     "\n"
     "With --export-csv or --import-csv it needs no display: it works on the readings file in "
     "the user's data folder and ends. It refuses while the window is open on the same "
@@ -376,9 +382,34 @@ bool IsCommandLineRun(int argc, char** argv) {
     return false;
 }
 
+QStringList WindowRunFiles(const QStringList& arguments) {
+    QStringList files;
+    bool bOptionsEnded = false;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& szArgument = arguments[i];
+        if (!bOptionsEnded && szArgument == QLatin1String("--")) {
+            bOptionsEnded = true;
+            continue;
+        }
+        if (!bOptionsEnded && szArgument.startsWith(u'-')) {
+            continue;
+        }
+        const QUrl url(szArgument);
+        const QString szPath = szArgument.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)
+                                   ? url.toLocalFile()
+                                   : szArgument;
+        files.append(QFileInfo(szPath).absoluteFilePath());
+    }
+    return files;
+}
+
 int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    parser.addPositionalArgument(
+        QStringLiteral("file.csv"),
+        QStringLiteral("Opens the window and asks whether to import this CSV file."),
+        QStringLiteral("[file.csv]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({

@@ -27,6 +27,12 @@ enum CommandLineResult : int {
 // or an option the program does not know) rather than the window.
 bool IsCommandLineRun(int argc, char** argv);
 
+// The files a window run is asked to open (a file manager's "Open with" names one): the
+// arguments that are not options, once Qt has taken its own (the program's name first);
+// everything after "--" is a file. A file: address is taken as the file it names; each comes
+// back as an absolute path.
+QStringList WindowRunFiles(const QStringList& arguments);
+
 // Runs the command line on its arguments (the program's name first) with an application
 // object already made: --export-csv, --import-csv and their options, --help, --version.
 // Returns the exit status.

@@ -7,5 +7,8 @@ int main(int argc, char** argv) {
         return CommandLineMain(argc, argv);
     }
     TlgApplication app(argc, argv);
-    return Main();
+    StartupOptions options;
+    // What Qt leaves once it has taken its own options: a file to open, from a file manager.
+    options.filesToOpen = WindowRunFiles(QCoreApplication::arguments());
+    return Main(options);
 }

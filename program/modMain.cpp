@@ -313,6 +313,8 @@ public:
     bool SaveWithRetry();
 
 private:
+    // Offers the file named on the command line for import in the main window.
+    void OpenFiles(frmMain& window);
     // Shows the notes kept for the user, oldest first, unless the program is asked to end.
     void ShowNotes();
     // A note that must reach the user: kept on disk and shown as soon as possible.
@@ -551,6 +553,11 @@ void Startup::RunMainWindow() {
                 window->btClose_Click();
             });
         }
+        if (!m_options.filesToOpen.isEmpty()) {
+            // Asked once the window is on the screen, as a drop is.
+            new FirstPaintWatcher(window.get(),
+                                  [this, pWindow = window.get()] { OpenFiles(*pWindow); });
+        }
         if (m_options.onMainShown) {
             new FirstPaintWatcher(window.get(),
                                   [this, &window] { m_options.onMainShown(*window); });
@@ -570,6 +577,16 @@ void Startup::RunMainWindow() {
         window.reset();
     }
     SetReadingsChangedHandler(nullptr);
+}
+
+void Startup::OpenFiles(frmMain& window) {
+    if (m_options.filesToOpen.size() > 1) {
+        ShowWarningMessage(QStringLiteral("Nothing was imported: %1 files were given, and "
+                                          "Tensiolog imports one CSV file at a time.")
+                               .arg(m_options.filesToOpen.size()));
+        return;
+    }
+    window.ImportCsvFile(m_options.filesToOpen.constFirst());
 }
 
 bool Startup::SaveWithRetry() {

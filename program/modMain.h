@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -31,6 +32,9 @@ struct StartupOptions {
     QDate dtToday;
     // Called once the welcome window is on the screen.
     std::function<void(frmWelcome&)> onWelcomeShown;
+    // Files named on the command line (a file manager's "Open with"): once the main window is on
+    // the screen, the one file is offered for import as a dropped file is; several are refused.
+    QStringList filesToOpen;
     // Called once the main window is on the screen.
     std::function<void(frmMain&)> onMainShown;
     // Called after each save that wrote the readings to disk (while running or at the end),

@@ -3,6 +3,8 @@
 #include "diary/Units.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHash>
@@ -85,15 +87,260 @@ private:
     bool m_bScaleDown;
 };
 
+// What a screen reader reads of a RichTextBox: its spoken text (each picture's alternative text
+// in place of the picture's object character), with every offset it gives or takes (caret,
+// selection, boundaries, character boxes) in that text.
+class RichTextBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit RichTextBoxAccessible(RichTextBox* box)
+        : QAccessibleWidget(box, QAccessible::EditableText) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) {
+            return static_cast<QAccessibleTextInterface*>(this);
+        }
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.multiLine = true;
+        state.selectableText = true;
+        if (Box()->isReadOnly()) {
+            state.readOnly = true;
+        } else {
+            state.editable = true;
+        }
+        return state;
+    }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value) {
+            return Box()->SpokenText();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    // Selection and caret.
+    void selection(int iSelection, int* piStart, int* piEnd) const override {
+        *piStart = 0;
+        *piEnd = 0;
+        const QTextCursor cursor = Box()->textCursor();
+        if (iSelection == 0 && cursor.hasSelection()) {
+            *piStart = Box()->SpokenPosition(cursor.selectionStart());
+            *piEnd = Box()->SpokenPosition(cursor.selectionEnd());
+        }
+    }
+    int selectionCount() const override { return Box()->textCursor().hasSelection() ? 1 : 0; }
+    void addSelection(int iStart, int iEnd) override { setSelection(0, iStart, iEnd); }
+    void removeSelection(int iSelection) override {
+        if (iSelection == 0) {
+            QTextCursor cursor = Box()->textCursor();
+            cursor.clearSelection();
+            Box()->setTextCursor(cursor);
+        }
+    }
+    void setSelection(int iSelection, int iStart, int iEnd) override {
+        if (iSelection != 0) {
+            return;
+        }
+        // A selection that touches a picture's words takes the whole picture.
+        const bool bForward = iStart <= iEnd;
+        QTextCursor cursor = Box()->textCursor();
+        cursor.setPosition(Box()->DocumentPosition(iStart, !bForward));
+        cursor.setPosition(Box()->DocumentPosition(iEnd, bForward), QTextCursor::KeepAnchor);
+        Box()->setTextCursor(cursor);
+    }
+    int cursorPosition() const override {
+        return Box()->SpokenPosition(Box()->textCursor().position());
+    }
+    void setCursorPosition(int iPosition) override {
+        QTextCursor cursor = Box()->textCursor();
+        cursor.setPosition(Box()->DocumentPosition(iPosition));
+        Box()->setTextCursor(cursor);
+    }
+
+    // Text.
+    QString text(int iStart, int iEnd) const override {
+        const QString& szText = Box()->SpokenText();
+        iStart = std::clamp(iStart, 0, static_cast<int>(szText.size()));
+        iEnd = std::clamp(iEnd, iStart, static_cast<int>(szText.size()));
+        return szText.mid(iStart, iEnd - iStart);
+    }
+    int characterCount() const override { return static_cast<int>(Box()->SpokenText().size()); }
+
+    QString textAtOffset(int iOffset, QAccessible::TextBoundaryType type, int* piStart,
+                         int* piEnd) const override {
+        const auto [iStart, iEnd] = Unit(iOffset, type);
+        *piStart = iStart;
+        *piEnd = iEnd;
+        return text(iStart, iEnd);
+    }
+    QString textBeforeOffset(int iOffset, QAccessible::TextBoundaryType type, int* piStart,
+                             int* piEnd) const override {
+        const int iAt = Unit(iOffset, type).first;
+        const std::pair<int, int> unit = iAt > 0 ? Unit(iAt - 1, type) : std::pair{0, 0};
+        *piStart = unit.first;
+        *piEnd = std::min(unit.second, iAt);
+        return text(*piStart, *piEnd);
+    }
+    QString textAfterOffset(int iOffset, QAccessible::TextBoundaryType type, int* piStart,
+                            int* piEnd) const override {
+        const int iCount = characterCount();
+        const int iAfter = Unit(iOffset, type).second;
+        // The next unit that reaches past this one (a line break closes the unit before it).
+        std::pair<int, int> unit{iCount, iCount};
+        for (int iFrom = iAfter; iFrom < iCount; ++iFrom) {
+            unit = Unit(iFrom, type);
+            if (unit.second > iAfter) {
+                break;
+            }
+        }
+        *piStart = std::max(unit.first, iAfter);
+        *piEnd = std::max(unit.second, *piStart);
+        return text(*piStart, *piEnd);
+    }
+
+    // Where characters are on the screen.
+    QRect characterRect(int iOffset) const override {
+        const int iPosition = Box()->DocumentPosition(iOffset);
+        QTextCursor cursor(Box()->document());
+        cursor.setPosition(std::clamp(iPosition, 0, Box()->TextLength()));
+        QRect rect = Box()->cursorRect(cursor);
+        if (iPosition < Box()->TextLength()) {
+            cursor.setPosition(iPosition + 1);
+            const QRect next = Box()->cursorRect(cursor);
+            if (next.top() == rect.top() && next.left() > rect.left()) {
+                rect.setRight(next.left() - 1);
+            }
+        }
+        return QRect(Box()->viewport()->mapToGlobal(rect.topLeft()), rect.size());
+    }
+    int offsetAtPoint(const QPoint& point) const override {
+        const QPoint local = Box()->viewport()->mapFromGlobal(point);
+        if (!Box()->viewport()->rect().contains(local)) {
+            return -1;
+        }
+        // The caret place nearest the point; the character under the point is the one before
+        // it when the point lies left of that place on its line.
+        int iPosition = Box()->cursorForPosition(local).position();
+        if (iPosition > 0) {
+            QTextCursor cursor(Box()->document());
+            cursor.setPosition(iPosition);
+            const QRect caret = Box()->cursorRect(cursor);
+            if (local.x() < caret.left() && local.y() >= caret.top() &&
+                local.y() <= caret.bottom()) {
+                --iPosition;
+            }
+        }
+        return Box()->SpokenPosition(iPosition);
+    }
+    void scrollToSubstring(int iStart, int iEnd) override {
+        QTextCursor cursor(Box()->document());
+        cursor.setPosition(std::clamp(Box()->DocumentPosition(iStart), 0, Box()->TextLength()));
+        const QRect first = Box()->cursorRect(cursor);
+        cursor.setPosition(std::clamp(Box()->DocumentPosition(iEnd, true), 0, Box()->TextLength()));
+        const QRect last = Box()->cursorRect(cursor);
+        QScrollBar* bar = Box()->verticalScrollBar();
+        const int iHeight = Box()->viewport()->height();
+        if (last.bottom() > iHeight) {
+            bar->setValue(bar->value() + std::min(last.bottom() - iHeight, first.top()));
+        } else if (first.top() < 0) {
+            bar->setValue(bar->value() + first.top());
+        }
+    }
+
+    // The run of like characters around an offset, and its font and colour.
+    QString attributes(int iOffset, int* piStart, int* piEnd) const override {
+        *piStart = 0;
+        *piEnd = 0;
+        const int iPosition = Box()->DocumentPosition(iOffset);
+        const QTextBlock block = Box()->document()->findBlock(iPosition);
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (!fragment.contains(iPosition)) {
+                continue;
+            }
+            *piStart = Box()->SpokenPosition(fragment.position());
+            *piEnd = Box()->SpokenPosition(fragment.position() + fragment.length());
+            const QTextCharFormat format = fragment.charFormat();
+            if (format.isImageFormat()) {
+                return {};
+            }
+            const QFont font = format.font();
+            const QColor colour = format.foreground().color();
+            return QStringLiteral("font-family:\"%1\";font-size:%2pt;font-weight:%3;"
+                                  "color:rgb(%4,%5,%6);")
+                .arg(font.family())
+                .arg(font.pointSizeF())
+                .arg(font.bold() ? 700 : 400)
+                .arg(colour.red())
+                .arg(colour.green())
+                .arg(colour.blue());
+        }
+        return {};
+    }
+
+private:
+    RichTextBox* Box() const { return static_cast<RichTextBox*>(widget()); }
+
+    // The unit of the kind around a spoken offset, as start and end offsets. A picture's words
+    // are one word and one sentence.
+    std::pair<int, int> Unit(int iOffset, QAccessible::TextBoundaryType type) const {
+        const int iCount = characterCount();
+        if (iOffset == -2) {
+            iOffset = cursorPosition();
+        }
+        iOffset = std::clamp(iOffset, 0, iCount);
+        if (type == QAccessible::NoBoundary) {
+            return {0, iCount};
+        }
+        if (type == QAccessible::CharBoundary) {
+            return {iOffset, std::min(iOffset + 1, iCount)};
+        }
+        const int iPosition = Box()->DocumentPosition(iOffset);
+        const int iPictureStart = Box()->SpokenPosition(iPosition);
+        const int iPictureEnd = Box()->SpokenPosition(iPosition + 1);
+        const bool bPicture =
+            iPosition < Box()->TextLength() &&
+            Box()->document()->characterAt(iPosition) == QChar::ObjectReplacementCharacter;
+        if (bPicture &&
+            (type == QAccessible::WordBoundary || type == QAccessible::SentenceBoundary)) {
+            return {iPictureStart, iPictureEnd};
+        }
+        QTextCursor cursor(Box()->document());
+        cursor.setPosition(iPosition);
+        const QPair<int, int> unit = QAccessible::qAccessibleTextBoundaryHelper(cursor, type);
+        return {Box()->SpokenPosition(unit.first), Box()->SpokenPosition(unit.second)};
+    }
+};
+
+QAccessibleInterface* RichTextBoxAccessibleFactory(const QString& szClass, QObject* object) {
+    if (szClass == QLatin1String("RichTextBox") && object != nullptr && object->isWidgetType()) {
+        return new RichTextBoxAccessible(static_cast<RichTextBox*>(object));
+    }
+    return nullptr;
+}
+
 } // namespace
 
 RichTextBox::RichTextBox(QWidget* parent) : QTextEdit(parent) {
+    static const bool bFactoryInstalled = [] {
+        QAccessible::installFactory(RichTextBoxAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(bFactoryInstalled);
     // The box holds a composed report, not an editing session: no undo history to grow.
     document()->setUndoRedoEnabled(false);
     document()->documentLayout()->registerHandler(QTextFormat::ImageObject,
                                                   new SmoothPictureHandler(document(), true));
     setAcceptRichText(true);
     m_selection = QTextCursor(document());
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        if (m_spoken.bValid) {
+            m_spoken = Spoken();
+        }
+    });
 }
 
 RichTextBox::~RichTextBox() = default;
@@ -224,7 +471,7 @@ bool RichTextBox::Paste() {
     return false;
 }
 
-void RichTextBox::InsertPicture(const QImage& picture) {
+void RichTextBox::InsertPicture(const QImage& picture, const QString& szAlternative) {
     if (picture.isNull()) {
         return;
     }
@@ -238,6 +485,9 @@ void RichTextBox::InsertPicture(const QImage& picture) {
     format.setHeight(natural.height());
     format.setProperty(kNaturalWidthProperty, natural.width());
     format.setProperty(kNaturalHeightProperty, natural.height());
+    if (!szAlternative.isEmpty()) {
+        format.setProperty(QTextFormat::ImageAltText, szAlternative);
+    }
 
     if (m_selection.hasSelection()) {
         m_selection.removeSelectedText();
@@ -319,6 +569,79 @@ QSizeF RichTextBox::PictureShownSize(int index) const {
     }
     const QTextImageFormat format = PictureSelection(pictures[index]).charFormat().toImageFormat();
     return {format.width(), format.height()};
+}
+
+const RichTextBox::Spoken& RichTextBox::SpokenForm() const {
+    if (m_spoken.bValid) {
+        return m_spoken;
+    }
+    Spoken spoken;
+    const QString szRaw = document()->toRawText().left(TextLength());
+    spoken.szText.reserve(szRaw.size());
+    QTextCursor cursor(document());
+    qsizetype iFrom = 0;
+    for (qsizetype i = szRaw.indexOf(QChar::ObjectReplacementCharacter); i >= 0;
+         i = szRaw.indexOf(QChar::ObjectReplacementCharacter, iFrom)) {
+        spoken.szText += QStringView(szRaw).mid(iFrom, i - iFrom);
+        iFrom = i + 1;
+        // The format of the character just before the cursor's position: the object's.
+        cursor.setPosition(static_cast<int>(i) + 1);
+        const QTextCharFormat format = cursor.charFormat();
+        if (!format.isImageFormat()) {
+            spoken.szText += QChar::ObjectReplacementCharacter;
+            continue;
+        }
+        QString szWords = format.stringProperty(QTextFormat::ImageAltText);
+        if (szWords.isEmpty()) {
+            szWords = QStringLiteral("Picture");
+        }
+        spoken.pictures.push_back({static_cast<int>(i), static_cast<int>(spoken.szText.size()),
+                                   static_cast<int>(szWords.size())});
+        spoken.szText += szWords;
+    }
+    spoken.szText += QStringView(szRaw).mid(iFrom);
+    for (QChar& c : spoken.szText) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            c = u'\n';
+        }
+    }
+    spoken.bValid = true;
+    m_spoken = std::move(spoken);
+    return m_spoken;
+}
+
+QString RichTextBox::SpokenText() const {
+    return SpokenForm().szText;
+}
+
+int RichTextBox::SpokenPosition(int iDocumentPosition) const {
+    const std::vector<SpokenPicture>& pictures = SpokenForm().pictures;
+    // The pictures before the position, each longer by its words less its one character.
+    const auto after = std::lower_bound(
+        pictures.begin(), pictures.end(), iDocumentPosition,
+        [](const SpokenPicture& p, int iPosition) { return p.iDocument < iPosition; });
+    if (after == pictures.begin()) {
+        return iDocumentPosition;
+    }
+    const SpokenPicture& last = *(after - 1);
+    return last.iSpoken + last.iLength + (iDocumentPosition - last.iDocument - 1);
+}
+
+int RichTextBox::DocumentPosition(int iSpokenPosition, bool bAfterPicture) const {
+    const std::vector<SpokenPicture>& pictures = SpokenForm().pictures;
+    // The last picture whose words start at or before the position.
+    const auto after = std::upper_bound(
+        pictures.begin(), pictures.end(), iSpokenPosition,
+        [](int iPosition, const SpokenPicture& p) { return iPosition < p.iSpoken; });
+    if (after == pictures.begin()) {
+        return iSpokenPosition;
+    }
+    const SpokenPicture& last = *(after - 1);
+    if (iSpokenPosition < last.iSpoken + last.iLength) {
+        const bool bInside = iSpokenPosition > last.iSpoken;
+        return last.iDocument + (bInside && bAfterPicture ? 1 : 0);
+    }
+    return last.iDocument + 1 + (iSpokenPosition - last.iSpoken - last.iLength);
 }
 
 namespace {

@@ -56,12 +56,22 @@ public:
     // Returns false when the clipboard held nothing the box can take.
     bool Paste();
     // Inserts a picture at the caret, scaled down to fit the box; the caret ends behind it.
-    void InsertPicture(const QImage& picture);
+    // szAlternative: what a screen reader says in its place (see SpokenText).
+    void InsertPicture(const QImage& picture, const QString& szAlternative = QString());
     // Number of pictures in the box, and the one at an index (in the order they stand).
     int PictureCount() const;
     QImage PictureAt(int index) const;
     // Size a picture is shown at (device-independent pixels).
     QSizeF PictureShownSize(int index) const;
+
+    // The box as a screen reader reads it: the text with each picture's alternative text in its
+    // place ("Picture" for one without), every line and paragraph break a "\n".
+    QString SpokenText() const;
+    // A character position of the document as a position in the spoken text, and back. A
+    // spoken position inside a picture's words is the picture's own position, or the one just
+    // behind it when bAfterPicture.
+    int SpokenPosition(int iDocumentPosition) const;
+    int DocumentPosition(int iSpokenPosition, bool bAfterPicture = false) const;
 
     // Scales every picture down, keeping its proportions, so that it is at most maxWidth wide
     // and maxHeight tall (device-independent pixels; 0 or less: no limit). Pictures are never
@@ -98,6 +108,21 @@ private:
     QTextCursor PictureSelection(const Picture& picture) const;
     std::vector<Picture> OrderedPictures() const;
     void DropDeadPictures();
+
+    // Where the spoken text differs from the document's: one entry per picture, in order.
+    struct SpokenPicture {
+        int iDocument = 0;
+        int iSpoken = 0;
+        int iLength = 0;
+    };
+    struct Spoken {
+        bool bValid = false;
+        QString szText;
+        std::vector<SpokenPicture> pictures;
+    };
+    // Made when a screen reader first asks, dropped at the next change of the document.
+    const Spoken& SpokenForm() const;
+    mutable Spoken m_spoken;
 
     QTextCursor m_selection;
     long m_lSelColor = 0;

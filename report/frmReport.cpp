@@ -358,6 +358,7 @@ QString frmReport::BuildReport(RichTextBox& rtbTarget) {
         rtbTarget.SetSelStart(0);
         rtbTarget.SetSelLength(0);
         img = imgHeader;
+        szImgText = HeaderPictureText();
         PasteImageRTF(rtbTarget);
         PasteChartRTF(rtbTarget);
         WriteComposition(rtbTarget, composition);
@@ -516,7 +517,11 @@ void frmReport::AppendColoredText(RichTextBox& rtbTarget, const QString& szText,
 void frmReport::PasteImageRTF(RichTextBox& rtbTarget) {
     // Straight into the document: the user's clipboard is never touched, and nothing else runs
     // in the middle of a composition.
-    rtbTarget.InsertPicture(img);
+    rtbTarget.InsertPicture(img, szImgText);
+}
+
+QString frmReport::HeaderPictureText() {
+    return QStringLiteral("Tensiolog, blood pressure diary");
 }
 
 void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
@@ -529,6 +534,7 @@ void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
     const qreal fineness = &rtbTarget == rtbPrint ? kPaperChartScale : devicePixelRatioF();
     const qreal scale = std::min(fineness, kChartMaxPixels / std::max(iWidth, iHeight));
     img = ctlChart->Picture(scale);
+    szImgText = ReadingsPictureSummary(*ctlChart);
     PasteImageRTF(rtbTarget);
 }
 

@@ -57,9 +57,13 @@ public:
     QDateEdit* dtTo = nullptr;
     // Composes the report a moment after each activation.
     QTimer* tim = nullptr;
-    // The header picture, and the holder each picture passes through on its way into the text.
+    // The header picture, and the holder each picture passes through on its way into the text
+    // with the words a screen reader says in its place.
     QImage imgHeader;
     QImage img;
+    QString szImgText;
+    // What a screen reader says in place of the header picture: the words it shows.
+    static QString HeaderPictureText();
 
     // Appends the complete report of the chosen period (text, then the header and chart pictures
     // at its top); returns the period in words.

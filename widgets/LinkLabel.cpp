@@ -30,7 +30,12 @@ public:
 
     void doAction(const QString& szAction) override {
         if (szAction == pressAction()) {
-            emit static_cast<LinkLabel*>(widget())->activated();
+            // After the screen reader's call has returned, as a button's press is: a command
+            // that opens a box would otherwise keep the screen reader waiting until the box is
+            // closed.
+            QMetaObject::invokeMethod(
+                widget(), [label = static_cast<LinkLabel*>(widget())] { emit label->activated(); },
+                Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(szAction);

@@ -186,10 +186,14 @@ QString ReadingsSpanText(const ctlChart& chart, const ctlChart::RowSpan& span) {
 }
 
 QString ReadingsChartSummary(const ctlChart& chart) {
-    const QString szName = QStringLiteral("Readings chart: ");
     if (chart.isHidden()) {
-        return szName + QStringLiteral("hidden, no readings to show. ") + ChartEmptyText();
+        return QStringLiteral("Readings chart: hidden, no readings to show. ") + ChartEmptyText();
     }
+    return ReadingsPictureSummary(chart);
+}
+
+QString ReadingsPictureSummary(const ctlChart& chart) {
+    const QString szName = QStringLiteral("Readings chart: ");
     const qint16 iRows = chart.RowCount();
     if (iRows <= 0) {
         return szName + QStringLiteral("no readings yet. ") + ChartEmptyText();

@@ -52,3 +52,6 @@ QString ReadingsSpanText(const ctlChart& chart, const ctlChart::RowSpan& span);
 // The whole chart in words: how many days from when to when, the latest reading and the
 // average of its last 7 days; or that it is empty or hidden.
 QString ReadingsChartSummary(const ctlChart& chart);
+// A picture of the chart in words, whether the chart itself is shown or not: as
+// ReadingsChartSummary says it of a chart on the screen.
+QString ReadingsPictureSummary(const ctlChart& chart);

@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QImage>
+#include <QLabel>
 #include <QRegion>
 #include <QScreen>
 #include <QUrl>
@@ -37,6 +39,36 @@ QRegion ColourKeyShape(QWidget* window, long lColourKey) {
     }
     const QImage image = window->grab().toImage().scaled(window->size());
     return ShapeWithoutColour(image, lColourKey);
+}
+
+// The word a screen reader says for a message box's icon.
+QString IconName(QMessageBox::Icon icon) {
+    switch (icon) {
+    case QMessageBox::Information:
+        return QStringLiteral("Information");
+    case QMessageBox::Warning:
+        return QStringLiteral("Warning");
+    case QMessageBox::Critical:
+        return QStringLiteral("Error");
+    case QMessageBox::Question:
+        return QStringLiteral("Question");
+    case QMessageBox::NoIcon:
+        break;
+    }
+    return {};
+}
+
+// Names what Qt leaves nameless in a message box: the icon, by its kind, and the row that holds
+// the buttons (a panel to a screen reader). The text label is named by its text already.
+void NameMessageBoxParts(QMessageBox& box, QMessageBox::Icon icon) {
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        if (!label->pixmap().isNull() && label->accessibleName().isEmpty()) {
+            label->setAccessibleName(IconName(icon));
+        }
+    }
+    for (QDialogButtonBox* buttons : box.findChildren<QDialogButtonBox*>()) {
+        buttons->setAccessibleName(QStringLiteral("Answers"));
+    }
 }
 
 } // namespace
@@ -127,6 +159,7 @@ ShowMessageBox(QMessageBox::Icon icon, const QString& szTitle, const QString& sz
             pButton->setText(szButtonText);
         }
     }
+    NameMessageBoxParts(box, icon);
     if (safeButton != QMessageBox::NoButton) {
         box.setDefaultButton(safeButton);
         box.setEscapeButton(safeButton);

@@ -2,7 +2,9 @@
 """Reads the accessibility tree of a running tlg as a screen reader would (AT-SPI).
 
 Arguments: the program's process id, then the number of days the chart should speak of (1
-unless given). Prints every problem and exits non-zero when there is one."""
+unless given); or the process id and "report": opens the report and reads it as a screen reader
+reads text; or the process id and "box": asks to reset the data, reads the message box and
+answers No. Prints every problem and exits non-zero when there is one."""
 import sys
 import time
 
@@ -39,6 +41,87 @@ app = find_app()
 if app is None:
     print("FAIL: tlg does not appear on the accessibility bus")
     sys.exit(1)
+
+
+def press(name):
+    """Presses the control of that name by its first action; False when there is none."""
+    for node, _ in walk(app):
+        if node.name == name:
+            node.queryAction().doAction(0)
+            return True
+    return False
+
+
+def read_report():
+    """Opens the report by its command's press action and reads the report's text: the
+    pictures by their words, the caret where the text says."""
+    if not press("View report"):
+        return ["no control named 'View report'"]
+    for _ in range(50):
+        time.sleep(0.2)
+        for node, _ in walk(app):
+            if node.name == "Report" and node.getRoleName() == "text":
+                text = node.queryText()
+                spoken = text.getText(0, -1)
+                if "YOUR READINGS" in spoken:
+                    return check_report_text(text, spoken)
+    return ["the report's text never appeared"]
+
+
+def check_report_text(text, spoken):
+    found = []
+    if "\ufffc" in spoken:
+        found.append("the report's text holds object characters (U+FFFC) for its pictures")
+    lines = spoken.split("\n")
+    if lines[0] != "Tensiolog, blood pressure diary":
+        found.append(f"the header picture is read as {lines[0]!r}")
+    if len(lines) < 2 or not lines[1].startswith("Readings chart: "):
+        found.append(f"the chart picture is read as {lines[1:2]!r}")
+    if text.characterCount != len(spoken):
+        found.append(f"{text.characterCount} characters counted, {len(spoken)} read")
+    heading = spoken.index("YOUR READINGS")
+    text.setCaretOffset(heading)
+    if text.caretOffset != heading:
+        found.append(f"the caret set at {heading} is at {text.caretOffset}")
+    line, start, end = text.getTextAtOffset(heading, pyatspi.TEXT_BOUNDARY_LINE_START)
+    if line.strip() != "YOUR READINGS" or spoken[start:end] != line:
+        found.append(f"the line at the heading's offset reads {line!r} ({start} to {end})")
+    return found
+
+
+def read_box():
+    """Asks to reset the data and reads the question's box: every part of it has a name; then
+    answers No by its button."""
+    if not press("Reset data and start again"):
+        return ["no control named 'Reset data and start again'"]
+    for _ in range(50):
+        time.sleep(0.2)
+        for i in range(app.childCount):
+            box = app.getChildAtIndex(i)
+            if box is None or box.getRoleName() != "alert":
+                continue
+            found = []
+            answer_no = None
+            for node, depth in walk(box):
+                print("  " * depth + f"{node.getRoleName()}: {node.name!r}")
+                if not node.name.strip():
+                    found.append(f"the message box holds a {node.getRoleName()} with no name")
+                if node.getRoleName() == "push button" and node.name.replace("&", "") == "No":
+                    answer_no = node
+            if answer_no is None:
+                found.append("the message box has no button named 'No'")
+            else:
+                answer_no.queryAction().doAction(0)
+            return found
+    return ["no message box appeared"]
+
+
+if chart_days in ("report", "box"):
+    for problem in (read_report() if chart_days == "report" else read_box()):
+        problems.append(problem)
+    for problem in problems:
+        print("FAIL: " + problem)
+    sys.exit(1 if problems else 0)
 
 names = {}
 focused = []

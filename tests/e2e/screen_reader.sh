@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual display with an accessibility bus of its own and reads
 # its controls as a screen reader would: every focusable control has a name, the commands can
-# be pressed. Also checks the title the window system shows (no product name appended).
+# be pressed, a message box names its parts, the report is read with its pictures in words. Also
+# checks the title the window system shows (no product name appended).
 # Arguments: the tlg executable, a folder for a screenshot when something goes wrong.
 # Exit code 77: skipped (no AT-SPI tools).
 set -uo pipefail
@@ -58,6 +59,18 @@ if [ "$STATUS" -eq 0 ]; then
   STATUS=$?
   grep FAIL "$WORK/tree.txt"
 fi
+if [ "$STATUS" -eq 0 ]; then
+  # A message box (the question before a reset, answered No): every part of it has a name.
+  /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$PID" box >"$WORK/tree.txt" 2>&1
+  STATUS=$?
+  cat "$WORK/tree.txt"
+fi
+if [ "$STATUS" -eq 0 ]; then
+  # The report, read as text: its pictures by their words.
+  /usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$PID" report >"$WORK/tree.txt" 2>&1
+  STATUS=$?
+  cat "$WORK/tree.txt"
+fi
 kill "$PID" 2>/dev/null
 wait "$PID" 2>/dev/null
 PID=""
@@ -65,4 +78,4 @@ kill "$BUS_PID" 2>/dev/null
 wait "$BUS_PID" 2>/dev/null
 [ "$STATUS" -eq 0 ] || fail "the screen reader's view has problems (above)"
 rm -rf "$WORK"
-echo "PASS: every focusable control has a name; the commands can be pressed"
+echo "PASS: every focusable control has a name; the commands can be pressed; the report is read whole"

@@ -354,6 +354,8 @@ private slots:
             QVERIFY(actions);
             QVERIFY(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
             actions->doAction(QAccessibleActionInterface::pressAction());
+            // The command runs once the screen reader's call has returned.
+            QTRY_VERIFY(!given.isEmpty() || !boxes.shown.empty());
         }
         SetWebLinkHandler(nullptr);
         for (const ShownBox& box : boxes.shown) {

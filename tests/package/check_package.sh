@@ -108,7 +108,9 @@ if [ $rc -ne 0 ] || grep -qiE "error|warning" <<<"$out"; then
   fail "desktop-file-validate reports errors or warnings"
 fi
 desktop_key() { sed -n "s/^$1=//p" "$DESKTOP"; }
-[ "$(desktop_key Exec)" = tlg ] || fail "the menu entry runs '$(desktop_key Exec)', not tlg"
+[ "$(desktop_key Exec)" = "tlg %f" ] || fail "the menu entry runs '$(desktop_key Exec)', not 'tlg %f'"
+# A file manager offers "Open with Tensiolog" for CSV files.
+grep -qx "MimeType=text/csv;" "$DESKTOP" || fail "the menu entry does not declare text/csv"
 [ "$(desktop_key Icon)" = "$APP_ID" ] || fail "the menu entry's icon is '$(desktop_key Icon)'"
 [ "$(desktop_key Terminal)" = false ] || fail "the menu entry opens a terminal"
 

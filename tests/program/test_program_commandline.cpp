@@ -135,6 +135,9 @@ private slots:
         QTest::newRow("a window option, two dashes")
             << QStringList{u"--style"_s, u"Fusion"_s} << false;
         QTest::newRow("after --") << QStringList{u"--"_s, u"--help"_s} << false;
+        QTest::newRow("a file to open") << QStringList{u"readings.csv"_s} << false;
+        QTest::newRow("a file with an import option")
+            << QStringList{u"readings.csv"_s, u"--dry-run"_s} << true;
     }
     void commandLineOrWindow() {
         QFETCH(QStringList, arguments);
@@ -150,15 +153,40 @@ private slots:
         QCOMPARE(IsCommandLineRun(int(argv.size()), argv.data()), commandLine);
     }
 
+    // What a window run is asked to open: the arguments that are not options, as absolute paths.
+    void windowRunFiles_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("files");
+        const QString szHere = QDir::currentPath() + u'/';
+        QTest::newRow("none") << QStringList() << QStringList();
+        QTest::newRow("a relative name")
+            << QStringList{u"readings.csv"_s} << QStringList{szHere + u"readings.csv"_s};
+        QTest::newRow("an absolute path")
+            << QStringList{u"/tmp/a b.csv"_s} << QStringList{u"/tmp/a b.csv"_s};
+        QTest::newRow("a file: address from a file manager")
+            << QStringList{u"file:///tmp/a%20b.csv"_s} << QStringList{u"/tmp/a b.csv"_s};
+        QTest::newRow("options are not files")
+            << QStringList{u"-reverse"_s, u"/tmp/x.csv"_s} << QStringList{u"/tmp/x.csv"_s};
+        QTest::newRow("after -- a dash starts a file")
+            << QStringList{u"--"_s, u"-x.csv"_s} << QStringList{szHere + u"-x.csv"_s};
+        QTest::newRow("two files") << QStringList{u"/tmp/a.csv"_s, u"/tmp/b.csv"_s}
+                                   << QStringList{u"/tmp/a.csv"_s, u"/tmp/b.csv"_s};
+    }
+    void windowRunFiles() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, files);
+        QCOMPARE(WindowRunFiles(QStringList{u"tlg"_s} + arguments), files);
+    }
+
     // Help names every option; the version is the program's.
     void helpAndVersion() {
         Home home;
         const Home::Result help = home.Run({u"--help"_s});
         QCOMPARE(help.iStatus, 0);
         for (const char* szOption :
-             {"--export-csv <file>", "--import-csv <file>", "--delimiter", "--from", "--to",
-              "--date-order", "--replace", "--dry-run", "--ignore-other-computer-lock", "--version",
-              "--help", "Exit status"}) {
+             {"[file.csv]", "--export-csv <file>", "--import-csv <file>", "--delimiter", "--from",
+              "--to", "--date-order", "--replace", "--dry-run", "--ignore-other-computer-lock",
+              "--version", "--help", "Exit status"}) {
             QVERIFY2(help.out.contains(szOption), szOption);
         }
         const Home::Result version = home.Run({u"--version"_s});

@@ -225,6 +225,73 @@ private slots:
         QVERIFY(bytes.contains("\t\t\t<S>120</S>\r\n"));
     }
 
+    // A file named on the command line (a file manager's "Open with"): the window opens and asks
+    // what a drop asks, or says why the file is refused; only Yes imports.
+    void fileToOpen_data() {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("szMake");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("szSaid");
+        QTest::addColumn<bool>("bImported");
+        const QStringList one{QStringLiteral("readings.csv")};
+        const int question = int(QMessageBox::Question);
+        const int warning = int(QMessageBox::Warning);
+        QTest::newRow("a CSV file, Yes")
+            << one << QStringLiteral("file") << int(QMessageBox::Yes) << question
+            << QStringLiteral("1 day will be added") << true;
+        QTest::newRow("a CSV file, No")
+            << one << QStringLiteral("file") << int(QMessageBox::No) << question
+            << QStringLiteral("1 day will be added") << false;
+        QTest::newRow("a name that is not .csv")
+            << QStringList{QStringLiteral("readings.txt")} << QStringLiteral("file")
+            << int(QMessageBox::Yes) << warning << QStringLiteral("is not a CSV file") << false;
+        QTest::newRow("a missing file")
+            << one << QStringLiteral("nothing") << int(QMessageBox::Yes) << warning
+            << QStringLiteral("could not be opened") << false;
+        QTest::newRow("a folder") << one << QStringLiteral("folder") << int(QMessageBox::Yes)
+                                  << warning << QStringLiteral("not an ordinary file") << false;
+        QTest::newRow("two files")
+            << QStringList{QStringLiteral("readings.csv"), QStringLiteral("more.csv")}
+            << QStringLiteral("file") << int(QMessageBox::Yes) << warning
+            << QStringLiteral("2 files were given") << false;
+    }
+
+    void fileToOpen() {
+        QFETCH(QStringList, names);
+        QFETCH(QString, szMake);
+        QFETCH(int, answer);
+        QFETCH(int, icon);
+        QFETCH(QString, szSaid);
+        QFETCH(bool, bImported);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = Options();
+        for (const QString& szName : names) {
+            const QString szPath = m_dir->filePath(szName);
+            if (szMake == QLatin1String("file")) {
+                QVERIFY(WriteAll(szPath, "date,systolic,diastolic,pulse,comment\r\n"
+                                         "2026-12-05,121,79,66,From the file\r\n"));
+            } else if (szMake == QLatin1String("folder")) {
+                QVERIFY(QDir().mkpath(szPath));
+            }
+            options.filesToOpen << szPath;
+        }
+        m_answer = [answer](const MessageBoxCall&) { return QMessageBox::StandardButton(answer); };
+        options.onMainShown = [this](frmMain& window) {
+            m_events << QStringLiteral("main");
+            // The question comes once the window is on the screen.
+            QTRY_VERIFY(!m_calls.isEmpty());
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QCOMPARE(m_events, (QStringList{QStringLiteral("main"), QStringLiteral("box")}));
+        QCOMPARE(int(m_calls[0].icon), icon);
+        QVERIFY2(m_calls[0].szText.contains(szSaid), qPrintable(m_calls[0].szText));
+        const QByteArray bytes = ReadAll(m_szFile);
+        QVERIFY(bytes.contains("<S>130</S>"));
+        QCOMPARE(bytes.contains("\t\t<20261205>\r\n\t\t\t<S>121</S>"), bImported);
+    }
+
     void damagedFile_data() {
         QTest::addColumn<QByteArray>("damaged");
         QTest::addColumn<QStringList>("keptDays");

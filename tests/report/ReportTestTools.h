@@ -26,6 +26,7 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFragment>
+#include <QTimer>
 
 #include <vector>
 
@@ -212,6 +213,15 @@ inline QMap<QString, QByteArray> ClipboardContent() {
         }
     }
     return content;
+}
+
+// Lays a report window out at 900 x 700 as its activation does, with no composition pending,
+// and composes the report into its box.
+inline void ComposeLaidOut(frmReport& frm) {
+    frm.resize(900, 700);
+    frm.Form_Activate();
+    frm.tim->stop();
+    frm.BuildReport(*frm.rtb);
 }
 
 // Before each test: no settings, no readings, no messages, an empty clipboard.

@@ -56,10 +56,7 @@ void test_report_pictures::picturesAtTop() {
     AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
     AddDay({u"20270308"_s, u"125"_s, u"82"_s, u"70"_s, u""_s});
     frmReport frm(reporttest::Readings());
-    frm.resize(900, 700);
-    frm.Form_Activate();
-    frm.tim->stop();
-    frm.BuildReport(*frm.rtb);
+    reporttest::ComposeLaidOut(frm);
     frm.BuildReport(*frm.rtbPrint);
 
     for (RichTextBox* box : {frm.rtb, frm.rtbPrint}) {

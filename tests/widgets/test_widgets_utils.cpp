@@ -1,4 +1,5 @@
 #include "diary/modFiles.h"
+#include "widgets/LinkLabel.h"
 #include "tests/support/AppTestSupport.h"
 #include "widgets/FramelessWindow.h"
 #include "widgets/modUtils.h"
@@ -230,6 +231,102 @@ private slots:
         QCOMPARE(shown, (QStringList{QStringLiteral("&Open anyway"), QStringLiteral("&Quit")}));
         QCOMPARE(spoken, (QStringList{QStringLiteral("Open anyway"), QStringLiteral("Quit")}));
         QCOMPARE(int(result), answer);
+    }
+
+    // What a screen reader finds in a real box: every part has a name (the icon its kind, the
+    // row of buttons what it holds), and the message is read as the text it is.
+    void messageBoxSpeaks_data() {
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("szIconName");
+        QTest::newRow("warning") << int(QMessageBox::Warning) << int(QMessageBox::Ok)
+                                 << QStringLiteral("Warning");
+        QTest::newRow("error") << int(QMessageBox::Critical)
+                               << int(QMessageBox::Retry | QMessageBox::Cancel)
+                               << QStringLiteral("Error");
+        QTest::newRow("question") << int(QMessageBox::Question)
+                                  << int(QMessageBox::Yes | QMessageBox::No)
+                                  << QStringLiteral("Question");
+        QTest::newRow("information") << int(QMessageBox::Information) << int(QMessageBox::Ok)
+                                     << QStringLiteral("Information");
+    }
+
+    void messageBoxSpeaks() {
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(QString, szIconName);
+        SetMessageBoxHandler(nullptr);
+        const QString szText = QStringLiteral("Line 7 holds <S>130</X>.\n\nImport it?");
+        QStringList nameless;
+        QStringList graphics;
+        QStringList texts;
+        QTimer::singleShot(0, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            QTimer::singleShot(5000, box, [box] { box->done(QMessageBox::NoButton); });
+            std::function<void(QAccessibleInterface*)> walk = [&](QAccessibleInterface* node) {
+                for (int i = 0; i < node->childCount(); ++i) {
+                    QAccessibleInterface* child = node->child(i);
+                    if (child == nullptr || child->state().invisible) {
+                        continue;
+                    }
+                    const QString szName = child->text(QAccessible::Name);
+                    if (szName.trimmed().isEmpty()) {
+                        nameless << QString::fromLatin1(child->object()->metaObject()->className());
+                    }
+                    if (child->role() == QAccessible::Graphic) {
+                        graphics << szName;
+                    }
+                    if (child->role() == QAccessible::StaticText) {
+                        texts << szName;
+                    }
+                    walk(child);
+                }
+            };
+            walk(QAccessible::queryAccessibleInterface(box));
+            box->done(QMessageBox::NoButton);
+        });
+        ShowMessageBox(QMessageBox::Icon(icon), QStringLiteral("Title"), szText,
+                       QMessageBox::StandardButtons(buttons));
+        QCOMPARE(nameless, QStringList());
+        QCOMPARE(graphics, QStringList{szIconName});
+        QCOMPARE(texts, QStringList{szText});
+    }
+
+    // A screen reader's press of a clickable label, and the keys and clicks a person uses: each
+    // gives the command once; the screen reader's call returns before the command runs (a
+    // command may open a box and wait for its answer).
+    void linkLabelPress_data() {
+        QTest::addColumn<QString>("szHow");
+        QTest::newRow("screen reader") << QStringLiteral("action");
+        QTest::newRow("Enter") << QStringLiteral("enter");
+        QTest::newRow("Space") << QStringLiteral("space");
+        QTest::newRow("click") << QStringLiteral("click");
+    }
+
+    void linkLabelPress() {
+        QFETCH(QString, szHow);
+        QWidget window;
+        auto* label = new LinkLabel(QStringLiteral("Reset data"), false, &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QSignalSpy activated(label, &LinkLabel::activated);
+        if (szHow == QLatin1String("action")) {
+            QAccessibleActionInterface* actions =
+                QAccessible::queryAccessibleInterface(label)->actionInterface();
+            QVERIFY(actions != nullptr);
+            actions->doAction(QAccessibleActionInterface::pressAction());
+            QCOMPARE(activated.count(), 0);
+        } else if (szHow == QLatin1String("click")) {
+            QTest::mouseClick(label, Qt::LeftButton);
+        } else {
+            label->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(label,
+                            szHow == QLatin1String("enter") ? Qt::Key_Return : Qt::Key_Space);
+        }
+        QTRY_COMPARE(activated.count(), 1);
+        QTest::qWait(20);
+        QCOMPARE(activated.count(), 1);
     }
 
     // Where a window goes so that it lies wholly on the screen.
