@@ -284,7 +284,7 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     }
     // The window's safe save: the file as read is kept as the backup, and a file someone else
     // changed meanwhile is never written over.
-    DataFileSaver saver(diary.szFile, diary.read);
+    DataFileSaver saver(diary.szFile, diary.read, EncodeProgramDocument);
     const DataFileSaver::Result saved = saver.SaveNow();
     if (saved.eKind == DataFileSaver::kFailed) {
         return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "

@@ -473,7 +473,7 @@ bool Startup::LoadOrRecover() {
         m_bWelcome = true;
     }
 
-    m_saver = std::make_unique<DataFileSaver>(m_szFile, read);
+    m_saver = std::make_unique<DataFileSaver>(m_szFile, read, EncodeProgramDocument);
     if (m_bDamagedLoad) {
         // The damaged bytes are in their own copy; an earlier backup may be the last good one.
         m_saver->KeepEarlierBackup();
