@@ -2,6 +2,7 @@
 
 #include "diary/DataFileLock.h"
 #include "diary/DataFileSaver.h"
+#include "diary/DiaryLoad.h"
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/SafeFile.h"
@@ -10,7 +11,6 @@
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -79,23 +79,18 @@ QString Native(const QString& szPath) {
 
 // The readings file and the document read from it (made the program's document).
 struct Diary {
-    QString szFolder;
     QString szFile;
     std::unique_ptr<DataFileLock> lock;
-    // The file's bytes as read: what a save checks the file on disk against.
-    FileRead read;
+    // The file as read: its bytes are what a save checks the file on disk against.
+    LoadedDiary loaded;
     ~Diary() { ReplaceDocument(nullptr, nullptr); }
 };
 
-// Takes the data folder for this run and reads its readings file (a missing file is an empty
-// diary). Fails while the program is open on the same readings (on another computer, unless
-// bTakeOverOtherComputer), or when the file is there but cannot be read.
-int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherComputer) {
-    diary.szFolder = ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId));
-    diary.szFile = DataFilePath(diary.szFolder);
-    // The window saves the whole file while it runs: anything done meanwhile would be undone,
-    // and it would not see an import. The same lock rules as the window's: only a running
-    // holder refuses; without a usable lock, the save's check of the file keeps both sides.
+// Takes the diary's lock. The window saves the whole file while it runs: anything done
+// meanwhile would be undone, and it would not see an import. The same lock rules as the
+// window's: only a running holder refuses; without a usable lock, the save's check of the file
+// keeps both sides.
+int LockDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherComputer) {
     diary.lock = std::make_unique<DataFileLock>(diary.szFile);
     const QString szLockFile = Native(diary.lock->LockFilePath());
     switch (diary.lock->Acquire(bTakeOverOtherComputer ? DataFileLock::kTakeOverOtherComputer
@@ -121,37 +116,50 @@ int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherCom
     case DataFileLock::kNotWritable:
         break;
     }
-    auto doc = std::make_shared<clsXML>();
-    diary.read = ReadWholeFile(diary.szFile, false);
-    if (!diary.read.version.bExists) {
-        ReplaceDocument(doc, CreateReadingsSkeleton(doc->objBlockTag));
-        return kCommandLineDone;
-    }
-    bool bLoaded = false;
-    QString szWhy;
-    if (!diary.read.bOk) {
-        szWhy = diary.read.szReason;
-    } else {
-        QBuffer buffer(&diary.read.bytes);
-        buffer.open(QIODevice::ReadOnly);
-        bLoaded = doc->LoadXMLFromDevice(buffer, diary.szFile, false);
-        szWhy = bLoaded ? QStringLiteral("it holds no list of readings") : doc->szError;
-        if (bLoaded && doc->bEndedWithOpenTags) {
-            bLoaded = false;
-            szWhy = QStringLiteral("it ends in the middle of its readings, as a file that was cut "
-                                   "off does");
-        }
-    }
-    std::shared_ptr<clsXMLTag> objFound =
-        bLoaded ? doc->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString()) : nullptr;
-    if (!objFound) {
-        return Fail(io, QStringLiteral("the readings file %1 could not be read (%2). Start "
-                                       "Tensiolog to see what can be saved of it; nothing was "
-                                       "done.")
-                            .arg(Native(diary.szFile), szWhy));
-    }
-    ReplaceDocument(doc, objFound);
     return kCommandLineDone;
+}
+
+// Takes the data folder for this run and reads its readings file (a missing file is an empty
+// diary). Fails while the program is open on the same readings (on another computer, unless
+// bTakeOverOtherComputer), or when the file is there but cannot be read whole.
+int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherComputer) {
+    diary.szFile = DataFilePath(ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId)));
+    if (const int iStatus = LockDiary(io, diary, bTakeOverOtherComputer);
+        iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    diary.loaded = LoadDiary(diary.szFile);
+    const LoadedDiary& loaded = diary.loaded;
+    QString szWhy;
+    switch (loaded.eOutcome) {
+    case DiaryLoadOutcome::kMissing:
+        ReplaceDocument(loaded.objDoc, CreateReadingsSkeleton(loaded.objDoc->objBlockTag));
+        return kCommandLineDone;
+    case DiaryLoadOutcome::kLoaded:
+        ReplaceDocument(loaded.objDoc, loaded.objReadings);
+        return kCommandLineDone;
+    case DiaryLoadOutcome::kDamaged:
+    case DiaryLoadOutcome::kTooManyDays:
+        // The loader's own words, with the line.
+        szWhy = loaded.objDoc->szError;
+        break;
+    case DiaryLoadOutcome::kNoReadings: {
+        // A file cut off before its list of readings is told as cut off.
+        LoadedDiary told;
+        told.eOutcome = loaded.objDoc->bEndedWithOpenTags ? DiaryLoadOutcome::kCutOff
+                                                          : DiaryLoadOutcome::kNoReadings;
+        szWhy = LoadFailureReason(told);
+        break;
+    }
+    case DiaryLoadOutcome::kUnreadable:
+    case DiaryLoadOutcome::kCutOff:
+        szWhy = LoadFailureReason(loaded);
+        break;
+    }
+    return Fail(io, QStringLiteral("the readings file %1 could not be read (%2). Start "
+                                   "Tensiolog to see what can be saved of it; nothing was "
+                                   "done.")
+                        .arg(Native(diary.szFile), szWhy));
 }
 
 int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
@@ -284,7 +292,7 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     }
     // The window's safe save: the file as read is kept as the backup, and a file someone else
     // changed meanwhile is never written over.
-    DataFileSaver saver(diary.szFile, diary.read, EncodeProgramDocument);
+    DataFileSaver saver(diary.szFile, diary.loaded.read, EncodeProgramDocument);
     const DataFileSaver::Result saved = saver.SaveNow();
     if (saved.eKind == DataFileSaver::kFailed) {
         return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
