@@ -162,8 +162,9 @@ int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherCom
                         .arg(Native(diary.szFile), szWhy));
 }
 
-int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
-    CsvExportOptions options;
+// The export's options from the command line: kCommandLineDone, or the failed run's status.
+int ReadExportOptions(const QCommandLineParser& parser, const CommandLineStreams& io,
+                      CsvExportOptions& options) {
     if (parser.isSet(kDelimiter)) {
         const QString szDelimiter = parser.value(kDelimiter);
         if (szDelimiter == QLatin1String(",") || szDelimiter == QLatin1String("comma")) {
@@ -190,15 +191,12 @@ int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     if (options.dtFirst.isValid() && options.dtLast.isValid() && options.dtFirst > options.dtLast) {
         return Fail(io, QStringLiteral("--from must not come after --to"));
     }
+    return kCommandLineDone;
+}
 
-    Diary diary;
-    if (const int iStatus = OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
-        iStatus != kCommandLineDone) {
-        return iStatus;
-    }
-    int iDays = 0;
-    const QByteArray bytes = ReadingsToCsv(objReadings, options, &iDays);
-    const QString szTarget = parser.value(kExportCsv);
+// Writes an export of iDays days to szTarget ("-": standard output) and says so.
+int WriteExport(const CommandLineStreams& io, const QString& szTarget, const QByteArray& bytes,
+                int iDays) {
     QString szReason;
     const QString szDays =
         iDays == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(iDays);
@@ -225,8 +223,26 @@ int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     return kCommandLineDone;
 }
 
-int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
-    CsvDateOrder order = CsvDateOrder::Unknown;
+int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    CsvExportOptions options;
+    if (const int iStatus = ReadExportOptions(parser, io, options); iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    Diary diary;
+    if (const int iStatus = OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
+        iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    int iDays = 0;
+    const QByteArray bytes = ReadingsToCsv(objReadings, options, &iDays);
+    return WriteExport(io, parser.value(kExportCsv), bytes, iDays);
+}
+
+// The order of day and month the command line gives: kCommandLineDone, or the failed run's
+// status.
+int ReadDateOrder(const QCommandLineParser& parser, const CommandLineStreams& io,
+                  CsvDateOrder& order) {
+    order = CsvDateOrder::Unknown;
     if (parser.isSet(kDateOrder)) {
         const QString szOrder = parser.value(kDateOrder).toLower();
         if (szOrder == QLatin1String("dmy")) {
@@ -238,6 +254,38 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
                                            "first), not \"%1\"")
                                 .arg(parser.value(kDateOrder)));
         }
+    }
+    return kCommandLineDone;
+}
+
+// Saves an imported diary as the window saves it: the file as read is kept as the backup, and a
+// file someone else changed meanwhile is never written over. Tells szReport and the outcome.
+int SaveImport(const CommandLineStreams& io, const Diary& diary, const QString& szReport) {
+    DataFileSaver saver(diary.szFile, diary.loaded.read, EncodeProgramDocument);
+    const DataFileSaver::Result saved = saver.SaveNow();
+    if (saved.eKind == DataFileSaver::kFailed) {
+        return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
+                                       "as it was and nothing was imported.")
+                            .arg(Native(saved.szFile), saved.szReason));
+    }
+    if (saved.eKind == DataFileSaver::kConflictCopy) {
+        return Fail(io, QStringLiteral("the readings file %1 was changed by another program "
+                                       "during the import. It was left as it is; the diary with "
+                                       "the import was saved beside it as %2.")
+                            .arg(Native(diary.szFile), Native(saved.szFile)));
+    }
+    Print(io.pOut, szReport + QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile)));
+    if (!saved.szWarning.isEmpty()) {
+        // The import is in the file; only its durability is in doubt.
+        Print(io.pErr, QStringLiteral("tlg: warning: ") + saved.szWarning + u'\n');
+    }
+    return kCommandLineDone;
+}
+
+int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    CsvDateOrder order = CsvDateOrder::Unknown;
+    if (const int iStatus = ReadDateOrder(parser, io, order); iStatus != kCommandLineDone) {
+        return iStatus;
     }
     const bool bReplace = parser.isSet(kReplace);
     const bool bDryRun = parser.isSet(kDryRun);
@@ -290,29 +338,7 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     if (!MergeCsvReadings(objReadings, readings, bReplace, true, &summary, &szError)) {
         return Fail(io, szError + QStringLiteral(". Nothing was imported."));
     }
-    // The window's safe save: the file as read is kept as the backup, and a file someone else
-    // changed meanwhile is never written over.
-    DataFileSaver saver(diary.szFile, diary.loaded.read, EncodeProgramDocument);
-    const DataFileSaver::Result saved = saver.SaveNow();
-    if (saved.eKind == DataFileSaver::kFailed) {
-        return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
-                                       "as it was and nothing was imported.")
-                            .arg(Native(saved.szFile), saved.szReason));
-    }
-    if (saved.eKind == DataFileSaver::kConflictCopy) {
-        return Fail(io, QStringLiteral("the readings file %1 was changed by another program "
-                                       "during the import. It was left as it is; the diary with "
-                                       "the import was saved beside it as %2.")
-                            .arg(Native(diary.szFile), Native(saved.szFile)));
-    }
-    szReport += CsvMergeDescription(summary, true) + u'\n';
-    szReport += QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile));
-    Print(io.pOut, szReport);
-    if (!saved.szWarning.isEmpty()) {
-        // The import is in the file; only its durability is in doubt.
-        Print(io.pErr, QStringLiteral("tlg: warning: ") + saved.szWarning + u'\n');
-    }
-    return kCommandLineDone;
+    return SaveImport(io, diary, szReport + CsvMergeDescription(summary, true) + u'\n');
 }
 
 // Long names of every option of the command line; single letters take one dash.
@@ -360,6 +386,60 @@ const QStringList& WindowOptionNames() {
     return names;
 }
 
+// The options of the export and the import.
+void AddOwnOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {kExportCsv,
+         QStringLiteral("Writes every day with a reading to <file> as CSV (\"-\": standard "
+                        "output) and ends."),
+         QStringLiteral("file")},
+        {kImportCsv,
+         QStringLiteral("Adds the readings of the CSV <file> (\"-\": standard input) to the "
+                        "diary and ends."),
+         QStringLiteral("file")},
+        {kDelimiter,
+         QStringLiteral("Export: the field separator, \",\" (the default), \";\" (for "
+                        "spreadsheets that write decimal commas) or \"tab\"."),
+         QStringLiteral("separator")},
+        {kFrom, QStringLiteral("Export: the first day written (2026-01-31)."),
+         QStringLiteral("day")},
+        {kTo, QStringLiteral("Export: the last day written."), QStringLiteral("day")},
+        {kDateOrder,
+         QStringLiteral("Import: read dates such as 03/04/2026 day first (dmy) or month first "
+                        "(mdy); needed only when no date in the file tells."),
+         QStringLiteral("order")},
+        {kReplace, QStringLiteral("Import: the file's values replace stored ones (without it, "
+                                  "only empty ones are filled in).")},
+        {kDryRun, QStringLiteral("Import: tell what would change, and change nothing.")},
+        {kIgnoreOtherComputerLock,
+         QStringLiteral("Opens the readings although Tensiolog on another computer has them "
+                        "open (a copied or synchronised data folder). Give it only when it no "
+                        "longer runs there.")},
+    });
+}
+
+// Whether an export or an import is asked for, with options of its own only: kCommandLineDone,
+// or the failed run's status.
+int CheckAction(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    const bool bExport = parser.isSet(kExportCsv);
+    const bool bImport = parser.isSet(kImportCsv);
+    if (bExport == bImport) {
+        return Fail(io, bExport ? QStringLiteral("give --export-csv or --import-csv, not both.")
+                                : QStringLiteral("nothing to do: give --export-csv or "
+                                                 "--import-csv. See tlg --help."));
+    }
+    const QStringList wrongOptions =
+        bExport ? QStringList{kDateOrder, kReplace, kDryRun} : QStringList{kDelimiter, kFrom, kTo};
+    for (const QString& szOption : wrongOptions) {
+        if (parser.isSet(szOption)) {
+            return Fail(io, QStringLiteral("--%1 belongs to %2.")
+                                .arg(szOption, bExport ? QStringLiteral("--import-csv")
+                                                       : QStringLiteral("--export-csv")));
+        }
+    }
+    return kCommandLineDone;
+}
+
 } // namespace
 
 bool IsCommandLineRun(int argc, char** argv) {
@@ -389,34 +469,7 @@ int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
     parser.setApplicationDescription(QString::fromUtf8(kDescription));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({
-        {kExportCsv,
-         QStringLiteral("Writes every day with a reading to <file> as CSV (\"-\": standard "
-                        "output) and ends."),
-         QStringLiteral("file")},
-        {kImportCsv,
-         QStringLiteral("Adds the readings of the CSV <file> (\"-\": standard input) to the "
-                        "diary and ends."),
-         QStringLiteral("file")},
-        {kDelimiter,
-         QStringLiteral("Export: the field separator, \",\" (the default), \";\" (for "
-                        "spreadsheets that write decimal commas) or \"tab\"."),
-         QStringLiteral("separator")},
-        {kFrom, QStringLiteral("Export: the first day written (2026-01-31)."),
-         QStringLiteral("day")},
-        {kTo, QStringLiteral("Export: the last day written."), QStringLiteral("day")},
-        {kDateOrder,
-         QStringLiteral("Import: read dates such as 03/04/2026 day first (dmy) or month first "
-                        "(mdy); needed only when no date in the file tells."),
-         QStringLiteral("order")},
-        {kReplace, QStringLiteral("Import: the file's values replace stored ones (without it, "
-                                  "only empty ones are filled in).")},
-        {kDryRun, QStringLiteral("Import: tell what would change, and change nothing.")},
-        {kIgnoreOtherComputerLock,
-         QStringLiteral("Opens the readings although Tensiolog on another computer has them "
-                        "open (a copied or synchronised data folder). Give it only when it no "
-                        "longer runs there.")},
-    });
+    AddOwnOptions(parser);
 
     if (!parser.parse(arguments)) {
         return Fail(io, parser.errorText() + QStringLiteral("\nSee tlg --help."));
@@ -434,23 +487,10 @@ int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
         return Fail(io, QStringLiteral("unexpected \"%1\". See tlg --help.")
                             .arg(parser.positionalArguments().constFirst()));
     }
-    const bool bExport = parser.isSet(kExportCsv);
-    const bool bImport = parser.isSet(kImportCsv);
-    if (bExport == bImport) {
-        return Fail(io, bExport ? QStringLiteral("give --export-csv or --import-csv, not both.")
-                                : QStringLiteral("nothing to do: give --export-csv or "
-                                                 "--import-csv. See tlg --help."));
+    if (const int iStatus = CheckAction(parser, io); iStatus != kCommandLineDone) {
+        return iStatus;
     }
-    const QStringList wrongOptions =
-        bExport ? QStringList{kDateOrder, kReplace, kDryRun} : QStringList{kDelimiter, kFrom, kTo};
-    for (const QString& szOption : wrongOptions) {
-        if (parser.isSet(szOption)) {
-            return Fail(io, QStringLiteral("--%1 belongs to %2.")
-                                .arg(szOption, bExport ? QStringLiteral("--import-csv")
-                                                       : QStringLiteral("--export-csv")));
-        }
-    }
-    return bExport ? ExportCsv(parser, io) : ImportCsv(parser, io);
+    return parser.isSet(kExportCsv) ? ExportCsv(parser, io) : ImportCsv(parser, io);
 }
 
 int CommandLineMain(int argc, char** argv) {
