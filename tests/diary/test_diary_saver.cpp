@@ -361,6 +361,51 @@ private slots:
         QCOMPARE(m_iSaves, 2);
     }
 
+    // The saver writes what the encoder it was handed gives, whatever the program's document
+    // holds; an encoder that fails is a failed save, retried and told like any other.
+    void encoderHandedInIsWhatIsWritten_data() {
+        QTest::addColumn<bool>("bEncodes");
+        QTest::newRow("encodes") << true;
+        QTest::newRow("fails") << false;
+    }
+    void encoderHandedInIsWhatIsWritten() {
+        QFETCH(bool, bEncodes);
+        StartDiary(QStringLiteral("120"));
+        int iCalls = 0;
+        const auto encode = [&](std::string& bytes, const QString& szFile, QString* pszReason) {
+            ++iCalls;
+            if (!bEncodes) {
+                *pszReason = QStringLiteral("cannot encode ") + szFile;
+                return false;
+            }
+            bytes = "handed in " + std::to_string(iCalls) + "\r\n";
+            return true;
+        };
+        DataFileSaver::Timing timing;
+        timing.pTimers = m_timers.get();
+        m_saver = std::make_unique<DataFileSaver>(m_szFile, ReadWholeFile(m_szFile, false), encode,
+                                                  timing);
+        m_saver->onSaved = [this](const DataFileSaver::Result&) { ++m_iSaves; };
+        m_saver->onKeepsFailing = [this](const QString& szFile, const QString& szReason) {
+            m_warnings << szFile + QStringLiteral(" | ") + szReason;
+        };
+        m_saver->NoteChange();
+        QVERIFY(Pass(4000));
+        if (bEncodes) {
+            QCOMPARE(iCalls, 1);
+            QCOMPARE(m_iSaves, 1);
+            QCOMPARE(ReadAll(m_szFile), QByteArray("handed in 1\r\n"));
+            return;
+        }
+        // At 1, 2 and 4 seconds.
+        QCOMPARE(iCalls, 3);
+        QCOMPARE(m_iSaves, 0);
+        QVERIFY(!QFileInfo::exists(m_szFile));
+        QCOMPARE(m_warnings,
+                 QStringList{m_szFile + QStringLiteral(" | cannot encode ") + m_szFile});
+        QCOMPARE(m_saver->SaveNow().szReason, QStringLiteral("cannot encode ") + m_szFile);
+    }
+
     void failingSaveIsRetriedAndReportedOnce() {
         const QByteArray loaded = "<CORVALEN TENSIOLOG>\r\n</CORVALEN TENSIOLOG>\r\n";
         Start(&loaded);
