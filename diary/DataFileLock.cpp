@@ -194,6 +194,59 @@ std::optional<LockOwner> OwnerOf(const FoundLockFile& found) {
     return owner;
 }
 
+// Who holds a lock file that could not be taken.
+enum class HeldBy {
+    // It changed meanwhile (another computer's now, or no lock file): to be judged again.
+    kChanged,
+    // A running process of this computer (pOwner).
+    kRunning,
+    // Nobody: empty, unreadable, or naming this process, which holds no such lock.
+    kNobody,
+};
+HeldBy WhoHolds(const QString& szLockFile, qint64 lOwnPid, LockOwner* pOwner) {
+    FoundLockFile held = InspectLockFile(szLockFile);
+    std::optional<LockOwner> owner = OwnerOf(held);
+    if (!owner && held.eKind == FoundLockFile::kOrdinary) {
+        // Perhaps being written: given a moment.
+        QThread::msleep(kSettleMs);
+        held = InspectLockFile(szLockFile);
+        owner = OwnerOf(held);
+    }
+    if (held.eKind == FoundLockFile::kOther || (owner && !owner->bThisComputer)) {
+        return HeldBy::kChanged;
+    }
+    if (owner && owner->lPid != lOwnPid) {
+        // A process of that id runs under that name.
+        *pOwner = *owner;
+        return HeldBy::kRunning;
+    }
+    return HeldBy::kNobody;
+}
+
+// Whether this process holds the lock file of that absolute path already.
+bool HeldHere(const QString& szKey) {
+    const QMutexLocker locker(&Held().mutex);
+    return Held().paths.contains(szKey);
+}
+
+// Why a lock file could not be written, for a failure other than another holder.
+QString WriteFailure(const QLockFile& lock, const QString& szNative) {
+    return (lock.error() == QLockFile::PermissionError
+                ? QStringLiteral("the folder of \"%1\" may not be written to")
+                : QStringLiteral("\"%1\" could not be written"))
+        .arg(szNative);
+}
+
+// A lock just taken: for the owner only, with the time it was taken, for a user who meets it
+// on another computer.
+void StampTakenLock(const QString& szLockFile) {
+    QFile::setPermissions(szLockFile, kOwnerOnly);
+    QFile file(szLockFile);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        file.write(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + '\n');
+    }
+}
+
 } // namespace
 
 DataFileLock::DataFileLock(const QString& szDataFile)
@@ -208,95 +261,85 @@ DataFileLock::Outcome DataFileLock::Acquire(OtherComputer eOtherComputer) {
         return kLocked;
     }
     m_szReason.clear();
-    m_lHolderPid = 0;
-    m_szHolderHost.clear();
-    m_dtHolderSince = QDateTime();
+    SetHolder(0, QString(), QDateTime());
     const QString szKey = QFileInfo(m_szLockFile).absoluteFilePath();
-    const qint64 lOwnPid = QCoreApplication::applicationPid();
-    {
-        const QMutexLocker locker(&Held().mutex);
-        if (Held().paths.contains(szKey)) {
-            m_lHolderPid = lOwnPid;
-            m_szHolderHost = QSysInfo::machineHostName();
-            return kHeldByRunning;
-        }
+    if (HeldHere(szKey)) {
+        SetHolder(QCoreApplication::applicationPid(), QSysInfo::machineHostName(), QDateTime());
+        return kHeldByRunning;
     }
-    const QString szNative = QDir::toNativeSeparators(m_szLockFile);
-    const auto holdBy = [this](const LockOwner& owner) {
-        m_lHolderPid = owner.lPid;
-        m_szHolderHost = owner.szHost;
-        m_dtHolderSince = owner.dtSince;
-    };
     auto lock = std::make_unique<QLockFile>(m_szLockFile);
     // A lock is never stale for being old: the program keeps it as long as it runs. QLockFile
     // still takes over the lock of a process of this computer that has ended.
     lock->setStaleLockTime(0);
     for (int iAttempt = 0; iAttempt < 3; ++iAttempt) {
-        // Looked at first, without waiting: QLockFile would open a pipe in its place and wait
-        // for a writer, and would keep another computer's lock for good.
-        const FoundLockFile found = InspectLockFile(m_szLockFile);
-        if (found.eKind == FoundLockFile::kOther) {
-            m_szReason =
-                QStringLiteral("\"%1\" is %2, not a lock file").arg(szNative, found.szWhat);
-            return kNotAFile;
+        const std::optional<Outcome> outcome = TryOnce(*lock, eOtherComputer);
+        if (!outcome) {
+            continue;
         }
-        if (const std::optional<LockOwner> owner = OwnerOf(found); owner && !owner->bThisComputer) {
-            if (eOtherComputer == kRefuseOtherComputer) {
-                holdBy(*owner);
-                return kHeldElsewhere;
-            }
-            // Taken over on the user's word; the save's check of the data file keeps whatever
-            // the other computer still writes.
-            if (!QFile::remove(m_szLockFile)) {
-                m_szReason = QStringLiteral("\"%1\" could not be replaced").arg(szNative);
-                return kNotWritable;
-            }
-        }
-        if (TryLockOwnerOnly(*lock)) {
-            QFile::setPermissions(m_szLockFile, kOwnerOnly);
-            // When it was taken, for a user who meets it on another computer.
-            QFile file(m_szLockFile);
-            if (file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-                file.write(QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toLatin1() + '\n');
-            }
+        if (*outcome == kLocked) {
             const QMutexLocker locker(&Held().mutex);
             Held().paths.insert(szKey);
             m_lock = std::move(lock);
-            return kLocked;
         }
-        if (lock->error() == QLockFile::PermissionError) {
-            m_szReason = QStringLiteral("the folder of \"%1\" may not be written to").arg(szNative);
-            return kNotWritable;
+        return *outcome;
+    }
+    m_szReason =
+        QStringLiteral("\"%1\" kept coming back").arg(QDir::toNativeSeparators(m_szLockFile));
+    return kNotWritable;
+}
+
+std::optional<DataFileLock::Outcome> DataFileLock::TryOnce(QLockFile& lock,
+                                                           OtherComputer eOtherComputer) {
+    const QString szNative = QDir::toNativeSeparators(m_szLockFile);
+    // Looked at first, without waiting: QLockFile would open a pipe in its place and wait for a
+    // writer, and would keep another computer's lock for good.
+    const FoundLockFile found = InspectLockFile(m_szLockFile);
+    if (found.eKind == FoundLockFile::kOther) {
+        m_szReason = QStringLiteral("\"%1\" is %2, not a lock file").arg(szNative, found.szWhat);
+        return kNotAFile;
+    }
+    if (const std::optional<LockOwner> owner = OwnerOf(found); owner && !owner->bThisComputer) {
+        if (eOtherComputer == kRefuseOtherComputer) {
+            SetHolder(owner->lPid, owner->szHost, owner->dtSince);
+            return kHeldElsewhere;
         }
-        if (lock->error() != QLockFile::LockFailedError) {
-            m_szReason = QStringLiteral("\"%1\" could not be written").arg(szNative);
-            return kNotWritable;
-        }
-        FoundLockFile held = InspectLockFile(m_szLockFile);
-        std::optional<LockOwner> owner = OwnerOf(held);
-        if (!owner && held.eKind == FoundLockFile::kOrdinary) {
-            QThread::msleep(kSettleMs);
-            held = InspectLockFile(m_szLockFile);
-            owner = OwnerOf(held);
-        }
-        if (held.eKind == FoundLockFile::kOther || (owner && !owner->bThisComputer)) {
-            // Changed meanwhile: judged again from the start.
-            continue;
-        }
-        if (owner && owner->lPid != lOwnPid) {
-            // A process of that id runs under that name.
-            holdBy(*owner);
-            return kHeldByRunning;
-        }
-        // Empty or unreadable, or naming this process although this process holds no such
-        // lock: no running instance's. Removing it fails while a process holds it open.
-        if (!lock->removeStaleLockFile()) {
+        // Taken over on the user's word; the save's check of the data file keeps whatever the
+        // other computer still writes.
+        if (!QFile::remove(m_szLockFile)) {
             m_szReason = QStringLiteral("\"%1\" could not be replaced").arg(szNative);
             return kNotWritable;
         }
     }
-    m_szReason = QStringLiteral("\"%1\" kept coming back").arg(szNative);
-    return kNotWritable;
+    if (TryLockOwnerOnly(lock)) {
+        StampTakenLock(m_szLockFile);
+        return kLocked;
+    }
+    if (lock.error() != QLockFile::LockFailedError) {
+        m_szReason = WriteFailure(lock, szNative);
+        return kNotWritable;
+    }
+    LockOwner owner;
+    switch (WhoHolds(m_szLockFile, QCoreApplication::applicationPid(), &owner)) {
+    case HeldBy::kChanged:
+        return std::nullopt;
+    case HeldBy::kRunning:
+        SetHolder(owner.lPid, owner.szHost, owner.dtSince);
+        return kHeldByRunning;
+    case HeldBy::kNobody:
+        break;
+    }
+    // Removing it fails while a process holds it open.
+    if (!lock.removeStaleLockFile()) {
+        m_szReason = QStringLiteral("\"%1\" could not be replaced").arg(szNative);
+        return kNotWritable;
+    }
+    return std::nullopt;
+}
+
+void DataFileLock::SetHolder(qint64 lPid, const QString& szHost, const QDateTime& dtSince) {
+    m_lHolderPid = lPid;
+    m_szHolderHost = szHost;
+    m_dtHolderSince = dtSince;
 }
 
 void DataFileLock::Release() {

@@ -5,6 +5,7 @@
 #include <QtGlobal>
 
 #include <memory>
+#include <optional>
 
 class QLockFile;
 
@@ -76,6 +77,11 @@ public:
     QString HeldElsewhereText() const;
 
 private:
+    // One try at the lock (given the lock file's object); none: the lock file changed or was
+    // stale, to be tried again.
+    std::optional<Outcome> TryOnce(QLockFile& lock, OtherComputer eOtherComputer);
+    void SetHolder(qint64 lPid, const QString& szHost, const QDateTime& dtSince);
+
     QString m_szLockFile;
     std::unique_ptr<QLockFile> m_lock;
     QString m_szReason;

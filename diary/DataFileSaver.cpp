@@ -1,11 +1,13 @@
 #include "diary/DataFileSaver.h"
 
-#include "diary/modGlobals.h"
-
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <algorithm>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <utility>
 
 // One save, as handed to the worker: bytes and paths only, never the document.
@@ -32,39 +34,126 @@ struct DataFileSaver::JobResult {
     FileVersion version;
 };
 
-DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded)
-    : DataFileSaver(szFile, loaded, Timing()) {}
-
-DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Timing timing)
-    : m_szDataFile(szFile), m_szTarget(szFile), m_timing(timing), m_expected(loaded.version),
-      m_expectedBytes(loaded.version.hash.isEmpty() ? loaded.bytes : QByteArray()) {
-    for (QTimer* timer : {&m_timPause, &m_timLatest, &m_timRetry}) {
-        timer->setSingleShot(true);
-        connect(timer, &QTimer::timeout, this, [this] { SaveWhenFree(); });
+// The saver's one worker thread, kept for its life. A job is handed over under a mutex and runs
+// at once; its result waits there until the saver takes it, on the thread the saver lives on.
+class DataFileSaver::Worker {
+public:
+    // onDone: called on the worker thread after each job, once its result can be taken.
+    explicit Worker(std::function<void()> onDone) : m_onDone(std::move(onDone)) {
+        m_thread.reset(QThread::create([this] { Loop(); }));
+        m_thread->setObjectName(QStringLiteral("tlg saver"));
+        m_thread->start();
     }
-    m_timPause.setInterval(m_timing.iPauseMs);
-    m_timLatest.setInterval(m_timing.iLatestMs);
-    m_worker.setMaxThreadCount(1);
-    m_worker.setExpiryTimeout(-1);
+    // Lets a job handed over end, then ends the thread.
+    ~Worker() {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_bStop = true;
+        }
+        m_changed.notify_all();
+        m_thread->wait();
+    }
+    Worker(const Worker&) = delete;
+    Worker& operator=(const Worker&) = delete;
+
+    // Hands a job over; the one before must have been taken.
+    void Run(Job job) {
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            m_job = std::move(job);
+            m_result.reset();
+        }
+        m_changed.notify_all();
+    }
+
+    // The result of the job handed over last, once it has ended; none when it was taken
+    // already. bWait: waits for a job under way (otherwise one under way gives none).
+    std::optional<JobResult> Take(bool bWait) {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        if (bWait) {
+            m_changed.wait(lock, [this] { return !m_job && !m_bBusy; });
+        }
+        return std::exchange(m_result, std::nullopt);
+    }
+
+private:
+    void Loop() {
+        for (;;) {
+            Job job;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_changed.wait(lock, [this] { return m_job || m_bStop; });
+                if (!m_job) {
+                    return;
+                }
+                job = std::move(*m_job);
+                m_job.reset();
+                m_bBusy = true;
+            }
+            JobResult result = RunJob(job);
+            // The job lets go of the encoded bytes here, before the saver can start the next
+            // save into the same buffer.
+            job = Job();
+            {
+                const std::lock_guard<std::mutex> lock(m_mutex);
+                m_result = std::move(result);
+                m_bBusy = false;
+            }
+            m_changed.notify_all();
+            m_onDone();
+        }
+    }
+
+    std::function<void()> m_onDone;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::optional<Job> m_job;
+    std::optional<JobResult> m_result;
+    bool m_bBusy = false;
+    bool m_bStop = false;
+    std::unique_ptr<QThread> m_thread;
+};
+
+DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Encoder encode)
+    : DataFileSaver(szFile, loaded, std::move(encode), Timing()) {}
+
+DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Encoder encode,
+                             Timing timing)
+    : m_szDataFile(szFile), m_szTarget(szFile), m_encode(std::move(encode)), m_timing(timing),
+      m_expected(loaded.version),
+      m_expectedBytes(loaded.version.hash.isEmpty() ? loaded.bytes : QByteArray()) {
+    TimerSource& timers = m_timing.pTimers != nullptr ? *m_timing.pTimers : RealTimers();
+    for (std::unique_ptr<OneShotTimer>* timer : {&m_timPause, &m_timLatest, &m_timRetry}) {
+        *timer = timers.MakeTimer([this] { SaveWhenFree(); });
+    }
+    m_worker = std::make_unique<Worker>([this] {
+        QMetaObject::invokeMethod(
+            this, [this] { OnBackgroundSaveDone(); }, Qt::QueuedConnection);
+    });
 }
 
 DataFileSaver::~DataFileSaver() {
-    m_worker.waitForDone();
+    // Before anything else goes: the worker may still call back into the saver.
+    m_worker.reset();
 }
 
 void DataFileSaver::NoteChange() {
     ++m_lChanges;
-    m_timPause.start();
-    if (!m_timLatest.isActive()) {
-        m_timLatest.start();
+    m_timPause->Start(m_timing.iPauseMs);
+    if (!m_timLatest->IsActive()) {
+        m_timLatest->Start(m_timing.iLatestMs);
     }
 }
 
+void DataFileSaver::StopTimers() {
+    m_timPause->Stop();
+    m_timLatest->Stop();
+    m_timRetry->Stop();
+}
+
 void DataFileSaver::SaveWhenFree() {
-    m_timPause.stop();
-    m_timLatest.stop();
-    m_timRetry.stop();
-    if (m_running) {
+    StopTimers();
+    if (m_bRunning) {
         m_bSaveAgain = true;
         return;
     }
@@ -72,7 +161,7 @@ void DataFileSaver::SaveWhenFree() {
 }
 
 bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
-    if (!objXML) {
+    if (!m_encode) {
         *pszReason = QStringLiteral("there is no diary to save");
         return false;
     }
@@ -82,10 +171,7 @@ bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
     if (m_encoded.capacity() < static_cast<size_t>(m_expected.lSize)) {
         m_encoded.reserve(static_cast<size_t>(m_expected.lSize + m_expected.lSize / 8 + 4096));
     }
-    if (!objXML->SaveXMLToBytes(m_encoded, m_szTarget)) {
-        *pszReason = objXML->szErrorReason.isEmpty()
-                         ? QStringLiteral("the diary could not be written out")
-                         : objXML->szErrorReason;
+    if (!m_encode(m_encoded, m_szTarget, pszReason)) {
         return false;
     }
     // Not a copy: no other save starts, and so nothing writes into the buffer, until this job is
@@ -110,50 +196,35 @@ void DataFileSaver::StartBackgroundSave() {
         return;
     }
     m_lRunningChange = m_lChanges;
-    auto result = std::make_shared<JobResult>();
-    m_running = result;
-    m_worker.start([this, job = std::move(job), result]() mutable {
-        *result = RunJob(job);
-        // The job lets go of the encoded bytes here, before the saver can start the next save
-        // into the same buffer.
-        job = Job();
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (CollectBackgroundSave() && m_bSaveAgain) {
-                    m_bSaveAgain = false;
-                    SaveWhenFree();
-                }
-            },
-            Qt::QueuedConnection);
-    });
+    m_bRunning = true;
+    m_worker->Run(std::move(job));
 }
 
-bool DataFileSaver::CollectBackgroundSave() {
-    if (!m_running) {
+void DataFileSaver::OnBackgroundSaveDone() {
+    std::optional<JobResult> done = m_worker->Take(false);
+    if (!done) {
         // SaveNow took it in already.
-        return false;
+        return;
     }
-    m_worker.waitForDone();
-    const JobResult done = *m_running;
-    m_running.reset();
-    Apply(done, m_lRunningChange);
-    if (done.eKind == kFailed) {
-        ScheduleRetry(done.szReason);
+    m_bRunning = false;
+    Apply(*done, m_lRunningChange);
+    if (done->eKind == kFailed) {
+        ScheduleRetry(done->szReason);
     }
-    return true;
+    if (m_bSaveAgain) {
+        m_bSaveAgain = false;
+        SaveWhenFree();
+    }
 }
 
 DataFileSaver::Result DataFileSaver::SaveNow() {
-    m_timPause.stop();
-    m_timLatest.stop();
-    m_timRetry.stop();
+    StopTimers();
     m_bSaveAgain = false;
-    if (m_running) {
-        m_worker.waitForDone();
-        const JobResult done = *m_running;
-        m_running.reset();
-        Apply(done, m_lRunningChange);
+    if (m_bRunning) {
+        if (std::optional<JobResult> done = m_worker->Take(true)) {
+            Apply(*done, m_lRunningChange);
+        }
+        m_bRunning = false;
     }
     Job job;
     QString szReason;
@@ -193,7 +264,7 @@ DataFileSaver::Result DataFileSaver::Apply(const JobResult& done, qint64 lChange
 
 void DataFileSaver::ScheduleRetry(const QString& szReason) {
     const int iShift = std::min(m_iFailures - 1, 16);
-    m_timRetry.start(std::min(m_timing.iLongestRetryMs, m_timing.iFirstRetryMs << iShift));
+    m_timRetry->Start(std::min(m_timing.iLongestRetryMs, m_timing.iFirstRetryMs << iShift));
     if (!m_bWarned && m_iFailures >= m_timing.iFailuresBeforeWarning) {
         m_bWarned = true;
         if (onKeepsFailing) {
@@ -221,6 +292,45 @@ DataFileSaver::DiskState DataFileSaver::CheckDisk(QString* pszReason) const {
     return m_dtLastWritten.isValid() ? kAsLastSaved : kAsLoaded;
 }
 
+bool DataFileSaver::TargetStillExpected(const Job& job, const FileVersion& expected,
+                                        FileRead* pDisk, QString* pszReason) {
+    // Only a file of the expected size can be the expected one, so only then is it read. A file
+    // that is gone can be written again: nothing of anyone's is lost by that.
+    const QFileInfo info(job.szTarget);
+    if (!info.exists()) {
+        return true;
+    }
+    if (!info.isFile()) {
+        *pszReason = QStringLiteral("it is not an ordinary file");
+        return false;
+    }
+    if (!expected.bExists || info.size() != expected.lSize) {
+        return false;
+    }
+    *pDisk = ReadWholeFile(job.szTarget);
+    if (!pDisk->bOk) {
+        *pszReason = pDisk->szReason;
+        return false;
+    }
+    return SameContent(pDisk->version, expected);
+}
+
+DataFileSaver::JobResult DataFileSaver::WriteConflictCopy(const Job& job, FileVersion ours) {
+    // Someone else wrote the target: theirs stays, ours goes beside it.
+    JobResult done;
+    done.szFile = WriteCopyBeside(job.szDataFile, QStringLiteral(".conflict-"), job.dtWhen,
+                                  job.bytes, &done.szReason);
+    if (done.szFile.isEmpty()) {
+        done.szFile = job.szTarget;
+        return done;
+    }
+    done.eKind = kConflictCopy;
+    done.szReason.clear();
+    ours.dtModified = QFileInfo(done.szFile).lastModified();
+    done.version = ours;
+    return done;
+}
+
 DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
     JobResult done;
     done.szFile = job.szTarget;
@@ -233,46 +343,10 @@ DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
     ours.lSize = job.bytes.size();
     ours.hash = ContentHash(job.bytes);
 
-    // What the target holds now. Only a file of the expected size can be the expected one, so
-    // only then is it read.
-    const QFileInfo info(job.szTarget);
     FileRead disk;
-    bool bStillExpected = true;
-    if (info.exists()) {
-        if (!info.isFile()) {
-            done.szReason = QStringLiteral("it is not an ordinary file");
-            return done;
-        }
-        bStillExpected = expected.bExists && info.size() == expected.lSize;
-        if (bStillExpected) {
-            disk = ReadWholeFile(job.szTarget);
-            if (!disk.bOk) {
-                done.szReason = disk.szReason;
-                return done;
-            }
-            bStillExpected = SameContent(disk.version, expected);
-        }
+    if (!TargetStillExpected(job, expected, &disk, &done.szReason)) {
+        return done.szReason.isEmpty() ? WriteConflictCopy(job, ours) : done;
     }
-    // A file that is gone can be written again: nothing of anyone's is lost by that.
-
-    // Someone else wrote it: theirs stays, ours goes beside it.
-    const auto toConflictCopy = [&job, &done, &ours] {
-        const QString szCopy = WriteCopyBeside(job.szDataFile, QStringLiteral(".conflict-"),
-                                               job.dtWhen, job.bytes, &done.szReason);
-        if (szCopy.isEmpty()) {
-            return done;
-        }
-        done.eKind = kConflictCopy;
-        done.szFile = szCopy;
-        done.szReason.clear();
-        ours.dtModified = QFileInfo(szCopy).lastModified();
-        done.version = ours;
-        return done;
-    };
-    if (!bStillExpected) {
-        return toConflictCopy();
-    }
-
     if (disk.version.bExists && SameContent(disk.version, ours)) {
         done.eKind = kUpToDate;
         done.version = disk.version;
@@ -288,7 +362,7 @@ DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
     case ReplaceOutcome::kReplaced:
         break;
     case ReplaceOutcome::kChangedElsewhere:
-        return toConflictCopy();
+        return WriteConflictCopy(job, ours);
     case ReplaceOutcome::kFailed:
         return done;
     }

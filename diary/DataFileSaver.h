@@ -1,27 +1,29 @@
 #pragma once
 
+#include "diary/OneShotTimer.h"
 #include "diary/SafeFile.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QObject>
 #include <QString>
-#include <QThreadPool>
-#include <QTimer>
 
 #include <functional>
 #include <memory>
 #include <string>
 
-// Keeps the data file up to date with the program's document (objXML) while the program runs,
-// so that a crash, a power cut or a killed process loses at most the last second or two.
+// Keeps a data file up to date with a document while the program runs, so that a crash, a power
+// cut or a killed process loses at most the last second or two. The saver is handed the function
+// that turns the document into the file's bytes; it knows nothing else of the document.
 //
 // After a change (NoteChange), the whole document is saved once the changes pause for a second,
 // and at the latest two seconds after the first unsaved change. The document is turned into the
 // file's bytes on this (the user-interface) thread, which takes well under a frame for ten years
 // of readings, into a buffer kept from save to save (fresh memory for every save would cost more
-// in page faults than the writing out itself); the bytes are written and synced to disk on a
-// worker thread that never touches the document. There is never more than one save at a time.
+// in page faults than the writing out itself); the bytes are written and synced to disk on one
+// worker thread, kept for the saver's life, that never touches the document. There is never more
+// than one save at a time: a save that falls due while one is under way follows it, with the
+// document as it is then.
 //
 // Every save first checks that the file on disk is still the one this run loaded or last wrote
 // (its size and a hash of its bytes). When someone else changed it, it is left as it is and this
@@ -35,7 +37,12 @@
 // third failure in a row the owner hears of it once (onKeepsFailing).
 class DataFileSaver : public QObject {
 public:
-    // How long the saver waits; tests and benchmarks may shorten nothing but the retries.
+    // Puts the document, as the file's bytes, into bytes in place of what it held (its memory is
+    // used again from save to save); szFile names the file in a reason. False with pszReason.
+    using Encoder =
+        std::function<bool(std::string& bytes, const QString& szFile, QString* pszReason)>;
+
+    // How long the saver waits, and by which clock.
     struct Timing {
         // A save follows a pause in the changes this long ...
         int iPauseMs = 1000;
@@ -47,6 +54,9 @@ public:
         int iLongestRetryMs = 16000;
         // Failures in a row before onKeepsFailing.
         int iFailuresBeforeWarning = 3;
+        // Where the timers come from; null: the event loop's. Tests give a clock of their own and
+        // move it on instead of waiting.
+        TimerSource* pTimers = nullptr;
     };
 
     // What a save did.
@@ -85,10 +95,11 @@ public:
         kUnreadable,
     };
 
-    // Saves go to szFile; loaded is what this run read from it (no version: there was no file).
-    DataFileSaver(const QString& szFile, const FileRead& loaded, Timing timing);
-    DataFileSaver(const QString& szFile, const FileRead& loaded);
-    // Waits for a save that is under way; reports nothing more.
+    // Saves go to szFile; loaded is what this run read from it (no version: there was no file);
+    // encode writes out the document.
+    DataFileSaver(const QString& szFile, const FileRead& loaded, Encoder encode, Timing timing);
+    DataFileSaver(const QString& szFile, const FileRead& loaded, Encoder encode);
+    // Waits for a save that is under way, then ends the worker; reports nothing more.
     ~DataFileSaver() override;
     DataFileSaver(const DataFileSaver&) = delete;
     DataFileSaver& operator=(const DataFileSaver&) = delete;
@@ -101,6 +112,8 @@ public:
     // Waits for a save under way, then saves the document now on this thread (the exit save).
     Result SaveNow();
 
+    // Whether a save is under way on the worker.
+    bool IsSaving() const { return m_bRunning; }
     // Whether a change came after the last save that succeeded.
     bool HasUnsavedChanges() const { return m_lSavedChange != m_lChanges; }
     // The data file.
@@ -124,15 +137,23 @@ public:
 private:
     struct Job;
     struct JobResult;
+    class Worker;
     // Runs one save; touches no document, so that it may run on any thread.
     static JobResult RunJob(const Job& job);
+    // Whether the target is still the version expected (or gone); pDisk: what it holds, when
+    // it was read. False with pszReason when it cannot be told; false alone when it changed.
+    static bool TargetStillExpected(const Job& job, const FileVersion& expected, FileRead* pDisk,
+                                    QString* pszReason);
+    // Writes ours beside the data file, as this run's conflict copy.
+    static JobResult WriteConflictCopy(const Job& job, FileVersion ours);
 
     // A save is due: start one, or ask for one after the save under way.
     void SaveWhenFree();
+    void StopTimers();
     void StartBackgroundSave();
-    // Takes in the result of the background save once it has ended; false when none was under
-    // way.
-    bool CollectBackgroundSave();
+    // The worker has ended a save: takes in its result, unless SaveNow took it already, and
+    // starts a save that fell due meanwhile.
+    void OnBackgroundSaveDone();
     // The document as the file's bytes, and what the save must check; false with pszReason.
     bool PrepareJob(Job& job, QString* pszReason);
     // Takes a save's result into the saver's state; the change count it saved.
@@ -142,6 +163,7 @@ private:
 
     QString m_szDataFile;
     QString m_szTarget;
+    Encoder m_encode;
     Timing m_timing;
     // The version of the target this run loaded or last wrote; its bytes while their hash is
     // not worked out yet (the hash is left to the first save, off this thread).
@@ -155,16 +177,16 @@ private:
     int m_iFailures = 0;
     bool m_bWarned = false;
 
-    QTimer m_timPause;
-    QTimer m_timLatest;
-    QTimer m_timRetry;
+    std::unique_ptr<OneShotTimer> m_timPause;
+    std::unique_ptr<OneShotTimer> m_timLatest;
+    std::unique_ptr<OneShotTimer> m_timRetry;
 
     // The document as the file's bytes; its memory is used again by the next save.
     std::string m_encoded;
-    // The worker thread (one, kept for the saver's life), the result of the save under way and
+    // The worker thread (one, kept for the saver's life); whether a save is under way on it and
     // the change count it saves.
-    QThreadPool m_worker;
-    std::shared_ptr<JobResult> m_running;
+    std::unique_ptr<Worker> m_worker;
+    bool m_bRunning = false;
     qint64 m_lRunningChange = 0;
     // A save fell due while one was under way.
     bool m_bSaveAgain = false;

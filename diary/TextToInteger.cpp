@@ -20,6 +20,52 @@ qint32 RoundHalfEven(double value) {
                                                                                        : -1));
 }
 
+namespace {
+
+// The digits of a number, as far as rounding it to a whole number needs them.
+struct Digits {
+    // The whole part, counted up to kBeyond only.
+    qint64 lWhole = 0;
+    qsizetype iWholeDigits = 0;
+    // Of the fraction: its first digit, and whether anything non-zero follows it.
+    int iFirstFractionDigit = 0;
+    bool bMoreAfterFirst = false;
+    qsizetype iFractionDigits = 0;
+};
+
+// Anything beyond 32768 is out of range whatever follows.
+constexpr qint64 kBeyond = 40000;
+
+bool IsDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Reads the digits of view from i on: a whole part, then a point and a fraction. Returns where
+// the reading stopped.
+qsizetype ReadDigits(QStringView view, qsizetype i, Digits* pDigits) {
+    const qsizetype n = view.size();
+    // Whole part: counting stops beyond the range, but the rest must still be digits.
+    for (; i < n && IsDigit(view[i]); ++i) {
+        pDigits->lWhole = qMin(kBeyond, pDigits->lWhole * 10 + (view[i].unicode() - u'0'));
+        ++pDigits->iWholeDigits;
+    }
+    if (i == n || view[i] != u'.') {
+        return i;
+    }
+    for (++i; i < n && IsDigit(view[i]); ++i) {
+        const int iDigit = view[i].unicode() - u'0';
+        if (pDigits->iFractionDigits == 0) {
+            pDigits->iFirstFractionDigit = iDigit;
+        } else if (iDigit != 0) {
+            pDigits->bMoreAfterFirst = true;
+        }
+        ++pDigits->iFractionDigits;
+    }
+    return i;
+}
+
+} // namespace
+
 // The number is read exactly from its digits (no binary floating point), so that a half is a
 // true half: 2.5 goes to 2, 3.5 to 4, and 0.50000000000000001 still goes to 1.
 std::optional<qint16> TextToInteger(const QString& szText) {
@@ -36,7 +82,7 @@ std::optional<qint16> TextToInteger(const QString& szText) {
     if (iBegin == n) {
         return qint16(0);
     }
-    const QStringView szView(szText);
+    const QStringView szView = QStringView(szText).first(n);
 
     qsizetype i = iBegin;
     bool bNegative = false;
@@ -44,42 +90,15 @@ std::optional<qint16> TextToInteger(const QString& szText) {
         bNegative = szView[i] == u'-';
         ++i;
     }
-
-    // Whole part. Anything beyond 32768 is out of range whatever follows, so stop counting there
-    // but keep checking that the rest is made of digits.
-    constexpr qint64 kBeyond = 40000;
-    qint64 lWhole = 0;
-    qsizetype iWholeDigits = 0;
-    for (; i < n && szView[i] >= u'0' && szView[i] <= u'9'; ++i) {
-        lWhole = qMin(kBeyond, lWhole * 10 + (szView[i].unicode() - u'0'));
-        ++iWholeDigits;
-    }
-
-    // Fraction: only its first digit and whether anything non-zero follows matter for rounding.
-    int iFirstFractionDigit = 0;
-    bool bMoreAfterFirst = false;
-    qsizetype iFractionDigits = 0;
-    if (i < n && szView[i] == u'.') {
-        ++i;
-        for (; i < n && szView[i] >= u'0' && szView[i] <= u'9'; ++i) {
-            const int iDigit = szView[i].unicode() - u'0';
-            if (iFractionDigits == 0) {
-                iFirstFractionDigit = iDigit;
-            } else if (iDigit != 0) {
-                bMoreAfterFirst = true;
-            }
-            ++iFractionDigits;
-        }
-    }
-
-    if (i != n || iWholeDigits + iFractionDigits == 0) {
+    Digits digits;
+    if (ReadDigits(szView, i, &digits) != n || digits.iWholeDigits + digits.iFractionDigits == 0) {
         return std::nullopt;
     }
 
     // Nearest whole number of the magnitude, an exact half to the even neighbour.
-    const int iRestAgainstHalf =
-        iFirstFractionDigit != 5 ? iFirstFractionDigit - 5 : (bMoreAfterFirst ? 1 : 0);
-    const qint64 lRounded = RoundHalfEven(lWhole, iRestAgainstHalf);
+    const int iRestAgainstHalf = digits.iFirstFractionDigit != 5 ? digits.iFirstFractionDigit - 5
+                                                                 : (digits.bMoreAfterFirst ? 1 : 0);
+    const qint64 lRounded = RoundHalfEven(digits.lWhole, iRestAgainstHalf);
     const qint64 lValue = bNegative ? -lRounded : lRounded;
     if (lValue < -32768 || lValue > 32767) {
         return std::nullopt;

@@ -41,11 +41,23 @@ void SetReadingsChangedHandler(std::function<void()> handler) {
     State().onReadingsChanged = std::move(handler);
 }
 
+bool EncodeProgramDocument(std::string& bytes, const QString& szFile, QString* pszReason) {
+    const std::shared_ptr<clsXML>& objDoc = State().objXML;
+    if (!objDoc) {
+        *pszReason = QStringLiteral("there is no diary to save");
+        return false;
+    }
+    if (!objDoc->SaveXMLToBytes(bytes, szFile)) {
+        *pszReason = objDoc->szErrorReason.isEmpty()
+                         ? QStringLiteral("the diary could not be written out")
+                         : objDoc->szErrorReason;
+        return false;
+    }
+    return true;
+}
+
 bool IsDiaryFull(const std::shared_ptr<clsXMLTag>& objReadings) {
-    // Until the store can say so itself: a list that has taken its last tag. A load that failed
-    // with its readings list at that count stopped because the list overflowed.
-    return objReadings && objReadings->objSubTags &&
-           objReadings->objSubTags->AddCount() >= clsXMLTags::kCapacity;
+    return objReadings && objReadings->objSubTags && objReadings->objSubTags->IsFull();
 }
 
 QString DiaryFullText() {

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 // The one document of the program, from start-up to shutdown (replaced by a reset). Read-only
 // here: ReplaceDocument is its only writer.
@@ -23,9 +24,13 @@ void NoteReadingsChanged();
 // Who hears of changes (the saver); null: nobody.
 void SetReadingsChangedHandler(std::function<void()> handler);
 
-// Whether the readings tag can take no further day: a list of the store takes at most 32,767
-// tags over its life. The one place that tells a full diary (also after a load that stopped at
-// that limit) until the store reports it itself.
+// The program's document as the file's bytes, put into bytes in place of what it held (the
+// saver's encoder); szFile names the file in a reason. False with pszReason (also when there is
+// no document).
+bool EncodeProgramDocument(std::string& bytes, const QString& szFile, QString* pszReason);
+
+// Whether the readings tag can take no further day, as its list of the store says
+// (clsXMLTags::IsFull; also after a load that stopped at that limit); false without readings.
 bool IsDiaryFull(const std::shared_ptr<clsXMLTag>& objReadings);
 // What the user is told when the diary is full.
 QString DiaryFullText();

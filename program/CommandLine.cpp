@@ -2,6 +2,7 @@
 
 #include "diary/DataFileLock.h"
 #include "diary/DataFileSaver.h"
+#include "diary/DiaryLoad.h"
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/SafeFile.h"
@@ -10,7 +11,6 @@
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
-#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -85,23 +85,18 @@ QString Native(const QString& szPath) {
 
 // The readings file and the document read from it (made the program's document).
 struct Diary {
-    QString szFolder;
     QString szFile;
     std::unique_ptr<DataFileLock> lock;
-    // The file's bytes as read: what a save checks the file on disk against.
-    FileRead read;
+    // The file as read: its bytes are what a save checks the file on disk against.
+    LoadedDiary loaded;
     ~Diary() { ReplaceDocument(nullptr, nullptr); }
 };
 
-// Takes the data folder for this run and reads its readings file (a missing file is an empty
-// diary). Fails while the program is open on the same readings (on another computer, unless
-// bTakeOverOtherComputer), or when the file is there but cannot be read.
-int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherComputer) {
-    diary.szFolder = ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId));
-    diary.szFile = DataFilePath(diary.szFolder);
-    // The window saves the whole file while it runs: anything done meanwhile would be undone,
-    // and it would not see an import. The same lock rules as the window's: only a running
-    // holder refuses; without a usable lock, the save's check of the file keeps both sides.
+// Takes the diary's lock. The window saves the whole file while it runs: anything done
+// meanwhile would be undone, and it would not see an import. The same lock rules as the
+// window's: only a running holder refuses; without a usable lock, the save's check of the file
+// keeps both sides.
+int LockDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherComputer) {
     diary.lock = std::make_unique<DataFileLock>(diary.szFile);
     const QString szLockFile = Native(diary.lock->LockFilePath());
     switch (diary.lock->Acquire(bTakeOverOtherComputer ? DataFileLock::kTakeOverOtherComputer
@@ -127,41 +122,55 @@ int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherCom
     case DataFileLock::kNotWritable:
         break;
     }
-    auto doc = std::make_shared<clsXML>();
-    diary.read = ReadWholeFile(diary.szFile, false);
-    if (!diary.read.version.bExists) {
-        ReplaceDocument(doc, CreateReadingsSkeleton(doc->objBlockTag));
-        return kCommandLineDone;
-    }
-    bool bLoaded = false;
-    QString szWhy;
-    if (!diary.read.bOk) {
-        szWhy = diary.read.szReason;
-    } else {
-        QBuffer buffer(&diary.read.bytes);
-        buffer.open(QIODevice::ReadOnly);
-        bLoaded = doc->LoadXMLFromDevice(buffer, diary.szFile, false);
-        szWhy = bLoaded ? QStringLiteral("it holds no list of readings") : doc->szError;
-        if (bLoaded && doc->bEndedWithOpenTags) {
-            bLoaded = false;
-            szWhy = QStringLiteral("it ends in the middle of its readings, as a file that was cut "
-                                   "off does");
-        }
-    }
-    std::shared_ptr<clsXMLTag> objFound =
-        bLoaded ? doc->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString()) : nullptr;
-    if (!objFound) {
-        return Fail(io, QStringLiteral("the readings file %1 could not be read (%2). Start "
-                                       "Tensiolog to see what can be saved of it; nothing was "
-                                       "done.")
-                            .arg(Native(diary.szFile), szWhy));
-    }
-    ReplaceDocument(doc, objFound);
     return kCommandLineDone;
 }
 
-int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
-    CsvExportOptions options;
+// Takes the data folder for this run and reads its readings file (a missing file is an empty
+// diary). Fails while the program is open on the same readings (on another computer, unless
+// bTakeOverOtherComputer), or when the file is there but cannot be read whole.
+int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherComputer) {
+    diary.szFile = DataFilePath(ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId)));
+    if (const int iStatus = LockDiary(io, diary, bTakeOverOtherComputer);
+        iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    diary.loaded = LoadDiary(diary.szFile);
+    const LoadedDiary& loaded = diary.loaded;
+    QString szWhy;
+    switch (loaded.eOutcome) {
+    case DiaryLoadOutcome::kMissing:
+        ReplaceDocument(loaded.objDoc, CreateReadingsSkeleton(loaded.objDoc->objBlockTag));
+        return kCommandLineDone;
+    case DiaryLoadOutcome::kLoaded:
+        ReplaceDocument(loaded.objDoc, loaded.objReadings);
+        return kCommandLineDone;
+    case DiaryLoadOutcome::kDamaged:
+    case DiaryLoadOutcome::kTooManyDays:
+        // The loader's own words, with the line.
+        szWhy = loaded.objDoc->szError;
+        break;
+    case DiaryLoadOutcome::kNoReadings: {
+        // A file cut off before its list of readings is told as cut off.
+        LoadedDiary told;
+        told.eOutcome = loaded.objDoc->bEndedWithOpenTags ? DiaryLoadOutcome::kCutOff
+                                                          : DiaryLoadOutcome::kNoReadings;
+        szWhy = LoadFailureReason(told);
+        break;
+    }
+    case DiaryLoadOutcome::kUnreadable:
+    case DiaryLoadOutcome::kCutOff:
+        szWhy = LoadFailureReason(loaded);
+        break;
+    }
+    return Fail(io, QStringLiteral("the readings file %1 could not be read (%2). Start "
+                                   "Tensiolog to see what can be saved of it; nothing was "
+                                   "done.")
+                        .arg(Native(diary.szFile), szWhy));
+}
+
+// The export's options from the command line: kCommandLineDone, or the failed run's status.
+int ReadExportOptions(const QCommandLineParser& parser, const CommandLineStreams& io,
+                      CsvExportOptions& options) {
     if (parser.isSet(kDelimiter)) {
         const QString szDelimiter = parser.value(kDelimiter);
         if (szDelimiter == QLatin1String(",") || szDelimiter == QLatin1String("comma")) {
@@ -188,15 +197,12 @@ int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     if (options.dtFirst.isValid() && options.dtLast.isValid() && options.dtFirst > options.dtLast) {
         return Fail(io, QStringLiteral("--from must not come after --to"));
     }
+    return kCommandLineDone;
+}
 
-    Diary diary;
-    if (const int iStatus = OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
-        iStatus != kCommandLineDone) {
-        return iStatus;
-    }
-    int iDays = 0;
-    const QByteArray bytes = ReadingsToCsv(objReadings, options, &iDays);
-    const QString szTarget = parser.value(kExportCsv);
+// Writes an export of iDays days to szTarget ("-": standard output) and says so.
+int WriteExport(const CommandLineStreams& io, const QString& szTarget, const QByteArray& bytes,
+                int iDays) {
     QString szReason;
     const QString szDays =
         iDays == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(iDays);
@@ -223,8 +229,26 @@ int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     return kCommandLineDone;
 }
 
-int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
-    CsvDateOrder order = CsvDateOrder::Unknown;
+int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    CsvExportOptions options;
+    if (const int iStatus = ReadExportOptions(parser, io, options); iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    Diary diary;
+    if (const int iStatus = OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
+        iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    int iDays = 0;
+    const QByteArray bytes = ReadingsToCsv(objReadings, options, &iDays);
+    return WriteExport(io, parser.value(kExportCsv), bytes, iDays);
+}
+
+// The order of day and month the command line gives: kCommandLineDone, or the failed run's
+// status.
+int ReadDateOrder(const QCommandLineParser& parser, const CommandLineStreams& io,
+                  CsvDateOrder& order) {
+    order = CsvDateOrder::Unknown;
     if (parser.isSet(kDateOrder)) {
         const QString szOrder = parser.value(kDateOrder).toLower();
         if (szOrder == QLatin1String("dmy")) {
@@ -236,6 +260,38 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
                                            "first), not \"%1\"")
                                 .arg(parser.value(kDateOrder)));
         }
+    }
+    return kCommandLineDone;
+}
+
+// Saves an imported diary as the window saves it: the file as read is kept as the backup, and a
+// file someone else changed meanwhile is never written over. Tells szReport and the outcome.
+int SaveImport(const CommandLineStreams& io, const Diary& diary, const QString& szReport) {
+    DataFileSaver saver(diary.szFile, diary.loaded.read, EncodeProgramDocument);
+    const DataFileSaver::Result saved = saver.SaveNow();
+    if (saved.eKind == DataFileSaver::kFailed) {
+        return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
+                                       "as it was and nothing was imported.")
+                            .arg(Native(saved.szFile), saved.szReason));
+    }
+    if (saved.eKind == DataFileSaver::kConflictCopy) {
+        return Fail(io, QStringLiteral("the readings file %1 was changed by another program "
+                                       "during the import. It was left as it is; the diary with "
+                                       "the import was saved beside it as %2.")
+                            .arg(Native(diary.szFile), Native(saved.szFile)));
+    }
+    Print(io.pOut, szReport + QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile)));
+    if (!saved.szWarning.isEmpty()) {
+        // The import is in the file; only its durability is in doubt.
+        Print(io.pErr, QStringLiteral("tlg: warning: ") + saved.szWarning + u'\n');
+    }
+    return kCommandLineDone;
+}
+
+int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    CsvDateOrder order = CsvDateOrder::Unknown;
+    if (const int iStatus = ReadDateOrder(parser, io, order); iStatus != kCommandLineDone) {
+        return iStatus;
     }
     const bool bReplace = parser.isSet(kReplace);
     const bool bDryRun = parser.isSet(kDryRun);
@@ -288,29 +344,7 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     if (!MergeCsvReadings(objReadings, readings, bReplace, true, &summary, &szError)) {
         return Fail(io, szError + QStringLiteral(". Nothing was imported."));
     }
-    // The window's safe save: the file as read is kept as the backup, and a file someone else
-    // changed meanwhile is never written over.
-    DataFileSaver saver(diary.szFile, diary.read);
-    const DataFileSaver::Result saved = saver.SaveNow();
-    if (saved.eKind == DataFileSaver::kFailed) {
-        return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
-                                       "as it was and nothing was imported.")
-                            .arg(Native(saved.szFile), saved.szReason));
-    }
-    if (saved.eKind == DataFileSaver::kConflictCopy) {
-        return Fail(io, QStringLiteral("the readings file %1 was changed by another program "
-                                       "during the import. It was left as it is; the diary with "
-                                       "the import was saved beside it as %2.")
-                            .arg(Native(diary.szFile), Native(saved.szFile)));
-    }
-    szReport += CsvMergeDescription(summary, true) + u'\n';
-    szReport += QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile));
-    Print(io.pOut, szReport);
-    if (!saved.szWarning.isEmpty()) {
-        // The import is in the file; only its durability is in doubt.
-        Print(io.pErr, QStringLiteral("tlg: warning: ") + saved.szWarning + u'\n');
-    }
-    return kCommandLineDone;
+    return SaveImport(io, diary, szReport + CsvMergeDescription(summary, true) + u'\n');
 }
 
 // Long names of every option of the command line; single letters take one dash.
@@ -356,6 +390,60 @@ const QStringList& WindowOptionNames() {
                                       QStringLiteral("dograb"),
                                       QStringLiteral("qmljsdebugger")};
     return names;
+}
+
+// The options of the export and the import.
+void AddOwnOptions(QCommandLineParser& parser) {
+    parser.addOptions({
+        {kExportCsv,
+         QStringLiteral("Writes every day with a reading to <file> as CSV (\"-\": standard "
+                        "output) and ends."),
+         QStringLiteral("file")},
+        {kImportCsv,
+         QStringLiteral("Adds the readings of the CSV <file> (\"-\": standard input) to the "
+                        "diary and ends."),
+         QStringLiteral("file")},
+        {kDelimiter,
+         QStringLiteral("Export: the field separator, \",\" (the default), \";\" (for "
+                        "spreadsheets that write decimal commas) or \"tab\"."),
+         QStringLiteral("separator")},
+        {kFrom, QStringLiteral("Export: the first day written (2026-01-31)."),
+         QStringLiteral("day")},
+        {kTo, QStringLiteral("Export: the last day written."), QStringLiteral("day")},
+        {kDateOrder,
+         QStringLiteral("Import: read dates such as 03/04/2026 day first (dmy) or month first "
+                        "(mdy); needed only when no date in the file tells."),
+         QStringLiteral("order")},
+        {kReplace, QStringLiteral("Import: the file's values replace stored ones (without it, "
+                                  "only empty ones are filled in).")},
+        {kDryRun, QStringLiteral("Import: tell what would change, and change nothing.")},
+        {kIgnoreOtherComputerLock,
+         QStringLiteral("Opens the readings although Tensiolog on another computer has them "
+                        "open (a copied or synchronised data folder). Give it only when it no "
+                        "longer runs there.")},
+    });
+}
+
+// Whether an export or an import is asked for, with options of its own only: kCommandLineDone,
+// or the failed run's status.
+int CheckAction(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    const bool bExport = parser.isSet(kExportCsv);
+    const bool bImport = parser.isSet(kImportCsv);
+    if (bExport == bImport) {
+        return Fail(io, bExport ? QStringLiteral("give --export-csv or --import-csv, not both.")
+                                : QStringLiteral("nothing to do: give --export-csv or "
+                                                 "--import-csv. See tlg --help."));
+    }
+    const QStringList wrongOptions =
+        bExport ? QStringList{kDateOrder, kReplace, kDryRun} : QStringList{kDelimiter, kFrom, kTo};
+    for (const QString& szOption : wrongOptions) {
+        if (parser.isSet(szOption)) {
+            return Fail(io, QStringLiteral("--%1 belongs to %2.")
+                                .arg(szOption, bExport ? QStringLiteral("--import-csv")
+                                                       : QStringLiteral("--export-csv")));
+        }
+    }
+    return kCommandLineDone;
 }
 
 } // namespace
@@ -412,34 +500,7 @@ int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
         QStringLiteral("[file.csv]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addOptions({
-        {kExportCsv,
-         QStringLiteral("Writes every day with a reading to <file> as CSV (\"-\": standard "
-                        "output) and ends."),
-         QStringLiteral("file")},
-        {kImportCsv,
-         QStringLiteral("Adds the readings of the CSV <file> (\"-\": standard input) to the "
-                        "diary and ends."),
-         QStringLiteral("file")},
-        {kDelimiter,
-         QStringLiteral("Export: the field separator, \",\" (the default), \";\" (for "
-                        "spreadsheets that write decimal commas) or \"tab\"."),
-         QStringLiteral("separator")},
-        {kFrom, QStringLiteral("Export: the first day written (2026-01-31)."),
-         QStringLiteral("day")},
-        {kTo, QStringLiteral("Export: the last day written."), QStringLiteral("day")},
-        {kDateOrder,
-         QStringLiteral("Import: read dates such as 03/04/2026 day first (dmy) or month first "
-                        "(mdy); needed only when no date in the file tells."),
-         QStringLiteral("order")},
-        {kReplace, QStringLiteral("Import: the file's values replace stored ones (without it, "
-                                  "only empty ones are filled in).")},
-        {kDryRun, QStringLiteral("Import: tell what would change, and change nothing.")},
-        {kIgnoreOtherComputerLock,
-         QStringLiteral("Opens the readings although Tensiolog on another computer has them "
-                        "open (a copied or synchronised data folder). Give it only when it no "
-                        "longer runs there.")},
-    });
+    AddOwnOptions(parser);
 
     if (!parser.parse(arguments)) {
         return Fail(io, parser.errorText() + QStringLiteral("\nSee tlg --help."));
@@ -457,23 +518,10 @@ int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
         return Fail(io, QStringLiteral("unexpected \"%1\". See tlg --help.")
                             .arg(parser.positionalArguments().constFirst()));
     }
-    const bool bExport = parser.isSet(kExportCsv);
-    const bool bImport = parser.isSet(kImportCsv);
-    if (bExport == bImport) {
-        return Fail(io, bExport ? QStringLiteral("give --export-csv or --import-csv, not both.")
-                                : QStringLiteral("nothing to do: give --export-csv or "
-                                                 "--import-csv. See tlg --help."));
+    if (const int iStatus = CheckAction(parser, io); iStatus != kCommandLineDone) {
+        return iStatus;
     }
-    const QStringList wrongOptions =
-        bExport ? QStringList{kDateOrder, kReplace, kDryRun} : QStringList{kDelimiter, kFrom, kTo};
-    for (const QString& szOption : wrongOptions) {
-        if (parser.isSet(szOption)) {
-            return Fail(io, QStringLiteral("--%1 belongs to %2.")
-                                .arg(szOption, bExport ? QStringLiteral("--import-csv")
-                                                       : QStringLiteral("--export-csv")));
-        }
-    }
-    return bExport ? ExportCsv(parser, io) : ImportCsv(parser, io);
+    return parser.isSet(kExportCsv) ? ExportCsv(parser, io) : ImportCsv(parser, io);
 }
 
 int CommandLineMain(int argc, char** argv) {

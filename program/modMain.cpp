@@ -2,6 +2,7 @@
 
 #include "diary/DataFileLock.h"
 #include "diary/DataFileSaver.h"
+#include "diary/DiaryLoad.h"
 #include "diary/PendingNotes.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/SafeFile.h"
@@ -13,16 +14,13 @@
 #include "widgets/modUtils.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
-#include "xmlstore/clsXMLTags.h"
 
-#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QIcon>
 #include <QLocale>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QTimer>
 
 #ifndef QT_NO_SESSIONMANAGER
@@ -192,17 +190,6 @@ int WholeDays(const std::shared_ptr<clsXMLTag>& objReadings) {
     return iDays;
 }
 
-// Why a file could not be loaded, in the user's words (the loader's own texts are for
-// developers).
-QString LoadFailureReason(const QString& szError) {
-    static const QRegularExpression kLine(QStringLiteral(" on line (\\d+)$"));
-    const QRegularExpressionMatch match = kLine.match(szError);
-    if (match.hasMatch()) {
-        return QStringLiteral("it is damaged at line %1").arg(match.captured(1));
-    }
-    return QStringLiteral("its contents could not be made out");
-}
-
 QString DamagedFileNote(const QString& szFile, const QString& szReason, const QString& szCopy,
                         int iWholeDays) {
     QString szKept;
@@ -315,6 +302,11 @@ public:
 private:
     // Offers the file named on the command line for import in the main window.
     void OpenFiles(frmMain& window);
+    // Keeps a copy of a file that could not be read whole beside it and a note for the user.
+    // False: no copy could be kept (the user was told).
+    bool KeepDamagedFile(const LoadedDiary& diary);
+    // The saver of the run, and what the user hears of it.
+    void StartSaver(const FileRead& read);
     // Shows the notes kept for the user, oldest first, unless the program is asked to end.
     void ShowNotes();
     // A note that must reach the user: kept on disk and shown as soon as possible.
@@ -421,61 +413,58 @@ bool Startup::LoadOrRecover() {
     m_notes = std::make_unique<PendingNotes>(m_szFile);
     // The file's bytes are read once: what is loaded is exactly what later saves compare the
     // file on disk with (its hash is left to the first save, off this thread).
-    FileRead read = ReadWholeFile(m_szFile, false);
-    auto objLoaded = std::make_shared<clsXML>();
-    std::shared_ptr<clsXMLTag> objLoadedReadings;
-    bool bLoaded = false;
-    if (read.version.bExists && read.bOk) {
-        QBuffer buffer(&read.bytes);
-        buffer.open(QIODevice::ReadOnly);
-        bLoaded = objLoaded->LoadXMLFromDevice(buffer, m_szFile, false);
-        objLoadedReadings =
-            objLoaded->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
-    }
-    ReplaceDocument(objLoaded, objLoadedReadings);
-
-    if (read.version.bExists && !read.bOk) {
+    const LoadedDiary diary = LoadDiary(m_szFile);
+    ReplaceDocument(diary.objDoc, diary.objReadings);
+    switch (diary.eOutcome) {
+    case DiaryLoadOutcome::kUnreadable:
         ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read (%2). The "
                                         "program ends and leaves the file as it is.")
-                             .arg(Native(m_szFile), read.szReason));
+                             .arg(Native(m_szFile), LoadFailureReason(diary)));
         return false;
-    }
-    if (!read.version.bExists) {
+    case DiaryLoadOutcome::kMissing:
         // A first run.
         m_bWelcome = true;
-    } else if (!bLoaded || !objReadings || objLoaded->bEndedWithOpenTags) {
-        // Damaged (also cut off at a line end, which loads but leaves its tags open), or more
-        // days than the store holds: kept beside itself before anything can write over it.
-        const bool bFull = !bLoaded && IsDiaryFull(objReadings);
-        QString szCopyError;
-        const QString szCopy = WriteCopyBeside(
-            m_szFile, bFull ? QStringLiteral(".full-") : QStringLiteral(".damaged-"),
-            QDateTime::currentDateTime(), read.bytes, &szCopyError);
-        if (szCopy.isEmpty()) {
-            ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read "
-                                            "completely, and no copy of it could be kept (%2). "
-                                            "The program ends and leaves the file as it is.")
-                                 .arg(Native(m_szFile), szCopyError));
+        break;
+    case DiaryLoadOutcome::kLoaded:
+        break;
+    case DiaryLoadOutcome::kDamaged:
+    case DiaryLoadOutcome::kTooManyDays:
+    case DiaryLoadOutcome::kNoReadings:
+    case DiaryLoadOutcome::kCutOff:
+        if (!KeepDamagedFile(diary)) {
             return false;
         }
-        m_bDamagedLoad = true;
-        const int iDays = WholeDays(objReadings);
-        if (bFull) {
-            m_notes->Add(FullDiaryNote(m_szFile, szCopy, iDays));
-        } else {
-            QString szReason = LoadFailureReason(objLoaded->szError);
-            if (bLoaded && !objReadings) {
-                szReason = QStringLiteral("it holds no list of readings");
-            } else if (bLoaded) {
-                szReason = QStringLiteral("it ends in the middle of its readings, as a file that "
-                                          "was cut off does");
-            }
-            m_notes->Add(DamagedFileNote(m_szFile, szReason, szCopy, iDays));
-        }
         m_bWelcome = true;
+        break;
     }
+    StartSaver(diary.read);
+    return true;
+}
 
-    m_saver = std::make_unique<DataFileSaver>(m_szFile, read);
+bool Startup::KeepDamagedFile(const LoadedDiary& diary) {
+    // Damaged (also cut off at a line end, which loads but leaves its tags open), or more days
+    // than the store holds: kept beside itself before anything can write over it.
+    const bool bFull = diary.eOutcome == DiaryLoadOutcome::kTooManyDays;
+    QString szCopyError;
+    const QString szCopy =
+        WriteCopyBeside(m_szFile, bFull ? QStringLiteral(".full-") : QStringLiteral(".damaged-"),
+                        QDateTime::currentDateTime(), diary.read.bytes, &szCopyError);
+    if (szCopy.isEmpty()) {
+        ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read completely, "
+                                        "and no copy of it could be kept (%2). The program ends "
+                                        "and leaves the file as it is.")
+                             .arg(Native(m_szFile), szCopyError));
+        return false;
+    }
+    m_bDamagedLoad = true;
+    const int iDays = WholeDays(diary.objReadings);
+    m_notes->Add(bFull ? FullDiaryNote(m_szFile, szCopy, iDays)
+                       : DamagedFileNote(m_szFile, LoadFailureReason(diary), szCopy, iDays));
+    return true;
+}
+
+void Startup::StartSaver(const FileRead& read) {
+    m_saver = std::make_unique<DataFileSaver>(m_szFile, read, EncodeProgramDocument);
     if (m_bDamagedLoad) {
         // The damaged bytes are in their own copy; an earlier backup may be the last good one.
         m_saver->KeepEarlierBackup();
@@ -502,7 +491,6 @@ bool Startup::LoadOrRecover() {
             }
         });
     };
-    return true;
 }
 
 void Startup::Greet() {

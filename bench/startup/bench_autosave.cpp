@@ -112,7 +112,7 @@ void BM_BackgroundSave(benchmark::State& state) {
     const QString szFile = folder.filePath(QStringLiteral("crtlg.dat"));
     // The diary as loaded from its file, as the program starts.
     const std::shared_ptr<clsXMLTag> objSystolic = StartDiary(iDays, szFile);
-    DataFileSaver saver(szFile, ReadWholeFile(szFile, false));
+    DataFileSaver saver(szFile, ReadWholeFile(szFile, false), EncodeProgramDocument);
     QEventLoop loop;
     saver.onSaved = [&loop](const DataFileSaver::Result&) { loop.quit(); };
 

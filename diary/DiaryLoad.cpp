@@ -1,0 +1,64 @@
+#include "diary/DiaryLoad.h"
+
+#include "diary/ReadingsSchema.h"
+#include "diary/modGlobals.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
+
+#include <QBuffer>
+#include <QRegularExpression>
+
+LoadedDiary LoadDiary(const QString& szFile) {
+    LoadedDiary diary;
+    diary.read = ReadWholeFile(szFile, false);
+    diary.objDoc = std::make_shared<clsXML>();
+    if (!diary.read.version.bExists) {
+        diary.eOutcome = DiaryLoadOutcome::kMissing;
+        return diary;
+    }
+    if (!diary.read.bOk) {
+        diary.eOutcome = DiaryLoadOutcome::kUnreadable;
+        return diary;
+    }
+    QBuffer buffer(&diary.read.bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const bool bLoaded = diary.objDoc->LoadXMLFromDevice(buffer, szFile, false);
+    diary.objReadings =
+        diary.objDoc->objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
+    if (!bLoaded) {
+        // A load that failed with its readings list full stopped because the list overflowed.
+        diary.eOutcome = IsDiaryFull(diary.objReadings) ? DiaryLoadOutcome::kTooManyDays
+                                                        : DiaryLoadOutcome::kDamaged;
+    } else if (!diary.objReadings) {
+        diary.eOutcome = DiaryLoadOutcome::kNoReadings;
+    } else if (diary.objDoc->bEndedWithOpenTags) {
+        diary.eOutcome = DiaryLoadOutcome::kCutOff;
+    } else {
+        diary.eOutcome = DiaryLoadOutcome::kLoaded;
+    }
+    return diary;
+}
+
+QString LoadFailureReason(const LoadedDiary& diary) {
+    switch (diary.eOutcome) {
+    case DiaryLoadOutcome::kUnreadable:
+        return diary.read.szReason;
+    case DiaryLoadOutcome::kNoReadings:
+        return QStringLiteral("it holds no list of readings");
+    case DiaryLoadOutcome::kCutOff:
+        return QStringLiteral("it ends in the middle of its readings, as a file that was cut off "
+                              "does");
+    case DiaryLoadOutcome::kTooManyDays:
+        return DiaryFullText();
+    case DiaryLoadOutcome::kDamaged:
+    case DiaryLoadOutcome::kLoaded:
+    case DiaryLoadOutcome::kMissing:
+        break;
+    }
+    static const QRegularExpression kLine(QStringLiteral(" on line (\\d+)$"));
+    const QRegularExpressionMatch match = kLine.match(diary.objDoc->szError);
+    if (match.hasMatch()) {
+        return QStringLiteral("it is damaged at line %1").arg(match.captured(1));
+    }
+    return QStringLiteral("its contents could not be made out");
+}

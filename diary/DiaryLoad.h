@@ -1,0 +1,46 @@
+#pragma once
+
+#include "diary/SafeFile.h"
+
+#include <QString>
+
+#include <memory>
+
+class clsXML;
+class clsXMLTag;
+
+// What reading the data file found.
+enum class DiaryLoadOutcome {
+    // Read whole, with its list of readings.
+    kLoaded,
+    // There is no file: a new diary.
+    kMissing,
+    // There is a file, but it could not be read (read.szReason says why).
+    kUnreadable,
+    // Its lines do not form a tag tree; the days before the damage were read.
+    kDamaged,
+    // It holds more days than the store can; the days up to that limit were read.
+    kTooManyDays,
+    // It loaded, but holds no list of readings.
+    kNoReadings,
+    // It loaded, but ends while tags are still open, as a file cut off at a line end does.
+    kCutOff,
+};
+
+// The data file as read and loaded, for the start-up and the command line alike.
+struct LoadedDiary {
+    DiaryLoadOutcome eOutcome = DiaryLoadOutcome::kMissing;
+    // The file's bytes as read (its hash left to the first save): what saves compare the file on
+    // disk with.
+    FileRead read;
+    // What was read of it (empty when nothing could be), and its list of readings, or null.
+    std::shared_ptr<clsXML> objDoc;
+    std::shared_ptr<clsXMLTag> objReadings;
+};
+
+// Reads the data file once and loads its bytes; never shows anything and changes no file.
+LoadedDiary LoadDiary(const QString& szFile);
+
+// Why a diary that did not load whole (unreadable, damaged, without readings, cut off) could not
+// be read, in the user's words (the loader's own texts are for developers).
+QString LoadFailureReason(const LoadedDiary& diary);

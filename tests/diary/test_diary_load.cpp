@@ -1,0 +1,110 @@
+// Loading the data file as the start-up and the command line both do: what was found, what was
+// read of it, and the reason the user is given when it could not be read whole.
+
+#include "diary/DiaryLoad.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(DiaryLoadOutcome)
+
+namespace {
+
+const QByteArray kOneDay = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20261207>\r\n"
+                           "\t\t\t<S>120</S>\r\n\t\t\t<D>80</D>\r\n\t\t\t<P>72</P>\r\n"
+                           "\t\t\t<C>Walked</C>\r\n\t\t</20261207>\r\n\t</READINGS>\r\n"
+                           "</CORVALEN TENSIOLOG>\r\n";
+
+// A diary of iDays days, each with a systolic value only.
+QByteArray ManyDays(int iDays) {
+    QByteArray bytes = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n";
+    QDate dt(1930, 1, 1);
+    for (int i = 0; i < iDays; ++i, dt = dt.addDays(1)) {
+        const QByteArray key = dt.toString(QStringLiteral("yyyyMMdd")).toLatin1();
+        bytes += "\t\t<" + key + ">\r\n\t\t\t<S>120</S>\r\n\t\t</" + key + ">\r\n";
+    }
+    return bytes + "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+}
+
+} // namespace
+
+class TestDiaryLoad : public QObject {
+    Q_OBJECT
+
+private slots:
+    void outcomes_data() {
+        QTest::addColumn<QByteArray>("onDisk");
+        QTest::addColumn<DiaryLoadOutcome>("eOutcome");
+        QTest::addColumn<int>("iDaysRead");
+        QTest::addColumn<QString>("szReason");
+        QTest::newRow("whole") << kOneDay << DiaryLoadOutcome::kLoaded << 1 << QString();
+        QTest::newRow("missing") << QByteArray() << DiaryLoadOutcome::kMissing << -1 << QString();
+        QTest::newRow("damaged") << QByteArray(kOneDay).replace("</S>", "</X>")
+                                 << DiaryLoadOutcome::kDamaged << 1
+                                 << u"it is damaged at line 4"_qs;
+        QTest::newRow("cut off at a line end")
+            << kOneDay.left(kOneDay.indexOf("\t\t\t<P>")) << DiaryLoadOutcome::kCutOff << 1
+            << u"it ends in the middle of its readings, as a file that was cut off does"_qs;
+        QTest::newRow("no readings")
+            << QByteArray("<CORVALEN TENSIOLOG>\r\n\t<OTHER>1</OTHER>\r\n</CORVALEN TENSIOLOG>\r\n")
+            << DiaryLoadOutcome::kNoReadings << -1 << u"it holds no list of readings"_qs;
+        QTest::newRow("as many days as the store holds")
+            << ManyDays(clsXMLTags::kCapacity) << DiaryLoadOutcome::kLoaded << clsXMLTags::kCapacity
+            << QString();
+        QTest::newRow("one day more than the store holds")
+            << ManyDays(clsXMLTags::kCapacity + 1) << DiaryLoadOutcome::kTooManyDays
+            << clsXMLTags::kCapacity << u"The diary has reached the largest size"_qs;
+    }
+
+    void outcomes() {
+        QFETCH(QByteArray, onDisk);
+        QFETCH(DiaryLoadOutcome, eOutcome);
+        QFETCH(int, iDaysRead);
+        QFETCH(QString, szReason);
+        QTemporaryDir dir;
+        const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
+        if (!onDisk.isEmpty()) {
+            QFile file(szFile);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(onDisk) == onDisk.size());
+        }
+
+        const LoadedDiary diary = LoadDiary(szFile);
+        QCOMPARE(diary.eOutcome, eOutcome);
+        QVERIFY(diary.objDoc);
+        // Exactly the bytes on disk are what later saves compare the file with.
+        QCOMPARE(diary.read.version.bExists, !onDisk.isEmpty());
+        QCOMPARE(diary.read.bytes, onDisk);
+        QCOMPARE(diary.read.version.lSize, onDisk.size());
+        QCOMPARE(diary.objReadings ? diary.objReadings->objSubTags->Count() : -1, iDaysRead);
+        if (eOutcome != DiaryLoadOutcome::kLoaded && eOutcome != DiaryLoadOutcome::kMissing) {
+            QVERIFY2(LoadFailureReason(diary).startsWith(szReason),
+                     qPrintable(LoadFailureReason(diary)));
+        }
+    }
+
+    // A folder in the file's place is not read, and the reason is the system's.
+    void notAFile() {
+        QTemporaryDir dir;
+        const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
+        QVERIFY(QDir().mkpath(szFile));
+        const LoadedDiary diary = LoadDiary(szFile);
+        QCOMPARE(diary.eOutcome, DiaryLoadOutcome::kUnreadable);
+        QVERIFY(!diary.objReadings);
+        QVERIFY(!LoadFailureReason(diary).isEmpty());
+        QCOMPARE(LoadFailureReason(diary), diary.read.szReason);
+    }
+};
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    TestDiaryLoad test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_diary_load.moc"
