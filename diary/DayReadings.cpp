@@ -88,13 +88,6 @@ std::optional<int> ChartValue(const QString& szValue) {
     return *value;
 }
 
-// The mean of whole numbers by the one rounding rule.
-int RoundedMean(qint64 lSum, qint64 lCount) {
-    const qint64 lWhole = lSum / lCount;
-    const qint64 lRest = lSum % lCount;
-    return static_cast<int>(RoundHalfEven(lWhole, static_cast<int>(2 * lRest - lCount)));
-}
-
 struct ValueSpread {
     qint64 lSum = 0;
     qint64 lCount = 0;
@@ -117,6 +110,12 @@ struct ValueSpread {
 };
 
 } // namespace
+
+int RoundedMean(qint64 lSum, qint64 lCount) {
+    const qint64 lWhole = lSum / lCount;
+    const qint64 lRest = lSum % lCount;
+    return static_cast<int>(RoundHalfEven(lWhole, static_cast<int>(2 * lRest - lCount)));
+}
 
 QString FurtherReadingTagName(int iIndex) {
     return u'R' + QString::number(iIndex + 1);

@@ -89,3 +89,6 @@ struct DaySpread {
     int iPulseLow = 0, iPulseHigh = 0;
 };
 DaySpread SpreadOfReadings(const QList<Reading>& readings);
+
+// The mean of whole numbers (a sum over a count above zero) by the one rounding rule.
+int RoundedMean(qint64 lSum, qint64 lCount);
