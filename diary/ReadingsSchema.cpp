@@ -77,6 +77,19 @@ QString DayRowLabel(const QString& szDayKey) {
     return label.append(parts.szDay).append(u'/').append(parts.szMonth);
 }
 
+std::shared_ptr<clsXMLTag> DirectSubTag(const std::shared_ptr<clsXMLTag>& objTag,
+                                        const QString& szName) {
+    if (!objTag || !objTag->objSubTags) {
+        return nullptr;
+    }
+    for (const std::shared_ptr<clsXMLTag>& objSub : *objTag->objSubTags) {
+        if (objSub->szName == szName) {
+            return objSub;
+        }
+    }
+    return nullptr;
+}
+
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
                                         const QString& szDayKey) {
     if (!objReadings || szDayKey.isEmpty()) {
@@ -102,7 +115,7 @@ namespace {
 // user types for that day is kept instead of being lost.
 std::shared_ptr<clsXMLTag> ValueTag(const std::shared_ptr<clsXMLTag>& objEntry,
                                     const QString& szName) {
-    std::shared_ptr<clsXMLTag> objTag = objEntry->FindSubTagObjectByName(szName, QString());
+    std::shared_ptr<clsXMLTag> objTag = DirectSubTag(objEntry, szName);
     if (!objTag) {
         objTag = objEntry->AddSubTag(szName, QString(), false);
     }

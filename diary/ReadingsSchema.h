@@ -46,6 +46,10 @@ QString MonthShortName(int iMonth);
 QString DayText(const QDate& dt);
 // Row label of a day key: its day, "/", its month (07/12).
 QString DayRowLabel(const QString& szDayKey);
+// A direct sub-tag by name, or null: a deeper tag of the same name (a further reading's "S")
+// never counts.
+std::shared_ptr<clsXMLTag> DirectSubTag(const std::shared_ptr<clsXMLTag>& objTag,
+                                        const QString& szName);
 // The day entry with this key under the readings tag, or null.
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
                                         const QString& szDayKey);

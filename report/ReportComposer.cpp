@@ -1,5 +1,6 @@
 #include "report/ReportComposer.h"
 
+#include "diary/HomeProtocol.h"
 #include "diary/PressureColours.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/TextToInteger.h"
@@ -19,8 +20,6 @@ const QString kLineBreak = QStringLiteral("\r\n");
 // Home readings at or above these count as raised (the home measurement threshold of the
 // European Society of Hypertension, 2023). A day counts when either pressure reaches its
 // threshold: systolic 135 or more, or diastolic 85 or more.
-constexpr int kHomeSystolicThreshold = 135;
-constexpr int kHomeDiastolicThreshold = 85;
 // How many of the latest days with readings the short averages take.
 constexpr int kShortAverageDays = 7;
 constexpr int kLongAverageDays = 30;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diary/HomeProtocol.h"
 #include "widgets/ctlChart.h"
 #include "xmlstore/clsXMLTag.h"
 
@@ -28,10 +29,8 @@ struct DayKeyRange {
 void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
                            const DayKeyRange& range = {});
 
-// The home-measurement thresholds of high blood pressure (2023 European guidelines), drawn
-// as dashed lines in the systolic and diastolic colours.
-constexpr double kHomeSystolicThreshold = 135;
-constexpr double kHomeDiastolicThreshold = 85;
+// The home-measurement thresholds of high blood pressure (diary/HomeProtocol.h) are drawn as
+// dashed lines in the systolic and diastolic colours.
 // Their name in the legend.
 QString HomeThresholdName();
 // The sentence shown where the chart would be while there is nothing to chart.

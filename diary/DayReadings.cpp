@@ -1,0 +1,287 @@
+#include "diary/DayReadings.h"
+
+#include "diary/TextToInteger.h"
+#include "xmlstore/clsXMLTags.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+namespace {
+
+std::shared_ptr<clsXMLTag> DirectSubTagOrNew(const std::shared_ptr<clsXMLTag>& objTag,
+                                             const QString& szName) {
+    std::shared_ptr<clsXMLTag> objSub = DirectSubTag(objTag, szName);
+    return objSub ? objSub : objTag->AddSubTag(szName, QString(), false);
+}
+
+QString DirectValue(const std::shared_ptr<clsXMLTag>& objTag, const QString& szName) {
+    const std::shared_ptr<clsXMLTag> objSub = DirectSubTag(objTag, szName);
+    return objSub ? objSub->szValue : QString();
+}
+
+// The further reading tags of an entry, in the order they are stored.
+QList<std::shared_ptr<clsXMLTag>> FurtherReadingTags(const std::shared_ptr<clsXMLTag>& objEntry) {
+    QList<std::shared_ptr<clsXMLTag>> tags;
+    if (!objEntry || !objEntry->objSubTags) {
+        return tags;
+    }
+    for (int i = 1; i < kMaxReadingsPerDay; ++i) {
+        std::shared_ptr<clsXMLTag> objTag = DirectSubTag(objEntry, FurtherReadingTagName(i));
+        if (!objTag) {
+            break;
+        }
+        tags.append(std::move(objTag));
+    }
+    return tags;
+}
+
+Reading ReadingOf(const std::shared_ptr<clsXMLTag>& objTag) {
+    Reading reading;
+    reading.szTime = DirectValue(objTag, kTimeName);
+    reading.szSystolic = DirectValue(objTag, kSystolicName);
+    reading.szDiastolic = DirectValue(objTag, kDiastolicName);
+    reading.szPulse = DirectValue(objTag, kPulseName);
+    reading.szComment = DirectValue(objTag, kCommentName);
+    return reading;
+}
+
+void SetValue(const std::shared_ptr<clsXMLTag>& objTag, const QString& szName,
+              const QString& szValue) {
+    DirectSubTagOrNew(objTag, szName)->szValue = szValue;
+}
+
+// Writes a further reading's tags in their order: time first, then the four values.
+void FillFurtherReading(const std::shared_ptr<clsXMLTag>& objTag, const Reading& reading) {
+    SetValue(objTag, kTimeName, reading.szTime);
+    SetValue(objTag, kSystolicName, reading.szSystolic);
+    SetValue(objTag, kDiastolicName, reading.szDiastolic);
+    SetValue(objTag, kPulseName, reading.szPulse);
+    SetValue(objTag, kCommentName, reading.szComment);
+}
+
+// Removes this direct sub-tag from its parent's list (found by identity, not by key).
+void RemoveSubTagObject(const std::shared_ptr<clsXMLTag>& objTag,
+                        const std::shared_ptr<clsXMLTag>& objSub) {
+    int iPosition = 1;
+    for (const std::shared_ptr<clsXMLTag>& objItem : *objTag->objSubTags) {
+        if (objItem == objSub) {
+            objTag->objSubTags->Remove(iPosition);
+            return;
+        }
+        ++iPosition;
+    }
+}
+
+void RemoveDirectSubTag(const std::shared_ptr<clsXMLTag>& objTag, const QString& szName) {
+    if (const std::shared_ptr<clsXMLTag> objSub = DirectSubTag(objTag, szName)) {
+        RemoveSubTagObject(objTag, objSub);
+    }
+}
+
+// The whole number a stored value counts as on the chart, or none.
+std::optional<int> ChartValue(const QString& szValue) {
+    const std::optional<qint16> value = TextToInteger(szValue);
+    if (!value || *value <= 0) {
+        return std::nullopt;
+    }
+    return *value;
+}
+
+struct ValueSpread {
+    qint64 lSum = 0;
+    qint64 lCount = 0;
+    int iLow = std::numeric_limits<int>::max();
+    int iHigh = 0;
+    void Add(int iValue) {
+        lSum += iValue;
+        ++lCount;
+        iLow = std::min(iLow, iValue);
+        iHigh = std::max(iHigh, iValue);
+    }
+    void Into(int& iMean, int& iLowOut, int& iHighOut) const {
+        if (lCount == 0) {
+            return;
+        }
+        iMean = RoundedMean(lSum, lCount);
+        iLowOut = iLow;
+        iHighOut = iHigh;
+    }
+};
+
+} // namespace
+
+int RoundedMean(qint64 lSum, qint64 lCount) {
+    const qint64 lWhole = lSum / lCount;
+    const qint64 lRest = lSum % lCount;
+    return static_cast<int>(RoundHalfEven(lWhole, static_cast<int>(2 * lRest - lCount)));
+}
+
+QString FurtherReadingTagName(int iIndex) {
+    return u'R' + QString::number(iIndex + 1);
+}
+
+bool Reading::IsEmpty() const {
+    return szSystolic.isEmpty() && szDiastolic.isEmpty() && szPulse.isEmpty() &&
+           szComment.isEmpty();
+}
+
+QString TimeText(const QTime& time) {
+    return time.isValid() ? time.toString(QStringLiteral("HH:mm")) : QString();
+}
+
+std::optional<QTime> ReadTimeText(QStringView szText) {
+    const QStringView szTrimmed = szText.trimmed();
+    if (szTrimmed.isEmpty()) {
+        return QTime();
+    }
+    QString szDigits;
+    int iSeparators = 0;
+    qsizetype iSeparatorAt = -1;
+    for (qsizetype i = 0; i < szTrimmed.size(); ++i) {
+        const QChar c = szTrimmed[i];
+        if (c >= u'0' && c <= u'9') {
+            szDigits.append(c);
+        } else if (c == u':' || c == u'.' || c == u'h') {
+            ++iSeparators;
+            iSeparatorAt = i;
+        } else {
+            return std::nullopt;
+        }
+    }
+    int iHour = -1;
+    int iMinute = -1;
+    if (iSeparators == 1) {
+        const qsizetype iMinuteDigits = szTrimmed.size() - iSeparatorAt - 1;
+        if (iSeparatorAt < 1 || iSeparatorAt > 2 || iMinuteDigits != 2) {
+            return std::nullopt;
+        }
+        iHour = szDigits.left(iSeparatorAt).toInt();
+        iMinute = szDigits.mid(iSeparatorAt).toInt();
+    } else if (iSeparators == 0 && (szDigits.size() == 3 || szDigits.size() == 4)) {
+        iHour = szDigits.left(szDigits.size() - 2).toInt();
+        iMinute = szDigits.right(2).toInt();
+    } else {
+        return std::nullopt;
+    }
+    const QTime time(iHour, iMinute);
+    if (!time.isValid()) {
+        return std::nullopt;
+    }
+    return time;
+}
+
+int DayReadingCount(const std::shared_ptr<clsXMLTag>& objEntry) {
+    return objEntry ? 1 + static_cast<int>(FurtherReadingTags(objEntry).size()) : 0;
+}
+
+QList<Reading> DayReadings(const std::shared_ptr<clsXMLTag>& objEntry) {
+    QList<Reading> readings;
+    if (!objEntry) {
+        return readings;
+    }
+    readings.append(ReadingOf(objEntry));
+    for (const std::shared_ptr<clsXMLTag>& objTag : FurtherReadingTags(objEntry)) {
+        readings.append(ReadingOf(objTag));
+    }
+    return readings;
+}
+
+ReadingTags ReadingValueTags(const std::shared_ptr<clsXMLTag>& objEntry, int iIndex) {
+    ReadingTags tags;
+    if (!objEntry || iIndex < 0) {
+        return tags;
+    }
+    std::shared_ptr<clsXMLTag> objHolder = objEntry;
+    if (iIndex > 0) {
+        objHolder = DirectSubTag(objEntry, FurtherReadingTagName(iIndex));
+        if (!objHolder || iIndex >= DayReadingCount(objEntry)) {
+            return tags;
+        }
+        tags.objTimeTag = DirectSubTagOrNew(objHolder, kTimeName);
+    }
+    tags.objSystolicTag = DirectSubTagOrNew(objHolder, kSystolicName);
+    tags.objDiastolicTag = DirectSubTagOrNew(objHolder, kDiastolicName);
+    tags.objPulseTag = DirectSubTagOrNew(objHolder, kPulseName);
+    tags.objCommentTag = DirectSubTagOrNew(objHolder, kCommentName);
+    if (iIndex == 0 && DayReadingCount(objEntry) > 1) {
+        tags.objTimeTag = DirectSubTagOrNew(objEntry, kTimeName);
+    }
+    return tags;
+}
+
+int AddReading(const std::shared_ptr<clsXMLTag>& objEntry, const QString& szTime,
+               const QString& szFirstTime) {
+    const int iCount = DayReadingCount(objEntry);
+    // A list takes a bounded number of adds in its life; the reading and up to six tags.
+    if (iCount == 0 || iCount >= kMaxReadingsPerDay ||
+        objEntry->objSubTags->AddCount() > clsXMLTags::kCapacity - 8) {
+        return -1;
+    }
+    // The day's own tags first, in their order, so the new tags come after them.
+    ReadingValueTags(objEntry, 0);
+    if (!DirectSubTag(objEntry, kTimeName)) {
+        objEntry->AddSubTag(kTimeName, szFirstTime, false);
+    }
+    const std::shared_ptr<clsXMLTag> objNew =
+        objEntry->AddSubTag(FurtherReadingTagName(iCount), QString(), false);
+    Reading reading;
+    reading.szTime = szTime;
+    FillFurtherReading(objNew, reading);
+    return iCount;
+}
+
+bool RemoveReading(const std::shared_ptr<clsXMLTag>& objEntry, int iIndex) {
+    QList<Reading> readings = DayReadings(objEntry);
+    if (iIndex < 0 || iIndex >= readings.size() || readings.size() < 2) {
+        return false;
+    }
+    readings.removeAt(iIndex);
+    WriteDayReadings(objEntry, readings);
+    return true;
+}
+
+void WriteDayReadings(const std::shared_ptr<clsXMLTag>& objEntry, const QList<Reading>& readings) {
+    if (!objEntry) {
+        return;
+    }
+    const QList<std::shared_ptr<clsXMLTag>> further = FurtherReadingTags(objEntry);
+    for (const std::shared_ptr<clsXMLTag>& objTag : further) {
+        RemoveSubTagObject(objEntry, objTag);
+    }
+    const Reading first = readings.isEmpty() ? Reading() : readings.first();
+    SetValue(objEntry, kSystolicName, first.szSystolic);
+    SetValue(objEntry, kDiastolicName, first.szDiastolic);
+    SetValue(objEntry, kPulseName, first.szPulse);
+    SetValue(objEntry, kCommentName, first.szComment);
+    const qsizetype iCount = std::min<qsizetype>(readings.size(), kMaxReadingsPerDay);
+    if (iCount < 2) {
+        RemoveDirectSubTag(objEntry, kTimeName);
+        return;
+    }
+    SetValue(objEntry, kTimeName, first.szTime);
+    for (qsizetype i = 1; i < iCount; ++i) {
+        const std::shared_ptr<clsXMLTag> objTag =
+            objEntry->AddSubTag(FurtherReadingTagName(static_cast<int>(i)), QString(), false);
+        FillFurtherReading(objTag, readings[i]);
+    }
+}
+
+DaySpread SpreadOfReadings(const QList<Reading>& readings) {
+    std::array<ValueSpread, 3> spreads;
+    for (const Reading& reading : readings) {
+        const std::array<const QString*, 3> values{&reading.szSystolic, &reading.szDiastolic,
+                                                   &reading.szPulse};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (const std::optional<int> value = ChartValue(*values[i])) {
+                spreads[i].Add(*value);
+            }
+        }
+    }
+    DaySpread spread;
+    spread.iReadings = static_cast<int>(readings.size());
+    spreads[0].Into(spread.iSystolic, spread.iSystolicLow, spread.iSystolicHigh);
+    spreads[1].Into(spread.iDiastolic, spread.iDiastolicLow, spread.iDiastolicHigh);
+    spreads[2].Into(spread.iPulse, spread.iPulseLow, spread.iPulseHigh);
+    return spread;
+}
