@@ -10,19 +10,11 @@ namespace {
 
 constexpr float kGap = std::numeric_limits<float>::quiet_NaN();
 
-// A number as a cell holds it; one that is not finite, or too large, is a gap.
-float CellValue(double value) {
-    if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
-        return kGap;
-    }
-    return static_cast<float>(value);
-}
-
 // Reads decimal text as a number; text that is not a finite number gives a gap.
 float ParseCell(const QString& szValue) {
     bool bOk = false;
     const double value = QLocale::c().toDouble(QStringView(szValue).trimmed(), &bOk);
-    return bOk ? CellValue(value) : kGap;
+    return bOk ? ChartData::CellValue(value) : kGap;
 }
 
 } // namespace
@@ -48,20 +40,6 @@ void ChartData::SetRowCount(qint16 iCount) {
     }
     m_labels.resize(static_cast<size_t>(m_iRows));
     m_dates.resize(static_cast<size_t>(m_iRows));
-}
-
-bool ChartData::HasCell(qint16 iRow, qint16 iColumn) const {
-    return HasRow(iRow) && iColumn >= 1 && iColumn <= m_iColumns;
-}
-
-void ChartData::Write(qint16 iRow, qint16 iColumn, float value) {
-    if (HasCell(iRow, iColumn)) {
-        m_cells[static_cast<size_t>(iColumn - 1)][static_cast<size_t>(iRow - 1)] = value;
-    }
-}
-
-void ChartData::SetValue(qint16 iRow, qint16 iColumn, double value) {
-    Write(iRow, iColumn, CellValue(value));
 }
 
 void ChartData::SetText(qint16 iRow, qint16 iColumn, const QString& szValue) {

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -33,11 +35,16 @@ public:
     // Changes the number of rows, keeping the cells and labels of rows that still exist.
     void SetRowCount(qint16 iCount);
     qint16 RowCount() const { return m_iRows; }
-    bool HasCell(qint16 iRow, qint16 iColumn) const;
     bool HasRow(qint16 iRow) const { return iRow >= 1 && iRow <= m_iRows; }
+    bool HasCell(qint16 iRow, qint16 iColumn) const {
+        return HasRow(iRow) && iColumn >= 1 && iColumn <= m_iColumns;
+    }
 
-    // The cell's value (a gap for a value that is not finite or too large for a cell).
-    void SetValue(qint16 iRow, qint16 iColumn, double value);
+    // The cell's value (a gap for a value that is not finite or too large for a cell). Inline:
+    // a fill writes tens of thousands of cells.
+    void SetValue(qint16 iRow, qint16 iColumn, double value) {
+        Write(iRow, iColumn, CellValue(value));
+    }
     // The cell's value from decimal text; text that is not a finite number leaves a gap.
     void SetText(qint16 iRow, qint16 iColumn, const QString& szValue);
     std::optional<double> ValueAt(qint16 iRow, qint16 iColumn) const;
@@ -60,8 +67,20 @@ public:
     // The first and last known calendar day in row order (invalid when none is known).
     std::pair<QDate, QDate> DateRange() const;
 
+    // A number as a cell holds it; one that is not finite, or too large, is a gap (NaN).
+    static float CellValue(double value) {
+        if (!std::isfinite(value) || std::abs(value) > std::numeric_limits<float>::max()) {
+            return std::numeric_limits<float>::quiet_NaN();
+        }
+        return static_cast<float>(value);
+    }
+
 private:
-    void Write(qint16 iRow, qint16 iColumn, float value);
+    void Write(qint16 iRow, qint16 iColumn, float value) {
+        if (HasCell(iRow, iColumn)) {
+            m_cells[static_cast<size_t>(iColumn - 1)][static_cast<size_t>(iRow - 1)] = value;
+        }
+    }
 
     qint16 m_iColumns = 0;
     qint16 m_iRows = 0;
