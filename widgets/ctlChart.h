@@ -1,9 +1,10 @@
 #pragma once
 
+#include "widgets/ChartData.h"
+#include "widgets/ChartLayout.h"
+
 #include <QColor>
 #include <QDate>
-#include <QPointer>
-#include <QPolygonF>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -20,10 +21,12 @@ class QPainter;
 // A cell that was not written since the column count was last set is a gap, never a zero.
 // On screen it takes the keyboard focus; the arrow keys walk the rows, and a tooltip and the
 // accessible description say in words what the row (or the pointer's column) holds.
+// The control joins the parts: the grid (ChartData), where things go (ChartLayout), the
+// drawing (ChartPainter), the keys (ChartKeyboard) and the accessible face (ChartAccessible).
 class ctlChart : public QWidget {
     Q_OBJECT
 public:
-    enum class ChartType { Bar2d, Line2d };
+    using ChartType = ChartKind;
 
     explicit ctlChart(QWidget* parent = nullptr);
     ~ctlChart() override;
@@ -71,10 +74,7 @@ public:
     void SetFocusColour(const QColor& colour);
 
     // A thin dashed line across the plot at a value, in its series' colour.
-    struct ReferenceLine {
-        qint16 iColumn = 1;
-        double value = 0;
-    };
+    using ReferenceLine = ChartReferenceLine;
     // Reference lines and the one legend name they share. A line is drawn only where the value
     // axis reaches its value; it never widens the axis.
     void SetReferenceLines(const std::vector<ReferenceLine>& lines, const QString& szLegendName);
@@ -84,19 +84,10 @@ public:
     void SetEmptyStateWidget(QWidget* widget);
 
     // What a span of rows holds, per series: how many values, the lowest, highest and mean.
-    struct SeriesSummary {
-        int iCount = 0;
-        double min = 0;
-        double max = 0;
-        double mean = 0;
-    };
+    using SeriesSummary = ChartSeriesSummary;
     // A span of rows (first to last, 1-based): one row, or the rows that share a pixel column
     // in dense drawing. No rows: first and last 0.
-    struct RowSpan {
-        qint16 iFirstRow = 0;
-        qint16 iLastRow = 0;
-        std::vector<SeriesSummary> series;
-    };
+    using RowSpan = ChartRowSpan;
     RowSpan SummariseRows(qint16 iFirstRow, qint16 iLastRow) const;
 
     // The chart in words: a span of rows, and the whole chart (also when hidden or empty).
@@ -117,11 +108,7 @@ public:
 
     // Round value-axis scale: lo and hi are whole multiples of step, step is 1, 2 or 5 times a
     // power of ten, and [lo, hi] holds every value given.
-    struct AxisScale {
-        double lo = 0;
-        double hi = 1;
-        double step = 1;
-    };
+    using AxisScale = ChartAxisScale;
     static AxisScale NiceScale(double min, double max, int iMaxTicks);
     // The scale the value axis would have now (every written cell fits in it; bars include 0).
     AxisScale ValueScale(int iMaxTicks) const;
@@ -134,39 +121,20 @@ public:
     // Horizontal centre of a row (1-based) in a plot area; rows are evenly spaced in row order.
     double RowCentre(const QRectF& plot, qint16 iRow) const;
     // One row label that is drawn: its row and its box under that row.
-    struct RowLabelSlot {
-        qint16 iRow = 0;
-        QRectF rect;
-    };
+    using RowLabelSlot = ChartRowLabelSlot;
     // The row labels drawn when the chart is drawn into rect, thinned so that no two overlap.
     std::vector<RowLabelSlot> RowLabelLayout(const QRectF& rect) const;
     // One year mark: where a year's first row lies (a line across the plot and the year below
     // the row labels), or the year of the first row at the left (bYearStart false: no line).
-    struct YearMark {
-        int iYear = 0;
-        qint16 iRow = 0;
-        bool bYearStart = true;
-        double x = 0;
-        QRectF text;
-    };
+    using YearMark = ChartYearMark;
     // The year marks drawn into rect: none unless the rows span more than one calendar year;
     // thinned to every 2nd, 5th, 10th... year so that no two texts overlap.
     std::vector<YearMark> YearMarkLayout(const QRectF& rect) const;
     // A reference line that is drawn, at height y.
-    struct ReferenceSlot {
-        qint16 iColumn = 0;
-        double value = 0;
-        double y = 0;
-    };
+    using ReferenceSlot = ChartReferenceSlot;
     std::vector<ReferenceSlot> ReferenceLineLayout(const QRectF& rect) const;
     // One bar and the box of the value written above it (empty when there is no room for it).
-    struct BarSlot {
-        qint16 iRow = 0;
-        qint16 iColumn = 0;
-        QRectF bar;
-        QRectF label;
-        QString szValue;
-    };
+    using BarSlot = ChartBarSlot;
     // The bars drawn into rect (a bar chart only).
     std::vector<BarSlot> BarLayout(const QRectF& rect) const;
     // Where the empty sentence is drawn into rect; an empty box when it is not drawn.
@@ -178,10 +146,7 @@ public:
     // What dense drawing paints for one series: a faint band from the lowest to the highest
     // value of each pixel column, and a line (broken where a column has no value) through
     // the columns' means.
-    struct DenseSeries {
-        std::vector<QRectF> bands;
-        std::vector<QPolygonF> meanLines;
-    };
+    using DenseSeries = ChartDenseSeries;
     std::vector<DenseSeries> DenseLayout(const QRectF& rect, qreal pixelRatio = 1) const;
 
     // Draws the whole chart into rect of any paint device (screen, image, printer).
@@ -217,35 +182,13 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    struct Layout;
-    Layout ComputeLayout(const QRectF& rect) const;
-    std::vector<RowLabelSlot> RowLabelSlots(const Layout& layout) const;
-    std::vector<YearMark> YearMarks(const Layout& layout) const;
-    std::vector<ReferenceSlot> ReferenceSlots(const Layout& layout) const;
-    std::vector<BarSlot> BarSlots(const Layout& layout) const;
-    std::vector<RowSpan> DenseSpans(int iBuckets) const;
-    std::vector<DenseSeries> DenseShapes(const Layout& layout, int iBuckets) const;
-    void RenderLayout(QPainter& painter, const QRectF& rect, const Layout& layout,
-                      int iPixelColumns) const;
-    void DrawAxes(QPainter& painter, const Layout& layout) const;
-    void DrawYearMarks(QPainter& painter, const Layout& layout) const;
-    void DrawReferenceLines(QPainter& painter, const Layout& layout) const;
-    void DrawSeries(QPainter& painter, const Layout& layout, int iPixelColumns) const;
-    void DrawBars(QPainter& painter, const Layout& layout) const;
-    void DrawLines(QPainter& painter, const Layout& layout) const;
-    void DrawDense(QPainter& painter, const Layout& layout, int iBuckets) const;
-    void DrawEmptyText(QPainter& painter, const Layout& layout) const;
-    void DrawLegend(QPainter& painter, const Layout& layout, const QRectF& rect) const;
-    static int DevicePixelColumns(const QPainter& painter, const QRectF& plot);
-    static int PixelColumns(const QRectF& plot, qreal pixelRatio);
-    static double ValueY(const Layout& layout, double value);
-    qint16 NearestRow(const QRectF& plot, double x) const;
+    // Where things go when the chart is drawn into rect, with the widget's font.
+    ChartLayout LayoutFor(const QRectF& rect) const;
     RowSpan SpanAt(const QPointF& pos) const;
     QString SpanText(const RowSpan& span) const;
     void MoveCursor(qint16 iRow);
     void NotifyDescriptionChanged();
     void ScheduleRepaint();
-    void WriteCell(float value);
     QImage RenderImage(const QSize& size, qreal scale, const QColor& base) const;
 
     struct Impl;

@@ -1,0 +1,146 @@
+#include "widgets/ChartData.h"
+
+#include <QLocale>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr float kGap = std::numeric_limits<float>::quiet_NaN();
+
+// Reads decimal text as a number; text that is not a finite number gives a gap.
+float ParseCell(const QString& szValue) {
+    bool bOk = false;
+    const double value = QLocale::c().toDouble(QStringView(szValue).trimmed(), &bOk);
+    return bOk ? ChartData::CellValue(value) : kGap;
+}
+
+} // namespace
+
+void ChartData::SetColumnCount(qint16 iCount) {
+    m_iColumns = std::max<qint16>(0, iCount);
+    // Refilled in place: a chart that is rebuilt often keeps its memory.
+    m_cells.resize(static_cast<size_t>(m_iColumns));
+    for (std::vector<float>& column : m_cells) {
+        column.assign(static_cast<size_t>(m_iRows), kGap);
+    }
+    for (QString& label : m_labels) {
+        label.clear();
+    }
+    m_labels.resize(static_cast<size_t>(m_iRows));
+    m_dates.assign(static_cast<size_t>(m_iRows), QDate());
+}
+
+void ChartData::SetRowCount(qint16 iCount) {
+    m_iRows = std::max<qint16>(0, iCount);
+    for (std::vector<float>& column : m_cells) {
+        column.resize(static_cast<size_t>(m_iRows), kGap);
+    }
+    m_labels.resize(static_cast<size_t>(m_iRows));
+    m_dates.resize(static_cast<size_t>(m_iRows));
+}
+
+void ChartData::SetText(qint16 iRow, qint16 iColumn, const QString& szValue) {
+    Write(iRow, iColumn, ParseCell(szValue));
+}
+
+std::optional<double> ChartData::ValueAt(qint16 iRow, qint16 iColumn) const {
+    if (!HasCell(iRow, iColumn)) {
+        return std::nullopt;
+    }
+    const float value = m_cells[static_cast<size_t>(iColumn - 1)][static_cast<size_t>(iRow - 1)];
+    if (std::isnan(value)) {
+        return std::nullopt;
+    }
+    return static_cast<double>(value);
+}
+
+void ChartData::SetLabel(qint16 iRow, const QString& szLabel) {
+    if (HasRow(iRow)) {
+        m_labels[static_cast<size_t>(iRow - 1)] = szLabel;
+    }
+}
+
+QString ChartData::LabelAt(qint16 iRow) const {
+    return HasRow(iRow) ? m_labels[static_cast<size_t>(iRow - 1)] : QString();
+}
+
+void ChartData::SetDate(qint16 iRow, const QDate& dt) {
+    if (HasRow(iRow)) {
+        m_dates[static_cast<size_t>(iRow - 1)] = dt;
+    }
+}
+
+QDate ChartData::DateAt(qint16 iRow) const {
+    return HasRow(iRow) ? m_dates[static_cast<size_t>(iRow - 1)] : QDate();
+}
+
+ChartRowSpan ChartData::SummariseRows(qint16 iFirstRow, qint16 iLastRow) const {
+    ChartRowSpan span;
+    iFirstRow = std::max<qint16>(1, iFirstRow);
+    iLastRow = std::min(iLastRow, m_iRows);
+    if (iFirstRow > iLastRow) {
+        return span;
+    }
+    span.iFirstRow = iFirstRow;
+    span.iLastRow = iLastRow;
+    span.series.resize(static_cast<size_t>(m_iColumns));
+    for (size_t c = 0; c < span.series.size(); ++c) {
+        ChartSeriesSummary& summary = span.series[c];
+        double sum = 0;
+        for (int i = iFirstRow - 1; i < iLastRow; ++i) {
+            const float value = m_cells[c][static_cast<size_t>(i)];
+            if (std::isnan(value)) {
+                continue;
+            }
+            summary.min = summary.iCount == 0 ? value : std::min<double>(summary.min, value);
+            summary.max = summary.iCount == 0 ? value : std::max<double>(summary.max, value);
+            sum += value;
+            ++summary.iCount;
+        }
+        summary.mean = summary.iCount > 0 ? sum / summary.iCount : 0;
+    }
+    return span;
+}
+
+std::pair<double, double> ChartData::ValueRange(bool bBars) const {
+    double min = std::numeric_limits<double>::infinity();
+    double max = -std::numeric_limits<double>::infinity();
+    for (const std::vector<float>& column : m_cells) {
+        for (const float value : column) {
+            if (!std::isnan(value)) {
+                min = std::min(min, static_cast<double>(value));
+                max = std::max(max, static_cast<double>(value));
+            }
+        }
+    }
+    if (min > max) {
+        // Nothing written: an empty axis of a sensible height.
+        min = 0;
+        max = 100;
+    }
+    if (bBars) {
+        min = std::min(min, 0.0);
+        max = std::max(max, 0.0);
+    }
+    return {min, max};
+}
+
+std::pair<QDate, QDate> ChartData::DateRange() const {
+    const auto first = std::find_if(m_dates.cbegin(), m_dates.cend(),
+                                    [](const QDate& dt) { return dt.isValid(); });
+    if (first == m_dates.cend()) {
+        return {};
+    }
+    const auto last = std::find_if(m_dates.crbegin(), m_dates.crend(),
+                                   [](const QDate& dt) { return dt.isValid(); });
+    return {*first, *last};
+}
+
+bool ChartContent::HasLegend() const {
+    return std::any_of(columnLabels.cbegin(), columnLabels.cend(),
+                       [](const QString& s) { return !s.isEmpty(); }) ||
+           (!szReferenceName.isEmpty() && !referenceLines.empty());
+}
