@@ -1,0 +1,42 @@
+#include "diary/CsvFields.h"
+
+bool Csv::IsPlainNumber(QStringView s) {
+    qsizetype i = (!s.isEmpty() && (s[0] == u'+' || s[0] == u'-')) ? 1 : 0;
+    const auto digits = [&] {
+        const qsizetype iStart = i;
+        while (i < s.size() && s[i] >= u'0' && s[i] <= u'9') {
+            ++i;
+        }
+        return i > iStart;
+    };
+    if (!digits()) {
+        return false;
+    }
+    if (i < s.size() && (s[i] == u'.' || s[i] == u',')) {
+        ++i;
+        if (!digits()) {
+            return false;
+        }
+    }
+    return i == s.size();
+}
+
+bool Csv::NeedsFormulaGuard(QStringView s) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == kFormulaGuard) {
+        ++i;
+    }
+    if (i == s.size()) {
+        return false;
+    }
+    const QChar c = s[i];
+    const bool bFormula =
+        c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r' || c == u'\n';
+    return bFormula && !IsPlainNumber(s.sliced(i));
+}
+
+void Csv::TakeOffFormulaGuard(QString& szField) {
+    if (szField.startsWith(kFormulaGuard) && NeedsFormulaGuard(QStringView(szField).sliced(1))) {
+        szField.remove(0, 1);
+    }
+}
