@@ -21,20 +21,6 @@ bool Csv::IsPlainNumber(QStringView s) {
     return i == s.size();
 }
 
-bool Csv::NeedsFormulaGuard(QStringView s) {
-    qsizetype i = 0;
-    while (i < s.size() && s[i] == kFormulaGuard) {
-        ++i;
-    }
-    if (i == s.size()) {
-        return false;
-    }
-    const QChar c = s[i];
-    const bool bFormula =
-        c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r' || c == u'\n';
-    return bFormula && !IsPlainNumber(s.sliced(i));
-}
-
 void Csv::TakeOffFormulaGuard(QString& szField) {
     if (szField.startsWith(kFormulaGuard) && NeedsFormulaGuard(QStringView(szField).sliced(1))) {
         szField.remove(0, 1);

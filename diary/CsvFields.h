@@ -25,8 +25,21 @@ bool IsPlainNumber(QStringView s);
 // it starts with a character that makes a spreadsheet read a formula (=, +, -, @, a tab or a
 // line break), and it is not a plain number. The guards it already has count, so that the
 // import, which takes one guard off whatever this says needs one, gives back the text exactly
-// ("'=x" is written "''=x"; "'hello" and "''" stay as they are).
-bool NeedsFormulaGuard(QStringView s);
+// ("'=x" is written "''=x"; "'hello" and "''" stay as they are). Inline: the export asks it of
+// every field.
+inline bool NeedsFormulaGuard(QStringView s) {
+    qsizetype i = 0;
+    while (i < s.size() && s[i] == kFormulaGuard) {
+        ++i;
+    }
+    if (i == s.size()) {
+        return false;
+    }
+    const QChar c = s[i];
+    const bool bFormula =
+        c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r' || c == u'\n';
+    return bFormula && !IsPlainNumber(s.sliced(i));
+}
 
 // Gives a field of our own export back as it was before the guard was put in front of it.
 void TakeOffFormulaGuard(QString& szField);
