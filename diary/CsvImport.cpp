@@ -376,10 +376,12 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
     FoldDays(rows, pReadings);
     for (const CsvDay& day : pReadings->days) {
         if (const qsizetype iLength = CommentLength(day.szComment); iLength > kMaxCommentLength) {
+            // The message first: clearing the days lets go of this one.
+            const Problem problem = {
+                0, CommentTooLong(iLength, QStringLiteral("the comments of %1 are, joined,")
+                                               .arg(DayText(DayKeyDate(day.szKey))))};
             pReadings->days.clear();
-            return fail(
-                {0, CommentTooLong(iLength, QStringLiteral("the comments of %1 are, joined,")
-                                                .arg(DayText(DayKeyDate(day.szKey))))});
+            return fail(problem);
         }
     }
     return true;
