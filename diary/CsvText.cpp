@@ -6,6 +6,23 @@
 
 #include <algorithm>
 
+namespace {
+
+// A character that UTF-16 cannot spell (half of a surrogate pair) as U+FFFD, as a broken
+// UTF-8 sequence reads, so that the text can be written again as it reads.
+void ReplaceUnpairedSurrogates(QString& szText) {
+    for (qsizetype i = 0; i < szText.size(); ++i) {
+        const QChar c = szText[i];
+        if (c.isHighSurrogate() && i + 1 < szText.size() && szText[i + 1].isLowSurrogate()) {
+            ++i;
+        } else if (c.isSurrogate()) {
+            szText[i] = QChar::ReplacementCharacter;
+        }
+    }
+}
+
+} // namespace
+
 QString Csv::DecodeBytes(const QByteArray& bytes, QString* pszEncoding) {
     if (bytes.startsWith("\xEF\xBB\xBF")) {
         *pszEncoding = QStringLiteral("UTF-8");
@@ -15,7 +32,9 @@ QString Csv::DecodeBytes(const QByteArray& bytes, QString* pszEncoding) {
         *pszEncoding = QStringLiteral("UTF-16");
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE
                                                             : QStringConverter::Utf16BE);
-        return decoder(QByteArrayView(bytes).sliced(2));
+        QString szText = decoder(QByteArrayView(bytes).sliced(2));
+        ReplaceUnpairedSurrogates(szText);
+        return szText;
     }
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     QString szText = utf8(bytes);

@@ -69,6 +69,20 @@ private slots:
                                               << u"aé"_s << u"UTF-16"_s;
         QTest::newRow("UTF-16 big-endian")
             << QByteArray("\xFE\xFF\0a\0\xE9", 6) << u"aé"_s << u"UTF-16"_s;
+        // Half a surrogate pair reads as U+FFFD, as broken UTF-8 does, so that it can be
+        // written again; a whole pair stays.
+        QTest::newRow("UTF-16, a low surrogate alone") << QByteArray("\xFF\xFE"
+                                                                     "a\0\x00\xDC"
+                                                                     "b\0",
+                                                                     8)
+                                                       << u"a\uFFFDb"_s << u"UTF-16"_s;
+        QTest::newRow("UTF-16, a high surrogate at the end")
+            << QByteArray("\xFE\xFF\0a\xD8\x3D", 6) << u"a\uFFFD"_s << u"UTF-16"_s;
+        QTest::newRow("UTF-16, a pair")
+            << QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6) << u"\U0001F600"_s << u"UTF-16"_s;
+        QTest::newRow("UTF-8 mark, broken UTF-8") << QByteArray("\xEF\xBB\xBF"
+                                                                "a\xE9")
+                                                  << u"a\uFFFD"_s << u"UTF-8"_s;
         QTest::newRow("not UTF-8: Windows-1252")
             << QByteArray("caf\xE9 \x80") << u"café €"_s << u"Windows-1252"_s;
         QTest::newRow("UTF-8 cut in the middle of a character")
