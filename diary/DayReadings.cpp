@@ -1,5 +1,6 @@
 #include "diary/DayReadings.h"
 
+#include "diary/RoundedMean.h"
 #include "diary/TextToInteger.h"
 #include "xmlstore/clsXMLTags.h"
 
@@ -103,19 +104,13 @@ struct ValueSpread {
         if (lCount == 0) {
             return;
         }
-        iMean = RoundedMean(lSum, lCount);
+        iMean = static_cast<int>(RoundedMean(lSum, lCount));
         iLowOut = iLow;
         iHighOut = iHigh;
     }
 };
 
 } // namespace
-
-int RoundedMean(qint64 lSum, qint64 lCount) {
-    const qint64 lWhole = lSum / lCount;
-    const qint64 lRest = lSum % lCount;
-    return static_cast<int>(RoundHalfEven(lWhole, static_cast<int>(2 * lRest - lCount)));
-}
 
 QString FurtherReadingTagName(int iIndex) {
     return u'R' + QString::number(iIndex + 1);

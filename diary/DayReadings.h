@@ -90,5 +90,3 @@ struct DaySpread {
 };
 DaySpread SpreadOfReadings(const QList<Reading>& readings);
 
-// The mean of whole numbers (a sum over a count above zero) by the one rounding rule.
-int RoundedMean(qint64 lSum, qint64 lCount);

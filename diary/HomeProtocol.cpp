@@ -1,5 +1,6 @@
 #include "diary/HomeProtocol.h"
 
+#include "diary/RoundedMean.h"
 #include "diary/TextToInteger.h"
 
 #include <algorithm>
@@ -59,8 +60,8 @@ struct Mean {
     }
     void Into(int& iSystolic, int& iDiastolic) const {
         if (iCount > 0) {
-            iSystolic = RoundedMean(lSystolic, iCount);
-            iDiastolic = RoundedMean(lDiastolic, iCount);
+            iSystolic = static_cast<int>(RoundedMean(lSystolic, iCount));
+            iDiastolic = static_cast<int>(RoundedMean(lDiastolic, iCount));
         }
     }
 };

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Runs every fuzz target for a share of the given seconds, starting from the seed files.
-# Usage: bash fuzz/run.sh <build-dir> <seconds>
+# Runs the fuzz targets (all of them unless named) for a share of the given seconds each,
+# starting from the seed files.
+# Usage: bash fuzz/run.sh <build-dir> <seconds> [target...]
 set -euo pipefail
 BUILD="$(cd "${1:?build directory}" && pwd)"
 SECONDS_TOTAL="${2:-30}"
 HERE="$(cd "$(dirname "$0")" && pwd)"
-TARGETS=(fuzz_xmlstore_load fuzz_xmlstore_roundtrip)
+TARGETS=(fuzz_xmlstore_load fuzz_xmlstore_roundtrip fuzz_diary_csv)
+if [ "$#" -gt 2 ]; then
+  TARGETS=("${@:3}")
+fi
 EACH=$(( SECONDS_TOTAL / ${#TARGETS[@]} ))
 [ "$EACH" -ge 1 ] || EACH=1
 ARTIFACTS="$BUILD/fuzz-artifacts"

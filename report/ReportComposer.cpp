@@ -3,6 +3,7 @@
 #include "diary/HomeProtocol.h"
 #include "diary/PressureColours.h"
 #include "diary/ReadingsSchema.h"
+#include "diary/RoundedMean.h"
 #include "diary/TextToInteger.h"
 #include "xmlstore/clsXMLTags.h"
 
@@ -304,19 +305,7 @@ QString FormatDate(const QDate& date) {
 }
 
 qint16 RoundedAverage(qint64 lSum, qint64 lCount) {
-    // The quotient written out exactly enough for TextToInteger's rounding: the whole part, the
-    // first decimal, and a further 1 when anything is left after it.
-    const bool bNegative = lSum < 0;
-    const quint64 uSum = bNegative ? 0 - static_cast<quint64>(lSum) : static_cast<quint64>(lSum);
-    const quint64 uCount = static_cast<quint64>(lCount);
-    const quint64 uRemainder = uSum % uCount;
-    QString szExact = (bNegative ? QStringLiteral("-") : QString()) +
-                      QString::number(uSum / uCount) + u'.' +
-                      QString::number(uRemainder * 10 / uCount);
-    if (uRemainder * 10 % uCount != 0) {
-        szExact += u'1';
-    }
-    return TextToInteger(szExact).value_or(0);
+    return static_cast<qint16>(RoundedMean(lSum, lCount));
 }
 
 namespace {

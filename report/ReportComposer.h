@@ -84,7 +84,7 @@ QString FormatDayKey(const QString& szDayKey);
 QString FormatDate(const QDate& date);
 
 // The average of whole numbers (their sum and count, count above 0) to the nearest whole
-// number, a half to the even neighbour, by the rounding rule of TextToInteger.
+// number, a half to the even neighbour (RoundedMean).
 qint16 RoundedAverage(qint64 lSum, qint64 lCount);
 
 // Tab positions (in pixels at the font's resolution) that start the reading and the comment of

@@ -1,6 +1,9 @@
 #include "xmlstore/NodePool.h"
 
-#if defined(__SANITIZE_ADDRESS__)
+// TLG_KEEP_NODE_POOL (the CMake option of that name) keeps the pool in a sanitizer build, so
+// that the undefined-behaviour sanitizer checks the blocks the program really uses.
+#if defined(TLG_KEEP_NODE_POOL)
+#elif defined(__SANITIZE_ADDRESS__)
 #define TLG_PLAIN_HEAP 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)

@@ -212,22 +212,8 @@ public:
         ParsedLine parsed;
         QString text; // the current line, decoded; reused from line to line
         while (pos < size) {
-            const void* cr = std::memchr(all + pos, '\r', static_cast<size_t>(size - pos));
-            qsizetype end;
-            qsizetype next;
-            if (cr == nullptr) {
-                end = size;
-                next = size;
-            } else {
-                end = static_cast<const char*>(cr) - all;
-                next = end + 1;
-                if (next < size && all[next] == '\n') {
-                    ++next;
-                }
-            }
-            CodePage::DecodeInto(all + pos, end - pos, text);
+            NextLine(all, size, pos, text);
             const QStringView line(text);
-            pos = next;
             ++lineNumber;
             if (line.isEmpty()) {
                 continue;
@@ -240,44 +226,9 @@ public:
             if (open.empty() || !*open.back()) {
                 return Result::OpeningError;
             }
-            const std::shared_ptr<clsXMLTag>& current = *open.back();
-            switch (parsed.kind) {
-            case OpeningTag: {
-                if (open.size() > kMaxLoadDepth) {
-                    return Result::OpeningError;
-                }
-                clsXMLTags& list = XMLInternal::SubTagList(*current);
-                if (list.IsFull()) {
-                    return StoreFull(*current, lineNumber);
-                }
-                open.push_back(&XMLInternal::Access::Append(list, Name(parsed.name),
-                                                            Value(parsed.value), current));
-                break;
-            }
-            case ClosingTag: {
-                const QString name = Name(parsed.name);
-                if (current->szName != name) {
-                    // name, a blank, the (always empty) value of a closing line, " on line "
-                    doc_.szError =
-                        Quote("XML File contains corrupt nesting of tag: ", name, "  on line ") +
-                        QString::number(lineNumber);
-                    return Result::Failed;
-                }
-                if (open.size() > 1) {
-                    open.pop_back();
-                } else {
-                    start = start->objParent.lock();
-                }
-                break;
-            }
-            case CompleteTag: {
-                clsXMLTags& list = XMLInternal::SubTagList(*current);
-                if (list.IsFull()) {
-                    return StoreFull(*current, lineNumber);
-                }
-                XMLInternal::Access::Append(list, Name(parsed.name), Value(parsed.value), current);
-                break;
-            }
+            if (const Result result = ApplyLine(parsed, lineNumber, start, open);
+                result != Result::Ok) {
+                return result;
             }
         }
         endedOpen_ = open.size() > 1;
@@ -288,6 +239,73 @@ public:
     bool EndedOpen() const { return endedOpen_; }
 
 private:
+    // The line at pos, up to its CR or the end of the bytes, decoded into text; pos moves past
+    // its line end (CR LF or CR).
+    static void NextLine(const char* all, qsizetype size, qsizetype& pos, QString& text) {
+        const void* cr = std::memchr(all + pos, '\r', static_cast<size_t>(size - pos));
+        qsizetype end;
+        qsizetype next;
+        if (cr == nullptr) {
+            end = size;
+            next = size;
+        } else {
+            end = static_cast<const char*>(cr) - all;
+            next = end + 1;
+            if (next < size && all[next] == '\n') {
+                ++next;
+            }
+        }
+        CodePage::DecodeInto(all + pos, end - pos, text);
+        pos = next;
+    }
+
+    // A parsed line in the innermost open tag: a tag opened, closed or added whole. Ok, or why
+    // loading stops.
+    Result ApplyLine(const ParsedLine& parsed, int32_t lineNumber,
+                     std::shared_ptr<clsXMLTag>& start,
+                     std::vector<const std::shared_ptr<clsXMLTag>*>& open) {
+        const std::shared_ptr<clsXMLTag>& current = *open.back();
+        switch (parsed.kind) {
+        case OpeningTag: {
+            if (open.size() > kMaxLoadDepth) {
+                return Result::OpeningError;
+            }
+            clsXMLTags& list = XMLInternal::SubTagList(*current);
+            if (list.IsFull()) {
+                return StoreFull(*current, lineNumber);
+            }
+            open.push_back(&XMLInternal::Access::Append(list, Name(parsed.name),
+                                                        Value(parsed.value), current));
+            break;
+        }
+        case ClosingTag: {
+            const QString name = Name(parsed.name);
+            if (current->szName != name) {
+                // name, a blank, the (always empty) value of a closing line, " on line "
+                doc_.szError =
+                    Quote("XML File contains corrupt nesting of tag: ", name, "  on line ") +
+                    QString::number(lineNumber);
+                return Result::Failed;
+            }
+            if (open.size() > 1) {
+                open.pop_back();
+            } else {
+                start = start->objParent.lock();
+            }
+            break;
+        }
+        case CompleteTag: {
+            clsXMLTags& list = XMLInternal::SubTagList(*current);
+            if (list.IsFull()) {
+                return StoreFull(*current, lineNumber);
+            }
+            XMLInternal::Access::Append(list, Name(parsed.name), Value(parsed.value), current);
+            break;
+        }
+        }
+        return Result::Ok;
+    }
+
     // The failure of a line that would add to a list that has taken all the tags it can.
     Result StoreFull(const clsXMLTag& tag, int32_t lineNumber) {
         doc_.szError = Quote("XML File Too Large : Tag ", tag.szName, " has more than the ") +

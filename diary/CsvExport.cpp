@@ -1,0 +1,121 @@
+#include "diary/ReadingsCsv.h"
+
+#include "diary/CsvFields.h"
+#include "diary/ReadingsSchema.h"
+#include "diary/SafeFile.h"
+#include "xmlstore/clsXMLTag.h"
+#include "xmlstore/clsXMLTags.h"
+
+#include <QIODevice>
+#include <QLocale>
+
+#include <optional>
+
+namespace {
+
+using Csv::kHeaderNames;
+
+const QLatin1String kCrLf("\r\n");
+
+// Appends a field, guarded against spreadsheet formulas, and quoted when a reader could take
+// it apart or trim it.
+void AppendField(QString& out, const QString& szValue, QChar cDelimiter) {
+    const QString szText = Csv::NeedsFormulaGuard(szValue) ? Csv::kFormulaGuard + szValue : szValue;
+    bool bQuote = !szText.isEmpty() && (szText.front().isSpace() || szText.back().isSpace());
+    for (qsizetype i = 0; i < szText.size() && !bQuote; ++i) {
+        const QChar c = szText[i];
+        bQuote = c == cDelimiter || c == u'"' || c == u'\r' || c == u'\n';
+    }
+    if (!bQuote) {
+        out += szText;
+        return;
+    }
+    out += u'"';
+    for (const QChar c : szText) {
+        if (c == u'"') {
+            out += u'"';
+        }
+        out += c;
+    }
+    out += u'"';
+}
+
+} // namespace
+
+QByteArray ReadingsToCsv(const std::shared_ptr<clsXMLTag>& objReadings,
+                         const CsvExportOptions& options, int* piDays) {
+    const QChar d = options.cDelimiter;
+    QString out;
+    for (std::size_t i = 0; i < kHeaderNames.size(); ++i) {
+        if (i > 0) {
+            out += d;
+        }
+        out += QStringView(kHeaderNames[i]);
+    }
+    out += kCrLf;
+    int iDays = 0;
+    if (objReadings && objReadings->objSubTags) {
+        out.reserve(out.size() + objReadings->objSubTags->Count() * 24);
+        for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
+            if (!objDay) {
+                continue;
+            }
+            const QDate date = DayKeyDate(objDay->szName);
+            if (!date.isValid() || (options.dtFirst.isValid() && date < options.dtFirst) ||
+                (options.dtLast.isValid() && date > options.dtLast)) {
+                continue;
+            }
+            const QString szS = objDay->GetSubTagValue(kSystolicName);
+            const QString szD = objDay->GetSubTagValue(kDiastolicName);
+            const QString szP = objDay->GetSubTagValue(kPulseName);
+            const QString szC = objDay->GetSubTagValue(kCommentName);
+            if (szS.isEmpty() && szD.isEmpty() && szP.isEmpty() && szC.isEmpty()) {
+                continue;
+            }
+            const QStringView key(objDay->szName);
+            out += key.first(4);
+            out += u'-';
+            out += key.sliced(4, 2);
+            out += u'-';
+            out += key.sliced(6, 2);
+            out += d;
+            AppendField(out, szS, d);
+            out += d;
+            AppendField(out, szD, d);
+            out += d;
+            AppendField(out, szP, d);
+            out += d;
+            AppendField(out, CommentAsTyped(szC), d);
+            out += kCrLf;
+            ++iDays;
+        }
+    }
+    if (piDays != nullptr) {
+        *piDays = iDays;
+    }
+    return out.toUtf8();
+}
+
+bool WriteCsvBytes(QIODevice& device, const QByteArray& bytes, QString* pszReason) {
+    qint64 lDone = 0;
+    while (lDone < bytes.size()) {
+        const qint64 lWritten = device.write(bytes.constData() + lDone, bytes.size() - lDone);
+        if (lWritten <= 0) {
+            *pszReason = device.errorString();
+            if (pszReason->isEmpty() || *pszReason == QLatin1String("Unknown error")) {
+                *pszReason = QStringLiteral("the bytes could not all be written");
+            }
+            return false;
+        }
+        lDone += lWritten;
+    }
+    return true;
+}
+
+bool SaveCsvFile(const QString& szFile, const QByteArray& bytes, QString* pszReason) {
+    return WriteFileSafely(szFile, bytes, std::nullopt, pszReason);
+}
+
+QChar CsvDelimiterForLocale(const QLocale& locale) {
+    return locale.decimalPoint() == QStringLiteral(",") ? u';' : u',';
+}
