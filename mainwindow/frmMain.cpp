@@ -319,15 +319,6 @@ QString CommentFromBox(const QPlainTextEdit& box) {
     return CommentForStore(std::move(szText));
 }
 
-// Advance rule of the diastolic and pulse boxes: two characters unless the first is "1",
-// and always three.
-bool MeetsTwoOrThreeRule(const QString& szText) {
-    if (szText.length() == 2 && szText.at(0) != u'1') {
-        return true;
-    }
-    return szText.length() == 3;
-}
-
 // The colour of those outlines: they lie on the artwork's dark teal, where a light blue-grey
 // stands out at about 5:1 and the usual black would fade to about 2:1.
 constexpr QRgb kOutline = qRgb(150, 170, 200);
@@ -1033,7 +1024,7 @@ void frmMain::txtSystolic_GotFocus() {
 void frmMain::txtSystolic_KeyUp() {
     const QString szText = txtSystolic->text();
     StoreValue(objSystolicTag.get(), szText);
-    if (szText.length() == 3 && m_bKeyFilled) {
+    if (EntryAdvance::IsFull(EntryAdvance::Rule::ThreeCharacters, szText) && m_bKeyFilled) {
         AdvanceTo(txtDiastolic);
     }
 }
@@ -1049,7 +1040,7 @@ void frmMain::txtDiastolic_GotFocus() {
 void frmMain::txtDiastolic_KeyUp() {
     const QString szText = txtDiastolic->text();
     StoreValue(objDiastolicTag.get(), szText);
-    if (MeetsTwoOrThreeRule(szText) && m_bKeyFilled) {
+    if (EntryAdvance::IsFull(EntryAdvance::Rule::TwoOrThree, szText) && m_bKeyFilled) {
         AdvanceTo(txtPulse);
     }
 }
@@ -1065,7 +1056,7 @@ void frmMain::txtPulse_GotFocus() {
 void frmMain::txtPulse_KeyUp() {
     const QString szText = txtPulse->text();
     StoreValue(objPulseTag.get(), szText);
-    if (MeetsTwoOrThreeRule(szText) && m_bKeyFilled) {
+    if (EntryAdvance::IsFull(EntryAdvance::Rule::TwoOrThree, szText) && m_bKeyFilled) {
         AdvanceTo(txtComment);
     }
 }
@@ -1092,7 +1083,7 @@ void frmMain::StoreValue(clsXMLTag* pTag, const QString& szText) {
 
 void frmMain::AdvanceTo(QWidget* next) {
     next->setFocus(Qt::OtherFocusReason);
-    m_pAutoAdvanced = next;
+    m_entry.Advanced(next);
 }
 
 bool frmMain::IsBox(const QObject* control) const {
@@ -1243,27 +1234,20 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
             key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta) {
             break;
         }
-        // A Tab typed out of habit right after the box moved on by itself is taken as done.
-        const bool bHabitTab = m_pAutoAdvanced == watched && key->key() == Qt::Key_Tab &&
-                               key->modifiers() == Qt::NoModifier;
-        m_pAutoAdvanced = nullptr;
-        if (bHabitTab) {
+        const bool bPlainTab = key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier;
+        if (m_entry.KeyPressed(watched, bPlainTab, line != nullptr ? line->text() : QString())) {
             return true;
         }
         if (watched == txtComment && RefuseCommentKey(*key)) {
             return true;
         }
-        m_pKeyBox = watched;
-        m_szTextBeforeKey = line != nullptr ? line->text() : QString();
         break;
     }
     case QEvent::KeyRelease:
         // Only a key that changed the box's text, and did not shorten it, filled the box: the
         // release of Tab, Enter, an arrow or of the key that brought the focus here did not.
-        m_bKeyFilled = line != nullptr && m_pKeyBox == watched &&
-                       line->text() != m_szTextBeforeKey &&
-                       line->text().size() >= m_szTextBeforeKey.size();
-        m_pKeyBox = nullptr;
+        m_bKeyFilled = m_entry.KeyReleased(watched, line != nullptr ? line->text() : QString()) &&
+                       line != nullptr;
         run(handlers->keyUp);
         m_bKeyFilled = false;
         break;
@@ -1292,7 +1276,7 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::FocusIn:
         if (isFocusMove()) {
-            m_pAutoAdvanced = nullptr;
+            m_entry.FocusMoved();
             m_pSelectOnRelease = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason
                                      ? watched
                                      : nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/EntryAdvance.h"
 #include "widgets/FramelessWindow.h"
 
 #include <QDate>
@@ -208,14 +209,10 @@ private:
     QDate m_dtClockDay;
     bool m_bSettingCalendar = false;
     std::vector<BoxHandlers> m_boxHandlers;
-    // The box a key was pressed in and its text before that key; at the key's release the
-    // box moves on only when that key changed its text without shortening it.
-    const QObject* m_pKeyBox = nullptr;
-    QString m_szTextBeforeKey;
+    // When a filled box moves the focus on, and what a Tab typed right after means.
+    EntryAdvance m_entry;
     // The key being released filled its box (set while the box's key-up handler runs).
     bool m_bKeyFilled = false;
-    // The box the focus moved to by itself, until a key is pressed there.
-    const QObject* m_pAutoAdvanced = nullptr;
     // The box entered with a click: the click's release selects its text (unless the click
     // was a drag that selected some).
     const QObject* m_pSelectOnRelease = nullptr;
