@@ -6,6 +6,7 @@
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
 #include "mainwindow/CalendarGridAccessible.h"
+#include "mainwindow/CsvImport.h"
 #include "report/frmReport.h"
 #include "resources/Resources.h"
 #include "widgets/LinkLabel.h"
@@ -1419,70 +1420,14 @@ void frmMain::imgCorvalenLink_Click() {
     Guarded([] { OpenWebLink(kHomeHost + QStringLiteral("?src=tlgapp")); });
 }
 
-// ---- Readings in from a dropped CSV file
-
-namespace {
-
-// Passes .csv files dragged over an entry box to the window, so that the box neither shows a
-// caret for them nor pastes their name.
-class CsvDropFilter : public QObject {
-public:
-    explicit CsvDropFilter(frmMain* window) : QObject(window), m_window(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDropEvent*>(event);
-            if (frmMain::DroppedCsvFile(drag->mimeData()).isEmpty()) {
-                break;
-            }
-            m_window->Form_OLEDragOver(drag);
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (frmMain::DroppedCsvFile(drop->mimeData()).isEmpty()) {
-                break;
-            }
-            m_window->Form_OLEDragDrop(drop);
-            return true;
-        }
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    frmMain* m_window;
-};
-
-QString DayCount(int n) {
-    return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
-}
-
-} // namespace
-
 void frmMain::SetUpCsvDrop() {
     setAcceptDrops(true);
-    auto* filter = new CsvDropFilter(this);
-    for (QWidget* box : {static_cast<QWidget*>(txtSystolic), static_cast<QWidget*>(txtDiastolic),
-                         static_cast<QWidget*>(txtPulse), txtComment->viewport()}) {
-        box->installEventFilter(filter);
-    }
-}
-
-QString frmMain::DroppedCsvFile(const QMimeData* pData) {
-    if (pData == nullptr || !pData->hasUrls() || pData->urls().size() != 1) {
-        return {};
-    }
-    const QUrl url = pData->urls().constFirst();
-    if (!url.isLocalFile() || !IsCsvFileName(url.fileName())) {
-        return {};
-    }
-    return url.toLocalFile();
+    PassCsvDrops(
+        this,
+        {static_cast<QWidget*>(txtSystolic), static_cast<QWidget*>(txtDiastolic),
+         static_cast<QWidget*>(txtPulse), txtComment->viewport()},
+        [this](QDropEvent* event) { Form_OLEDragOver(event); },
+        [this](QDropEvent* event) { Form_OLEDragDrop(event); });
 }
 
 void frmMain::Form_OLEDragOver(QDropEvent* event) {
@@ -1521,67 +1466,12 @@ void frmMain::dropEvent(QDropEvent* event) {
 bool frmMain::ImportCsvFile(const QString& szPath) {
     bool bImported = false;
     Guarded([&] {
-        const QString szName = CsvNameForMessages(szPath);
-        const QString szWarningTitle = kProductName + QStringLiteral(" Warning");
-        const auto refuse = [&](const QString& szWhy) {
-            ShowMessageBox(QMessageBox::Warning, szWarningTitle,
-                           QStringLiteral("Nothing was imported. ") + szWhy, QMessageBox::Ok);
-        };
-        // The command line's rule: an ordinary file of at most 64 MB.
-        QByteArray bytes;
-        QString szReadError;
-        if (!ReadCsvFile(szPath, &bytes, &szReadError)) {
-            refuse(szReadError + u'.');
-            return;
+        bImported = AskAndImportCsv(szPath);
+        if (bImported) {
+            NoteReadingsChanged();
+            FillReadingsChart();
+            LoadSelectedDay();
         }
-        if (!IsCsvFileName(szPath)) {
-            refuse(szName + QStringLiteral(" is not a CSV file (its name does not end in .csv)."));
-            return;
-        }
-        CsvReadings readings;
-        CsvReadError error;
-        if (!ReadReadingsCsv(bytes, szName, CsvDateOrder::Unknown, &readings, &error)) {
-            QString szWhy = error.szMessage + u'.';
-            if (error.bAmbiguousDates) {
-                szWhy += QStringLiteral("\n\nThe command tlg --import-csv with --date-order dmy "
-                                        "(day first) or mdy (month first) reads such a file.");
-            }
-            refuse(szWhy);
-            return;
-        }
-        CsvMergeSummary summary;
-        QString szError;
-        if (!MergeCsvReadings(objReadings, readings, false, false, &summary, &szError)) {
-            refuse(szError + u'.');
-            return;
-        }
-        const QString szDescription =
-            CsvReadingsDescription(szName, readings) + u'\n' + CsvMergeDescription(summary, false);
-        if (summary.iAdded + summary.Changed() == 0) {
-            ShowMessageBox(QMessageBox::Information, QStringLiteral("Import Readings"),
-                           QStringLiteral("Nothing to import: the diary already holds the "
-                                          "readings of this file.\n\n") +
-                               szDescription,
-                           QMessageBox::Ok);
-            return;
-        }
-        const QMessageBox::StandardButton answer = ShowMessageBox(
-            QMessageBox::Question, QStringLiteral("Import Readings"),
-            QStringLiteral("%1 will be added to the diary and %2 changed (empty values filled "
-                           "in).\n\n%3\n\nImport these readings?")
-                .arg(DayCount(summary.iAdded), DayCount(summary.Changed()), szDescription),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
-            return;
-        }
-        if (!MergeCsvReadings(objReadings, readings, false, true, &summary, &szError)) {
-            refuse(szError + u'.');
-            return;
-        }
-        bImported = true;
-        NoteReadingsChanged();
-        FillReadingsChart();
-        LoadSelectedDay();
     });
     return bImported;
 }

@@ -76,8 +76,6 @@ public:
     // readings. A file whose name does not end in .csv is refused with a message, as is one that
     // is missing or not an ordinary file. True when imported.
     bool ImportCsvFile(const QString& szPath);
-    // The one local .csv file a drag carries, or empty text.
-    static QString DroppedCsvFile(const QMimeData* pData);
     // A .csv file dragged over the window (accepted), or dropped on it (imported).
     void Form_OLEDragOver(QDropEvent* event);
     void Form_OLEDragDrop(QDropEvent* event);
