@@ -1199,6 +1199,97 @@ void frmMain::KeepCalendarCellFocus() {
     }
 }
 
+void frmMain::RunBoxHandler(void (frmMain::*handler)()) {
+    if (handler != nullptr) {
+        Guarded([this, handler] { (this->*handler)(); });
+    }
+}
+
+bool frmMain::IsFocusMove(const QFocusEvent& event) {
+    // Focus that comes and goes with the window's activation or a popup is not a move
+    // between the controls: the boxes' handlers ignore it.
+    // The focus given at load reaches its box only when the window is first activated:
+    // that first arrival is the load's focus move.
+    if (event.type() == QEvent::FocusIn && m_bLoadFocusPending) {
+        m_bLoadFocusPending = false;
+        return true;
+    }
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+bool frmMain::BoxKeyPress(QObject* box, const QKeyEvent& key) {
+    m_timTypingPause->start(s_iTypingPauseMs);
+    if (key.key() == Qt::Key_Shift || key.key() == Qt::Key_Control || key.key() == Qt::Key_Alt ||
+        key.key() == Qt::Key_Meta) {
+        return false;
+    }
+    const auto* line = qobject_cast<QLineEdit*>(box);
+    const bool bPlainTab = key.key() == Qt::Key_Tab && key.modifiers() == Qt::NoModifier;
+    if (m_entry.KeyPressed(box, bPlainTab, line != nullptr ? line->text() : QString())) {
+        return true;
+    }
+    return box == txtComment && RefuseCommentKey(key);
+}
+
+void frmMain::BoxKeyRelease(QObject* box, const BoxHandlers& handlers) {
+    // Only a key that changed the box's text, and did not shorten it, filled the box: the
+    // release of Tab, Enter, an arrow or of the key that brought the focus here did not.
+    const auto* line = qobject_cast<QLineEdit*>(box);
+    m_bKeyFilled =
+        m_entry.KeyReleased(box, line != nullptr ? line->text() : QString()) && line != nullptr;
+    RunBoxHandler(handlers.keyUp);
+    m_bKeyFilled = false;
+}
+
+void frmMain::CutInputToRoom(QInputMethodEvent& input) {
+    // Text an input method commits to the comment box is cut to the room it has left.
+    const qsizetype iRoom = std::max<qsizetype>(0, static_cast<CommentBox*>(txtComment)->Room());
+    if (input.commitString().size() > iRoom) {
+        input.setCommitString(input.commitString().left(iRoom), input.replacementStart(),
+                              input.replacementLength());
+        QApplication::beep();
+    }
+}
+
+void frmMain::BoxMouseRelease(QObject* box) {
+    // A click into a box selects its text, so typing replaces it; a drag keeps what it
+    // selected, and a further click places the caret.
+    if (m_pSelectOnRelease != box) {
+        return;
+    }
+    m_pSelectOnRelease = nullptr;
+    auto* line = qobject_cast<QLineEdit*>(box);
+    if (line != nullptr && !line->hasSelectedText()) {
+        line->selectAll();
+    }
+}
+
+void frmMain::BoxFocusIn(QObject* box, const QFocusEvent& event, const BoxHandlers& handlers) {
+    if (!IsFocusMove(event)) {
+        return;
+    }
+    m_entry.FocusMoved();
+    m_pSelectOnRelease = event.reason() == Qt::MouseFocusReason ? box : nullptr;
+    Guarded([this] {
+        FollowDateChange();
+        ShowLoadedDayPage();
+    });
+    RunBoxHandler(handlers.gotFocus);
+}
+
+void frmMain::BoxFocusOut(const QFocusEvent& event, const BoxHandlers& handlers) {
+    if (!IsFocusMove(event)) {
+        return;
+    }
+    RunBoxHandler(handlers.lostFocus);
+    // The focus left the boxes: the typing is over, and the window may follow a date change
+    // at once.
+    if (!IsBox(QApplication::focusWidget())) {
+        m_timTypingPause->stop();
+        Guarded([this] { FollowDateChange(); });
+    }
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pCalendarDays &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
@@ -1209,95 +1300,28 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (handlers == nullptr) {
         return FramelessWindow::eventFilter(watched, event);
     }
-    const auto run = [this](void (frmMain::*handler)()) {
-        if (handler != nullptr) {
-            Guarded([this, handler] { (this->*handler)(); });
-        }
-    };
-    // Focus that comes and goes with the window's activation or a popup is not a move
-    // between the controls: the boxes' handlers ignore it.
-    // The focus given at load reaches its box only when the window is first activated:
-    // that first arrival is the load's focus move.
-    const auto isFocusMove = [this, event] {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (event->type() == QEvent::FocusIn && m_bLoadFocusPending) {
-            m_bLoadFocusPending = false;
-            return true;
-        }
-        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-    };
-    auto* line = qobject_cast<QLineEdit*>(watched);
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        m_timTypingPause->start(s_iTypingPauseMs);
-        if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
-            key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta) {
-            break;
-        }
-        const bool bPlainTab = key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier;
-        if (m_entry.KeyPressed(watched, bPlainTab, line != nullptr ? line->text() : QString())) {
-            return true;
-        }
-        if (watched == txtComment && RefuseCommentKey(*key)) {
+    case QEvent::KeyPress:
+        if (BoxKeyPress(watched, *static_cast<QKeyEvent*>(event))) {
             return true;
         }
         break;
-    }
     case QEvent::KeyRelease:
-        // Only a key that changed the box's text, and did not shorten it, filled the box: the
-        // release of Tab, Enter, an arrow or of the key that brought the focus here did not.
-        m_bKeyFilled = m_entry.KeyReleased(watched, line != nullptr ? line->text() : QString()) &&
-                       line != nullptr;
-        run(handlers->keyUp);
-        m_bKeyFilled = false;
+        BoxKeyRelease(watched, *handlers);
         break;
     case QEvent::InputMethod:
-        // Text an input method commits to the comment box is cut to the room it has left.
         if (watched == txtComment) {
-            auto* input = static_cast<QInputMethodEvent*>(event);
-            const qsizetype iRoom =
-                std::max<qsizetype>(0, static_cast<CommentBox*>(txtComment)->Room());
-            if (input->commitString().size() > iRoom) {
-                input->setCommitString(input->commitString().left(iRoom), input->replacementStart(),
-                                       input->replacementLength());
-                QApplication::beep();
-            }
+            CutInputToRoom(*static_cast<QInputMethodEvent*>(event));
         }
         break;
     case QEvent::MouseButtonRelease:
-        // A click into a box selects its text, so typing replaces it; a drag keeps what it
-        // selected, and a further click places the caret.
-        if (m_pSelectOnRelease == watched) {
-            m_pSelectOnRelease = nullptr;
-            if (line != nullptr && !line->hasSelectedText()) {
-                line->selectAll();
-            }
-        }
+        BoxMouseRelease(watched);
         break;
     case QEvent::FocusIn:
-        if (isFocusMove()) {
-            m_entry.FocusMoved();
-            m_pSelectOnRelease = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason
-                                     ? watched
-                                     : nullptr;
-            Guarded([this] {
-                FollowDateChange();
-                ShowLoadedDayPage();
-            });
-            run(handlers->gotFocus);
-        }
+        BoxFocusIn(watched, *static_cast<QFocusEvent*>(event), *handlers);
         break;
     case QEvent::FocusOut:
-        if (isFocusMove()) {
-            run(handlers->lostFocus);
-            // The focus left the boxes: the typing is over, and the window may follow a date
-            // change at once.
-            if (!IsBox(QApplication::focusWidget())) {
-                m_timTypingPause->stop();
-                Guarded([this] { FollowDateChange(); });
-            }
-        }
+        BoxFocusOut(*static_cast<QFocusEvent*>(event), *handlers);
         break;
     default:
         break;

@@ -22,6 +22,8 @@ class PictureButton;
 class QAbstractItemView;
 class QCalendarWidget;
 class QDropEvent;
+class QFocusEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 class QMimeData;
 class QLabel;
@@ -149,6 +151,16 @@ private:
         void (frmMain::*lostFocus)();
     };
     const BoxHandlers* HandlersOf(const QObject* watched) const;
+    // What the boxes do with the events the window watches for them.
+    void RunBoxHandler(void (frmMain::*handler)());
+    bool IsFocusMove(const QFocusEvent& event);
+    // True when the key is swallowed.
+    bool BoxKeyPress(QObject* box, const QKeyEvent& key);
+    void BoxKeyRelease(QObject* box, const BoxHandlers& handlers);
+    void CutInputToRoom(QInputMethodEvent& input);
+    void BoxMouseRelease(QObject* box);
+    void BoxFocusIn(QObject* box, const QFocusEvent& event, const BoxHandlers& handlers);
+    void BoxFocusOut(const QFocusEvent& event, const BoxHandlers& handlers);
 
     void BuildControls();
     // Stores a box's text in its value tag; a real change is told to the saver.
