@@ -555,106 +555,120 @@ QString Text(const char16_t* sz) {
     return QString::fromUtf16(sz);
 }
 
-// Makes one control of the table on the window.
-QWidget* MakeControl(const ControlRow& row, QWidget* window) {
-    const QString szName = Text(row.szName);
+QLabel* MakeLabel(const ControlRow& row, QWidget* window) {
     const QString szCaption = Text(row.szCaption);
-    QWidget* control = nullptr;
+    QLabel* label = row.kind == Kind::LinkLabel || row.kind == Kind::WebLink
+                        ? new LinkLabel(szCaption, row.kind == Kind::WebLink, window)
+                        : new QLabel(szCaption, window);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(row.alignment | Qt::AlignTop);
+    label->setWordWrap(row.kind == Kind::WrappedLabel);
+    if (row.pointSize > 0) {
+        label->setFont(MsSansSerif(row.pointSize, true));
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText,
+                         row.colour == kHighlightedText
+                             ? QApplication::palette().color(QPalette::HighlightedText)
+                             : QColor(row.colour));
+        label->setPalette(colours);
+    }
+    return label;
+}
+
+QLineEdit* MakeEntryBox(const ControlRow& row, QWidget* window) {
+    auto* box = new EntryBox(window);
+    box->SetTip(Text(row.szTip));
+    box->setMaxLength(3);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFont(MsSansSerif(row.pointSize, false));
+    box->setCursor(HandPointer());
+    box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid %1;"
+                                      " border-radius: 2px; background: #ffffff;"
+                                      " color: #101820; }")
+                           .arg(kBoxFrame.name()) +
+                       FocusFrameStyle(QStringLiteral("QLineEdit")));
+    return box;
+}
+
+QPlainTextEdit* MakeCommentBox(QWidget* window) {
+    auto* box = new CommentBox(window);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    box->setCursor(HandPointer());
+    box->viewport()->setCursor(HandPointer());
+    box->document()->setDocumentMargin(2);
+    box->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { border: 1px solid %1; }").arg(kBoxFrame.name()) +
+        FocusFrameStyle(QStringLiteral("QPlainTextEdit")));
+    return box;
+}
+
+// The calendar, in colours that read well and with its month arrows named.
+QCalendarWidget* MakeCalendar(const ControlRow& row, QWidget* window) {
+    auto* calendar = new QCalendarWidget(window);
+    QFont calendarFont = calendar->font();
+    calendarFont.setPointSizeF(row.pointSize);
+    calendar->setFont(calendarFont);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    // Day keys hold the year in four digits.
+    calendar->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
+    // The weekend's red and the month header's blue, in shades that read well.
+    for (int iDay = Qt::Monday; iDay <= Qt::Sunday; ++iDay) {
+        const auto day = static_cast<Qt::DayOfWeek>(iDay);
+        QTextCharFormat format = calendar->weekdayTextFormat(day);
+        if (format.foreground().color() == QColor(Qt::red)) {
+            format.setForeground(QColor(kReadableRed));
+            calendar->setWeekdayTextFormat(day, format);
+        }
+    }
+    QPalette colours = calendar->palette();
+    colours.setColor(QPalette::Highlight, QColor(kReadableHighlight));
+    colours.setColor(QPalette::HighlightedText, Qt::white);
+    // The days of the months before and after, grey but readable.
+    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(kReadableGrey));
+    calendar->setPalette(colours);
+    // The month arrows, named for screen readers.
+    for (const auto& [szArrow, szName] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
+                                          std::pair{"qt_calendar_nextmonth", "Next month"}}) {
+        if (auto* arrow = calendar->findChild<QWidget*>(QLatin1String(szArrow))) {
+            arrow->setAccessibleName(QLatin1String(szName));
+            arrow->setToolTip(QLatin1String(szName));
+        }
+    }
+    return calendar;
+}
+
+// The control of a row, by its kind.
+QWidget* MakeControlOfKind(const ControlRow& row, QWidget* window) {
     switch (row.kind) {
     case Kind::Label:
     case Kind::WrappedLabel:
     case Kind::LinkLabel:
-    case Kind::WebLink: {
-        QLabel* label = row.kind == Kind::LinkLabel || row.kind == Kind::WebLink
-                            ? new LinkLabel(szCaption, row.kind == Kind::WebLink, window)
-                            : new QLabel(szCaption, window);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(row.alignment | Qt::AlignTop);
-        label->setWordWrap(row.kind == Kind::WrappedLabel);
-        if (row.pointSize > 0) {
-            label->setFont(MsSansSerif(row.pointSize, true));
-            QPalette colours = label->palette();
-            colours.setColor(QPalette::WindowText,
-                             row.colour == kHighlightedText
-                                 ? QApplication::palette().color(QPalette::HighlightedText)
-                                 : QColor(row.colour));
-            label->setPalette(colours);
-        }
-        control = label;
-        break;
+    case Kind::WebLink:
+        return MakeLabel(row, window);
+    case Kind::EntryBox:
+        return MakeEntryBox(row, window);
+    case Kind::CommentBox:
+        return MakeCommentBox(window);
+    case Kind::PictureButton: {
+        QWidget* button = new PictureButton(ArtworkPath(Text(row.szCaption)), window);
+        button->setCursor(HandPointer());
+        return button;
     }
-    case Kind::EntryBox: {
-        auto* box = new EntryBox(window);
-        box->SetTip(Text(row.szTip));
-        box->setMaxLength(3);
-        box->setAlignment(Qt::AlignCenter);
-        box->setFont(MsSansSerif(row.pointSize, false));
-        box->setCursor(HandPointer());
-        box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid %1;"
-                                          " border-radius: 2px; background: #ffffff;"
-                                          " color: #101820; }")
-                               .arg(kBoxFrame.name()) +
-                           FocusFrameStyle(QStringLiteral("QLineEdit")));
-        control = box;
-        break;
-    }
-    case Kind::CommentBox: {
-        auto* box = new CommentBox(window);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setTabChangesFocus(true);
-        box->setCursor(HandPointer());
-        box->viewport()->setCursor(HandPointer());
-        box->document()->setDocumentMargin(2);
-        box->setStyleSheet(
-            QStringLiteral("QPlainTextEdit { border: 1px solid %1; }").arg(kBoxFrame.name()) +
-            FocusFrameStyle(QStringLiteral("QPlainTextEdit")));
-        control = box;
-        break;
-    }
-    case Kind::PictureButton:
-        control = new PictureButton(ArtworkPath(szCaption), window);
-        control->setCursor(HandPointer());
-        break;
-    case Kind::Calendar: {
-        auto* calendar = new QCalendarWidget(window);
-        QFont calendarFont = calendar->font();
-        calendarFont.setPointSizeF(row.pointSize);
-        calendar->setFont(calendarFont);
-        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-        // Day keys hold the year in four digits.
-        calendar->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
-        // The weekend's red and the month header's blue, in shades that read well.
-        for (int iDay = Qt::Monday; iDay <= Qt::Sunday; ++iDay) {
-            const auto day = static_cast<Qt::DayOfWeek>(iDay);
-            QTextCharFormat format = calendar->weekdayTextFormat(day);
-            if (format.foreground().color() == QColor(Qt::red)) {
-                format.setForeground(QColor(kReadableRed));
-                calendar->setWeekdayTextFormat(day, format);
-            }
-        }
-        QPalette colours = calendar->palette();
-        colours.setColor(QPalette::Highlight, QColor(kReadableHighlight));
-        colours.setColor(QPalette::HighlightedText, Qt::white);
-        // The days of the months before and after, grey but readable.
-        colours.setColor(QPalette::Disabled, QPalette::Text, QColor(kReadableGrey));
-        calendar->setPalette(colours);
-        // The month arrows, named for screen readers.
-        for (const auto& [szArrow, szName] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
-                                              std::pair{"qt_calendar_nextmonth", "Next month"}}) {
-            if (auto* arrow = calendar->findChild<QWidget*>(QLatin1String(szArrow))) {
-                arrow->setAccessibleName(QLatin1String(szName));
-                arrow->setToolTip(QLatin1String(szName));
-            }
-        }
-        control = calendar;
-        break;
-    }
+    case Kind::Calendar:
+        return MakeCalendar(row, window);
     case Kind::Chart:
-        control = new ::ctlChart(window);
-        break;
+        return new ::ctlChart(window);
     }
+    return nullptr;
+}
+
+// Makes one control of the table on the window.
+QWidget* MakeControl(const ControlRow& row, QWidget* window) {
+    const QString szName = Text(row.szName);
+    QWidget* control = MakeControlOfKind(row, window);
     control->setObjectName(szName);
     control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
     // Presses on a control never drag the window; only the background does.
@@ -679,7 +693,16 @@ void frmMain::BuildControls() {
     setWindowTitle(QStringLiteral("tlg"));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
     setObjectName(QStringLiteral("frmMain"));
+    MakeControls();
+    MakeChartEmptyLabel();
+    FitLayout();
+    ConnectBoxes();
+    ConnectCommands();
+    ConnectCalendar();
+    MakeTimers();
+}
 
+void frmMain::MakeControls() {
     for (const ControlRow& row : kControls) {
         MakeControl(row, this);
     }
@@ -705,6 +728,9 @@ void frmMain::BuildControls() {
     for (std::size_t i = 0; i < lbl.size(); ++i) {
         lbl[i] = findChild<QLabel*>(QStringLiteral("lbl_%1").arg(i), Qt::FindDirectChildrenOnly);
     }
+}
+
+void frmMain::MakeChartEmptyLabel() {
     StyleChartForScreen(*ctlChart);
     // In the chart's place while it is hidden, in the window's lettering and the chart's colour.
     lblChartEmpty = new QLabel(ChartEmptyText(), this);
@@ -718,7 +744,9 @@ void frmMain::BuildControls() {
     chartText.setColor(QPalette::WindowText, ctlChart->TextColour());
     lblChartEmpty->setPalette(chartText);
     ctlChart->SetEmptyStateWidget(lblChartEmpty);
+}
 
+void frmMain::FitLayout() {
     // Labels keep their text whole with the platform's (or the user's larger) fonts.
     for (QLabel* label : {lbl[3], lbl[2], lbl[1], lbl[0], static_cast<QLabel*>(lblReset),
                           static_cast<QLabel*>(lblTips)}) {
@@ -733,7 +761,9 @@ void frmMain::BuildControls() {
     for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
         FitBoxFont(*box);
     }
+}
 
+void frmMain::ConnectBoxes() {
     // Each box's label names it for screen readers.
     lbl[1]->setBuddy(txtSystolic);
     lbl[0]->setBuddy(txtDiastolic);
@@ -755,7 +785,9 @@ void frmMain::BuildControls() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
+}
 
+void frmMain::ConnectCommands() {
     connect(btClose, &QAbstractButton::clicked, this, [this] { btClose_Click(); });
     connect(btClose2, &QAbstractButton::clicked, this, [this] { btClose2_Click(); });
     connect(btReport, &QAbstractButton::clicked, this, [this] { btReport_Click(); });
@@ -763,7 +795,9 @@ void frmMain::BuildControls() {
     connect(lblDisclaimer, &LinkLabel::activated, this, [this] { lblDisclaimer_Click(); });
     connect(lblTips, &LinkLabel::activated, this, [this] { lblTips_Click(); });
     connect(imgCorvalenLink, &LinkLabel::activated, this, [this] { imgCorvalenLink_Click(); });
+}
 
+void frmMain::ConnectCalendar() {
     // A click or Enter picks a day; the arrow keys move the selection, and the boxes follow it
     // so that what is typed always goes to the day the calendar shows.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
@@ -788,7 +822,9 @@ void frmMain::BuildControls() {
                 [this] { KeepCalendarCellFocus(); });
     }
     KeepCalendarCellFocus();
+}
 
+void frmMain::MakeTimers() {
     // At midnight the window moves on to the new day (unless the user picked another one).
     m_timMidnight = new QTimer(this);
     m_timMidnight->setSingleShot(true);

@@ -163,6 +163,15 @@ private:
     void BoxFocusOut(const QFocusEvent& event, const BoxHandlers& handlers);
 
     void BuildControls();
+    // The parts of building the window: the controls of the table, the chart's stand-in, the
+    // fitting of texts into their places, and the handlers and timers.
+    void MakeControls();
+    void MakeChartEmptyLabel();
+    void FitLayout();
+    void ConnectBoxes();
+    void ConnectCommands();
+    void ConnectCalendar();
+    void MakeTimers();
     // Stores a box's text in its value tag; a real change is told to the saver.
     void StoreValue(clsXMLTag* pTag, const QString& szText);
     // A filled box sends the focus on to the next one; a Tab pressed there before any other
