@@ -341,12 +341,19 @@ constexpr double kLine1[] = {9180, 1500, 10260, 1500};
 frmMain::frmMain(QWidget* parent) : frmMain(Today(), parent) {}
 
 frmMain::frmMain(const QDate& dtToday, QWidget* parent)
-    : FramelessWindow(ArtworkPath(QStringLiteral("main-background.svg")), parent) {
-    [[maybe_unused]] static const bool bViewportFactory = [] {
-        QAccessible::installFactory(CommentViewportFactory);
-        return true;
-    }();
-    InstallCalendarGridAccessible();
+    : FramelessWindow(ArtworkPath(QStringLiteral("main-background.svg")), parent),
+      m_bControlsMade(MakeControls()), ctlCal(Child<QCalendarWidget>(u"ctlCal")),
+      txtSystolic(Child<QLineEdit>(u"txtSystolic")),
+      txtDiastolic(Child<QLineEdit>(u"txtDiastolic")), txtPulse(Child<QLineEdit>(u"txtPulse")),
+      txtComment(Child<QPlainTextEdit>(u"txtComment")), ctlChart(Child<::ctlChart>(u"ctlChart")),
+      lblChartEmpty(MakeChartEmptyLabel()), btClose(Child<PictureButton>(u"btClose")),
+      btClose2(Child<PictureButton>(u"btClose2")), btReport(Child<PictureButton>(u"btReport")),
+      lblReset(Child<LinkLabel>(u"lblReset")), lblDisclaimer(Child<LinkLabel>(u"lblDisclaimer")),
+      lblTips(Child<LinkLabel>(u"lblTips")), lblInstructions{Child<QLabel>(u"lblInstructions_0"),
+                                                             Child<QLabel>(u"lblInstructions_1")},
+      lbl{Child<QLabel>(u"lbl_0"), Child<QLabel>(u"lbl_1"), Child<QLabel>(u"lbl_2"),
+          Child<QLabel>(u"lbl_3")},
+      imgCorvalenLink(Child<LinkLabel>(u"imgCorvalenLink")) {
     BuildControls();
     m_boxHandlers = {
         {txtSystolic, &frmMain::txtSystolic_GotFocus, &frmMain::txtSystolic_KeyUp,
@@ -693,8 +700,6 @@ void frmMain::BuildControls() {
     setWindowTitle(QStringLiteral("tlg"));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
     setObjectName(QStringLiteral("frmMain"));
-    MakeControls();
-    MakeChartEmptyLabel();
     FitLayout();
     ConnectBoxes();
     ConnectCommands();
@@ -702,48 +707,39 @@ void frmMain::BuildControls() {
     MakeTimers();
 }
 
-void frmMain::MakeControls() {
+bool frmMain::MakeControls() {
+    [[maybe_unused]] static const bool bViewportFactory = [] {
+        QAccessible::installFactory(CommentViewportFactory);
+        return true;
+    }();
+    InstallCalendarGridAccessible();
     for (const ControlRow& row : kControls) {
         MakeControl(row, this);
     }
-    const auto find = [this]<typename T>(T*& member, const char16_t* szName) {
-        member = findChild<T*>(Text(szName), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(member != nullptr);
-    };
-    find(ctlCal, u"ctlCal");
-    find(btClose, u"btClose");
-    find(btClose2, u"btClose2");
-    find(btReport, u"btReport");
-    find(txtSystolic, u"txtSystolic");
-    find(txtDiastolic, u"txtDiastolic");
-    find(txtPulse, u"txtPulse");
-    find(txtComment, u"txtComment");
-    find(ctlChart, u"ctlChart");
-    find(lblReset, u"lblReset");
-    find(lblDisclaimer, u"lblDisclaimer");
-    find(lblTips, u"lblTips");
-    find(imgCorvalenLink, u"imgCorvalenLink");
-    find(lblInstructions[0], u"lblInstructions_0");
-    find(lblInstructions[1], u"lblInstructions_1");
-    for (std::size_t i = 0; i < lbl.size(); ++i) {
-        lbl[i] = findChild<QLabel*>(QStringLiteral("lbl_%1").arg(i), Qt::FindDirectChildrenOnly);
-    }
+    return true;
 }
 
-void frmMain::MakeChartEmptyLabel() {
+template <typename T> T* frmMain::Child(const char16_t* szName) const {
+    T* control = findChild<T*>(Text(szName), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(control != nullptr);
+    return control;
+}
+
+QLabel* frmMain::MakeChartEmptyLabel() {
     StyleChartForScreen(*ctlChart);
     // In the chart's place while it is hidden, in the window's lettering and the chart's colour.
-    lblChartEmpty = new QLabel(ChartEmptyText(), this);
-    lblChartEmpty->setObjectName(QStringLiteral("lblChartEmpty"));
-    lblChartEmpty->setGeometry(ctlChart->geometry());
-    lblChartEmpty->setTextFormat(Qt::PlainText);
-    lblChartEmpty->setAlignment(Qt::AlignCenter);
-    lblChartEmpty->setWordWrap(true);
-    lblChartEmpty->setFont(MsSansSerif(9.75, true));
-    QPalette chartText = lblChartEmpty->palette();
+    auto* label = new QLabel(ChartEmptyText(), this);
+    label->setObjectName(QStringLiteral("lblChartEmpty"));
+    label->setGeometry(ctlChart->geometry());
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setFont(MsSansSerif(9.75, true));
+    QPalette chartText = label->palette();
     chartText.setColor(QPalette::WindowText, ctlChart->TextColour());
-    lblChartEmpty->setPalette(chartText);
-    ctlChart->SetEmptyStateWidget(lblChartEmpty);
+    label->setPalette(chartText);
+    ctlChart->SetEmptyStateWidget(label);
+    return label;
 }
 
 void frmMain::FitLayout() {

@@ -35,6 +35,9 @@ class QPlainTextEdit;
 // "lbl_2", "lblInstructions_0", ...).
 class frmMain : public FramelessWindow {
     Q_OBJECT
+    // Made first, so that the controls below can be found by name as they are initialised.
+    const bool m_bControlsMade;
+
 public:
     // Loads the window with today selected on the calendar: restores its position, fills the
     // chart, shows the selected day.
@@ -108,24 +111,24 @@ public:
                                          const QSize& windowSize,
                                          const QList<QRect>& availableAreas);
 
-    // Controls.
-    QCalendarWidget* ctlCal = nullptr;
-    QLineEdit* txtSystolic = nullptr;
-    QLineEdit* txtDiastolic = nullptr;
-    QLineEdit* txtPulse = nullptr;
-    QPlainTextEdit* txtComment = nullptr;
-    ::ctlChart* ctlChart = nullptr;
+    // Controls, made with the window and never replaced.
+    QCalendarWidget* const ctlCal;
+    QLineEdit* const txtSystolic;
+    QLineEdit* const txtDiastolic;
+    QLineEdit* const txtPulse;
+    QPlainTextEdit* const txtComment;
+    ::ctlChart* const ctlChart;
     // Stands where the chart is while it is hidden, saying what will appear there.
-    QLabel* lblChartEmpty = nullptr;
-    PictureButton* btClose = nullptr;
-    PictureButton* btClose2 = nullptr;
-    PictureButton* btReport = nullptr;
-    LinkLabel* lblReset = nullptr;
-    LinkLabel* lblDisclaimer = nullptr;
-    LinkLabel* lblTips = nullptr;
-    std::array<QLabel*, 2> lblInstructions{};
-    std::array<QLabel*, 4> lbl{};
-    LinkLabel* imgCorvalenLink = nullptr;
+    QLabel* const lblChartEmpty;
+    PictureButton* const btClose;
+    PictureButton* const btClose2;
+    PictureButton* const btReport;
+    LinkLabel* const lblReset;
+    LinkLabel* const lblDisclaimer;
+    LinkLabel* const lblTips;
+    const std::array<QLabel*, 2> lblInstructions;
+    const std::array<QLabel*, 4> lbl;
+    LinkLabel* const imgCorvalenLink;
 
     // References to the value tags of the loaded day's entry.
     std::shared_ptr<clsXMLTag> objSystolicTag;
@@ -165,8 +168,10 @@ private:
     void BuildControls();
     // The parts of building the window: the controls of the table, the chart's stand-in, the
     // fitting of texts into their places, and the handlers and timers.
-    void MakeControls();
-    void MakeChartEmptyLabel();
+    bool MakeControls();
+    // The control of the table named szName.
+    template <typename T> T* Child(const char16_t* szName) const;
+    QLabel* MakeChartEmptyLabel();
     void FitLayout();
     void ConnectBoxes();
     void ConnectCommands();
