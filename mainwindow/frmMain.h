@@ -130,11 +130,11 @@ public:
     const std::array<QLabel*, 4> lbl;
     LinkLabel* const imgCorvalenLink;
 
-    // References to the value tags of the loaded day's entry.
-    std::shared_ptr<clsXMLTag> objSystolicTag;
-    std::shared_ptr<clsXMLTag> objDiastolicTag;
-    std::shared_ptr<clsXMLTag> objPulseTag;
-    std::shared_ptr<clsXMLTag> objCommentTag;
+    // The value tags of the loaded day's entry, which the boxes write to.
+    const std::shared_ptr<clsXMLTag>& SystolicTag() const { return objSystolicTag; }
+    const std::shared_ptr<clsXMLTag>& DiastolicTag() const { return objDiastolicTag; }
+    const std::shared_ptr<clsXMLTag>& PulseTag() const { return objPulseTag; }
+    const std::shared_ptr<clsXMLTag>& CommentTag() const { return objCommentTag; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -226,6 +226,11 @@ private:
     // Selects the calendar's day without raising the day-picked handler.
     void SelectCalendarDay(const QDate& dt);
 
+    // References to the value tags of the loaded day's entry.
+    std::shared_ptr<clsXMLTag> objSystolicTag;
+    std::shared_ptr<clsXMLTag> objDiastolicTag;
+    std::shared_ptr<clsXMLTag> objPulseTag;
+    std::shared_ptr<clsXMLTag> objCommentTag;
     QDate m_dtLoaded;
     // The date the window takes for today (it moves on at midnight).
     QDate m_dtToday;
