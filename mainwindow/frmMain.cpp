@@ -7,6 +7,7 @@
 #include "diary/modGlobals.h"
 #include "mainwindow/CalendarGridAccessible.h"
 #include "mainwindow/CsvImport.h"
+#include "mainwindow/DateRollover.h"
 #include "report/frmReport.h"
 #include "resources/Resources.h"
 #include "widgets/LinkLabel.h"
@@ -834,8 +835,7 @@ void frmMain::MakeTimers() {
 }
 
 void frmMain::Form_Load(const QDate& dtToday) {
-    m_dtToday = dtToday;
-    m_dtClockDay = Today();
+    m_rollover = DateRollover(dtToday, Today());
     RestorePosition();
     SelectCalendarDay(dtToday);
     FillReadingsChart();
@@ -1175,26 +1175,17 @@ void frmMain::ArmMidnightTimer() {
 }
 
 void frmMain::FollowDateChange() {
-    const QDate dtNow = Today();
-    if (dtNow.isValid() && dtNow != m_dtClockDay) {
-        // A reading being typed stays on its day: the window moves on once the typing pauses
-        // (the pause timer looks again) or the focus leaves the boxes.
-        if (m_dtLoaded == m_dtToday && TypingInBoxes()) {
-            ArmMidnightTimer();
-            return;
-        }
-        m_dtClockDay = dtNow;
-        const QDate dtBefore = m_dtToday;
-        m_dtToday = dtNow;
-        // The day that was today is still the one shown: the user has not picked another, so
-        // the boxes move on to the new day instead of writing to yesterday.
-        if (m_dtLoaded == dtBefore) {
-            SelectCalendarDay(dtNow);
-            LoadSelectedDay();
-            if (QWidget* focus = QApplication::focusWidget();
-                focus == txtSystolic || focus == txtDiastolic || focus == txtPulse) {
-                static_cast<QLineEdit*>(focus)->selectAll();
-            }
+    // A reading being typed stays on its day: the window moves on once the typing pauses (the
+    // pause timer looks again) or the focus leaves the boxes. The day that was today still
+    // shown means the user has not picked another: the boxes move on to the new day instead of
+    // writing to yesterday.
+    const bool bTyping = m_dtLoaded == m_rollover.Today() && TypingInBoxes();
+    if (m_rollover.Look(Today(), m_dtLoaded, bTyping) == DateRollover::Step::MoveToToday) {
+        SelectCalendarDay(m_rollover.Today());
+        LoadSelectedDay();
+        if (QWidget* focus = QApplication::focusWidget();
+            focus == txtSystolic || focus == txtDiastolic || focus == txtPulse) {
+            static_cast<QLineEdit*>(focus)->selectAll();
         }
     }
     ArmMidnightTimer();

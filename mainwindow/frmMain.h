@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/DateRollover.h"
 #include "mainwindow/EntryAdvance.h"
 #include "widgets/FramelessWindow.h"
 
@@ -233,9 +234,7 @@ private:
     std::shared_ptr<clsXMLTag> objCommentTag;
     QDate m_dtLoaded;
     // The date the window takes for today (it moves on at midnight).
-    QDate m_dtToday;
-    // The clock's date when the window last looked.
-    QDate m_dtClockDay;
+    DateRollover m_rollover{QDate(), QDate()};
     bool m_bSettingCalendar = false;
     std::vector<BoxHandlers> m_boxHandlers;
     // When a filled box moves the focus on, and what a Tab typed right after means.
