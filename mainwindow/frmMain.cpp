@@ -6,6 +6,8 @@
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
 #include "mainwindow/CalendarGridAccessible.h"
+#include "mainwindow/CsvImport.h"
+#include "mainwindow/DateRollover.h"
 #include "report/frmReport.h"
 #include "resources/Resources.h"
 #include "widgets/LinkLabel.h"
@@ -319,15 +321,6 @@ QString CommentFromBox(const QPlainTextEdit& box) {
     return CommentForStore(std::move(szText));
 }
 
-// Advance rule of the diastolic and pulse boxes: two characters unless the first is "1",
-// and always three.
-bool MeetsTwoOrThreeRule(const QString& szText) {
-    if (szText.length() == 2 && szText.at(0) != u'1') {
-        return true;
-    }
-    return szText.length() == 3;
-}
-
 // The colour of those outlines: they lie on the artwork's dark teal, where a light blue-grey
 // stands out at about 5:1 and the usual black would fade to about 2:1.
 constexpr QRgb kOutline = qRgb(150, 170, 200);
@@ -349,12 +342,19 @@ constexpr double kLine1[] = {9180, 1500, 10260, 1500};
 frmMain::frmMain(QWidget* parent) : frmMain(Today(), parent) {}
 
 frmMain::frmMain(const QDate& dtToday, QWidget* parent)
-    : FramelessWindow(ArtworkPath(QStringLiteral("main-background.svg")), parent) {
-    [[maybe_unused]] static const bool bViewportFactory = [] {
-        QAccessible::installFactory(CommentViewportFactory);
-        return true;
-    }();
-    InstallCalendarGridAccessible();
+    : FramelessWindow(ArtworkPath(QStringLiteral("main-background.svg")), parent),
+      m_bControlsMade(MakeControls()), ctlCal(Child<QCalendarWidget>(u"ctlCal")),
+      txtSystolic(Child<QLineEdit>(u"txtSystolic")),
+      txtDiastolic(Child<QLineEdit>(u"txtDiastolic")), txtPulse(Child<QLineEdit>(u"txtPulse")),
+      txtComment(Child<QPlainTextEdit>(u"txtComment")), ctlChart(Child<::ctlChart>(u"ctlChart")),
+      lblChartEmpty(MakeChartEmptyLabel()), btClose(Child<PictureButton>(u"btClose")),
+      btClose2(Child<PictureButton>(u"btClose2")), btReport(Child<PictureButton>(u"btReport")),
+      lblReset(Child<LinkLabel>(u"lblReset")), lblDisclaimer(Child<LinkLabel>(u"lblDisclaimer")),
+      lblTips(Child<LinkLabel>(u"lblTips")), lblInstructions{Child<QLabel>(u"lblInstructions_0"),
+                                                             Child<QLabel>(u"lblInstructions_1")},
+      lbl{Child<QLabel>(u"lbl_0"), Child<QLabel>(u"lbl_1"), Child<QLabel>(u"lbl_2"),
+          Child<QLabel>(u"lbl_3")},
+      imgCorvalenLink(Child<LinkLabel>(u"imgCorvalenLink")) {
     BuildControls();
     m_boxHandlers = {
         {txtSystolic, &frmMain::txtSystolic_GotFocus, &frmMain::txtSystolic_KeyUp,
@@ -563,106 +563,120 @@ QString Text(const char16_t* sz) {
     return QString::fromUtf16(sz);
 }
 
-// Makes one control of the table on the window.
-QWidget* MakeControl(const ControlRow& row, QWidget* window) {
-    const QString szName = Text(row.szName);
+QLabel* MakeLabel(const ControlRow& row, QWidget* window) {
     const QString szCaption = Text(row.szCaption);
-    QWidget* control = nullptr;
+    QLabel* label = row.kind == Kind::LinkLabel || row.kind == Kind::WebLink
+                        ? new LinkLabel(szCaption, row.kind == Kind::WebLink, window)
+                        : new QLabel(szCaption, window);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(row.alignment | Qt::AlignTop);
+    label->setWordWrap(row.kind == Kind::WrappedLabel);
+    if (row.pointSize > 0) {
+        label->setFont(MsSansSerif(row.pointSize, true));
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::WindowText,
+                         row.colour == kHighlightedText
+                             ? QApplication::palette().color(QPalette::HighlightedText)
+                             : QColor(row.colour));
+        label->setPalette(colours);
+    }
+    return label;
+}
+
+QLineEdit* MakeEntryBox(const ControlRow& row, QWidget* window) {
+    auto* box = new EntryBox(window);
+    box->SetTip(Text(row.szTip));
+    box->setMaxLength(3);
+    box->setAlignment(Qt::AlignCenter);
+    box->setFont(MsSansSerif(row.pointSize, false));
+    box->setCursor(HandPointer());
+    box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid %1;"
+                                      " border-radius: 2px; background: #ffffff;"
+                                      " color: #101820; }")
+                           .arg(kBoxFrame.name()) +
+                       FocusFrameStyle(QStringLiteral("QLineEdit")));
+    return box;
+}
+
+QPlainTextEdit* MakeCommentBox(QWidget* window) {
+    auto* box = new CommentBox(window);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    box->setTabChangesFocus(true);
+    box->setCursor(HandPointer());
+    box->viewport()->setCursor(HandPointer());
+    box->document()->setDocumentMargin(2);
+    box->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { border: 1px solid %1; }").arg(kBoxFrame.name()) +
+        FocusFrameStyle(QStringLiteral("QPlainTextEdit")));
+    return box;
+}
+
+// The calendar, in colours that read well and with its month arrows named.
+QCalendarWidget* MakeCalendar(const ControlRow& row, QWidget* window) {
+    auto* calendar = new QCalendarWidget(window);
+    QFont calendarFont = calendar->font();
+    calendarFont.setPointSizeF(row.pointSize);
+    calendar->setFont(calendarFont);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    // Day keys hold the year in four digits.
+    calendar->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
+    // The weekend's red and the month header's blue, in shades that read well.
+    for (int iDay = Qt::Monday; iDay <= Qt::Sunday; ++iDay) {
+        const auto day = static_cast<Qt::DayOfWeek>(iDay);
+        QTextCharFormat format = calendar->weekdayTextFormat(day);
+        if (format.foreground().color() == QColor(Qt::red)) {
+            format.setForeground(QColor(kReadableRed));
+            calendar->setWeekdayTextFormat(day, format);
+        }
+    }
+    QPalette colours = calendar->palette();
+    colours.setColor(QPalette::Highlight, QColor(kReadableHighlight));
+    colours.setColor(QPalette::HighlightedText, Qt::white);
+    // The days of the months before and after, grey but readable.
+    colours.setColor(QPalette::Disabled, QPalette::Text, QColor(kReadableGrey));
+    calendar->setPalette(colours);
+    // The month arrows, named for screen readers.
+    for (const auto& [szArrow, szName] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
+                                          std::pair{"qt_calendar_nextmonth", "Next month"}}) {
+        if (auto* arrow = calendar->findChild<QWidget*>(QLatin1String(szArrow))) {
+            arrow->setAccessibleName(QLatin1String(szName));
+            arrow->setToolTip(QLatin1String(szName));
+        }
+    }
+    return calendar;
+}
+
+// The control of a row, by its kind.
+QWidget* MakeControlOfKind(const ControlRow& row, QWidget* window) {
     switch (row.kind) {
     case Kind::Label:
     case Kind::WrappedLabel:
     case Kind::LinkLabel:
-    case Kind::WebLink: {
-        QLabel* label = row.kind == Kind::LinkLabel || row.kind == Kind::WebLink
-                            ? new LinkLabel(szCaption, row.kind == Kind::WebLink, window)
-                            : new QLabel(szCaption, window);
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(row.alignment | Qt::AlignTop);
-        label->setWordWrap(row.kind == Kind::WrappedLabel);
-        if (row.pointSize > 0) {
-            label->setFont(MsSansSerif(row.pointSize, true));
-            QPalette colours = label->palette();
-            colours.setColor(QPalette::WindowText,
-                             row.colour == kHighlightedText
-                                 ? QApplication::palette().color(QPalette::HighlightedText)
-                                 : QColor(row.colour));
-            label->setPalette(colours);
-        }
-        control = label;
-        break;
+    case Kind::WebLink:
+        return MakeLabel(row, window);
+    case Kind::EntryBox:
+        return MakeEntryBox(row, window);
+    case Kind::CommentBox:
+        return MakeCommentBox(window);
+    case Kind::PictureButton: {
+        QWidget* button = new PictureButton(ArtworkPath(Text(row.szCaption)), window);
+        button->setCursor(HandPointer());
+        return button;
     }
-    case Kind::EntryBox: {
-        auto* box = new EntryBox(window);
-        box->SetTip(Text(row.szTip));
-        box->setMaxLength(3);
-        box->setAlignment(Qt::AlignCenter);
-        box->setFont(MsSansSerif(row.pointSize, false));
-        box->setCursor(HandPointer());
-        box->setStyleSheet(QStringLiteral("QLineEdit { padding: 0px; border: 1px solid %1;"
-                                          " border-radius: 2px; background: #ffffff;"
-                                          " color: #101820; }")
-                               .arg(kBoxFrame.name()) +
-                           FocusFrameStyle(QStringLiteral("QLineEdit")));
-        control = box;
-        break;
-    }
-    case Kind::CommentBox: {
-        auto* box = new CommentBox(window);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setTabChangesFocus(true);
-        box->setCursor(HandPointer());
-        box->viewport()->setCursor(HandPointer());
-        box->document()->setDocumentMargin(2);
-        box->setStyleSheet(
-            QStringLiteral("QPlainTextEdit { border: 1px solid %1; }").arg(kBoxFrame.name()) +
-            FocusFrameStyle(QStringLiteral("QPlainTextEdit")));
-        control = box;
-        break;
-    }
-    case Kind::PictureButton:
-        control = new PictureButton(ArtworkPath(szCaption), window);
-        control->setCursor(HandPointer());
-        break;
-    case Kind::Calendar: {
-        auto* calendar = new QCalendarWidget(window);
-        QFont calendarFont = calendar->font();
-        calendarFont.setPointSizeF(row.pointSize);
-        calendar->setFont(calendarFont);
-        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-        calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-        // Day keys hold the year in four digits.
-        calendar->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
-        // The weekend's red and the month header's blue, in shades that read well.
-        for (int iDay = Qt::Monday; iDay <= Qt::Sunday; ++iDay) {
-            const auto day = static_cast<Qt::DayOfWeek>(iDay);
-            QTextCharFormat format = calendar->weekdayTextFormat(day);
-            if (format.foreground().color() == QColor(Qt::red)) {
-                format.setForeground(QColor(kReadableRed));
-                calendar->setWeekdayTextFormat(day, format);
-            }
-        }
-        QPalette colours = calendar->palette();
-        colours.setColor(QPalette::Highlight, QColor(kReadableHighlight));
-        colours.setColor(QPalette::HighlightedText, Qt::white);
-        // The days of the months before and after, grey but readable.
-        colours.setColor(QPalette::Disabled, QPalette::Text, QColor(kReadableGrey));
-        calendar->setPalette(colours);
-        // The month arrows, named for screen readers.
-        for (const auto& [szArrow, szName] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
-                                              std::pair{"qt_calendar_nextmonth", "Next month"}}) {
-            if (auto* arrow = calendar->findChild<QWidget*>(QLatin1String(szArrow))) {
-                arrow->setAccessibleName(QLatin1String(szName));
-                arrow->setToolTip(QLatin1String(szName));
-            }
-        }
-        control = calendar;
-        break;
-    }
+    case Kind::Calendar:
+        return MakeCalendar(row, window);
     case Kind::Chart:
-        control = new ::ctlChart(window);
-        break;
+        return new ::ctlChart(window);
     }
+    return nullptr;
+}
+
+// Makes one control of the table on the window.
+QWidget* MakeControl(const ControlRow& row, QWidget* window) {
+    const QString szName = Text(row.szName);
+    QWidget* control = MakeControlOfKind(row, window);
     control->setObjectName(szName);
     control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
     // Presses on a control never drag the window; only the background does.
@@ -687,46 +701,49 @@ void frmMain::BuildControls() {
     setWindowTitle(QStringLiteral("tlg"));
     setWindowIcon(QIcon(ArtworkPath(QStringLiteral("icon.svg"))));
     setObjectName(QStringLiteral("frmMain"));
+    FitLayout();
+    ConnectBoxes();
+    ConnectCommands();
+    ConnectCalendar();
+    MakeTimers();
+}
 
+bool frmMain::MakeControls() {
+    [[maybe_unused]] static const bool bViewportFactory = [] {
+        QAccessible::installFactory(CommentViewportFactory);
+        return true;
+    }();
+    InstallCalendarGridAccessible();
     for (const ControlRow& row : kControls) {
         MakeControl(row, this);
     }
-    const auto find = [this]<typename T>(T*& member, const char16_t* szName) {
-        member = findChild<T*>(Text(szName), Qt::FindDirectChildrenOnly);
-        Q_ASSERT(member != nullptr);
-    };
-    find(ctlCal, u"ctlCal");
-    find(btClose, u"btClose");
-    find(btClose2, u"btClose2");
-    find(btReport, u"btReport");
-    find(txtSystolic, u"txtSystolic");
-    find(txtDiastolic, u"txtDiastolic");
-    find(txtPulse, u"txtPulse");
-    find(txtComment, u"txtComment");
-    find(ctlChart, u"ctlChart");
-    find(lblReset, u"lblReset");
-    find(lblDisclaimer, u"lblDisclaimer");
-    find(lblTips, u"lblTips");
-    find(imgCorvalenLink, u"imgCorvalenLink");
-    find(lblInstructions[0], u"lblInstructions_0");
-    find(lblInstructions[1], u"lblInstructions_1");
-    for (std::size_t i = 0; i < lbl.size(); ++i) {
-        lbl[i] = findChild<QLabel*>(QStringLiteral("lbl_%1").arg(i), Qt::FindDirectChildrenOnly);
-    }
+    return true;
+}
+
+template <typename T> T* frmMain::Child(const char16_t* szName) const {
+    T* control = findChild<T*>(Text(szName), Qt::FindDirectChildrenOnly);
+    Q_ASSERT(control != nullptr);
+    return control;
+}
+
+QLabel* frmMain::MakeChartEmptyLabel() {
     StyleChartForScreen(*ctlChart);
     // In the chart's place while it is hidden, in the window's lettering and the chart's colour.
-    lblChartEmpty = new QLabel(ChartEmptyText(), this);
-    lblChartEmpty->setObjectName(QStringLiteral("lblChartEmpty"));
-    lblChartEmpty->setGeometry(ctlChart->geometry());
-    lblChartEmpty->setTextFormat(Qt::PlainText);
-    lblChartEmpty->setAlignment(Qt::AlignCenter);
-    lblChartEmpty->setWordWrap(true);
-    lblChartEmpty->setFont(MsSansSerif(9.75, true));
-    QPalette chartText = lblChartEmpty->palette();
+    auto* label = new QLabel(ChartEmptyText(), this);
+    label->setObjectName(QStringLiteral("lblChartEmpty"));
+    label->setGeometry(ctlChart->geometry());
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    label->setFont(MsSansSerif(9.75, true));
+    QPalette chartText = label->palette();
     chartText.setColor(QPalette::WindowText, ctlChart->TextColour());
-    lblChartEmpty->setPalette(chartText);
-    ctlChart->SetEmptyStateWidget(lblChartEmpty);
+    label->setPalette(chartText);
+    ctlChart->SetEmptyStateWidget(label);
+    return label;
+}
 
+void frmMain::FitLayout() {
     // Labels keep their text whole with the platform's (or the user's larger) fonts.
     for (QLabel* label : {lbl[3], lbl[2], lbl[1], lbl[0], static_cast<QLabel*>(lblReset),
                           static_cast<QLabel*>(lblTips)}) {
@@ -741,7 +758,9 @@ void frmMain::BuildControls() {
     for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
         FitBoxFont(*box);
     }
+}
 
+void frmMain::ConnectBoxes() {
     // Each box's label names it for screen readers.
     lbl[1]->setBuddy(txtSystolic);
     lbl[0]->setBuddy(txtDiastolic);
@@ -763,7 +782,9 @@ void frmMain::BuildControls() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
+}
 
+void frmMain::ConnectCommands() {
     connect(btClose, &QAbstractButton::clicked, this, [this] { btClose_Click(); });
     connect(btClose2, &QAbstractButton::clicked, this, [this] { btClose2_Click(); });
     connect(btReport, &QAbstractButton::clicked, this, [this] { btReport_Click(); });
@@ -771,7 +792,9 @@ void frmMain::BuildControls() {
     connect(lblDisclaimer, &LinkLabel::activated, this, [this] { lblDisclaimer_Click(); });
     connect(lblTips, &LinkLabel::activated, this, [this] { lblTips_Click(); });
     connect(imgCorvalenLink, &LinkLabel::activated, this, [this] { imgCorvalenLink_Click(); });
+}
 
+void frmMain::ConnectCalendar() {
     // A click or Enter picks a day; the arrow keys move the selection, and the boxes follow it
     // so that what is typed always goes to the day the calendar shows.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
@@ -796,7 +819,9 @@ void frmMain::BuildControls() {
                 [this] { KeepCalendarCellFocus(); });
     }
     KeepCalendarCellFocus();
+}
 
+void frmMain::MakeTimers() {
     // At midnight the window moves on to the new day (unless the user picked another one).
     m_timMidnight = new QTimer(this);
     m_timMidnight->setSingleShot(true);
@@ -810,8 +835,7 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::Form_Load(const QDate& dtToday) {
-    m_dtToday = dtToday;
-    m_dtClockDay = Today();
+    m_rollover = DateRollover(dtToday, Today());
     RestorePosition();
     SelectCalendarDay(dtToday);
     FillReadingsChart();
@@ -1033,7 +1057,7 @@ void frmMain::txtSystolic_GotFocus() {
 void frmMain::txtSystolic_KeyUp() {
     const QString szText = txtSystolic->text();
     StoreValue(objSystolicTag.get(), szText);
-    if (szText.length() == 3 && m_bKeyFilled) {
+    if (EntryAdvance::IsFull(EntryAdvance::Rule::ThreeCharacters, szText) && m_bKeyFilled) {
         AdvanceTo(txtDiastolic);
     }
 }
@@ -1049,7 +1073,7 @@ void frmMain::txtDiastolic_GotFocus() {
 void frmMain::txtDiastolic_KeyUp() {
     const QString szText = txtDiastolic->text();
     StoreValue(objDiastolicTag.get(), szText);
-    if (MeetsTwoOrThreeRule(szText) && m_bKeyFilled) {
+    if (EntryAdvance::IsFull(EntryAdvance::Rule::TwoOrThree, szText) && m_bKeyFilled) {
         AdvanceTo(txtPulse);
     }
 }
@@ -1065,7 +1089,7 @@ void frmMain::txtPulse_GotFocus() {
 void frmMain::txtPulse_KeyUp() {
     const QString szText = txtPulse->text();
     StoreValue(objPulseTag.get(), szText);
-    if (MeetsTwoOrThreeRule(szText) && m_bKeyFilled) {
+    if (EntryAdvance::IsFull(EntryAdvance::Rule::TwoOrThree, szText) && m_bKeyFilled) {
         AdvanceTo(txtComment);
     }
 }
@@ -1092,7 +1116,7 @@ void frmMain::StoreValue(clsXMLTag* pTag, const QString& szText) {
 
 void frmMain::AdvanceTo(QWidget* next) {
     next->setFocus(Qt::OtherFocusReason);
-    m_pAutoAdvanced = next;
+    m_entry.Advanced(next);
 }
 
 bool frmMain::IsBox(const QObject* control) const {
@@ -1151,26 +1175,17 @@ void frmMain::ArmMidnightTimer() {
 }
 
 void frmMain::FollowDateChange() {
-    const QDate dtNow = Today();
-    if (dtNow.isValid() && dtNow != m_dtClockDay) {
-        // A reading being typed stays on its day: the window moves on once the typing pauses
-        // (the pause timer looks again) or the focus leaves the boxes.
-        if (m_dtLoaded == m_dtToday && TypingInBoxes()) {
-            ArmMidnightTimer();
-            return;
-        }
-        m_dtClockDay = dtNow;
-        const QDate dtBefore = m_dtToday;
-        m_dtToday = dtNow;
-        // The day that was today is still the one shown: the user has not picked another, so
-        // the boxes move on to the new day instead of writing to yesterday.
-        if (m_dtLoaded == dtBefore) {
-            SelectCalendarDay(dtNow);
-            LoadSelectedDay();
-            if (QWidget* focus = QApplication::focusWidget();
-                focus == txtSystolic || focus == txtDiastolic || focus == txtPulse) {
-                static_cast<QLineEdit*>(focus)->selectAll();
-            }
+    // A reading being typed stays on its day: the window moves on once the typing pauses (the
+    // pause timer looks again) or the focus leaves the boxes. The day that was today still
+    // shown means the user has not picked another: the boxes move on to the new day instead of
+    // writing to yesterday.
+    const bool bTyping = m_dtLoaded == m_rollover.Today() && TypingInBoxes();
+    if (m_rollover.Look(Today(), m_dtLoaded, bTyping) == DateRollover::Step::MoveToToday) {
+        SelectCalendarDay(m_rollover.Today());
+        LoadSelectedDay();
+        if (QWidget* focus = QApplication::focusWidget();
+            focus == txtSystolic || focus == txtDiastolic || focus == txtPulse) {
+            static_cast<QLineEdit*>(focus)->selectAll();
         }
     }
     ArmMidnightTimer();
@@ -1207,6 +1222,97 @@ void frmMain::KeepCalendarCellFocus() {
     }
 }
 
+void frmMain::RunBoxHandler(void (frmMain::*handler)()) {
+    if (handler != nullptr) {
+        Guarded([this, handler] { (this->*handler)(); });
+    }
+}
+
+bool frmMain::IsFocusMove(const QFocusEvent& event) {
+    // Focus that comes and goes with the window's activation or a popup is not a move
+    // between the controls: the boxes' handlers ignore it.
+    // The focus given at load reaches its box only when the window is first activated:
+    // that first arrival is the load's focus move.
+    if (event.type() == QEvent::FocusIn && m_bLoadFocusPending) {
+        m_bLoadFocusPending = false;
+        return true;
+    }
+    return event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+}
+
+bool frmMain::BoxKeyPress(QObject* box, const QKeyEvent& key) {
+    m_timTypingPause->start(s_iTypingPauseMs);
+    if (key.key() == Qt::Key_Shift || key.key() == Qt::Key_Control || key.key() == Qt::Key_Alt ||
+        key.key() == Qt::Key_Meta) {
+        return false;
+    }
+    const auto* line = qobject_cast<QLineEdit*>(box);
+    const bool bPlainTab = key.key() == Qt::Key_Tab && key.modifiers() == Qt::NoModifier;
+    if (m_entry.KeyPressed(box, bPlainTab, line != nullptr ? line->text() : QString())) {
+        return true;
+    }
+    return box == txtComment && RefuseCommentKey(key);
+}
+
+void frmMain::BoxKeyRelease(QObject* box, const BoxHandlers& handlers) {
+    // Only a key that changed the box's text, and did not shorten it, filled the box: the
+    // release of Tab, Enter, an arrow or of the key that brought the focus here did not.
+    const auto* line = qobject_cast<QLineEdit*>(box);
+    m_bKeyFilled =
+        m_entry.KeyReleased(box, line != nullptr ? line->text() : QString()) && line != nullptr;
+    RunBoxHandler(handlers.keyUp);
+    m_bKeyFilled = false;
+}
+
+void frmMain::CutInputToRoom(QInputMethodEvent& input) {
+    // Text an input method commits to the comment box is cut to the room it has left.
+    const qsizetype iRoom = std::max<qsizetype>(0, static_cast<CommentBox*>(txtComment)->Room());
+    if (input.commitString().size() > iRoom) {
+        input.setCommitString(input.commitString().left(iRoom), input.replacementStart(),
+                              input.replacementLength());
+        QApplication::beep();
+    }
+}
+
+void frmMain::BoxMouseRelease(QObject* box) {
+    // A click into a box selects its text, so typing replaces it; a drag keeps what it
+    // selected, and a further click places the caret.
+    if (m_pSelectOnRelease != box) {
+        return;
+    }
+    m_pSelectOnRelease = nullptr;
+    auto* line = qobject_cast<QLineEdit*>(box);
+    if (line != nullptr && !line->hasSelectedText()) {
+        line->selectAll();
+    }
+}
+
+void frmMain::BoxFocusIn(QObject* box, const QFocusEvent& event, const BoxHandlers& handlers) {
+    if (!IsFocusMove(event)) {
+        return;
+    }
+    m_entry.FocusMoved();
+    m_pSelectOnRelease = event.reason() == Qt::MouseFocusReason ? box : nullptr;
+    Guarded([this] {
+        FollowDateChange();
+        ShowLoadedDayPage();
+    });
+    RunBoxHandler(handlers.gotFocus);
+}
+
+void frmMain::BoxFocusOut(const QFocusEvent& event, const BoxHandlers& handlers) {
+    if (!IsFocusMove(event)) {
+        return;
+    }
+    RunBoxHandler(handlers.lostFocus);
+    // The focus left the boxes: the typing is over, and the window may follow a date change
+    // at once.
+    if (!IsBox(QApplication::focusWidget())) {
+        m_timTypingPause->stop();
+        Guarded([this] { FollowDateChange(); });
+    }
+}
+
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_pCalendarDays &&
         (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
@@ -1217,102 +1323,28 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (handlers == nullptr) {
         return FramelessWindow::eventFilter(watched, event);
     }
-    const auto run = [this](void (frmMain::*handler)()) {
-        if (handler != nullptr) {
-            Guarded([this, handler] { (this->*handler)(); });
-        }
-    };
-    // Focus that comes and goes with the window's activation or a popup is not a move
-    // between the controls: the boxes' handlers ignore it.
-    // The focus given at load reaches its box only when the window is first activated:
-    // that first arrival is the load's focus move.
-    const auto isFocusMove = [this, event] {
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (event->type() == QEvent::FocusIn && m_bLoadFocusPending) {
-            m_bLoadFocusPending = false;
-            return true;
-        }
-        return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
-    };
-    auto* line = qobject_cast<QLineEdit*>(watched);
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        m_timTypingPause->start(s_iTypingPauseMs);
-        if (key->key() == Qt::Key_Shift || key->key() == Qt::Key_Control ||
-            key->key() == Qt::Key_Alt || key->key() == Qt::Key_Meta) {
-            break;
-        }
-        // A Tab typed out of habit right after the box moved on by itself is taken as done.
-        const bool bHabitTab = m_pAutoAdvanced == watched && key->key() == Qt::Key_Tab &&
-                               key->modifiers() == Qt::NoModifier;
-        m_pAutoAdvanced = nullptr;
-        if (bHabitTab) {
+    case QEvent::KeyPress:
+        if (BoxKeyPress(watched, *static_cast<QKeyEvent*>(event))) {
             return true;
         }
-        if (watched == txtComment && RefuseCommentKey(*key)) {
-            return true;
-        }
-        m_pKeyBox = watched;
-        m_szTextBeforeKey = line != nullptr ? line->text() : QString();
         break;
-    }
     case QEvent::KeyRelease:
-        // Only a key that changed the box's text, and did not shorten it, filled the box: the
-        // release of Tab, Enter, an arrow or of the key that brought the focus here did not.
-        m_bKeyFilled = line != nullptr && m_pKeyBox == watched &&
-                       line->text() != m_szTextBeforeKey &&
-                       line->text().size() >= m_szTextBeforeKey.size();
-        m_pKeyBox = nullptr;
-        run(handlers->keyUp);
-        m_bKeyFilled = false;
+        BoxKeyRelease(watched, *handlers);
         break;
     case QEvent::InputMethod:
-        // Text an input method commits to the comment box is cut to the room it has left.
         if (watched == txtComment) {
-            auto* input = static_cast<QInputMethodEvent*>(event);
-            const qsizetype iRoom =
-                std::max<qsizetype>(0, static_cast<CommentBox*>(txtComment)->Room());
-            if (input->commitString().size() > iRoom) {
-                input->setCommitString(input->commitString().left(iRoom), input->replacementStart(),
-                                       input->replacementLength());
-                QApplication::beep();
-            }
+            CutInputToRoom(*static_cast<QInputMethodEvent*>(event));
         }
         break;
     case QEvent::MouseButtonRelease:
-        // A click into a box selects its text, so typing replaces it; a drag keeps what it
-        // selected, and a further click places the caret.
-        if (m_pSelectOnRelease == watched) {
-            m_pSelectOnRelease = nullptr;
-            if (line != nullptr && !line->hasSelectedText()) {
-                line->selectAll();
-            }
-        }
+        BoxMouseRelease(watched);
         break;
     case QEvent::FocusIn:
-        if (isFocusMove()) {
-            m_pAutoAdvanced = nullptr;
-            m_pSelectOnRelease = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason
-                                     ? watched
-                                     : nullptr;
-            Guarded([this] {
-                FollowDateChange();
-                ShowLoadedDayPage();
-            });
-            run(handlers->gotFocus);
-        }
+        BoxFocusIn(watched, *static_cast<QFocusEvent*>(event), *handlers);
         break;
     case QEvent::FocusOut:
-        if (isFocusMove()) {
-            run(handlers->lostFocus);
-            // The focus left the boxes: the typing is over, and the window may follow a date
-            // change at once.
-            if (!IsBox(QApplication::focusWidget())) {
-                m_timTypingPause->stop();
-                Guarded([this] { FollowDateChange(); });
-            }
-        }
+        BoxFocusOut(*static_cast<QFocusEvent*>(event), *handlers);
         break;
     default:
         break;
@@ -1435,70 +1467,14 @@ void frmMain::imgCorvalenLink_Click() {
     Guarded([] { OpenWebLink(kHomeHost + QStringLiteral("?src=tlgapp")); });
 }
 
-// ---- Readings in from a dropped CSV file
-
-namespace {
-
-// Passes .csv files dragged over an entry box to the window, so that the box neither shows a
-// caret for them nor pastes their name.
-class CsvDropFilter : public QObject {
-public:
-    explicit CsvDropFilter(frmMain* window) : QObject(window), m_window(window) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::DragEnter:
-        case QEvent::DragMove: {
-            auto* drag = static_cast<QDropEvent*>(event);
-            if (frmMain::DroppedCsvFile(drag->mimeData()).isEmpty()) {
-                break;
-            }
-            m_window->Form_OLEDragOver(drag);
-            return true;
-        }
-        case QEvent::Drop: {
-            auto* drop = static_cast<QDropEvent*>(event);
-            if (frmMain::DroppedCsvFile(drop->mimeData()).isEmpty()) {
-                break;
-            }
-            m_window->Form_OLEDragDrop(drop);
-            return true;
-        }
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    frmMain* m_window;
-};
-
-QString DayCount(int n) {
-    return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
-}
-
-} // namespace
-
 void frmMain::SetUpCsvDrop() {
     setAcceptDrops(true);
-    auto* filter = new CsvDropFilter(this);
-    for (QWidget* box : {static_cast<QWidget*>(txtSystolic), static_cast<QWidget*>(txtDiastolic),
-                         static_cast<QWidget*>(txtPulse), txtComment->viewport()}) {
-        box->installEventFilter(filter);
-    }
-}
-
-QString frmMain::DroppedCsvFile(const QMimeData* pData) {
-    if (pData == nullptr || !pData->hasUrls() || pData->urls().size() != 1) {
-        return {};
-    }
-    const QUrl url = pData->urls().constFirst();
-    if (!url.isLocalFile() || !IsCsvFileName(url.fileName())) {
-        return {};
-    }
-    return url.toLocalFile();
+    PassCsvDrops(
+        this,
+        {static_cast<QWidget*>(txtSystolic), static_cast<QWidget*>(txtDiastolic),
+         static_cast<QWidget*>(txtPulse), txtComment->viewport()},
+        [this](QDropEvent* event) { Form_OLEDragOver(event); },
+        [this](QDropEvent* event) { Form_OLEDragDrop(event); });
 }
 
 void frmMain::Form_OLEDragOver(QDropEvent* event) {
@@ -1537,67 +1513,12 @@ void frmMain::dropEvent(QDropEvent* event) {
 bool frmMain::ImportCsvFile(const QString& szPath) {
     bool bImported = false;
     Guarded([&] {
-        const QString szName = CsvNameForMessages(szPath);
-        const QString szWarningTitle = kProductName + QStringLiteral(" Warning");
-        const auto refuse = [&](const QString& szWhy) {
-            ShowMessageBox(QMessageBox::Warning, szWarningTitle,
-                           QStringLiteral("Nothing was imported. ") + szWhy, QMessageBox::Ok);
-        };
-        // The command line's rule: an ordinary file of at most 64 MB.
-        QByteArray bytes;
-        QString szReadError;
-        if (!ReadCsvFile(szPath, &bytes, &szReadError)) {
-            refuse(szReadError + u'.');
-            return;
+        bImported = AskAndImportCsv(szPath);
+        if (bImported) {
+            NoteReadingsChanged();
+            FillReadingsChart();
+            LoadSelectedDay();
         }
-        if (!IsCsvFileName(szPath)) {
-            refuse(szName + QStringLiteral(" is not a CSV file (its name does not end in .csv)."));
-            return;
-        }
-        CsvReadings readings;
-        CsvReadError error;
-        if (!ReadReadingsCsv(bytes, szName, CsvDateOrder::Unknown, &readings, &error)) {
-            QString szWhy = error.szMessage + u'.';
-            if (error.bAmbiguousDates) {
-                szWhy += QStringLiteral("\n\nThe command tlg --import-csv with --date-order dmy "
-                                        "(day first) or mdy (month first) reads such a file.");
-            }
-            refuse(szWhy);
-            return;
-        }
-        CsvMergeSummary summary;
-        QString szError;
-        if (!MergeCsvReadings(objReadings, readings, false, false, &summary, &szError)) {
-            refuse(szError + u'.');
-            return;
-        }
-        const QString szDescription =
-            CsvReadingsDescription(szName, readings) + u'\n' + CsvMergeDescription(summary, false);
-        if (summary.iAdded + summary.Changed() == 0) {
-            ShowMessageBox(QMessageBox::Information, QStringLiteral("Import Readings"),
-                           QStringLiteral("Nothing to import: the diary already holds the "
-                                          "readings of this file.\n\n") +
-                               szDescription,
-                           QMessageBox::Ok);
-            return;
-        }
-        const QMessageBox::StandardButton answer = ShowMessageBox(
-            QMessageBox::Question, QStringLiteral("Import Readings"),
-            QStringLiteral("%1 will be added to the diary and %2 changed (empty values filled "
-                           "in).\n\n%3\n\nImport these readings?")
-                .arg(DayCount(summary.iAdded), DayCount(summary.Changed()), szDescription),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
-            return;
-        }
-        if (!MergeCsvReadings(objReadings, readings, false, true, &summary, &szError)) {
-            refuse(szError + u'.');
-            return;
-        }
-        bImported = true;
-        NoteReadingsChanged();
-        FillReadingsChart();
-        LoadSelectedDay();
     });
     return bImported;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "mainwindow/DateRollover.h"
+#include "mainwindow/EntryAdvance.h"
 #include "widgets/FramelessWindow.h"
 
 #include <QDate>
@@ -21,6 +23,8 @@ class PictureButton;
 class QAbstractItemView;
 class QCalendarWidget;
 class QDropEvent;
+class QFocusEvent;
+class QInputMethodEvent;
 class QKeyEvent;
 class QMimeData;
 class QLabel;
@@ -32,6 +36,9 @@ class QPlainTextEdit;
 // "lbl_2", "lblInstructions_0", ...).
 class frmMain : public FramelessWindow {
     Q_OBJECT
+    // Made first, so that the controls below can be found by name as they are initialised.
+    const bool m_bControlsMade;
+
 public:
     // Loads the window with today selected on the calendar: restores its position, fills the
     // chart, shows the selected day.
@@ -75,8 +82,6 @@ public:
     // readings. A file whose name does not end in .csv is refused with a message, as is one that
     // is missing or not an ordinary file. True when imported.
     bool ImportCsvFile(const QString& szPath);
-    // The one local .csv file a drag carries, or empty text.
-    static QString DroppedCsvFile(const QMimeData* pData);
     // A .csv file dragged over the window (accepted), or dropped on it (imported).
     void Form_OLEDragOver(QDropEvent* event);
     void Form_OLEDragDrop(QDropEvent* event);
@@ -107,30 +112,30 @@ public:
                                          const QSize& windowSize,
                                          const QList<QRect>& availableAreas);
 
-    // Controls.
-    QCalendarWidget* ctlCal = nullptr;
-    QLineEdit* txtSystolic = nullptr;
-    QLineEdit* txtDiastolic = nullptr;
-    QLineEdit* txtPulse = nullptr;
-    QPlainTextEdit* txtComment = nullptr;
-    ::ctlChart* ctlChart = nullptr;
+    // Controls, made with the window and never replaced.
+    QCalendarWidget* const ctlCal;
+    QLineEdit* const txtSystolic;
+    QLineEdit* const txtDiastolic;
+    QLineEdit* const txtPulse;
+    QPlainTextEdit* const txtComment;
+    ::ctlChart* const ctlChart;
     // Stands where the chart is while it is hidden, saying what will appear there.
-    QLabel* lblChartEmpty = nullptr;
-    PictureButton* btClose = nullptr;
-    PictureButton* btClose2 = nullptr;
-    PictureButton* btReport = nullptr;
-    LinkLabel* lblReset = nullptr;
-    LinkLabel* lblDisclaimer = nullptr;
-    LinkLabel* lblTips = nullptr;
-    std::array<QLabel*, 2> lblInstructions{};
-    std::array<QLabel*, 4> lbl{};
-    LinkLabel* imgCorvalenLink = nullptr;
+    QLabel* const lblChartEmpty;
+    PictureButton* const btClose;
+    PictureButton* const btClose2;
+    PictureButton* const btReport;
+    LinkLabel* const lblReset;
+    LinkLabel* const lblDisclaimer;
+    LinkLabel* const lblTips;
+    const std::array<QLabel*, 2> lblInstructions;
+    const std::array<QLabel*, 4> lbl;
+    LinkLabel* const imgCorvalenLink;
 
-    // References to the value tags of the loaded day's entry.
-    std::shared_ptr<clsXMLTag> objSystolicTag;
-    std::shared_ptr<clsXMLTag> objDiastolicTag;
-    std::shared_ptr<clsXMLTag> objPulseTag;
-    std::shared_ptr<clsXMLTag> objCommentTag;
+    // The value tags of the loaded day's entry, which the boxes write to.
+    const std::shared_ptr<clsXMLTag>& SystolicTag() const { return objSystolicTag; }
+    const std::shared_ptr<clsXMLTag>& DiastolicTag() const { return objDiastolicTag; }
+    const std::shared_ptr<clsXMLTag>& PulseTag() const { return objPulseTag; }
+    const std::shared_ptr<clsXMLTag>& CommentTag() const { return objCommentTag; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -150,8 +155,29 @@ private:
         void (frmMain::*lostFocus)();
     };
     const BoxHandlers* HandlersOf(const QObject* watched) const;
+    // What the boxes do with the events the window watches for them.
+    void RunBoxHandler(void (frmMain::*handler)());
+    bool IsFocusMove(const QFocusEvent& event);
+    // True when the key is swallowed.
+    bool BoxKeyPress(QObject* box, const QKeyEvent& key);
+    void BoxKeyRelease(QObject* box, const BoxHandlers& handlers);
+    void CutInputToRoom(QInputMethodEvent& input);
+    void BoxMouseRelease(QObject* box);
+    void BoxFocusIn(QObject* box, const QFocusEvent& event, const BoxHandlers& handlers);
+    void BoxFocusOut(const QFocusEvent& event, const BoxHandlers& handlers);
 
     void BuildControls();
+    // The parts of building the window: the controls of the table, the chart's stand-in, the
+    // fitting of texts into their places, and the handlers and timers.
+    bool MakeControls();
+    // The control of the table named szName.
+    template <typename T> T* Child(const char16_t* szName) const;
+    QLabel* MakeChartEmptyLabel();
+    void FitLayout();
+    void ConnectBoxes();
+    void ConnectCommands();
+    void ConnectCalendar();
+    void MakeTimers();
     // Stores a box's text in its value tag; a real change is told to the saver.
     void StoreValue(clsXMLTag* pTag, const QString& szText);
     // A filled box sends the focus on to the next one; a Tab pressed there before any other
@@ -201,21 +227,20 @@ private:
     // Selects the calendar's day without raising the day-picked handler.
     void SelectCalendarDay(const QDate& dt);
 
+    // References to the value tags of the loaded day's entry.
+    std::shared_ptr<clsXMLTag> objSystolicTag;
+    std::shared_ptr<clsXMLTag> objDiastolicTag;
+    std::shared_ptr<clsXMLTag> objPulseTag;
+    std::shared_ptr<clsXMLTag> objCommentTag;
     QDate m_dtLoaded;
     // The date the window takes for today (it moves on at midnight).
-    QDate m_dtToday;
-    // The clock's date when the window last looked.
-    QDate m_dtClockDay;
+    DateRollover m_rollover{QDate(), QDate()};
     bool m_bSettingCalendar = false;
     std::vector<BoxHandlers> m_boxHandlers;
-    // The box a key was pressed in and its text before that key; at the key's release the
-    // box moves on only when that key changed its text without shortening it.
-    const QObject* m_pKeyBox = nullptr;
-    QString m_szTextBeforeKey;
+    // When a filled box moves the focus on, and what a Tab typed right after means.
+    EntryAdvance m_entry;
     // The key being released filled its box (set while the box's key-up handler runs).
     bool m_bKeyFilled = false;
-    // The box the focus moved to by itself, until a key is pressed there.
-    const QObject* m_pAutoAdvanced = nullptr;
     // The box entered with a click: the click's release selects its text (unless the click
     // was a drag that selected some).
     const QObject* m_pSelectOnRelease = nullptr;

@@ -429,8 +429,8 @@ private slots:
             names << tag->szName;
         }
         QCOMPARE(names, (QStringList{u"S"_s, u"D"_s, u"P"_s, u"C"_s}));
-        QCOMPARE(window->objSystolicTag, objDay->FindSubTagObjectByName(kSystolicName, {}));
-        QCOMPARE(window->objCommentTag, objDay->FindSubTagObjectByName(kCommentName, {}));
+        QCOMPARE(window->SystolicTag(), objDay->FindSubTagObjectByName(kSystolicName, {}));
+        QCOMPARE(window->CommentTag(), objDay->FindSubTagObjectByName(kCommentName, {}));
 
         const bool bExisted = existing.contains(kTodayKey);
         QCOMPARE(window->txtSystolic->text(), bExisted ? QStringLiteral("207") : QString());
@@ -506,7 +506,7 @@ private slots:
 
         // The comment box refills nothing when it loses the focus.
         window->txtComment->setFocus();
-        window->objPulseTag->szValue = QStringLiteral("99");
+        window->PulseTag()->szValue = QStringLiteral("99");
         Type(*window, QStringLiteral("x\t"));
         QCOMPARE(window->ctlChart->DataAt(1, 3), std::optional<double>(0));
     }
