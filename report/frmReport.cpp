@@ -140,6 +140,32 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     // First, so that the controls' sizes below are measured in their own style.
     setStyleSheet(ControlStyle());
 
+    BuildBoxes();
+    BuildButtons();
+    BuildPeriodChoice();
+    setTabOrder(rtb, btPrint);
+    setTabOrder(btPrint, btSavePdf);
+    BuildExportCsvButton();
+    setTabOrder(btSavePdf, btExportCsv);
+    setTabOrder(btExportCsv, cboPeriod);
+    setTabOrder(cboPeriod, dtFrom);
+    setTabOrder(dtFrom, dtTo);
+
+    tim = new QTimer(this);
+    tim->setSingleShot(true);
+    tim->setInterval(kComposeDelayMs);
+    connect(tim, &QTimer::timeout, this, &frmReport::tim_Timer);
+
+    QSize size(kDesignWidth, kDesignHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableSize() - QSize(16, 48));
+    }
+    resize(size);
+
+    Form_Load();
+}
+
+void frmReport::BuildBoxes() {
     // Created in stacking order from the back: the print copy lies behind the report box.
     rtbPrint = new RichTextBox(this);
     rtbPrint->setObjectName(QStringLiteral("rtbPrint"));
@@ -164,7 +190,9 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     rtb->installEventFilter(this);
     // A screen reader reads the report through the box's text.
     rtb->setAccessibleName(QStringLiteral("Report"));
+}
 
+void frmReport::BuildButtons() {
     btSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
     btSavePdf->setObjectName(QStringLiteral("btSavePdf"));
     btSavePdf->resize(std::max(kButtonWidth, btSavePdf->sizeHint().width()), kButtonHeight);
@@ -179,7 +207,9 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
         // The reading keys scroll the report while a button holds the focus.
         button->installEventFilter(this);
     }
+}
 
+void frmReport::BuildPeriodChoice() {
     lblPeriod = new QLabel(QStringLiteral("&Period:"), this);
     lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
     cboPeriod = new QComboBox(this);
@@ -209,27 +239,6 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmReport::cboPeriod_Click);
     connect(dtFrom, &QDateEdit::dateChanged, this, &frmReport::dtFrom_Change);
     connect(dtTo, &QDateEdit::dateChanged, this, &frmReport::dtTo_Change);
-
-    setTabOrder(rtb, btPrint);
-    setTabOrder(btPrint, btSavePdf);
-    BuildExportCsvButton();
-    setTabOrder(btSavePdf, btExportCsv);
-    setTabOrder(btExportCsv, cboPeriod);
-    setTabOrder(cboPeriod, dtFrom);
-    setTabOrder(dtFrom, dtTo);
-
-    tim = new QTimer(this);
-    tim->setSingleShot(true);
-    tim->setInterval(kComposeDelayMs);
-    connect(tim, &QTimer::timeout, this, &frmReport::tim_Timer);
-
-    QSize size(kDesignWidth, kDesignHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        size = size.boundedTo(screen->availableSize() - QSize(16, 48));
-    }
-    resize(size);
-
-    Form_Load();
 }
 
 frmReport::~frmReport() = default;

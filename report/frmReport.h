@@ -135,6 +135,11 @@ private:
     void LoadPeriod();
     void StorePeriod();
 
+    // The constructor's parts: the report box, its print copy and the chart behind them; the
+    // Print and "Save as PDF…" buttons; the period's label, choice and dates.
+    void BuildBoxes();
+    void BuildButtons();
+    void BuildPeriodChoice();
     // The "Export CSV…" button: made beside "Save as PDF…", and placed left of it.
     void BuildExportCsvButton();
     void PlaceExportCsvButton();
