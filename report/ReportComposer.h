@@ -40,11 +40,13 @@ struct ReportPeriod {
     bool operator==(const ReportPeriod&) const = default;
 };
 
-// The report's text as lines, without its pictures: an empty line, "YOUR READINGS", an empty
-// line, one line per day with both pressures in the period, then an empty line and the summary.
+// The report's text as lines, without its pictures: an empty line, the summary, an empty line,
+// "YOUR READINGS", an empty line, then one line per day with both pressures in the period (a day
+// of several readings: its date alone, then one line per reading with both pressures, its time
+// in the date's column).
 struct ReportComposition {
     std::vector<ReportLine> lines;
-    // Index of the first day line in lines, and how many day lines follow it.
+    // Index of the first day line in lines, and how many day lines follow it (to the end).
     int iFirstDayLine = 0;
     int iDayLines = 0;
     // Index of the summary's first line (after its empty line).
