@@ -73,7 +73,8 @@ std::pair<QDate, QDate> PeriodDays(const ReportPeriod& period, const QDate& dtTo
 // The day keys of a period, for the chart and the day lines alike (all readings: no limit).
 DayKeyRange PeriodKeyRange(const ReportPeriod& period, const QDate& dtToday);
 
-// One day's line: the date, a tab, the systolic in its colour, "/", the diastolic in its colour,
+// One day's line (or one reading's under its day, szDate then its time): the date, a tab, the
+// systolic in its colour, "/", the diastolic in its colour,
 // ":", the pulse, three spaces, a tab and the comment, the rest black. Nothing unless both
 // pressures are present.
 std::optional<ReportLine> DayLine(const QString& szDate, const QString& szSys, const QString& szDia,
