@@ -8,9 +8,11 @@
 #include "diary/SafeFile.h"
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
+#include "report/frmReport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
@@ -18,6 +20,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -29,6 +32,7 @@ namespace {
 
 // Options of the command line, by their long names.
 const QString kExportCsv = QStringLiteral("export-csv");
+const QString kExportPdf = QStringLiteral("export-pdf");
 const QString kImportCsv = QStringLiteral("import-csv");
 const QString kDelimiter = QStringLiteral("delimiter");
 const QString kFrom = QStringLiteral("from");
@@ -49,9 +53,13 @@ const char* const kDescription =
     "does; a file whose name does not end in .csv, or one that cannot be read, is refused with "
     "a message and nothing changes.\n"
     "\n"
-    "With --export-csv or --import-csv it needs no display: it works on the readings file in "
-    "the user's data folder and ends. It refuses while the window is open on the same "
-    "readings.\n"
+    "With --export-csv, --export-pdf or --import-csv it needs no display: it works on the "
+    "readings file in the user's data folder and ends. It refuses while the window is open on "
+    "the same readings.\n"
+    "\n"
+    "--export-pdf writes the report exactly as the report window's \"Save as PDF...\" does "
+    "(chart, summary, one line per reading, on the default printer's paper), for every day or "
+    "for the days from --from to --to; the file is replaced only when it is complete.\n"
     "\n"
     "CSV files are UTF-8 with the header row date,systolic,diastolic,pulse,comment and one row "
     "per day (2026-12-08,120,80,72,Walked). An import also reads semicolons or tabs as "
@@ -229,19 +237,74 @@ int WriteExport(const CommandLineStreams& io, const QString& szTarget, const QBy
     return kCommandLineDone;
 }
 
-int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
-    CsvExportOptions options;
+// An export's options read and its diary opened: kCommandLineDone, or the failed run's status.
+int OpenForExport(const QCommandLineParser& parser, const CommandLineStreams& io,
+                  CsvExportOptions& options, Diary& diary) {
     if (const int iStatus = ReadExportOptions(parser, io, options); iStatus != kCommandLineDone) {
         return iStatus;
     }
+    return OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
+}
+
+int ExportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    CsvExportOptions options;
     Diary diary;
-    if (const int iStatus = OpenDiary(io, diary, parser.isSet(kIgnoreOtherComputerLock));
+    if (const int iStatus = OpenForExport(parser, io, options, diary);
         iStatus != kCommandLineDone) {
         return iStatus;
     }
     int iDays = 0;
     const QByteArray bytes = ReadingsToCsv(objReadings, options, &iDays);
     return WriteExport(io, parser.value(kExportCsv), bytes, iDays);
+}
+
+// The report's period from --from and --to: all readings without either; an end not given is
+// the diary's first or last day (never past the other end).
+ReportPeriod PdfPeriod(const CsvExportOptions& options) {
+    if (!options.dtFirst.isValid() && !options.dtLast.isValid()) {
+        return {};
+    }
+    QDate dtFirst = options.dtFirst;
+    QDate dtLast = options.dtLast;
+    const auto& days = *objReadings->objSubTags;
+    const auto dayOf = [](const std::shared_ptr<clsXMLTag>& objDay) {
+        return QDate::fromString(objDay->szName, QStringLiteral("yyyyMMdd"));
+    };
+    if (!dtFirst.isValid()) {
+        dtFirst = days.Count() > 0 ? dayOf(days.Item(1)) : QDate();
+        dtFirst = dtFirst.isValid() ? std::min(dtFirst, dtLast) : dtLast;
+    }
+    if (!dtLast.isValid()) {
+        dtLast = days.Count() > 0 ? dayOf(days.Item(days.Count())) : QDate();
+        dtLast = dtLast.isValid() ? std::max(dtLast, dtFirst) : dtFirst;
+    }
+    return {ReportPeriodKind::FromTo, dtFirst, dtLast};
+}
+
+int ExportPdf(const QCommandLineParser& parser, const CommandLineStreams& io) {
+    const QString szTarget = parser.value(kExportPdf);
+    if (szTarget == kStandardStream || szTarget.isEmpty()) {
+        return Fail(io, QStringLiteral("--export-pdf writes to a file; give its name."));
+    }
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
+        return Fail(io, QStringLiteral("the report cannot be drawn in this run."));
+    }
+    CsvExportOptions options;
+    Diary diary;
+    if (const int iStatus = OpenForExport(parser, io, options, diary);
+        iStatus != kCommandLineDone) {
+        return iStatus;
+    }
+    QString szReason;
+    QString szPeriod;
+    if (!frmReport::SaveReportAsPdf(objReadings, PdfPeriod(options), szTarget, &szReason,
+                                    &szPeriod)) {
+        return Fail(io, QStringLiteral("the report could not be written to %1 (%2)")
+                            .arg(Native(szTarget), szReason));
+    }
+    Print(io.pOut, QStringLiteral("The report (%1) written to %2.\n")
+                       .arg(szPeriod, Native(QFileInfo(szTarget).absoluteFilePath())));
+    return kCommandLineDone;
 }
 
 // The order of day and month the command line gives: kCommandLineDone, or the failed run's
@@ -356,6 +419,7 @@ const QStringList& OwnOptionNames() {
                                       QStringLiteral("v"),
                                       QStringLiteral("version"),
                                       kExportCsv,
+                                      kExportPdf,
                                       kImportCsv,
                                       kDelimiter,
                                       kFrom,
@@ -399,6 +463,10 @@ void AddOwnOptions(QCommandLineParser& parser) {
          QStringLiteral("Writes every day with a reading to <file> as CSV (\"-\": standard "
                         "output) and ends."),
          QStringLiteral("file")},
+        {kExportPdf,
+         QStringLiteral("Writes the report to <file> as PDF, as \"Save as PDF...\" does, and "
+                        "ends."),
+         QStringLiteral("file")},
         {kImportCsv,
          QStringLiteral("Adds the readings of the CSV <file> (\"-\": standard input) to the "
                         "diary and ends."),
@@ -407,9 +475,9 @@ void AddOwnOptions(QCommandLineParser& parser) {
          QStringLiteral("Export: the field separator, \",\" (the default), \";\" (for "
                         "spreadsheets that write decimal commas) or \"tab\"."),
          QStringLiteral("separator")},
-        {kFrom, QStringLiteral("Export: the first day written (2026-01-31)."),
+        {kFrom, QStringLiteral("Export (CSV or PDF): the first day written (2026-01-31)."),
          QStringLiteral("day")},
-        {kTo, QStringLiteral("Export: the last day written."), QStringLiteral("day")},
+        {kTo, QStringLiteral("Export (CSV or PDF): the last day written."), QStringLiteral("day")},
         {kDateOrder,
          QStringLiteral("Import: read dates such as 03/04/2026 day first (dmy) or month first "
                         "(mdy); needed only when no date in the file tells."),
@@ -424,23 +492,30 @@ void AddOwnOptions(QCommandLineParser& parser) {
     });
 }
 
-// Whether an export or an import is asked for, with options of its own only: kCommandLineDone,
-// or the failed run's status.
+// The one action asked for (an export as CSV or PDF, or an import), with options of its own
+// only: kCommandLineDone, or the failed run's status.
 int CheckAction(const QCommandLineParser& parser, const CommandLineStreams& io) {
-    const bool bExport = parser.isSet(kExportCsv);
-    const bool bImport = parser.isSet(kImportCsv);
-    if (bExport == bImport) {
-        return Fail(io, bExport ? QStringLiteral("give --export-csv or --import-csv, not both.")
-                                : QStringLiteral("nothing to do: give --export-csv or "
-                                                 "--import-csv. See tlg --help."));
+    const QStringList actions{kExportCsv, kExportPdf, kImportCsv};
+    const qsizetype nAsked = std::count_if(actions.begin(), actions.end(),
+                                           [&](const QString& szA) { return parser.isSet(szA); });
+    if (nAsked != 1) {
+        return Fail(io, nAsked > 1 ? QStringLiteral("give one of --export-csv, --export-pdf and "
+                                                    "--import-csv, not more.")
+                                   : QStringLiteral("nothing to do: give --export-csv, "
+                                                    "--export-pdf or --import-csv. See tlg "
+                                                    "--help."));
     }
-    const QStringList wrongOptions =
-        bExport ? QStringList{kDateOrder, kReplace, kDryRun} : QStringList{kDelimiter, kFrom, kTo};
-    for (const QString& szOption : wrongOptions) {
-        if (parser.isSet(szOption)) {
-            return Fail(io, QStringLiteral("--%1 belongs to %2.")
-                                .arg(szOption, bExport ? QStringLiteral("--import-csv")
-                                                       : QStringLiteral("--export-csv")));
+    // Each option and the actions it belongs to.
+    const std::pair<QString, QStringList> owners[] = {
+        {kDelimiter, {kExportCsv}},      {kFrom, {kExportCsv, kExportPdf}},
+        {kTo, {kExportCsv, kExportPdf}}, {kDateOrder, {kImportCsv}},
+        {kReplace, {kImportCsv}},        {kDryRun, {kImportCsv}}};
+    for (const auto& [szOption, ownActions] : owners) {
+        const bool bOwn = std::any_of(ownActions.begin(), ownActions.end(),
+                                      [&](const QString& szA) { return parser.isSet(szA); });
+        if (parser.isSet(szOption) && !bOwn) {
+            return Fail(io, QStringLiteral("--%1 belongs to --%2.")
+                                .arg(szOption, ownActions.join(QStringLiteral(" and --"))));
         }
     }
     return kCommandLineDone;
@@ -521,11 +596,50 @@ int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
     if (const int iStatus = CheckAction(parser, io); iStatus != kCommandLineDone) {
         return iStatus;
     }
+    if (parser.isSet(kExportPdf)) {
+        return ExportPdf(parser, io);
+    }
     return parser.isSet(kExportCsv) ? ExportCsv(parser, io) : ImportCsv(parser, io);
 }
 
+namespace {
+
+// True when the arguments ask for the report as PDF (before any "--").
+bool AsksForPdf(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "--") {
+            break;
+        }
+        if (argument == "--export-pdf" || argument.startsWith("--export-pdf=")) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The report is drawn without a window: where windows need a display server (X11, Wayland),
+// Qt's offscreen platform draws it, so a run from a script, a timer or a remote shell never
+// needs one (a platform the user names is kept). Elsewhere the system's own platform draws
+// without a display.
+void DrawWithoutDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+#endif
+}
+
+} // namespace
+
 int CommandLineMain(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> application;
+    if (AsksForPdf(argc, argv)) {
+        DrawWithoutDisplay();
+        application = std::make_unique<QApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("tlg"));
     if (QCoreApplication::applicationVersion().isEmpty()) {
         QCoreApplication::setApplicationVersion(QStringLiteral(TLG_VERSION));

@@ -1,5 +1,6 @@
 #include "report/ReportComposer.h"
 
+#include "diary/DayReadings.h"
 #include "diary/HomeProtocol.h"
 #include "diary/PressureColours.h"
 #include "diary/ReadingsSchema.h"
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -99,19 +101,76 @@ QString RangesInWords(const PressureRanges& ranges, long lColor) {
     return parts.join(QStringLiteral(" or "));
 }
 
-void AppendSummary(ReportComposition& composition, const std::vector<DayFigures>& days) {
-    std::vector<ReportLine>& lines = composition.lines;
-    lines.push_back(BlackLine(QString()));
-    composition.iFirstSummaryLine = static_cast<int>(lines.size());
-    const qsizetype nDays = static_cast<qsizetype>(days.size());
-    if (nDays == 0) {
+// What the day lines found: each day's figures, its readings when it holds several (for the
+// home-measurement week), and how many readings the day lines show.
+struct DaysFound {
+    std::vector<DayFigures> figures;
+    QList<DatedReadings> severalReadings;
+    qsizetype nReadings = 0;
+};
+
+QString MeanText(int iSystolic, int iDiastolic) {
+    return QString::number(iSystolic) + u'/' + QString::number(iDiastolic);
+}
+
+// The home-measurement week in words: its days, its means and whether they reach the threshold;
+// or plainly that the readings hold no such week, and why.
+void AppendHomeProtocol(std::vector<ReportLine>& lines, const QList<DatedReadings>& days) {
+    const HomeProtocolFigures week = ComputeHomeProtocol(days);
+    if (!week.bComplete) {
+        QString szWhy = QStringLiteral("It needs at least %1 consecutive days with morning "
+                                       "(before noon) and evening readings; ")
+                            .arg(kProtocolMinimumDays);
+        szWhy +=
+            week.iLongestRun == 0
+                ? QStringLiteral("no day here has both.")
+                : QStringLiteral("the longest run here is %1.")
+                      .arg(week.iLongestRun == 1 ? QStringLiteral("1 day")
+                                                 : QStringLiteral("%1 days").arg(week.iLongestRun));
         lines.push_back(
-            BlackLine(composition.szPeriod + QStringLiteral(": no days with both pressures")));
-    } else {
-        lines.push_back(BlackLine(composition.szPeriod + QStringLiteral(": ") +
-                                  QString::number(nDays) +
-                                  (nDays == 1 ? QStringLiteral(" day with both pressures")
-                                              : QStringLiteral(" days with both pressures"))));
+            BlackLine(QStringLiteral("Home measurement week: none in these readings. ") + szWhy));
+        return;
+    }
+    lines.push_back(BlackLine(
+        QStringLiteral("Home measurement week %1 to %2, first day left out: %3 days, %4 readings")
+            .arg(ReportComposer::FormatDate(week.dtWeekFirst),
+                 ReportComposer::FormatDate(week.dtWeekLast))
+            .arg(week.iDaysCounted)
+            .arg(week.iReadings)));
+    lines.push_back(BlackLine(
+        QStringLiteral("Home measurement mean %1 (morning %2, evening %3): %4 %5/%6")
+            .arg(MeanText(week.iSystolic, week.iDiastolic),
+                 MeanText(week.iMorningSystolic, week.iMorningDiastolic),
+                 MeanText(week.iEveningSystolic, week.iEveningDiastolic),
+                 week.bReachesThreshold ? QStringLiteral("at or above") : QStringLiteral("below"))
+            .arg(kHomeSystolicThreshold)
+            .arg(kHomeDiastolicThreshold)));
+}
+
+// The summary's count line: "All readings: 2 days with both pressures" (", 5 readings" where
+// a day holds several).
+QString CountLine(const QString& szPeriod, const DaysFound& found) {
+    const qsizetype nDays = static_cast<qsizetype>(found.figures.size());
+    if (nDays == 0) {
+        return szPeriod + QStringLiteral(": no days with both pressures");
+    }
+    QString szLine = szPeriod + QStringLiteral(": ") + QString::number(nDays) +
+                     (nDays == 1 ? QStringLiteral(" day with both pressures")
+                                 : QStringLiteral(" days with both pressures"));
+    if (found.nReadings > nDays) {
+        szLine += QStringLiteral(", %1 readings").arg(found.nReadings);
+    }
+    return szLine;
+}
+
+// The summary's lines: counts, averages, the threshold, the home-measurement week where a day
+// holds several readings, units and the colour key.
+std::vector<ReportLine> ComposeSummary(const QString& szPeriod, const DaysFound& found) {
+    const std::vector<DayFigures>& days = found.figures;
+    std::vector<ReportLine> lines;
+    const qsizetype nDays = static_cast<qsizetype>(days.size());
+    lines.push_back(BlackLine(CountLine(szPeriod, found)));
+    if (nDays > 0) {
         lines.push_back(BlackLine(AverageLine(QStringLiteral("whole period"), days, days.size())));
         lines.push_back(BlackLine(
             AverageLine(QStringLiteral("last 7 days with readings"), days, kShortAverageDays)));
@@ -128,6 +187,9 @@ void AppendSummary(ReportComposition& composition, const std::vector<DayFigures>
                                       .arg(nRaised)
                                       .arg(nDays)));
     }
+    if (!found.severalReadings.isEmpty()) {
+        AppendHomeProtocol(lines, found.severalReadings);
+    }
     lines.push_back(BlackLine(QStringLiteral("Pressures in mmHg, pulse in beats per minute")));
     lines.push_back(BlackLine(QStringLiteral("Each pressure is coloured by its own range:")));
     for (const long lColor : {kPressureGreen, kPressureOrange, kPressureRed}) {
@@ -139,6 +201,7 @@ void AppendSummary(ReportComposition& composition, const std::vector<DayFigures>
              kPressureBlack});
         lines.push_back(std::move(key));
     }
+    return lines;
 }
 
 QString PeriodInWords(const QDate& dtFirst, const QDate& dtLast) {
@@ -159,6 +222,73 @@ QDate DateOfKey(const QString& szDayKey) {
 QString KeyOfDate(const QDate& date) {
     return DayKey(static_cast<qint16>(date.year()), static_cast<qint16>(date.month()),
                   static_cast<qint16>(date.day()));
+}
+
+// A value as the colour rule reads it (a stored 129.5 is 130); text that is no number is none.
+DayFigures FiguresOf(const QString& szSys, const QString& szDia, const QString& szPulse) {
+    DayFigures day{TextToInteger(szSys), TextToInteger(szDia), std::nullopt};
+    // An empty pulse is no pulse.
+    if (!szPulse.trimmed().isEmpty()) {
+        day.pulse = TextToInteger(szPulse);
+    }
+    return day;
+}
+
+// A day of several readings: its date on a line of its own, then each reading with both
+// pressures on its own line under it, its time in the date's column. The day's figures are the
+// means of its readings, as the chart shows the day. False when no reading has both pressures.
+bool AppendSeveralReadings(std::vector<ReportLine>& lines, DaysFound& found,
+                           const std::shared_ptr<clsXMLTag>& objDay) {
+    QList<Reading> readings = DayReadings(objDay);
+    readings.removeIf([](const Reading& reading) {
+        return reading.szSystolic.isEmpty() || reading.szDiastolic.isEmpty();
+    });
+    if (readings.isEmpty()) {
+        return false;
+    }
+    const QString szDate = ReportComposer::FormatDayKey(objDay->szName);
+    ReportLine dateLine = BlackLine(szDate);
+    dateLine.szDateColumn = szDate;
+    lines.push_back(std::move(dateLine));
+    for (const Reading& reading : readings) {
+        const QString szTime =
+            reading.szTime.isEmpty() ? QStringLiteral("no time") : reading.szTime;
+        lines.push_back(*ReportComposer::DayLine(QStringLiteral("  ") + szTime, reading.szSystolic,
+                                                 reading.szDiastolic, reading.szPulse,
+                                                 reading.szComment));
+    }
+    const DaySpread spread = SpreadOfReadings(readings);
+    const auto value = [](int iMean) {
+        return iMean > 0 ? std::optional<qint16>(static_cast<qint16>(iMean)) : std::nullopt;
+    };
+    found.figures.push_back(
+        {value(spread.iSystolic), value(spread.iDiastolic), value(spread.iPulse)});
+    found.nReadings += readings.size();
+    const QDate dtDay = DateOfKey(objDay->szName);
+    if (dtDay.isValid()) {
+        found.severalReadings.append({dtDay, readings});
+    }
+    return true;
+}
+
+// Appends the lines of one day entry and its figures; false when the day is not in the report
+// (a day is in it when a reading has both pressures).
+bool AppendDay(std::vector<ReportLine>& lines, DaysFound& found,
+               const std::shared_ptr<clsXMLTag>& objDay) {
+    if (DayReadingCount(objDay) > 1) {
+        return AppendSeveralReadings(lines, found, objDay);
+    }
+    const QString szSys = objDay->GetSubTagValue(kSystolicName);
+    const QString szDia = objDay->GetSubTagValue(kDiastolicName);
+    if (szSys.isEmpty() || szDia.isEmpty()) {
+        return false;
+    }
+    const QString szPulse = objDay->GetSubTagValue(kPulseName);
+    lines.push_back(*ReportComposer::DayLine(ReportComposer::FormatDayKey(objDay->szName), szSys,
+                                             szDia, szPulse, objDay->GetSubTagValue(kCommentName)));
+    found.figures.push_back(FiguresOf(szSys, szDia, szPulse));
+    ++found.nReadings;
+    return true;
 }
 
 } // namespace
@@ -215,42 +345,21 @@ ReportComposition Compose(const std::shared_ptr<clsXMLTag>& objReadings, const R
                           const QDate& dtToday) {
     const DayKeyRange range = PeriodKeyRange(period, dtToday);
     const bool bAll = range.szFirst.isEmpty();
-    ReportComposition composition;
-    composition.lines.push_back(BlackLine(QString()));
-    composition.lines.push_back(BlackLine(QStringLiteral("YOUR READINGS")));
-    composition.lines.push_back(BlackLine(QString()));
-    composition.iFirstDayLine = static_cast<int>(composition.lines.size());
-    std::vector<DayFigures> figures;
+    std::vector<ReportLine> dayLines;
+    DaysFound found;
     std::vector<QString> dayKeys;
     if (objReadings != nullptr) {
         const size_t nEntries = static_cast<size_t>(objReadings->objSubTags->Count());
-        composition.lines.reserve(composition.lines.size() + nEntries + 12);
-        figures.reserve(nEntries);
+        dayLines.reserve(nEntries);
+        found.figures.reserve(nEntries);
         dayKeys.reserve(nEntries);
         for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
-            if (!bAll && !range.Contains(objDay->szName)) {
-                continue;
+            if ((bAll || range.Contains(objDay->szName)) && AppendDay(dayLines, found, objDay)) {
+                dayKeys.push_back(objDay->szName);
             }
-            const QString szSys = objDay->GetSubTagValue(kSystolicName);
-            const QString szDia = objDay->GetSubTagValue(kDiastolicName);
-            if (szSys.isEmpty() || szDia.isEmpty()) {
-                continue; // a day is in the report when both pressures are present
-            }
-            const QString szPulse = objDay->GetSubTagValue(kPulseName);
-            std::optional<ReportLine> line = DayLine(FormatDayKey(objDay->szName), szSys, szDia,
-                                                     szPulse, objDay->GetSubTagValue(kCommentName));
-            composition.lines.push_back(std::move(*line));
-            ++composition.iDayLines;
-            // Each value as the colour rule reads it (a stored 129.5 is 130); text that is no
-            // number stays out of the averages, and so does an empty pulse.
-            DayFigures day{TextToInteger(szSys), TextToInteger(szDia), std::nullopt};
-            if (!szPulse.trimmed().isEmpty()) {
-                day.pulse = TextToInteger(szPulse);
-            }
-            figures.push_back(day);
-            dayKeys.push_back(objDay->szName);
         }
     }
+    ReportComposition composition;
     if (bAll) {
         // All readings run from the first to the last day shown whose key is a date.
         QDate dtFirst;
@@ -265,7 +374,19 @@ ReportComposition Compose(const std::shared_ptr<clsXMLTag>& objReadings, const R
     } else {
         composition.szPeriod = PeriodInWords(DateOfKey(range.szFirst), DateOfKey(range.szLast));
     }
-    AppendSummary(composition, figures);
+    // The summary stands first, where a reader of the first page finds it; the day lines follow.
+    std::vector<ReportLine> summary = ComposeSummary(composition.szPeriod, found);
+    std::vector<ReportLine>& lines = composition.lines;
+    lines.reserve(summary.size() + dayLines.size() + 4);
+    lines.push_back(BlackLine(QString()));
+    composition.iFirstSummaryLine = static_cast<int>(lines.size());
+    std::move(summary.begin(), summary.end(), std::back_inserter(lines));
+    lines.push_back(BlackLine(QString()));
+    lines.push_back(BlackLine(QStringLiteral("YOUR READINGS")));
+    lines.push_back(BlackLine(QString()));
+    composition.iFirstDayLine = static_cast<int>(lines.size());
+    composition.iDayLines = static_cast<int>(dayLines.size());
+    std::move(dayLines.begin(), dayLines.end(), std::back_inserter(lines));
     return composition;
 }
 

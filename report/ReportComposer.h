@@ -40,11 +40,13 @@ struct ReportPeriod {
     bool operator==(const ReportPeriod&) const = default;
 };
 
-// The report's text as lines, without its pictures: an empty line, "YOUR READINGS", an empty
-// line, one line per day with both pressures in the period, then an empty line and the summary.
+// The report's text as lines, without its pictures: an empty line, the summary, an empty line,
+// "YOUR READINGS", an empty line, then one line per day with both pressures in the period (a day
+// of several readings: its date alone, then one line per reading with both pressures, its time
+// in the date's column).
 struct ReportComposition {
     std::vector<ReportLine> lines;
-    // Index of the first day line in lines, and how many day lines follow it.
+    // Index of the first day line in lines, and how many day lines follow it (to the end).
     int iFirstDayLine = 0;
     int iDayLines = 0;
     // Index of the summary's first line (after its empty line).
@@ -71,7 +73,8 @@ std::pair<QDate, QDate> PeriodDays(const ReportPeriod& period, const QDate& dtTo
 // The day keys of a period, for the chart and the day lines alike (all readings: no limit).
 DayKeyRange PeriodKeyRange(const ReportPeriod& period, const QDate& dtToday);
 
-// One day's line: the date, a tab, the systolic in its colour, "/", the diastolic in its colour,
+// One day's line (or one reading's under its day, szDate then its time): the date, a tab, the
+// systolic in its colour, "/", the diastolic in its colour,
 // ":", the pulse, three spaces, a tab and the comment, the rest black. Nothing unless both
 // pressures are present.
 std::optional<ReportLine> DayLine(const QString& szDate, const QString& szSys, const QString& szDia,

@@ -140,6 +140,32 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     // First, so that the controls' sizes below are measured in their own style.
     setStyleSheet(ControlStyle());
 
+    BuildBoxes();
+    BuildButtons();
+    BuildPeriodChoice();
+    setTabOrder(rtb, btPrint);
+    setTabOrder(btPrint, btSavePdf);
+    BuildExportCsvButton();
+    setTabOrder(btSavePdf, btExportCsv);
+    setTabOrder(btExportCsv, cboPeriod);
+    setTabOrder(cboPeriod, dtFrom);
+    setTabOrder(dtFrom, dtTo);
+
+    tim = new QTimer(this);
+    tim->setSingleShot(true);
+    tim->setInterval(kComposeDelayMs);
+    connect(tim, &QTimer::timeout, this, &frmReport::tim_Timer);
+
+    QSize size(kDesignWidth, kDesignHeight);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        size = size.boundedTo(screen->availableSize() - QSize(16, 48));
+    }
+    resize(size);
+
+    Form_Load();
+}
+
+void frmReport::BuildBoxes() {
     // Created in stacking order from the back: the print copy lies behind the report box.
     rtbPrint = new RichTextBox(this);
     rtbPrint->setObjectName(QStringLiteral("rtbPrint"));
@@ -164,7 +190,9 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     rtb->installEventFilter(this);
     // A screen reader reads the report through the box's text.
     rtb->setAccessibleName(QStringLiteral("Report"));
+}
 
+void frmReport::BuildButtons() {
     btSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
     btSavePdf->setObjectName(QStringLiteral("btSavePdf"));
     btSavePdf->resize(std::max(kButtonWidth, btSavePdf->sizeHint().width()), kButtonHeight);
@@ -179,7 +207,9 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
         // The reading keys scroll the report while a button holds the focus.
         button->installEventFilter(this);
     }
+}
 
+void frmReport::BuildPeriodChoice() {
     lblPeriod = new QLabel(QStringLiteral("&Period:"), this);
     lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
     cboPeriod = new QComboBox(this);
@@ -209,27 +239,6 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     connect(cboPeriod, &QComboBox::currentIndexChanged, this, &frmReport::cboPeriod_Click);
     connect(dtFrom, &QDateEdit::dateChanged, this, &frmReport::dtFrom_Change);
     connect(dtTo, &QDateEdit::dateChanged, this, &frmReport::dtTo_Change);
-
-    setTabOrder(rtb, btPrint);
-    setTabOrder(btPrint, btSavePdf);
-    BuildExportCsvButton();
-    setTabOrder(btSavePdf, btExportCsv);
-    setTabOrder(btExportCsv, cboPeriod);
-    setTabOrder(cboPeriod, dtFrom);
-    setTabOrder(dtFrom, dtTo);
-
-    tim = new QTimer(this);
-    tim->setSingleShot(true);
-    tim->setInterval(kComposeDelayMs);
-    connect(tim, &QTimer::timeout, this, &frmReport::tim_Timer);
-
-    QSize size(kDesignWidth, kDesignHeight);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        size = size.boundedTo(screen->availableSize() - QSize(16, 48));
-    }
-    resize(size);
-
-    Form_Load();
 }
 
 frmReport::~frmReport() = default;
@@ -373,6 +382,7 @@ QString frmReport::BuildReport(RichTextBox& rtbTarget) {
 modPrint::DocumentInfo frmReport::BuildPrintCopy() {
     rtbPrint->SetText(QString());
     const QString szPeriod = BuildReport(*rtbPrint);
+    m_szPrintedPeriod = szPeriod;
     modPrint::DocumentInfo info;
     info.szTitle = QStringLiteral("Tensiolog report, ") + szPeriod;
     info.szCreator = (QStringLiteral("tlg ") + QCoreApplication::applicationVersion()).trimmed();
@@ -594,17 +604,8 @@ void frmReport::btSavePdf_Click() {
     if (QFileInfo(szPath).suffix().isEmpty()) {
         szPath += QStringLiteral(".pdf");
     }
-    bool bSaved = false;
     QString szError;
-    try {
-        const modPrint::DocumentInfo info = BuildPrintCopy();
-        bSaved = modPrint::SaveRichTextBoxAsPdf(*rtbPrint, szPath, kLeftMargin, kTopMargin,
-                                                kRightMargin, kBottomMargin, &szError, info);
-    } catch (const std::exception& e) {
-        szError = QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        szError = QStringLiteral("unknown error");
-    }
+    const bool bSaved = SavePdf(szPath, &szError);
     const QString szShownPath = QDir::toNativeSeparators(szPath);
     if (bSaved) {
         ShowMessageBox(QMessageBox::Information, kProductName,
@@ -615,6 +616,52 @@ void frmReport::btSavePdf_Click() {
         ShowWarningMessage(QStringLiteral("This report was not saved as ") + szShownPath +
                            QStringLiteral(" (") + szError + QStringLiteral(")."));
     }
+}
+
+bool frmReport::SavePdf(const QString& szPath, QString* pszError, QString* pszPeriod) {
+    QString szError;
+    bool bSaved = false;
+    try {
+        const modPrint::DocumentInfo info = BuildPrintCopy();
+        if (pszPeriod != nullptr) {
+            *pszPeriod = m_szPrintedPeriod;
+        }
+        bSaved = modPrint::SaveRichTextBoxAsPdf(*rtbPrint, szPath, kLeftMargin, kTopMargin,
+                                                kRightMargin, kBottomMargin, &szError, info);
+    } catch (const std::exception& e) {
+        szError = QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        szError = QStringLiteral("unknown error");
+    }
+    if (pszError != nullptr) {
+        *pszError = szError;
+    }
+    return bSaved;
+}
+
+bool frmReport::SaveReportAsPdf(std::shared_ptr<clsXMLTag> objReadings, const ReportPeriod& period,
+                                const QString& szPath, QString* pszError, QString* pszPeriod) {
+    frmReport frm(std::move(objReadings));
+    // Arranged as the window opened at its designed size arranges itself (the printed chart's
+    // shape follows the box it is made for); never shown.
+    frm.resize(kDesignWidth, kDesignHeight);
+    frm.Form_Activate();
+    frm.tim->stop();
+    {
+        // The period goes to the printed copy alone: nothing is composed for the screen.
+        const QSignalBlocker blockChoice(frm.cboPeriod);
+        const QSignalBlocker blockFrom(frm.dtFrom);
+        const QSignalBlocker blockTo(frm.dtTo);
+        frm.cboPeriod->setCurrentIndex(static_cast<int>(period.kind));
+        if (period.dtFrom.isValid()) {
+            frm.dtFrom->setDate(period.dtFrom);
+        }
+        if (period.dtTo.isValid()) {
+            frm.dtTo->setDate(period.dtTo);
+        }
+    }
+    frm.FillReadingsChart();
+    return frm.SavePdf(szPath, pszError, pszPeriod);
 }
 
 // ---- Readings out as CSV

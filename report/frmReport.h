@@ -100,6 +100,16 @@ public:
     void dtFrom_Change();
     void dtTo_Change();
 
+    // Writes the report of the period chosen as "Save as PDF…" writes it, to szPath, safely (the
+    // file is replaced only when complete); false with the reason in pszError. pszPeriod: the
+    // period in words, as the document's title gives it.
+    bool SavePdf(const QString& szPath, QString* pszError = nullptr, QString* pszPeriod = nullptr);
+    // The same without a window on the screen: the report of the readings under objReadings
+    // for the period, laid out as the window at its designed size lays it out.
+    static bool SaveReportAsPdf(std::shared_ptr<clsXMLTag> objReadings, const ReportPeriod& period,
+                                const QString& szPath, QString* pszError = nullptr,
+                                QString* pszPeriod = nullptr);
+
     // Where "Save as PDF…" proposes to save: the documents folder, "Tensiolog report <date>.pdf".
     static QString DefaultPdfPath(const QDate& today);
 
@@ -135,10 +145,17 @@ private:
     void LoadPeriod();
     void StorePeriod();
 
+    // The constructor's parts: the report box, its print copy and the chart behind them; the
+    // Print and "Save as PDF…" buttons; the period's label, choice and dates.
+    void BuildBoxes();
+    void BuildButtons();
+    void BuildPeriodChoice();
     // The "Export CSV…" button: made beside "Save as PDF…", and placed left of it.
     void BuildExportCsvButton();
     void PlaceExportCsvButton();
 
     // The readings this window reports on.
     std::shared_ptr<clsXMLTag> m_objReadings;
+    // The period in words of the copy composed last for the printer.
+    QString m_szPrintedPeriod;
 };

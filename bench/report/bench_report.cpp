@@ -1,4 +1,5 @@
-// The report for years of daily readings: composing it on screen, and printing it to PDF.
+// The report for years of daily readings (one a day, and four a day as home measurement takes
+// them): composing it on screen, and printing it to PDF.
 // Runs on the offscreen platform unless another is asked for.
 
 #include "diary/modGlobals.h"
@@ -25,10 +26,23 @@
 
 namespace {
 
+// The readings of a run: state.range(0) days with state.range(1) readings each.
+void FillReadings(benchmark::State& state) {
+    const int iDays = static_cast<int>(state.range(0));
+    const int iPerDay = static_cast<int>(state.range(1));
+    if (iPerDay == 1) {
+        reporttest::FillDays(iDays);
+    } else {
+        reporttest::FillDaysOfReadings(iDays, iPerDay);
+    }
+    state.counters["days"] = static_cast<double>(iDays);
+    state.counters["readings_a_day"] = static_cast<double>(iPerDay);
+}
+
 // Composes the whole report (text, header picture and chart) into the on-screen box of a window
 // never shown: the composition alone, without the layout a shown window does.
 void BM_ComposeReport(benchmark::State& state) {
-    reporttest::FillDays(static_cast<int>(state.range(0)));
+    FillReadings(state);
     frmReport frm(reporttest::Readings());
     frm.resize(869, 781);
     frm.Form_Activate();
@@ -38,10 +52,14 @@ void BM_ComposeReport(benchmark::State& state) {
         frm.BuildReport(*frm.rtb);
         benchmark::DoNotOptimize(frm.rtb->TextLength());
     }
-    state.counters["days"] = static_cast<double>(state.range(0));
     state.counters["chars"] = frm.rtb->TextLength();
 }
-BENCHMARK(BM_ComposeReport)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposeReport)
+    ->ArgNames({"days", "readings"})
+    ->Args({3650, 1})
+    ->Args({3650, 4})
+    ->Args({32767, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // Lays a shown text box out to its last line and paints what it shows: what the user waits for
 // after the text is in place.
@@ -57,8 +75,7 @@ void Settle(QTextEdit& box) {
 // work with the same text and pictures (counter "plain_ms", and "plain_close_ms"). The opening's
 // parts: the window made and shown, the composition, the layout and paint after it.
 void BM_OpenAndCloseReport(benchmark::State& state) {
-    const int iDays = static_cast<int>(state.range(0));
-    reporttest::FillDays(iDays);
+    FillReadings(state);
     QString szHtml;
     QList<QImage> pictures;
     {
@@ -136,17 +153,21 @@ void BM_OpenAndCloseReport(benchmark::State& state) {
     state.counters["close_ms"] = closeMs / iterations;
     state.counters["plain_ms"] = plainMs / iterations;
     state.counters["plain_close_ms"] = plainCloseMs / iterations;
-    state.counters["days"] = static_cast<double>(iDays);
 }
-BENCHMARK(BM_OpenAndCloseReport)->Arg(100)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenAndCloseReport)
+    ->ArgNames({"days", "readings"})
+    ->Args({100, 1})
+    ->Args({3650, 1})
+    ->Args({3650, 4})
+    ->Args({32767, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // The longest time the window does not answer while the report opens as the user meets it: from
 // the window shown, through the half-second pause, the composition and the layout that follows
 // it, to a settled window (counter "longest_block_ms", measured between the turns of a timer
 // that asks for a turn of the event loop every millisecond).
 void BM_ReportLongestBlock(benchmark::State& state) {
-    const int iDays = static_cast<int>(state.range(0));
-    reporttest::FillDays(iDays);
+    FillReadings(state);
     double longestMs = 0;
     for (auto _ : state) {
         auto frm = std::make_unique<frmReport>(reporttest::Readings());
@@ -175,20 +196,28 @@ void BM_ReportLongestBlock(benchmark::State& state) {
         frm.reset();
     }
     state.counters["longest_block_ms"] = longestMs;
-    state.counters["days"] = static_cast<double>(iDays);
 }
-BENCHMARK(BM_ReportLongestBlock)->Arg(3650)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReportLongestBlock)
+    ->ArgNames({"days", "readings"})
+    ->Args({3650, 1})
+    ->Args({3650, 4})
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 // The composer alone: the report's lines, colours and summary from the readings, no window.
 void BM_ComposeText(benchmark::State& state) {
-    reporttest::FillDays(static_cast<int>(state.range(0)));
+    FillReadings(state);
     for (auto _ : state) {
         const ReportComposition composition = ReportComposer::Compose(reporttest::Readings());
         benchmark::DoNotOptimize(composition.lines.size());
     }
-    state.counters["days"] = static_cast<double>(state.range(0));
 }
-BENCHMARK(BM_ComposeText)->Arg(3650)->Arg(32767)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ComposeText)
+    ->ArgNames({"days", "readings"})
+    ->Args({3650, 1})
+    ->Args({3650, 4})
+    ->Args({32767, 1})
+    ->Unit(benchmark::kMillisecond);
 
 // A new period chosen: the chart refilled and the report shown composed afresh, between the last
 // 90 days and all readings in turn (years of days ending today).
@@ -214,7 +243,7 @@ BENCHMARK(BM_ChangePeriod)->Arg(3650)->Unit(benchmark::kMillisecond);
 
 // What "Save as PDF…" does: composes the print copy and lays it out page by page into a file.
 void BM_PrintReportToPdf(benchmark::State& state) {
-    reporttest::FillDays(static_cast<int>(state.range(0)));
+    FillReadings(state);
     frmReport frm(reporttest::Readings());
     frm.resize(869, 781);
     frm.Form_Activate();
@@ -230,10 +259,13 @@ void BM_PrintReportToPdf(benchmark::State& state) {
             break;
         }
     }
-    state.counters["days"] = static_cast<double>(state.range(0));
     state.counters["kB"] = static_cast<double>(QFileInfo(szPath).size()) / 1024.0;
 }
-BENCHMARK(BM_PrintReportToPdf)->Arg(3650)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PrintReportToPdf)
+    ->ArgNames({"days", "readings"})
+    ->Args({3650, 1})
+    ->Args({3650, 4})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -114,6 +115,39 @@ const QFileDevice::Permissions kEveryone = QFile::ReadOwner | QFile::WriteOwner 
                                            QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                            QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
 
+// A data file of iDays days from dtFirst, each with two readings in the morning and two in the
+// evening.
+QByteArray FourReadingsADay(const QDate& dtFirst, int iDays) {
+    QByteArray file = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n";
+    for (int i = 0; i < iDays; ++i) {
+        const QByteArray key = dtFirst.addDays(i).toString(u"yyyyMMdd"_s).toLatin1();
+        const QByteArray sys = QByteArray::number(120 + i % 30);
+        file += "\t\t<" + key + ">\r\n\t\t\t<S>" + sys +
+                "</S>\r\n\t\t\t<D>80</D>\r\n\t\t\t<P>70</P>\r\n\t\t\t<C>Up</C>\r\n"
+                "\t\t\t<T>07:00</T>\r\n";
+        int iReading = 2;
+        for (const char* szTime : {"07:02", "19:00", "19:02"}) {
+            const QByteArray tag = "R" + QByteArray::number(iReading++);
+            file +=
+                "\t\t\t<" + tag + ">\r\n\t\t\t\t<T>" + szTime + "</T>\r\n\t\t\t\t<S>" + sys +
+                "</S>\r\n\t\t\t\t<D>82</D>\r\n\t\t\t\t<P>71</P>\r\n\t\t\t\t<C></C>\r\n\t\t\t</" +
+                tag + ">\r\n";
+        }
+        file += "\t\t</" + key + ">\r\n";
+    }
+    return file + "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+}
+
+// A tool's standard output (empty when it fails).
+QString RunTool(const QString& szName, const QStringList& arguments) {
+    QProcess process;
+    process.start(szName, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestAppCommandLine : public QObject {
@@ -125,6 +159,7 @@ private slots:
         QTest::addColumn<bool>("commandLine");
         QTest::newRow("nothing") << QStringList() << false;
         QTest::newRow("export") << QStringList{u"--export-csv"_s, u"-"_s} << true;
+        QTest::newRow("report") << QStringList{u"--export-pdf"_s, u"r.pdf"_s} << true;
         QTest::newRow("import with =") << QStringList{u"--import-csv=x.csv"_s} << true;
         QTest::newRow("help") << QStringList{u"--help"_s} << true;
         QTest::newRow("-h") << QStringList{u"-h"_s} << true;
@@ -184,9 +219,9 @@ private slots:
         const Home::Result help = home.Run({u"--help"_s});
         QCOMPARE(help.iStatus, 0);
         for (const char* szOption :
-             {"[file.csv]", "--export-csv <file>", "--import-csv <file>", "--delimiter", "--from",
-              "--to", "--date-order", "--replace", "--dry-run", "--ignore-other-computer-lock",
-              "--version", "--help", "Exit status"}) {
+             {"[file.csv]", "--export-csv <file>", "--export-pdf <file>", "--import-csv <file>",
+              "--delimiter", "--from", "--to", "--date-order", "--replace", "--dry-run",
+              "--ignore-other-computer-lock", "--version", "--help", "Exit status"}) {
             QVERIFY2(help.out.contains(szOption), szOption);
         }
         const Home::Result version = home.Run({u"--version"_s});
@@ -318,10 +353,30 @@ private slots:
             << u"tlg: Unknown option 'semicolons'.\nSee tlg --help.\n"_s;
         QTest::newRow("nothing to do")
             << QStringList{u"--replace"_s} << QByteArray() << 1
-            << u"tlg: nothing to do: give --export-csv or --import-csv. See tlg --help.\n"_s;
+            << u"tlg: nothing to do: give --export-csv, --export-pdf or --import-csv. See tlg "
+               "--help.\n"_s;
         QTest::newRow("both") << QStringList{u"--export-csv=-"_s, u"--import-csv=-"_s}
                               << QByteArray() << 1
-                              << u"tlg: give --export-csv or --import-csv, not both.\n"_s;
+                              << u"tlg: give one of --export-csv, --export-pdf and --import-csv, "
+                                 "not more.\n"_s;
+        QTest::newRow("a report and a CSV export")
+            << QStringList{u"--export-pdf=r.pdf"_s, u"--export-csv=-"_s} << QByteArray() << 1
+            << u"tlg: give one of --export-csv, --export-pdf and --import-csv, not more.\n"_s;
+        QTest::newRow("the report's days to an import")
+            << QStringList{u"--import-csv=-"_s, u"--from=2026-03-01"_s} << QByteArray() << 1
+            << u"tlg: --from belongs to --export-csv and --export-pdf.\n"_s;
+        QTest::newRow("a separator to the report")
+            << QStringList{u"--export-pdf=r.pdf"_s, u"--delimiter=;"_s} << QByteArray() << 1
+            << u"tlg: --delimiter belongs to --export-csv.\n"_s;
+        QTest::newRow("the report to standard output")
+            << QStringList{u"--export-pdf=-"_s} << QByteArray() << 1
+            << u"tlg: --export-pdf writes to a file; give its name.\n"_s;
+        QTest::newRow("the report's first day after its last")
+            << QStringList{u"--export-pdf=r.pdf"_s, u"--from=2026-03-02"_s, u"--to=2026-03-01"_s}
+            << QByteArray() << 1 << u"tlg: --from must not come after --to\n"_s;
+        QTest::newRow("the report's last day")
+            << QStringList{u"--export-pdf=r.pdf"_s, u"--to=31.3.2026"_s} << QByteArray() << 1
+            << u"tlg: --to takes a day such as 2026-12-08, not \"31.3.2026\"\n"_s;
         QTest::newRow("an option of the other command")
             << QStringList{u"--export-csv=-"_s, u"--dry-run"_s} << QByteArray() << 1
             << u"tlg: --dry-run belongs to --import-csv.\n"_s;
@@ -350,6 +405,7 @@ private slots:
         QCOMPARE(result.iStatus, status);
         QCOMPARE(result.out, QByteArray());
         QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+        QVERIFY(!QFile::exists(home.File(u"r.pdf"_s)));
     }
 
     // A data file that cannot be read is left alone, and so is a full diary.
@@ -405,13 +461,15 @@ private slots:
                                     home.DataFile().toUtf8() +
                                     ".lock). Close its window, then try again.\n";
         for (const QStringList& arguments :
-             {QStringList{u"--export-csv"_s, u"-"_s}, QStringList{u"--import-csv"_s, u"-"_s}}) {
+             {QStringList{u"--export-csv"_s, u"-"_s}, QStringList{u"--import-csv"_s, u"-"_s},
+              QStringList{u"--export-pdf"_s, u"r.pdf"_s}}) {
             const Home::Result result = home.Run(arguments, "date,sys\n2026-03-02,130\n");
             QCOMPARE(result.iStatus, 2);
             QCOMPARE(result.err, expected);
             QCOMPARE(result.out, QByteArray());
         }
         QCOMPARE(ReadAll(home.DataFile()), kOneDayFile);
+        QVERIFY(!QFile::exists(home.File(u"r.pdf"_s)));
         lock.unlock();
         QCOMPARE(home.Run({u"--import-csv"_s, u"-"_s}, "date,sys\n2026-03-02,130\n").iStatus, 0);
     }
@@ -672,6 +730,73 @@ private slots:
                                         "no/such/folder/x.csv ("),
                  missing.err.constData());
         QVERIFY(!QFile::exists(home.File(u"no/such/folder/x.csv"_s)));
+        const Home::Result report = home.Run({u"--export-pdf"_s, u"no/such/folder/x.pdf"_s});
+        QCOMPARE(report.iStatus, 1);
+        QVERIFY2(report.err.startsWith("tlg: the report could not be written to "
+                                       "no/such/folder/x.pdf ("),
+                 report.err.constData());
+        QVERIFY(!QFile::exists(home.File(u"no/such/folder/x.pdf"_s)));
+    }
+
+    // The report as PDF, as "Save as PDF..." writes it, from a run without any display: its
+    // days, its summary on the first page, every page there.
+    void exportPdf_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("period");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("left");
+        QTest::newRow("every day")
+            << QStringList{} << u"1 Jan 2026 to 1 Mar 2026"_s
+            << QStringList{u"01 Jan 2026"_s, u"01 Mar 2026"_s} << QStringList{};
+        QTest::newRow("from and to")
+            << QStringList{u"--from=2026-01-02"_s, u"--to"_s, u"2026-02-28"_s}
+            << u"2 Jan 2026 to 28 Feb 2026"_s << QStringList{u"02 Jan 2026"_s, u"28 Feb 2026"_s}
+            << QStringList{u"01 Jan 2026"_s, u"01 Mar 2026"_s};
+        QTest::newRow("from alone: to the last day")
+            << QStringList{u"--from=2026-02-27"_s} << u"27 Feb 2026 to 1 Mar 2026"_s
+            << QStringList{u"27 Feb 2026"_s, u"01 Mar 2026"_s} << QStringList{u"26 Feb 2026"_s};
+        QTest::newRow("to alone: from the first day")
+            << QStringList{u"--to=2026-01-01"_s} << u"1 Jan 2026"_s << QStringList{u"01 Jan 2026"_s}
+            << QStringList{u"02 Jan 2026"_s};
+    }
+    void exportPdf() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, period);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, left);
+        Home home;
+        // The program itself draws without a display.
+        home.env.remove(u"QT_QPA_PLATFORM"_s);
+        const QByteArray diary = FourReadingsADay(QDate(2026, 1, 1), 60);
+        QVERIFY(WriteAll(home.DataFile(), diary));
+        const Home::Result result =
+            home.Run(QStringList{u"--export-pdf"_s, u"report.pdf"_s} + arguments);
+        QCOMPARE(result.err, QByteArray());
+        QCOMPARE(result.iStatus, 0);
+        QCOMPARE(QString::fromUtf8(result.out),
+                 u"The report (%1) written to %2.\n"_s.arg(period, home.File(u"report.pdf"_s)));
+        QVERIFY(ReadAll(home.File(u"report.pdf"_s)).startsWith("%PDF-"));
+        const QString szInfo = RunTool(u"pdfinfo"_s, {home.File(u"report.pdf"_s)});
+        QVERIFY2(szInfo.contains(u"Tensiolog report, "_s + period), qPrintable(szInfo));
+        const int iPages =
+            QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(szInfo).captured(1).toInt();
+        const QString szText = RunTool(u"pdftotext"_s, {home.File(u"report.pdf"_s), u"-"_s});
+        // Each page ends in its footer, "page N of M".
+        QCOMPARE(szText.count(u"page %1 of %1"_s.arg(iPages)), 1);
+        QCOMPARE(szText.count(QRegularExpression(u"page \\d+ of "_s)), iPages);
+        for (const QString& szDay : shown) {
+            QVERIFY2(szText.contains(szDay), qPrintable(szDay));
+        }
+        for (const QString& szDay : left) {
+            QVERIFY2(!szText.contains(szDay), qPrintable(szDay));
+        }
+        // The summary with its home-measurement week stands on the first page.
+        const QString szFirst =
+            RunTool(u"pdftotext"_s, {u"-l"_s, u"1"_s, home.File(u"report.pdf"_s), u"-"_s});
+        QVERIFY2(szFirst.contains(u"Home measurement "_s), qPrintable(szFirst));
+        // The readings are read and never written; the lock is let go.
+        QCOMPARE(ReadAll(home.DataFile()), diary);
+        QVERIFY(!QFile::exists(home.DataFile() + u".lock"_s));
     }
 };
 

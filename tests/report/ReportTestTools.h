@@ -79,17 +79,19 @@ inline QString Heading() {
     return QStringLiteral("\r\nYOUR READINGS\r\n");
 }
 
-// The report's text above its summary (what the summary follows, up to the empty line that
-// starts it), and the summary's lines. The summary's first line is the one that counts the days
-// "with both pressures".
-inline QString AboveSummary(const QString& szText) {
-    const qsizetype iCount = szText.lastIndexOf(QStringLiteral(" with both pressures"));
-    const qsizetype iEmpty = szText.lastIndexOf(QStringLiteral("\r\n\r\n"), iCount);
-    return iCount < 0 || iEmpty < 0 ? QStringLiteral("<no summary>") : szText.left(iEmpty);
+// The report's day part (from the empty line before "YOUR READINGS" to its end: Heading() and
+// the day lines), and the summary's lines (between the first empty line and that part). The
+// summary's first line is the one that counts the days "with both pressures".
+inline QString DayPart(const QString& szText) {
+    const qsizetype iHeading = szText.indexOf(QStringLiteral("\r\n\r\nYOUR READINGS\r\n"));
+    return iHeading < 0 ? QStringLiteral("<no day part>") : szText.mid(iHeading + 2);
 }
 inline QStringList SummaryLines(const QString& szText) {
-    const QString szAbove = AboveSummary(szText);
-    return szText.mid(szAbove.size() + 4).split(QStringLiteral("\r\n"));
+    const qsizetype iHeading = szText.indexOf(QStringLiteral("\r\n\r\nYOUR READINGS\r\n"));
+    if (!szText.startsWith(QStringLiteral("\r\n")) || iHeading < 0) {
+        return {QStringLiteral("<no summary>")};
+    }
+    return szText.mid(2, iHeading - 2).split(QStringLiteral("\r\n"));
 }
 
 inline QString ColourName(long lColor) {
@@ -99,19 +101,27 @@ inline QString ColourName(long lColor) {
 
 // The text runs of the box from its first day line on, as "colour:text", neighbours of one
 // colour joined; line breaks as "\n". iDayLines: how many lines to take (-1: all).
+// The first day line's block of a report's document: the one after "YOUR READINGS" and the
+// empty line under it (the pictures and the summary stand above).
+inline QTextBlock FirstDayBlock(const QTextDocument& document) {
+    QTextBlock block = document.begin();
+    while (block.isValid() && block.text() != QStringLiteral("YOUR READINGS")) {
+        block = block.next();
+    }
+    return block.isValid() ? block.next().next() : block;
+}
+
 inline QStringList DayRuns(const RichTextBox& box, int iLines = -1) {
     QStringList runs;
     QString szLastColour;
     int iBlock = 0;
-    for (QTextBlock block = box.document()->begin(); block.isValid(); block = block.next()) {
-        if (iBlock++ < 3) {
-            continue; // the pictures, the heading and the empty line
-        }
-        if (iLines >= 0 && iBlock - 3 > iLines) {
+    const QTextBlock first = FirstDayBlock(*box.document());
+    for (QTextBlock block = first; block.isValid(); block = block.next()) {
+        if (iLines >= 0 && ++iBlock > iLines) {
             break;
         }
         QList<QPair<QString, QString>> pieces;
-        if (iBlock > 4) {
+        if (block != first) {
             pieces.append({QStringLiteral("black"), QStringLiteral("\n")});
         }
         for (auto it = block.begin(); !it.atEnd(); ++it) {

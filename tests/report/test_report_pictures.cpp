@@ -62,7 +62,7 @@ void test_report_pictures::picturesAtTop() {
     for (RichTextBox* box : {frm.rtb, frm.rtbPrint}) {
         QCOMPARE(box->PictureCount(), 2);
         // Both pictures stand at the top, header first, each on a line of its own; then the
-        // heading follows.
+        // summary follows.
         const QTextBlock first = box->document()->begin();
         QCOMPARE(first.text(), RichTextBox::PictureBreak() + QChar::ObjectReplacementCharacter);
         // The pictures' line is no taller than the two pictures with some leading.
@@ -70,7 +70,7 @@ void test_report_pictures::picturesAtTop() {
         QVERIFY2(height <
                      box->PictureShownSize(0).height() + box->PictureShownSize(1).height() + 20,
                  qPrintable(QString::number(height)));
-        QCOMPARE(first.next().text(), QStringLiteral("YOUR READINGS"));
+        QCOMPARE(first.next().text(), u"7 Mar 2027 to 8 Mar 2027: 2 days with both pressures"_s);
         const QImage header = box->PictureAt(0);
         QCOMPARE(header.deviceIndependentSize().toSize(), QSize(1000, 70));
         QCOMPARE(header, frm.imgHeader);

@@ -67,6 +67,8 @@ private slots:
     void printOutcome_data();
     void printOutcome();
     void saveAsPdf();
+    void savedWithoutWindowAsFromIt_data();
+    void savedWithoutWindowAsFromIt();
     void saveAsPdfFails();
     void saveAsPdfOnFullDisk_data();
     void saveAsPdfOnFullDisk();
@@ -450,6 +452,59 @@ void test_report_printing::printOutcome() {
         QCOMPARE(m_boxes.shown[1].szText, message);
         QCOMPARE(frm.rtbPrint->Text(), szFirst);
         QCOMPARE(frm.rtbPrint->PictureCount(), 2);
+    }
+}
+
+void test_report_printing::savedWithoutWindowAsFromIt_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QDate>("from");
+    QTest::addColumn<QDate>("to");
+    QTest::newRow("all readings") << int(ReportPeriodKind::AllReadings) << QDate() << QDate();
+    QTest::newRow("from to") << int(ReportPeriodKind::FromTo) << QDate(2000, 1, 20)
+                             << QDate(2000, 2, 10);
+}
+
+// The report saved without a window (the command line's --export-pdf) is the one the window
+// at its first size saves: the same pages, text and pictures.
+void test_report_printing::savedWithoutWindowAsFromIt() {
+    if (reporttest::Tool(QStringLiteral("pdfimages")).isEmpty()) {
+        QSKIP("pdfimages (poppler-utils) is needed to read the PDF back");
+    }
+    QFETCH(int, kind);
+    QFETCH(QDate, from);
+    QFETCH(QDate, to);
+    const ReportPeriod period{static_cast<ReportPeriodKind>(kind), from, to};
+    reporttest::FillDaysOfReadings(60, 4);
+    SetToday(QDate(2000, 3, 9));
+    const QString szFromWindow = m_dir.filePath(u"window.pdf"_s);
+    frmReport::SetSaveDialog([&](QWidget*, const QString&) { return szFromWindow; });
+    {
+        frmReport frm(reporttest::Readings());
+        // Its first size on a screen large enough for it.
+        frm.resize(869, 781);
+        frm.Form_Activate();
+        frm.tim->stop();
+        frm.SetPeriod(period);
+        frm.btSavePdf->click();
+    }
+    const QString szWithout = m_dir.filePath(u"without.pdf"_s);
+    QString szError;
+    QString szPeriod;
+    QVERIFY2(
+        frmReport::SaveReportAsPdf(reporttest::Readings(), period, szWithout, &szError, &szPeriod),
+        qPrintable(szError));
+    QCOMPARE(szPeriod,
+             kind == 0 ? u"1 Jan 2000 to 29 Feb 2000"_s : u"20 Jan 2000 to 10 Feb 2000"_s);
+    QVERIFY(reporttest::PdfPageCount(szWithout) > 1);
+    QCOMPARE(reporttest::PdfPageCount(szWithout), reporttest::PdfPageCount(szFromWindow));
+    QCOMPARE(reporttest::PdfText(szWithout), reporttest::PdfText(szFromWindow));
+    const std::vector<reporttest::PlacedPicture> window = reporttest::PdfPictures(szFromWindow);
+    const std::vector<reporttest::PlacedPicture> without = reporttest::PdfPictures(szWithout);
+    QCOMPARE(without.size(), size_t(2));
+    QCOMPARE(without.size(), window.size());
+    for (size_t i = 0; i < window.size(); ++i) {
+        QCOMPARE(without[i].pixels, window[i].pixels);
+        QCOMPARE(without[i].inches, window[i].inches);
     }
 }
 

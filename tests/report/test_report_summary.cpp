@@ -1,4 +1,4 @@
-// The summary after the day lines (counts, averages, the threshold, units and the colour key)
+// The summary before the day lines (counts, averages, the threshold, units and the colour key)
 // and the period the report covers (its days, its ends, the chart that follows it).
 
 #include "diary/PressureColours.h"
@@ -10,11 +10,12 @@
 #include "tests/report/ReportTestTools.h"
 #include "widgets/ctlChart.h"
 
+#include <QMap>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-using reporttest::AboveSummary;
 using reporttest::AddDay;
+using reporttest::DayPart;
 using reporttest::Heading;
 using reporttest::ResetReadings;
 using reporttest::SummaryLines;
@@ -55,6 +56,8 @@ private slots:
     void figures_data();
     void figures();
     void unitsAndColourKey();
+    void homeMeasurementWeek_data();
+    void homeMeasurementWeek();
     void roundedAverage_data();
     void roundedAverage();
     void periodDays_data();
@@ -145,9 +148,8 @@ void test_report_summary::figures() {
 void test_report_summary::unitsAndColourKey() {
     AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
     const ReportComposition composition = ReportComposer::Compose(reporttest::Readings());
-    // The summary follows the last day line after one empty line; the text above is untouched.
-    QCOMPARE(AboveSummary(composition.Text()),
-             Heading() + u"\r\n07 Mar 2027\t120/80:72   \tWalked"_s);
+    // The summary stands first; the day part follows it untouched.
+    QCOMPARE(DayPart(composition.Text()), Heading() + u"\r\n07 Mar 2027\t120/80:72   \tWalked"_s);
     const QStringList lines = SummaryLines(composition.Text());
     const qsizetype iUnits = lines.indexOf(u"Pressures in mmHg, pulse in beats per minute"_s);
     QVERIFY(iUnits > 0);
@@ -157,8 +159,10 @@ void test_report_summary::unitsAndColourKey() {
                      u"green: systolic 100\u2013129 and diastolic 60\u201384"_s,
                      u"orange: systolic 130\u2013149 and diastolic 85\u201394"_s,
                      u"red: systolic up to 99 or from 150 and diastolic up to 59 or from 95"_s}));
-    // Each colour's word in its colour, the rest of the summary in black.
-    const int iLast = static_cast<int>(composition.lines.size()) - 1;
+    // Each colour's word in its colour, the rest of the summary in black. The summary's last
+    // line stands before an empty line, "YOUR READINGS" and an empty line.
+    QCOMPARE(composition.iFirstSummaryLine, 1);
+    const int iLast = composition.iFirstDayLine - 4;
     const long colours[] = {kPressureGreen, kPressureOrange, kPressureRed};
     for (int i = 0; i < 3; ++i) {
         const ReportLine& key = composition.lines[static_cast<size_t>(iLast - 2 + i)];
@@ -172,6 +176,116 @@ void test_report_summary::unitsAndColourKey() {
             QCOMPARE(run.lColor, kPressureBlack);
         }
     }
+}
+
+namespace {
+
+// Readings written "20270301 07:00 140/90": a day key, a time and both pressures; each day's
+// readings in the order given.
+void AddReadingsOf(const QStringList& readings) {
+    QMap<QString, QList<Reading>> days;
+    for (const QString& szReading : readings) {
+        const QStringList parts = szReading.split(u' ');
+        const QStringList pressures = parts[2].split(u'/');
+        days[parts[0]].append({parts[1], pressures[0], pressures[1], QString(), QString()});
+    }
+    for (auto it = days.cbegin(); it != days.cend(); ++it) {
+        reporttest::AddReadings(it.key(), it.value());
+    }
+}
+
+// Two morning and two evening readings on each day from 1 Mar 2027 on, at these pressures.
+QStringList ProtocolDays(const QList<std::pair<QString, QString>>& days) {
+    QStringList readings;
+    for (int i = 0; i < days.size(); ++i) {
+        const QString szKey = u"202703%1"_s.arg(i + 1, 2, 10, QLatin1Char('0'));
+        readings << szKey + u" 07:00 "_s + days[i].first << szKey + u" 07:02 "_s + days[i].first
+                 << szKey + u" 19:00 "_s + days[i].second << szKey + u" 19:02 "_s + days[i].second;
+    }
+    return readings;
+}
+
+} // namespace
+
+void test_report_summary::homeMeasurementWeek_data() {
+    QTest::addColumn<QStringList>("readings");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("week");
+    const QString szNone = u"Home measurement week: none in these readings. It needs at least 3 "
+                           "consecutive days with morning (before noon) and evening readings; "_s;
+
+    QList<std::pair<QString, QString>> week{{u"200/120"_s, u"200/120"_s}};
+    for (int i = 0; i < 6; ++i) {
+        week.append({u"140/90"_s, u"130/80"_s});
+    }
+    QTest::newRow("a week: first day left out, morning and evening apart")
+        << ProtocolDays(week)
+        << u"1 Mar 2027 to 7 Mar 2027: 7 days with both pressures, 28 readings"_s
+        << QStringList{u"Home measurement week 1 Mar 2027 to 7 Mar 2027, first day left out: "
+                       "6 days, 24 readings"_s,
+                       u"Home measurement mean 135/85 (morning 140/90, evening 130/80): at or "
+                       "above 135/85"_s};
+    QTest::newRow("three days, below the threshold")
+        << ProtocolDays({{u"160/100"_s, u"160/100"_s},
+                         {u"130/80"_s, u"120/76"_s},
+                         {u"130/80"_s, u"120/76"_s}})
+        << u"1 Mar 2027 to 3 Mar 2027: 3 days with both pressures, 12 readings"_s
+        << QStringList{u"Home measurement week 1 Mar 2027 to 3 Mar 2027, first day left out: "
+                       "2 days, 8 readings"_s,
+                       u"Home measurement mean 125/78 (morning 130/80, evening 120/76): below "
+                       "135/85"_s};
+    QList<std::pair<QString, QString>> nine;
+    for (int i = 0; i < 9; ++i) {
+        nine.append(i < 3 ? std::pair{u"180/110"_s, u"180/110"_s}
+                          : std::pair{u"120/80"_s, u"124/78"_s});
+    }
+    QTest::newRow("a longer run: its last seven days")
+        << ProtocolDays(nine)
+        << u"1 Mar 2027 to 9 Mar 2027: 9 days with both pressures, 36 readings"_s
+        << QStringList{u"Home measurement week 3 Mar 2027 to 9 Mar 2027, first day left out: "
+                       "6 days, 24 readings"_s,
+                       u"Home measurement mean 122/79 (morning 120/80, evening 124/78): below "
+                       "135/85"_s};
+    QTest::newRow("fewer than three days")
+        << ProtocolDays({{u"130/80"_s, u"120/76"_s}, {u"130/80"_s, u"120/76"_s}})
+        << u"1 Mar 2027 to 2 Mar 2027: 2 days with both pressures, 8 readings"_s
+        << QStringList{szNone + u"the longest run here is 2 days."_s};
+    QTest::newRow("a missing day breaks the run")
+        << QStringList{u"20270301 07:00 130/80"_s, u"20270301 19:00 120/76"_s,
+                       u"20270303 07:00 130/80"_s, u"20270303 19:00 120/76"_s,
+                       u"20270304 07:00 130/80"_s, u"20270304 08:00 131/81"_s}
+        << u"1 Mar 2027 to 4 Mar 2027: 3 days with both pressures, 6 readings"_s
+        << QStringList{szNone + u"the longest run here is 1 day."_s};
+    QTest::newRow("mornings only")
+        << QStringList{u"20270301 07:00 130/80"_s, u"20270301 11:59 128/80"_s,
+                       u"20270302 07:00 130/80"_s, u"20270302 08:00 131/81"_s}
+        << u"1 Mar 2027 to 2 Mar 2027: 2 days with both pressures, 4 readings"_s
+        << QStringList{szNone + u"no day here has both."_s};
+    // Readings without a time say nothing of the part of the day.
+    QTest::newRow("readings without a time")
+        << QStringList{u"20270301  130/80"_s, u"20270301  120/76"_s}
+        << u"1 Mar 2027: 1 day with both pressures, 2 readings"_s
+        << QStringList{szNone + u"no day here has both."_s};
+}
+
+void test_report_summary::homeMeasurementWeek() {
+    QFETCH(QStringList, readings);
+    QFETCH(QString, count);
+    QFETCH(QStringList, week);
+    AddReadingsOf(readings);
+    const QStringList lines = SummaryLines(ReportComposer::Compose(reporttest::Readings()).Text());
+    QCOMPARE(lines.value(0), count);
+    QStringList shown;
+    for (const QString& szLine : lines) {
+        if (szLine.startsWith(u"Home measurement"_s)) {
+            shown.append(szLine);
+        }
+    }
+    QCOMPARE(shown, week);
+    // The week follows the threshold line, before the units.
+    const qsizetype iWeek = lines.indexOf(week.constFirst());
+    QVERIFY(lines.value(iWeek - 1).startsWith(u"Days at or above 135/85"_s));
+    QCOMPARE(lines.value(iWeek + week.size()), u"Pressures in mmHg, pulse in beats per minute"_s);
 }
 
 void test_report_summary::roundedAverage_data() {
@@ -292,7 +406,7 @@ void test_report_summary::periodBoundaries() {
     for (const QString& szDay : shown) {
         szExpected += u"\r\n"_s + szDay + u"\t120/80:70   \t"_s;
     }
-    QCOMPARE(AboveSummary(frm.rtb->Text()), szExpected);
+    QCOMPARE(DayPart(frm.rtb->Text()), szExpected);
     QVERIFY2(SummaryLines(frm.rtb->Text()).value(0).startsWith(period + u": "_s),
              qPrintable(SummaryLines(frm.rtb->Text()).value(0)));
     QCOMPARE(frm.rtb->PictureCount(), 2);

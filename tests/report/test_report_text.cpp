@@ -13,6 +13,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QMap>
 #include <QPdfWriter>
 #include <QSet>
 #include <QTest>
@@ -22,10 +23,10 @@
 #include <QTimer>
 
 using namespace Qt::StringLiterals;
-using reporttest::AboveSummary;
 using reporttest::AddDay;
 using reporttest::ColourName;
 using reporttest::Day;
+using reporttest::DayPart;
 using reporttest::Heading;
 using reporttest::ResetReadings;
 
@@ -45,6 +46,8 @@ private slots:
     void colours();
     void reportText_data();
     void reportText();
+    void severalReadings_data();
+    void severalReadings();
     void dayColours();
     void coloursReadableOnWhite();
     void givenReadingsOnly();
@@ -194,7 +197,7 @@ void test_report_text::reportText() {
     // Above its summary the report is these lines, byte for byte; the composer alone gives the
     // same text, without any window.
     const QString szComposed = ReportComposer::Compose(reporttest::Readings()).Text();
-    QCOMPARE(AboveSummary(szComposed), text);
+    QCOMPARE(DayPart(szComposed), text);
     frmReport frm(reporttest::Readings());
     frm.BuildReport(*frm.rtb);
     QCOMPARE(frm.rtb->Text(), szComposed);
@@ -202,6 +205,81 @@ void test_report_text::reportText() {
     // The printed copy is the same report.
     frm.BuildReport(*frm.rtbPrint);
     QCOMPARE(frm.rtbPrint->Text(), szComposed);
+}
+
+void test_report_text::severalReadings_data() {
+    QTest::addColumn<QList<QStringList>>("readings");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("colours");
+    // Each reading: day key, time, systolic, diastolic, pulse, comment.
+    const QList<QStringList> fourReadings{
+        {u"20261207"_s, u"07:05"_s, u"128"_s, u"84"_s, u"71"_s, u"Walked"_s},
+        {u"20261207"_s, u"07:07"_s, u"126"_s, u"82"_s, u"70"_s, u""_s},
+        {u"20261207"_s, u"19:30"_s, u"141"_s, u"96"_s, u"75"_s, u"Tired"_s},
+        {u"20261207"_s, u"19:32"_s, u"98"_s, u"84"_s, u""_s, u""_s}};
+    const QString szFourLines = u"\r\n07 Dec 2026"_s
+                                u"\r\n  07:05\t128/84:71   \tWalked"_s
+                                u"\r\n  07:07\t126/82:70   \t"_s
+                                u"\r\n  19:30\t141/96:75   \tTired"_s
+                                u"\r\n  19:32\t98/84:   \t"_s;
+    const QStringList fourColours{u"-"_s, u"green/green"_s, u"green/green"_s, u"orange/red"_s,
+                                  u"red/green"_s};
+    QTest::newRow("each reading on its own line under its day")
+        << fourReadings << Heading() + szFourLines << fourColours;
+    QList<QStringList> mixed{{u"20261206"_s, u""_s, u"120"_s, u"80"_s, u"72"_s, u"One"_s}};
+    mixed += fourReadings;
+    mixed.append({u"20261208"_s, u""_s, u"131"_s, u"85"_s, u""_s, u""_s});
+    QTest::newRow("days of one reading around it print as ever")
+        << mixed
+        << Heading() + u"\r\n06 Dec 2026\t120/80:72   \tOne"_s + szFourLines +
+               u"\r\n08 Dec 2026\t131/85:   \t"_s
+        << QStringList{u"green/green"_s} + fourColours + QStringList{u"orange/orange"_s};
+    QTest::newRow("readings without both pressures stay out, no time said")
+        << QList<QStringList>{{u"20261207"_s, u"07:00"_s, u"120"_s, u""_s, u"70"_s, u"a"_s},
+                              {u"20261207"_s, u""_s, u"125"_s, u"80"_s, u""_s, u""_s},
+                              {u"20261207"_s, u"19:00"_s, u""_s, u"80"_s, u""_s, u"b"_s}}
+        << Heading() + u"\r\n07 Dec 2026\r\n  no time\t125/80:   \t"_s
+        << QStringList{u"-"_s, u"green/green"_s};
+    QTest::newRow("no reading with both pressures: no day")
+        << QList<QStringList>{{u"20261207"_s, u"07:00"_s, u"120"_s, u""_s, u""_s, u""_s},
+                              {u"20261207"_s, u"19:00"_s, u""_s, u""_s, u"70"_s, u"c"_s}}
+        << Heading() << QStringList{};
+}
+
+void test_report_text::severalReadings() {
+    QFETCH(QList<QStringList>, readings);
+    QFETCH(QString, text);
+    QFETCH(QStringList, colours);
+    QMap<QString, QList<Reading>> days;
+    for (const QStringList& r : readings) {
+        days[r[0]].append({r[1], r[2], r[3], r[4], r[5]});
+    }
+    for (auto it = days.cbegin(); it != days.cend(); ++it) {
+        if (it.value().size() == 1) {
+            const Reading& only = it.value().constFirst();
+            AddDay({it.key(), only.szSystolic, only.szDiastolic, only.szPulse, only.szComment});
+        } else {
+            reporttest::AddReadings(it.key(), it.value());
+        }
+    }
+    const ReportComposition composition = ReportComposer::Compose(reporttest::Readings());
+    QCOMPARE(DayPart(composition.Text()), text);
+    // Each reading's pressures coloured by their own ranges; a day's date line is black.
+    QStringList shown;
+    for (int i = composition.iFirstDayLine; i < int(composition.lines.size()); ++i) {
+        const ReportLine& line = composition.lines[size_t(i)];
+        if (line.runs.size() == 1) {
+            QCOMPARE(line.runs[0].lColor, kPressureBlack);
+            shown.append(u"-"_s);
+        } else {
+            shown.append(ColourName(line.runs[1].lColor) + u'/' + ColourName(line.runs[3].lColor));
+        }
+    }
+    QCOMPARE(shown, colours);
+    // The window shows the composed text, readings aligned in one column with the days'.
+    frmReport frm(reporttest::Readings());
+    frm.BuildReport(*frm.rtb);
+    QCOMPARE(frm.rtb->Text(), composition.Text());
 }
 
 void test_report_text::dayColours() {
@@ -264,14 +342,13 @@ void test_report_text::givenReadingsOnly() {
     {
         frmReport frm(reporttest::Readings());
         frm.BuildReport(*frm.rtb);
-        QCOMPARE(AboveSummary(frm.rtb->Text()),
-                 Heading() + u"\r\n07 Mar 2027\t120/80:72   \tWalked"_s);
+        QCOMPARE(DayPart(frm.rtb->Text()), Heading() + u"\r\n07 Mar 2027\t120/80:72   \tWalked"_s);
         QCOMPARE(frm.ctlChart->RowCount(), 1);
     }
     // No readings at all: the heading alone, and an empty chart.
     frmReport frm(nullptr);
     frm.BuildReport(*frm.rtb);
-    QCOMPARE(AboveSummary(frm.rtb->Text()), Heading());
+    QCOMPARE(DayPart(frm.rtb->Text()), Heading());
     QCOMPARE(frm.ctlChart->RowCount(), 0);
     ReplaceDocument(nullptr, nullptr);
 }
@@ -283,10 +360,7 @@ namespace {
 QList<QPair<qreal, qreal>> ColumnStarts(QTextDocument& document, int iDays) {
     QList<QPair<qreal, qreal>> starts;
     document.documentLayout()->documentSize(); // lays the whole document out
-    QTextBlock block = document.begin();
-    for (int i = 0; i < 3 && block.isValid(); ++i) {
-        block = block.next(); // the pictures, the heading, the empty line
-    }
+    QTextBlock block = reporttest::FirstDayBlock(document);
     for (int i = 0; i < iDays && block.isValid(); ++i, block = block.next()) {
         const QString szText = block.text();
         const int iFirstTab = static_cast<int>(szText.indexOf(u'\t'));
@@ -344,7 +418,7 @@ void test_report_text::columnsAligned() {
     box->SetText(QString());
     frm.BuildReport(*box);
     // The text of the lines is as it always was.
-    QCOMPARE(AboveSummary(box->Text()), Heading() + szLines);
+    QCOMPARE(DayPart(box->Text()), Heading() + szLines);
 
     QList<QPair<qreal, qreal>> starts;
     if (where == u"screen"_s) {
