@@ -266,6 +266,12 @@ private slots:
         QCOMPARE(CsvMergeDescription(summary, false),
                  u"Would add 1 day, fill in 2 days, replace values of 0 days; 3 days would stay "
                  "unchanged.\n1 day would keep stored values where the file has others."_s);
+        summary.iKeptDifferent = 0;
+        summary.iGrown = 2;
+        QCOMPARE(CsvMergeDescription(summary, false),
+                 u"Would add 1 day, fill in 2 days, replace values of 0 days; 3 days would stay "
+                 "unchanged.\n2 days would take readings of the file beside their own."_s);
+        QCOMPARE(summary.Changed(), 4);
     }
 
     // Every file that is refused, and what the user is told; nothing is read from it.
