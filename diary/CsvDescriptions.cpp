@@ -26,13 +26,12 @@ QString CsvReadingsDescription(const QString& szFileName, const CsvReadings& rea
             .arg(MessageText::Visible(szFileName), Count(readings.iRows, "reading", "readings"),
                  Count(readings.days.size(), "day", "days"), readings.szEncoding,
                  DelimiterName(readings.cDelimiter));
-    if (readings.iFoldedDays > 0) {
+    if (readings.iDaysWithSeveral > 0) {
         szText +=
-            u'\n' + QStringLiteral("%1 more than one reading; each such day was folded into one "
-                                   "(the mean of each value, the comments joined).")
-                        .arg(readings.iFoldedDays == 1
+            u'\n' + QStringLiteral("%1 more than one reading; each is kept with its time.")
+                        .arg(readings.iDaysWithSeveral == 1
                                  ? QStringLiteral("1 day has")
-                                 : QStringLiteral("%1 days have").arg(readings.iFoldedDays));
+                                 : QStringLiteral("%1 days have").arg(readings.iDaysWithSeveral));
     }
     if (!readings.ignoredColumns.isEmpty()) {
         szText +=
@@ -54,6 +53,11 @@ QString CsvMergeDescription(const CsvMergeSummary& summary, bool bApplied) {
     szText = szText.arg(Count(summary.iAdded, "day", "days"), Count(summary.iFilled, "day", "days"),
                         Count(summary.iReplaced, "day", "days"),
                         Count(summary.iUnchanged, "day", "days"));
+    if (summary.iGrown > 0) {
+        szText += u'\n' + QStringLiteral("%1 %2 readings of the file beside their own.")
+                              .arg(Count(summary.iGrown, "day", "days"),
+                                   QLatin1String(bApplied ? "took" : "would take"));
+    }
     if (summary.iKeptDifferent > 0) {
         szText += u'\n' + QStringLiteral("%1 %2 stored values where the file has others.")
                               .arg(Count(summary.iKeptDifferent, "day", "days"),

@@ -42,6 +42,35 @@ void AppendField(QString& out, const QString& szValue, QChar cDelimiter) {
 
 } // namespace
 
+namespace {
+
+// Appends one row: the day's ISO date from its key, then the reading's fields.
+void AppendRow(QString& out, QStringView key, const Reading& reading, QChar d) {
+    out += key.first(4);
+    out += u'-';
+    out += key.sliced(4, 2);
+    out += u'-';
+    out += key.sliced(6, 2);
+    out += d;
+    AppendField(out, reading.szTime, d);
+    out += d;
+    AppendField(out, reading.szSystolic, d);
+    out += d;
+    AppendField(out, reading.szDiastolic, d);
+    out += d;
+    AppendField(out, reading.szPulse, d);
+    out += d;
+    AppendField(out, CommentAsTyped(reading.szComment), d);
+    out += kCrLf;
+}
+
+bool InPeriod(const QDate& date, const CsvExportOptions& options) {
+    return date.isValid() && (!options.dtFirst.isValid() || date >= options.dtFirst) &&
+           (!options.dtLast.isValid() || date <= options.dtLast);
+}
+
+} // namespace
+
 QByteArray ReadingsToCsv(const std::shared_ptr<clsXMLTag>& objReadings,
                          const CsvExportOptions& options, int* piDays) {
     const QChar d = options.cDelimiter;
@@ -57,37 +86,18 @@ QByteArray ReadingsToCsv(const std::shared_ptr<clsXMLTag>& objReadings,
     if (objReadings && objReadings->objSubTags) {
         out.reserve(out.size() + objReadings->objSubTags->Count() * 24);
         for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
-            if (!objDay) {
+            if (!objDay || !InPeriod(DayKeyDate(objDay->szName), options)) {
                 continue;
             }
-            const QDate date = DayKeyDate(objDay->szName);
-            if (!date.isValid() || (options.dtFirst.isValid() && date < options.dtFirst) ||
-                (options.dtLast.isValid() && date > options.dtLast)) {
-                continue;
+            const QList<Reading> readings = DayReadings(objDay);
+            bool bWritten = false;
+            for (const Reading& reading : readings) {
+                if (!reading.IsEmpty()) {
+                    AppendRow(out, objDay->szName, reading, d);
+                    bWritten = true;
+                }
             }
-            const QString szS = objDay->GetSubTagValue(kSystolicName);
-            const QString szD = objDay->GetSubTagValue(kDiastolicName);
-            const QString szP = objDay->GetSubTagValue(kPulseName);
-            const QString szC = objDay->GetSubTagValue(kCommentName);
-            if (szS.isEmpty() && szD.isEmpty() && szP.isEmpty() && szC.isEmpty()) {
-                continue;
-            }
-            const QStringView key(objDay->szName);
-            out += key.first(4);
-            out += u'-';
-            out += key.sliced(4, 2);
-            out += u'-';
-            out += key.sliced(6, 2);
-            out += d;
-            AppendField(out, szS, d);
-            out += d;
-            AppendField(out, szD, d);
-            out += d;
-            AppendField(out, szP, d);
-            out += d;
-            AppendField(out, CommentAsTyped(szC), d);
-            out += kCrLf;
-            ++iDays;
+            iDays += bWritten ? 1 : 0;
         }
     }
     if (piDays != nullptr) {

@@ -11,8 +11,11 @@
 namespace Csv {
 
 // Column names of our header row, in their order.
-constexpr std::array<const char16_t*, 5> kHeaderNames = {u"date", u"systolic", u"diastolic",
-                                                         u"pulse", u"comment"};
+constexpr std::array<const char16_t*, 6> kHeaderNames = {u"date",      u"time",  u"systolic",
+                                                         u"diastolic", u"pulse", u"comment"};
+// Our header row before readings had times: files exported then are ours too.
+constexpr std::array<const char16_t*, 5> kOlderHeaderNames = {u"date", u"systolic", u"diastolic",
+                                                              u"pulse", u"comment"};
 
 // The mark that keeps a spreadsheet from taking a field for a formula.
 constexpr char16_t kFormulaGuard = u'\'';

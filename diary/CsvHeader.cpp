@@ -6,14 +6,15 @@
 #include <QHash>
 
 #include <algorithm>
-#include <utility>
+#include <initializer_list>
 
 namespace Csv {
 
 namespace {
 
-// A header name without case, a unit in brackets or anything but letters and digits
-// ("Systolic (mmHg)" gives "systolic", "Heart rate" gives "heartrate").
+// A header name without case, accents, a unit in brackets or anything but letters and digits
+// ("Systolic (mmHg)" gives "systolic", "Heart rate" gives "heartrate", "Sistólica" gives
+// "sistolica").
 QString NormalName(QString szName) {
     szName = szName.trimmed().toLower();
     if (szName.endsWith(u')') || szName.endsWith(u']')) {
@@ -23,7 +24,7 @@ QString NormalName(QString szName) {
         }
     }
     QString szLetters;
-    for (const QChar c : szName) {
+    for (const QChar c : szName.normalized(QString::NormalizationForm_D)) {
         if (c.isLetterOrNumber()) {
             szLetters += c;
         }
@@ -31,26 +32,66 @@ QString NormalName(QString szName) {
     return szLetters;
 }
 
-// Which column a header name stands for; iDateRank orders the names of the date column (the
-// lowest wins).
-Column ColumnOfName(const QString& szNormal, int* piDateRank) {
-    static const QHash<QString, std::pair<Column, int>> names = {
-        {QStringLiteral("date"), {kDate, 0}},        {QStringLiteral("datetime"), {kDate, 1}},
-        {QStringLiteral("dateandtime"), {kDate, 1}}, {QStringLiteral("timestamp"), {kDate, 2}},
-        {QStringLiteral("day"), {kDate, 3}},         {QStringLiteral("time"), {kTime, 4}},
-        {QStringLiteral("sys"), {kSystolic, 0}},     {QStringLiteral("systolic"), {kSystolic, 0}},
-        {QStringLiteral("dia"), {kDiastolic, 0}},    {QStringLiteral("diastolic"), {kDiastolic, 0}},
-        {QStringLiteral("pulse"), {kPulse, 0}},      {QStringLiteral("heartrate"), {kPulse, 0}},
-        {QStringLiteral("bpm"), {kPulse, 0}},        {QStringLiteral("comment"), {kComment, 0}},
-        {QStringLiteral("comments"), {kComment, 0}}, {QStringLiteral("note"), {kComment, 0}},
-        {QStringLiteral("notes"), {kComment, 0}},
-    };
-    const auto it = names.constFind(szNormal);
-    if (it == names.constEnd()) {
+// A column's meaning and, for the date, how telling its name is (the lowest wins).
+struct NameMeaning {
+    Column column;
+    int iDateRank;
+};
+
+// The names the import knows, as NormalName gives them: English, German, French and Spanish.
+const QHash<QString, NameMeaning>& KnownNames() {
+    static const QHash<QString, NameMeaning> names = [] {
+        QHash<QString, NameMeaning> known;
+        const auto add = [&](Column column, int iRank, std::initializer_list<const char*> list) {
+            for (const char* szName : list) {
+                known.insert(QString::fromLatin1(szName), {column, iRank});
+            }
+        };
+        add(kDate, 0, {"date", "datum", "fecha"});
+        add(kDate, 1, {"datetime", "dateandtime", "datumuhrzeit", "dateheure", "fechahora"});
+        add(kDate, 2, {"timestamp", "zeitstempel", "horodatage"});
+        add(kDate, 3, {"day"});
+        add(kTime, 4, {"time", "uhrzeit", "zeit", "heure", "hora"});
+        add(kSystolic, 0, {"sys", "systolic", "systolisch", "systolique", "sistolica"});
+        add(kDiastolic, 0, {"dia", "diastolic", "diastolisch", "diastolique", "diastolica"});
+        add(kPulse, 0, {"pulse", "heartrate", "bpm", "puls", "pouls", "pulso"});
+        add(kComment, 0,
+            {"comment", "comments", "note", "notes", "bemerkung", "bemerkungen", "notiz", "notizen",
+             "kommentar", "commentaire", "commentaires", "remarque", "comentario", "comentarios",
+             "nota", "notas"});
+        return known;
+    }();
+    return names;
+}
+
+// Which column a header name stands for; *piDateRank orders the names of the date column.
+Column ColumnOfName(const QString& szNormal, int* piDateRank, bool* pbUnixMs) {
+    if (szNormal == QLatin1String("timestampunixms")) {
+        *pbUnixMs = true;
+        *piDateRank = 2;
+        return kDate;
+    }
+    *pbUnixMs = false;
+    const auto it = KnownNames().constFind(szNormal);
+    if (it == KnownNames().constEnd()) {
         return kIgnored;
     }
-    *piDateRank = it->second;
-    return it->first;
+    *piDateRank = it->iDateRank;
+    return it->column;
+}
+
+// Whether the fields are one of our header rows exactly, as the export writes it.
+template <std::size_t N>
+bool IsHeaderRow(const QList<Field>& fields, const std::array<const char16_t*, N>& names) {
+    if (fields.size() != qsizetype(N)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < N; ++i) {
+        if (fields[qsizetype(i)].bQuoted || fields[qsizetype(i)].szText != QStringView(names[i])) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // The separator's first non-blank line as read, its fields joined with commas: more than a
@@ -85,7 +126,8 @@ Header ReadHeader(const QList<Field>& fields) {
     for (int i = 0; i < fields.size(); ++i) {
         const QString szName = fields[i].szText.trimmed();
         int iRank = 0;
-        Column column = ColumnOfName(NormalName(szName), &iRank);
+        bool bUnixMs = false;
+        Column column = ColumnOfName(NormalName(szName), &iRank, &bUnixMs);
         if (column == kTime) {
             // A time column holds the date and time when there is no date column.
             if (header.iTimeField < 0) {
@@ -97,6 +139,7 @@ Header ReadHeader(const QList<Field>& fields) {
             if (iRank < iBestDateRank) {
                 iBestDateRank = iRank;
                 header.iField[kDate] = i;
+                header.bUnixMs = bUnixMs;
             }
             continue;
         }
@@ -119,11 +162,7 @@ Header ReadHeader(const QList<Field>& fields) {
     if (header.iTimeField == header.iField[kDate]) {
         header.iTimeField = -1;
     }
-    header.bOurs = fields.size() == qsizetype(kHeaderNames.size());
-    for (std::size_t i = 0; i < kHeaderNames.size() && header.bOurs; ++i) {
-        header.bOurs = !fields[qsizetype(i)].bQuoted &&
-                       fields[qsizetype(i)].szText == QStringView(kHeaderNames[i]);
-    }
+    header.bOurs = IsHeaderRow(fields, kHeaderNames) || IsHeaderRow(fields, kOlderHeaderNames);
     for (int i = 0; i < fields.size(); ++i) {
         if (std::find(header.iField.begin(), header.iField.end(), i) != header.iField.end() ||
             i == header.iTimeField) {

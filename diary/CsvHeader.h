@@ -30,8 +30,11 @@ struct Header {
     QStringList ignored;
     // Two columns for one value: their names.
     QString szDuplicate;
-    // The row is our export's own header row, as the export writes it.
+    // The row is our export's own header row, as the export writes it (or wrote it before
+    // readings had times).
     bool bOurs = false;
+    // The date column holds milliseconds since 1970 ("timestampUnixMs").
+    bool bUnixMs = false;
 
     bool Usable() const {
         return iField[kDate] >= 0 && (iField[kSystolic] >= 0 || iField[kDiastolic] >= 0 ||
@@ -39,9 +42,10 @@ struct Header {
     }
 };
 
-// The columns a row's fields name, without case, units in brackets or anything but letters
-// and digits ("Systolic (mmHg)", "Heart rate"); of several names of the date, the most
-// telling wins ("Date" before "Time").
+// The columns a row's fields name, in English, German, French or Spanish, without case,
+// accents, units in brackets or anything but letters and digits ("Systolic (mmHg)", "Heart
+// rate", "Sistólica"); of several names of the date, the most telling wins ("Date" before
+// "Time").
 Header ReadHeader(const QList<Field>& fields);
 
 // The header row, the separator that finds it, and where the rows begin.

@@ -23,22 +23,37 @@ namespace {
 
 using namespace Csv;
 
-// A value of a pressure or the pulse: blank, or a whole number from 0 to 999. Kept as written
-// unless it has more than three digits (leading zeros).
-bool ReadValue(const QString& szText, Column column, QString* pszValue, QString* pszProblem) {
-    if (szText.isEmpty()) {
+// A value without the unit it is written with ("134 mmHg", "72 bpm", "72/min"): pressures take
+// mmHg, the pulse beats per minute, in any case, with or without a blank before the unit.
+QStringView WithoutUnit(QStringView szText, Column column) {
+    static const std::array<QLatin1String, 2> pressure = {QLatin1String("mmhg"),
+                                                          QLatin1String("mm hg")};
+    static const std::array<QLatin1String, 2> pulse = {QLatin1String("bpm"), QLatin1String("/min")};
+    for (const QLatin1String unit : column == kPulse ? pulse : pressure) {
+        if (szText.size() > unit.size() && szText.endsWith(unit, Qt::CaseInsensitive)) {
+            return szText.chopped(unit.size()).trimmed();
+        }
+    }
+    return szText;
+}
+
+// A value of a pressure or the pulse: blank, or a whole number from 0 to 999, perhaps with its
+// unit. Kept as written unless it has more than three digits (leading zeros) or a unit.
+bool ReadValue(const QString& szField, Column column, QString* pszValue, QString* pszProblem) {
+    if (szField.isEmpty()) {
         pszValue->clear();
         return true;
     }
+    const QStringView szText = WithoutUnit(szField, column);
     const auto allDigits = [](QStringView s) {
         return !s.isEmpty() &&
                std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     };
     // Made only for a message: every value of a file passes here.
     const auto quoted = [&] {
-        return QStringLiteral("the %1 \"%2\"").arg(ValueName(column), MessageText::Quoted(szText));
+        return QStringLiteral("the %1 \"%2\"").arg(ValueName(column), MessageText::Quoted(szField));
     };
-    if (szText.startsWith(u'-') && allDigits(QStringView(szText).sliced(1))) {
+    if (szText.startsWith(u'-') && allDigits(szText.sliced(1))) {
         *pszProblem = quoted() + QStringLiteral(" is negative");
         return false;
     }
@@ -54,7 +69,11 @@ bool ReadValue(const QString& szText, Column column, QString* pszValue, QString*
         *pszProblem = quoted() + QStringLiteral(" is larger than 999");
         return false;
     }
-    *pszValue = szText.size() <= 3 ? szText : szText.sliced(iFirst);
+    if (szText.size() == szField.size()) {
+        *pszValue = szText.size() <= 3 ? szField : szField.sliced(iFirst);
+    } else {
+        *pszValue = szText.sliced(szText.size() <= 3 ? 0 : iFirst).toString();
+    }
     return true;
 }
 
@@ -97,6 +116,27 @@ bool ReadRowValues(const QList<Field>& fields, const Header& columns, Row& row,
     return true;
 }
 
+// A date and time given as milliseconds since 1970 (UTC), taken on the local clock.
+bool ReadUnixMs(Row& row, QString* pszProblem) {
+    const QStringView szText(row.szDateText);
+    bool bNumber =
+        !szText.isEmpty() && szText.size() <= 15 &&
+        std::all_of(szText.begin(), szText.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+    const QDateTime when =
+        bNumber ? QDateTime::fromMSecsSinceEpoch(szText.toLongLong(&bNumber)) : QDateTime();
+    if (!bNumber || !when.isValid()) {
+        *pszProblem = QStringLiteral("\"%1\" is not a time in milliseconds since 1970")
+                          .arg(MessageText::Quoted(row.szDateText));
+        return false;
+    }
+    const QDate date = when.date();
+    row.date.iYear = date.year();
+    row.date.iFirst = date.month();
+    row.date.iSecond = date.day();
+    row.date.iSeconds = when.time().msecsSinceStartOfDay() / 1000;
+    return true;
+}
+
 // The date of a row with a reading, and its time from the date or a time column; false and
 // *pszProblem when either cannot be read.
 bool ReadRowDate(const QList<Field>& fields, const Header& columns, Row& row, QString* pszProblem) {
@@ -104,6 +144,9 @@ bool ReadRowDate(const QList<Field>& fields, const Header& columns, Row& row, QS
     if (row.szDateText.isEmpty()) {
         *pszProblem = QStringLiteral("the row has a reading but no date");
         return false;
+    }
+    if (columns.bUnixMs) {
+        return ReadUnixMs(row, pszProblem);
     }
     if (!ReadDate(row.szDateText, row.date)) {
         *pszProblem = QStringLiteral("\"%1\" is not a date that can be read (it should read like "
@@ -377,16 +420,8 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
         !GiveDays(rows, order, &problem)) {
         return fail(problem);
     }
-    FoldDays(rows, pReadings);
-    for (const CsvDay& day : pReadings->days) {
-        if (const qsizetype iLength = CommentLength(day.szComment); iLength > kMaxCommentLength) {
-            // The message first: clearing the days lets go of this one.
-            const Problem problem = {
-                0, CommentTooLong(iLength, QStringLiteral("the comments of %1 are, joined,")
-                                               .arg(DayText(DayKeyDate(day.szKey))))};
-            pReadings->days.clear();
-            return fail(problem);
-        }
+    if (QString szProblem; !GroupDays(rows, header.bOurExport, pReadings, &szProblem)) {
+        return fail({0, szProblem});
     }
     return true;
 }

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -24,24 +25,34 @@ bool IsStoredValue(const QString& szValue) {
     return true;
 }
 
-// The days are in order, each holds a reading, and the counts agree with them.
+// A reading as the import keeps it: its values stored values, its comment not too long, its
+// time empty or "HH:mm", and something in it.
+bool WellFormed(const Reading& reading) {
+    return IsStoredValue(reading.szSystolic) && IsStoredValue(reading.szDiastolic) &&
+           IsStoredValue(reading.szPulse) &&
+           CommentLength(reading.szComment) <= kMaxCommentLength &&
+           (reading.szTime.isEmpty() ||
+            TimeText(ReadTimeText(reading.szTime).value_or(QTime())) == reading.szTime) &&
+           !reading.IsEmpty();
+}
+
+// The days are in order, each holds one to kMaxReadingsPerDay readings, and the counts agree
+// with them.
 bool WellFormed(const CsvReadings& readings) {
     int iRows = 0;
-    int iFolded = 0;
+    int iSeveral = 0;
     for (qsizetype i = 0; i < readings.days.size(); ++i) {
         const CsvDay& day = readings.days[i];
-        if ((i > 0 && readings.days[i - 1].szKey >= day.szKey) || day.iReadings < 1 ||
-            !DayKeyDate(day.szKey).isValid() || !IsStoredValue(day.szSystolic) ||
-            !IsStoredValue(day.szDiastolic) || !IsStoredValue(day.szPulse) ||
-            CommentLength(day.szComment) > kMaxCommentLength ||
-            (day.szSystolic.isEmpty() && day.szDiastolic.isEmpty() && day.szPulse.isEmpty() &&
-             day.szComment.isEmpty())) {
+        if ((i > 0 && readings.days[i - 1].szKey >= day.szKey) || day.readings.isEmpty() ||
+            day.readings.size() > kMaxReadingsPerDay || !DayKeyDate(day.szKey).isValid() ||
+            !std::all_of(day.readings.begin(), day.readings.end(),
+                         [](const Reading& reading) { return WellFormed(reading); })) {
             return false;
         }
-        iRows += day.iReadings;
-        iFolded += day.iReadings > 1 ? 1 : 0;
+        iRows += int(day.readings.size());
+        iSeveral += day.readings.size() > 1 ? 1 : 0;
     }
-    return iRows == readings.iRows && iFolded == readings.iFoldedDays;
+    return iRows == readings.iRows && iSeveral == readings.iDaysWithSeveral;
 }
 
 } // namespace

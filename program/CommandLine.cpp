@@ -61,12 +61,15 @@ const char* const kDescription =
     "(chart, summary, one line per reading, on the default printer's paper), for every day or "
     "for the days from --from to --to; the file is replaced only when it is complete.\n"
     "\n"
-    "CSV files are UTF-8 with the header row date,systolic,diastolic,pulse,comment and one row "
-    "per day (2026-12-08,120,80,72,Walked). An import also reads semicolons or tabs as "
-    "separators, other column names (sys, dia, heart rate, bpm, note, ...; others are left "
-    "out), dates such as 08.12.2026 or 08/12/2026, a time after the date, and several readings "
-    "of one day, folded into their mean. Days the diary lacks are added; a day it has gets the "
-    "file's values where its own are empty, or everywhere with --replace. A file with any line "
+    "CSV files are UTF-8 with the header row date,time,systolic,diastolic,pulse,comment and one "
+    "row per reading (2026-12-08,07:05,120,80,72,Walked; the time is empty for a day with one "
+    "reading). An import also reads semicolons or tabs as separators, other column names (sys, "
+    "dia, heart rate, bpm, note, ...; German, French and Spanish ones too; others are left "
+    "out), values with units (134 mmHg, 72 bpm), dates such as 08.12.2026 or 08/12/2026, a time "
+    "after the date, and milliseconds since 1970; each row is a reading with its time, at most "
+    "12 a day. Days the diary lacks are added; in a day it has, a reading of the file meets the "
+    "stored one of the same time and fills its empty values (or all with --replace), and one "
+    "that meets none is added. A file with any line "
     "that cannot be read changes nothing. An import reads an ordinary file or standard input of "
     "at most 64 MB. An export puts a ' before a field a spreadsheet would take for a formula "
     "(=, +, -, @ first); the import of such an export takes it off again.\n"
@@ -460,8 +463,8 @@ const QStringList& WindowOptionNames() {
 void AddOwnOptions(QCommandLineParser& parser) {
     parser.addOptions({
         {kExportCsv,
-         QStringLiteral("Writes every day with a reading to <file> as CSV (\"-\": standard "
-                        "output) and ends."),
+         QStringLiteral("Writes every reading to <file> as CSV (\"-\": standard output) and "
+                        "ends."),
          QStringLiteral("file")},
         {kExportPdf,
          QStringLiteral("Writes the report to <file> as PDF, as \"Save as PDF...\" does, and "

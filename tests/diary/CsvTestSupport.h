@@ -2,6 +2,7 @@
 
 // Shared helpers of the CSV tests: a store of its own, its days as text, and files as bytes.
 
+#include "diary/DayReadings.h"
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXML.h"
@@ -13,6 +14,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <string>
 
 namespace csvtest {
 
@@ -33,6 +35,13 @@ struct Store {
     }
 
     int Days() const { return objReadings->objSubTags->Count(); }
+
+    // The document as the data file holds it.
+    std::string Bytes() {
+        std::string bytes;
+        doc.SaveXMLToBytes(bytes, QStringLiteral("crtlg.dat"));
+        return bytes;
+    }
 };
 
 // A text with its line breaks and tabs made visible.
@@ -43,29 +52,50 @@ inline QString Visible(QString szText) {
     return szText;
 }
 
+// One reading as "S/D/P", then a blank and the comment when there is one; its time first
+// ("07:05 S/D/P") when it has one.
+inline QString ReadingText(const Reading& reading) {
+    QString szText = reading.szSystolic + u'/' + reading.szDiastolic + u'/' + reading.szPulse;
+    if (!reading.szTime.isEmpty()) {
+        szText = reading.szTime + u' ' + szText;
+    }
+    if (!reading.szComment.isEmpty()) {
+        szText += u' ' + Visible(reading.szComment);
+    }
+    return szText;
+}
+
 // One day as "key S/D/P", then a blank and the comment when there is one.
 inline QString DayText(const QString& szKey, const QString& szS, const QString& szD,
                        const QString& szP, const QString& szC) {
-    QString szDay = szKey + u' ' + szS + u'/' + szD + u'/' + szP;
-    if (!szC.isEmpty()) {
-        szDay += u' ' + Visible(szC);
-    }
-    return szDay;
+    return szKey + u' ' + ReadingText({QString(), szS, szD, szP, szC});
 }
 
-// Every day entry of a store, oldest first, as "key S/D/P C" (the names of the value tags in
-// the order the entry holds them when it is not S, D, P, C).
+// A day as "key" and its readings, "key 07:05 S/D/P C | 19:00 S/D/P": a day with one reading
+// keeps no time, as the diary keeps none for it.
+inline QString DayText(const QString& szKey, QList<Reading> readings) {
+    if (readings.size() == 1) {
+        readings[0].szTime.clear();
+    }
+    QStringList parts;
+    for (const Reading& reading : readings) {
+        parts << ReadingText(reading);
+    }
+    return szKey + u' ' + parts.join(QStringLiteral(" | "));
+}
+
+// Every day entry of a store, oldest first, as DayText gives it (the names of the value tags
+// in the order the entry holds them when it is not S, D, P, C).
 inline QStringList DaysText(const std::shared_ptr<clsXMLTag>& objReadings) {
     QStringList days;
     for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
         QString szOrder;
         for (const std::shared_ptr<clsXMLTag>& objValue : *objDay->objSubTags) {
-            szOrder += objValue->szName;
+            if (objValue->szName != kTimeName && !objValue->szName.startsWith(u'R')) {
+                szOrder += objValue->szName;
+            }
         }
-        QString szDay =
-            DayText(objDay->szName, objDay->GetSubTagValue(kSystolicName),
-                    objDay->GetSubTagValue(kDiastolicName), objDay->GetSubTagValue(kPulseName),
-                    objDay->GetSubTagValue(kCommentName));
+        QString szDay = DayText(objDay->szName, DayReadings(objDay));
         if (szOrder != QLatin1String("SDPC")) {
             szDay += QStringLiteral(" [") + szOrder + u']';
         }
@@ -74,11 +104,11 @@ inline QStringList DaysText(const std::shared_ptr<clsXMLTag>& objReadings) {
     return days;
 }
 
-// The days a file holds after folding, in the form of DaysText.
+// The days a file holds, in the form of DaysText.
 inline QStringList DaysText(const CsvReadings& readings) {
     QStringList days;
     for (const CsvDay& day : readings.days) {
-        days << DayText(day.szKey, day.szSystolic, day.szDiastolic, day.szPulse, day.szComment);
+        days << DayText(day.szKey, day.readings);
     }
     return days;
 }

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <array>
 #include <random>
 
 using namespace csvtest;
@@ -93,11 +94,40 @@ QString RandomValue(std::mt19937& random) {
     }
 }
 
-// A store of random days between 1900 and 9999: readings, placeholders, comment-only days.
+// A time of day as the diary keeps it, sometimes none, sometimes one a day already has.
+QString RandomTime(std::mt19937& random) {
+    std::uniform_int_distribution<int> minute(0, 24 * 60 - 1);
+    const int iMinute = minute(random);
+    if (iMinute % 7 == 0) {
+        return QString();
+    }
+    if (iMinute % 5 == 0) {
+        return u"08:00"_s;
+    }
+    return TimeText(QTime(iMinute / 60, iMinute % 60));
+}
+
+// A day of two to kMaxReadingsPerDay readings, each with something in it, their times in any
+// order, some the same, some missing.
+QList<Reading> RandomReadings(std::mt19937& random) {
+    std::uniform_int_distribution<int> count(2, kMaxReadingsPerDay);
+    QList<Reading> readings;
+    for (int i = count(random); i > 0; --i) {
+        readings.append({RandomTime(random), RandomValue(random), RandomValue(random),
+                         RandomValue(random), HostileComment(random)});
+        if (readings.last().IsEmpty()) {
+            readings.last().szPulse = u"70"_s;
+        }
+    }
+    return readings;
+}
+
+// A store of random days between 1900 and 9999: readings, placeholders, comment-only days,
+// days with several readings.
 void FillRandomStore(Store& store, std::mt19937& random, int iDays) {
     std::uniform_int_distribution<qint64> day(QDate(1900, 1, 1).toJulianDay(),
                                               QDate(9999, 12, 31).toJulianDay());
-    std::uniform_int_distribution<int> kind(0, 5);
+    std::uniform_int_distribution<int> kind(0, 6);
     for (int i = 0; i < iDays; ++i) {
         const QDate date = QDate::fromJulianDay(day(random));
         const QString szKey = DayKey(qint16(date.year()), qint16(date.month()), qint16(date.day()));
@@ -110,6 +140,10 @@ void FillRandomStore(Store& store, std::mt19937& random, int iDays) {
             break;
         case 1: // a comment alone
             store.Add(szKey, {}, {}, {}, HostileComment(random));
+            break;
+        case 2:
+            store.Add(szKey, {}, {}, {});
+            WriteDayReadings(FindDayEntry(store.objReadings, szKey), RandomReadings(random));
             break;
         default:
             store.Add(szKey, RandomValue(random), RandomValue(random), RandomValue(random),
@@ -125,6 +159,34 @@ QStringList DaysWithValues(const std::shared_ptr<clsXMLTag>& objReadings) {
     return days;
 }
 
+// The rows an export of the store writes: its readings that hold anything.
+int CountReadings(const std::shared_ptr<clsXMLTag>& objReadings) {
+    int iRows = 0;
+    for (const std::shared_ptr<clsXMLTag>& objDay : *objReadings->objSubTags) {
+        const QList<Reading> readings = DayReadings(objDay);
+        iRows += int(std::count_if(readings.begin(), readings.end(),
+                                   [](const Reading& reading) { return !reading.IsEmpty(); }));
+    }
+    return iRows;
+}
+
+// Reads the file and merges it into the store twice: counting alone, which changes nothing,
+// then applying; the two summaries into *pSummaries.
+void CountThenMerge(Store& store, const QByteArray& file, bool bReplace,
+                    std::array<CsvMergeSummary, 2>* pSummaries) {
+    CsvReadings readings;
+    CsvReadError error;
+    QVERIFY2(ReadReadingsCsv(file, u"f.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+             qPrintable(error.szMessage));
+    const QStringList before = DaysText(store.objReadings);
+    QString szError;
+    QVERIFY(MergeCsvReadings(store.objReadings, readings, bReplace, false, &(*pSummaries)[0],
+                             &szError));
+    QCOMPARE(DaysText(store.objReadings), before);
+    QVERIFY(
+        MergeCsvReadings(store.objReadings, readings, bReplace, true, &(*pSummaries)[1], &szError));
+}
+
 } // namespace
 
 class TestReadingsCsv : public QObject {
@@ -136,27 +198,27 @@ private slots:
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("comma") << QChar(u',')
                                << QByteArray(
-                                      "date,systolic,diastolic,pulse,comment\r\n"
-                                      "2026-12-07,120,80,72,Walked\r\n"
-                                      "2026-12-09,,,,\"Dizzy, then \"\"fine\"\"\n"
+                                      "date,time,systolic,diastolic,pulse,comment\r\n"
+                                      "2026-12-07,,120,80,72,Walked\r\n"
+                                      "2026-12-09,,,,,\"Dizzy, then \"\"fine\"\"\n"
                                       "slept <8h> \xC3\xB8\"\r\n"
-                                      "2026-12-10,135,,066,\" blanks \"\r\n"
-                                      "2027-01-02,1x,9,,\xD0\xB6\xD0\xB8\xD1\x82\xD1\x8C\r\n");
+                                      "2026-12-10,,135,,066,\" blanks \"\r\n"
+                                      "2027-01-02,,1x,9,,\xD0\xB6\xD0\xB8\xD1\x82\xD1\x8C\r\n");
         QTest::newRow("semicolon")
             << QChar(u';')
-            << QByteArray("date;systolic;diastolic;pulse;comment\r\n"
-                          "2026-12-07;120;80;72;Walked\r\n"
-                          "2026-12-09;;;;\"Dizzy, then \"\"fine\"\"\nslept <8h> \xC3\xB8\"\r\n"
-                          "2026-12-10;135;;066;\" blanks \"\r\n"
-                          "2027-01-02;1x;9;;\xD0\xB6\xD0\xB8\xD1\x82\xD1\x8C\r\n");
+            << QByteArray("date;time;systolic;diastolic;pulse;comment\r\n"
+                          "2026-12-07;;120;80;72;Walked\r\n"
+                          "2026-12-09;;;;;\"Dizzy, then \"\"fine\"\"\nslept <8h> \xC3\xB8\"\r\n"
+                          "2026-12-10;;135;;066;\" blanks \"\r\n"
+                          "2027-01-02;;1x;9;;\xD0\xB6\xD0\xB8\xD1\x82\xD1\x8C\r\n");
         QTest::newRow("tab") << QChar(u'\t')
                              << QByteArray(
-                                    "date\tsystolic\tdiastolic\tpulse\tcomment\r\n"
-                                    "2026-12-07\t120\t80\t72\tWalked\r\n"
-                                    "2026-12-09\t\t\t\t\"Dizzy, then \"\"fine\"\"\n"
+                                    "date\ttime\tsystolic\tdiastolic\tpulse\tcomment\r\n"
+                                    "2026-12-07\t\t120\t80\t72\tWalked\r\n"
+                                    "2026-12-09\t\t\t\t\t\"Dizzy, then \"\"fine\"\"\n"
                                     "slept <8h> \xC3\xB8\"\r\n"
-                                    "2026-12-10\t135\t\t066\t\" blanks \"\r\n"
-                                    "2027-01-02\t1x\t9\t\t\xD0\xB6\xD0\xB8\xD1\x82\xD1\x8C\r\n");
+                                    "2026-12-10\t\t135\t\t066\t\" blanks \"\r\n"
+                                    "2027-01-02\t\t1x\t9\t\t\xD0\xB6\xD0\xB8\xD1\x82\xD1\x8C\r\n");
     }
     void exportBytes() {
         QFETCH(QChar, delimiter);
@@ -188,8 +250,9 @@ private slots:
         options.dtLast = QDate(2026, 2, 28);
         int iDays = 0;
         QCOMPARE(ReadingsToCsv(store.objReadings, options, &iDays),
-                 QByteArray("date,systolic,diastolic,pulse,comment\r\n2026-02-01,120,80,70,\r\n"
-                            "2026-02-15,120,80,70,\r\n2026-02-28,120,80,70,\r\n"));
+                 QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                            "2026-02-01,,120,80,70,\r\n2026-02-15,,120,80,70,\r\n"
+                            "2026-02-28,,120,80,70,\r\n"));
         QCOMPARE(iDays, 3);
         options.dtLast = QDate();
         ReadingsToCsv(store.objReadings, options, &iDays);
@@ -220,7 +283,7 @@ private slots:
                 ReadReadingsCsv(bytes, u"export.csv"_s, CsvDateOrder::Unknown, &readings, &error),
                 qPrintable(u"seed %1: "_s.arg(seed) + error.szMessage));
             QCOMPARE(readings.cDelimiter, delimiter);
-            QCOMPARE(readings.iFoldedDays, 0);
+            QCOMPARE(readings.iRows, CountReadings(source.objReadings));
             QVERIFY(readings.ignoredColumns.isEmpty());
 
             Store copy;
@@ -287,7 +350,7 @@ private slots:
         QVERIFY(ReadReadingsCsv(ReadingsToCsv(store.objReadings, {}), u"f.csv"_s,
                                 CsvDateOrder::Unknown, &readings, &error));
         QCOMPARE(readings.days.size(), 1);
-        QCOMPARE(readings.days[0].szComment, szComment);
+        QCOMPARE(readings.days[0].readings[0].szComment, szComment);
         QVERIFY(CommentLength(szComment) > kMaxCommentLength - 500);
     }
 
@@ -339,25 +402,139 @@ private slots:
             }
             store.Add(parts[0], parts[1], parts[2], parts[3], parts.value(4));
         }
-        CsvReadings readings;
-        CsvReadError error;
-        QVERIFY2(ReadReadingsCsv(file, u"f.csv"_s, CsvDateOrder::Unknown, &readings, &error),
-                 qPrintable(error.szMessage));
-
-        // Counting alone changes nothing and counts what applying then does.
-        const QStringList before = DaysText(store.objReadings);
-        CsvMergeSummary dry;
-        CsvMergeSummary done;
-        QString szError;
-        QVERIFY(MergeCsvReadings(store.objReadings, readings, replace, false, &dry, &szError));
-        QCOMPARE(DaysText(store.objReadings), before);
-        QVERIFY(MergeCsvReadings(store.objReadings, readings, replace, true, &done, &szError));
-        for (const CsvMergeSummary& summary : {dry, done}) {
+        std::array<CsvMergeSummary, 2> summaries;
+        CountThenMerge(store, file, replace, &summaries);
+        for (const CsvMergeSummary& summary : summaries) {
             QCOMPARE((QList<int>{summary.iAdded, summary.iFilled, summary.iReplaced,
                                  summary.iUnchanged, summary.iKeptDifferent}),
                      counts);
         }
         QCOMPARE(DaysText(store.objReadings), after);
+    }
+
+    // A day's readings out, one row each with its time, and back into an empty diary: the
+    // same readings in the same order, through the document's own tags.
+    void severalReadingsRoundTrip() {
+        Store store;
+        store.Add(u"20261207"_s, u"120"_s, u"80"_s, u"72"_s, u"one"_s);
+        store.Add(u"20261208"_s, {}, {}, {});
+        const QList<Reading> day = {{u"07:05"_s, u"128"_s, u"84"_s, u"71"_s, u"Walked"_s},
+                                    {u"07:07"_s, u"126"_s, u"82"_s, u"70"_s, QString()},
+                                    {u"19:30"_s, u"131"_s, QString(), u"75"_s, u"a\r\nb"_s},
+                                    {u"06:50"_s, QString(), QString(), QString(), u"late"_s}};
+        WriteDayReadings(FindDayEntry(store.objReadings, u"20261208"_s), day);
+        const QByteArray bytes = ReadingsToCsv(store.objReadings, {});
+        QCOMPARE(bytes, QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                                   "2026-12-07,,120,80,72,one\r\n"
+                                   "2026-12-08,07:05,128,84,71,Walked\r\n"
+                                   "2026-12-08,07:07,126,82,70,\r\n"
+                                   "2026-12-08,19:30,131,,75,\"a\nb\"\r\n"
+                                   "2026-12-08,06:50,,,,late\r\n"));
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY2(ReadReadingsCsv(bytes, u"x.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+                 qPrintable(error.szMessage));
+        QCOMPARE((QList<int>{readings.iRows, readings.iDaysWithSeveral}), (QList<int>{5, 1}));
+        Store copy;
+        CsvMergeSummary summary;
+        QString szError;
+        QVERIFY(MergeCsvReadings(copy.objReadings, readings, false, true, &summary, &szError));
+        QCOMPARE(DayReadings(FindDayEntry(copy.objReadings, u"20261208"_s)), day);
+        QCOMPARE(copy.Bytes(), store.Bytes());
+    }
+
+    // A file merged reading by reading into days the diary has: readings meet by time (the
+    // n-th of a time the n-th), one reading meets one whatever the times, and a reading that
+    // meets none is added in time order.
+    void mergeReadings_data() {
+        QTest::addColumn<QStringList>("stored"); // a day's readings: time|S|D|P|C
+        QTest::addColumn<QStringList>("rows");   // time,S,D,P,C of 2026-03-01
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QList<int>>("counts"); // grown, filled, replaced, unchanged, kept
+        QTest::addColumn<QString>("after");
+        const QStringList morningEvening = {u"08:00|130|||"_s, u"20:00|125|80|70|"_s};
+        QTest::newRow("same time fills, new time goes between")
+            << morningEvening << QStringList{u"08:00,131,85,,"_s, u"12:00,120,79,66,noon"_s}
+            << false << QList<int>{1, 0, 0, 0, 1}
+            << u"20260301 08:00 130/85/ | 12:00 120/79/66 noon | 20:00 125/80/70"_s;
+        QTest::newRow("same time replaces")
+            << morningEvening << QStringList{u"20:00,126,,,late"_s} << true
+            << QList<int>{0, 0, 1, 0, 0} << u"20260301 08:00 130// | 20:00 126/80/70 late"_s;
+        QTest::newRow("the same readings again")
+            << morningEvening << QStringList{u"20:00,125,80,70,"_s, u"08:00,130,,,"_s} << true
+            << QList<int>{0, 0, 0, 1, 0} << u"20260301 08:00 130// | 20:00 125/80/70"_s;
+        QTest::newRow("one reading meets one, as a day always did")
+            << QStringList{u"|130|||"_s} << QStringList{u"21:15,131,85,,"_s} << false
+            << QList<int>{0, 1, 0, 0, 1} << u"20260301 130/85/"_s;
+        QTest::newRow("a day of one reading takes a file's two")
+            << QStringList{u"|130|||"_s} << QStringList{u"07:00,131,85,,"_s, u"19:00,128,,,"_s}
+            << false << QList<int>{1, 0, 0, 0, 0}
+            << u"20260301 130// | 07:00 131/85/ | 19:00 128//"_s;
+        QTest::newRow("two of one time meet two of that time")
+            << QStringList{u"08:00|130|||"_s, u"08:00|128|||"_s}
+            << QStringList{u"08:00,,80,,"_s, u"08:00,,79,,"_s, u"08:00,127,,,"_s} << false
+            << QList<int>{1, 0, 0, 0, 0}
+            << u"20260301 08:00 130/80/ | 08:00 128/79/ | 08:00 127//"_s;
+        QTest::newRow("readings without a time meet in order")
+            << QStringList{u"|130|||"_s, u"09:00|128|||"_s}
+            << QStringList{u",,80,,"_s, u",120,,,"_s} << false << QList<int>{1, 0, 0, 0, 0}
+            << u"20260301 130/80/ | 120// | 09:00 128//"_s;
+    }
+    void mergeReadings() {
+        QFETCH(QStringList, stored);
+        QFETCH(QStringList, rows);
+        QFETCH(bool, replace);
+        QFETCH(QList<int>, counts);
+        QFETCH(QString, after);
+        Store store;
+        store.Add(u"20260301"_s, {}, {}, {});
+        QList<Reading> day;
+        for (const QString& szReading : stored) {
+            const QStringList parts = szReading.split(u'|');
+            day.append({parts[0], parts[1], parts[2], parts[3], parts[4]});
+        }
+        WriteDayReadings(FindDayEntry(store.objReadings, u"20260301"_s), day);
+        QStringList lines = {u"date,time,systolic,diastolic,pulse,comment"_s};
+        for (const QString& szRow : rows) {
+            lines << u"2026-03-01,"_s + szRow;
+        }
+        std::array<CsvMergeSummary, 2> summaries;
+        CountThenMerge(store, CrLfLines(lines), replace, &summaries);
+        for (const CsvMergeSummary& summary : summaries) {
+            QCOMPARE((QList<int>{summary.iGrown, summary.iFilled, summary.iReplaced,
+                                 summary.iUnchanged, summary.iKeptDifferent}),
+                     counts);
+        }
+        QCOMPARE(DaysText(store.objReadings), QStringList{after});
+    }
+
+    // A file that would give a stored day more readings than a day holds changes nothing, and
+    // the message names the day.
+    void mergeBeyondTheReadingsOfADay() {
+        Store store;
+        store.Add(u"20260228"_s, {}, {}, {});
+        store.Add(u"20260301"_s, {}, {}, {});
+        QList<Reading> day;
+        for (int i = 0; i < kMaxReadingsPerDay - 1; ++i) {
+            day.append({TimeText(QTime(8, i)), u"120"_s, {}, {}, {}});
+        }
+        WriteDayReadings(FindDayEntry(store.objReadings, u"20260301"_s), day);
+        const QByteArray file =
+            CrLfLines({u"date,time,sys"_s, u"2026-02-28,08:00,125"_s, u"2026-03-01,21:00,130"_s,
+                       u"2026-03-01,21:05,131"_s, u"2026-03-02,08:00,120"_s});
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY(ReadReadingsCsv(file, u"f.csv"_s, CsvDateOrder::Unknown, &readings, &error));
+        const std::string before = store.Bytes();
+        for (const bool bApply : {false, true}) {
+            CsvMergeSummary summary;
+            QString szError;
+            QVERIFY(
+                !MergeCsvReadings(store.objReadings, readings, false, bApply, &summary, &szError));
+            QCOMPARE(szError, u"1 Mar 2026 would hold 13 readings with those of the file; a day "
+                              "holds at most 12"_s);
+            QVERIFY(store.Bytes() == before);
+        }
     }
 
     // A store that cannot take the new days refuses the whole file and stays as it was.
@@ -472,8 +649,8 @@ private slots:
         Store store;
         store.Add(u"20260301"_s, u"120"_s, u"080"_s, {}, comment);
         const QByteArray bytes = ReadingsToCsv(store.objReadings, {});
-        QCOMPARE(bytes,
-                 "date,systolic,diastolic,pulse,comment\r\n2026-03-01,120,080,," + field + "\r\n");
+        QCOMPARE(bytes, "date,time,systolic,diastolic,pulse,comment\r\n2026-03-01,,120,080,," +
+                            field + "\r\n");
         CsvReadings readings;
         CsvReadError error;
         QVERIFY2(ReadReadingsCsv(bytes, u"x.csv"_s, CsvDateOrder::Unknown, &readings, &error),
@@ -489,8 +666,8 @@ private slots:
         store.Add(u"20260301"_s, u"=1+1"_s, u"-5"_s, u"@x"_s);
         store.Add(u"20260302"_s, u"120"_s, u"080"_s, u"0"_s);
         QCOMPARE(ReadingsToCsv(store.objReadings, {}),
-                 QByteArray("date,systolic,diastolic,pulse,comment\r\n2026-03-01,'=1+1,-5,'@x,\r\n"
-                            "2026-03-02,120,080,0,\r\n"));
+                 QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                            "2026-03-01,,'=1+1,-5,'@x,\r\n2026-03-02,,120,080,0,\r\n"));
     }
 
     // Only our own export (its header row first, as it writes it) has the guard taken off:
@@ -500,7 +677,10 @@ private slots:
         QTest::addColumn<QString>("comment");
         QTest::addColumn<bool>("ours");
         const QByteArray row = "2026-03-01,120,80,70,'=1+1\r\n";
-        QTest::newRow("our export")
+        QTest::newRow("our export") << QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                                                  "2026-03-01,08:00,120,80,70,'=1+1\r\n")
+                                    << u"=1+1"_s << true;
+        QTest::newRow("our export before readings had times")
             << "date,systolic,diastolic,pulse,comment\r\n" + row << u"=1+1"_s << true;
         QTest::newRow("our export, semicolons")
             << QByteArray("date;systolic;diastolic;pulse;comment\r\n2026-03-01;120;80;70;'=1+1\r\n")
@@ -530,8 +710,8 @@ private slots:
                  qPrintable(error.szMessage));
         QCOMPARE(readings.bOurExport, ours);
         QCOMPARE(readings.days.size(), 1);
-        QCOMPARE(readings.days[0].szComment, comment);
-        QCOMPARE(readings.days[0].szSystolic, u"120"_s);
+        QCOMPARE(readings.days[0].readings[0].szComment, comment);
+        QCOMPARE(readings.days[0].readings[0].szSystolic, u"120"_s);
     }
 
     // Spreadsheets that write numbers with a decimal comma expect semicolons.

@@ -36,7 +36,7 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<int>("dateOrder");
         QTest::addColumn<QStringList>("days");
-        // rows, folded days, lines above the header
+        // rows, days with several readings, lines above the header
         QTest::addColumn<QList<int>>("counts");
         QTest::addColumn<QStringList>("ignored");
         QTest::addColumn<QString>("encoding");
@@ -65,7 +65,7 @@ private slots:
                           u"03/14/2026,07:15 AM,121,79,66,No,\"after coffee, calm\""_s,
                           u"03/15/2026,08:02 AM,119,78,64,No,"_s})
             << kUnknown
-            << QStringList{u"20260314 124/82/68 after coffee, calm\\r\\nevening"_s,
+            << QStringList{u"20260314 07:15 121/79/66 after coffee, calm | 19:45 128/84/71 evening"_s,
                            u"20260315 119/78/64"_s}
             << QList<int>{3, 1, 0} << QStringList{u"Irregular Heartbeat"_s} << u"UTF-8"_s
             << QChar(u',');
@@ -128,7 +128,8 @@ private slots:
                           u"2026-03-01 07:00,120,80,,a"_s, u"2026-03-01 12:00,121,,70,"_s,
                           u"2026-03-02,122,80,70,x"_s, u"2026-03-02,123,80,70,y"_s})
             << kUnknown
-            << QStringList{u"20260301 121/80/70 a\\r\\nc"_s, u"20260302 122/80/70 x\\r\\ny"_s}
+            << QStringList{u"20260301 07:00 120/80/ a | 12:00 121//70 | 19:00 121/81/ c"_s,
+                           u"20260302 122/80/70 x | 123/80/70 y"_s}
             << QList<int>{5, 2, 0} << QStringList() << u"UTF-8"_s << QChar(u',');
     }
     void otherShapes() {
@@ -144,11 +145,102 @@ private slots:
         QVERIFY2(ReadReadingsCsv(file, u"shape.csv"_s, CsvDateOrder(dateOrder), &readings, &error),
                  qPrintable(error.szMessage));
         QCOMPARE(DaysText(readings), days);
-        QCOMPARE((QList<int>{readings.iRows, readings.iFoldedDays, readings.iLinesBeforeHeader}),
-                 counts);
+        QCOMPARE(
+            (QList<int>{readings.iRows, readings.iDaysWithSeveral, readings.iLinesBeforeHeader}),
+            counts);
         QCOMPARE(readings.ignoredColumns, ignored);
         QCOMPARE(readings.szEncoding, encoding);
         QCOMPARE(readings.cDelimiter, delimiter);
+    }
+
+    // Files whose header row is in another language, values written with their units, and a
+    // phone diary's export by milliseconds since 1970: each header and its rows give exactly
+    // these days and readings.
+    void otherLanguages_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("days");
+        QTest::newRow("German")
+            << QStringList{u"Datum;Uhrzeit;Systolisch;Diastolisch;Puls;Bemerkung"_s,
+                           u"07.03.2027;07:30;134;86;72;m\u00FCde"_s,
+                           u"07.03.2027;19:10;128;82;70;"_s}
+            << QStringList{u"20270307 07:30 134/86/72 m\u00FCde | 19:10 128/82/70"_s};
+        QTest::newRow("German, short names, upper case")
+            << QStringList{u"DATUM,ZEIT,SYS,DIA,PULS,NOTIZ"_s, u"2027-03-07,08:00,134,86,72,x"_s}
+            << QStringList{u"20270307 134/86/72 x"_s};
+        QTest::newRow("German, Kommentar")
+            << QStringList{u"datum;sys;dia;puls;kommentar"_s, u"07.03.2027;134;86;72;k"_s}
+            << QStringList{u"20270307 134/86/72 k"_s};
+        QTest::newRow("French with accents")
+            << QStringList{u"Date;Heure;Systolique;Diastolique;Pouls;Commentaire"_s,
+                           u"07.03.2027;07:30;134;86;72;fatigu\u00E9"_s,
+                           u"07.03.2027;07:32;131;85;71;"_s}
+            << QStringList{u"20270307 07:30 134/86/72 fatigu\u00E9 | 07:32 131/85/71"_s};
+        QTest::newRow("Spanish with accents")
+            << QStringList{u"Fecha,Hora,Sist\u00F3lica,Diast\u00F3lica,Pulso,Comentario"_s,
+                           u"2027-03-07,21:00,140,90,80,noche"_s,
+                           u"2027-03-07,08:00,135,88,75,ma\u00F1ana"_s}
+            << QStringList{u"20270307 08:00 135/88/75 ma\u00F1ana | 21:00 140/90/80 noche"_s};
+        QTest::newRow("Spanish without accents, any case")
+            << QStringList{u"FECHA,hora,SISTOLICA,diastolica,PULSO,comentario"_s,
+                           u"2027-03-07,8:05,135,88,75,"_s}
+            << QStringList{u"20270307 135/88/75"_s};
+        QTest::newRow("accents written as two characters")
+            << QStringList{u"Fecha,Sisto\u0301lica,Diasto\u0301lica"_s, u"2027-03-07,135,88"_s}
+            << QStringList{u"20270307 135/88/"_s};
+        QTest::newRow("units")
+            << QStringList{u"date,time,sys,dia,pulse"_s,
+                           u"2027-03-07,08:00,134 mmHg,86mmHg,72 bpm"_s,
+                           u"2027-03-07,09:00,\"130 mm Hg\",85 MMHG,72/min"_s,
+                           u"2027-03-07,10:00,129,84,71 /min"_s}
+            << QStringList{u"20270307 08:00 134/86/72 | 09:00 130/85/72 | 10:00 129/84/71"_s};
+        QTest::newRow("a phone diary's milliseconds, on the local clock")
+            << QStringList{u"timestampUnixMs,systolic,diastolic,pulse,note"_s,
+                           u"1741852800000,134,86,72,a"_s, u"1741906800000,130,84,70,"_s,
+                           u"1741935600000,128,82,69,b"_s}
+            << QStringList{u"20250313 134/86/72 a"_s,
+                           u"20250314 00:00 130/84/70 | 08:00 128/82/69 b"_s};
+    }
+    void otherLanguages() {
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, days);
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY2(
+            ReadReadingsCsv(CrLfLines(lines), u"f.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+            qPrintable(error.szMessage));
+        QCOMPARE(DaysText(readings), days);
+        QVERIFY(readings.ignoredColumns.isEmpty());
+    }
+
+    // A unit where it does not belong, or a number of milliseconds that is none, is refused
+    // with its line.
+    void unitsAndMillisecondsRefused_data() {
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("beats for a pressure")
+            << QStringList{u"date,sys"_s, u"2027-03-07,134 bpm"_s}
+            << u"f.csv, line 2: the systolic pressure \"134 bpm\" is not a whole number"_s;
+        QTest::newRow("mmHg for the pulse")
+            << QStringList{u"date,pulse"_s, u"2027-03-07,72 mmHg"_s}
+            << u"f.csv, line 2: the pulse \"72 mmHg\" is not a whole number"_s;
+        QTest::newRow("a unit alone") << QStringList{u"date,sys"_s, u"2027-03-07,mmHg"_s}
+                                      << u"f.csv, line 2: the systolic pressure \"mmHg\" is not "
+                                         "a whole number"_s;
+        QTest::newRow("a date for milliseconds")
+            << QStringList{u"timestampUnixMs,sys"_s, u"2027-03-07,120"_s}
+            << u"f.csv, line 2: \"2027-03-07\" is not a time in milliseconds since 1970"_s;
+        QTest::newRow("milliseconds beyond the calendar")
+            << QStringList{u"timestampUnixMs,sys"_s, u"999999999999999,120"_s}
+            << u"f.csv, line 2: 999999999999999 is outside the years 1900 to 9999"_s;
+    }
+    void unitsAndMillisecondsRefused() {
+        QFETCH(QStringList, lines);
+        QFETCH(QString, message);
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY(!ReadReadingsCsv(CrLfLines(lines), u"f.csv"_s, CsvDateOrder::Unknown, &readings,
+                                 &error));
+        QCOMPARE(error.szMessage, message);
     }
 
     // What the user reads about a file before and after importing it.
@@ -160,8 +252,8 @@ private slots:
                                 u"/tmp/a.csv"_s, CsvDateOrder::Unknown, &readings, &error));
         QCOMPARE(CsvReadingsDescription(u"/tmp/a.csv"_s, readings),
                  u"/tmp/a.csv: 3 readings on 2 days (UTF-8, fields separated by semicolons).\n"
-                 "1 day has more than one reading; each such day was folded into one (the mean "
-                 "of each value, the comments joined).\nColumns left out: arm.\n"
+                 "1 day has more than one reading; each is kept with its time.\nColumns left out: "
+                 "arm.\n"
                  "1 line above the header row skipped."_s);
         CsvMergeSummary summary;
         summary.iAdded = 1;
@@ -174,6 +266,12 @@ private slots:
         QCOMPARE(CsvMergeDescription(summary, false),
                  u"Would add 1 day, fill in 2 days, replace values of 0 days; 3 days would stay "
                  "unchanged.\n1 day would keep stored values where the file has others."_s);
+        summary.iKeptDifferent = 0;
+        summary.iGrown = 2;
+        QCOMPARE(CsvMergeDescription(summary, false),
+                 u"Would add 1 day, fill in 2 days, replace values of 0 days; 3 days would stay "
+                 "unchanged.\n2 days would take readings of the file beside their own."_s);
+        QCOMPARE(summary.Changed(), 4);
     }
 
     // Every file that is refused, and what the user is told; nothing is read from it.
@@ -254,12 +352,14 @@ private slots:
             << kUnknown
             << u"r.csv, line 3: the comment is 4,001 characters long; a comment holds at most "
                "4,000"_s;
-        QTest::newRow("comments of one day too long joined")
-            << rows({u"2026-03-01 08:00,120,80,70,"_s + QString(2500, u'x'),
-                     u"2026-03-01 20:00,120,80,70,"_s + QString(2500, u'y')})
-            << kUnknown
-            << u"r.csv: the comments of 1 Mar 2026 are, joined, 5,001 characters long; a comment "
-               "holds at most 4,000"_s;
+        QTest::newRow("more readings than a day holds")
+            << rows(QStringList(kMaxReadingsPerDay + 1, u"2026-03-01,120,80,70,"_s) +
+                    QStringList{u"2026-03-02,120,80,70,"_s})
+            << kUnknown << u"r.csv: 1 Mar 2026 has 13 readings; a day holds at most 12"_s;
+        QTest::newRow("a time column that holds no time")
+            << CrLfLines({u"date,time,systolic,diastolic,pulse,comment"_s,
+                          u"2026-03-01,08:00,120,80,70,"_s, u"2026-03-01,8 Uhr,121,81,71,"_s})
+            << kUnknown << u"r.csv, line 3: \"8 Uhr\" is not a time of day"_s;
     }
     void refusals() {
         QFETCH(QByteArray, file);
@@ -424,36 +524,38 @@ private slots:
         QCOMPARE(bytes.size(), kLargestCsvInput);
     }
 
-    // The mean of a day's readings goes half to even, as every rounding of the program.
-    void foldingRoundsHalfToEven_data() {
+    // Each row of a day is a reading of its own, its values as written: nothing is folded
+    // into a mean, and the comment limit holds for each reading alone.
+    void readingsOfADayKeepTheirValues_data() {
         QTest::addColumn<QStringList>("values");
-        QTest::addColumn<QString>("mean");
-        QTest::newRow("120.5 to 120") << QStringList{u"120"_s, u"121"_s} << u"120"_s;
-        QTest::newRow("121.5 to 122") << QStringList{u"121"_s, u"122"_s} << u"122"_s;
-        QTest::newRow("120.67 to 121") << QStringList{u"120"_s, u"121"_s, u"121"_s} << u"121"_s;
-        QTest::newRow("100.25 to 100")
-            << QStringList{u"100"_s, u"100"_s, u"100"_s, u"101"_s} << u"100"_s;
-        QTest::newRow("100.57 to 101, a little above the half")
-            << QStringList{u"100"_s, u"100"_s, u"100"_s, u"101"_s, u"101"_s, u"101"_s, u"101"_s}
-            << u"101"_s;
-        QTest::newRow("leading zeros") << QStringList{u"080"_s, u"81"_s} << u"80"_s;
-        QTest::newRow("0.5 to 0") << QStringList{u"0"_s, u"1"_s} << u"0"_s;
-        QTest::newRow("998.5 to 998") << QStringList{u"999"_s, u"998"_s} << u"998"_s;
+        QTest::addColumn<QString>("comment");
+        QTest::newRow("two values whose mean is a half")
+            << QStringList{u"120"_s, u"121"_s} << QString();
+        QTest::newRow("leading zeros") << QStringList{u"080"_s, u"81"_s} << QString();
+        QTest::newRow("twelve, the most a day holds")
+            << QStringList(kMaxReadingsPerDay, u"99"_s) << QString();
+        QTest::newRow("comments that would be too long joined")
+            << QStringList{u"70"_s, u"71"_s} << QString(kMaxCommentLength, u'x');
     }
-    void foldingRoundsHalfToEven() {
+    void readingsOfADayKeepTheirValues() {
         QFETCH(QStringList, values);
-        QFETCH(QString, mean);
-        QStringList lines = {u"date,pulse"_s};
+        QFETCH(QString, comment);
+        QStringList lines = {u"date,pulse,comment"_s};
         for (const QString& szValue : values) {
-            lines << u"2026-03-01,"_s + szValue;
+            lines << u"2026-03-01,"_s + szValue + u',' + comment;
         }
         CsvReadings readings;
         CsvReadError error;
-        QVERIFY(ReadReadingsCsv(CrLfLines(lines), u"f.csv"_s, CsvDateOrder::Unknown, &readings,
-                                &error));
+        QVERIFY2(
+            ReadReadingsCsv(CrLfLines(lines), u"f.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+            qPrintable(error.szMessage));
         QCOMPARE(readings.days.size(), 1);
-        QCOMPARE(readings.days[0].szPulse, mean);
-        QCOMPARE(readings.days[0].iReadings, int(values.size()));
+        QStringList pulses;
+        for (const Reading& reading : readings.days[0].readings) {
+            pulses << reading.szPulse;
+            QCOMPARE(reading.szComment, comment);
+        }
+        QCOMPARE(pulses, values);
     }
 };
 

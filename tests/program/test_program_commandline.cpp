@@ -245,8 +245,8 @@ private slots:
         QCOMPARE(import.iStatus, 0);
         QCOMPARE(import.out,
                  QByteArray("in.csv: 3 readings on 2 days (UTF-8, fields separated by "
-                            "semicolons).\n1 day has more than one reading; each such day was "
-                            "folded into one (the mean of each value, the comments joined).\n"
+                            "semicolons).\n1 day has more than one reading; each is kept with "
+                            "its time.\n"
                             "Columns left out: Weight.\nAdded 2 days, filled in 0 days, replaced "
                             "values of 0 days; 0 days unchanged.\nSaved to ") +
                      home.DataFile().toUtf8() + ".\n");
@@ -254,13 +254,17 @@ private slots:
                  QByteArray("<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20260301>\r\n"
                             "\t\t\t<S>120</S>\r\n\t\t\t<D>80</D>\r\n\t\t\t<P>70</P>\r\n"
                             "\t\t\t<C>Walked</C>\r\n\t\t</20260301>\r\n\t\t<20260302>\r\n"
-                            "\t\t\t<S>130</S>\r\n\t\t\t<D>84</D>\r\n\t\t\t<P>72</P>\r\n"
+                            "\t\t\t<S>130</S>\r\n\t\t\t<D>85</D>\r\n\t\t\t<P></P>\r\n"
                             "\t\t\t<C>Dizzy; \"odd\"\xF8then &#60;fine></C>\r\n"
+                            "\t\t\t<T>07:00</T>\r\n\t\t\t<R2>\r\n\t\t\t\t<T>19:00</T>\r\n"
+                            "\t\t\t\t<S>131</S>\r\n\t\t\t\t<D>84</D>\r\n\t\t\t\t<P>72</P>\r\n"
+                            "\t\t\t\t<C></C>\r\n\t\t\t</R2>\r\n"
                             "\t\t</20260302>\r\n\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n"));
 
-        const QByteArray csv = "date,systolic,diastolic,pulse,comment\r\n"
-                               "2026-03-01,120,80,70,Walked\r\n"
-                               "2026-03-02,130,84,72,\"Dizzy; \"\"odd\"\"\nthen <fine>\"\r\n";
+        const QByteArray csv = "date,time,systolic,diastolic,pulse,comment\r\n"
+                               "2026-03-01,,120,80,70,Walked\r\n"
+                               "2026-03-02,07:00,130,85,,\"Dizzy; \"\"odd\"\"\nthen <fine>\"\r\n"
+                               "2026-03-02,19:00,131,84,72,\r\n";
         const Home::Result out = home.Run({u"--export-csv"_s, u"-"_s});
         QCOMPARE(out.iStatus, 0);
         QCOMPARE(out.out, csv);
@@ -271,8 +275,9 @@ private slots:
         QCOMPARE(file.iStatus, 0);
         QCOMPARE(file.out, "1 day written to " + home.File(u"out.csv"_s).toUtf8() + ".\n");
         QCOMPARE(ReadAll(home.File(u"out.csv"_s)),
-                 QByteArray("date;systolic;diastolic;pulse;comment\r\n"
-                            "2026-03-02;130;84;72;\"Dizzy; \"\"odd\"\"\nthen <fine>\"\r\n"));
+                 QByteArray("date;time;systolic;diastolic;pulse;comment\r\n"
+                            "2026-03-02;07:00;130;85;;\"Dizzy; \"\"odd\"\"\nthen <fine>\"\r\n"
+                            "2026-03-02;19:00;131;84;72;\r\n"));
 
         // Our own export read into another clean home gives the same data file.
         Home other;
@@ -309,8 +314,8 @@ private slots:
         QVERIFY(replace.out.contains("Added 1 day, filled in 0 days, replaced values of 1 day; "
                                      "0 days unchanged."));
         QCOMPARE(home.Run({u"--export-csv"_s, u"-"_s}).out,
-                 QByteArray("date,systolic,diastolic,pulse,comment\r\n"
-                            "2026-03-01,125,80,71,Walked\r\n2026-03-03,118,77,65,\r\n"));
+                 QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                            "2026-03-01,,125,80,71,Walked\r\n2026-03-03,,118,77,65,\r\n"));
     }
 
     // Every refusal: the exit status, the reason on standard error, and the data file as it
@@ -480,8 +485,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QByteArray>("expected");
         QTest::newRow("export") << QStringList{u"--export-csv"_s, u"-"_s}
-                                << QByteArray("date,systolic,diastolic,pulse,comment\r\n"
-                                              "2026-03-01,120,80,70,Walked\r\n");
+                                << QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                                              "2026-03-01,,120,80,70,Walked\r\n");
         QTest::newRow("import") << QStringList{u"--import-csv"_s, u"-"_s}
                                 << QByteArray("Added 1 day");
     }
@@ -543,7 +548,7 @@ private slots:
         QVERIFY2(result.err.startsWith("tlg: warning: \"" + szLock.toUtf8() + "\" is a "),
                  result.err.constData());
         QVERIFY(result.err.contains("going on without a lock"));
-        QVERIFY(result.out.endsWith("2026-03-01,120,80,70,Walked\r\n"));
+        QVERIFY(result.out.endsWith("2026-03-01,,120,80,70,Walked\r\n"));
     }
 
     // An import saves as the window does: the file as read is kept as the backup, only when

@@ -101,9 +101,9 @@ private slots:
         QVERIFY(proposed[0].endsWith(u"Tensiolog readings "_s + Today().toString(u"yyyy-MM-dd"_s) +
                                      u".csv"_s));
         QCOMPARE(ReadAll(szAnswer + u".csv"_s),
-                 QByteArray("date,systolic,diastolic,pulse,comment\r\n"
-                            "2027-03-01,128,84,70,\"Walked\nthen \"\"rested\"\"\"\r\n"
-                            "2027-03-03,,,,dizzy\r\n2027-03-04,131,86,,\r\n"));
+                 QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                            "2027-03-01,,128,84,70,\"Walked\nthen \"\"rested\"\"\"\r\n"
+                            "2027-03-03,,,,,dizzy\r\n2027-03-04,,131,86,,\r\n"));
         QCOMPARE(shown.size(), std::size_t(1));
         QCOMPARE(shown[0].icon, QMessageBox::Information);
         QCOMPARE(shown[0].szText, u"3 days have been exported to "_s +
@@ -116,8 +116,8 @@ private slots:
         szAnswer = dir.filePath(u"de.csv"_s);
         frmReport frm(reporttest::Readings());
         frm.btExportCsv->click();
-        QVERIFY(ReadAll(szAnswer).startsWith("date;systolic;diastolic;pulse;comment\r\n"
-                                             "2027-03-01;128;84;70;"));
+        QVERIFY(ReadAll(szAnswer).startsWith("date;time;systolic;diastolic;pulse;comment\r\n"
+                                             "2027-03-01;;128;84;70;"));
     }
 
     // A period: only its days, and the count says so.
@@ -125,8 +125,8 @@ private slots:
         frmReport frm(reporttest::Readings());
         const QString szPath = dir.filePath(u"period.csv"_s);
         QVERIFY(frm.ExportCsv(szPath, QDate(2027, 3, 2), QDate(2027, 3, 3)));
-        QCOMPARE(ReadAll(szPath),
-                 QByteArray("date,systolic,diastolic,pulse,comment\r\n2027-03-03,,,,dizzy\r\n"));
+        QCOMPARE(ReadAll(szPath), QByteArray("date,time,systolic,diastolic,pulse,comment\r\n"
+                                             "2027-03-03,,,,,dizzy\r\n"));
         QCOMPARE(shown.back().szText,
                  u"1 day has been exported to "_s + QDir::toNativeSeparators(szPath) + u"."_s);
     }
