@@ -264,16 +264,21 @@ void WriteDayReadings(const std::shared_ptr<clsXMLTag>& objEntry, const QList<Re
 
 DaySpread SpreadOfReadings(const QList<Reading>& readings) {
     std::array<ValueSpread, 3> spreads;
+    int iMeasured = 0;
     for (const Reading& reading : readings) {
         const std::array<const QString*, 3> values{&reading.szSystolic, &reading.szDiastolic,
                                                    &reading.szPulse};
+        bool bMeasured = false;
         for (std::size_t i = 0; i < values.size(); ++i) {
             if (const std::optional<int> value = ChartValue(*values[i])) {
                 spreads[i].Add(*value);
+                bMeasured = true;
             }
         }
+        iMeasured += bMeasured ? 1 : 0;
     }
     DaySpread spread;
+    spread.iMeasured = iMeasured;
     spread.iReadings = static_cast<int>(readings.size());
     spreads[0].Into(spread.iSystolic, spread.iSystolicLow, spread.iSystolicHigh);
     spreads[1].Into(spread.iDiastolic, spread.iDiastolicLow, spread.iDiastolicHigh);

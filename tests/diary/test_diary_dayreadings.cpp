@@ -233,31 +233,35 @@ void TestDayReadings::readTime() {
 void TestDayReadings::spread_data() {
     QTest::addColumn<QList<Reading>>("readings");
     QTest::addColumn<QList<int>>("expected"); // mean, low, high for systolic, diastolic, pulse
+    QTest::addColumn<int>("measured");
     QTest::newRow("one reading") << QList<Reading>{MakeReading("", "128", "84", "71")}
-                                 << QList<int>{128, 128, 128, 84, 84, 84, 71, 71, 71};
+                                 << QList<int>{128, 128, 128, 84, 84, 84, 71, 71, 71} << 1;
     QTest::newRow("half to even, down")
         << QList<Reading>{MakeReading("", "128", "84", "71"), MakeReading("", "125", "81", "70")}
-        << QList<int>{126, 125, 128, 82, 81, 84, 70, 70, 71};
+        << QList<int>{126, 125, 128, 82, 81, 84, 70, 70, 71} << 2;
     QTest::newRow("half to even, up")
         << QList<Reading>{MakeReading("", "127", "83", "71"), MakeReading("", "130", "80", "68")}
-        << QList<int>{128, 127, 130, 82, 80, 83, 70, 68, 71};
+        << QList<int>{128, 127, 130, 82, 80, 83, 70, 68, 71} << 2;
     QTest::newRow("thirds") << QList<Reading>{MakeReading("", "120", "80", "70"),
                                               MakeReading("", "121", "80", "70"),
                                               MakeReading("", "121", "81", "71")}
-                            << QList<int>{121, 120, 121, 80, 80, 81, 70, 70, 71};
+                            << QList<int>{121, 120, 121, 80, 80, 81, 70, 70, 71} << 3;
     QTest::newRow("values that do not count are left out")
         << QList<Reading>{MakeReading("", "13O", "0", "", "note only"),
                           MakeReading("", "140", "90", "-5")}
-        << QList<int>{140, 140, 140, 90, 90, 90, 0, 0, 0};
+        << QList<int>{140, 140, 140, 90, 90, 90, 0, 0, 0} << 1;
     QTest::newRow("nothing to count") << QList<Reading>{MakeReading("", "", "", "", "note")}
-                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0};
+                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0} << 0;
 }
 
 void TestDayReadings::spread() {
     QFETCH(QList<Reading>, readings);
     QFETCH(QList<int>, expected);
+    QFETCH(int, measured);
     const DaySpread s = SpreadOfReadings(readings);
     QCOMPARE(s.iReadings, readings.size());
+    // Readings without any number (a comment alone, an empty reading) are not counted.
+    QCOMPARE(s.iMeasured, measured);
     const QList<int> actual{s.iSystolic,  s.iSystolicLow,  s.iSystolicHigh,
                             s.iDiastolic, s.iDiastolicLow, s.iDiastolicHigh,
                             s.iPulse,     s.iPulseLow,     s.iPulseHigh};
