@@ -91,3 +91,6 @@ struct DaySpread {
     int iPulseLow = 0, iPulseHigh = 0;
 };
 DaySpread SpreadOfReadings(const QList<Reading>& readings);
+// The same of a day entry: SpreadOfReadings(DayReadings(objEntry)), in one pass over its tags
+// without copying a reading (the chart reads every day of a diary so on each fill).
+DaySpread SpreadOfDay(const std::shared_ptr<clsXMLTag>& objEntry);

@@ -119,7 +119,7 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
         if (!bAll && !range.Contains(objEntry->szName)) {
             continue;
         }
-        const DaySpread day = SpreadOfReadings(DayReadings(objEntry));
+        const DaySpread day = SpreadOfDay(objEntry);
         const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
         if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
             continue;

@@ -4,6 +4,7 @@
 #include "xmlstore/clsXMLTags.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -82,6 +83,8 @@ private slots:
     void readTime();
     void spread_data();
     void spread();
+    void spreadOfDay_data();
+    void spreadOfDay();
 };
 
 void TestDayReadings::fileRoundTrip_data() {
@@ -266,6 +269,64 @@ void TestDayReadings::spread() {
                             s.iDiastolic, s.iDiastolicLow, s.iDiastolicHigh,
                             s.iPulse,     s.iPulseLow,     s.iPulseHigh};
     QCOMPARE(actual, expected);
+}
+
+void TestDayReadings::spreadOfDay_data() {
+    // The inside of a day entry 20261207, written on one line.
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("readings");
+    QTest::addColumn<int>("systolic");
+
+    QTest::newRow("one reading") << QByteArray("<S>128</S><D>84</D><P>71</P><C>x</C>") << 1 << 128;
+    QTest::newRow("three readings")
+        << QByteArray("<S>128</S><D>84</D><P>71</P><C></C><T>07:05</T>"
+                      "<R2><T>07:07</T><S>126</S><D>82</D><P>70</P><C></C></R2>"
+                      "<R3><T>19:00</T><S>121</S><D>80</D><P></P><C></C></R3>")
+        << 3 << 125;
+    QTest::newRow("R3 without R2 is not a reading")
+        << QByteArray("<S>128</S><D>84</D><P>71</P><C></C>"
+                      "<R3><S>100</S><D>60</D><P>60</P></R3>")
+        << 1 << 128;
+    QTest::newRow("names that are not reading tags")
+        << QByteArray("<S>128</S><D>84</D><P>71</P><C></C>"
+                      "<R02><S>100</S></R02><R13><S>100</S></R13><R1><S>100</S></R1>"
+                      "<Rx><S>100</S></Rx><R><S>100</S></R>")
+        << 1 << 128;
+    QTest::newRow("the first of a repeated tag counts")
+        << QByteArray("<S>130</S><S>90</S><D>84</D><P>71</P>"
+                      "<R2><S>120</S><S>200</S><D>80</D></R2>")
+        << 2 << 125;
+    QTest::newRow("a reading's unknown tags and a lone value")
+        << QByteArray("<D>84</D><X>7</X>"
+                      "<R2><Q><S>300</S></Q><S>133</S></R2>")
+        << 2 << 133;
+}
+
+void TestDayReadings::spreadOfDay() {
+    QFETCH(QByteArray, body);
+    QFETCH(int, readings);
+    QFETCH(int, systolic);
+    clsXML doc;
+    // The file has each tag on a line of its own, and an empty tag's ends on one line.
+    QString szLines = QString::fromLatin1(body);
+    szLines.replace(QRegularExpression(QStringLiteral(">(?=<)")), QStringLiteral(">\r\n"));
+    szLines.replace(QRegularExpression(QStringLiteral("<(\\w+)>\r\n</\\1>")),
+                    QStringLiteral("<\\1></\\1>"));
+    QVERIFY(Load(doc, "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20261207>\r\n" +
+                          szLines.toLatin1() +
+                          "\r\n</20261207>\r\n\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n"));
+    const std::shared_ptr<clsXMLTag> objEntry = Entry(doc, QStringLiteral("20261207"));
+    QVERIFY(objEntry);
+    const DaySpread fast = SpreadOfDay(objEntry);
+    const DaySpread slow = SpreadOfReadings(DayReadings(objEntry));
+    QCOMPARE(fast.iReadings, readings);
+    QCOMPARE(fast.iSystolic, systolic);
+    const auto fields = [](const DaySpread& d) {
+        return QList<int>{d.iReadings,     d.iMeasured,  d.iSystolic,     d.iSystolicLow,
+                          d.iSystolicHigh, d.iDiastolic, d.iDiastolicLow, d.iDiastolicHigh,
+                          d.iPulse,        d.iPulseLow,  d.iPulseHigh};
+    };
+    QCOMPARE(fields(fast), fields(slow));
 }
 
 QTEST_APPLESS_MAIN(TestDayReadings)
