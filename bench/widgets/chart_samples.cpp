@@ -94,6 +94,11 @@ int main(int argc, char** argv) {
                  bScreen);
             Save(chart, szFolder, szStem + QStringLiteral("-1400x420.png"), QSize(1400, 420), 1,
                  bScreen);
+            if (!bScreen) {
+                // The size of the report's picture.
+                Save(chart, szFolder, szStem + QStringLiteral("-1600x680.png"), QSize(1600, 680),
+                     1, bScreen);
+            }
         }
     }
     std::printf("Pictures written to %s\n", qPrintable(szFolder));
