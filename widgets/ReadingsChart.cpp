@@ -91,6 +91,38 @@ QString DaysAndReadings(int iDays, int iReadings) {
                              : Days(iDays);
 }
 
+// Writes a day into the chart's current row: the mean of its readings in each column, with
+// their spread where they differ, and their number. A lone entry writes every column (a box
+// left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
+// the day holds no measurement above zero.
+bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry) {
+    const DaySpread day = SpreadOfDay(objEntry);
+    const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
+    if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
+        return false;
+    }
+    chart.SetRowLabel(DayRowLabel(objEntry->szName));
+    // The row's calendar day places the year marks and names the day in words.
+    chart.SetRowDate(DayKeyDate(objEntry->szName));
+    chart.SetRowSamples(day.iMeasured);
+    const std::pair<int, int> spreads[3] = {{day.iSystolicLow, day.iSystolicHigh},
+                                            {day.iDiastolicLow, day.iDiastolicHigh},
+                                            {day.iPulseLow, day.iPulseHigh}};
+    for (qint16 iColumn = 1; iColumn <= 3; ++iColumn) {
+        const int value = values[iColumn - 1];
+        chart.SetColumn(iColumn);
+        if (bOnlyEntry || value > 0) {
+            chart.SetDataValue(value);
+        }
+        // A day of several readings shows how far apart they lay.
+        const auto [low, high] = spreads[iColumn - 1];
+        if (value > 0 && high > low) {
+            chart.SetDataSpread(low, high);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
@@ -119,35 +151,10 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
         if (!bAll && !range.Contains(objEntry->szName)) {
             continue;
         }
-        const DaySpread day = SpreadOfDay(objEntry);
-        const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
-        if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
+        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1)) {
             continue;
         }
-        chart.SetRowLabel(DayRowLabel(objEntry->szName));
-        // The row's calendar day places the year marks and names the day in words.
-        chart.SetRowDate(DayKeyDate(objEntry->szName));
-        chart.SetRowSamples(day.iMeasured);
-        const std::pair<int, int> spreads[3] = {{day.iSystolicLow, day.iSystolicHigh},
-                                                {day.iDiastolicLow, day.iDiastolicHigh},
-                                                {day.iPulseLow, day.iPulseHigh}};
-        bool bWritten = false;
-        for (qint16 iColumn = 1; iColumn <= 3; ++iColumn) {
-            const qint16 value = values[iColumn - 1];
-            chart.SetColumn(iColumn);
-            if (iEntryCount <= 1 || value > 0) {
-                chart.SetDataValue(value);
-                bWritten = true;
-            }
-            // A day of several readings shows how far apart they lay.
-            const auto [low, high] = spreads[iColumn - 1];
-            if (value > 0 && high > low) {
-                chart.SetDataSpread(low, high);
-            }
-        }
-        if (bWritten) {
-            ++iUsedRows;
-        }
+        ++iUsedRows;
         if (chart.Row() < iEntryCount) {
             chart.SetRow(static_cast<qint16>(chart.Row() + 1));
         } else {
