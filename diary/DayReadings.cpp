@@ -110,6 +110,87 @@ struct ValueSpread {
     }
 };
 
+// Collects a day's values reading by reading.
+class DaySpreadBuilder {
+public:
+    void Add(const QString& szSystolic, const QString& szDiastolic, const QString& szPulse) {
+        bool bMeasured = false;
+        const std::array<const QString*, 3> values{&szSystolic, &szDiastolic, &szPulse};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (const std::optional<int> value = ChartValue(*values[i])) {
+                m_spreads[i].Add(*value);
+                bMeasured = true;
+            }
+        }
+        m_iMeasured += bMeasured ? 1 : 0;
+    }
+    DaySpread Result(int iReadings) const {
+        DaySpread spread;
+        spread.iReadings = iReadings;
+        spread.iMeasured = m_iMeasured;
+        m_spreads[0].Into(spread.iSystolic, spread.iSystolicLow, spread.iSystolicHigh);
+        m_spreads[1].Into(spread.iDiastolic, spread.iDiastolicLow, spread.iDiastolicHigh);
+        m_spreads[2].Into(spread.iPulse, spread.iPulseLow, spread.iPulseHigh);
+        return spread;
+    }
+
+private:
+    std::array<ValueSpread, 3> m_spreads;
+    int m_iMeasured = 0;
+};
+
+// The 0-based index of the reading a tag of this name holds ("R2" gives 1), as
+// FurtherReadingTagName names them; 0 for any other name.
+int FurtherReadingIndex(const QString& szName) {
+    if (szName.size() < 2 || szName.size() > 3 || szName.front() != u'R' || szName[1] == u'0') {
+        return 0;
+    }
+    int iNumber = 0;
+    for (qsizetype i = 1; i < szName.size(); ++i) {
+        if (szName[i] < u'0' || szName[i] > u'9') {
+            return 0;
+        }
+        iNumber = iNumber * 10 + (szName[i].unicode() - u'0');
+    }
+    return iNumber >= 2 && iNumber <= kMaxReadingsPerDay ? iNumber - 1 : 0;
+}
+
+// The first direct "S", "D" and "P" of a tag, as DirectSubTag finds them (null: none), read
+// without copying a value.
+struct ValueTexts {
+    std::array<const QString*, 3> values{};
+
+    // Takes a sub-tag's value when it is the first of its name; false for other names.
+    bool Take(const clsXMLTag& objSub) {
+        static const std::array<const QString*, 3> names{&kSystolicName, &kDiastolicName,
+                                                         &kPulseName};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (objSub.szName == *names[i]) {
+                if (!values[i]) {
+                    values[i] = &objSub.szValue;
+                }
+                return true;
+            }
+        }
+        return false;
+    }
+    void AddTo(DaySpreadBuilder& builder) const {
+        static const QString kNone;
+        builder.Add(values[0] ? *values[0] : kNone, values[1] ? *values[1] : kNone,
+                    values[2] ? *values[2] : kNone);
+    }
+};
+
+ValueTexts ValuesOf(const clsXMLTag& objTag) {
+    ValueTexts values;
+    if (objTag.objSubTags) {
+        for (const std::shared_ptr<clsXMLTag>& objSub : *objTag.objSubTags) {
+            values.Take(*objSub);
+        }
+    }
+    return values;
+}
+
 } // namespace
 
 QString FurtherReadingTagName(int iIndex) {
@@ -263,20 +344,36 @@ void WriteDayReadings(const std::shared_ptr<clsXMLTag>& objEntry, const QList<Re
 }
 
 DaySpread SpreadOfReadings(const QList<Reading>& readings) {
-    std::array<ValueSpread, 3> spreads;
+    DaySpreadBuilder builder;
     for (const Reading& reading : readings) {
-        const std::array<const QString*, 3> values{&reading.szSystolic, &reading.szDiastolic,
-                                                   &reading.szPulse};
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (const std::optional<int> value = ChartValue(*values[i])) {
-                spreads[i].Add(*value);
+        builder.Add(reading.szSystolic, reading.szDiastolic, reading.szPulse);
+    }
+    return builder.Result(static_cast<int>(readings.size()));
+}
+
+DaySpread SpreadOfDay(const std::shared_ptr<clsXMLTag>& objEntry) {
+    // One pass over the entry's tags, without copying a reading: the chart reads every day of
+    // a diary this way on each fill. The tags read are those DayReadings reads.
+    if (!objEntry || !objEntry->objSubTags) {
+        return DaySpread{};
+    }
+    ValueTexts first;
+    std::array<const clsXMLTag*, kMaxReadingsPerDay> further{};
+    for (const std::shared_ptr<clsXMLTag>& objSub : *objEntry->objSubTags) {
+        if (!first.Take(*objSub)) {
+            const int iIndex = FurtherReadingIndex(objSub->szName);
+            if (iIndex > 0 && !further[static_cast<std::size_t>(iIndex)]) {
+                further[static_cast<std::size_t>(iIndex)] = objSub.get();
             }
         }
     }
-    DaySpread spread;
-    spread.iReadings = static_cast<int>(readings.size());
-    spreads[0].Into(spread.iSystolic, spread.iSystolicLow, spread.iSystolicHigh);
-    spreads[1].Into(spread.iDiastolic, spread.iDiastolicLow, spread.iDiastolicHigh);
-    spreads[2].Into(spread.iPulse, spread.iPulseLow, spread.iPulseHigh);
-    return spread;
+    DaySpreadBuilder builder;
+    first.AddTo(builder);
+    int iReadings = 1;
+    for (std::size_t i = 1; i < further.size() && further[i]; ++i) {
+        // Readings follow one another: R3 without R2 is not read.
+        ValuesOf(*further[i]).AddTo(builder);
+        ++iReadings;
+    }
+    return builder.Result(iReadings);
 }

@@ -83,10 +83,14 @@ void WriteDayReadings(const std::shared_ptr<clsXMLTag>& objEntry, const QList<Re
 // highest of them; zero where none does.
 struct DaySpread {
     int iReadings = 0;
+    // The readings that hold a number above zero in any of the three values.
+    int iMeasured = 0;
     int iSystolic = 0, iDiastolic = 0, iPulse = 0;
     int iSystolicLow = 0, iSystolicHigh = 0;
     int iDiastolicLow = 0, iDiastolicHigh = 0;
     int iPulseLow = 0, iPulseHigh = 0;
 };
 DaySpread SpreadOfReadings(const QList<Reading>& readings);
-
+// The same of a day entry: SpreadOfReadings(DayReadings(objEntry)), in one pass over its tags
+// without copying a reading (the chart reads every day of a diary so on each fill).
+DaySpread SpreadOfDay(const std::shared_ptr<clsXMLTag>& objEntry);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 namespace {
 
@@ -26,6 +27,9 @@ void ChartData::SetColumnCount(qint16 iCount) {
     for (std::vector<float>& column : m_cells) {
         column.assign(static_cast<size_t>(m_iRows), kGap);
     }
+    m_lows.clear();
+    m_highs.clear();
+    m_samples.clear();
     for (QString& label : m_labels) {
         label.clear();
     }
@@ -37,6 +41,14 @@ void ChartData::SetRowCount(qint16 iCount) {
     m_iRows = std::max<qint16>(0, iCount);
     for (std::vector<float>& column : m_cells) {
         column.resize(static_cast<size_t>(m_iRows), kGap);
+    }
+    for (auto* spread : {&m_lows, &m_highs}) {
+        for (std::vector<float>& column : *spread) {
+            column.resize(static_cast<size_t>(m_iRows), kGap);
+        }
+    }
+    if (!m_samples.empty()) {
+        m_samples.resize(static_cast<size_t>(m_iRows), 1);
     }
     m_labels.resize(static_cast<size_t>(m_iRows));
     m_dates.resize(static_cast<size_t>(m_iRows));
@@ -55,6 +67,56 @@ std::optional<double> ChartData::ValueAt(qint16 iRow, qint16 iColumn) const {
         return std::nullopt;
     }
     return static_cast<double>(value);
+}
+
+void ChartData::SetSpread(qint16 iRow, qint16 iColumn, double low, double high) {
+    if (!HasCell(iRow, iColumn)) {
+        return;
+    }
+    if (m_lows.empty()) {
+        const std::vector<float> gaps(static_cast<size_t>(m_iRows), kGap);
+        m_lows.assign(static_cast<size_t>(m_iColumns), gaps);
+        m_highs.assign(static_cast<size_t>(m_iColumns), gaps);
+    }
+    const float lo = CellValue(std::min(low, high));
+    const float hi = CellValue(std::max(low, high));
+    const bool bBoth = !std::isnan(lo) && !std::isnan(hi);
+    const auto c = static_cast<size_t>(iColumn - 1);
+    const auto r = static_cast<size_t>(iRow - 1);
+    m_lows[c][r] = bBoth ? lo : kGap;
+    m_highs[c][r] = bBoth ? hi : kGap;
+}
+
+std::optional<std::pair<double, double>> ChartData::SpreadAt(qint16 iRow, qint16 iColumn) const {
+    if (m_lows.empty() || !HasCell(iRow, iColumn)) {
+        return std::nullopt;
+    }
+    const auto c = static_cast<size_t>(iColumn - 1);
+    const auto r = static_cast<size_t>(iRow - 1);
+    if (std::isnan(m_lows[c][r])) {
+        return std::nullopt;
+    }
+    return std::pair<double, double>(m_lows[c][r], m_highs[c][r]);
+}
+
+void ChartData::SetSamples(qint16 iRow, int iSamples) {
+    if (!HasRow(iRow)) {
+        return;
+    }
+    if (m_samples.empty()) {
+        if (iSamples == 1) {
+            return;
+        }
+        m_samples.assign(static_cast<size_t>(m_iRows), 1);
+    }
+    m_samples[static_cast<size_t>(iRow - 1)] = std::max(0, iSamples);
+}
+
+int ChartData::SamplesAt(qint16 iRow) const {
+    if (!HasRow(iRow)) {
+        return 0;
+    }
+    return m_samples.empty() ? 1 : m_samples[static_cast<size_t>(iRow - 1)];
 }
 
 void ChartData::SetLabel(qint16 iRow, const QString& szLabel) {
@@ -86,6 +148,9 @@ ChartRowSpan ChartData::SummariseRows(qint16 iFirstRow, qint16 iLastRow) const {
     }
     span.iFirstRow = iFirstRow;
     span.iLastRow = iLastRow;
+    span.iSamples = m_samples.empty() ? iLastRow - iFirstRow + 1
+                                      : std::accumulate(m_samples.begin() + (iFirstRow - 1),
+                                                        m_samples.begin() + iLastRow, 0);
     span.series.resize(static_cast<size_t>(m_iColumns));
     for (size_t c = 0; c < span.series.size(); ++c) {
         ChartSeriesSummary& summary = span.series[c];
@@ -101,6 +166,16 @@ ChartRowSpan ChartData::SummariseRows(qint16 iFirstRow, qint16 iLastRow) const {
             ++summary.iCount;
         }
         summary.mean = summary.iCount > 0 ? sum / summary.iCount : 0;
+        if (!m_lows.empty()) {
+            // A day's mean hides its own lowest and highest measurement: the span reaches them.
+            for (int i = iFirstRow - 1; i < iLastRow; ++i) {
+                const float low = m_lows[c][static_cast<size_t>(i)];
+                if (!std::isnan(low) && !std::isnan(m_cells[c][static_cast<size_t>(i)])) {
+                    summary.min = std::min<double>(summary.min, low);
+                    summary.max = std::max<double>(summary.max, m_highs[c][static_cast<size_t>(i)]);
+                }
+            }
+        }
     }
     return span;
 }
@@ -108,11 +183,13 @@ ChartRowSpan ChartData::SummariseRows(qint16 iFirstRow, qint16 iLastRow) const {
 std::pair<double, double> ChartData::ValueRange(bool bBars) const {
     double min = std::numeric_limits<double>::infinity();
     double max = -std::numeric_limits<double>::infinity();
-    for (const std::vector<float>& column : m_cells) {
-        for (const float value : column) {
-            if (!std::isnan(value)) {
-                min = std::min(min, static_cast<double>(value));
-                max = std::max(max, static_cast<double>(value));
+    for (const auto* cells : {&m_cells, &m_lows, &m_highs}) {
+        for (const std::vector<float>& column : *cells) {
+            for (const float value : column) {
+                if (!std::isnan(value)) {
+                    min = std::min(min, static_cast<double>(value));
+                    max = std::max(max, static_cast<double>(value));
+                }
             }
         }
     }

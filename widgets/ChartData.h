@@ -22,6 +22,8 @@ struct ChartSeriesSummary {
 struct ChartRowSpan {
     qint16 iFirstRow = 0;
     qint16 iLastRow = 0;
+    // How many measurements the rows stand for (a row whose values are means counts each).
+    int iSamples = 0;
     std::vector<ChartSeriesSummary> series;
 };
 
@@ -48,6 +50,15 @@ public:
     // The cell's value from decimal text; text that is not a finite number leaves a gap.
     void SetText(qint16 iRow, qint16 iColumn, const QString& szValue);
     std::optional<double> ValueAt(qint16 iRow, qint16 iColumn) const;
+    // A cell whose value is the mean of several measurements: the lowest and highest of them.
+    // Summaries and the value axis reach them; the chart draws them as a faint band.
+    void SetSpread(qint16 iRow, qint16 iColumn, double low, double high);
+    std::optional<std::pair<double, double>> SpreadAt(qint16 iRow, qint16 iColumn) const;
+    // How many measurements a row's values stand for (1 unless set otherwise).
+    void SetSamples(qint16 iRow, int iSamples);
+    int SamplesAt(qint16 iRow) const;
+    // Whether any cell has a spread: a grid of single measurements keeps no spread at all.
+    bool HasSpreads() const { return !m_lows.empty(); }
     void SetLabel(qint16 iRow, const QString& szLabel);
     QString LabelAt(qint16 iRow) const;
     void SetDate(qint16 iRow, const QDate& dt);
@@ -86,6 +97,11 @@ private:
     qint16 m_iRows = 0;
     // One vector per column, m_iRows long; NaN marks a cell that was not written.
     std::vector<std::vector<float>> m_cells;
+    // The lowest and highest measurement of each cell, laid out as m_cells (NaN: none); empty
+    // until a spread is set. Likewise each row's measurement count, empty while every row is 1.
+    std::vector<std::vector<float>> m_lows;
+    std::vector<std::vector<float>> m_highs;
+    std::vector<int> m_samples;
     std::vector<QString> m_labels;
     std::vector<QDate> m_dates;
 };

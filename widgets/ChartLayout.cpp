@@ -353,10 +353,40 @@ std::vector<ChartBarSlot> ChartLayout::Bars(const ChartContent& content) const {
                 label.top() >= plot.top()) {
                 slot.label = label;
             }
+            if (const auto spread = content.grid.SpreadAt(slot.iRow, slot.iColumn)) {
+                slot.spread = QRectF(QPointF(slot.bar.left(), ValueY(spread->second)),
+                                     QPointF(slot.bar.right(), ValueY(spread->first)));
+            }
             bars.push_back(slot);
         }
     }
     return bars;
+}
+
+std::vector<std::vector<QRectF>> ChartLayout::SpreadBands(const ChartContent& content) const {
+    std::vector<std::vector<QRectF>> bands;
+    const qint16 iRows = content.grid.RowCount();
+    if (!bValid || content.Bars() || iRows <= 0 || !content.grid.HasSpreads()) {
+        return bands;
+    }
+    const double spacing = plot.width() / iRows;
+    // As wide as a point's dot or two, never wider than its row: the neighbours' bands touch
+    // where rows are close, as dense drawing's pixel columns do.
+    const double width = std::min(spacing, fontPx * 0.9);
+    bands.resize(static_cast<size_t>(content.grid.ColumnCount()));
+    for (qint16 iColumn = 1; iColumn <= content.grid.ColumnCount(); ++iColumn) {
+        std::vector<QRectF>& series = bands[static_cast<size_t>(iColumn - 1)];
+        for (qint16 iRow = 1; iRow <= iRows; ++iRow) {
+            const auto spread = content.grid.SpreadAt(iRow, iColumn);
+            if (!spread || !content.grid.ValueAt(iRow, iColumn)) {
+                continue;
+            }
+            const double top = ValueY(spread->second);
+            series.emplace_back(RowCentre(iRows, iRow) - width / 2, top, width,
+                                ValueY(spread->first) - top);
+        }
+    }
+    return bands;
 }
 
 QRectF ChartLayout::EmptyTextArea(const ChartContent& content) const {

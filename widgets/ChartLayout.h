@@ -49,6 +49,8 @@ struct ChartBarSlot {
     QRectF bar;
     QRectF label;
     QString szValue;
+    // The band from the lowest to the highest measurement the bar is the mean of (empty: none).
+    QRectF spread;
 };
 
 // What dense drawing paints for one series: a faint band from the lowest to the highest value
@@ -112,6 +114,10 @@ struct ChartLayout {
     std::vector<ChartReferenceSlot> ReferenceLines(const ChartContent& content) const;
     // The bars of a bar chart.
     std::vector<ChartBarSlot> Bars(const ChartContent& content) const;
+    // Line drawing: for each series, a band behind each point whose value is the mean of
+    // several measurements, from the lowest to the highest of them, as dense drawing bands a
+    // pixel column. Empty when no cell has a spread.
+    std::vector<std::vector<QRectF>> SpreadBands(const ChartContent& content) const;
     // Where the empty sentence goes; an empty box when it is not drawn.
     QRectF EmptyTextArea(const ChartContent& content) const;
     // Dense drawing over iBuckets pixel columns: the rows of each column with their summaries,

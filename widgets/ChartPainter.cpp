@@ -82,6 +82,25 @@ void FillBands(QPainter& painter, const std::vector<QRectF>& bands) {
     painter.drawRects(pixels.data(), static_cast<int>(pixels.size()));
 }
 
+// A series' bands from lowest to highest value, faint in its colour, on whole pixels.
+// Pixel-wide rectangles fill in time linear in the width, whatever the data's shape.
+void FillSeriesBands(QPainter& painter, const QColor& colour, const std::vector<QRectF>& bands) {
+    QColor band = colour;
+    band.setAlphaF(static_cast<float>(colour.alphaF() * kBandOpacity));
+    const bool bAntialiased = painter.testRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(band);
+    FillBands(painter, bands);
+    painter.setRenderHint(QPainter::Antialiasing, bAntialiased);
+}
+
+// The area a vertical line from top to bottom at x covers when stroked with a square-capped pen
+// of this width.
+QRectF VerticalStroke(double x, double top, double bottom, double width) {
+    return QRectF(x - width / 2, top - width / 2, width, bottom - top + width);
+}
+
 // The pen of a dashed reference line.
 QPen ReferencePen(const QColor& colour, const ChartLayout& layout) {
     return QPen(colour, std::max(1.0, layout.penWidth * 0.8), Qt::DashLine, Qt::FlatCap);
@@ -191,15 +210,19 @@ void ChartPainter::DrawYearMarks() {
     const QRectF& plot = m_layout.plot;
     QColor lineColour = m_style.foreground;
     lineColour.setAlphaF(lineColour.alphaF() * 0.35f);
-    const QPen linePen(lineColour, std::max(1.0, m_layout.penWidth * 0.6));
+    const double lineWidth = std::max(1.0, m_layout.penWidth * 0.6);
     const QPen textPen(m_style.foreground);
     for (const ChartYearMark& mark : marks) {
         if (mark.bYearStart) {
-            // A thin line across the plot where the year begins, and a tick beside its year.
-            m_painter.setPen(linePen);
-            m_painter.drawLine(QPointF(mark.x, plot.top()), QPointF(mark.x, plot.bottom()));
-            m_painter.drawLine(QPointF(mark.x, mark.text.top()),
-                               QPointF(mark.x, mark.text.top() + mark.text.height() * 0.75));
+            // A thin line across the plot where the year begins, and a tick beside its year:
+            // each the rectangle its square-capped pen would stroke, filled, which is the same
+            // pixels at a third less of the cost of stroking a tall line.
+            m_painter.fillRect(VerticalStroke(mark.x, plot.top(), plot.bottom(), lineWidth),
+                               lineColour);
+            m_painter.fillRect(VerticalStroke(mark.x, mark.text.top(),
+                                              mark.text.top() + mark.text.height() * 0.75,
+                                              lineWidth),
+                               lineColour);
         }
         m_painter.setPen(textPen);
         m_painter.drawText(mark.text, Qt::AlignLeft | Qt::AlignTop, QString::number(mark.iYear));
@@ -232,7 +255,16 @@ void ChartPainter::DrawSeries(int iPixelColumns) {
 
 void ChartPainter::DrawBars() {
     for (const ChartBarSlot& slot : m_layout.Bars(m_content)) {
-        m_painter.fillRect(slot.bar, m_style.SeriesColour(slot.iColumn));
+        const QColor colour = m_style.SeriesColour(slot.iColumn);
+        m_painter.fillRect(slot.bar, colour);
+        if (!slot.spread.isEmpty()) {
+            // Over the bar, the band shows where the day's highest measurement reached; a
+            // line at its lowest shows how far down the bar it went.
+            FillSeriesBands(m_painter, colour, {slot.spread});
+            m_painter.setPen(QPen(m_style.foreground, std::max(1.0, m_layout.penWidth * 0.6)));
+            m_painter.drawLine(QPointF(slot.spread.left(), slot.spread.bottom()),
+                               QPointF(slot.spread.right(), slot.spread.bottom()));
+        }
         if (!slot.label.isEmpty()) {
             m_painter.setPen(m_style.foreground);
             m_painter.drawText(slot.label, Qt::AlignHCenter | Qt::AlignBottom, slot.szValue);
@@ -246,6 +278,12 @@ void ChartPainter::DrawLines() {
     const double spacing = plot.width() / iRows;
     const double dotRadius = m_layout.penWidth * 1.6;
     const bool bMarkers = spacing >= m_layout.fontPx * 1.5;
+
+    // Days of several measurements first: each one's band, behind every line.
+    const std::vector<std::vector<QRectF>> spreads = m_layout.SpreadBands(m_content);
+    for (size_t c = 0; c < spreads.size(); ++c) {
+        FillSeriesBands(m_painter, m_style.SeriesColour(static_cast<qint16>(c + 1)), spreads[c]);
+    }
 
     std::vector<QPointF> points;
     const auto flush = [&]() {
@@ -292,14 +330,7 @@ void ChartPainter::DrawDense(int iBuckets) {
     const double dotRadius = m_layout.penWidth * 1.2;
     for (size_t c = 0; c < shapes.size(); ++c) {
         const QColor colour = m_style.SeriesColour(static_cast<qint16>(c + 1));
-        QColor band = colour;
-        band.setAlphaF(static_cast<float>(colour.alphaF() * kBandOpacity));
-        // Pixel-wide rectangles fill in time linear in the width, whatever the data's shape.
-        m_painter.setRenderHint(QPainter::Antialiasing, false);
-        m_painter.setPen(Qt::NoPen);
-        m_painter.setBrush(band);
-        FillBands(m_painter, shapes[c].bands);
-        m_painter.setRenderHint(QPainter::Antialiasing, true);
+        FillSeriesBands(m_painter, colour, shapes[c].bands);
         m_painter.setPen(
             QPen(colour, m_layout.penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         m_painter.setBrush(colour);

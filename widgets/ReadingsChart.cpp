@@ -1,18 +1,13 @@
 #include "widgets/ReadingsChart.h"
 #include "diary/TextToInteger.h"
 
+#include "diary/DayReadings.h"
 #include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <algorithm>
 
 namespace {
-
-// A stored measurement as a number, by the program's one conversion of entered text; text that
-// is not a number counts as no measurement.
-qint16 StoredMeasurement(const std::shared_ptr<clsXMLTag>& objEntry, const QString& szName) {
-    return TextToInteger(objEntry->GetSubTagValue(szName)).value_or(0);
-}
 
 const QString kDash = QStringLiteral("\u2013");
 
@@ -53,15 +48,79 @@ QString RowDayText(const ctlChart& chart, qint16 iRow) {
     return dt.isValid() ? DayText(dt) : chart.RowLabelAt(iRow);
 }
 
-QString RowText(const ctlChart& chart, qint16 iRow) {
-    return RowDayText(chart, iRow) + QStringLiteral(": ") +
-           ReadingText(ValueText(chart.DataAt(iRow, 1)), ValueText(chart.DataAt(iRow, 2)),
-                       ValueText(chart.DataAt(iRow, 3)));
-}
-
 QString Days(int iCount) {
     return QString::number(iCount) +
            (iCount == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));
+}
+
+QString Readings(int iCount) {
+    return QString::number(iCount) +
+           (iCount == 1 ? QStringLiteral(" reading") : QStringLiteral(" readings"));
+}
+
+// A value of a row with its readings' range: "128" or "128 (120–135)".
+QString RangeOfCell(const ctlChart& chart, qint16 iRow, qint16 iColumn) {
+    const auto spread = chart.SpreadAt(iRow, iColumn);
+    const std::optional<double> value = chart.DataAt(iRow, iColumn);
+    if (!spread || !value || *value <= 0) {
+        return ValueText(value);
+    }
+    return QString::number(spread->first) + kDash + QString::number(spread->second);
+}
+
+// A day in words: "8 Dec 2026: 128/84, pulse 71"; a day of several readings says how many,
+// that the values are their average, and how far apart they lay.
+QString RowText(const ctlChart& chart, qint16 iRow) {
+    const QString szValues =
+        ReadingText(ValueText(chart.DataAt(iRow, 1)), ValueText(chart.DataAt(iRow, 2)),
+                    ValueText(chart.DataAt(iRow, 3)));
+    const int iSamples = chart.RowSamplesAt(iRow);
+    if (iSamples <= 1) {
+        return RowDayText(chart, iRow) + QStringLiteral(": ") + szValues;
+    }
+    return RowDayText(chart, iRow) + QStringLiteral(", ") + Readings(iSamples) +
+           QStringLiteral(": average ") + szValues + QStringLiteral(" (systolic ") +
+           RangeOfCell(chart, iRow, 1) + QStringLiteral(", diastolic ") +
+           RangeOfCell(chart, iRow, 2) + QStringLiteral(", pulse ") + RangeOfCell(chart, iRow, 3) +
+           u')';
+}
+
+// "30 days" for days of one reading each; "30 days, 45 readings" where some held more.
+QString DaysAndReadings(int iDays, int iReadings) {
+    return iReadings > iDays ? Days(iDays) + QStringLiteral(", ") + Readings(iReadings)
+                             : Days(iDays);
+}
+
+// Writes a day into the chart's current row: the mean of its readings in each column, with
+// their spread where they differ, and their number. A lone entry writes every column (a box
+// left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
+// the day holds no measurement above zero.
+bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry) {
+    const DaySpread day = SpreadOfDay(objEntry);
+    const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
+    if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
+        return false;
+    }
+    chart.SetRowLabel(DayRowLabel(objEntry->szName));
+    // The row's calendar day places the year marks and names the day in words.
+    chart.SetRowDate(DayKeyDate(objEntry->szName));
+    chart.SetRowSamples(day.iMeasured);
+    const std::pair<int, int> spreads[3] = {{day.iSystolicLow, day.iSystolicHigh},
+                                            {day.iDiastolicLow, day.iDiastolicHigh},
+                                            {day.iPulseLow, day.iPulseHigh}};
+    for (qint16 iColumn = 1; iColumn <= 3; ++iColumn) {
+        const int value = values[iColumn - 1];
+        chart.SetColumn(iColumn);
+        if (bOnlyEntry || value > 0) {
+            chart.SetDataValue(value);
+        }
+        // A day of several readings shows how far apart they lay.
+        const auto [low, high] = spreads[iColumn - 1];
+        if (value > 0 && high > low) {
+            chart.SetDataSpread(low, high);
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -92,27 +151,10 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
         if (!bAll && !range.Contains(objEntry->szName)) {
             continue;
         }
-        const qint16 values[3] = {StoredMeasurement(objEntry, kSystolicName),
-                                  StoredMeasurement(objEntry, kDiastolicName),
-                                  StoredMeasurement(objEntry, kPulseName)};
-        if (std::none_of(std::begin(values), std::end(values), [](qint16 v) { return v > 0; })) {
+        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1)) {
             continue;
         }
-        chart.SetRowLabel(DayRowLabel(objEntry->szName));
-        // The row's calendar day places the year marks and names the day in words.
-        chart.SetRowDate(DayKeyDate(objEntry->szName));
-        bool bWritten = false;
-        for (qint16 iColumn = 1; iColumn <= 3; ++iColumn) {
-            const qint16 value = values[iColumn - 1];
-            chart.SetColumn(iColumn);
-            if (iEntryCount <= 1 || value > 0) {
-                chart.SetDataValue(value);
-                bWritten = true;
-            }
-        }
-        if (bWritten) {
-            ++iUsedRows;
-        }
+        ++iUsedRows;
         if (chart.Row() < iEntryCount) {
             chart.SetRow(static_cast<qint16>(chart.Row() + 1));
         } else {
@@ -179,7 +221,8 @@ QString ReadingsSpanText(const ctlChart& chart, const ctlChart::RowSpan& span) {
     };
     return RowDayText(chart, span.iFirstRow) + QStringLiteral(" to ") +
            RowDayText(chart, span.iLastRow) + QStringLiteral(" (") +
-           Days(span.iLastRow - span.iFirstRow + 1) + QStringLiteral(")\nAverage ") +
+           DaysAndReadings(span.iLastRow - span.iFirstRow + 1, span.iSamples) +
+           QStringLiteral(")\nAverage ") +
            ReadingText(MeanText(summary(0)), MeanText(summary(1)), MeanText(summary(2))) +
            QStringLiteral("\nSystolic ") + RangeText(summary(0)) + QStringLiteral(", diastolic ") +
            RangeText(summary(1)) + QStringLiteral(", pulse ") + RangeText(summary(2));
@@ -198,7 +241,7 @@ QString ReadingsPictureSummary(const ctlChart& chart) {
     if (iRows <= 0) {
         return szName + QStringLiteral("no readings yet. ") + ChartEmptyText();
     }
-    QString szText = szName + Days(iRows);
+    QString szText = szName + DaysAndReadings(iRows, chart.SummariseRows(1, iRows).iSamples);
     szText += iRows == 1 ? QStringLiteral(", ") + RowDayText(chart, 1)
                          : QStringLiteral(" from ") + RowDayText(chart, 1) +
                                QStringLiteral(" to ") + RowDayText(chart, iRows);

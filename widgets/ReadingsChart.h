@@ -24,7 +24,9 @@ struct DayKeyRange {
 
 // Rebuilds a chart's grid from the day entries under a readings tag (those in range alone, as
 // if the tag held no others): one labelled row per day with a measurement above zero, oldest
-// first, three series; bars for one row, else lines; hidden when there are no entries. Each
+// first, three series; bars for one row, else lines; hidden when there are no entries. A day of
+// several readings is charted at their mean (diary/DayReadings.h), with their lowest and
+// highest value as the cell's spread and their number as the row's samples. Each
 // window's FillReadingsChart calls this.
 void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
                            const DayKeyRange& range = {});
@@ -45,10 +47,13 @@ void StyleChartForScreen(ctlChart& chart);
 // that stay readable on white paper.
 void StyleChartForPaper(ctlChart& chart);
 
-// A span of the chart's rows in words: one day as "8 Dec 2026: 128/84, pulse 71"; several
+// A span of the chart's rows in words: one day as "8 Dec 2026: 128/84, pulse 71" (a day of
+// several readings as "8 Dec 2026, 2 readings: average 128/84, pulse 71 (systolic 126–130,
+// ...)"); several
 // (a pixel column of dense drawing) as their days, average and lowest to highest values.
 QString ReadingsSpanText(const ctlChart& chart, const ctlChart::RowSpan& span);
-// The whole chart in words: how many days from when to when, the latest reading and the
+// The whole chart in words: how many days (and readings, where a day holds several) from when
+// to when, the latest reading and the
 // average of its last 7 days; or that it is empty or hidden.
 QString ReadingsChartSummary(const ctlChart& chart);
 // A picture of the chart in words, whether the chart itself is shown or not: as

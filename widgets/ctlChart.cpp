@@ -120,6 +120,23 @@ std::optional<double> ctlChart::DataAt(qint16 iRow, qint16 iColumn) const {
     return d->Grid().ValueAt(iRow, iColumn);
 }
 
+void ctlChart::SetDataSpread(double low, double high) {
+    d->content.grid.SetSpread(d->iRow, d->iColumn, low, high);
+    ScheduleRepaint();
+}
+
+std::optional<std::pair<double, double>> ctlChart::SpreadAt(qint16 iRow, qint16 iColumn) const {
+    return d->Grid().SpreadAt(iRow, iColumn);
+}
+
+void ctlChart::SetRowSamples(int iSamples) {
+    d->content.grid.SetSamples(d->iRow, iSamples);
+}
+
+int ctlChart::RowSamplesAt(qint16 iRow) const {
+    return d->Grid().SamplesAt(iRow);
+}
+
 void ctlChart::SetChartType(ChartType type) {
     d->content.type = type;
     ScheduleRepaint();

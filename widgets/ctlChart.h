@@ -56,6 +56,13 @@ public:
     // Value of the current cell as a number (one that is not finite leaves a gap).
     void SetDataValue(double value);
     std::optional<double> DataAt(qint16 iRow, qint16 iColumn) const;
+    // The current cell's value is the mean of several measurements, from low to high: drawn as
+    // a faint band behind its point, as dense drawing draws a pixel column's values.
+    void SetDataSpread(double low, double high);
+    std::optional<std::pair<double, double>> SpreadAt(qint16 iRow, qint16 iColumn) const;
+    // How many measurements the current row's values stand for (1 unless set).
+    void SetRowSamples(int iSamples);
+    int RowSamplesAt(qint16 iRow) const;
     // How the grid is drawn.
     void SetChartType(ChartType type);
     ChartType GetChartType() const;

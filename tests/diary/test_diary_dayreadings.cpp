@@ -4,6 +4,7 @@
 #include "xmlstore/clsXMLTags.h"
 
 #include <QBuffer>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -82,6 +83,8 @@ private slots:
     void readTime();
     void spread_data();
     void spread();
+    void spreadOfDay_data();
+    void spreadOfDay();
 };
 
 void TestDayReadings::fileRoundTrip_data() {
@@ -233,35 +236,97 @@ void TestDayReadings::readTime() {
 void TestDayReadings::spread_data() {
     QTest::addColumn<QList<Reading>>("readings");
     QTest::addColumn<QList<int>>("expected"); // mean, low, high for systolic, diastolic, pulse
+    QTest::addColumn<int>("measured");
     QTest::newRow("one reading") << QList<Reading>{MakeReading("", "128", "84", "71")}
-                                 << QList<int>{128, 128, 128, 84, 84, 84, 71, 71, 71};
+                                 << QList<int>{128, 128, 128, 84, 84, 84, 71, 71, 71} << 1;
     QTest::newRow("half to even, down")
         << QList<Reading>{MakeReading("", "128", "84", "71"), MakeReading("", "125", "81", "70")}
-        << QList<int>{126, 125, 128, 82, 81, 84, 70, 70, 71};
+        << QList<int>{126, 125, 128, 82, 81, 84, 70, 70, 71} << 2;
     QTest::newRow("half to even, up")
         << QList<Reading>{MakeReading("", "127", "83", "71"), MakeReading("", "130", "80", "68")}
-        << QList<int>{128, 127, 130, 82, 80, 83, 70, 68, 71};
+        << QList<int>{128, 127, 130, 82, 80, 83, 70, 68, 71} << 2;
     QTest::newRow("thirds") << QList<Reading>{MakeReading("", "120", "80", "70"),
                                               MakeReading("", "121", "80", "70"),
                                               MakeReading("", "121", "81", "71")}
-                            << QList<int>{121, 120, 121, 80, 80, 81, 70, 70, 71};
+                            << QList<int>{121, 120, 121, 80, 80, 81, 70, 70, 71} << 3;
     QTest::newRow("values that do not count are left out")
         << QList<Reading>{MakeReading("", "13O", "0", "", "note only"),
                           MakeReading("", "140", "90", "-5")}
-        << QList<int>{140, 140, 140, 90, 90, 90, 0, 0, 0};
+        << QList<int>{140, 140, 140, 90, 90, 90, 0, 0, 0} << 1;
     QTest::newRow("nothing to count") << QList<Reading>{MakeReading("", "", "", "", "note")}
-                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0};
+                                      << QList<int>{0, 0, 0, 0, 0, 0, 0, 0, 0} << 0;
 }
 
 void TestDayReadings::spread() {
     QFETCH(QList<Reading>, readings);
     QFETCH(QList<int>, expected);
+    QFETCH(int, measured);
     const DaySpread s = SpreadOfReadings(readings);
     QCOMPARE(s.iReadings, readings.size());
+    // Readings without any number (a comment alone, an empty reading) are not counted.
+    QCOMPARE(s.iMeasured, measured);
     const QList<int> actual{s.iSystolic,  s.iSystolicLow,  s.iSystolicHigh,
                             s.iDiastolic, s.iDiastolicLow, s.iDiastolicHigh,
                             s.iPulse,     s.iPulseLow,     s.iPulseHigh};
     QCOMPARE(actual, expected);
+}
+
+void TestDayReadings::spreadOfDay_data() {
+    // The inside of a day entry 20261207, written on one line.
+    QTest::addColumn<QByteArray>("body");
+    QTest::addColumn<int>("readings");
+    QTest::addColumn<int>("systolic");
+
+    QTest::newRow("one reading") << QByteArray("<S>128</S><D>84</D><P>71</P><C>x</C>") << 1 << 128;
+    QTest::newRow("three readings")
+        << QByteArray("<S>128</S><D>84</D><P>71</P><C></C><T>07:05</T>"
+                      "<R2><T>07:07</T><S>126</S><D>82</D><P>70</P><C></C></R2>"
+                      "<R3><T>19:00</T><S>121</S><D>80</D><P></P><C></C></R3>")
+        << 3 << 125;
+    QTest::newRow("R3 without R2 is not a reading")
+        << QByteArray("<S>128</S><D>84</D><P>71</P><C></C>"
+                      "<R3><S>100</S><D>60</D><P>60</P></R3>")
+        << 1 << 128;
+    QTest::newRow("names that are not reading tags")
+        << QByteArray("<S>128</S><D>84</D><P>71</P><C></C>"
+                      "<R02><S>100</S></R02><R13><S>100</S></R13><R1><S>100</S></R1>"
+                      "<Rx><S>100</S></Rx><R><S>100</S></R>")
+        << 1 << 128;
+    QTest::newRow("the first of a repeated tag counts")
+        << QByteArray("<S>130</S><S>90</S><D>84</D><P>71</P>"
+                      "<R2><S>120</S><S>200</S><D>80</D></R2>")
+        << 2 << 125;
+    QTest::newRow("a reading's unknown tags and a lone value")
+        << QByteArray("<D>84</D><X>7</X>"
+                      "<R2><Q><S>300</S></Q><S>133</S></R2>")
+        << 2 << 133;
+}
+
+void TestDayReadings::spreadOfDay() {
+    QFETCH(QByteArray, body);
+    QFETCH(int, readings);
+    QFETCH(int, systolic);
+    clsXML doc;
+    // The file has each tag on a line of its own, and an empty tag's ends on one line.
+    QString szLines = QString::fromLatin1(body);
+    szLines.replace(QRegularExpression(QStringLiteral(">(?=<)")), QStringLiteral(">\r\n"));
+    szLines.replace(QRegularExpression(QStringLiteral("<(\\w+)>\r\n</\\1>")),
+                    QStringLiteral("<\\1></\\1>"));
+    QVERIFY(Load(doc, "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n\t\t<20261207>\r\n" +
+                          szLines.toLatin1() +
+                          "\r\n</20261207>\r\n\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n"));
+    const std::shared_ptr<clsXMLTag> objEntry = Entry(doc, QStringLiteral("20261207"));
+    QVERIFY(objEntry);
+    const DaySpread fast = SpreadOfDay(objEntry);
+    const DaySpread slow = SpreadOfReadings(DayReadings(objEntry));
+    QCOMPARE(fast.iReadings, readings);
+    QCOMPARE(fast.iSystolic, systolic);
+    const auto fields = [](const DaySpread& d) {
+        return QList<int>{d.iReadings,     d.iMeasured,  d.iSystolic,     d.iSystolicLow,
+                          d.iSystolicHigh, d.iDiastolic, d.iDiastolicLow, d.iDiastolicHigh,
+                          d.iPulse,        d.iPulseLow,  d.iPulseHigh};
+    };
+    QCOMPARE(fields(fast), fields(slow));
 }
 
 QTEST_APPLESS_MAIN(TestDayReadings)

@@ -1,3 +1,4 @@
+#include "diary/DayReadings.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/TextToInteger.h"
 #include "tests/support/Contrast.h"
@@ -51,6 +52,40 @@ QString DescribeRow(const ctlChart& chart, qint16 iRow) {
         parts << (value ? QString::number(*value) : QStringLiteral("-"));
     }
     return parts.join(u' ');
+}
+
+// Day entries from "key|S/D/P|S/D/P..." lines, one reading per "|" part, stored as the entry
+// control stores them (the first in the day's own tags, the rest in R2, R3, ...).
+std::shared_ptr<clsXMLTag> MakeDays(const QStringList& days) {
+    auto objBlock = std::make_shared<clsXMLTag>();
+    const std::shared_ptr<clsXMLTag> objReadings = CreateReadingsSkeleton(objBlock);
+    for (const QString& line : days) {
+        const QStringList parts = line.split(u'|');
+        QList<Reading> readings;
+        for (qsizetype i = 1; i < parts.size(); ++i) {
+            const QStringList values = parts[i].split(u'/');
+            readings.append(Reading{QStringLiteral("%1:00").arg(6 + i, 2, 10, QChar(u'0')),
+                                    values.value(0), values.value(1), values.value(2), QString()});
+        }
+        CreateDayEntry(objReadings, parts.value(0));
+        WriteDayReadings(FindDayEntry(objReadings, parts.value(0)), readings);
+    }
+    static std::vector<std::shared_ptr<clsXMLTag>> documents;
+    documents.push_back(objBlock);
+    return objReadings;
+}
+
+// A row as "label S D P", each value followed by its readings' range where it has one, and
+// the row's count of readings: "07/12 126 82 70 (125-128 81-84 70-71) x2".
+QString DescribeSpreadRow(const ctlChart& chart, qint16 iRow) {
+    QStringList ranges;
+    for (qint16 iColumn = 1; iColumn <= chart.ColumnCount(); ++iColumn) {
+        const auto spread = chart.SpreadAt(iRow, iColumn);
+        ranges << (spread ? QStringLiteral("%1-%2").arg(spread->first).arg(spread->second)
+                          : QStringLiteral("-"));
+    }
+    return DescribeRow(chart, iRow) + QStringLiteral(" (") + ranges.join(u' ') +
+           QStringLiteral(") x") + QString::number(chart.RowSamplesAt(iRow));
 }
 
 QStringList Lines(std::initializer_list<const char*> lines) {
@@ -176,6 +211,13 @@ private slots:
     void fill_data();
     void fill();
     void refillLeavesNothingBehind();
+    void severalReadings_data();
+    void severalReadings();
+    void handMadeFurtherReadings();
+    void severalReadingsDrawBands_data();
+    void severalReadingsDrawBands();
+    void severalReadingsSpoken_data();
+    void severalReadingsSpoken();
     void grid();
     void cellText_data();
     void cellText();
@@ -293,6 +335,172 @@ void TestReadingsChart::refillLeavesNothingBehind() {
 
     FillChartFromReadings(*chart, MakeReadings(QStringList()));
     QVERIFY(chart->isHidden());
+}
+
+void TestReadingsChart::severalReadings_data() {
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QStringList>("rows");
+
+    QTest::newRow("one reading: as always")
+        << Lines({"20261207|128/84/71"}) << Lines({"07/12 128 84 71 (- - -) x1"});
+    QTest::newRow("two readings: mean rounds half to even")
+        << Lines({"20261207|128/84/71|125/81/70"})
+        << Lines({"07/12 126 82 70 (125-128 81-84 70-71) x2"});
+    QTest::newRow("three readings, boxes left empty")
+        << Lines({"20261207|130/85/|120//70|125/80/72"})
+        << Lines({"07/12 125 82 71 (120-130 80-85 70-72) x3"});
+    QTest::newRow("four readings") << Lines({"20261207|140/90/80|130/85/75|120/80/70|110/75/65"})
+                                   << Lines({"07/12 125 82 72 (110-140 75-90 65-80) x4"});
+    QTest::newRow("equal readings have no range")
+        << Lines({"20261207|120/80/70|120/80/70"}) << Lines({"07/12 120 80 70 (- - -) x2"});
+    QTest::newRow("an empty reading counts for nothing")
+        << Lines({"20261207|120/80/70|//"}) << Lines({"07/12 120 80 70 (- - -) x1"});
+    QTest::newRow("a value in one reading alone has no range")
+        << Lines({"20261207|120/80/|118/78/66"}) << Lines({"07/12 119 79 66 (118-120 78-80 -) x2"});
+    QTest::newRow("days of one and of several readings side by side")
+        << Lines({"20261206|131/86/72", "20261207|128/84/71|126/82/69", "20261208|//|119/79/66"})
+        << Lines({"06/12 131 86 72 (- - -) x1", "07/12 127 83 70 (126-128 82-84 69-71) x2",
+                  "08/12 119 79 66 (- - -) x1"});
+}
+
+void TestReadingsChart::severalReadings() {
+    QFETCH(QStringList, days);
+    QFETCH(QStringList, rows);
+    ctlChart chart;
+    FillChartFromReadings(chart, MakeDays(days));
+    QStringList actual;
+    for (qint16 iRow = 1; iRow <= chart.RowCount(); ++iRow) {
+        actual << DescribeSpreadRow(chart, iRow);
+    }
+    QCOMPARE(actual, rows);
+}
+
+void TestReadingsChart::handMadeFurtherReadings() {
+    // A day written by hand in the file's form: the first reading in the day's own tags, the
+    // others in R2 and R3 with their own values (and a tag this program does not know).
+    auto objBlock = std::make_shared<clsXMLTag>();
+    const std::shared_ptr<clsXMLTag> objReadings = CreateReadingsSkeleton(objBlock);
+    const std::shared_ptr<clsXMLTag> objDay =
+        objReadings->AddSubTag(QStringLiteral("20261207"), QString(), true);
+    for (const auto& [name, value] :
+         {std::pair{"S", "150"}, {"D", "95"}, {"P", "80"}, {"C", "Stairs"}, {"T", "07:05"}}) {
+        objDay->AddSubTag(QString::fromLatin1(name), QString::fromLatin1(value), false);
+    }
+    const std::pair<const char*, const char*> further[2][4] = {
+        {{"T", "07:07"}, {"S", "140"}, {"D", "90"}, {"P", "76"}},
+        {{"T", "19:30"}, {"S", "131"}, {"X", "?"}, {"P", "71"}}};
+    for (int i = 0; i < 2; ++i) {
+        const auto objTag = objDay->AddSubTag(FurtherReadingTagName(i + 1), QString(), false);
+        for (const auto& [name, value] : further[i]) {
+            objTag->AddSubTag(QString::fromLatin1(name), QString::fromLatin1(value), false);
+        }
+    }
+    objReadings->AddSubTag(QStringLiteral("20261208"), QString(), true);
+    const DayEntryTags next = FindOrCreateDayEntry(objReadings, QStringLiteral("20261208"));
+    next.objSystolicTag->szValue = QStringLiteral("128");
+    next.objDiastolicTag->szValue = QStringLiteral("84");
+
+    ctlChart chart;
+    FillChartFromReadings(chart, objReadings);
+    QCOMPARE(chart.RowCount(), qint16(2));
+    // Means of 150/140/131, 95/90 and 80/76/71; the day's own tags alone would give 150/95/80.
+    QCOMPARE(DescribeSpreadRow(chart, 1),
+             QStringLiteral("07/12 140 92 76 (131-150 90-95 71-80) x3"));
+    QCOMPARE(DescribeSpreadRow(chart, 2), QStringLiteral("08/12 128 84 - (- - -) x1"));
+    // The value axis reaches the highest reading, not only the highest mean.
+    QVERIFY(chart.ValueScale(6).hi >= 150);
+}
+
+void TestReadingsChart::severalReadingsDrawBands_data() {
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("bars of one day") << Lines({"20261207|150/80/|110/70/"}) << QSize(400, 300);
+    QTest::newRow("line of a week") << Lines({"20261201|120/80/", "20261202|150/80/|110/70/",
+                                              "20261203|130/75/", "20261204|125/77/"})
+                                    << QSize(500, 300);
+    QTest::newRow("line of 90 days, narrow rows") << [] {
+        QStringList days;
+        for (int i = 0; i < 90; ++i) {
+            days << KeyOf(QDate(2026, 9, 1).addDays(i)) +
+                        (i == 45 ? QStringLiteral("|150/80/|110/70/") : QStringLiteral("|130/75/"));
+        }
+        return days;
+    }() << QSize(700, 300);
+}
+
+void TestReadingsChart::severalReadingsDrawBands() {
+    QFETCH(QStringList, days);
+    QFETCH(QSize, size);
+    ctlChart chart;
+    PrepareTestStyle(chart, 3);
+    FillChartFromReadings(chart, MakeDays(days));
+    const QRectF rect(QPointF(0, 0), size);
+    const QImage image = RenderOnWhite(chart, size);
+    const auto valueY = ValueToY(chart, rect);
+
+    // The day of two readings (150 and 110, mean 130) shows a faint red band reaching from
+    // near 110 to near 150 at its own row, and nowhere else.
+    const qint16 iRow = qint16(std::find_if(days.cbegin(), days.cend(),
+                                            [](const QString& d) { return d.count(u'|') > 1; }) -
+                               days.cbegin() + 1);
+    // Bars stand side by side around the row's centre; the systolic one is the first.
+    const std::vector<ctlChart::BarSlot> bars = chart.BarLayout(rect);
+    const double x = bars.empty() ? chart.RowCentre(chart.PlotArea(rect), iRow)
+                                  : bars.front().bar.center().x();
+    const QRect column(int(x) - 1, 0, 3, size.height());
+    const PixelBounds band = FindColour(image, column, 0, true);
+    QVERIFY2(band.count > 0, "no band at the day of two readings");
+    QVERIFY2(
+        std::abs(band.box.top() - valueY(150)) <= 2,
+        qPrintable(QStringLiteral("band top %1, 150 at %2").arg(band.box.top()).arg(valueY(150))));
+    if (chart.GetChartType() == ctlChart::ChartType::Line2d) {
+        QVERIFY(std::abs(band.box.bottom() - valueY(110)) <= 2);
+        // Days of one reading draw no band: no red tint above their values.
+        const double xOther = chart.RowCentre(chart.PlotArea(rect), iRow == 1 ? 2 : 1);
+        const PixelBounds other =
+            FindColour(image, QRect(int(xOther), 0, 1, int(valueY(135))), 0, true);
+        QCOMPARE(other.count, 0);
+    }
+}
+
+void TestReadingsChart::severalReadingsSpoken_data() {
+    QTest::addColumn<QStringList>("days");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("latest");
+
+    QTest::newRow("one reading a day speaks of days alone")
+        << Lines({"20261207|128/84/71", "20261208|120/80/70"})
+        << QStringLiteral("Readings chart: 2 days from 7 Dec 2026 to 8 Dec 2026. Latest 8 Dec "
+                          "2026: 120/80, pulse 70. Last 7 days average 124/82.")
+        << QStringLiteral("8 Dec 2026: 120/80, pulse 70");
+    QTest::newRow("several readings are counted")
+        << Lines({"20261207|128/84/71|126/82/", "20261208|120/80/70|//|124/84/72"})
+        << QStringLiteral("Readings chart: 2 days, 4 readings from 7 Dec 2026 to 8 Dec 2026. "
+                          "Latest 8 Dec 2026, 2 readings: average 122/82, pulse 71 (systolic "
+                          "120\u2013124, diastolic 80\u201384, pulse 70\u201372). Last 7 days "
+                          "average 124/82.")
+        << QStringLiteral("8 Dec 2026, 2 readings: average 122/82, pulse 71 (systolic "
+                          "120\u2013124, diastolic 80\u201384, pulse 70\u201372)");
+    QTest::newRow("one day of several readings")
+        << Lines({"20261207|128/84/71|126/82/"})
+        << QStringLiteral("Readings chart: 1 day, 2 readings, 7 Dec 2026. Latest 7 Dec 2026, 2 "
+                          "readings: average 127/83, pulse 71 (systolic 126\u2013128, diastolic "
+                          "82\u201384, pulse 71). Last 7 days average 127/83.")
+        << QStringLiteral("7 Dec 2026, 2 readings: average 127/83, pulse 71 (systolic "
+                          "126\u2013128, diastolic 82\u201384, pulse 71)");
+}
+
+void TestReadingsChart::severalReadingsSpoken() {
+    QFETCH(QStringList, days);
+    QFETCH(QString, summary);
+    QFETCH(QString, latest);
+    ctlChart chart;
+    StyleChartForPaper(chart);
+    FillChartFromReadings(chart, MakeDays(days));
+    QCOMPARE(ReadingsPictureSummary(chart), summary);
+    const qint16 iLast = chart.RowCount();
+    QCOMPARE(ReadingsSpanText(chart, chart.SummariseRows(iLast, iLast)), latest);
 }
 
 void TestReadingsChart::grid() {
