@@ -139,7 +139,16 @@ void ReadingSwitcher::AddShortcut(const QKeySequence& key, void (ReadingSwitcher
 void ReadingSwitcher::ShowReading(int iIndex, int iCount, const QString& szTime, bool bCanAdd) {
     const bool bSeveral = iCount > 1;
     const QString szPosition = QStringLiteral("%1 of %2").arg(iIndex + 1).arg(iCount);
-    lblPosition->setText(szPosition);
+    // Where the words do not fit (a large system font), the short form "12/12".
+    QFont positionFont = FittedFont(szPosition, m_iMiddleWidth);
+    if (QFontMetrics(positionFont).horizontalAdvance(szPosition) > m_iMiddleWidth) {
+        const QString szShort = QStringLiteral("%1/%2").arg(iIndex + 1).arg(iCount);
+        positionFont = FittedFont(szShort, m_iMiddleWidth);
+        lblPosition->setText(szShort);
+    } else {
+        lblPosition->setText(szPosition);
+    }
+    lblPosition->setFont(positionFont);
     lblPosition->setAccessibleName(QStringLiteral("Reading ") + szPosition);
     for (QToolButton* button : {btPrevious, btNext}) {
         button->setAccessibleDescription(button->toolTip() + QStringLiteral(". Reading ") +
@@ -155,6 +164,7 @@ void ReadingSwitcher::ShowReading(int iIndex, int iCount, const QString& szTime,
         part->setVisible(bSeveral);
     }
     btAdd->setText(bSeveral ? QStringLiteral("+") : QStringLiteral("+ Reading"));
+    btAdd->setFont(bSeveral ? m_signFont : m_wordsFont);
     // Beside the time box the add command is a square; alone it is as wide as its words.
     if (bSeveral) {
         btAdd->setFixedWidth(m_iButtonWidth);
@@ -168,28 +178,39 @@ void ReadingSwitcher::ShowReading(int iIndex, int iCount, const QString& szTime,
 void ReadingSwitcher::FitToPlace() {
     // Narrow buttons, so the position and the time keep most of the width.
     const int iSpacing = layout()->spacing();
-    const int iRow = (height() - iSpacing) / 2;
-    m_iButtonWidth = std::min(iRow, 16);
+    m_iRowHeight = (height() - iSpacing) / 2;
+    m_iButtonWidth = std::min(m_iRowHeight, 16);
     for (QToolButton* button : {btPrevious, btNext, btRemove}) {
-        button->setFixedSize(m_iButtonWidth, iRow);
+        button->setFixedSize(m_iButtonWidth, m_iRowHeight);
     }
-    btAdd->setFixedHeight(iRow);
-    txtTime->setFixedHeight(iRow);
-    // What is left of a row beside two buttons (and the gaps between them).
-    const int iMiddle = width() - 2 * m_iButtonWidth - 4;
+    btAdd->setFixedHeight(m_iRowHeight);
+    txtTime->setFixedHeight(m_iRowHeight);
+    // What is left of a row beside two buttons and the gaps between them.
+    m_iMiddleWidth = width() - 2 * m_iButtonWidth - 2 * iSpacing;
+    // The time box's frame and margins take about ten pixels of its width.
+    const QFont font = FittedFont(QStringLiteral("00:00"), m_iMiddleWidth - 10);
+    txtTime->setFont(font);
+    // The buttons' signs are narrow: larger, they read as well as the words beside them.
+    m_signFont = font;
+    m_signFont.setPointSizeF(
+        std::min(font.pointSizeF() * 1.5,
+                 font.pointSizeF() * (m_iRowHeight - 4) / QFontMetricsF(font).height()));
+    for (QToolButton* button : {btPrevious, btNext, btRemove}) {
+        button->setFont(m_signFont);
+    }
+    m_wordsFont = FittedFont(QStringLiteral("+ Reading"), width() - 8);
+}
+
+QFont ReadingSwitcher::FittedFont(const QString& szText, int iWidth) const {
     QFont font = this->font();
     font.setPointSizeF(8.0);
     font.setBold(true);
     const auto fits = [&] {
         const QFontMetrics metrics(font);
-        // The time box's frame and margins take about ten pixels of its width.
-        return metrics.horizontalAdvance(QStringLiteral("00:00")) + 10 <= iMiddle &&
-               metrics.horizontalAdvance(QStringLiteral("%1 of %1").arg(kMaxReadingsPerDay)) <=
-                   iMiddle &&
-               metrics.height() + 2 <= iRow;
+        return metrics.horizontalAdvance(szText) <= iWidth && metrics.height() + 2 <= m_iRowHeight;
     };
     while (!fits() && font.pointSizeF() > 5.0) {
         font.setPointSizeF(font.pointSizeF() - 0.25);
     }
-    setFont(font);
+    return font;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QKeySequence>
 #include <QString>
 #include <QWidget>
@@ -46,6 +47,9 @@ signals:
 
 private:
     void Arrange();
+    // The program's lettering for this control, shrunk until szText fits iWidth pixels and
+    // a row's height.
+    QFont FittedFont(const QString& szText, int iWidth) const;
     void AddShortcut(const QKeySequence& key, void (ReadingSwitcher::*signal)());
 
     // The time the shown reading holds: the time box comes back to it when left with a text
@@ -55,4 +59,10 @@ private:
     QString m_szTimeBeforeEdit;
     // The width of the small square buttons (set as the control is fitted to its place).
     int m_iButtonWidth = 16;
+    int m_iRowHeight = 22;
+    // The lettering of the buttons' signs, and of the add command alone with its words.
+    QFont m_signFont;
+    QFont m_wordsFont;
+    // The room between two buttons of a row.
+    int m_iMiddleWidth = 40;
 };

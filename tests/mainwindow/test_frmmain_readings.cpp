@@ -380,6 +380,59 @@ private slots:
         }
     }
 
+    // Every part of the control shows its text whole inside the window's place for it, at
+    // any position of a full day (run a second time with fonts half as large again).
+    void partsShowWhole_data() {
+        QTest::addColumn<int>("count");
+        QTest::newRow("one reading") << 1;
+        QTest::newRow("two readings") << 2;
+        QTest::newRow("a full day") << kMaxReadingsPerDay;
+    }
+    void partsShowWhole() {
+        QFETCH(int, count);
+        AddDay(kTodayKey, u"128"_s, u"84"_s, u"71"_s);
+        WriteDayReadings(
+            Entry(kTodayKey),
+            QList<Reading>(count, Reading{u"23:58"_s, u"120"_s, u"80"_s, u"70"_s, QString()}));
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        for (int i = 1; i < count; ++i) {
+            window->ShowOtherReading(1);
+        }
+        const ReadingSwitcher& switcher = *window->ctlReadings;
+        QVERIFY(window->rect().contains(switcher.geometry()));
+        const auto whole = [](const QWidget& part, const QString& szText, int iFrame) {
+            const QFontMetrics metrics(part.font());
+            const bool bWhole = metrics.horizontalAdvance(szText) + iFrame <= part.width() &&
+                                metrics.height() <= part.height();
+            if (!bWhole) {
+                qWarning() << part.objectName() << szText << metrics.horizontalAdvance(szText)
+                           << metrics.height() << part.size();
+            }
+            return bWhole;
+        };
+        if (count == 1) {
+            QVERIFY(whole(*switcher.btAdd, switcher.btAdd->text(), 4));
+            return;
+        }
+        QVERIFY(whole(*switcher.lblPosition, switcher.lblPosition->text(), 0));
+        QVERIFY(whole(*switcher.txtTime, switcher.txtTime->text(), 8));
+        for (const QToolButton* button :
+             {switcher.btPrevious, switcher.btNext, switcher.btAdd, switcher.btRemove}) {
+            QVERIFY2(whole(*button, button->text(), 2), qPrintable(button->objectName()));
+        }
+        // No part covers another.
+        const QList<const QWidget*> parts{switcher.btPrevious, switcher.lblPosition,
+                                          switcher.btNext,     switcher.txtTime,
+                                          switcher.btAdd,      switcher.btRemove};
+        for (qsizetype i = 0; i < parts.size(); ++i) {
+            QVERIFY(switcher.rect().contains(parts[i]->geometry()));
+            for (qsizetype j = i + 1; j < parts.size(); ++j) {
+                QVERIFY(!parts[i]->geometry().intersects(parts[j]->geometry()));
+            }
+        }
+    }
+
     // A day picked on the calendar starts at its first reading.
     void otherDayStartsAtFirstReading() {
         AddTwoReadingDay(kTodayKey, u"135/88/75"_s);
@@ -448,11 +501,12 @@ private slots:
         widget->previousInFocusChain()->setFocus(Qt::TabFocusReason);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTRY_COMPARE(FocusName(), control);
-        // A visible frame while it has the focus.
-        const QImage focused = widget->grab().toImage();
+        // The common focus frame on its edge while it has the focus, and only then.
+        const QPoint edge(1, widget->height() / 2);
+        QCOMPARE(widget->grab().toImage().pixelColor(edge), FocusFrameColour());
         window->txtSystolic->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(window->txtSystolic->hasFocus());
-        QVERIFY(focused != widget->grab().toImage());
+        QVERIFY(widget->grab().toImage().pixelColor(edge) != FocusFrameColour());
     }
 };
 
