@@ -65,6 +65,7 @@ ReadingSwitcher::ReadingSwitcher(QWidget* parent)
                           QStringLiteral("Remove the reading shown from this day (%1)")
                               .arg(KeyText(RemoveKey())))) {
     setObjectName(QStringLiteral("ctlReadings"));
+    setAccessibleName(QStringLiteral("Readings of this day"));
     setAttribute(Qt::WA_NoMousePropagation);
     lblPosition->setObjectName(QStringLiteral("lblReadingPosition"));
     lblPosition->setTextFormat(Qt::PlainText);

@@ -1078,20 +1078,23 @@ void frmMain::RemoveShownReading() {
 }
 
 bool frmMain::ConfirmRemoveReading(const Reading& shown) const {
-    using namespace Qt::StringLiterals;
+    const auto orDash = [](const QString& szValue) {
+        return szValue.isEmpty() ? QStringLiteral("-") : szValue;
+    };
     const QString szDay =
         QLocale(QLocale::English).toString(m_dtLoaded, QStringLiteral("dddd d MMMM yyyy"));
-    const QString szValues = (shown.szSystolic.isEmpty() ? u"-"_s : shown.szSystolic) + u'/' +
-                             (shown.szDiastolic.isEmpty() ? u"-"_s : shown.szDiastolic) +
-                             u", pulse "_s + (shown.szPulse.isEmpty() ? u"-"_s : shown.szPulse) +
-                             (shown.szComment.isEmpty() ? QString() : u", with a comment"_s);
-    const QString szWhen =
-        shown.szTime.isEmpty() ? QString() : QStringLiteral(" taken at ") + shown.szTime;
-    const QMessageBox::StandardButton answer = ShowMessageBox(
-        QMessageBox::Question, QStringLiteral("Remove Reading"),
-        QStringLiteral("Remove reading %1 of %2 (%3)%4? It is removed from the diary.")
-            .arg(QString::number(m_iReading + 1), szDay, szValues, szWhen),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const QString szWhich = shown.szTime.isEmpty()
+                                ? QStringLiteral("reading %1").arg(m_iReading + 1)
+                                : QStringLiteral("reading taken at ") + shown.szTime;
+    const QString szValues =
+        orDash(shown.szSystolic) + u'/' + orDash(shown.szDiastolic) + QStringLiteral(", pulse ") +
+        orDash(shown.szPulse) +
+        (shown.szComment.isEmpty() ? QString() : QStringLiteral(", with its comment"));
+    const QMessageBox::StandardButton answer =
+        ShowMessageBox(QMessageBox::Question, QStringLiteral("Remove Reading"),
+                       QStringLiteral("Remove the %1 on %2 (%3)? It is taken out of the diary.")
+                           .arg(szWhich, szDay, szValues),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 

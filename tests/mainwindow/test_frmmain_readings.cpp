@@ -237,7 +237,11 @@ private slots:
         QCOMPARE(int(boxes.shown.size()), asked);
         if (asked > 0) {
             QCOMPARE(boxes.shown.front().buttons, QMessageBox::Yes | QMessageBox::No);
-            QVERIFY(boxes.shown.front().szText.contains(u"Monday 7 December 2026"_s));
+            // Which reading, of which day, with what it holds.
+            const QString szText = boxes.shown.front().szText;
+            QVERIFY2(szText.contains(u"Monday 7 December 2026"_s), qPrintable(szText));
+            QVERIFY2(szText.contains(shownIndex == 0 ? u"07:05"_s : u"19:30"_s),
+                     qPrintable(szText));
         }
         QCOMPARE(Readings(kTodayKey), after);
         // A day left with one reading is stored as such a day always was: no time tag.
