@@ -1044,6 +1044,8 @@ void frmMain::ShowOtherReading(int iStep) {
         }
         m_iReading = iWanted;
         LoadSelectedDay();
+        // What was typed into the reading left shows in the chart, as when a box is left.
+        FillReadingsChart();
         // Typing in a box replaces the value the other reading shows there.
         if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
             line != nullptr && IsBox(line)) {

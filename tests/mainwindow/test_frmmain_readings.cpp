@@ -6,6 +6,7 @@
 #include "diary/DayReadings.h"
 #include "mainwindow/EntryBox.h"
 #include "mainwindow/ReadingSwitcher.h"
+#include "widgets/ctlChart.h"
 
 #include <QAccessible>
 #include <QCalendarWidget>
@@ -251,6 +252,23 @@ private slots:
         }
         QCOMPARE(window->ReadingIndex(),
                  std::min(shownIndex, DayReadingCount(Entry(kTodayKey)) - 1));
+    }
+
+    // The chart follows a removed reading at once, without waiting for a box to lose the focus.
+    void chartFollowsRemoval() {
+        AddTwoReadingDay(kTodayKey, u"135/88/75"_s);
+        const MessageBoxes boxes(QMessageBox::Yes);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        const auto summary = [&window] {
+            return QAccessible::queryAccessibleInterface(window->ctlChart)
+                ->text(QAccessible::Description);
+        };
+        QVERIFY(!summary().contains(u"135/88, pulse 75"_s));
+        Press(*window, ReadingSwitcher::RemoveKey());
+        QCOMPARE(int(boxes.shown.size()), 1);
+        QCOMPARE(FocusName(), u"txtSystolic"_s);
+        QVERIFY2(summary().contains(u"135/88, pulse 75"_s), qPrintable(summary()));
     }
 
     // The mouse does what the keys do.
