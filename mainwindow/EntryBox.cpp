@@ -21,6 +21,13 @@ void EntryBox::SetTip(const QString& szTip) {
     UpdateMark(true);
 }
 
+void EntryBox::SetContext(const QString& szContext) {
+    if (szContext != m_szContext) {
+        m_szContext = szContext;
+        UpdateMark(true);
+    }
+}
+
 void EntryBox::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     if (!m_bMarked) {
@@ -49,7 +56,7 @@ void EntryBox::UpdateMark(bool bForce) {
     const QString szTip =
         bMarked ? (m_szTip.isEmpty() ? m_szWarning : m_szWarning + u' ' + m_szTip) : m_szTip;
     setToolTip(szTip);
-    setAccessibleDescription(szTip);
+    setAccessibleDescription(m_szContext.isEmpty() ? szTip : m_szContext + u' ' + szTip);
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&changed);

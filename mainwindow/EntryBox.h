@@ -22,6 +22,9 @@ public:
 
     // Sets the box's own tip and description (shown after the warning while it is marked).
     void SetTip(const QString& szTip);
+    // What a screen reader is told first about the box (which reading it holds); empty for
+    // nothing.
+    void SetContext(const QString& szContext);
     // Whether the box shows its mark now.
     bool Marked() const { return m_bMarked; }
 
@@ -34,5 +37,6 @@ private:
     std::function<bool(const QString&)> m_accepts;
     QString m_szWarning;
     QString m_szTip;
+    QString m_szContext;
     bool m_bMarked = false;
 };

@@ -994,8 +994,20 @@ void frmMain::LoadSelectedDay() {
 void frmMain::ShowReadingPlace() {
     const int iCount = m_objEntry ? DayReadingCount(m_objEntry) : 1;
     const bool bWritable = objSystolicTag != nullptr;
-    ctlReadings->ShowReading(m_iReading, iCount, objTimeTag ? objTimeTag->szValue : QString(),
-                             bWritable && iCount < kMaxReadingsPerDay);
+    const QString szTime = objTimeTag ? objTimeTag->szValue : QString();
+    ctlReadings->ShowReading(m_iReading, iCount, szTime, bWritable && iCount < kMaxReadingsPerDay);
+    TellBoxesWhichReading(iCount, szTime);
+}
+
+void frmMain::TellBoxesWhichReading(int iCount, const QString& szTime) {
+    QString szContext;
+    if (iCount > 1) {
+        szContext = QStringLiteral("Reading %1 of %2").arg(m_iReading + 1).arg(iCount) +
+                    (szTime.isEmpty() ? QString() : QStringLiteral(", taken at ") + szTime) + u'.';
+    }
+    for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
+        static_cast<EntryBox*>(box)->SetContext(szContext);
+    }
 }
 
 void frmMain::ConnectReadings() {
@@ -1005,7 +1017,10 @@ void frmMain::ConnectReadings() {
             [this] { ShowOtherReading(-1); });
     connect(ctlReadings, &ReadingSwitcher::nextRequested, this, [this] { ShowOtherReading(1); });
     connect(ctlReadings, &ReadingSwitcher::timeTyped, this, [this](const QString& szTime) {
-        Guarded([&] { StoreValue(objTimeTag.get(), szTime); });
+        Guarded([&] {
+            StoreValue(objTimeTag.get(), szTime);
+            TellBoxesWhichReading(m_objEntry ? DayReadingCount(m_objEntry) : 1, szTime);
+        });
     });
 }
 

@@ -199,6 +199,9 @@ private:
     void ConnectReadings();
     // The reading control shows the loaded day's readings and the shown one's place and time.
     void ShowReadingPlace();
+    // A screen reader in a box hears which of the day's several readings it holds, and when
+    // it was taken.
+    void TellBoxesWhichReading(int iCount, const QString& szTime);
     // The day's first reading was typed into (keeps the time it was first typed today).
     void NoteFirstReadingTyped(const clsXMLTag* pTag);
     // Asks whether to remove a reading that holds values; true on Yes.

@@ -330,6 +330,13 @@ private slots:
         QCOMPARE(DayReadings(Entry(kTodayKey)).at(1).szTime, stored);
         QCOMPARE(box.Marked(), marked);
         QCOMPARE(box.toolTip().startsWith(u"Not a time"_s), marked);
+        // The boxes tell a screen reader the time the reading keeps.
+        const QString szHeard = QAccessible::queryAccessibleInterface(window->txtSystolic)
+                                    ->text(QAccessible::Description);
+        QVERIFY2(szHeard.startsWith(stored.isEmpty()
+                                        ? u"Reading 2 of 2. "_s
+                                        : u"Reading 2 of 2, taken at "_s + stored + u". "_s),
+                 qPrintable(szHeard));
         // Left, the box shows the time the reading keeps.
         window->txtSystolic->setFocus(Qt::TabFocusReason);
         QTRY_VERIFY(window->txtSystolic->hasFocus());
@@ -453,6 +460,24 @@ private slots:
                 QVERIFY(!parts[i]->geometry().intersects(parts[j]->geometry()));
             }
         }
+    }
+
+    // A screen reader in a box hears which reading it holds, on a day of several only.
+    void boxesSayWhichReading() {
+        AddTwoReadingDay(kTodayKey, u"135/88/75"_s);
+        AddDay(u"20261206"_s, u"128"_s, u"84"_s, u"71"_s);
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        const auto heard = [&window] {
+            return QAccessible::queryAccessibleInterface(window->txtSystolic)
+                ->text(QAccessible::Description);
+        };
+        QVERIFY2(heard().startsWith(u"Reading 1 of 2, taken at 07:05. Please enter"_s),
+                 qPrintable(heard()));
+        Press(*window, ReadingSwitcher::NextKey());
+        QVERIFY2(heard().startsWith(u"Reading 2 of 2, taken at 19:30. "_s), qPrintable(heard()));
+        window->ctlCal->setSelectedDate(kToday.addDays(-1));
+        QVERIFY2(heard().startsWith(u"Please enter"_s), qPrintable(heard()));
     }
 
     // A day picked on the calendar starts at its first reading.
