@@ -1,5 +1,6 @@
 #include "mainwindow/frmMain.h"
 
+#include "diary/DayReadings.h"
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/TextToInteger.h"
@@ -8,6 +9,8 @@
 #include "mainwindow/CalendarGridAccessible.h"
 #include "mainwindow/CsvImport.h"
 #include "mainwindow/DateRollover.h"
+#include "mainwindow/EntryBox.h"
+#include "mainwindow/ReadingSwitcher.h"
 #include "report/frmReport.h"
 #include "resources/Resources.h"
 #include "widgets/LinkLabel.h"
@@ -48,6 +51,7 @@
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTimer>
+#include <QToolButton>
 #include <QUrl>
 #include <QWindow>
 
@@ -193,71 +197,13 @@ QString ShortenedCommentText(const QString& szStored) {
            QStringLiteral("\u2026");
 }
 
-// The frame of the entry boxes, and the colour of the mark on a value that is not a number.
-const QColor kBoxFrame(0x7f, 0x8f, 0xa6);
+// The frame of the entry boxes.
+const QColor kBoxFrame = EntryBoxFrameColour();
 
 // What an entry box says, ahead of its own tip, while its text is not a number.
 const QString kNotANumber =
     QStringLiteral("Not a number: it is stored as typed but not counted in the chart or the "
                    "report.");
-
-// A box for one value. Text that is not a number is stored as typed but counts nowhere: the
-// box marks it at once with a dashed underline and a turned-down corner in its frame colour
-// (shapes, not a colour alone), and its tooltip and description say why.
-class EntryBox : public QLineEdit {
-public:
-    explicit EntryBox(QWidget* parent) : QLineEdit(parent) {
-        connect(this, &QLineEdit::textChanged, this, [this] { UpdateMark(); });
-    }
-
-    // Sets the box's own tip and description (shown after the warning while it is marked).
-    void SetTip(const QString& szTip) {
-        m_szTip = szTip;
-        m_bMarked = false;
-        UpdateMark(true);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override {
-        QLineEdit::paintEvent(event);
-        if (!m_bMarked) {
-            return;
-        }
-        QPainter painter(this);
-        painter.setPen(QPen(kBoxFrame, 1, Qt::DashLine));
-        const int iBaseline = height() - 4;
-        painter.drawLine(QPoint(4, iBaseline), QPoint(width() - 5, iBaseline));
-        // A corner turned down at the top right, clear of the digits.
-        const int iCorner = std::max(6, height() / 4);
-        const QPoint corner(width() - 3, 2);
-        const QPoint triangle[] = {corner, corner - QPoint(iCorner, 0),
-                                   corner + QPoint(0, iCorner)};
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(kBoxFrame);
-        painter.drawPolygon(triangle, 3);
-    }
-
-private:
-    void UpdateMark(bool bForce = false) {
-        const bool bMarked = !TextToInteger(text()).has_value();
-        if (bMarked == m_bMarked && !bForce) {
-            return;
-        }
-        m_bMarked = bMarked;
-        const QString szTip =
-            bMarked ? (m_szTip.isEmpty() ? kNotANumber : kNotANumber + u' ' + m_szTip) : m_szTip;
-        setToolTip(szTip);
-        setAccessibleDescription(szTip);
-        if (QAccessible::isActive()) {
-            QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
-            QAccessible::updateAccessibility(&changed);
-        }
-        update();
-    }
-
-    QString m_szTip;
-    bool m_bMarked = false;
-};
 
 // The comment box's viewport to a screen reader: a plain area inside the named box that never
 // claims the keyboard focus (the box itself holds it).
@@ -354,7 +300,8 @@ frmMain::frmMain(const QDate& dtToday, QWidget* parent)
                                                              Child<QLabel>(u"lblInstructions_1")},
       lbl{Child<QLabel>(u"lbl_0"), Child<QLabel>(u"lbl_1"), Child<QLabel>(u"lbl_2"),
           Child<QLabel>(u"lbl_3")},
-      imgCorvalenLink(Child<LinkLabel>(u"imgCorvalenLink")) {
+      imgCorvalenLink(Child<LinkLabel>(u"imgCorvalenLink")),
+      ctlReadings(Child<ReadingSwitcher>(u"ctlReadings")) {
     BuildControls();
     m_boxHandlers = {
         {txtSystolic, &frmMain::txtSystolic_GotFocus, &frmMain::txtSystolic_KeyUp,
@@ -462,7 +409,7 @@ constexpr ControlRow kControls[] = {
      u"txtComment",
      4740,
      3360,
-     5535,
+     4260,
      555,
      u"",
      u"Please enter a short comment on what you did on this day",
@@ -584,7 +531,9 @@ QLabel* MakeLabel(const ControlRow& row, QWidget* window) {
 }
 
 QLineEdit* MakeEntryBox(const ControlRow& row, QWidget* window) {
-    auto* box = new EntryBox(window);
+    auto* box = new EntryBox(
+        window, [](const QString& szText) { return TextToInteger(szText).has_value(); },
+        kNotANumber);
     box->SetTip(Text(row.szTip));
     box->setMaxLength(3);
     box->setAlignment(Qt::AlignCenter);
@@ -705,6 +654,7 @@ void frmMain::BuildControls() {
     ConnectBoxes();
     ConnectCommands();
     ConnectCalendar();
+    ConnectReadings();
     MakeTimers();
 }
 
@@ -717,6 +667,9 @@ bool frmMain::MakeControls() {
     for (const ControlRow& row : kControls) {
         MakeControl(row, this);
     }
+    // Under the entry boxes, beside the comment.
+    auto* readings = new ReadingSwitcher(this);
+    readings->setGeometry(TwipsRect(9060, 3210, 1170, 705));
     return true;
 }
 
@@ -758,6 +711,7 @@ void frmMain::FitLayout() {
     for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
         FitBoxFont(*box);
     }
+    ctlReadings->FitToPlace();
 }
 
 void frmMain::ConnectBoxes() {
@@ -775,10 +729,26 @@ void frmMain::ConnectBoxes() {
     connect(txtComment->document(), &QTextDocument::contentsChanged, this,
             [this] { m_bCommentChanged = true; });
 
-    // The window's own order first; the commands that were clicks only follow it.
-    const QWidget* const order[] = {
-        ctlCal,   txtSystolic, txtDiastolic, txtPulse,      txtComment,      btClose, btReport,
-        btClose2, lblReset,    lblTips,      lblDisclaimer, imgCorvalenLink, ctlChart};
+    // The window's own order first; the commands that were clicks only follow it, and the
+    // reading commands (which have keys of their own) come last.
+    const QWidget* const order[] = {ctlCal,
+                                    txtSystolic,
+                                    txtDiastolic,
+                                    txtPulse,
+                                    txtComment,
+                                    btClose,
+                                    btReport,
+                                    btClose2,
+                                    lblReset,
+                                    lblTips,
+                                    lblDisclaimer,
+                                    imgCorvalenLink,
+                                    ctlChart,
+                                    ctlReadings->btPrevious,
+                                    ctlReadings->btNext,
+                                    ctlReadings->txtTime,
+                                    ctlReadings->btAdd,
+                                    ctlReadings->btRemove};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         QWidget::setTabOrder(const_cast<QWidget*>(order[i]), const_cast<QWidget*>(order[i + 1]));
     }
@@ -969,11 +939,27 @@ void frmMain::LoadSelectedDay() {
                                  static_cast<qint16>(dt.day()));
     DayEntryTags tags;
     bool bAdded = false;
-    if (const std::shared_ptr<clsXMLTag> objEntry = FindDayEntry(objReadings, szKey)) {
+    std::shared_ptr<clsXMLTag> objEntry = FindDayEntry(objReadings, szKey);
+    if (objEntry) {
         tags = DayEntryValueTags(objEntry);
     } else if (!IsDiaryFull(objReadings)) {
         tags = CreateDayEntry(objReadings, szKey);
+        objEntry = FindDayEntry(objReadings, szKey);
         bAdded = true;
+    }
+    // Another day (or a new diary) starts at its first reading; the boxes of a day with
+    // several show the chosen one.
+    if (objEntry != m_objEntry) {
+        m_iReading = 0;
+    }
+    m_objEntry = objEntry;
+    const int iCount = objEntry ? DayReadingCount(objEntry) : 1;
+    m_iReading = std::clamp(m_iReading, 0, iCount - 1);
+    objTimeTag.reset();
+    if (iCount > 1) {
+        const ReadingTags reading = ReadingValueTags(objEntry, m_iReading);
+        tags = reading;
+        objTimeTag = reading.objTimeTag;
     }
     // A full diary takes no new day: the boxes of a day it does not hold stay empty and take
     // nothing, while the days it holds can still be changed.
@@ -1002,6 +988,138 @@ void frmMain::LoadSelectedDay() {
                                                  : CommentToBox(szComment));
     m_bCommentChanged = false;
     ShowDiaryFull(!bWritable);
+    ShowReadingPlace();
+}
+
+void frmMain::ShowReadingPlace() {
+    const int iCount = m_objEntry ? DayReadingCount(m_objEntry) : 1;
+    const bool bWritable = objSystolicTag != nullptr;
+    const QString szTime = objTimeTag ? objTimeTag->szValue : QString();
+    ctlReadings->ShowReading(m_iReading, iCount, szTime, bWritable && iCount < kMaxReadingsPerDay);
+    TellBoxesWhichReading(iCount, szTime);
+}
+
+void frmMain::TellBoxesWhichReading(int iCount, const QString& szTime) {
+    QString szContext;
+    if (iCount > 1) {
+        szContext = QStringLiteral("Reading %1 of %2").arg(m_iReading + 1).arg(iCount) +
+                    (szTime.isEmpty() ? QString() : QStringLiteral(", taken at ") + szTime) + u'.';
+    }
+    for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
+        static_cast<EntryBox*>(box)->SetContext(szContext);
+    }
+}
+
+void frmMain::ConnectReadings() {
+    connect(ctlReadings, &ReadingSwitcher::addRequested, this, [this] { AddReadingToDay(); });
+    connect(ctlReadings, &ReadingSwitcher::removeRequested, this, [this] { RemoveShownReading(); });
+    connect(ctlReadings, &ReadingSwitcher::previousRequested, this,
+            [this] { ShowOtherReading(-1); });
+    connect(ctlReadings, &ReadingSwitcher::nextRequested, this, [this] { ShowOtherReading(1); });
+    connect(ctlReadings, &ReadingSwitcher::timeTyped, this, [this](const QString& szTime) {
+        Guarded([&] {
+            StoreValue(objTimeTag.get(), szTime);
+            TellBoxesWhichReading(m_objEntry ? DayReadingCount(m_objEntry) : 1, szTime);
+        });
+    });
+}
+
+void frmMain::AddReadingToDay() {
+    Guarded([this] {
+        if (!m_objEntry || objSystolicTag == nullptr) {
+            QApplication::beep();
+            return;
+        }
+        const bool bToday = m_dtLoaded == m_rollover.Today();
+        const QString szTime = bToday ? TimeText(QTime::currentTime()) : QString();
+        const int iAdded = AddReading(m_objEntry, szTime, m_firstTypedTimes.value(m_dtLoaded));
+        if (iAdded < 0) {
+            ShowWarningMessage(
+                QStringLiteral("This day holds %1 readings, the most one day takes. Nothing "
+                               "was added.")
+                    .arg(kMaxReadingsPerDay));
+            return;
+        }
+        NoteReadingsChanged();
+        m_iReading = iAdded;
+        LoadSelectedDay();
+        txtSystolic->setFocus(Qt::OtherFocusReason);
+        txtSystolic->selectAll();
+        FillReadingsChart();
+    });
+}
+
+void frmMain::ShowOtherReading(int iStep) {
+    Guarded([this, iStep] {
+        const int iCount = m_objEntry ? DayReadingCount(m_objEntry) : 1;
+        const int iWanted = m_iReading + iStep;
+        if (iWanted < 0 || iWanted >= iCount) {
+            QApplication::beep();
+            return;
+        }
+        m_iReading = iWanted;
+        LoadSelectedDay();
+        // What was typed into the reading left shows in the chart, as when a box is left.
+        FillReadingsChart();
+        // Typing in a box replaces the value the other reading shows there.
+        if (auto* line = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            line != nullptr && IsBox(line)) {
+            line->selectAll();
+        }
+    });
+}
+
+void frmMain::RemoveShownReading() {
+    Guarded([this] {
+        if (!m_objEntry || objSystolicTag == nullptr || DayReadingCount(m_objEntry) < 2) {
+            QApplication::beep();
+            return;
+        }
+        const Reading shown = DayReadings(m_objEntry).at(m_iReading);
+        if (!shown.IsEmpty() && !ConfirmRemoveReading(shown)) {
+            return;
+        }
+        const bool bFocusInControl = ctlReadings->isAncestorOf(QApplication::focusWidget());
+        RemoveReading(m_objEntry, m_iReading);
+        NoteReadingsChanged();
+        LoadSelectedDay();
+        FillReadingsChart();
+        // The command's own button goes with the day's second reading: the focus goes to the
+        // boxes, not on to whatever follows it.
+        if (const QWidget* focus = QApplication::focusWidget();
+            bFocusInControl &&
+            (focus == nullptr || !focus->isVisible() || !ctlReadings->isAncestorOf(focus))) {
+            txtSystolic->setFocus(Qt::OtherFocusReason);
+        }
+    });
+}
+
+bool frmMain::ConfirmRemoveReading(const Reading& shown) const {
+    const auto orDash = [](const QString& szValue) {
+        return szValue.isEmpty() ? QStringLiteral("-") : szValue;
+    };
+    const QString szDay =
+        QLocale(QLocale::English).toString(m_dtLoaded, QStringLiteral("dddd d MMMM yyyy"));
+    const QString szWhich = shown.szTime.isEmpty()
+                                ? QStringLiteral("reading %1").arg(m_iReading + 1)
+                                : QStringLiteral("reading taken at ") + shown.szTime;
+    const QString szValues =
+        orDash(shown.szSystolic) + u'/' + orDash(shown.szDiastolic) + QStringLiteral(", pulse ") +
+        orDash(shown.szPulse) +
+        (shown.szComment.isEmpty() ? QString() : QStringLiteral(", with its comment"));
+    const QMessageBox::StandardButton answer =
+        ShowMessageBox(QMessageBox::Question, QStringLiteral("Remove Reading"),
+                       QStringLiteral("Remove the %1 on %2 (%3)? It is taken out of the diary.")
+                           .arg(szWhich, szDay, szValues),
+                       QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+void frmMain::NoteFirstReadingTyped(const clsXMLTag* pTag) {
+    if (m_iReading == 0 && pTag != objTimeTag.get() && m_dtLoaded == m_rollover.Today() &&
+        !m_firstTypedTimes.contains(m_dtLoaded)) {
+        m_firstTypedTimes.insert(m_dtLoaded, TimeText(QTime::currentTime()));
+    }
 }
 
 void frmMain::ShowDiaryFull(bool bFull) {
@@ -1111,6 +1229,7 @@ void frmMain::StoreValue(clsXMLTag* pTag, const QString& szText) {
     if (pTag != nullptr && pTag->szValue != szText) {
         pTag->szValue = szText;
         NoteReadingsChanged();
+        NoteFirstReadingTyped(pTag);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "widgets/FramelessWindow.h"
 
 #include <QDate>
+#include <QHash>
 #include <QList>
 #include <QPointF>
 #include <QRect>
@@ -30,6 +31,8 @@ class QMimeData;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class ReadingSwitcher;
+struct Reading;
 
 // The main window: calendar, the four entry boxes, the chart and the commands.
 // Every control is a public member and carries its name as objectName ("txtSystolic",
@@ -86,6 +89,18 @@ public:
     void Form_OLEDragOver(QDropEvent* event);
     void Form_OLEDragDrop(QDropEvent* event);
 
+    // Readings of the loaded day. Adds an empty reading (its time the current one when the day
+    // is today) and shows it, the focus in its systolic box; a full day is refused with a
+    // message.
+    void AddReadingToDay();
+    // Shows the day's reading iStep away from the shown one (-1 previous, 1 next).
+    void ShowOtherReading(int iStep);
+    // Removes the shown reading of a day that holds several: at once when it is empty, else
+    // after asking (No is the default).
+    void RemoveShownReading();
+    // The 0-based index of the reading the boxes show.
+    int ReadingIndex() const { return m_iReading; }
+
     // The day whose value tags the window holds (the calendar's day at the last load).
     QDate LoadedDay() const { return m_dtLoaded; }
     // The loaded day's comment is longer than the box takes: the box shows its beginning,
@@ -130,12 +145,16 @@ public:
     const std::array<QLabel*, 2> lblInstructions;
     const std::array<QLabel*, 4> lbl;
     LinkLabel* const imgCorvalenLink;
+    // Picks the day's reading the boxes show, adds and removes readings.
+    ReadingSwitcher* const ctlReadings;
 
     // The value tags of the loaded day's entry, which the boxes write to.
     const std::shared_ptr<clsXMLTag>& SystolicTag() const { return objSystolicTag; }
     const std::shared_ptr<clsXMLTag>& DiastolicTag() const { return objDiastolicTag; }
     const std::shared_ptr<clsXMLTag>& PulseTag() const { return objPulseTag; }
     const std::shared_ptr<clsXMLTag>& CommentTag() const { return objCommentTag; }
+    // The shown reading's time tag; null while the day holds one reading.
+    const std::shared_ptr<clsXMLTag>& TimeTag() const { return objTimeTag; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -177,6 +196,16 @@ private:
     void ConnectBoxes();
     void ConnectCommands();
     void ConnectCalendar();
+    void ConnectReadings();
+    // The reading control shows the loaded day's readings and the shown one's place and time.
+    void ShowReadingPlace();
+    // A screen reader in a box hears which of the day's several readings it holds, and when
+    // it was taken.
+    void TellBoxesWhichReading(int iCount, const QString& szTime);
+    // The day's first reading was typed into (keeps the time it was first typed today).
+    void NoteFirstReadingTyped(const clsXMLTag* pTag);
+    // Asks whether to remove a reading that holds values; true on Yes.
+    bool ConfirmRemoveReading(const Reading& shown) const;
     void MakeTimers();
     // Stores a box's text in its value tag; a real change is told to the saver.
     void StoreValue(clsXMLTag* pTag, const QString& szText);
@@ -232,6 +261,12 @@ private:
     std::shared_ptr<clsXMLTag> objDiastolicTag;
     std::shared_ptr<clsXMLTag> objPulseTag;
     std::shared_ptr<clsXMLTag> objCommentTag;
+    std::shared_ptr<clsXMLTag> objTimeTag;
+    // The loaded day's entry (null for a day a full diary does not hold) and the reading shown.
+    std::shared_ptr<clsXMLTag> m_objEntry;
+    int m_iReading = 0;
+    // The time a day's first reading was first typed this run, for the days typed today.
+    QHash<QDate, QString> m_firstTypedTimes;
     QDate m_dtLoaded;
     // The date the window takes for today (it moves on at midnight).
     DateRollover m_rollover{QDate(), QDate()};
