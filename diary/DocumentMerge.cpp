@@ -1,0 +1,116 @@
+#include "diary/DocumentMerge.h"
+
+#include "diary/ReadingsSchema.h"
+#include "xmlstore/clsXML.h"
+#include "xmlstore/clsXMLTag.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QLocale>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+// The days that hold a reading with anything in it.
+DiaryDays WithoutEmptyDays(DiaryDays days) {
+    for (auto it = days.begin(); it != days.end();) {
+        it = it.value().isEmpty() ? days.erase(it) : std::next(it);
+    }
+    return days;
+}
+
+// A day key as the user reads it, or the key itself when it is no date.
+QString DayText(const QString& szDayKey) {
+    const QDate dt = DayKeyDate(szDayKey);
+    return dt.isValid() ? QLocale().toString(dt, QLocale::ShortFormat) : szDayKey;
+}
+
+// Up to three days, then how many more.
+QString DaysText(const QStringList& keys) {
+    constexpr qsizetype kNamed = 3;
+    QStringList names;
+    for (qsizetype i = 0; i < std::min(kNamed, keys.size()); ++i) {
+        names << DayText(keys[i]);
+    }
+    QString szText = names.join(QStringLiteral(", "));
+    if (keys.size() > kNamed) {
+        szText += QStringLiteral(" and %1 more").arg(keys.size() - kNamed);
+    }
+    return szText;
+}
+
+} // namespace
+
+bool DiaryDaysOfBytes(const QByteArray& bytes, DiaryDays* pDays) {
+    pDays->clear();
+    if (bytes.isEmpty()) {
+        return true;
+    }
+    QByteArray copy = bytes;
+    QBuffer buffer(&copy);
+    buffer.open(QIODevice::ReadOnly);
+    clsXML doc;
+    if (!doc.LoadXMLFromDevice(buffer, QString(), false) || doc.bEndedWithOpenTags) {
+        return false;
+    }
+    const std::shared_ptr<clsXMLTag> objReadings =
+        doc.objBlockTag->FindSubTagObjectByName(kReadingsTagName, QString());
+    if (!objReadings) {
+        return false;
+    }
+    *pDays = WithoutEmptyDays(DiaryDaysOf(objReadings));
+    return true;
+}
+
+FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& base,
+                        const QByteArray& theirs) {
+    FileMerge result;
+    DiaryDays theirsDays;
+    if (!objReadings || !DiaryDaysOfBytes(theirs, &theirsDays)) {
+        return result;
+    }
+    DiaryDays baseDays;
+    if (!DiaryDaysOfBytes(base, &baseDays)) {
+        baseDays.clear();
+    }
+    result.merge = MergeDiaries(baseDays, DiaryDaysOf(objReadings), theirsDays);
+    if (!WriteDiaryDays(objReadings, result.merge.merged)) {
+        // A full diary: what did not fit stays in their file, which is then kept.
+        result.bDiffersFromTheirs = true;
+    }
+    result.bMerged = true;
+    result.bDiffersFromTheirs =
+        result.bDiffersFromTheirs || WithoutEmptyDays(result.merge.merged) != theirsDays;
+    return result;
+}
+
+QString MergedFromText(const DiaryMerge& merge, const QString& szFrom,
+                       const QString& szTheirsCopy) {
+    QString szText =
+        merge.daysFromTheirs.isEmpty()
+            ? QStringLiteral("The readings from %1 are now in the diary; no day changed")
+                  .arg(szFrom)
+            : QStringLiteral("The readings of %1 came from %2")
+                  .arg(DaysText(merge.daysFromTheirs), szFrom);
+    if (!merge.conflicts.isEmpty()) {
+        QStringList days;
+        for (const MergeConflict& conflict : merge.conflicts) {
+            if (!days.contains(conflict.szDayKey)) {
+                days << conflict.szDayKey;
+            }
+        }
+        szText += QStringLiteral("; where a value was typed differently on both (%1 on %2), "
+                                 "yours is kept")
+                      .arg(merge.conflicts.size() == 1
+                               ? QStringLiteral("one value")
+                               : QStringLiteral("%1 values").arg(merge.conflicts.size()),
+                           DaysText(days));
+        if (!szTheirsCopy.isEmpty()) {
+            szText += QStringLiteral(", and their diary is kept as \"%1\"")
+                          .arg(QDir::toNativeSeparators(szTheirsCopy));
+        }
+    }
+    return szText + u'.';
+}
