@@ -88,12 +88,11 @@ FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QBy
 
 QString MergedFromText(const DiaryMerge& merge, const QString& szFrom,
                        const QString& szTheirsCopy) {
-    QString szText =
-        merge.daysFromTheirs.isEmpty()
-            ? QStringLiteral("The readings from %1 are now in the diary; no day changed")
-                  .arg(szFrom)
-            : QStringLiteral("The readings of %1 came from %2")
-                  .arg(DaysText(merge.daysFromTheirs), szFrom);
+    QStringList parts;
+    if (!merge.daysFromTheirs.isEmpty()) {
+        parts << QStringLiteral("the readings of %1 came from %2")
+                     .arg(DaysText(merge.daysFromTheirs), szFrom);
+    }
     if (!merge.conflicts.isEmpty()) {
         QStringList days;
         for (const MergeConflict& conflict : merge.conflicts) {
@@ -101,16 +100,24 @@ QString MergedFromText(const DiaryMerge& merge, const QString& szFrom,
                 days << conflict.szDayKey;
             }
         }
-        szText += QStringLiteral("; where a value was typed differently on both (%1 on %2), "
-                                 "yours is kept")
-                      .arg(merge.conflicts.size() == 1
-                               ? QStringLiteral("one value")
-                               : QStringLiteral("%1 values").arg(merge.conflicts.size()),
-                           DaysText(days));
+        QString szConflicts =
+            QStringLiteral("where a value was typed differently here and on %1 (%2 on %3), "
+                           "yours is kept")
+                .arg(szFrom,
+                     merge.conflicts.size() == 1
+                         ? QStringLiteral("one value")
+                         : QStringLiteral("%1 values").arg(merge.conflicts.size()),
+                     DaysText(days));
         if (!szTheirsCopy.isEmpty()) {
-            szText += QStringLiteral(", and their diary is kept as \"%1\"")
-                          .arg(QDir::toNativeSeparators(szTheirsCopy));
+            szConflicts += QStringLiteral(" and theirs is in \"%1\"")
+                               .arg(QDir::toNativeSeparators(szTheirsCopy));
         }
+        parts << szConflicts;
     }
-    return szText + u'.';
+    if (parts.isEmpty()) {
+        parts << QStringLiteral("nothing new came from %1").arg(szFrom);
+    }
+    QString szText = parts.join(QStringLiteral("; ")) + u'.';
+    szText[0] = szText[0].toUpper();
+    return szText;
 }

@@ -27,6 +27,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -435,30 +436,94 @@ private slots:
         QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>133</S>\r\n"));
     }
 
-    // Someone else wrote the file while the window was open: theirs stays, ours goes beside it,
-    // and the user hears both names once.
-    void fileChangedElsewhereKeepsBoth() {
+    // Someone else wrote the file while the window was open: both sides' readings end in the
+    // file; a value typed differently on both keeps ours there and theirs in a conflict copy,
+    // and the user hears once what came from the other computer.
+    void fileChangedElsewhereIsMerged_data() {
+        QTest::addColumn<QString>("szMineDay");
+        QTest::addColumn<QString>("szMine");
+        QTest::addColumn<bool>("bConflict");
+        QTest::newRow("another day")
+            << QStringLiteral("20261207") << QStringLiteral("120") << false;
+        QTest::newRow("the same value")
+            << QStringLiteral("20261201") << QStringLiteral("140") << true;
+    }
+
+    void fileChangedElsewhereIsMerged() {
+        QFETCH(QString, szMineDay);
+        QFETCH(QString, szMine);
+        QFETCH(bool, bConflict);
         QVERIFY(WriteAll(m_szFile, kSecondRunFile));
         const QByteArray theirs = QByteArray(kSecondRunFile).replace("130", "160");
-        StartupOptions options = OptionsEntering120();
-        auto enter = options.onMainShown;
+        StartupOptions options = Options();
         options.onMainShown = [&](frmMain& window) {
             QVERIFY(WriteAll(m_szFile, theirs));
-            enter(window);
+            EnterSystolic(szMineDay, szMine);
+            NoteReadingsChanged();
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
         };
         QCOMPARE(Main(options), kStartupSaved);
-        QCOMPARE(ReadAll(m_szFile), theirs);
+        const QByteArray merged = ReadAll(m_szFile);
+        QVERIFY(merged.contains("<S>" + szMine.toLatin1() + "</S>"));
+        QCOMPARE(merged.contains("<S>160</S>"), !bConflict);
+        QVERIFY(merged.contains("<C>walk</C>"));
         const QStringList copies =
             QDir(m_szFolder)
                 .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files);
-        QCOMPARE(copies.size(), 1);
-        const QString szCopy = QDir::toNativeSeparators(m_szFolder + u'/' + copies[0]);
-        QVERIFY(ReadAll(szCopy).contains("\t\t\t<S>120</S>\r\n"));
-        QVERIFY(ReadAll(szCopy).contains("<S>130</S>"));
+        QCOMPARE(copies.size(), bConflict ? 1 : 0);
         QCOMPARE(m_calls.size(), 1);
-        QVERIFY2(m_calls[0].szText.contains(m_szFile) && m_calls[0].szText.contains(szCopy),
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("the other computer")),
                  qPrintable(m_calls[0].szText));
+        if (bConflict) {
+            const QString szCopy = QDir::toNativeSeparators(m_szFolder + u'/' + copies[0]);
+            QCOMPARE(ReadAll(szCopy), theirs);
+            QVERIFY2(m_calls[0].szText.contains(szCopy), qPrintable(m_calls[0].szText));
+        }
         QVERIFY(!QFile::exists(m_szFile + QStringLiteral(".note")));
+    }
+
+    // The other computer's save lands while the window is open and a box is being typed in:
+    // within two seconds the window shows it, and the box keeps its text, caret and focus.
+    void liveReloadKeepsTheTyping_data() {
+        QTest::addColumn<bool>("bRenameOver");
+        QTest::newRow("renamed over") << true;
+        QTest::newRow("written in place") << false;
+    }
+
+    void liveReloadKeepsTheTyping() {
+        QFETCH(bool, bRenameOver);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain& window) {
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            window.txtSystolic->setFocus();
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("13"));
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>13</S>"), 5000);
+            window.txtSystolic->setCursorPosition(1);
+            QByteArray theirs = ReadAll(m_szFile);
+            theirs.replace("<D></D>", "<D>88</D>").replace("<S>130</S>", "<S>160</S>");
+            const QString szTemp = m_szFile + QStringLiteral(".sync-tmp");
+            QVERIFY(WriteAll(bRenameOver ? szTemp : m_szFile, theirs));
+            QVERIFY(!bRenameOver || std::rename(QFile::encodeName(szTemp).constData(),
+                                                QFile::encodeName(m_szFile).constData()) == 0);
+            QTRY_COMPARE_WITH_TIMEOUT(window.txtDiastolic->text(), QStringLiteral("88"), 2000);
+            QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("S")),
+                     QStringLiteral("160"));
+            QVERIFY(window.txtSystolic->hasFocus());
+            QCOMPARE(window.txtSystolic->text(), QStringLiteral("13"));
+            QCOMPARE(window.txtSystolic->cursorPosition(), 1);
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("5"));
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        const QByteArray bytes = ReadAll(m_szFile);
+        QVERIFY(bytes.contains("<S>153</S>\r\n\t\t\t<D>88</D>"));
+        QVERIFY(bytes.contains("<S>160</S>"));
+        QVERIFY(QDir(m_szFolder)
+                    .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files)
+                    .isEmpty());
+        // Nothing of this run was waiting: the window showed theirs, with nothing to tell.
+        QVERIFY(m_calls.isEmpty());
     }
 
     void folderThatCannotBeMadeIsNamed() {
