@@ -64,17 +64,12 @@ bool DiaryDaysOfBytes(const QByteArray& bytes, DiaryDays* pDays) {
     return true;
 }
 
-FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& base,
-                        const QByteArray& theirs) {
+namespace {
+
+// Merges theirsDays into objReadings against baseDays.
+FileMerge MergeDaysInto(const std::shared_ptr<clsXMLTag>& objReadings, const DiaryDays& baseDays,
+                        const DiaryDays& theirsDays) {
     FileMerge result;
-    DiaryDays theirsDays;
-    if (!objReadings || !DiaryDaysOfBytes(theirs, &theirsDays)) {
-        return result;
-    }
-    DiaryDays baseDays;
-    if (!DiaryDaysOfBytes(base, &baseDays)) {
-        baseDays.clear();
-    }
     result.merge = MergeDiaries(baseDays, DiaryDaysOf(objReadings), theirsDays);
     if (!WriteDiaryDays(objReadings, result.merge.merged)) {
         // A full diary: what did not fit stays in their file, which is then kept.
@@ -84,6 +79,29 @@ FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QBy
     result.bDiffersFromTheirs =
         result.bDiffersFromTheirs || WithoutEmptyDays(result.merge.merged) != theirsDays;
     return result;
+}
+
+} // namespace
+
+FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& base,
+                        const QByteArray& theirs) {
+    DiaryDays theirsDays;
+    if (!objReadings || !DiaryDaysOfBytes(theirs, &theirsDays)) {
+        return {};
+    }
+    DiaryDays baseDays;
+    if (!DiaryDaysOfBytes(base, &baseDays)) {
+        baseDays.clear();
+    }
+    return MergeDaysInto(objReadings, baseDays, theirsDays);
+}
+
+FileMerge MergeCopyInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& copy) {
+    DiaryDays copyDays;
+    if (!objReadings || !DiaryDaysOfBytes(copy, &copyDays)) {
+        return {};
+    }
+    return MergeDaysInto(objReadings, CommonBase(DiaryDaysOf(objReadings), copyDays), copyDays);
 }
 
 QString MergedFromText(const DiaryMerge& merge, const QString& szFrom,

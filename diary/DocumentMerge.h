@@ -31,6 +31,10 @@ bool DiaryDaysOfBytes(const QByteArray& bytes, DiaryDays* pDays);
 FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& base,
                         const QByteArray& theirs);
 
+// Merges a copy of the diary that shares no recorded version with it (a synchronising tool's
+// conflict copy) into objReadings, against CommonBase.
+FileMerge MergeCopyInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& copy);
+
 // Tells in one sentence what came from the other side ("the other computer" or a file) and,
 // for conflicts, which value this side kept and where the other side's diary is (szTheirsCopy).
 QString MergedFromText(const DiaryMerge& merge, const QString& szFrom, const QString& szTheirsCopy);

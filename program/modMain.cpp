@@ -10,6 +10,7 @@
 #include "diary/modGlobals.h"
 #include "mainwindow/DiaryReload.h"
 #include "mainwindow/frmMain.h"
+#include "program/CopyOffer.h"
 #include "resources/Resources.h"
 #include "welcome/frmWelcome.h"
 #include "widgets/modUtils.h"
@@ -522,6 +523,9 @@ void Startup::Greet() {
     ShowNotes();
     if (!m_szFolderNote.isEmpty() && !g_process.bShutdownRequested) {
         ShowWarningMessage(m_szFolderNote);
+    }
+    if (!g_process.bShutdownRequested) {
+        OfferToMergeCopies(m_szFile, objReadings, [this] { m_saver->NoteChange(); });
     }
 }
 

@@ -526,6 +526,59 @@ private slots:
         QVERIFY(m_calls.isEmpty());
     }
 
+    // Copies a synchronising tool left beside the diary are offered at start; merged ones go
+    // into the folder for merged copies, one with a value that differs stays where it is.
+    void copiesOfferedAtStart_data() {
+        QTest::addColumn<QString>("szCopyName");
+        QTest::addColumn<QByteArray>("copy");
+        QTest::addColumn<bool>("bAccept");
+        QTest::addColumn<QByteArray>("diskHas");
+        QTest::addColumn<bool>("bMovedAside");
+        const QByteArray addsDay =
+            QByteArray(kSecondRunFile)
+                .replace("\t</READINGS>",
+                         "\t\t<20261205>\r\n\t\t\t<S>140</S>\r\n\t\t</20261205>\r\n"
+                         "\t</READINGS>");
+        QTest::newRow("Syncthing copy adds a day")
+            << QStringLiteral("crtlg.sync-conflict-20261210-101500-ABCDEF7.dat") << addsDay << true
+            << QByteArray("<S>140</S>") << true;
+        QTest::newRow("Dropbox copy with another comment")
+            << QStringLiteral("crtlg (Anna's conflicted copy 2026-12-10).dat")
+            << QByteArray(kSecondRunFile).replace("<C>walk</C>", "<C>walk, then rest</C>") << true
+            << QByteArray("<C>walk</C>") << false;
+        QTest::newRow("declined") << QStringLiteral("crtlg (conflicted copy 2026-12-10 101500).dat")
+                                  << addsDay << false << QByteArray("<S>130</S>") << false;
+    }
+
+    void copiesOfferedAtStart() {
+        QFETCH(QString, szCopyName);
+        QFETCH(QByteArray, copy);
+        QFETCH(bool, bAccept);
+        QFETCH(QByteArray, diskHas);
+        QFETCH(bool, bMovedAside);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QString szCopy = m_szFolder + u'/' + szCopyName;
+        QVERIFY(WriteAll(szCopy, copy));
+        m_answer = [&](const MessageBoxCall& call) {
+            return call.icon == QMessageBox::Question && bAccept ? QMessageBox::Yes
+                                                                 : QMessageBox::No;
+        };
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QVERIFY(ReadAll(m_szFile).contains(diskHas));
+        QVERIFY(ReadAll(m_szFile).contains("<S>130</S>"));
+        QCOMPARE(m_calls.size(), bAccept ? 2 : 1);
+        QVERIFY2(m_calls[0].szText.contains(szCopyName), qPrintable(m_calls[0].szText));
+        const QString szMoved = m_szFolder + QStringLiteral("/crtlg.dat.merged/") + szCopyName;
+        QCOMPARE(QFile::exists(szMoved), bMovedAside);
+        QCOMPARE(QFile::exists(szCopy), !bMovedAside);
+        QCOMPARE(ReadAll(bMovedAside ? szMoved : szCopy), copy);
+        if (bAccept && !bMovedAside) {
+            // The differing value is named with the copy that keeps it.
+            QVERIFY2(m_calls[1].szText.contains(QDir::toNativeSeparators(szCopy)),
+                     qPrintable(m_calls[1].szText));
+        }
+    }
+
     void folderThatCannotBeMadeIsNamed() {
         QVERIFY(WriteAll(m_szFolder + QStringLiteral("/blocker"), "a file"));
         StartupOptions options = Options();
