@@ -96,6 +96,10 @@ FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QBy
     return MergeDaysInto(objReadings, baseDays, theirsDays);
 }
 
+DataFileSaver::MergeOutcome SaverOutcomeOf(const FileMerge& merge) {
+    return {merge.bMerged, merge.bDiffersFromTheirs, !merge.merge.conflicts.isEmpty()};
+}
+
 FileMerge MergeCopyInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& copy) {
     DiaryDays copyDays;
     if (!objReadings || !DiaryDaysOfBytes(copy, &copyDays)) {

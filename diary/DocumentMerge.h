@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diary/DataFileSaver.h"
 #include "diary/DiaryMerge.h"
 
 #include <QByteArray>
@@ -30,6 +31,9 @@ bool DiaryDaysOfBytes(const QByteArray& bytes, DiaryDays* pDays);
 // (a day only selected) count as no day.
 FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& base,
                         const QByteArray& theirs);
+
+// What a merge did, as the saver takes it.
+DataFileSaver::MergeOutcome SaverOutcomeOf(const FileMerge& merge);
 
 // Merges a copy of the diary that shares no recorded version with it (a synchronising tool's
 // conflict copy) into objReadings, against CommonBase.

@@ -49,8 +49,7 @@ DataFileSaver::MergeOutcome DiaryReload::Merge(const QByteArray& base, const QBy
     if (m_lastMerge.bMerged && m_window) {
         m_window->ShowReloadedReadings();
     }
-    return {m_lastMerge.bMerged, m_lastMerge.bDiffersFromTheirs,
-            !m_lastMerge.merge.conflicts.isEmpty()};
+    return SaverOutcomeOf(m_lastMerge);
 }
 
 void DiaryReload::Merged(const DataFileSaver::MergeOutcome& outcome, const QString& szTheirsCopy) {

@@ -736,9 +736,7 @@ private slots:
         const QByteArray loaded = Encoded();
         Start(&loaded);
         m_saver->SetMerger([](const QByteArray& base, const QByteArray& theirs) {
-            const FileMerge merge = MergeFileInto(objReadings, base, theirs);
-            return DataFileSaver::MergeOutcome{merge.bMerged, merge.bDiffersFromTheirs,
-                                               !merge.merge.conflicts.isEmpty()};
+            return SaverOutcomeOf(MergeFileInto(objReadings, base, theirs));
         });
         m_saver->onMerged = [this](const DataFileSaver::MergeOutcome& outcome,
                                    const QString& szCopy) {
