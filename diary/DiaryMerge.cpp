@@ -94,6 +94,15 @@ QList<Reading> MergeDay(const QList<Reading>& base, const QList<Reading>& mine,
 
 } // namespace
 
+QString Reading::*ReadingValueOf(const QString& szValueName) {
+    for (const NamedValue& named : kValues) {
+        if (szValueName == QLatin1String(named.pszName)) {
+            return named.value;
+        }
+    }
+    return nullptr;
+}
+
 DiaryDays DiaryDaysOf(const std::shared_ptr<clsXMLTag>& objReadings) {
     DiaryDays days;
     if (!objReadings || !objReadings->objSubTags) {

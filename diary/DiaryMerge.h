@@ -36,6 +36,9 @@ struct MergeConflict {
     friend bool operator==(const MergeConflict&, const MergeConflict&) = default;
 };
 
+// The member of a reading a value name of a conflict stands for; null for an unknown name.
+QString Reading::*ReadingValueOf(const QString& szValueName);
+
 struct DiaryMerge {
     DiaryDays merged;
     QList<MergeConflict> conflicts;

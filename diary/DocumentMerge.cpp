@@ -108,6 +108,23 @@ FileMerge MergeCopyInto(const std::shared_ptr<clsXMLTag>& objReadings, const QBy
     return MergeDaysInto(objReadings, CommonBase(DiaryDaysOf(objReadings), copyDays), copyDays);
 }
 
+void TakeTheirValues(const std::shared_ptr<clsXMLTag>& objReadings,
+                     const QList<MergeConflict>& picked) {
+    for (const MergeConflict& conflict : picked) {
+        const std::shared_ptr<clsXMLTag> objEntry = FindDayEntry(objReadings, conflict.szDayKey);
+        QString Reading::*value = ReadingValueOf(conflict.szValueName);
+        if (!objEntry || value == nullptr) {
+            continue;
+        }
+        QList<Reading> readings = DayReadings(objEntry);
+        if (conflict.iReading < 0 || conflict.iReading >= readings.size()) {
+            continue;
+        }
+        readings[conflict.iReading].*value = conflict.szTheirs;
+        WriteDayReadings(objEntry, readings);
+    }
+}
+
 QString MergedFromText(const DiaryMerge& merge, const QString& szFrom,
                        const QString& szTheirsCopy) {
     QStringList parts;

@@ -39,6 +39,10 @@ DataFileSaver::MergeOutcome SaverOutcomeOf(const FileMerge& merge);
 // conflict copy) into objReadings, against CommonBase.
 FileMerge MergeCopyInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& copy);
 
+// Puts the other side's value of each conflict into objReadings in place of this side's.
+void TakeTheirValues(const std::shared_ptr<clsXMLTag>& objReadings,
+                     const QList<MergeConflict>& picked);
+
 // Tells in one sentence what came from the other side ("the other computer" or a file) and,
 // for conflicts, which value this side kept and where the other side's diary is (szTheirsCopy).
 QString MergedFromText(const DiaryMerge& merge, const QString& szFrom, const QString& szTheirsCopy);

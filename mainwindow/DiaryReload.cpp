@@ -1,6 +1,8 @@
 #include "mainwindow/DiaryReload.h"
 
+#include "diary/ConflictCopies.h"
 #include "diary/modGlobals.h"
+#include "mainwindow/ConflictPicker.h"
 #include "mainwindow/frmMain.h"
 
 #include <QFileInfo>
@@ -60,6 +62,10 @@ void DiaryReload::Merged(const DataFileSaver::MergeOutcome& outcome, const QStri
     }
     const QString szText =
         MergedFromText(m_lastMerge.merge, QStringLiteral("the other computer"), szTheirsCopy);
+    if (outcome.bKeepTheirs && !szTheirsCopy.isEmpty() && m_window && m_window->isVisible()) {
+        PickConflicts(szText, szTheirsCopy);
+        return;
+    }
     if (outcome.bKeepTheirs || !m_window || !m_window->isVisible()) {
         if (m_onNote) {
             m_onNote(szText);
@@ -76,4 +82,24 @@ void DiaryReload::Merged(const DataFileSaver::MergeOutcome& outcome, const QStri
     notice->setObjectName(QStringLiteral("msgMerged"));
     notice->setAccessibleName(szText);
     notice->show();
+}
+
+void DiaryReload::PickConflicts(const QString& szSaid, const QString& szTheirsCopy) {
+    // Opened without waiting: the saver's call returns at once, and the picks come later.
+    auto* picker = new ConflictPicker(m_lastMerge.merge.conflicts, szSaid, szTheirsCopy, m_window);
+    picker->setAttribute(Qt::WA_DeleteOnClose);
+    connect(picker, &QDialog::accepted, this, [this, picker, szTheirsCopy] {
+        const QList<MergeConflict> picked = picker->TheirsPicked();
+        if (!picked.isEmpty()) {
+            TakeTheirValues(objReadings, picked);
+            NoteReadingsChanged();
+            if (m_window) {
+                m_window->ShowReloadedReadings();
+            }
+        }
+        // Every value is decided: the other side's diary has nothing left to give.
+        QString szReason;
+        MoveMergedCopyAside(szTheirsCopy, m_saver.DataFile(), &szReason);
+    });
+    picker->open();
 }

@@ -25,9 +25,9 @@ public:
     static constexpr int kSettleMs = 300;
 
     // A merge of this run's readings with the other computer's is told in one sentence: beside
-    // the window, without taking the keyboard from it; through onNote (a note that must reach
-    // the user) when a value was typed differently on both sides (the text names the conflict
-    // copy their diary is kept in) or when no window is open.
+    // the window, without taking the keyboard from it; with the values typed differently on both
+    // sides to pick from (ConflictPicker), when there are such; through onNote (a note that must
+    // reach the user, naming the conflict copy) when no window is open.
     DiaryReload(DataFileSaver& saver, std::function<void(const QString&)> onNote);
     // Hands the saver back without a merger.
     ~DiaryReload() override;
@@ -44,6 +44,9 @@ private:
     void Check();
     DataFileSaver::MergeOutcome Merge(const QByteArray& base, const QByteArray& theirs);
     void Merged(const DataFileSaver::MergeOutcome& outcome, const QString& szTheirsCopy);
+    // Shows the values of the last merge typed differently on both sides for the user to pick;
+    // once picked, the other side's diary (in szTheirsCopy) is moved aside.
+    void PickConflicts(const QString& szSaid, const QString& szTheirsCopy);
 
     DataFileSaver& m_saver;
     std::function<void(const QString&)> m_onNote;

@@ -1,5 +1,6 @@
 #include "diary/ReadingsSchema.h"
 #include "diary/modGlobals.h"
+#include "mainwindow/ConflictPicker.h"
 #include "mainwindow/frmMain.h"
 #include "program/modMain.h"
 #include "tests/diary/LockHolder.h"
@@ -12,9 +13,12 @@
 #include "xmlstore/clsXMLTags.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSysInfo>
@@ -523,6 +527,43 @@ private slots:
                     .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files)
                     .isEmpty());
         // Nothing of this run was waiting: the window showed theirs, with nothing to tell.
+        QVERIFY(m_calls.isEmpty());
+    }
+
+    // A value typed differently here and on the other computer while the window is open: both
+    // are shown to pick from; the other computer's is taken and its diary moved aside.
+    void conflictWhileOpenIsPicked() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QByteArray theirs = QByteArray(kSecondRunFile).replace("130", "160");
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain& window) {
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            EnterSystolic(QStringLiteral("20261201"), QStringLiteral("140"));
+            NoteReadingsChanged();
+            QVERIFY(WriteAll(m_szFile, theirs));
+            ConflictPicker* picker = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((picker = window.findChild<ConflictPicker*>()) != nullptr &&
+                                         picker->isVisible(),
+                                     5000);
+            QCOMPARE(picker->radMine.size(), 1);
+            QVERIFY(picker->radMine[0]->text().endsWith(QStringLiteral("140")));
+            QVERIFY(picker->radTheirs[0]->text().endsWith(QStringLiteral("160")));
+            QTest::mouseClick(picker->radTheirs[0], Qt::LeftButton);
+            QTest::mouseClick(picker->buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("S")),
+                     QStringLiteral("160"));
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>160</S>"), 5000);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QVERIFY(ReadAll(m_szFile).contains("<S>160</S>"));
+        QVERIFY(QDir(m_szFolder)
+                    .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files)
+                    .isEmpty());
+        const QStringList moved =
+            QDir(m_szFolder + QStringLiteral("/crtlg.dat.merged")).entryList(QDir::Files);
+        QCOMPARE(moved.size(), 1);
+        QCOMPARE(ReadAll(m_szFolder + QStringLiteral("/crtlg.dat.merged/") + moved[0]), theirs);
         QVERIFY(m_calls.isEmpty());
     }
 
