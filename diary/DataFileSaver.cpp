@@ -213,7 +213,7 @@ void DataFileSaver::OnBackgroundSaveDone() {
     }
     m_bRunning = false;
     if (done->bChangedElsewhere) {
-        m_bSaveAgain = TakeInTheirs(done->theirs) || m_bSaveAgain;
+        m_bSaveAgain = TakeInTheirs(done->theirs, false) || m_bSaveAgain;
     } else {
         Apply(*done, m_lRunningChange);
         if (done->eKind == kFailed) {
@@ -236,9 +236,13 @@ bool DataFileSaver::CanMerge() const {
            m_iMergesInRow < kMostMergesInRow;
 }
 
-bool DataFileSaver::TakeInTheirs(const FileRead& theirs) {
-    ++m_iMergesInRow;
+bool DataFileSaver::TakeInTheirs(const FileRead& theirs, bool bMayWait) {
     const MergeOutcome outcome = m_merge(m_baseBytes, theirs.bytes);
+    if (!outcome.bMerged && bMayWait) {
+        // Perhaps still being written: looked at again at its next change, or the next save.
+        return false;
+    }
+    ++m_iMergesInRow;
     if (!outcome.bMerged) {
         // Theirs stays as it is; the next save puts this run's readings beside it.
         m_bMergeFailed = true;
@@ -290,7 +294,7 @@ void DataFileSaver::CheckDiskNow() {
     if (SameContent(disk.version, m_expected)) {
         return;
     }
-    if (TakeInTheirs(disk)) {
+    if (TakeInTheirs(disk, true)) {
         SaveWhenFree();
     }
 }
@@ -301,7 +305,7 @@ DataFileSaver::Result DataFileSaver::SaveNow() {
     if (m_bRunning) {
         if (std::optional<JobResult> done = m_worker->Take(true)) {
             if (done->bChangedElsewhere) {
-                TakeInTheirs(done->theirs);
+                TakeInTheirs(done->theirs, false);
             } else {
                 Apply(*done, m_lRunningChange);
             }
@@ -319,7 +323,7 @@ DataFileSaver::Result DataFileSaver::SaveNow() {
             return Apply(done, m_lChanges);
         }
         // Merged, then saved again (a few times at most: CanMerge counts them).
-        TakeInTheirs(done.theirs);
+        TakeInTheirs(done.theirs, false);
     }
 }
 

@@ -180,8 +180,10 @@ private:
     // Whether a file changed elsewhere is merged now (rather than left beside a conflict copy).
     bool CanMerge() const;
     // Merges their file into the document and makes it the new base; true when the document
-    // must be saved (it holds more than their file, or they could not be merged).
-    bool TakeInTheirs(const FileRead& theirs);
+    // must be saved (it holds more than their file, or they could not be merged). bMayWait: a
+    // file that cannot be merged is left for a later look (it may still be being written)
+    // instead of sending this run's readings to a conflict copy.
+    bool TakeInTheirs(const FileRead& theirs, bool bMayWait);
 
     // A save is due: start one, or ask for one after the save under way.
     void SaveWhenFree();

@@ -856,6 +856,26 @@ private slots:
         QCOMPARE(m_merged.size(), 1);
     }
 
+    // A file seen while another program is still writing it in place is left for a later look:
+    // the run neither merges it nor leaves its file.
+    void halfWrittenFileIsLookedAtAgain() {
+        StartMerging();
+        const QByteArray theirs = Theirs("121", "133");
+        QVERIFY(WriteAll(m_szFile, theirs.left(theirs.size() / 2)));
+        m_saver->CheckDiskNow();
+        QVERIFY(m_merged.isEmpty());
+        QCOMPARE(m_saver->TargetFile(), m_szFile);
+        QVERIFY(!m_saver->IsSaving());
+        QVERIFY(WriteAll(m_szFile, theirs));
+        m_saver->CheckDiskNow();
+        QCOMPARE(m_merged, QStringList{QStringLiteral("= ")});
+        QVERIFY(Encoded().contains(DayBlock("20261208", "133")));
+        Type(QStringLiteral("125"));
+        QVERIFY(Pass(1000));
+        QVERIFY(ReadAll(m_szFile).contains(DayBlock("20261208", "133")));
+        QVERIFY(ConflictCopies(m_szFile).isEmpty());
+    }
+
     void unmergeableFileGoesBesideAConflictCopy() {
         StartMerging();
         const QByteArray theirs = "<OTHER>\r\n";
