@@ -5,8 +5,11 @@
 #include "mainwindow/ConflictPicker.h"
 #include "mainwindow/frmMain.h"
 
+#include <QAccessible>
+#include <QEvent>
 #include <QFileInfo>
-#include <QMessageBox>
+#include <QLabel>
+#include <QPalette>
 
 DiaryReload::DiaryReload(DataFileSaver& saver, std::function<void(const QString&)> onNote)
     : m_saver(saver), m_onNote(std::move(onNote)) {
@@ -72,16 +75,48 @@ void DiaryReload::Merged(const DataFileSaver::MergeOutcome& outcome, const QStri
         }
         return;
     }
-    // Shown beside the window without taking the keyboard from the box being typed in.
-    auto* notice = new QMessageBox(QMessageBox::Information, QStringLiteral("Tensiolog"), szText,
-                                   QMessageBox::Ok, m_window);
+    ShowMergedNotice(szText);
+}
+
+void DiaryReload::ShowMergedNotice(const QString& szText) {
+    // Inside the window, along its foot, for a while: a window of its own would take the
+    // keyboard from the box being typed in. A screen reader hears it as an alert.
+    constexpr int kShownMs = 12000;
+    constexpr int kMargin = 8;
+    delete m_notice.data();
+    auto* notice = new QLabel(szText, m_window);
+    m_notice = notice;
+    notice->setObjectName(QStringLiteral("lblMerged"));
     notice->setTextFormat(Qt::PlainText);
-    notice->setWindowModality(Qt::NonModal);
-    notice->setAttribute(Qt::WA_ShowWithoutActivating);
-    notice->setAttribute(Qt::WA_DeleteOnClose);
-    notice->setObjectName(QStringLiteral("msgMerged"));
+    notice->setWordWrap(true);
     notice->setAccessibleName(szText);
+    notice->setFocusPolicy(Qt::NoFocus);
+    // Dark on pale whatever the window's colours, as a tooltip is.
+    QPalette palette = notice->palette();
+    palette.setColor(QPalette::Window, QColor(255, 255, 225));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    notice->setPalette(palette);
+    notice->setAutoFillBackground(true);
+    notice->setFrameShape(QFrame::Box);
+    notice->setMargin(6);
+    notice->setToolTip(QStringLiteral("Click to close"));
+    notice->setFixedWidth(m_window->width() - 2 * kMargin);
+    notice->adjustSize();
+    notice->move(kMargin, m_window->height() - notice->height() - kMargin);
+    notice->installEventFilter(this);
     notice->show();
+    notice->raise();
+    QAccessibleEvent alert(notice, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    QTimer::singleShot(kShownMs, notice, &QObject::deleteLater);
+}
+
+bool DiaryReload::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_notice && event->type() == QEvent::MouseButtonRelease) {
+        m_notice->deleteLater();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void DiaryReload::PickConflicts(const QString& szSaid, const QString& szTheirsCopy) {

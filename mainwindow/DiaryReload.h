@@ -11,6 +11,7 @@
 #include <functional>
 
 class frmMain;
+class QLabel;
 
 // Keeps the program's document, and the window showing it, in step with a data file that another
 // computer changes (a synchronised folder): a watcher on the file and its folder (a tool that
@@ -25,9 +26,9 @@ public:
     static constexpr int kSettleMs = 300;
 
     // A merge of this run's readings with the other computer's is told in one sentence: beside
-    // the window, without taking the keyboard from it; with the values typed differently on both
-    // sides to pick from (ConflictPicker), when there are such; through onNote (a note that must
-    // reach the user, naming the conflict copy) when no window is open.
+    // the window's foot, without taking the keyboard from it; with the values typed differently on
+    // both sides to pick from (ConflictPicker), when there are such; through onNote (a note that
+    // must reach the user, naming the conflict copy) when no window is open.
     DiaryReload(DataFileSaver& saver, std::function<void(const QString&)> onNote);
     // Hands the saver back without a merger.
     ~DiaryReload() override;
@@ -44,6 +45,9 @@ private:
     void Check();
     DataFileSaver::MergeOutcome Merge(const QByteArray& base, const QByteArray& theirs);
     void Merged(const DataFileSaver::MergeOutcome& outcome, const QString& szTheirsCopy);
+    // Says szText along the foot of the window for a while (a click closes it).
+    void ShowMergedNotice(const QString& szText);
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Shows the values of the last merge typed differently on both sides for the user to pick;
     // once picked, the other side's diary (in szTheirsCopy) is moved aside.
     void PickConflicts(const QString& szSaid, const QString& szTheirsCopy);
@@ -51,6 +55,7 @@ private:
     DataFileSaver& m_saver;
     std::function<void(const QString&)> m_onNote;
     QPointer<frmMain> m_window;
+    QPointer<QLabel> m_notice;
     QFileSystemWatcher m_watcher;
     QTimer m_settle;
     FileMerge m_lastMerge;

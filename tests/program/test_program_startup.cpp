@@ -16,6 +16,7 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -527,6 +528,38 @@ private slots:
                     .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files)
                     .isEmpty());
         // Nothing of this run was waiting: the window showed theirs, with nothing to tell.
+        QVERIFY(m_calls.isEmpty());
+    }
+
+    // The other computer's save lands while this side's typing is not saved yet: the two are
+    // merged, and one sentence beside the window says what came from there, while the box keeps
+    // the keyboard.
+    void mergeWhileTypingIsToldInTheWindow() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain& window) {
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            window.txtSystolic->setFocus();
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("13"));
+            QVERIFY(WriteAll(m_szFile, QByteArray(kSecondRunFile).replace("130", "160")));
+            QLabel* notice = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (notice = window.findChild<QLabel*>(QStringLiteral("lblMerged"))) != nullptr, 2000);
+            QVERIFY(notice->isVisible());
+            QVERIFY2(notice->text().contains(QStringLiteral("came from the other computer")),
+                     qPrintable(notice->text()));
+            QCOMPARE(notice->textFormat(), Qt::PlainText);
+            QVERIFY(window.txtSystolic->hasFocus());
+            QCOMPARE(window.txtSystolic->text(), QStringLiteral("13"));
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>160</S>") &&
+                                         ReadAll(m_szFile).contains("<S>13</S>"),
+                                     5000);
+            // A click closes it.
+            QTest::mouseClick(notice, Qt::LeftButton);
+            QTRY_VERIFY(window.findChild<QLabel*>(QStringLiteral("lblMerged")) == nullptr);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
         QVERIFY(m_calls.isEmpty());
     }
 
