@@ -146,6 +146,20 @@ private:
         return options;
     }
 
+    // Starts a run that types "13" into the focused systolic box, goes on with then, and closes
+    // the window (also when a check in then fails).
+    StartupOptions OptionsTyping13(std::function<void(frmMain&)> then) {
+        StartupOptions options = Options();
+        options.onMainShown = [then = std::move(then)](frmMain& window) {
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            window.txtSystolic->setFocus();
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("13"));
+            then(window);
+        };
+        return options;
+    }
+
     // Starts a run that enters the systolic value 120 for today, then closes.
     StartupOptions OptionsEntering120() {
         StartupOptions options = Options();
@@ -498,12 +512,7 @@ private slots:
     void liveReloadKeepsTheTyping() {
         QFETCH(bool, bRenameOver);
         QVERIFY(WriteAll(m_szFile, kSecondRunFile));
-        StartupOptions options = Options();
-        options.onMainShown = [&](frmMain& window) {
-            const auto close =
-                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
-            window.txtSystolic->setFocus();
-            QTest::keyClicks(window.txtSystolic, QStringLiteral("13"));
+        StartupOptions options = OptionsTyping13([&](frmMain& window) {
             QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>13</S>"), 5000);
             window.txtSystolic->setCursorPosition(1);
             QByteArray theirs = ReadAll(m_szFile);
@@ -519,7 +528,7 @@ private slots:
             QCOMPARE(window.txtSystolic->text(), QStringLiteral("13"));
             QCOMPARE(window.txtSystolic->cursorPosition(), 1);
             QTest::keyClicks(window.txtSystolic, QStringLiteral("5"));
-        };
+        });
         QCOMPARE(Main(options), kStartupSaved);
         const QByteArray bytes = ReadAll(m_szFile);
         QVERIFY(bytes.contains("<S>153</S>\r\n\t\t\t<D>88</D>"));
@@ -536,12 +545,7 @@ private slots:
     // the keyboard.
     void mergeWhileTypingIsToldInTheWindow() {
         QVERIFY(WriteAll(m_szFile, kSecondRunFile));
-        StartupOptions options = Options();
-        options.onMainShown = [&](frmMain& window) {
-            const auto close =
-                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
-            window.txtSystolic->setFocus();
-            QTest::keyClicks(window.txtSystolic, QStringLiteral("13"));
+        StartupOptions options = OptionsTyping13([&](frmMain& window) {
             QVERIFY(WriteAll(m_szFile, QByteArray(kSecondRunFile).replace("130", "160")));
             QLabel* notice = nullptr;
             QTRY_VERIFY_WITH_TIMEOUT(
@@ -558,7 +562,7 @@ private slots:
             // A click closes it.
             QTest::mouseClick(notice, Qt::LeftButton);
             QTRY_VERIFY(window.findChild<QLabel*>(QStringLiteral("lblMerged")) == nullptr);
-        };
+        });
         QCOMPARE(Main(options), kStartupSaved);
         QVERIFY(m_calls.isEmpty());
     }
