@@ -17,8 +17,9 @@
 // that turns the document into the file's bytes; it knows nothing else of the document.
 //
 // After a change (NoteChange), the whole document is saved once the changes pause for a second,
-// and at the latest two seconds after the first unsaved change. The document is turned into the
-// file's bytes on this (the user-interface) thread, which takes well under a frame for ten years
+// and at the latest within two seconds of the first unsaved change (the save starts after one and
+// a half, leaving time for the writing). The document is turned into the file's bytes on this
+// (the user-interface) thread, which takes well under a frame for ten years
 // of readings, into a buffer kept from save to save (fresh memory for every save would cost more
 // in page faults than the writing out itself); the bytes are written and synced to disk on one
 // worker thread, kept for the saver's life, that never touches the document. There is never more
@@ -50,8 +51,9 @@ public:
     struct Timing {
         // A save follows a pause in the changes this long ...
         int iPauseMs = 1000;
-        // ... and at the latest this long after the first unsaved change.
-        int iLatestMs = 2000;
+        // ... and starts at the latest this long after the first unsaved change, leaving half a
+        // second for the writing so that a reading is on disk within two seconds of its typing.
+        int iLatestMs = 1500;
         // A failed save is tried again after this, then twice as long each time, up to the
         // longest.
         int iFirstRetryMs = 1000;
