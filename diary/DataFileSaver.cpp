@@ -23,6 +23,8 @@ struct DataFileSaver::Job {
     bool bBackup = false;
     QString szBackup;
     QDateTime dtWhen;
+    // A target changed elsewhere is handed back for a merge instead of a conflict copy.
+    bool bMerge = false;
 };
 
 struct DataFileSaver::JobResult {
@@ -32,6 +34,9 @@ struct DataFileSaver::JobResult {
     QString szWarning;
     // The version of szFile now (what was written, or what was found up to date).
     FileVersion version;
+    // Nothing was written: the target was changed elsewhere, and holds theirs.
+    bool bChangedElsewhere = false;
+    FileRead theirs;
 };
 
 // The saver's one worker thread, kept for its life. A job is handed over under a mutex and runs
@@ -120,8 +125,7 @@ DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Enco
 DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Encoder encode,
                              Timing timing)
     : m_szDataFile(szFile), m_szTarget(szFile), m_encode(std::move(encode)), m_timing(timing),
-      m_expected(loaded.version),
-      m_expectedBytes(loaded.version.hash.isEmpty() ? loaded.bytes : QByteArray()) {
+      m_expected(loaded.version), m_baseBytes(loaded.bytes) {
     TimerSource& timers = m_timing.pTimers != nullptr ? *m_timing.pTimers : RealTimers();
     for (std::unique_ptr<OneShotTimer>* timer : {&m_timPause, &m_timLatest, &m_timRetry}) {
         *timer = timers.MakeTimer([this] { SaveWhenFree(); });
@@ -180,10 +184,11 @@ bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
     job.szDataFile = m_szDataFile;
     job.szTarget = m_szTarget;
     job.expected = m_expected;
-    job.expectedBytes = m_expectedBytes;
+    job.expectedBytes = m_expected.hash.isEmpty() ? m_baseBytes : QByteArray();
     job.bBackup = !m_bBackupDone && m_szTarget == m_szDataFile && m_expected.bExists;
     job.szBackup = BackupFile();
     job.dtWhen = QDateTime::currentDateTime();
+    job.bMerge = CanMerge();
     return true;
 }
 
@@ -207,12 +212,89 @@ void DataFileSaver::OnBackgroundSaveDone() {
         return;
     }
     m_bRunning = false;
-    Apply(*done, m_lRunningChange);
-    if (done->eKind == kFailed) {
-        ScheduleRetry(done->szReason);
+    if (done->bChangedElsewhere) {
+        m_bSaveAgain = TakeInTheirs(done->theirs, false) || m_bSaveAgain;
+    } else {
+        Apply(*done, m_lRunningChange);
+        if (done->eKind == kFailed) {
+            ScheduleRetry(done->szReason);
+        }
     }
     if (m_bSaveAgain) {
         m_bSaveAgain = false;
+        m_bCheckAfterSave = false;
+        SaveWhenFree();
+    } else if (m_bCheckAfterSave) {
+        m_bCheckAfterSave = false;
+        CheckDiskNow();
+    }
+}
+
+bool DataFileSaver::CanMerge() const {
+    constexpr int kMostMergesInRow = 3;
+    return m_merge && !m_bMergeFailed && m_szTarget == m_szDataFile &&
+           m_iMergesInRow < kMostMergesInRow;
+}
+
+bool DataFileSaver::TakeInTheirs(const FileRead& theirs, bool bMayWait) {
+    const MergeOutcome outcome = m_merge(m_baseBytes, theirs.bytes);
+    if (!outcome.bMerged && bMayWait) {
+        // Perhaps still being written: looked at again at its next change, or the next save.
+        return false;
+    }
+    ++m_iMergesInRow;
+    if (!outcome.bMerged) {
+        // Theirs stays as it is; the next save puts this run's readings beside it.
+        m_bMergeFailed = true;
+        return true;
+    }
+    QString szCopy;
+    if (outcome.bKeepTheirs) {
+        QString szReason;
+        szCopy = WriteCopyBeside(m_szDataFile, QStringLiteral(".conflict-"),
+                                 QDateTime::currentDateTime(), theirs.bytes, &szReason);
+        if (szCopy.isEmpty()) {
+            // Their values that differ from ours exist only in their file: it is never written
+            // over, and the merged readings go to a conflict copy.
+            m_bMergeFailed = true;
+        }
+    }
+    // Their file is what the disk holds now: the base of the next merge, and what the next save
+    // may write over.
+    m_expected = theirs.version;
+    m_baseBytes = theirs.bytes;
+    const bool bSave = outcome.bDiffersFromTheirs || m_bMergeFailed;
+    if (!bSave) {
+        // The document holds exactly their readings: nothing of this run is left unsaved.
+        m_lSavedChange = m_lChanges;
+        m_iMergesInRow = 0;
+    }
+    if (onMerged) {
+        onMerged(outcome, szCopy);
+    }
+    return bSave;
+}
+
+void DataFileSaver::CheckDiskNow() {
+    if (m_bRunning) {
+        m_bCheckAfterSave = true;
+        return;
+    }
+    if (!CanMerge()) {
+        return;
+    }
+    const FileRead disk = ReadWholeFile(m_szDataFile);
+    if (!disk.bOk || !disk.version.bExists) {
+        // Unreadable for now, or gone: the next save tells (and writes a file that is gone).
+        return;
+    }
+    if (m_expected.bExists && m_expected.hash.isEmpty()) {
+        m_expected.hash = ContentHash(m_baseBytes);
+    }
+    if (SameContent(disk.version, m_expected)) {
+        return;
+    }
+    if (TakeInTheirs(disk, true)) {
         SaveWhenFree();
     }
 }
@@ -222,16 +304,27 @@ DataFileSaver::Result DataFileSaver::SaveNow() {
     m_bSaveAgain = false;
     if (m_bRunning) {
         if (std::optional<JobResult> done = m_worker->Take(true)) {
-            Apply(*done, m_lRunningChange);
+            if (done->bChangedElsewhere) {
+                TakeInTheirs(done->theirs, false);
+            } else {
+                Apply(*done, m_lRunningChange);
+            }
         }
         m_bRunning = false;
     }
-    Job job;
-    QString szReason;
-    if (!PrepareJob(job, &szReason)) {
-        return {kFailed, m_szTarget, szReason, {}};
+    for (;;) {
+        Job job;
+        QString szReason;
+        if (!PrepareJob(job, &szReason)) {
+            return {kFailed, m_szTarget, szReason, {}};
+        }
+        JobResult done = RunJob(job);
+        if (!done.bChangedElsewhere) {
+            return Apply(done, m_lChanges);
+        }
+        // Merged, then saved again (a few times at most: CanMerge counts them).
+        TakeInTheirs(done.theirs, false);
     }
-    return Apply(RunJob(job), m_lChanges);
 }
 
 DataFileSaver::Result DataFileSaver::Apply(const JobResult& done, qint64 lChange) {
@@ -243,7 +336,14 @@ DataFileSaver::Result DataFileSaver::Apply(const JobResult& done, qint64 lChange
     m_iFailures = 0;
     m_lSavedChange = lChange;
     m_expected = done.version;
-    m_expectedBytes.clear();
+    if (done.eKind == kConflictCopy || !m_merge) {
+        m_baseBytes.clear();
+    } else {
+        // The file holds the bytes this save encoded (the buffer is not used again until the
+        // next save): they are the base of a later merge.
+        m_baseBytes = QByteArray(m_encoded.data(), static_cast<qsizetype>(m_encoded.size()));
+        m_iMergesInRow = 0;
+    }
     if (done.eKind == kUpToDate) {
         return result;
     }
@@ -284,7 +384,7 @@ DataFileSaver::DiskState DataFileSaver::CheckDisk(QString* pszReason) const {
     }
     FileVersion expected = m_expected;
     if (expected.bExists && expected.hash.isEmpty()) {
-        expected.hash = ContentHash(m_expectedBytes);
+        expected.hash = ContentHash(m_baseBytes);
     }
     if (!SameContent(disk.version, expected)) {
         return kChangedElsewhere;
@@ -331,6 +431,21 @@ DataFileSaver::JobResult DataFileSaver::WriteConflictCopy(const Job& job, FileVe
     return done;
 }
 
+DataFileSaver::JobResult DataFileSaver::ChangedElsewhere(const Job& job, const FileVersion& ours) {
+    if (!job.bMerge) {
+        return WriteConflictCopy(job, ours);
+    }
+    JobResult done;
+    done.szFile = job.szTarget;
+    done.theirs = ReadWholeFile(job.szTarget);
+    if (!done.theirs.bOk || !done.theirs.version.bExists) {
+        // Gone or unreadable again already: nothing to merge, and theirs is never written over.
+        return WriteConflictCopy(job, ours);
+    }
+    done.bChangedElsewhere = true;
+    return done;
+}
+
 DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
     JobResult done;
     done.szFile = job.szTarget;
@@ -345,7 +460,7 @@ DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
 
     FileRead disk;
     if (!TargetStillExpected(job, expected, &disk, &done.szReason)) {
-        return done.szReason.isEmpty() ? WriteConflictCopy(job, ours) : done;
+        return done.szReason.isEmpty() ? ChangedElsewhere(job, ours) : done;
     }
     if (disk.version.bExists && SameContent(disk.version, ours)) {
         done.eKind = kUpToDate;
@@ -362,7 +477,7 @@ DataFileSaver::JobResult DataFileSaver::RunJob(const Job& job) {
     case ReplaceOutcome::kReplaced:
         break;
     case ReplaceOutcome::kChangedElsewhere:
-        return WriteConflictCopy(job, ours);
+        return ChangedElsewhere(job, ours);
     case ReplaceOutcome::kFailed:
         return done;
     }

@@ -17,8 +17,9 @@
 // that turns the document into the file's bytes; it knows nothing else of the document.
 //
 // After a change (NoteChange), the whole document is saved once the changes pause for a second,
-// and at the latest two seconds after the first unsaved change. The document is turned into the
-// file's bytes on this (the user-interface) thread, which takes well under a frame for ten years
+// and at the latest within two seconds of the first unsaved change (the save starts after one and
+// a half, leaving time for the writing). The document is turned into the file's bytes on this
+// (the user-interface) thread, which takes well under a frame for ten years
 // of readings, into a buffer kept from save to save (fresh memory for every save would cost more
 // in page faults than the writing out itself); the bytes are written and synced to disk on one
 // worker thread, kept for the saver's life, that never touches the document. There is never more
@@ -26,10 +27,14 @@
 // document as it is then.
 //
 // Every save first checks that the file on disk is still the one this run loaded or last wrote
-// (its size and a hash of its bytes). When someone else changed it, it is left as it is and this
-// run's readings go to a new "<file>.conflict-<yyyyMMdd>-<HHmmss>" beside it, where later saves
-// of the run go too; the check is made again at the swap itself, so that a file another program
-// puts in place while the save is under way is never written over either. The first save of a run
+// (its size and a hash of its bytes); the check is made again at the swap itself, so that a file
+// another program puts in place while the save is under way is never written over. When someone
+// else changed it and the owner handed in a merger, their file is merged into the document
+// against the version this run last read or wrote (the common base), and the merged document is
+// saved over theirs by the same checked save (merged again when it changed once more meanwhile).
+// Without a merger, or when their file cannot be merged, it is left as it is and this run's
+// readings go to a new "<file>.conflict-<yyyyMMdd>-<HHmmss>" beside it, where later saves of the
+// run go too. The first save of a run
 // keeps the file it replaces, as loaded, as "<file>.bak" (the old file itself where possible, so
 // that the backup takes no room the save needs; the next run's first save replaces it).
 //
@@ -46,8 +51,9 @@ public:
     struct Timing {
         // A save follows a pause in the changes this long ...
         int iPauseMs = 1000;
-        // ... and at the latest this long after the first unsaved change.
-        int iLatestMs = 2000;
+        // ... and starts at the latest this long after the first unsaved change, leaving half a
+        // second for the writing so that a reading is on disk within two seconds of its typing.
+        int iLatestMs = 1500;
         // A failed save is tried again after this, then twice as long each time, up to the
         // longest.
         int iFirstRetryMs = 1000;
@@ -95,6 +101,20 @@ public:
         kUnreadable,
     };
 
+    // What merging the other side's file into the document did.
+    struct MergeOutcome {
+        // The document now holds both sides' readings; false: their file could not be merged
+        // (it is no diary this program can read), and this run's readings go to a conflict copy.
+        bool bMerged = false;
+        // The merged document holds something their file lacks: it must be written.
+        bool bDiffersFromTheirs = false;
+        // A value was changed differently on both sides: their file is kept as a conflict copy.
+        bool bKeepTheirs = false;
+    };
+    // Merges the other side's file (theirs) into the document, against base: the file as this
+    // run last read or wrote it (empty when there was none).
+    using Merger = std::function<MergeOutcome(const QByteArray& base, const QByteArray& theirs)>;
+
     // Saves go to szFile; loaded is what this run read from it (no version: there was no file);
     // encode writes out the document.
     DataFileSaver(const QString& szFile, const FileRead& loaded, Encoder encode, Timing timing);
@@ -107,6 +127,12 @@ public:
     // The file as loaded is not worth a backup (it was damaged, and a copy of it is kept
     // elsewhere): the first save leaves an earlier backup as it is.
     void KeepEarlierBackup() { m_bBackupDone = true; }
+    // From now on a file changed elsewhere is merged into the document (see above).
+    void SetMerger(Merger merge) { m_merge = std::move(merge); }
+    // Looks at the file now (it was seen to change): when someone else changed it, it is merged
+    // into the document, and the merge is saved when it holds more than their file. After the
+    // save under way, when there is one.
+    void CheckDiskNow();
     // The readings changed: a save is due after the next pause.
     void NoteChange();
     // Waits for a save under way, then saves the document now on this thread (the exit save).
@@ -133,6 +159,10 @@ public:
     std::function<void(const QString& szFile, const QString& szReason)> onKeepsFailing;
     // When the file was found changed by someone else: their file and the copy of ours.
     std::function<void(const QString& szTheirs, const QString& szOurs)> onConflict;
+    // After their file was merged into the document: what the merge did, and the conflict copy
+    // their file was kept in (empty: none was needed, or none could be written; the merged
+    // document then goes to a conflict copy of its own).
+    std::function<void(const MergeOutcome& outcome, const QString& szTheirsCopy)> onMerged;
 
 private:
     struct Job;
@@ -146,6 +176,16 @@ private:
                                     QString* pszReason);
     // Writes ours beside the data file, as this run's conflict copy.
     static JobResult WriteConflictCopy(const Job& job, FileVersion ours);
+    // The target changed elsewhere: hands their file back for a merge, or writes the conflict
+    // copy when it cannot be read or no merge is wanted.
+    static JobResult ChangedElsewhere(const Job& job, const FileVersion& ours);
+    // Whether a file changed elsewhere is merged now (rather than left beside a conflict copy).
+    bool CanMerge() const;
+    // Merges their file into the document and makes it the new base; true when the document
+    // must be saved (it holds more than their file, or they could not be merged). bMayWait: a
+    // file that cannot be merged is left for a later look (it may still be being written)
+    // instead of sending this run's readings to a conflict copy.
+    bool TakeInTheirs(const FileRead& theirs, bool bMayWait);
 
     // A save is due: start one, or ask for one after the save under way.
     void SaveWhenFree();
@@ -165,10 +205,17 @@ private:
     QString m_szTarget;
     Encoder m_encode;
     Timing m_timing;
-    // The version of the target this run loaded or last wrote; its bytes while their hash is
-    // not worked out yet (the hash is left to the first save, off this thread).
+    // The version of the target this run loaded or last wrote (the hash of what was loaded is
+    // left to the first save, off this thread), and its bytes: the base of a merge.
     FileVersion m_expected;
-    QByteArray m_expectedBytes;
+    QByteArray m_baseBytes;
+    Merger m_merge;
+    // Merges since the last save that reached the file; a file changed again at every try goes
+    // to a conflict copy after a few.
+    int m_iMergesInRow = 0;
+    bool m_bMergeFailed = false;
+    // The disk is looked at again once the save under way has ended.
+    bool m_bCheckAfterSave = false;
     bool m_bBackupDone = false;
     QDateTime m_dtLastWritten;
 

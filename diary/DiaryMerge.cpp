@@ -94,6 +94,15 @@ QList<Reading> MergeDay(const QList<Reading>& base, const QList<Reading>& mine,
 
 } // namespace
 
+QString Reading::*ReadingValueOf(const QString& szValueName) {
+    for (const NamedValue& named : kValues) {
+        if (szValueName == QLatin1String(named.pszName)) {
+            return named.value;
+        }
+    }
+    return nullptr;
+}
+
 DiaryDays DiaryDaysOf(const std::shared_ptr<clsXMLTag>& objReadings) {
     DiaryDays days;
     if (!objReadings || !objReadings->objSubTags) {
@@ -133,6 +142,30 @@ DiaryMerge MergeDiaries(const DiaryDays& base, const DiaryDays& mine, const Diar
         }
     }
     return result;
+}
+
+DiaryDays CommonBase(const DiaryDays& mine, const DiaryDays& theirs) {
+    DiaryDays base;
+    for (auto it = mine.constBegin(); it != mine.constEnd(); ++it) {
+        const QList<Reading> mineDay = DayOf(mine, it.key());
+        const QList<Reading> theirsDay = DayOf(theirs, it.key());
+        const qsizetype iShared = std::min(mineDay.size(), theirsDay.size());
+        if (iShared == 0) {
+            continue;
+        }
+        QList<Reading> day;
+        for (qsizetype i = 0; i < iShared; ++i) {
+            Reading alike;
+            for (const NamedValue& named : kValues) {
+                if (mineDay[i].*named.value == theirsDay[i].*named.value) {
+                    alike.*named.value = mineDay[i].*named.value;
+                }
+            }
+            day.append(alike);
+        }
+        base.insert(it.key(), day);
+    }
+    return base;
 }
 
 bool WriteDiaryDays(const std::shared_ptr<clsXMLTag>& objReadings, const DiaryDays& days) {

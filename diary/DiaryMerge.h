@@ -36,6 +36,9 @@ struct MergeConflict {
     friend bool operator==(const MergeConflict&, const MergeConflict&) = default;
 };
 
+// The member of a reading a value name of a conflict stands for; null for an unknown name.
+QString Reading::*ReadingValueOf(const QString& szValueName);
+
 struct DiaryMerge {
     DiaryDays merged;
     QList<MergeConflict> conflicts;
@@ -45,6 +48,13 @@ struct DiaryMerge {
 
 // Merges this side's days (mine) and the other side's (theirs), both changed from base.
 DiaryMerge MergeDiaries(const DiaryDays& base, const DiaryDays& mine, const DiaryDays& theirs);
+
+// The version to merge two diaries against when they share no recorded one (a copy a
+// synchronising tool left beside the diary): what both hold alike. Each day both hold keeps, for
+// the readings both have, the values both hold alike, the others empty. Merged against it, what
+// one side has that the other lacks is added, and only a value both hold differently is a
+// conflict.
+DiaryDays CommonBase(const DiaryDays& mine, const DiaryDays& theirs);
 
 // Writes merged days into a readings tag: days that differ are rewritten (keeping tags this
 // program does not know), days not in the merge are removed, new days are added in order.

@@ -58,6 +58,9 @@ public:
     void LoadSelectedDay();
     // Rebuilds the chart from every day entry.
     void FillReadingsChart();
+    // The readings changed on disk and were taken in: the boxes and the chart show them, and the
+    // box being typed in keeps its text, caret and focus.
+    void ShowReloadedReadings();
     // A day a full diary does not hold: its boxes take nothing, and the window says why.
     void ShowDiaryFull(bool bFull);
     // The control whose focus frame the window draws around it (the calendar, a command

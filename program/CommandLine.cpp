@@ -3,6 +3,7 @@
 #include "diary/DataFileLock.h"
 #include "diary/DataFileSaver.h"
 #include "diary/DiaryLoad.h"
+#include "diary/DocumentMerge.h"
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/SafeFile.h"
@@ -334,6 +335,18 @@ int ReadDateOrder(const QCommandLineParser& parser, const CommandLineStreams& io
 // file someone else changed meanwhile is never written over. Tells szReport and the outcome.
 int SaveImport(const CommandLineStreams& io, const Diary& diary, const QString& szReport) {
     DataFileSaver saver(diary.szFile, diary.loaded.read, EncodeProgramDocument);
+    // A change made to the file during the import is merged in, as the window merges one.
+    FileMerge merge;
+    QString szMerged;
+    saver.SetMerger([&merge](const QByteArray& base, const QByteArray& theirs) {
+        merge = MergeFileInto(objReadings, base, theirs);
+        return SaverOutcomeOf(merge);
+    });
+    saver.onMerged = [&](const DataFileSaver::MergeOutcome&, const QString& szTheirsCopy) {
+        szMerged = MergedFromText(merge.merge,
+                                  QStringLiteral("a change made to the file during the import"),
+                                  szTheirsCopy);
+    };
     const DataFileSaver::Result saved = saver.SaveNow();
     if (saved.eKind == DataFileSaver::kFailed) {
         return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
@@ -347,6 +360,9 @@ int SaveImport(const CommandLineStreams& io, const Diary& diary, const QString& 
                             .arg(Native(diary.szFile), Native(saved.szFile)));
     }
     Print(io.pOut, szReport + QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile)));
+    if (!szMerged.isEmpty()) {
+        Print(merge.merge.conflicts.isEmpty() ? io.pOut : io.pErr, szMerged + u'\n');
+    }
     if (!saved.szWarning.isEmpty()) {
         // The import is in the file; only its durability is in doubt.
         Print(io.pErr, QStringLiteral("tlg: warning: ") + saved.szWarning + u'\n');

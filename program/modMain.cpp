@@ -8,7 +8,9 @@
 #include "diary/SafeFile.h"
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
+#include "mainwindow/DiaryReload.h"
 #include "mainwindow/frmMain.h"
+#include "program/CopyOffer.h"
 #include "resources/Resources.h"
 #include "welcome/frmWelcome.h"
 #include "widgets/modUtils.h"
@@ -319,6 +321,8 @@ private:
     TerminationWatch m_termination;
     std::unique_ptr<PendingNotes> m_notes;
     std::unique_ptr<DataFileSaver> m_saver;
+    // Takes in what another computer writes to the file (with the saver's life, less a little).
+    std::unique_ptr<DiaryReload> m_reload;
     bool m_bWelcome = false;
     // The file could not be read whole (damaged, cut off or too large): a copy of it was kept.
     bool m_bDamagedLoad = false;
@@ -357,6 +361,7 @@ Startup::Startup(const StartupOptions& options) : m_options(options) {
 }
 
 Startup::~Startup() {
+    m_reload.reset();
     m_saver.reset();
     ReleaseDocument();
 }
@@ -482,6 +487,8 @@ void Startup::StartSaver(const FileRead& read) {
     m_saver->onConflict = [this](const QString& szTheirs, const QString& szOurs) {
         KeepNote(ConflictNote(szTheirs, szOurs));
     };
+    m_reload = std::make_unique<DiaryReload>(*m_saver,
+                                             [this](const QString& szText) { KeepNote(szText); });
     m_saver->onKeepsFailing = [this](const QString& szFile, const QString& szReason) {
         // Told once, outside the saver's own call.
         const QString szText = KeepsFailingNote(szFile, szReason);
@@ -517,6 +524,9 @@ void Startup::Greet() {
     if (!m_szFolderNote.isEmpty() && !g_process.bShutdownRequested) {
         ShowWarningMessage(m_szFolderNote);
     }
+    if (!g_process.bShutdownRequested) {
+        OfferToMergeCopies(m_szFile, objReadings, [this] { m_saver->NoteChange(); });
+    }
 }
 
 void Startup::RunMainWindow() {
@@ -532,6 +542,7 @@ void Startup::RunMainWindow() {
         ShowErrorMessage(QString::fromLocal8Bit(error.what()));
     }
     if (window) {
+        m_reload->SetWindow(window.get());
         if (m_options.pStartClock != nullptr) {
             const QElapsedTimer* pClock = m_options.pStartClock;
             new FirstPaintWatcher(window.get(), [pClock, &window] {

@@ -64,6 +64,8 @@ private slots:
     void merge_data();
     void merge();
     void conflicts();
+    void mergedWithoutCommonVersion_data();
+    void mergedWithoutCommonVersion();
     void writtenIntoTheDocument();
     void copyNames_data();
     void copyNames();
@@ -157,6 +159,44 @@ void TestDiaryMerge::conflicts() {
                       QStringLiteral("there")},
     };
     QCOMPARE(result.conflicts, expected);
+}
+
+void TestDiaryMerge::mergedWithoutCommonVersion_data() {
+    QTest::addColumn<DiaryDays>("mine");
+    QTest::addColumn<DiaryDays>("copy");
+    QTest::addColumn<DiaryDays>("merged");
+    QTest::addColumn<QStringList>("conflictValues");
+    const char* mine = "20261201=,120,80,70,";
+    QTest::newRow("the copy adds a day")
+        << Days(mine) << Days("20261201=,120,80,70,;20261202=,130,85,72,")
+        << Days("20261201=,120,80,70,;20261202=,130,85,72,") << QStringList();
+    QTest::newRow("the copy lacks a day the diary has")
+        << Days("20261201=,120,80,70,;20261203=,125,82,69,") << Days(mine)
+        << Days("20261201=,120,80,70,;20261203=,125,82,69,") << QStringList();
+    QTest::newRow("each fills values the other lacks")
+        << Days("20261201=,120,,70,") << Days("20261201=,,80,70,walk")
+        << Days("20261201=,120,80,70,walk") << QStringList();
+    QTest::newRow("the copy has a further reading")
+        << Days("20261201=07:00,120,80,70,") << Days("20261201=07:00,120,80,70,|19:00,130,85,72,")
+        << Days("20261201=07:00,120,80,70,|19:00,130,85,72,") << QStringList();
+    QTest::newRow("both hold different values")
+        << Days("20261201=,120,80,70,here") << Days("20261201=,125,80,70,there")
+        << Days("20261201=,120,80,70,here")
+        << QStringList{QStringLiteral("S"), QStringLiteral("C")};
+}
+
+void TestDiaryMerge::mergedWithoutCommonVersion() {
+    QFETCH(DiaryDays, mine);
+    QFETCH(DiaryDays, copy);
+    QFETCH(DiaryDays, merged);
+    QFETCH(QStringList, conflictValues);
+    const DiaryMerge result = MergeDiaries(CommonBase(mine, copy), mine, copy);
+    QCOMPARE(result.merged, merged);
+    QStringList values;
+    for (const MergeConflict& conflict : result.conflicts) {
+        values << conflict.szValueName;
+    }
+    QCOMPARE(values, conflictValues);
 }
 
 void TestDiaryMerge::writtenIntoTheDocument() {

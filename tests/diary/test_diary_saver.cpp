@@ -4,6 +4,7 @@
 // of the test's own, moved on by the test; the writes themselves run on the saver's worker.
 
 #include "diary/DataFileSaver.h"
+#include "diary/DocumentMerge.h"
 #include "diary/SafeFile.h"
 #include "diary/modGlobals.h"
 #include "tests/diary/ManualTimers.h"
@@ -126,6 +127,12 @@ private:
 // counts on, a thread started for each save would count 1 every time.
 thread_local int tl_iSwapsOnThisThread = 0;
 
+// A day entry "<key>" with a systolic value, as the file holds it inside its readings.
+QByteArray DayBlock(const char* szKey, const char* szSystolic) {
+    return QByteArray("\t\t<") + szKey + ">\r\n\t\t\t<S>" + szSystolic +
+           "</S>\r\n\t\t\t<D></D>\r\n\t\t\t<P></P>\r\n\t\t\t<C></C>\r\n\t\t</" + szKey + ">\r\n";
+}
+
 // Conflict copies beside a file.
 QStringList ConflictCopies(const QString& szFile) {
     const QFileInfo info(szFile);
@@ -148,6 +155,7 @@ private:
     int m_iSaves = 0;
     QStringList m_warnings;
     QList<QStringList> m_conflicts;
+    QStringList m_merged;
 
     // Writes bytes as the data file, loads the diary "as the program would" and starts a saver.
     void Start(const QByteArray* pOnDisk, DataFileSaver::Timing timing = {},
@@ -210,6 +218,7 @@ private slots:
         m_iSaves = 0;
         m_warnings.clear();
         m_conflicts.clear();
+        m_merged.clear();
     }
 
     void cleanup() {
@@ -268,7 +277,10 @@ private slots:
             Type(QString::number(++iValue));
             m_timers->Advance(100);
         }
-        QCOMPARE(m_timers->Now() - lStart, qint64(2000));
+        // Started half a second early, so that it is on disk by then.
+        const qint64 lLatest = DataFileSaver::Timing().iLatestMs;
+        QCOMPARE(lLatest, qint64(1500));
+        QCOMPARE(m_timers->Now() - lStart, lLatest);
         QVERIFY(WaitUntilIdle());
         QCOMPARE(m_iSaves, 1);
         QCOMPARE(ReadAll(m_szFile), Encoded());
@@ -278,7 +290,7 @@ private slots:
             QVERIFY(Pass(100));
         }
         QCOMPARE(m_iSaves, 2);
-        QCOMPARE(m_timers->Now() - lStart, qint64(4000));
+        QCOMPARE(m_timers->Now() - lStart, lLatest + 2000);
     }
 
     void unchangedDiaryIsNotWrittenAgain() {
@@ -720,6 +732,165 @@ private slots:
 
     // A data file reached through a link is saved where the link leads, on the same disk or
     // another one; the link stays, and the backup is kept beside the link.
+    // Starts a saver on a file that holds the document as loaded, merging a file changed
+    // elsewhere into it; what each merge said goes to m_merged.
+    void StartMerging() {
+        StartDiary(QStringLiteral("120"));
+        const QByteArray loaded = Encoded();
+        Start(&loaded);
+        m_saver->SetMerger([](const QByteArray& base, const QByteArray& theirs) {
+            return SaverOutcomeOf(MergeFileInto(objReadings, base, theirs));
+        });
+        m_saver->onMerged = [this](const DataFileSaver::MergeOutcome& outcome,
+                                   const QString& szCopy) {
+            m_merged << QString::fromLatin1(outcome.bDiffersFromTheirs ? "+" : "=") +
+                            QString::fromLatin1(outcome.bKeepTheirs ? "! " : " ") + szCopy;
+        };
+    }
+
+    // Their file: the one loaded with szSystolic for the loaded day and, unless null, a further
+    // day 20261208 with its own systolic value.
+    QByteArray Theirs(const char* szSystolic, const char* szAddedSystolic) {
+        QByteArray theirs = ReadAll(m_szFile);
+        theirs.replace("<S>120</S>", QByteArray("<S>") + szSystolic + "</S>");
+        if (szAddedSystolic != nullptr) {
+            theirs.replace("\t</READINGS>",
+                           DayBlock("20261208", szAddedSystolic) + "\t</READINGS>");
+        }
+        return theirs;
+    }
+
+    void changedElsewhereWhileTypingIsMerged_data() {
+        QTest::addColumn<QByteArray>("theirSystolic");
+        QTest::addColumn<QByteArray>("theirAddedDay");
+        QTest::addColumn<bool>("bRenameOver");
+        QTest::addColumn<bool>("bConflict");
+        QTest::addColumn<bool>("bWritten");
+        QTest::addColumn<QByteArray>("diskSystolic");
+        // This side types 125 on the loaded day each time.
+        QTest::newRow("they add a day")
+            << QByteArray("120") << QByteArray("130") << true << false << true << QByteArray("125");
+        QTest::newRow("they add a day in place") << QByteArray("120") << QByteArray("131") << false
+                                                 << false << true << QByteArray("125");
+        QTest::newRow("same value typed on both")
+            << QByteArray("125") << QByteArray() << true << false << false << QByteArray("125");
+        QTest::newRow("same value typed differently")
+            << QByteArray("140") << QByteArray("130") << true << true << true << QByteArray("125");
+    }
+
+    void changedElsewhereWhileTypingIsMerged() {
+        QFETCH(QByteArray, theirSystolic);
+        QFETCH(QByteArray, theirAddedDay);
+        QFETCH(bool, bRenameOver);
+        QFETCH(bool, bConflict);
+        QFETCH(bool, bWritten);
+        QFETCH(QByteArray, diskSystolic);
+        StartMerging();
+        const QByteArray theirs =
+            Theirs(theirSystolic.constData(),
+                   theirAddedDay.isEmpty() ? nullptr : theirAddedDay.constData());
+        QVERIFY(bRenameOver ? RenameOver(m_szFile, theirs) : WriteAll(m_szFile, theirs));
+
+        Type(QStringLiteral("125"));
+        QVERIFY(Pass(1000));
+        const QByteArray disk = ReadAll(m_szFile);
+        QVERIFY(disk.contains("<S>" + diskSystolic + "</S>"));
+        if (!theirAddedDay.isEmpty()) {
+            QVERIFY(disk.contains(DayBlock("20261208", theirAddedDay.constData())));
+            QVERIFY(Encoded().contains(DayBlock("20261208", theirAddedDay.constData())));
+        }
+        QCOMPARE(disk == theirs, !bWritten);
+        if (bWritten) {
+            QCOMPARE(disk, Encoded());
+        }
+        QVERIFY(!m_saver->HasUnsavedChanges());
+        QCOMPARE(m_saver->TargetFile(), m_szFile);
+        QVERIFY(m_conflicts.isEmpty());
+        QCOMPARE(m_merged.size(), 1);
+        const QStringList copies = ConflictCopies(m_szFile);
+        QCOMPARE(copies.size(), bConflict ? 1 : 0);
+        if (bConflict) {
+            // Their diary, whole, until the user picks.
+            const QString szCopy = m_szFolder + u'/' + copies[0];
+            QCOMPARE(ReadAll(szCopy), theirs);
+            QCOMPARE(m_merged[0], QStringLiteral("+! ") + szCopy);
+        } else {
+            QCOMPARE(m_merged[0], (bWritten ? QStringLiteral("+ ") : QStringLiteral("= ")));
+        }
+
+        // Later saves go on merging against the file as merged: one more change elsewhere.
+        const QByteArray again = ReadAll(m_szFile).replace(
+            "\t</READINGS>", DayBlock("20261209", "150") + "\t</READINGS>");
+        QVERIFY(RenameOver(m_szFile, again));
+        Type(QStringLiteral("126"));
+        QCOMPARE(m_saver->SaveNow().eKind, DataFileSaver::kWritten);
+        QVERIFY(ReadAll(m_szFile).contains("<S>126</S>"));
+        QVERIFY(ReadAll(m_szFile).contains(DayBlock("20261209", "150")));
+        QCOMPARE(ConflictCopies(m_szFile).size(), bConflict ? 1 : 0);
+    }
+
+    void changeElsewhereWithNothingUnsavedIsTakenIn_data() {
+        QTest::addColumn<bool>("bSaving");
+        QTest::newRow("idle") << false;
+        QTest::newRow("during a save") << true;
+    }
+
+    void changeElsewhereWithNothingUnsavedIsTakenIn() {
+        QFETCH(bool, bSaving);
+        StartMerging();
+        if (bSaving) {
+            Type(QStringLiteral("120"));
+            m_timers->Advance(1000);
+            QVERIFY(m_saver->IsSaving());
+        }
+        const QByteArray theirs = Theirs("121", "132");
+        QVERIFY(RenameOver(m_szFile, theirs));
+        m_saver->CheckDiskNow();
+        QVERIFY(WaitUntilIdle());
+        QVERIFY(Encoded().contains("<S>121</S>"));
+        QVERIFY(Encoded().contains(DayBlock("20261208", "132")));
+        // Nothing of this run was unsaved: their file stays as they wrote it.
+        QCOMPARE(ReadAll(m_szFile), theirs);
+        QVERIFY(!m_saver->HasUnsavedChanges());
+        QCOMPARE(m_merged, QStringList{QStringLiteral("= ")});
+        QCOMPARE(m_saver->SaveNow().eKind, DataFileSaver::kUpToDate);
+        // Looking again finds nothing new.
+        m_saver->CheckDiskNow();
+        QCOMPARE(m_merged.size(), 1);
+    }
+
+    // A file seen while another program is still writing it in place is left for a later look:
+    // the run neither merges it nor leaves its file.
+    void halfWrittenFileIsLookedAtAgain() {
+        StartMerging();
+        const QByteArray theirs = Theirs("121", "133");
+        QVERIFY(WriteAll(m_szFile, theirs.left(theirs.size() / 2)));
+        m_saver->CheckDiskNow();
+        QVERIFY(m_merged.isEmpty());
+        QCOMPARE(m_saver->TargetFile(), m_szFile);
+        QVERIFY(!m_saver->IsSaving());
+        QVERIFY(WriteAll(m_szFile, theirs));
+        m_saver->CheckDiskNow();
+        QCOMPARE(m_merged, QStringList{QStringLiteral("= ")});
+        QVERIFY(Encoded().contains(DayBlock("20261208", "133")));
+        Type(QStringLiteral("125"));
+        QVERIFY(Pass(1000));
+        QVERIFY(ReadAll(m_szFile).contains(DayBlock("20261208", "133")));
+        QVERIFY(ConflictCopies(m_szFile).isEmpty());
+    }
+
+    void unmergeableFileGoesBesideAConflictCopy() {
+        StartMerging();
+        const QByteArray theirs = "<OTHER>\r\n";
+        QVERIFY(RenameOver(m_szFile, theirs));
+        Type(QStringLiteral("125"));
+        QVERIFY(Pass(1000));
+        QCOMPARE(ReadAll(m_szFile), theirs);
+        QCOMPARE(ConflictCopies(m_szFile).size(), 1);
+        QCOMPARE(m_conflicts.size(), 1);
+        QVERIFY(m_merged.isEmpty());
+    }
+
     void linkedFileStaysALink_data() {
         QTest::addColumn<bool>("bExchange");
         QTest::addColumn<bool>("bHardLink");

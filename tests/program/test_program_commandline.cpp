@@ -578,32 +578,51 @@ private slots:
 
     // A readings file that another program changes while an import runs is never written over:
     // the import goes beside it, and the command says so and fails.
-    void importNeverWritesOverAnotherChange() {
+    // The file is changed while an import runs: the change is merged in, never written over; a
+    // value both changed differently keeps the import's, and theirs stays in a conflict copy.
+    void importMergesAChangeMadeMeanwhile_data() {
+        QTest::addColumn<QByteArray>("csv");
+        QTest::addColumn<bool>("bConflict");
+        QTest::addColumn<QByteArray>("diskHas");
+        QTest::newRow("another day")
+            << QByteArray("date,sys\n2026-03-02,130\n") << false << QByteArray("<S>125</S>");
+        QTest::newRow("the same value")
+            << QByteArray("date,sys\n2026-03-01,130\n") << true << QByteArray("<S>130</S>");
+    }
+
+    void importMergesAChangeMadeMeanwhile() {
+        QFETCH(QByteArray, csv);
+        QFETCH(bool, bConflict);
+        QFETCH(QByteArray, diskHas);
         Home home;
         QVERIFY(WriteAll(home.DataFile(), kOneDayFile));
         QProcess process;
         process.setProcessEnvironment(home.env);
-        process.start(QStringLiteral(TLG_EXE), {u"--import-csv"_s, u"-"_s});
+        process.start(QStringLiteral(TLG_EXE), {u"--import-csv"_s, u"-"_s, u"--replace"_s});
         QVERIFY(process.waitForStarted(10000));
         // The diary is read right after the lock is taken, and before the input.
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(home.DataFile() + u".lock"_s), 10000);
         QTest::qWait(500);
         const QByteArray theirs = QByteArray(kOneDayFile).replace("<S>120</S>", "<S>125</S>");
         QVERIFY(WriteAll(home.DataFile(), theirs));
-        process.write("date,sys\n2026-03-02,130\n");
+        process.write(csv);
         process.closeWriteChannel();
         QVERIFY(process.waitForFinished(60000));
-        QCOMPARE(process.exitCode(), 1);
-        const QString szErr = QString::fromUtf8(process.readAllStandardError());
-        QVERIFY2(szErr.contains(u"was changed by another program during the import"_s),
-                 qPrintable(szErr));
-        QCOMPARE(ReadAll(home.DataFile()), theirs);
+        QCOMPARE(process.exitCode(), 0);
+        const QByteArray disk = ReadAll(home.DataFile());
+        QVERIFY2(disk.contains(diskHas), disk.constData());
+        QVERIFY(disk.contains("<C>Walked</C>"));
+        QVERIFY(bConflict || disk.contains("<S>130</S>"));
         const QStringList copies =
             QDir(home.DataFolder()).entryList(QStringList{u"crtlg.dat.conflict-*"_s}, QDir::Files);
-        QCOMPARE(copies.size(), 1);
-        QVERIFY(szErr.contains(copies[0]));
-        const QByteArray ours = ReadAll(home.DataFolder() + u'/' + copies[0]);
-        QVERIFY(ours.contains("<S>120</S>") && ours.contains("<S>130</S>"));
+        QCOMPARE(copies.size(), bConflict ? 1 : 0);
+        const QString szTold = QString::fromUtf8(bConflict ? process.readAllStandardError()
+                                                           : process.readAllStandardOutput());
+        QVERIFY2(szTold.contains(u"during the import"_s), qPrintable(szTold));
+        if (bConflict) {
+            QCOMPARE(ReadAll(home.DataFolder() + u'/' + copies[0]), theirs);
+            QVERIFY2(szTold.contains(copies[0]), qPrintable(szTold));
+        }
     }
 
     // An import whose file is in place has worked, even when the folder cannot be synced after

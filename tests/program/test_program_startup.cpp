@@ -1,5 +1,6 @@
 #include "diary/ReadingsSchema.h"
 #include "diary/modGlobals.h"
+#include "mainwindow/ConflictPicker.h"
 #include "mainwindow/frmMain.h"
 #include "program/modMain.h"
 #include "tests/diary/LockHolder.h"
@@ -12,9 +13,13 @@
 #include "xmlstore/clsXMLTags.h"
 
 #include <QDateTime>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QSysInfo>
@@ -27,6 +32,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+#include <cstdio>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -136,6 +142,20 @@ private:
         options.onMainShown = [this](frmMain& window) {
             m_events << QStringLiteral("main");
             QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        return options;
+    }
+
+    // Starts a run that types "13" into the focused systolic box, goes on with then, and closes
+    // the window (also when a check in then fails).
+    StartupOptions OptionsTyping13(std::function<void(frmMain&)> then) {
+        StartupOptions options = Options();
+        options.onMainShown = [then = std::move(then)](frmMain& window) {
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            window.txtSystolic->setFocus();
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("13"));
+            then(window);
         };
         return options;
     }
@@ -435,30 +455,206 @@ private slots:
         QVERIFY(ReadAll(m_szFile).contains("\t\t\t<S>133</S>\r\n"));
     }
 
-    // Someone else wrote the file while the window was open: theirs stays, ours goes beside it,
-    // and the user hears both names once.
-    void fileChangedElsewhereKeepsBoth() {
+    // Someone else wrote the file while the window was open: both sides' readings end in the
+    // file; a value typed differently on both keeps ours there and theirs in a conflict copy,
+    // and the user hears once what came from the other computer.
+    void fileChangedElsewhereIsMerged_data() {
+        QTest::addColumn<QString>("szMineDay");
+        QTest::addColumn<QString>("szMine");
+        QTest::addColumn<bool>("bConflict");
+        QTest::newRow("another day")
+            << QStringLiteral("20261207") << QStringLiteral("120") << false;
+        QTest::newRow("the same value")
+            << QStringLiteral("20261201") << QStringLiteral("140") << true;
+    }
+
+    void fileChangedElsewhereIsMerged() {
+        QFETCH(QString, szMineDay);
+        QFETCH(QString, szMine);
+        QFETCH(bool, bConflict);
         QVERIFY(WriteAll(m_szFile, kSecondRunFile));
         const QByteArray theirs = QByteArray(kSecondRunFile).replace("130", "160");
-        StartupOptions options = OptionsEntering120();
-        auto enter = options.onMainShown;
+        StartupOptions options = Options();
         options.onMainShown = [&](frmMain& window) {
             QVERIFY(WriteAll(m_szFile, theirs));
-            enter(window);
+            EnterSystolic(szMineDay, szMine);
+            NoteReadingsChanged();
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
         };
         QCOMPARE(Main(options), kStartupSaved);
-        QCOMPARE(ReadAll(m_szFile), theirs);
+        const QByteArray merged = ReadAll(m_szFile);
+        QVERIFY(merged.contains("<S>" + szMine.toLatin1() + "</S>"));
+        QCOMPARE(merged.contains("<S>160</S>"), !bConflict);
+        QVERIFY(merged.contains("<C>walk</C>"));
         const QStringList copies =
             QDir(m_szFolder)
                 .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files);
-        QCOMPARE(copies.size(), 1);
-        const QString szCopy = QDir::toNativeSeparators(m_szFolder + u'/' + copies[0]);
-        QVERIFY(ReadAll(szCopy).contains("\t\t\t<S>120</S>\r\n"));
-        QVERIFY(ReadAll(szCopy).contains("<S>130</S>"));
+        QCOMPARE(copies.size(), bConflict ? 1 : 0);
         QCOMPARE(m_calls.size(), 1);
-        QVERIFY2(m_calls[0].szText.contains(m_szFile) && m_calls[0].szText.contains(szCopy),
+        QVERIFY2(m_calls[0].szText.contains(QStringLiteral("the other computer")),
                  qPrintable(m_calls[0].szText));
+        if (bConflict) {
+            const QString szCopy = QDir::toNativeSeparators(m_szFolder + u'/' + copies[0]);
+            QCOMPARE(ReadAll(szCopy), theirs);
+            QVERIFY2(m_calls[0].szText.contains(szCopy), qPrintable(m_calls[0].szText));
+        }
         QVERIFY(!QFile::exists(m_szFile + QStringLiteral(".note")));
+    }
+
+    // The other computer's save lands while the window is open and a box is being typed in:
+    // within two seconds the window shows it, and the box keeps its text, caret and focus.
+    void liveReloadKeepsTheTyping_data() {
+        QTest::addColumn<bool>("bRenameOver");
+        QTest::newRow("renamed over") << true;
+        QTest::newRow("written in place") << false;
+    }
+
+    void liveReloadKeepsTheTyping() {
+        QFETCH(bool, bRenameOver);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = OptionsTyping13([&](frmMain& window) {
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>13</S>"), 5000);
+            window.txtSystolic->setCursorPosition(1);
+            QByteArray theirs = ReadAll(m_szFile);
+            theirs.replace("<D></D>", "<D>88</D>").replace("<S>130</S>", "<S>160</S>");
+            const QString szTemp = m_szFile + QStringLiteral(".sync-tmp");
+            QVERIFY(WriteAll(bRenameOver ? szTemp : m_szFile, theirs));
+            QVERIFY(!bRenameOver || std::rename(QFile::encodeName(szTemp).constData(),
+                                                QFile::encodeName(m_szFile).constData()) == 0);
+            QTRY_COMPARE_WITH_TIMEOUT(window.txtDiastolic->text(), QStringLiteral("88"), 2000);
+            QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("S")),
+                     QStringLiteral("160"));
+            QVERIFY(window.txtSystolic->hasFocus());
+            QCOMPARE(window.txtSystolic->text(), QStringLiteral("13"));
+            QCOMPARE(window.txtSystolic->cursorPosition(), 1);
+            QTest::keyClicks(window.txtSystolic, QStringLiteral("5"));
+        });
+        QCOMPARE(Main(options), kStartupSaved);
+        const QByteArray bytes = ReadAll(m_szFile);
+        QVERIFY(bytes.contains("<S>153</S>\r\n\t\t\t<D>88</D>"));
+        QVERIFY(bytes.contains("<S>160</S>"));
+        QVERIFY(QDir(m_szFolder)
+                    .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files)
+                    .isEmpty());
+        // Nothing of this run was waiting: the window showed theirs, with nothing to tell.
+        QVERIFY(m_calls.isEmpty());
+    }
+
+    // The other computer's save lands while this side's typing is not saved yet: the two are
+    // merged, and one sentence beside the window says what came from there, while the box keeps
+    // the keyboard.
+    void mergeWhileTypingIsToldInTheWindow() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = OptionsTyping13([&](frmMain& window) {
+            QVERIFY(WriteAll(m_szFile, QByteArray(kSecondRunFile).replace("130", "160")));
+            QLabel* notice = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT(
+                (notice = window.findChild<QLabel*>(QStringLiteral("lblMerged"))) != nullptr, 2000);
+            QVERIFY(notice->isVisible());
+            QVERIFY2(notice->text().contains(QStringLiteral("came from the other computer")),
+                     qPrintable(notice->text()));
+            QCOMPARE(notice->textFormat(), Qt::PlainText);
+            QVERIFY(window.txtSystolic->hasFocus());
+            QCOMPARE(window.txtSystolic->text(), QStringLiteral("13"));
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>160</S>") &&
+                                         ReadAll(m_szFile).contains("<S>13</S>"),
+                                     5000);
+            // A click closes it.
+            QTest::mouseClick(notice, Qt::LeftButton);
+            QTRY_VERIFY(window.findChild<QLabel*>(QStringLiteral("lblMerged")) == nullptr);
+        });
+        QCOMPARE(Main(options), kStartupSaved);
+        QVERIFY(m_calls.isEmpty());
+    }
+
+    // A value typed differently here and on the other computer while the window is open: both
+    // are shown to pick from; the other computer's is taken and its diary moved aside.
+    void conflictWhileOpenIsPicked() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QByteArray theirs = QByteArray(kSecondRunFile).replace("130", "160");
+        StartupOptions options = Options();
+        options.onMainShown = [&](frmMain& window) {
+            const auto close =
+                qScopeGuard([&] { QTest::mouseClick(window.btClose, Qt::LeftButton); });
+            EnterSystolic(QStringLiteral("20261201"), QStringLiteral("140"));
+            NoteReadingsChanged();
+            QVERIFY(WriteAll(m_szFile, theirs));
+            ConflictPicker* picker = nullptr;
+            QTRY_VERIFY_WITH_TIMEOUT((picker = window.findChild<ConflictPicker*>()) != nullptr &&
+                                         picker->isVisible(),
+                                     5000);
+            QCOMPARE(picker->radMine.size(), 1);
+            QVERIFY(picker->radMine[0]->text().endsWith(QStringLiteral("140")));
+            QVERIFY(picker->radTheirs[0]->text().endsWith(QStringLiteral("160")));
+            QTest::mouseClick(picker->radTheirs[0], Qt::LeftButton);
+            QTest::mouseClick(picker->buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("S")),
+                     QStringLiteral("160"));
+            QTRY_VERIFY_WITH_TIMEOUT(ReadAll(m_szFile).contains("<S>160</S>"), 5000);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QVERIFY(ReadAll(m_szFile).contains("<S>160</S>"));
+        QVERIFY(QDir(m_szFolder)
+                    .entryList(QStringList{QStringLiteral("crtlg.dat.conflict-*")}, QDir::Files)
+                    .isEmpty());
+        const QStringList moved =
+            QDir(m_szFolder + QStringLiteral("/crtlg.dat.merged")).entryList(QDir::Files);
+        QCOMPARE(moved.size(), 1);
+        QCOMPARE(ReadAll(m_szFolder + QStringLiteral("/crtlg.dat.merged/") + moved[0]), theirs);
+        QVERIFY(m_calls.isEmpty());
+    }
+
+    // Copies a synchronising tool left beside the diary are offered at start; merged ones go
+    // into the folder for merged copies, one with a value that differs stays where it is.
+    void copiesOfferedAtStart_data() {
+        QTest::addColumn<QString>("szCopyName");
+        QTest::addColumn<QByteArray>("copy");
+        QTest::addColumn<bool>("bAccept");
+        QTest::addColumn<QByteArray>("diskHas");
+        QTest::addColumn<bool>("bMovedAside");
+        const QByteArray addsDay =
+            QByteArray(kSecondRunFile)
+                .replace("\t</READINGS>",
+                         "\t\t<20261205>\r\n\t\t\t<S>140</S>\r\n\t\t</20261205>\r\n"
+                         "\t</READINGS>");
+        QTest::newRow("Syncthing copy adds a day")
+            << QStringLiteral("crtlg.sync-conflict-20261210-101500-ABCDEF7.dat") << addsDay << true
+            << QByteArray("<S>140</S>") << true;
+        QTest::newRow("Dropbox copy with another comment")
+            << QStringLiteral("crtlg (Anna's conflicted copy 2026-12-10).dat")
+            << QByteArray(kSecondRunFile).replace("<C>walk</C>", "<C>walk, then rest</C>") << true
+            << QByteArray("<C>walk</C>") << false;
+        QTest::newRow("declined") << QStringLiteral("crtlg (conflicted copy 2026-12-10 101500).dat")
+                                  << addsDay << false << QByteArray("<S>130</S>") << false;
+    }
+
+    void copiesOfferedAtStart() {
+        QFETCH(QString, szCopyName);
+        QFETCH(QByteArray, copy);
+        QFETCH(bool, bAccept);
+        QFETCH(QByteArray, diskHas);
+        QFETCH(bool, bMovedAside);
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        const QString szCopy = m_szFolder + u'/' + szCopyName;
+        QVERIFY(WriteAll(szCopy, copy));
+        m_answer = [&](const MessageBoxCall& call) {
+            return call.icon == QMessageBox::Question && bAccept ? QMessageBox::Yes
+                                                                 : QMessageBox::No;
+        };
+        QCOMPARE(Main(Options()), kStartupSaved);
+        QVERIFY(ReadAll(m_szFile).contains(diskHas));
+        QVERIFY(ReadAll(m_szFile).contains("<S>130</S>"));
+        QCOMPARE(m_calls.size(), bAccept ? 2 : 1);
+        QVERIFY2(m_calls[0].szText.contains(szCopyName), qPrintable(m_calls[0].szText));
+        const QString szMoved = m_szFolder + QStringLiteral("/crtlg.dat.merged/") + szCopyName;
+        QCOMPARE(QFile::exists(szMoved), bMovedAside);
+        QCOMPARE(QFile::exists(szCopy), !bMovedAside);
+        QCOMPARE(ReadAll(bMovedAside ? szMoved : szCopy), copy);
+        if (bAccept && !bMovedAside) {
+            // The differing value is named with the copy that keeps it.
+            QVERIFY2(m_calls[1].szText.contains(QDir::toNativeSeparators(szCopy)),
+                     qPrintable(m_calls[1].szText));
+        }
     }
 
     void folderThatCannotBeMadeIsNamed() {
