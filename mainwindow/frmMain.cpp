@@ -1535,6 +1535,12 @@ void frmMain::btReport_Click() {
             }
         } fadeBack{this};
         const std::unique_ptr<frmReport> report = std::make_unique<frmReport>(objReadings, this);
+        // While it is open, readings taken in from the file reach it too.
+        struct OpenReport {
+            frmReport*& slot;
+            ~OpenReport() { slot = nullptr; }
+        } openReport{m_pOpenReport};
+        m_pOpenReport = report.get();
         FadeOut();
         report->exec();
         FadeIn();

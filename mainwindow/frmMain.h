@@ -17,6 +17,7 @@
 #include <vector>
 
 class clsXMLTag;
+class frmReport;
 class ctlChart;
 class LinkLabel;
 class QTimer;
@@ -169,6 +170,8 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The report window while it is open (it is modal), or null.
+    frmReport* m_pOpenReport = nullptr;
     // The boxes' handlers, one row per box.
     struct BoxHandlers {
         QObject* box;

@@ -2,6 +2,8 @@
 
 #include "mainwindow/frmMain.h"
 
+#include "report/frmReport.h"
+
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -42,6 +44,10 @@ void frmMain::ShowReloadedReadings() {
     }
     LoadSelectedDay();
     FillReadingsChart();
+    // An open report shows them too (it holds the same readings, changed in place).
+    if (m_pOpenReport != nullptr) {
+        m_pOpenReport->ShowReadingsAgain();
+    }
     // The box being typed in keeps what the user sees: the next key stores it as ever.
     if (typing.pLine != nullptr) {
         if (typing.pLine->text() != typing.szText) {

@@ -439,11 +439,19 @@ void frmReport::PeriodChanged() {
     dtFrom->setVisible(bRange);
     dtTo->setVisible(bRange);
     StorePeriod();
-    // The report shown follows at once; a composition still due from the timer is this one.
+    // The report shown follows at once.
+    Recompose();
+}
+
+void frmReport::Recompose() {
     tim->stop();
     FillReadingsChart();
     rtb->SetText(QString());
     BuildReport(*rtb);
+}
+
+void frmReport::ShowReadingsAgain() {
+    Recompose();
 }
 
 namespace {

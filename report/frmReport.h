@@ -128,6 +128,9 @@ public:
     static void SetSaveDialog(SaveDialog dialog);
     // Test seam: the period chosen in this run is forgotten, as at the start of a new run.
     static void ForgetPeriodOfThisRun();
+    // The readings it was given changed (another computer's were taken in): the chart and the
+    // report are made again for the period shown.
+    void ShowReadingsAgain();
 
 protected:
     bool event(QEvent* event) override;
@@ -141,6 +144,8 @@ private:
     bool ScrollReport(int iKey);
     // A new period: remembered, the chart refilled and the report shown composed afresh.
     void PeriodChanged();
+    // Makes the chart and the report again at once; a composition still due is this one.
+    void Recompose();
     // The period chosen earlier in this run ("All readings" in a new run), and back.
     void LoadPeriod();
     void StorePeriod();

@@ -3,6 +3,8 @@
 #include "mainwindow/ConflictPicker.h"
 #include "mainwindow/frmMain.h"
 #include "program/modMain.h"
+#include "report/RichTextBox.h"
+#include "report/frmReport.h"
 #include "tests/diary/LockHolder.h"
 #include "tests/diary/PipeWatchdog.h"
 #include "tests/support/AppTestSupport.h"
@@ -24,6 +26,7 @@
 #include <QSettings>
 #include <QSysInfo>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <csignal>
@@ -538,6 +541,36 @@ private slots:
                     .isEmpty());
         // Nothing of this run was waiting: the window showed theirs, with nothing to tell.
         QVERIFY(m_calls.isEmpty());
+    }
+
+    // The other computer's save lands while the report is open: the report shows it too.
+    void openReportShowsTheirReadings() {
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartupOptions options = Options();
+        bool bShown = false;
+        options.onMainShown = [&](frmMain& window) {
+            QTimer::singleShot(0, &window, [&] {
+                const auto close = qScopeGuard([&] {
+                    if (QWidget* modal = QApplication::activeModalWidget()) {
+                        modal->close();
+                    }
+                });
+                frmReport* report = nullptr;
+                QTRY_VERIFY((report = qobject_cast<frmReport*>(
+                                 QApplication::activeModalWidget())) != nullptr);
+                QTRY_VERIFY(report->rtb->toPlainText().contains(QStringLiteral("130/85")));
+                QVERIFY(WriteAll(m_szFile, QByteArray(kSecondRunFile).replace("130", "160")));
+                QTRY_VERIFY_WITH_TIMEOUT(
+                    report->rtb->toPlainText().contains(QStringLiteral("160/85")), 2000);
+                QVERIFY(!report->rtb->toPlainText().contains(QStringLiteral("130/85")));
+                bShown = true;
+            });
+            QTest::mouseClick(window.btReport, Qt::LeftButton);
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QVERIFY(bShown);
+        QVERIFY(ReadAll(m_szFile).contains("<S>160</S>"));
     }
 
     // The other computer's save lands while this side's typing is not saved yet: the two are
