@@ -10,6 +10,8 @@
 #include "mainwindow/CsvImport.h"
 #include "mainwindow/DateRollover.h"
 #include "mainwindow/EntryBox.h"
+#include "mainwindow/FocusFrames.h"
+#include "mainwindow/LayoutFitting.h"
 #include "mainwindow/ReadingSwitcher.h"
 #include "report/frmReport.h"
 #include "resources/Resources.h"
@@ -33,7 +35,6 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QGuiApplication>
-#include <QHeaderView>
 #include <QIcon>
 #include <QInputMethodEvent>
 #include <QItemSelectionModel>
@@ -47,7 +48,6 @@
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSettings>
-#include <QTableView>
 #include <QTextCharFormat>
 #include <QTextDocument>
 #include <QTimer>
@@ -94,89 +94,6 @@ QFont MsSansSerif(qreal pointSize, bool bBold) {
     font.setPointSizeF(pointSize);
     font.setBold(bBold);
     return font;
-}
-
-// Keeps a label's text whole where the platform's font is wider than the design's: a one-line
-// label grows sideways around its alignment (its background is transparent), a wrapped label
-// grows down as far as iMaxHeight allows and then its font shrinks a little until the text fits.
-// The smallest font a label or the calendar shrinks to.
-constexpr qreal kSmallestPointSize = 5.0;
-
-void FitLabel(QLabel& label, int iMaxHeight = 0, int iMaxWidth = 0) {
-    if (label.wordWrap()) {
-        const int iNeeded = label.heightForWidth(label.width());
-        if (iNeeded > label.height() && iMaxHeight > label.height()) {
-            label.resize(label.width(), std::min(iNeeded, iMaxHeight));
-        }
-        QFont font = label.font();
-        while (label.heightForWidth(label.width()) > label.height() &&
-               font.pointSizeF() > kSmallestPointSize) {
-            font.setPointSizeF(font.pointSizeF() - 0.25);
-            label.setFont(font);
-        }
-        return;
-    }
-    // A line too tall (a larger system font) shrinks until it fits its height.
-    QFont font = label.font();
-    while ((label.sizeHint().height() > label.height() ||
-            (iMaxWidth > 0 && label.sizeHint().width() > iMaxWidth)) &&
-           font.pointSizeF() > kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-        label.setFont(font);
-    }
-    const int iNeeded = label.sizeHint().width();
-    if (iNeeded <= label.width()) {
-        return;
-    }
-    QRect box = label.geometry();
-    const int iExtra = iNeeded - box.width();
-    if (label.alignment() & Qt::AlignHCenter) {
-        box.adjust(-iExtra / 2, 0, iExtra - iExtra / 2, 0);
-    } else {
-        box.setWidth(iNeeded);
-    }
-    label.setGeometry(box);
-}
-
-// Shrinks the calendar's font until all its rows fit its place (a larger system font).
-void FitCalendar(QCalendarWidget& calendar) {
-    auto* days = calendar.findChild<QTableView*>();
-    const auto* navigation =
-        calendar.findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
-    QFont font = calendar.font();
-    const auto fits = [&] {
-        // A row of days may be as low as its text; the style's own minimum is made for the
-        // default font, and with a larger one would push the last row out of sight.
-        const int iRow = QFontMetrics(font).height() + 2;
-        if (days != nullptr) {
-            days->verticalHeader()->setMinimumSectionSize(iRow);
-        }
-        if (calendar.sizeHint().height() > calendar.height() ||
-            calendar.sizeHint().width() > calendar.width()) {
-            return false;
-        }
-        if (days == nullptr || navigation == nullptr) {
-            return true;
-        }
-        const int iRoom =
-            calendar.height() - navigation->sizeHint().height() - 2 * days->frameWidth();
-        return days->model()->rowCount() * iRow <= iRoom;
-    };
-    while (!fits() && font.pointSizeF() > kSmallestPointSize) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-        calendar.setFont(font);
-    }
-}
-
-// Shrinks a box's font until its digits fit inside the box (a larger system font).
-void FitBoxFont(QLineEdit& box) {
-    QFont font = box.font();
-    const int iRoom = box.height() - 6;
-    while (QFontMetrics(font).tightBoundingRect(QStringLiteral("0123456789")).height() > iRoom &&
-           font.pointSizeF() > 6.0) {
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    }
-    box.setFont(font);
 }
 
 // The comment as the box shows it: the tree's CR LF (or a lone CR) as the box's line breaks.
@@ -301,7 +218,8 @@ frmMain::frmMain(const QDate& dtToday, QWidget* parent)
       lbl{Child<QLabel>(u"lbl_0"), Child<QLabel>(u"lbl_1"), Child<QLabel>(u"lbl_2"),
           Child<QLabel>(u"lbl_3")},
       imgCorvalenLink(Child<LinkLabel>(u"imgCorvalenLink")),
-      ctlReadings(Child<ReadingSwitcher>(u"ctlReadings")) {
+      ctlReadings(Child<ReadingSwitcher>(u"ctlReadings")),
+      m_focusFrames(*ctlCal, {lblReset, lblTips, lblDisclaimer, imgCorvalenLink}) {
     BuildControls();
     m_boxHandlers = {
         {txtSystolic, &frmMain::txtSystolic_GotFocus, &frmMain::txtSystolic_KeyUp,
@@ -768,11 +686,7 @@ void frmMain::ConnectCalendar() {
     // A click or Enter picks a day; the arrow keys move the selection, and the boxes follow it
     // so that what is typed always goes to the day the calendar shows.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
-        for (const QWidget* widget : {before, now}) {
-            if (const QWidget* framed = FramedByWindow(widget)) {
-                update(OutsideFocusFrame(*framed));
-            }
-        }
+        m_focusFrames.FocusMoved(*this, before, now);
     });
     connect(ctlCal, &QCalendarWidget::clicked, this, [this] { ctlCal_DayPicked(true); });
     connect(ctlCal, &QCalendarWidget::activated, this, [this] { ctlCal_DayPicked(true); });
@@ -1485,30 +1399,7 @@ void frmMain::paintEvent(QPaintEvent* event) {
     // The calendar's own focus mark is a faint line on the selected day, and a frame inside a
     // command label would cover its first letter: the window draws the common focus frame
     // around them instead.
-    if (const QWidget* framed = FramedByWindow(QApplication::focusWidget())) {
-        DrawFocusFrame(painter, OutsideFocusFrame(*framed));
-    }
-}
-
-const QWidget* frmMain::FramedByWindow(const QWidget* focus) const {
-    if (focus == nullptr) {
-        return nullptr;
-    }
-    if (focus == ctlCal || ctlCal->isAncestorOf(focus)) {
-        return ctlCal;
-    }
-    for (const QWidget* label :
-         {static_cast<QWidget*>(lblReset), static_cast<QWidget*>(lblTips),
-          static_cast<QWidget*>(lblDisclaimer), static_cast<QWidget*>(imgCorvalenLink)}) {
-        if (focus == label) {
-            return label;
-        }
-    }
-    return nullptr;
-}
-
-QRect frmMain::OutsideFocusFrame(const QWidget& control) {
-    return control.geometry().adjusted(-4, -4, 4, 4);
+    m_focusFrames.Paint(painter, QApplication::focusWidget());
 }
 
 void frmMain::btClose_Click() {

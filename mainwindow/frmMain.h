@@ -2,6 +2,7 @@
 
 #include "mainwindow/DateRollover.h"
 #include "mainwindow/EntryAdvance.h"
+#include "mainwindow/FocusFrames.h"
 #include "widgets/FramelessWindow.h"
 
 #include <QDate>
@@ -64,11 +65,6 @@ public:
     void ShowReloadedReadings();
     // A day a full diary does not hold: its boxes take nothing, and the window says why.
     void ShowDiaryFull(bool bFull);
-    // The control whose focus frame the window draws around it (the calendar, a command
-    // label) when focus is in it; null for the others, which draw their own.
-    const QWidget* FramedByWindow(const QWidget* focus) const;
-    // Where the window draws that frame: just outside the control.
-    static QRect OutsideFocusFrame(const QWidget& control);
 
     // The user picked a day on the calendar: load it; bMoveFocus sends the focus to the
     // systolic box (a click or Enter), arrow keys only follow the selection.
@@ -151,6 +147,8 @@ public:
     LinkLabel* const imgCorvalenLink;
     // Picks the day's reading the boxes show, adds and removes readings.
     ReadingSwitcher* const ctlReadings;
+    // The frames the window draws around the calendar and the command labels.
+    const FocusFrames m_focusFrames;
 
     // The value tags of the loaded day's entry, which the boxes write to.
     const std::shared_ptr<clsXMLTag>& SystolicTag() const { return objSystolicTag; }
