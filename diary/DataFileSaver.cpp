@@ -1,5 +1,7 @@
 #include "diary/DataFileSaver.h"
 
+#include "diary/ConflictCopies.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -236,8 +238,22 @@ bool DataFileSaver::CanMerge() const {
            m_iMergesInRow < kMostMergesInRow;
 }
 
+bool DataFileSaver::BaseSetAside() const {
+    if (m_baseBytes.isEmpty()) {
+        return false;
+    }
+    const QList<ConflictCopy> copies = FindConflictCopies(m_szDataFile);
+    return std::any_of(copies.begin(), copies.end(), [this](const ConflictCopy& copy) {
+        return copy.szMadeBy != QLatin1String("tlg") &&
+               ReadWholeFile(copy.szPath, false).bytes == m_baseBytes;
+    });
+}
+
 bool DataFileSaver::TakeInTheirs(const FileRead& theirs, bool bMayWait) {
-    const MergeOutcome outcome = m_merge(m_baseBytes, theirs.bytes);
+    // A null base tells the merger that their file does not come from this run's version.
+    const QByteArray base =
+        BaseSetAside() ? QByteArray() : (m_baseBytes.isNull() ? QByteArray("") : m_baseBytes);
+    const MergeOutcome outcome = m_merge(base, theirs.bytes);
     if (!outcome.bMerged && bMayWait) {
         // Perhaps still being written: looked at again at its next change, or the next save.
         return false;

@@ -112,7 +112,9 @@ public:
         bool bKeepTheirs = false;
     };
     // Merges the other side's file (theirs) into the document, against base: the file as this
-    // run last read or wrote it (empty when there was none).
+    // run last read or wrote it (empty when there was none). A null base: their file does not
+    // come from that version (a synchronising tool put it in place of this run's last write and
+    // set that aside as its conflict copy), so there is no version in common to merge against.
     using Merger = std::function<MergeOutcome(const QByteArray& base, const QByteArray& theirs)>;
 
     // Saves go to szFile; loaded is what this run read from it (no version: there was no file);
@@ -186,6 +188,9 @@ private:
     // file that cannot be merged is left for a later look (it may still be being written)
     // instead of sending this run's readings to a conflict copy.
     bool TakeInTheirs(const FileRead& theirs, bool bMayWait);
+    // Whether a synchronising tool set the version this run last wrote aside as its conflict
+    // copy: the file in its place then holds another computer's saves made without ours.
+    bool BaseSetAside() const;
 
     // A save is due: start one, or ask for one after the save under way.
     void SaveWhenFree();

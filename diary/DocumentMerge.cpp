@@ -90,7 +90,9 @@ FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QBy
         return {};
     }
     DiaryDays baseDays;
-    if (!DiaryDaysOfBytes(base, &baseDays)) {
+    if (base.isNull()) {
+        baseDays = CommonBase(DiaryDaysOf(objReadings), theirsDays);
+    } else if (!DiaryDaysOfBytes(base, &baseDays)) {
         baseDays.clear();
     }
     return MergeDaysInto(objReadings, baseDays, theirsDays);
@@ -101,11 +103,7 @@ DataFileSaver::MergeOutcome SaverOutcomeOf(const FileMerge& merge) {
 }
 
 FileMerge MergeCopyInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& copy) {
-    DiaryDays copyDays;
-    if (!objReadings || !DiaryDaysOfBytes(copy, &copyDays)) {
-        return {};
-    }
-    return MergeDaysInto(objReadings, CommonBase(DiaryDaysOf(objReadings), copyDays), copyDays);
+    return MergeFileInto(objReadings, QByteArray(), copy);
 }
 
 void TakeTheirValues(const std::shared_ptr<clsXMLTag>& objReadings,

@@ -27,8 +27,9 @@ struct FileMerge {
 bool DiaryDaysOfBytes(const QByteArray& bytes, DiaryDays* pDays);
 
 // Merges their file (theirs) into objReadings (mine), both changed from base (the file as it was
-// read or written last; bytes that are no whole diary count as an empty one). Empty day entries
-// (a day only selected) count as no day.
+// read or written last; bytes that are no whole diary count as an empty one; null bytes: there is
+// no version in common, and they are merged as MergeCopyInto merges). Empty day entries (a day
+// only selected) count as no day.
 FileMerge MergeFileInto(const std::shared_ptr<clsXMLTag>& objReadings, const QByteArray& base,
                         const QByteArray& theirs);
 
