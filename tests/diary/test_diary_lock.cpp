@@ -4,6 +4,7 @@
 #include "diary/DataFileLock.h"
 #include "tests/diary/LockHolder.h"
 #include "tests/diary/PipeWatchdog.h"
+#include "tests/support/FileBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -22,16 +23,6 @@ using namespace Qt::StringLiterals;
 #endif
 
 namespace {
-
-QByteArray ReadAll(const QString& szPath) {
-    QFile file(szPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& szPath, const QByteArray& bytes) {
-    QFile file(szPath);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A lock file as QLockFile writes it, naming a process id and program.
 QByteArray LockContent(qint64 lPid, const QString& szProgram) {

@@ -8,6 +8,7 @@
 #include "diary/SafeFile.h"
 #include "diary/modGlobals.h"
 #include "tests/diary/ManualTimers.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ScopedHook.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -35,16 +36,6 @@ namespace {
 
 // The owner, group and other bits of a file's permissions (Qt adds the "user" ones).
 constexpr int kOwnerGroupOther = 0x7077;
-
-QByteArray ReadAll(const QString& szPath) {
-    QFile file(szPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& szPath, const QByteArray& bytes) {
-    QFile file(szPath);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A diary with one day whose systolic value is szSystolic, as the program's document.
 std::shared_ptr<clsXMLTag> StartDiary(const QString& szSystolic, const QString& szComment = {}) {

@@ -8,6 +8,7 @@
 #include "tests/diary/LockHolder.h"
 #include "tests/diary/PipeWatchdog.h"
 #include "tests/support/AppTestSupport.h"
+#include "tests/support/FileBytes.h"
 #include "welcome/frmWelcome.h"
 #include "widgets/modUtils.h"
 #include "xmlstore/clsXML.h"
@@ -52,16 +53,6 @@ const QByteArray kSecondRunFile = "<CORVALEN TENSIOLOG>\r\n"
                                   "\t\t</20261201>\r\n"
                                   "\t</READINGS>\r\n"
                                   "</CORVALEN TENSIOLOG>\r\n";
-
-QByteArray ReadAll(const QString& szPath) {
-    QFile file(szPath);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool WriteAll(const QString& szPath, const QByteArray& bytes) {
-    QFile file(szPath);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // The value of a day's value tag in the program's readings, or null text.
 QString DayValue(const QString& szDay, const QString& szName) {
