@@ -1,11 +1,20 @@
 #include "diary/ConflictCopies.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
+
+namespace {
+
+struct ConflictCopies {
+    Q_DECLARE_TR_FUNCTIONS(ConflictCopies)
+};
+
+} // namespace
 
 QString ConflictCopyMaker(const QString& szFileName, const QString& szDiaryFileName) {
     const QFileInfo diary(szDiaryFileName);
@@ -61,7 +70,7 @@ QString MergedCopiesFolder(const QString& szDataFile) {
 QString MoveMergedCopyAside(const QString& szCopy, const QString& szDataFile, QString* pszReason) {
     const QString szFolder = MergedCopiesFolder(szDataFile);
     if (!QDir().mkpath(szFolder)) {
-        *pszReason = QStringLiteral("the folder %1 cannot be made").arg(szFolder);
+        *pszReason = ConflictCopies::tr("the folder %1 cannot be made").arg(szFolder);
         return QString();
     }
     QFile::setPermissions(szFolder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -83,6 +92,6 @@ QString MoveMergedCopyAside(const QString& szCopy, const QString& szDataFile, QS
             return QString();
         }
     }
-    *pszReason = QStringLiteral("too many earlier copies");
+    *pszReason = ConflictCopies::tr("too many earlier copies");
     return QString();
 }

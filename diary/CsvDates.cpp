@@ -1,10 +1,15 @@
 #include "diary/CsvDates.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
 
 namespace {
+
+struct CsvImport {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
 
 bool ReadNumber(QStringView s, qsizetype& p, int iMinDigits, int iMaxDigits, int* piValue) {
     int iValue = 0;
@@ -174,7 +179,7 @@ QDate Csv::CalendarDate(const RowDate& date, CsvDateOrder order) {
 QString Csv::SpelledDate(int iYear, int iMonth, int iDay) {
     const QDate date(iYear, iMonth, iDay);
     if (!date.isValid()) {
-        return QStringLiteral("no valid date");
+        return CsvImport::tr("no valid date");
     }
     return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
 }

@@ -5,6 +5,7 @@
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
 
@@ -13,6 +14,10 @@
 #include <vector>
 
 namespace {
+
+struct CsvImport {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
 
 // A row's place among the readings: by day and time of day (or file order alone), in file
 // order where those are equal. Sorted as small entries that point at the rows, which stay
@@ -93,8 +98,8 @@ bool RoomForNewDays(const clsXMLTags* pDays, const CsvReadings& readings,
     }
     const QLocale english(QLocale::English);
     *pszError =
-        QStringLiteral("the diary holds at most %1 days; it has %2, and the file would "
-                       "add %3")
+        //: %1: the most days a diary holds, %2: the days it has, %3: the days the file adds
+        CsvImport::tr("the diary holds at most %1 days; it has %2, and the file would add %3")
             .arg(english.toString(clsXMLTags::kCapacity),
                  english.toString(pDays != nullptr ? pDays->Count() : 0), english.toString(iNew));
     return false;
@@ -207,10 +212,11 @@ bool MergeDay(const std::shared_ptr<clsXMLTag>& objDay, const CsvDay& day, bool 
                                                    bReplace, &bFilled, &bReplaced, &bKept);
     }
     if (stored.size() + added.size() > kMaxReadingsPerDay) {
-        *pszError = QStringLiteral("%1 would hold %2 readings with those of the file; a day "
-                                   "holds at most %3")
+        //: %1: a date, %2: the most readings a day holds
+        *pszError = CsvImport::tr("%1 would hold %n readings with those of the file; a day "
+                                  "holds at most %2",
+                                  nullptr, static_cast<int>(stored.size() + added.size()))
                         .arg(DayText(DayKeyDate(day.szKey)))
-                        .arg(stored.size() + added.size())
                         .arg(kMaxReadingsPerDay);
         return false;
     }
@@ -267,9 +273,10 @@ bool Csv::GroupDays(const QList<Row>& rows, bool bFileOrder, CsvReadings* pReadi
         CsvDay day;
         day.szKey = KeyOfDay(order[i].lDay);
         if (j - i > std::size_t(kMaxReadingsPerDay)) {
-            *pszProblem = QStringLiteral("%1 has %2 readings; a day holds at most %3")
+            //: %1: a date, %2: the most readings a day holds
+            *pszProblem = CsvImport::tr("%1 has %n readings; a day holds at most %2", nullptr,
+                                        static_cast<int>(j - i))
                               .arg(DayText(DayKeyDate(day.szKey)))
-                              .arg(j - i)
                               .arg(kMaxReadingsPerDay);
             pReadings->days.clear();
             return false;
@@ -291,7 +298,7 @@ bool MergeCsvReadings(const std::shared_ptr<clsXMLTag>& objReadings, const CsvRe
                       bool bReplace, bool bApply, CsvMergeSummary* pSummary, QString* pszError) {
     *pSummary = CsvMergeSummary();
     if (!objReadings) {
-        *pszError = QStringLiteral("there is no list of readings to add to");
+        *pszError = CsvImport::tr("there is no list of readings to add to");
         return false;
     }
     const clsXMLTags* pDays = objReadings->objSubTags.get();

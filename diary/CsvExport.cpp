@@ -6,12 +6,17 @@
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QLocale>
 
 #include <optional>
 
 namespace {
+
+struct CsvExport {
+    Q_DECLARE_TR_FUNCTIONS(CsvExport)
+};
 
 using Csv::kHeaderNames;
 
@@ -113,7 +118,7 @@ bool WriteCsvBytes(QIODevice& device, const QByteArray& bytes, QString* pszReaso
         if (lWritten <= 0) {
             *pszReason = device.errorString();
             if (pszReason->isEmpty() || *pszReason == QLatin1String("Unknown error")) {
-                *pszReason = QStringLiteral("the bytes could not all be written");
+                *pszReason = CsvExport::tr("the bytes could not all be written");
             }
             return false;
         }

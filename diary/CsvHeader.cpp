@@ -3,10 +3,19 @@
 #include "diary/CsvFields.h"
 #include "xmlstore/MessageText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
 #include <initializer_list>
+
+namespace {
+
+struct CsvImport {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
+
+} // namespace
 
 namespace Csv {
 
@@ -110,14 +119,22 @@ QString FirstLineForMessage(const QList<Field>& fields) {
     return szLine;
 }
 
-} // namespace
-
-const QString& ValueName(Column column) {
-    static const QString names[] = {QStringLiteral("date"), QStringLiteral("systolic pressure"),
-                                    QStringLiteral("diastolic pressure"), QStringLiteral("pulse"),
-                                    QStringLiteral("comment")};
-    return names[column];
+// The refusal of a header that names two columns for one value (kSystolic to kComment), the
+// columns' names quoted as given.
+QString DuplicateColumnsText(Column column, const QString& szFirst, const QString& szSecond) {
+    //: %1 and %2: the names of two columns of a CSV file
+    static const char* const kTexts[] = {
+        nullptr,
+        QT_TRANSLATE_NOOP("CsvImport",
+                          "the columns \"%1\" and \"%2\" both hold the systolic pressure"),
+        QT_TRANSLATE_NOOP("CsvImport",
+                          "the columns \"%1\" and \"%2\" both hold the diastolic pressure"),
+        QT_TRANSLATE_NOOP("CsvImport", "the columns \"%1\" and \"%2\" both hold the pulse"),
+        QT_TRANSLATE_NOOP("CsvImport", "the columns \"%1\" and \"%2\" both hold the comment")};
+    return CsvImport::tr(kTexts[column]).arg(szFirst, szSecond);
 }
+
+} // namespace
 
 Header ReadHeader(const QList<Field>& fields) {
     Header header;
@@ -147,10 +164,9 @@ Header ReadHeader(const QList<Field>& fields) {
             continue;
         }
         if (header.iField[column] >= 0) {
-            header.szDuplicate =
-                QStringLiteral("the columns \"%1\" and \"%2\" both hold the %3")
-                    .arg(MessageText::Quoted(fields[header.iField[column]].szText.trimmed()),
-                         MessageText::Quoted(szName), ValueName(column));
+            header.szDuplicate = DuplicateColumnsText(
+                column, MessageText::Quoted(fields[header.iField[column]].szText.trimmed()),
+                MessageText::Quoted(szName));
             continue;
         }
         header.iField[column] = i;
@@ -169,7 +185,7 @@ Header ReadHeader(const QList<Field>& fields) {
             continue;
         }
         const QString szName = fields[i].szText.trimmed();
-        header.ignored.append(szName.isEmpty() ? QStringLiteral("column %1").arg(i + 1) : szName);
+        header.ignored.append(szName.isEmpty() ? CsvImport::tr("column %1").arg(i + 1) : szName);
     }
     return header;
 }

@@ -16,9 +16,6 @@ namespace Csv {
 
 enum Column { kDate, kSystolic, kDiastolic, kPulse, kComment, kTime, kIgnored };
 
-// How messages name the value of a column: "systolic pressure" (kDate to kComment).
-const QString& ValueName(Column column);
-
 // Where each column is, from a header row.
 struct Header {
     // Field positions of the date, the three values and the comment (-1: none), and of a

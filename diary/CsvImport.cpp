@@ -9,6 +9,7 @@
 #include "xmlstore/FileSystem.h"
 #include "xmlstore/MessageText.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,29 @@
 namespace {
 
 using namespace Csv;
+
+struct CsvImport {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
+
+// What can be wrong with a value of a pressure or the pulse.
+enum ValueFault { kNegative, kNotWhole, kTooLarge };
+
+// The refusal of a value of column kSystolic, kDiastolic or kPulse, szQuoted as the file gives
+// it.
+QString ValueProblem(Column column, ValueFault eFault, const QString& szQuoted) {
+    static const char* const kTexts[3][3] = {
+        {QT_TRANSLATE_NOOP("CsvImport", "the systolic pressure \"%1\" is negative"),
+         QT_TRANSLATE_NOOP("CsvImport", "the systolic pressure \"%1\" is not a whole number"),
+         QT_TRANSLATE_NOOP("CsvImport", "the systolic pressure \"%1\" is larger than 999")},
+        {QT_TRANSLATE_NOOP("CsvImport", "the diastolic pressure \"%1\" is negative"),
+         QT_TRANSLATE_NOOP("CsvImport", "the diastolic pressure \"%1\" is not a whole number"),
+         QT_TRANSLATE_NOOP("CsvImport", "the diastolic pressure \"%1\" is larger than 999")},
+        {QT_TRANSLATE_NOOP("CsvImport", "the pulse \"%1\" is negative"),
+         QT_TRANSLATE_NOOP("CsvImport", "the pulse \"%1\" is not a whole number"),
+         QT_TRANSLATE_NOOP("CsvImport", "the pulse \"%1\" is larger than 999")}};
+    return CsvImport::tr(kTexts[column - kSystolic][eFault]).arg(szQuoted);
+}
 
 // A value without the unit it is written with ("134 mmHg", "72 bpm", "72/min"): pressures take
 // mmHg, the pulse beats per minute, in any case, with or without a blank before the unit.
@@ -49,16 +73,12 @@ bool ReadValue(const QString& szField, Column column, QString* pszValue, QString
         return !s.isEmpty() &&
                std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
     };
-    // Made only for a message: every value of a file passes here.
-    const auto quoted = [&] {
-        return QStringLiteral("the %1 \"%2\"").arg(ValueName(column), MessageText::Quoted(szField));
-    };
     if (szText.startsWith(u'-') && allDigits(szText.sliced(1))) {
-        *pszProblem = quoted() + QStringLiteral(" is negative");
+        *pszProblem = ValueProblem(column, kNegative, MessageText::Quoted(szField));
         return false;
     }
     if (!allDigits(szText)) {
-        *pszProblem = quoted() + QStringLiteral(" is not a whole number");
+        *pszProblem = ValueProblem(column, kNotWhole, MessageText::Quoted(szField));
         return false;
     }
     qsizetype iFirst = 0;
@@ -66,7 +86,7 @@ bool ReadValue(const QString& szField, Column column, QString* pszValue, QString
         ++iFirst;
     }
     if (szText.size() - iFirst > 3) {
-        *pszProblem = quoted() + QStringLiteral(" is larger than 999");
+        *pszProblem = ValueProblem(column, kTooLarge, MessageText::Quoted(szField));
         return false;
     }
     if (szText.size() == szField.size()) {
@@ -77,11 +97,12 @@ bool ReadValue(const QString& szField, Column column, QString* pszValue, QString
     return true;
 }
 
-// A comment longer than the box and the import take ("the comment is" N characters long).
-QString CommentTooLong(qsizetype iLength, const QString& szWhat) {
+// A comment longer than the box and the import take, iLength characters long.
+QString CommentTooLong(qsizetype iLength) {
     const QLocale english(QLocale::English);
-    return QStringLiteral("%1 %2 characters long; a comment holds at most %3")
-        .arg(szWhat, english.toString(iLength), english.toString(kMaxCommentLength));
+    //: %1: the comment's length, %2: the most a comment holds (both over 1000)
+    return CsvImport::tr("the comment is %1 characters long; a comment holds at most %2")
+        .arg(english.toString(iLength), english.toString(kMaxCommentLength));
 }
 
 // What is wrong with a file, and where (line 0: the file as a whole).
@@ -109,7 +130,7 @@ bool ReadRowValues(const QList<Field>& fields, const Header& columns, Row& row,
     }
     const QString& szComment = FieldAt(fields, columns.iField[kComment]);
     if (const qsizetype iLength = CommentLength(szComment); iLength > kMaxCommentLength) {
-        *pszProblem = CommentTooLong(iLength, QStringLiteral("the comment is"));
+        *pszProblem = CommentTooLong(iLength);
         return false;
     }
     row.values[3] = CommentForStore(szComment);
@@ -125,7 +146,7 @@ bool ReadUnixMs(Row& row, QString* pszProblem) {
     const QDateTime when =
         bNumber ? QDateTime::fromMSecsSinceEpoch(szText.toLongLong(&bNumber)) : QDateTime();
     if (!bNumber || !when.isValid()) {
-        *pszProblem = QStringLiteral("\"%1\" is not a time in milliseconds since 1970")
+        *pszProblem = CsvImport::tr("\"%1\" is not a time in milliseconds since 1970")
                           .arg(MessageText::Quoted(row.szDateText));
         return false;
     }
@@ -142,23 +163,22 @@ bool ReadUnixMs(Row& row, QString* pszProblem) {
 bool ReadRowDate(const QList<Field>& fields, const Header& columns, Row& row, QString* pszProblem) {
     row.szDateText = FieldAt(fields, columns.iField[kDate]).trimmed();
     if (row.szDateText.isEmpty()) {
-        *pszProblem = QStringLiteral("the row has a reading but no date");
+        *pszProblem = CsvImport::tr("the row has a reading but no date");
         return false;
     }
     if (columns.bUnixMs) {
         return ReadUnixMs(row, pszProblem);
     }
     if (!ReadDate(row.szDateText, row.date)) {
-        *pszProblem = QStringLiteral("\"%1\" is not a date that can be read (it should read like "
-                                     "2026-12-08, 08.12.2026 or 08/12/2026)")
+        *pszProblem = CsvImport::tr("\"%1\" is not a date that can be read (it should read like "
+                                    "2026-12-08, 08.12.2026 or 08/12/2026)")
                           .arg(MessageText::Quoted(row.szDateText));
         return false;
     }
     const QString szTime = FieldAt(fields, columns.iTimeField).trimmed();
     if (columns.iTimeField >= 0 && row.date.iSeconds < 0 && !szTime.isEmpty() &&
         !ReadTime(szTime, row.date)) {
-        *pszProblem =
-            QStringLiteral("\"%1\" is not a time of day").arg(MessageText::Quoted(szTime));
+        *pszProblem = CsvImport::tr("\"%1\" is not a time of day").arg(MessageText::Quoted(szTime));
         return false;
     }
     return true;
@@ -196,8 +216,9 @@ bool ReadRows(const QString& szText, const HeaderRow& header, QList<Row>* pRows,
             continue;
         }
         if (HasFieldsBeyondHeader(fields, columns)) {
-            szProblem = QStringLiteral("the row has %1 fields, but the header names %2 columns")
-                            .arg(fields.size())
+            //: %1: how many columns the header row names (at least two)
+            szProblem = CsvImport::tr("the row has %n fields, but the header names %1 columns",
+                                      nullptr, static_cast<int>(fields.size()))
                             .arg(columns.iFieldCount);
             break;
         }
@@ -246,8 +267,8 @@ bool FindDateOrder(const QList<Row>& rows, CsvDateOrder* pOrder, Problem* pProbl
         }
     }
     if (pDayFirst && pMonthFirst) {
-        *pProblem = {0, QStringLiteral("the dates are in two orders: line %1 puts the day first "
-                                       "(\"%2\"), line %3 the month (\"%4\")")
+        *pProblem = {0, CsvImport::tr("the dates are in two orders: line %1 puts the day first "
+                                      "(\"%2\"), line %3 the month (\"%4\")")
                             .arg(QString::number(pDayFirst->iLine),
                                  MessageText::Quoted(pDayFirst->szDateText),
                                  QString::number(pMonthFirst->iLine),
@@ -261,8 +282,9 @@ bool FindDateOrder(const QList<Row>& rows, CsvDateOrder* pOrder, Problem* pProbl
     if (pAmbiguous) {
         const RowDate& date = pAmbiguous->date;
         *pProblem = {pAmbiguous->iLine,
-                     QStringLiteral("\"%1\" can be read as %2 (day first) or as %3 (month "
-                                    "first), and no date in the file tells which")
+                     //: %1: a date as the file gives it; %2 and %3: the two dates it can be
+                     CsvImport::tr("\"%1\" can be read as %2 (day first) or as %3 (month "
+                                   "first), and no date in the file tells which")
                          .arg(MessageText::Quoted(pAmbiguous->szDateText),
                               SpelledDate(date.iYear, date.iSecond, date.iFirst),
                               SpelledDate(date.iYear, date.iFirst, date.iSecond)),
@@ -277,12 +299,13 @@ bool GiveDays(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
     for (Row& row : rows) {
         QDate date = CalendarDate(row.date, order);
         if (!date.isValid()) {
-            const QString szOrder = !row.date.bSlashed || order == CsvDateOrder::Unknown ? QString()
-                                    : order == CsvDateOrder::DayFirst
-                                        ? QStringLiteral(" (read day first)")
-                                        : QStringLiteral(" (read month first)");
-            *pProblem = {row.iLine, QStringLiteral("\"%1\" is not a date of the calendar%2")
-                                        .arg(MessageText::Quoted(row.szDateText), szOrder)};
+            const QString szText =
+                !row.date.bSlashed || order == CsvDateOrder::Unknown
+                    ? CsvImport::tr("\"%1\" is not a date of the calendar")
+                : order == CsvDateOrder::DayFirst
+                    ? CsvImport::tr("\"%1\" is not a date of the calendar (read day first)")
+                    : CsvImport::tr("\"%1\" is not a date of the calendar (read month first)");
+            *pProblem = {row.iLine, szText.arg(MessageText::Quoted(row.szDateText))};
             return false;
         }
         if (row.date.iOffsetSeconds && row.date.iSeconds >= 0) {
@@ -294,7 +317,7 @@ bool GiveDays(QList<Row>& rows, CsvDateOrder order, Problem* pProblem) {
         }
         // The calendar's years.
         if (date.year() < 1900 || date.year() > 9999) {
-            *pProblem = {row.iLine, QStringLiteral("%1 is outside the years 1900 to 9999")
+            *pProblem = {row.iLine, CsvImport::tr("%1 is outside the years 1900 to 9999")
                                         .arg(MessageText::Quoted(row.szDateText))};
             return false;
         }
@@ -319,8 +342,9 @@ namespace {
 
 QString TooLargeReason(const QString& szShownName) {
     // One arg() for all: a "%1" in a file's name stays as it is.
-    return QStringLiteral("%1 could not be read (it is larger than %2 MB, far more than any diary "
-                          "holds)")
+    //: %1: the file's name, %2: a number of megabytes
+    return CsvImport::tr("%1 could not be read (it is larger than %2 MB, far more than any diary "
+                         "holds)")
         .arg(szShownName, QString::number(kLargestCsvInput / (1024 * 1024)));
 }
 
@@ -345,7 +369,7 @@ bool ReadCsvSource(QIODevice& device, const QString& szName, QByteArray* pBytes,
     if (auto* pFile = qobject_cast<QFileDevice*>(&device);
         pFile != nullptr && pFile->error() != QFileDevice::NoError) {
         pBytes->clear();
-        *pszReason = QStringLiteral("%1 could not be read (%2)").arg(szShown, pFile->errorString());
+        *pszReason = CsvImport::tr("%1 could not be read (%2)").arg(szShown, pFile->errorString());
         return false;
     }
     return true;
@@ -361,12 +385,13 @@ bool ReadCsvFile(const QString& szPath, QByteArray* pBytes, QString* pszReason) 
         break;
     case FileSystem::OpenResult::NotRegularFile: {
         const QString szKind = FileSystem::KindOfOtherFile(szPath);
-        *pszReason = QStringLiteral("%1 could not be read (it is %2, not an ordinary file)")
-                         .arg(szName, szKind.isEmpty() ? QStringLiteral("something else") : szKind);
+        //: %2: what the file is ("a folder", "a named pipe")
+        *pszReason = CsvImport::tr("%1 could not be read (it is %2, not an ordinary file)")
+                         .arg(szName, szKind.isEmpty() ? CsvImport::tr("something else") : szKind);
         return false;
     }
     case FileSystem::OpenResult::Failed:
-        *pszReason = QStringLiteral("%1 could not be opened (%2)").arg(szName, szWhy);
+        *pszReason = CsvImport::tr("%1 could not be opened (%2)").arg(szName, szWhy);
         return false;
     }
     // A file known to be too large is refused before any of it is read.
@@ -385,9 +410,11 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
     const QString szName = MessageText::Visible(szFileName);
     const auto fail = [&](const Problem& problem) {
         pError->szMessage = problem.iLine > 0
-                                ? QStringLiteral("%1, line %2: %3")
+                                //: %1: the file's name, %2: a line number, %3: what is wrong
+                                ? CsvImport::tr("%1, line %2: %3")
                                       .arg(szName, QString::number(problem.iLine), problem.szText)
-                                : QStringLiteral("%1: %2").arg(szName, problem.szText);
+                                //: %1: the file's name, %2: what is wrong
+                                : CsvImport::tr("%1: %2").arg(szName, problem.szText);
         pError->bAmbiguousDates = problem.bAmbiguousDates;
         return false;
     };
@@ -397,10 +424,10 @@ bool ReadReadingsCsv(const QByteArray& bytes, const QString& szFileName, CsvDate
     if (!header.columns.Usable()) {
         return fail(
             {0, header.szFirstLine.isEmpty()
-                    ? QStringLiteral("the file holds no readings (it is empty)")
-                    : QStringLiteral("no header row names the columns: the first line should "
-                                     "read like \"date,systolic,diastolic,pulse,comment\", and "
-                                     "it reads \"%1\"")
+                    ? CsvImport::tr("the file holds no readings (it is empty)")
+                    : CsvImport::tr("no header row names the columns: the first line should "
+                                    "read like \"date,systolic,diastolic,pulse,comment\", and "
+                                    "it reads \"%1\"")
                           .arg(MessageText::Quoted(header.szFirstLine))});
     }
     if (!header.columns.szDuplicate.isEmpty()) {

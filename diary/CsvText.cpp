@@ -2,11 +2,16 @@
 
 #include "xmlstore/CodePage.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <algorithm>
 
 namespace {
+
+struct CsvImport {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
 
 // A character that UTF-16 cannot spell (half of a surrogate pair) as U+FFFD, as a broken
 // UTF-8 sequence reads, so that the text can be written again as it reads.
@@ -95,7 +100,8 @@ qsizetype Csv::RecordReader::ReadQuoted(qsizetype p, qsizetype iField, Field& fi
     for (;;) {
         const qsizetype q = m_text.indexOf(u'"', p);
         if (q < 0) {
-            szProblem = QStringLiteral("field %1 opens a quote on line %2 that is never closed")
+            //: %1: the field's number in its row, %2: a line number
+            szProblem = CsvImport::tr("field %1 opens a quote on line %2 that is never closed")
                             .arg(iField)
                             .arg(iFieldLine);
             return -1;
@@ -113,7 +119,7 @@ qsizetype Csv::RecordReader::ReadQuoted(qsizetype p, qsizetype iField, Field& fi
     }
     p = SkipBlanks(p);
     if (!EndsField(p)) {
-        szProblem = QStringLiteral("field %1 has text after its closing quote").arg(iField);
+        szProblem = CsvImport::tr("field %1 has text after its closing quote").arg(iField);
         return -1;
     }
     return p;

@@ -75,18 +75,18 @@ struct FoundLockFile {
 #ifndef Q_OS_WIN
 QString KindOfFile(mode_t mode) {
     if (S_ISFIFO(mode)) {
-        return QStringLiteral("a named pipe (FIFO)");
+        return DataFileLock::tr("a named pipe (FIFO)");
     }
     if (S_ISDIR(mode)) {
-        return QStringLiteral("a folder");
+        return DataFileLock::tr("a folder");
     }
     if (S_ISCHR(mode) || S_ISBLK(mode)) {
-        return QStringLiteral("a device");
+        return DataFileLock::tr("a device");
     }
     if (S_ISSOCK(mode)) {
-        return QStringLiteral("a socket");
+        return DataFileLock::tr("a socket");
     }
-    return QStringLiteral("not an ordinary file");
+    return DataFileLock::tr("not an ordinary file");
 }
 #endif
 
@@ -140,7 +140,7 @@ FoundLockFile InspectLockFile(const QString& szPath) {
     if (!info.isFile()) {
         found.eKind = FoundLockFile::kOther;
         found.szWhat =
-            info.isDir() ? QStringLiteral("a folder") : QStringLiteral("not an ordinary file");
+            info.isDir() ? DataFileLock::tr("a folder") : DataFileLock::tr("not an ordinary file");
         return found;
     }
     found.eKind = FoundLockFile::kOrdinary;
@@ -232,8 +232,8 @@ bool HeldHere(const QString& szKey) {
 // Why a lock file could not be written, for a failure other than another holder.
 QString WriteFailure(const QLockFile& lock, const QString& szNative) {
     return (lock.error() == QLockFile::PermissionError
-                ? QStringLiteral("the folder of \"%1\" may not be written to")
-                : QStringLiteral("\"%1\" could not be written"))
+                ? DataFileLock::tr("the folder of \"%1\" may not be written to")
+                : DataFileLock::tr("\"%1\" could not be written"))
         .arg(szNative);
 }
 
@@ -283,8 +283,7 @@ DataFileLock::Outcome DataFileLock::Acquire(OtherComputer eOtherComputer) {
         }
         return *outcome;
     }
-    m_szReason =
-        QStringLiteral("\"%1\" kept coming back").arg(QDir::toNativeSeparators(m_szLockFile));
+    m_szReason = tr("\"%1\" kept coming back").arg(QDir::toNativeSeparators(m_szLockFile));
     return kNotWritable;
 }
 
@@ -295,7 +294,8 @@ std::optional<DataFileLock::Outcome> DataFileLock::TryOnce(QLockFile& lock,
     // writer, and would keep another computer's lock for good.
     const FoundLockFile found = InspectLockFile(m_szLockFile);
     if (found.eKind == FoundLockFile::kOther) {
-        m_szReason = QStringLiteral("\"%1\" is %2, not a lock file").arg(szNative, found.szWhat);
+        //: %2: what is there ("a folder", "a named pipe (FIFO)")
+        m_szReason = tr("\"%1\" is %2, not a lock file").arg(szNative, found.szWhat);
         return kNotAFile;
     }
     if (const std::optional<LockOwner> owner = OwnerOf(found); owner && !owner->bThisComputer) {
@@ -306,7 +306,7 @@ std::optional<DataFileLock::Outcome> DataFileLock::TryOnce(QLockFile& lock,
         // Taken over on the user's word; the save's check of the data file keeps whatever the
         // other computer still writes.
         if (!QFile::remove(m_szLockFile)) {
-            m_szReason = QStringLiteral("\"%1\" could not be replaced").arg(szNative);
+            m_szReason = tr("\"%1\" could not be replaced").arg(szNative);
             return kNotWritable;
         }
     }
@@ -330,7 +330,7 @@ std::optional<DataFileLock::Outcome> DataFileLock::TryOnce(QLockFile& lock,
     }
     // Removing it fails while a process holds it open.
     if (!lock.removeStaleLockFile()) {
-        m_szReason = QStringLiteral("\"%1\" could not be replaced").arg(szNative);
+        m_szReason = tr("\"%1\" could not be replaced").arg(szNative);
         return kNotWritable;
     }
     return std::nullopt;
@@ -377,14 +377,28 @@ QDateTime DataFileLock::HolderSince() const {
 }
 
 QString DataFileLock::HeldElsewhereText() const {
-    const QString szHost = m_szHolderHost.isEmpty()
-                               ? QStringLiteral("another computer")
-                               : QStringLiteral("the computer \"%1\"").arg(m_szHolderHost);
+    const QString szLock = QDir::toNativeSeparators(m_szLockFile);
     const QString szSince =
         m_dtHolderSince.isValid()
-            ? QStringLiteral(" since %1")
-                  .arg(m_dtHolderSince.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm")))
+            ? m_dtHolderSince.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
             : QString();
-    return QStringLiteral("The readings are open in Tensiolog on %1%2 (lock file \"%3\").")
-        .arg(szHost, szSince, QDir::toNativeSeparators(m_szLockFile));
+    if (m_szHolderHost.isEmpty()) {
+        return szSince.isEmpty()
+                   ? tr("The readings are open in Tensiolog on another computer (lock file "
+                        "\"%1\").")
+                         .arg(szLock)
+                   //: %1: a date and time
+                   : tr("The readings are open in Tensiolog on another computer since %1 (lock "
+                        "file \"%2\").")
+                         .arg(szSince, szLock);
+    }
+    return szSince.isEmpty()
+               //: %1: the other computer's name
+               ? tr("The readings are open in Tensiolog on the computer \"%1\" (lock file "
+                    "\"%2\").")
+                     .arg(m_szHolderHost, szLock)
+               //: %1: the other computer's name, %2: a date and time
+               : tr("The readings are open in Tensiolog on the computer \"%1\" since %2 (lock "
+                    "file \"%3\").")
+                     .arg(m_szHolderHost, szSince, szLock);
 }

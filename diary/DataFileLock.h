@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
 #include <QtGlobal>
@@ -23,6 +24,8 @@ class QLockFile;
 // folder, a full disk), the caller may go on without one: the saver never writes over a data
 // file that someone else changed, so two instances still lose nothing.
 class DataFileLock {
+    Q_DECLARE_TR_FUNCTIONS(DataFileLock)
+
 public:
     enum Outcome {
         // This object holds the lock.

@@ -2,6 +2,7 @@
 
 #include "diary/ConflictCopies.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QThread>
@@ -11,6 +12,14 @@
 #include <mutex>
 #include <optional>
 #include <utility>
+
+namespace {
+
+struct DataFileSaverText {
+    Q_DECLARE_TR_FUNCTIONS(DataFileSaver)
+};
+
+} // namespace
 
 // One save, as handed to the worker: bytes and paths only, never the document.
 struct DataFileSaver::Job {
@@ -168,7 +177,7 @@ void DataFileSaver::SaveWhenFree() {
 
 bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
     if (!m_encode) {
-        *pszReason = QStringLiteral("there is no diary to save");
+        *pszReason = DataFileSaverText::tr("there is no diary to save");
         return false;
     }
     // The buffer's memory is kept from save to save: fresh memory costs a page fault for every
@@ -417,7 +426,7 @@ bool DataFileSaver::TargetStillExpected(const Job& job, const FileVersion& expec
         return true;
     }
     if (!info.isFile()) {
-        *pszReason = QStringLiteral("it is not an ordinary file");
+        *pszReason = DataFileSaverText::tr("it is not an ordinary file");
         return false;
     }
     if (!expected.bExists || info.size() != expected.lSize) {

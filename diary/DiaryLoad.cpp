@@ -6,7 +6,16 @@
 #include "xmlstore/clsXMLTag.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QRegularExpression>
+
+namespace {
+
+struct DiaryLoad {
+    Q_DECLARE_TR_FUNCTIONS(DiaryLoad)
+};
+
+} // namespace
 
 LoadedDiary LoadDiary(const QString& szFile) {
     LoadedDiary diary;
@@ -44,10 +53,10 @@ QString LoadFailureReason(const LoadedDiary& diary) {
     case DiaryLoadOutcome::kUnreadable:
         return diary.read.szReason;
     case DiaryLoadOutcome::kNoReadings:
-        return QStringLiteral("it holds no list of readings");
+        return DiaryLoad::tr("it holds no list of readings");
     case DiaryLoadOutcome::kCutOff:
-        return QStringLiteral("it ends in the middle of its readings, as a file that was cut off "
-                              "does");
+        return DiaryLoad::tr("it ends in the middle of its readings, as a file that was cut off "
+                             "does");
     case DiaryLoadOutcome::kTooManyDays:
         return DiaryFullText();
     case DiaryLoadOutcome::kDamaged:
@@ -58,7 +67,7 @@ QString LoadFailureReason(const LoadedDiary& diary) {
     static const QRegularExpression kLine(QStringLiteral(" on line (\\d+)$"));
     const QRegularExpressionMatch match = kLine.match(diary.objDoc->szError);
     if (match.hasMatch()) {
-        return QStringLiteral("it is damaged at line %1").arg(match.captured(1));
+        return DiaryLoad::tr("it is damaged at line %1").arg(match.captured(1));
     }
-    return QStringLiteral("its contents could not be made out");
+    return DiaryLoad::tr("its contents could not be made out");
 }

@@ -5,6 +5,7 @@
 #include "xmlstore/clsXMLTag.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -12,6 +13,10 @@
 #include <iterator>
 
 namespace {
+
+struct DocumentMerge {
+    Q_DECLARE_TR_FUNCTIONS(DocumentMerge)
+};
 
 // The days that hold a reading with anything in it.
 DiaryDays WithoutEmptyDays(DiaryDays days) {
@@ -34,11 +39,13 @@ QString DaysText(const QStringList& keys) {
     for (qsizetype i = 0; i < std::min(kNamed, keys.size()); ++i) {
         names << DayText(keys[i]);
     }
-    QString szText = names.join(QStringLiteral(", "));
-    if (keys.size() > kNamed) {
-        szText += QStringLiteral(" and %1 more").arg(keys.size() - kNamed);
+    const QString szText = names.join(QStringLiteral(", "));
+    if (keys.size() <= kNamed) {
+        return szText;
     }
-    return szText;
+    //: %1: three dates; %n: how many more days
+    return DocumentMerge::tr("%1 and %n more", nullptr, static_cast<int>(keys.size() - kNamed))
+        .arg(szText);
 }
 
 } // namespace
@@ -123,38 +130,96 @@ void TakeTheirValues(const std::shared_ptr<clsXMLTag>& objReadings,
     }
 }
 
-QString MergedFromText(const DiaryMerge& merge, const QString& szFrom,
-                       const QString& szTheirsCopy) {
+namespace {
+
+// The clauses of MergedFromText for one kind of other side, in the order of Clause.
+enum Clause { kCameFrom, kTypedDifferently, kTypedDifferentlyCopy, kNothingNew };
+
+// In each: %1: the days, or %1: how many values ("2 values") and %2: the days; %3: the file
+// that keeps their values. In the last row the other side is named by the last placeholder.
+constexpr const char* kClauses[][4] = {
+    {QT_TRANSLATE_NOOP("DocumentMerge", "the readings of %1 came from the other computer"),
+     QT_TRANSLATE_NOOP("DocumentMerge", "where a value was typed differently here and on the "
+                                        "other computer (%1 on %2), yours is kept"),
+     QT_TRANSLATE_NOOP("DocumentMerge", "where a value was typed differently here and on the "
+                                        "other computer (%1 on %2), yours is kept and theirs is "
+                                        "in \"%3\""),
+     QT_TRANSLATE_NOOP("DocumentMerge", "nothing new came from the other computer")},
+    {QT_TRANSLATE_NOOP("DocumentMerge",
+                       "the readings of %1 came from a change made to the file during the import"),
+     QT_TRANSLATE_NOOP("DocumentMerge", "where a value was typed differently here and on a change "
+                                        "made to the file during the import (%1 on %2), yours is "
+                                        "kept"),
+     QT_TRANSLATE_NOOP("DocumentMerge", "where a value was typed differently here and on a change "
+                                        "made to the file during the import (%1 on %2), yours is "
+                                        "kept and theirs is in \"%3\""),
+     QT_TRANSLATE_NOOP("DocumentMerge",
+                       "nothing new came from a change made to the file during the import")},
+    //: %2: a file's name in quotes
+    {QT_TRANSLATE_NOOP("DocumentMerge", "the readings of %1 came from %2"),
+     //: %3: a file's name in quotes
+     QT_TRANSLATE_NOOP("DocumentMerge",
+                       "where a value was typed differently here and on %3 (%1 on %2), yours is "
+                       "kept"),
+     //: %4: a file's name in quotes
+     QT_TRANSLATE_NOOP("DocumentMerge",
+                       "where a value was typed differently here and on %4 (%1 on %2), yours is "
+                       "kept and theirs is in \"%3\""),
+     //: %1: a file's name in quotes
+     QT_TRANSLATE_NOOP("DocumentMerge", "nothing new came from %1")}};
+
+// The sentence for the clauses of kClauses[iFrom]; szName names a file (the last placeholder),
+// filled in in one pass with the others so that no name is read as a placeholder.
+QString MergedText(const DiaryMerge& merge, std::size_t iFrom, const QString& szName,
+                   const QString& szTheirsCopy) {
+    const auto clause = [&](Clause eClause) { return DocumentMerge::tr(kClauses[iFrom][eClause]); };
+    const bool bNamed = !szName.isNull();
     QStringList parts;
     if (!merge.daysFromTheirs.isEmpty()) {
-        parts << QStringLiteral("the readings of %1 came from %2")
-                     .arg(DaysText(merge.daysFromTheirs), szFrom);
+        const QString szDays = DaysText(merge.daysFromTheirs);
+        parts << (bNamed ? clause(kCameFrom).arg(szDays, szName) : clause(kCameFrom).arg(szDays));
     }
     if (!merge.conflicts.isEmpty()) {
-        QStringList days;
+        QStringList keys;
         for (const MergeConflict& conflict : merge.conflicts) {
-            if (!days.contains(conflict.szDayKey)) {
-                days << conflict.szDayKey;
+            if (!keys.contains(conflict.szDayKey)) {
+                keys << conflict.szDayKey;
             }
         }
-        QString szConflicts =
-            QStringLiteral("where a value was typed differently here and on %1 (%2 on %3), "
-                           "yours is kept")
-                .arg(szFrom,
-                     merge.conflicts.size() == 1
-                         ? QStringLiteral("one value")
-                         : QStringLiteral("%1 values").arg(merge.conflicts.size()),
-                     DaysText(days));
-        if (!szTheirsCopy.isEmpty()) {
-            szConflicts += QStringLiteral(" and theirs is in \"%1\"")
-                               .arg(QDir::toNativeSeparators(szTheirsCopy));
+        const QString szDays = DaysText(keys);
+        //: How many values were typed differently
+        const QString szValues = DocumentMerge::tr("%n values", "typed differently",
+                                                   static_cast<int>(merge.conflicts.size()));
+        const QString szCopy = QDir::toNativeSeparators(szTheirsCopy);
+        if (szTheirsCopy.isEmpty()) {
+            const QString szText = clause(kTypedDifferently);
+            parts << (bNamed ? szText.arg(szValues, szDays, szName) : szText.arg(szValues, szDays));
+        } else {
+            const QString szText = clause(kTypedDifferentlyCopy);
+            parts << (bNamed ? szText.arg(szValues, szDays, szCopy, szName)
+                             : szText.arg(szValues, szDays, szCopy));
         }
-        parts << szConflicts;
     }
     if (parts.isEmpty()) {
-        parts << QStringLiteral("nothing new came from %1").arg(szFrom);
+        parts << (bNamed ? clause(kNothingNew).arg(szName) : clause(kNothingNew));
     }
-    QString szText = parts.join(QStringLiteral("; ")) + u'.';
+    QString szText = parts.first();
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        //: Two parts of one sentence
+        szText = DocumentMerge::tr("%1; %2").arg(szText, parts[i]);
+    }
+    szText += u'.';
     szText[0] = szText[0].toUpper();
     return szText;
+}
+
+} // namespace
+
+QString MergedFromText(const DiaryMerge& merge, MergeSource eFrom, const QString& szTheirsCopy) {
+    return MergedText(merge, eFrom == MergeSource::kOtherComputer ? 0 : 1, QString(), szTheirsCopy);
+}
+
+QString MergedFromText(const DiaryMerge& merge, const QString& szFrom,
+                       const QString& szTheirsCopy) {
+    return MergedText(merge, 2, szFrom, szTheirsCopy);
 }

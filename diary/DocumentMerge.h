@@ -44,6 +44,18 @@ FileMerge MergeCopyInto(const std::shared_ptr<clsXMLTag>& objReadings, const QBy
 void TakeTheirValues(const std::shared_ptr<clsXMLTag>& objReadings,
                      const QList<MergeConflict>& picked);
 
-// Tells in one sentence what came from the other side ("the other computer" or a file) and,
-// for conflicts, which value this side kept and where the other side's diary is (szTheirsCopy).
+// The other side of a merge that is no file of its own.
+enum class MergeSource {
+    // The data file as another computer wrote it.
+    kOtherComputer,
+    // The data file as something changed it while the command line imported a CSV file.
+    kChangeDuringImport,
+};
+
+// Tells in one sentence what came from the other side and, for conflicts, which value this side
+// kept and where the other side's diary is (szTheirsCopy).
+QString MergedFromText(const DiaryMerge& merge, MergeSource eFrom, const QString& szTheirsCopy);
+
+// The same for another side that is a file: szFrom names it as the user reads it, a file's name
+// in quotes.
 QString MergedFromText(const DiaryMerge& merge, const QString& szFrom, const QString& szTheirsCopy);

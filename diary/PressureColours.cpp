@@ -2,9 +2,14 @@
 
 #include "diary/TextToInteger.h"
 
+#include <QCoreApplication>
 #include <limits>
 
 namespace {
+
+struct PressureColours {
+    Q_DECLARE_TR_FUNCTIONS(PressureColours)
+};
 
 constexpr qint16 kLowest = std::numeric_limits<qint16>::min();
 constexpr qint16 kHighest = std::numeric_limits<qint16>::max();
@@ -51,13 +56,13 @@ long DiastolicColor(const QString& szReading) {
 QString PressureColourName(long lColor) {
     switch (lColor) {
     case kPressureRed:
-        return QStringLiteral("red");
+        return PressureColours::tr("red");
     case kPressureGreen:
-        return QStringLiteral("green");
+        return PressureColours::tr("green");
     case kPressureOrange:
-        return QStringLiteral("orange");
+        return PressureColours::tr("orange");
     case kPressureBlack:
-        return QStringLiteral("black");
+        return PressureColours::tr("black");
     default:
         return QString();
     }

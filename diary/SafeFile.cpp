@@ -1,5 +1,6 @@
 #include "diary/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -22,7 +23,11 @@
 
 namespace {
 
-const QString kNotOrdinary = QStringLiteral("it is not an ordinary file");
+struct SafeFile {
+    Q_DECLARE_TR_FUNCTIONS(SafeFile)
+};
+
+const char* const kNotOrdinary = QT_TRANSLATE_NOOP("SafeFile", "it is not an ordinary file");
 
 // The system's words for an error number (safe on any thread).
 QString SystemReason(int iError) {
@@ -65,9 +70,9 @@ bool WriteAllToDisk(QFileDevice& file, const QByteArray& bytes, QString* pszReas
         return false;
     }
     if (file.size() != bytes.size()) {
-        *pszReason = QStringLiteral("only %1 of %2 bytes reached the disk")
-                         .arg(file.size())
-                         .arg(bytes.size());
+        //: %1 and %2: numbers of bytes
+        *pszReason =
+            SafeFile::tr("only %1 of %2 bytes reached the disk").arg(file.size()).arg(bytes.size());
         return false;
     }
     return SyncHandle(file.handle(), pszReason);
@@ -87,8 +92,9 @@ void SyncFolderAfterSwap(const QString& szPath, const SwapTestHooks& hooks, QStr
     const bool bOk =
         hooks.syncFolder ? hooks.syncFolder(&szReason) : SyncFolderOf(szPath, &szReason);
     if (!bOk && pszWarning != nullptr) {
-        *pszWarning = QStringLiteral("%1 was saved, but its folder could not be synced to disk "
-                                     "(%2): a power cut soon may undo the save")
+        //: %1: a file, %2: the system's reason
+        *pszWarning = SafeFile::tr("%1 was saved, but its folder could not be synced to disk "
+                                   "(%2): a power cut soon may undo the save")
                           .arg(QDir::toNativeSeparators(szPath), szReason);
     }
 }
@@ -297,8 +303,9 @@ ReplaceOutcome AfterExchange(const QString& szNew, const QString& szFinal,
     // Someone else's file was in place: it goes back.
     if (ExchangeFiles(szNew, szFinal, hooks, pszReason) != Renamed::kDone &&
         !RenameOver(szNew, szFinal, pszReason)) {
-        *pszReason = QStringLiteral("another program changed the file during the save, and its "
-                                    "version could not be put back (%1); it is kept as %2")
+        //: %1: the system's reason, %2: a file
+        *pszReason = SafeFile::tr("another program changed the file during the save, and its "
+                                  "version could not be put back (%1); it is kept as %2")
                          .arg(*pszReason, QDir::toNativeSeparators(szNew));
         return ReplaceOutcome::kFailed;
     }
@@ -397,7 +404,7 @@ FileRead ReadWholeFile(const QString& szPath, bool bHash) {
     }
     read.version.bExists = true;
     if (!info.isFile()) {
-        read.szReason = kNotOrdinary;
+        read.szReason = SafeFile::tr(kNotOrdinary);
         return read;
     }
     QFile file(szPath);
@@ -425,7 +432,7 @@ bool WriteFileSafely(const QString& szPath, const QByteArray& bytes,
                      QString* pszWarning) {
     const QFileInfo info(szPath);
     if (info.exists() && !info.isFile()) {
-        *pszReason = kNotOrdinary;
+        *pszReason = SafeFile::tr(kNotOrdinary);
         return false;
     }
     QSaveFile file(szPath);
@@ -459,7 +466,7 @@ ReplaceOutcome ReplaceFileIfUnchanged(const QString& szPath, const QByteArray& b
     const QString szFinal = FinalPath(szPath);
     const QFileInfo info(szFinal);
     if (info.exists() && !info.isFile()) {
-        *pszReason = kNotOrdinary;
+        *pszReason = SafeFile::tr(kNotOrdinary);
         return ReplaceOutcome::kFailed;
     }
     const QString szNew =
@@ -513,7 +520,7 @@ QString WriteCopyBeside(const QString& szFile, const QString& szTag, const QDate
         SyncFolderOf(szCopy, pszReason);
         return szCopy;
     }
-    *pszReason = QStringLiteral("too many earlier copies");
+    *pszReason = SafeFile::tr("too many earlier copies");
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "diary/modFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -11,6 +12,10 @@
 #endif
 
 namespace {
+
+struct modFiles {
+    Q_DECLARE_TR_FUNCTIONS(modFiles)
+};
 
 // Drops trailing separators, keeping a root folder as it is.
 QString WithoutTrailingSeparator(QString szPath) {
@@ -62,12 +67,12 @@ QString WhyNoFolder(const QString& szFolder) {
     for (;;) {
         const QFileInfo info(szPath);
         if (info.exists() && !info.isDir()) {
-            return QStringLiteral("\"%1\" is a file, not a folder")
+            return modFiles::tr("\"%1\" is a file, not a folder")
                 .arg(QDir::toNativeSeparators(szPath));
         }
         if (info.isDir()) {
             if (!info.isWritable()) {
-                return QStringLiteral("no folder may be made in \"%1\"")
+                return modFiles::tr("no folder may be made in \"%1\"")
                     .arg(QDir::toNativeSeparators(szPath));
             }
             break;
@@ -78,7 +83,7 @@ QString WhyNoFolder(const QString& szFolder) {
         }
         szPath = szParent;
     }
-    return QStringLiteral("it could not be made");
+    return modFiles::tr("it could not be made");
 }
 
 } // namespace
@@ -95,7 +100,7 @@ QString GetSpecialFolderPath(long lFolderId) {
 QString ResolveDataFolder(const QString& szFolder, QString* pszWhyNot) {
     QString szWhyNot;
     if (szFolder.isEmpty()) {
-        szWhyNot = QStringLiteral("the system names no folder for application data");
+        szWhyNot = modFiles::tr("the system names no folder for application data");
     } else {
         const QFileInfo info(szFolder);
         if (info.isDir() || (!info.exists() && QDir().mkpath(szFolder))) {

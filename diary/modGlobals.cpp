@@ -3,9 +3,16 @@
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QCoreApplication>
+#include <QLocale>
+
 #include <utility>
 
 namespace {
+
+struct modGlobals {
+    Q_DECLARE_TR_FUNCTIONS(modGlobals)
+};
 
 // The program-wide state, in one place.
 struct ProgramState {
@@ -44,12 +51,12 @@ void SetReadingsChangedHandler(std::function<void()> handler) {
 bool EncodeProgramDocument(std::string& bytes, const QString& szFile, QString* pszReason) {
     const std::shared_ptr<clsXML>& objDoc = State().objXML;
     if (!objDoc) {
-        *pszReason = QStringLiteral("there is no diary to save");
+        *pszReason = modGlobals::tr("there is no diary to save");
         return false;
     }
     if (!objDoc->SaveXMLToBytes(bytes, szFile)) {
         *pszReason = objDoc->szErrorReason.isEmpty()
-                         ? QStringLiteral("the diary could not be written out")
+                         ? modGlobals::tr("the diary could not be written out")
                          : objDoc->szErrorReason;
         return false;
     }
@@ -61,9 +68,9 @@ bool IsDiaryFull(const std::shared_ptr<clsXMLTag>& objReadings) {
 }
 
 QString DiaryFullText() {
-    return QStringLiteral("The diary has reached the largest size this version can hold (%L1 "
-                          "days).")
-        .arg(clsXMLTags::kCapacity);
+    //: %1: the most days a diary holds (32,767)
+    return modGlobals::tr("The diary has reached the largest size this version can hold (%1 days).")
+        .arg(QLocale(QLocale::English).toString(clsXMLTags::kCapacity));
 }
 
 QDate Today() {

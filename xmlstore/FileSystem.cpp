@@ -1,5 +1,6 @@
 #include "xmlstore/FileSystem.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QIODevice>
@@ -12,6 +13,10 @@
 #endif
 
 namespace {
+
+struct FileSystemText {
+    Q_DECLARE_TR_FUNCTIONS(FileSystem)
+};
 
 // Checks the kind of file first, then opens it; for Windows and Qt resource paths (":/..."),
 // where no pipe can stand in the way of a plain open.
@@ -78,19 +83,19 @@ FileSystem::OpenResult FileSystem::OpenRegularFile(QFile& file, const QString& p
 
 QString FileSystem::KindOfOtherFile(const QString& path) {
     if (QFileInfo(path).isDir()) {
-        return QStringLiteral("a folder");
+        return FileSystemText::tr("a folder");
     }
 #ifndef Q_OS_WIN
     struct stat st {};
     if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
         if (S_ISFIFO(st.st_mode)) {
-            return QStringLiteral("a named pipe");
+            return FileSystemText::tr("a named pipe");
         }
         if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) {
-            return QStringLiteral("a device");
+            return FileSystemText::tr("a device");
         }
         if (S_ISSOCK(st.st_mode)) {
-            return QStringLiteral("a socket");
+            return FileSystemText::tr("a socket");
         }
     }
 #endif

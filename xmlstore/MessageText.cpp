@@ -1,8 +1,14 @@
 #include "xmlstore/MessageText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
+
+struct MessageTextList {
+    Q_DECLARE_TR_FUNCTIONS(MessageText)
+};
 
 // Whether a character is shown as an escape: a control character, a mark or override of the
 // text's direction (which can reorder what a terminal shows), or a line or paragraph separator.
@@ -71,9 +77,11 @@ QString MessageText::List(const QStringList& names, qsizetype iMax) {
     for (qsizetype i = 0; i < names.size() && i < iMax; ++i) {
         shown.append(Quoted(names[i]));
     }
-    QString szList = shown.join(QStringLiteral(", "));
-    if (names.size() > iMax) {
-        szList += QStringLiteral(" and %1 more").arg(names.size() - iMax);
+    const QString szList = shown.join(QStringLiteral(", "));
+    if (names.size() <= iMax) {
+        return szList;
     }
-    return szList;
+    //: %1: names, %n: how many more names there are
+    return MessageTextList::tr("%1 and %n more", nullptr, static_cast<int>(names.size() - iMax))
+        .arg(szList);
 }
