@@ -9,6 +9,7 @@
 #include "diary/SafeFile.h"
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
+#include "i18n/Translations.h"
 #include "report/frmReport.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -663,6 +664,7 @@ int CommandLineMain(int argc, char** argv) {
     if (QCoreApplication::applicationVersion().isEmpty()) {
         QCoreApplication::setApplicationVersion(QStringLiteral(TLG_VERSION));
     }
+    InstallTranslations(QLocale::system());
     QFile out;
     QFile err;
     QFile in;

@@ -1,3 +1,4 @@
+#include "i18n/Translations.h"
 #include "program/CommandLine.h"
 #include "program/modMain.h"
 
@@ -7,6 +8,8 @@ int main(int argc, char** argv) {
         return CommandLineMain(argc, argv);
     }
     TlgApplication app(argc, argv);
+    // The windows, messages and Qt's own dialogs in the user's language.
+    InstallTranslations(QLocale::system());
     StartupOptions options;
     // What Qt leaves once it has taken its own options: a file to open, from a file manager.
     options.filesToOpen = WindowRunFiles(QCoreApplication::arguments());

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # The layers, lowest first; a folder may include from any folder earlier in this list.
-LAYERS=(xmlstore diary resources widgets welcome report mainwindow program)
+LAYERS=(i18n xmlstore diary resources widgets welcome report mainwindow program)
 
 rank() {
   local i
@@ -39,10 +39,10 @@ for layer in "${LAYERS[@]}"; do
 done
 # The targets each folder's CMakeLists.txt builds.
 declare -A TARGET_LAYER=(
-  [xmlstore]=xmlstore [diary]=diary [tlgresources]=resources [widgets]=widgets
+  [i18n]=i18n [i18n_forms]=i18n [xmlstore]=xmlstore [diary]=diary [tlgresources]=resources [widgets]=widgets
   [welcome]=welcome [report]=report [mainwindow]=mainwindow [startup]=program [tlg]=program
 )
-CORE_ONLY=(xmlstore diary)
+CORE_ONLY=(i18n xmlstore diary)
 
 for layer in "${LAYERS[@]}"; do
   own=$(rank "$layer")

@@ -10,6 +10,7 @@ ROLE="${1:-run}"
 RUN_PACKAGES=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-svg-dev qt6-qpa-plugins libqt6svg6 libgl-dev
+  qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core
 )
 # Testing: benchmarks, the fuzz build, a virtual display driven as a person would, screenshots

@@ -1,0 +1,25 @@
+#include "i18n/LocalDates.h"
+
+#include "i18n/Translations.h"
+
+#include <QCoreApplication>
+
+namespace LocalDates {
+
+QString RowLabel(QDate date) {
+    //: Date format (QDate::toString) of a chart row label: day and month only, at most six
+    //: characters.
+    return DisplayLocale().toString(date, QCoreApplication::translate("LocalDates", "dd/MM"));
+}
+
+QString ShortDate(QDate date) {
+    //: Date format (QDate::toString) of a report line: day, month and year, compact.
+    return DisplayLocale().toString(date, QCoreApplication::translate("LocalDates", "dd MMM yyyy"));
+}
+
+QString LongDate(QDate date) {
+    //: Date format (QDate::toString) in sentences: day, full month name and year.
+    return DisplayLocale().toString(date, QCoreApplication::translate("LocalDates", "d MMMM yyyy"));
+}
+
+} // namespace LocalDates

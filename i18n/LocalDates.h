@@ -1,0 +1,21 @@
+#pragma once
+
+// The one place for dates as people read them: in the language of the installed translation and
+// the order of the user's locale. The stored day keys, the data file and the CSV export never
+// use these.
+
+#include <QDate>
+#include <QString>
+
+namespace LocalDates {
+
+// A chart row: day and month ("07/12" in English).
+QString RowLabel(QDate date);
+
+// A report day line: day, short month name and year ("07 Mar 2027" in English).
+QString ShortDate(QDate date);
+
+// Summaries and messages: day, month name and year ("7 March 2027" in English).
+QString LongDate(QDate date);
+
+} // namespace LocalDates
