@@ -1,7 +1,8 @@
 #include "diary/CsvDates.h"
 
+#include "i18n/LocalDates.h"
+
 #include <QCoreApplication>
-#include <QLocale>
 
 #include <algorithm>
 
@@ -181,5 +182,5 @@ QString Csv::SpelledDate(int iYear, int iMonth, int iDay) {
     if (!date.isValid()) {
         return CsvImport::tr("no valid date");
     }
-    return QLocale::c().toString(date, QStringLiteral("d MMMM yyyy"));
+    return LocalDates::LongDate(date);
 }

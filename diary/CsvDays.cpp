@@ -2,6 +2,7 @@
 
 #include "diary/DayReadings.h"
 #include "diary/ReadingsSchema.h"
+#include "i18n/Translations.h"
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
@@ -96,12 +97,12 @@ bool RoomForNewDays(const clsXMLTags* pDays, const CsvReadings& readings,
     if (iTaken + iNew <= clsXMLTags::kCapacity) {
         return true;
     }
-    const QLocale english(QLocale::English);
+    const QLocale locale = DisplayLocale();
     *pszError =
         //: %1: the most days a diary holds, %2: the days it has, %3: the days the file adds
         CsvImport::tr("the diary holds at most %1 days; it has %2, and the file would add %3")
-            .arg(english.toString(clsXMLTags::kCapacity),
-                 english.toString(pDays != nullptr ? pDays->Count() : 0), english.toString(iNew));
+            .arg(locale.toString(clsXMLTags::kCapacity),
+                 locale.toString(pDays != nullptr ? pDays->Count() : 0), locale.toString(iNew));
     return false;
 }
 

@@ -2,66 +2,79 @@
 
 #include "xmlstore/MessageText.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-QString DelimiterName(QChar c) {
+struct CsvDescriptions {
+    Q_DECLARE_TR_FUNCTIONS(CsvDescriptions)
+};
+
+QString DelimiterText(QChar c) {
     if (c == u';') {
-        return QStringLiteral("semicolons");
+        return CsvDescriptions::tr("fields separated by semicolons");
     }
     if (c == u'\t') {
-        return QStringLiteral("tabs");
+        return CsvDescriptions::tr("fields separated by tabs");
     }
-    return QStringLiteral("commas");
+    return CsvDescriptions::tr("fields separated by commas");
 }
 
-QString Count(qsizetype n, const char* szOne, const char* szMany) {
-    return QString::number(n) + u' ' + QLatin1String(n == 1 ? szOne : szMany);
+// A number of days standing alone, as after a colon.
+QString Days(qsizetype n) {
+    return CsvDescriptions::tr("%n days", nullptr, static_cast<int>(n));
 }
 
 } // namespace
 
 QString CsvReadingsDescription(const QString& szFileName, const CsvReadings& readings) {
-    QString szText =
-        QStringLiteral("%1: %2 on %3 (%4, fields separated by %5).")
-            .arg(MessageText::Visible(szFileName), Count(readings.iRows, "reading", "readings"),
-                 Count(readings.days.size(), "day", "days"), readings.szEncoding,
-                 DelimiterName(readings.cDelimiter));
+    //: %1: the file's name, %2: "on N days", %3: its encoding ("UTF-8"), %4: "fields separated by
+    //: commas"
+    QString szText = CsvDescriptions::tr("%1: %n readings on %2 (%3, %4).", nullptr, readings.iRows)
+                         .arg(MessageText::Visible(szFileName),
+                              CsvDescriptions::tr("%n days", "after \"on\"",
+                                                  static_cast<int>(readings.days.size())),
+                              readings.szEncoding, DelimiterText(readings.cDelimiter));
     if (readings.iDaysWithSeveral > 0) {
-        szText +=
-            u'\n' + QStringLiteral("%1 more than one reading; each is kept with its time.")
-                        .arg(readings.iDaysWithSeveral == 1
-                                 ? QStringLiteral("1 day has")
-                                 : QStringLiteral("%1 days have").arg(readings.iDaysWithSeveral));
+        szText += u'\n' + CsvDescriptions::tr("%n days have more than one reading; each is kept "
+                                              "with its time.",
+                                              nullptr, readings.iDaysWithSeveral);
     }
     if (!readings.ignoredColumns.isEmpty()) {
-        szText +=
-            u'\n' +
-            QStringLiteral("Columns left out: %1.").arg(MessageText::List(readings.ignoredColumns));
+        szText += u'\n' + CsvDescriptions::tr("Columns left out: %1.")
+                              .arg(MessageText::List(readings.ignoredColumns));
     }
     if (readings.iLinesBeforeHeader > 0) {
-        szText += u'\n' + QStringLiteral("%1 above the header row skipped.")
-                              .arg(Count(readings.iLinesBeforeHeader, "line", "lines"));
+        szText += u'\n' + CsvDescriptions::tr("%n lines above the header row skipped.", nullptr,
+                                              readings.iLinesBeforeHeader);
     }
     return szText;
 }
 
 QString CsvMergeDescription(const CsvMergeSummary& summary, bool bApplied) {
+    //: Each of %1 to %4 is a number of days ("1 day", "3 days")
     QString szText =
-        bApplied ? QStringLiteral("Added %1, filled in %2, replaced values of %3; %4 unchanged.")
-                 : QStringLiteral("Would add %1, fill in %2, replace values of %3; %4 would stay "
-                                  "unchanged.");
-    szText = szText.arg(Count(summary.iAdded, "day", "days"), Count(summary.iFilled, "day", "days"),
-                        Count(summary.iReplaced, "day", "days"),
-                        Count(summary.iUnchanged, "day", "days"));
+        bApplied
+            ? CsvDescriptions::tr("Added %1, filled in %2, replaced values of %3; %4 unchanged.")
+            : CsvDescriptions::tr("Would add %1, fill in %2, replace values of %3; %4 would "
+                                  "stay unchanged.");
+    szText = szText.arg(Days(summary.iAdded), Days(summary.iFilled), Days(summary.iReplaced),
+                        Days(summary.iUnchanged));
     if (summary.iGrown > 0) {
-        szText += u'\n' + QStringLiteral("%1 %2 readings of the file beside their own.")
-                              .arg(Count(summary.iGrown, "day", "days"),
-                                   QLatin1String(bApplied ? "took" : "would take"));
+        szText += u'\n' + (bApplied ? CsvDescriptions::tr("%n days took readings of the file "
+                                                          "beside their own.",
+                                                          nullptr, summary.iGrown)
+                                    : CsvDescriptions::tr("%n days would take readings of the "
+                                                          "file beside their own.",
+                                                          nullptr, summary.iGrown));
     }
     if (summary.iKeptDifferent > 0) {
-        szText += u'\n' + QStringLiteral("%1 %2 stored values where the file has others.")
-                              .arg(Count(summary.iKeptDifferent, "day", "days"),
-                                   QLatin1String(bApplied ? "kept" : "would keep"));
+        szText += u'\n' + (bApplied ? CsvDescriptions::tr("%n days kept stored values where the "
+                                                          "file has others.",
+                                                          nullptr, summary.iKeptDifferent)
+                                    : CsvDescriptions::tr("%n days would keep stored values "
+                                                          "where the file has others.",
+                                                          nullptr, summary.iKeptDifferent));
     }
     return szText;
 }

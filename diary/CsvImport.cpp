@@ -6,6 +6,7 @@
 #include "diary/CsvHeader.h"
 #include "diary/CsvText.h"
 #include "diary/ReadingsSchema.h"
+#include "i18n/Translations.h"
 #include "xmlstore/FileSystem.h"
 #include "xmlstore/MessageText.h"
 
@@ -99,10 +100,10 @@ bool ReadValue(const QString& szField, Column column, QString* pszValue, QString
 
 // A comment longer than the box and the import take, iLength characters long.
 QString CommentTooLong(qsizetype iLength) {
-    const QLocale english(QLocale::English);
+    const QLocale locale = DisplayLocale();
     //: %1: the comment's length, %2: the most a comment holds (both over 1000)
     return CsvImport::tr("the comment is %1 characters long; a comment holds at most %2")
-        .arg(english.toString(iLength), english.toString(kMaxCommentLength));
+        .arg(locale.toString(iLength), locale.toString(kMaxCommentLength));
 }
 
 // What is wrong with a file, and where (line 0: the file as a whole).

@@ -1,6 +1,7 @@
 #include "diary/DataFileLock.h"
 
 #include "diary/SafeFile.h"
+#include "i18n/LocalDates.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -378,10 +379,9 @@ QDateTime DataFileLock::HolderSince() const {
 
 QString DataFileLock::HeldElsewhereText() const {
     const QString szLock = QDir::toNativeSeparators(m_szLockFile);
-    const QString szSince =
-        m_dtHolderSince.isValid()
-            ? m_dtHolderSince.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm"))
-            : QString();
+    const QString szSince = m_dtHolderSince.isValid()
+                                ? LocalDates::DateAndTime(m_dtHolderSince.toLocalTime())
+                                : QString();
     if (m_szHolderHost.isEmpty()) {
         return szSince.isEmpty()
                    ? tr("The readings are open in Tensiolog on another computer (lock file "

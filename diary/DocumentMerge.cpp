@@ -1,13 +1,13 @@
 #include "diary/DocumentMerge.h"
 
 #include "diary/ReadingsSchema.h"
+#include "i18n/LocalDates.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
-#include <QLocale>
 
 #include <algorithm>
 #include <iterator>
@@ -29,7 +29,7 @@ DiaryDays WithoutEmptyDays(DiaryDays days) {
 // A day key as the user reads it, or the key itself when it is no date.
 QString DayText(const QString& szDayKey) {
     const QDate dt = DayKeyDate(szDayKey);
-    return dt.isValid() ? QLocale().toString(dt, QLocale::ShortFormat) : szDayKey;
+    return dt.isValid() ? LocalDates::LongDate(dt) : szDayKey;
 }
 
 // Up to three days, then how many more.

@@ -1,6 +1,7 @@
 #include "diary/ReadingsSchema.h"
 
 #include "diary/modGlobals.h"
+#include "i18n/LocalDates.h"
 #include "xmlstore/clsXML.h"
 
 #include "xmlstore/clsXMLTags.h"
@@ -66,8 +67,7 @@ QString DayText(const QDate& dt) {
     if (!dt.isValid()) {
         return QString();
     }
-    return QString::number(dt.day()) + u' ' + MonthShortName(dt.month()) + u' ' +
-           QString::number(dt.year());
+    return LocalDates::MediumDate(dt);
 }
 
 QString DayRowLabel(const QString& szDayKey) {

@@ -1,5 +1,6 @@
 #include "diary/modGlobals.h"
 
+#include "i18n/Translations.h"
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
@@ -70,7 +71,7 @@ bool IsDiaryFull(const std::shared_ptr<clsXMLTag>& objReadings) {
 QString DiaryFullText() {
     //: %1: the most days a diary holds (32,767)
     return modGlobals::tr("The diary has reached the largest size this version can hold (%1 days).")
-        .arg(QLocale(QLocale::English).toString(clsXMLTags::kCapacity));
+        .arg(DisplayLocale().toString(clsXMLTags::kCapacity));
 }
 
 QDate Today() {

@@ -22,4 +22,16 @@ QString LongDate(QDate date) {
     return DisplayLocale().toString(date, QCoreApplication::translate("LocalDates", "d MMMM yyyy"));
 }
 
+QString MediumDate(QDate date) {
+    //: Date format (QDate::toString) of one day named in a message: day, short month name and
+    //: year.
+    return DisplayLocale().toString(date, QCoreApplication::translate("LocalDates", "d MMM yyyy"));
+}
+
+QString DateAndTime(const QDateTime& when) {
+    //: Date and time format (QDateTime::toString) in messages: date, hours and minutes.
+    return DisplayLocale().toString(when,
+                                    QCoreApplication::translate("LocalDates", "yyyy-MM-dd HH:mm"));
+}
+
 } // namespace LocalDates

@@ -5,6 +5,7 @@
 // use these.
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 
 namespace LocalDates {
@@ -17,5 +18,12 @@ QString ShortDate(QDate date);
 
 // Summaries and messages: day, month name and year ("7 March 2027" in English).
 QString LongDate(QDate date);
+
+// One day named in a message or a spoken text: day, short month name and year ("7 Mar 2027" in
+// English).
+QString MediumDate(QDate date);
+
+// A moment in a message: date and time of day ("2027-03-07 14:05" in English).
+QString DateAndTime(const QDateTime& when);
 
 } // namespace LocalDates

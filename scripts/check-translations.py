@@ -13,7 +13,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-LAYERS = ["i18n", "diary", "widgets", "welcome", "report", "mainwindow", "program"]
+LAYERS = ["i18n", "xmlstore", "diary", "widgets", "welcome", "report", "mainwindow", "program"]
 LANGUAGES = ["de", "fr", "es"]
 PLACEHOLDER = re.compile(r"%L?(\d+|n)")
 

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-LAYERS=(i18n diary widgets welcome report mainwindow program)
+LAYERS=(i18n xmlstore diary widgets welcome report mainwindow program)
 LANGUAGES=(de fr es)
 LUPDATE=${LUPDATE:-$(command -v lupdate-qt6 || command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 

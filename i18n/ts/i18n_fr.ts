@@ -18,5 +18,15 @@
         <extracomment>Date format (QDate::toString) in sentences: day, full month name and year.</extracomment>
         <translation>d MMMM yyyy</translation>
     </message>
+    <message>
+        <source>d MMM yyyy</source>
+        <extracomment>Date format (QDate::toString) of one day named in a message: day, short month name and year.</extracomment>
+        <translation>d MMM yyyy</translation>
+    </message>
+    <message>
+        <source>yyyy-MM-dd HH:mm</source>
+        <extracomment>Date and time format (QDateTime::toString) in messages: date, hours and minutes.</extracomment>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
 </context>
 </TS>
