@@ -25,6 +25,13 @@ QString Days(qsizetype n) {
     return CsvDescriptions::tr("%n days", nullptr, static_cast<int>(n));
 }
 
+// A line of its own for nDays days, when there are any.
+void AddDaysLine(QString& szText, int nDays, const char* szSource) {
+    if (nDays > 0) {
+        szText += u'\n' + CsvDescriptions::tr(szSource, nullptr, nDays);
+    }
+}
+
 } // namespace
 
 QString CsvReadingsDescription(const QString& szFileName, const CsvReadings& readings) {
@@ -60,21 +67,17 @@ QString CsvMergeDescription(const CsvMergeSummary& summary, bool bApplied) {
                                   "stay unchanged.");
     szText = szText.arg(Days(summary.iAdded), Days(summary.iFilled), Days(summary.iReplaced),
                         Days(summary.iUnchanged));
-    if (summary.iGrown > 0) {
-        szText += u'\n' + (bApplied ? CsvDescriptions::tr("%n days took readings of the file "
-                                                          "beside their own.",
-                                                          nullptr, summary.iGrown)
-                                    : CsvDescriptions::tr("%n days would take readings of the "
-                                                          "file beside their own.",
-                                                          nullptr, summary.iGrown));
-    }
-    if (summary.iKeptDifferent > 0) {
-        szText += u'\n' + (bApplied ? CsvDescriptions::tr("%n days kept stored values where the "
-                                                          "file has others.",
-                                                          nullptr, summary.iKeptDifferent)
-                                    : CsvDescriptions::tr("%n days would keep stored values "
-                                                          "where the file has others.",
-                                                          nullptr, summary.iKeptDifferent));
-    }
+    static const char* const kGrown[] = {
+        QT_TRANSLATE_N_NOOP("CsvDescriptions",
+                            "%n days would take readings of the file beside their own."),
+        QT_TRANSLATE_N_NOOP("CsvDescriptions",
+                            "%n days took readings of the file beside their own.")};
+    static const char* const kKept[] = {
+        QT_TRANSLATE_N_NOOP("CsvDescriptions",
+                            "%n days would keep stored values where the file has others."),
+        QT_TRANSLATE_N_NOOP("CsvDescriptions",
+                            "%n days kept stored values where the file has others.")};
+    AddDaysLine(szText, summary.iGrown, kGrown[bApplied ? 1 : 0]);
+    AddDaysLine(szText, summary.iKeptDifferent, kKept[bApplied ? 1 : 0]);
     return szText;
 }
