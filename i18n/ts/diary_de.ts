@@ -402,13 +402,13 @@
         <source>%1 and %n more</source>
         <extracomment>%1: three dates; %n: how many more days</extracomment>
         <translation>
-            <numerusform>%1 und %n weiterer</numerusform>
-            <numerusform>%1 und %n weitere</numerusform>
+            <numerusform>%1 und %n weiteren</numerusform>
+            <numerusform>%1 und %n weiteren</numerusform>
         </translation>
     </message>
     <message>
         <source>the readings of %1 came from the other computer</source>
-        <translation>die Messwerte der Tage %1 kamen vom anderen Computer</translation>
+        <translation>die Messwerte vom %1 kamen vom anderen Computer</translation>
     </message>
     <message>
         <source>where a value was typed differently here and on the other computer (%1 on %2), yours is kept</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>the readings of %1 came from a change made to the file during the import</source>
-        <translation>die Messwerte der Tage %1 kamen aus einer Änderung an der Datei während des Imports</translation>
+        <translation>die Messwerte vom %1 kamen aus einer Änderung an der Datei während des Imports</translation>
     </message>
     <message>
         <source>where a value was typed differently here and on a change made to the file during the import (%1 on %2), yours is kept</source>
@@ -441,7 +441,7 @@
     <message>
         <source>the readings of %1 came from %2</source>
         <extracomment>%2: a file&apos;s name in quotes</extracomment>
-        <translation>die Messwerte der Tage %1 kamen aus %2</translation>
+        <translation>die Messwerte vom %1 kamen aus %2</translation>
     </message>
     <message>
         <source>where a value was typed differently here and on %3 (%1 on %2), yours is kept</source>

@@ -408,7 +408,7 @@
     </message>
     <message>
         <source>the readings of %1 came from the other computer</source>
-        <translation>las mediciones de los días %1 llegaron del otro ordenador</translation>
+        <translation>las mediciones del %1 llegaron del otro ordenador</translation>
     </message>
     <message>
         <source>where a value was typed differently here and on the other computer (%1 on %2), yours is kept</source>
@@ -424,7 +424,7 @@
     </message>
     <message>
         <source>the readings of %1 came from a change made to the file during the import</source>
-        <translation>las mediciones de los días %1 llegaron de un cambio hecho en el archivo durante la importación</translation>
+        <translation>las mediciones del %1 llegaron de un cambio hecho en el archivo durante la importación</translation>
     </message>
     <message>
         <source>where a value was typed differently here and on a change made to the file during the import (%1 on %2), yours is kept</source>
@@ -441,7 +441,7 @@
     <message>
         <source>the readings of %1 came from %2</source>
         <extracomment>%2: a file&apos;s name in quotes</extracomment>
-        <translation>las mediciones de los días %1 llegaron de %2</translation>
+        <translation>las mediciones del %1 llegaron de %2</translation>
     </message>
     <message>
         <source>where a value was typed differently here and on %3 (%1 on %2), yours is kept</source>
