@@ -117,7 +117,9 @@ bool WriteCsvBytes(QIODevice& device, const QByteArray& bytes, QString* pszReaso
         const qint64 lWritten = device.write(bytes.constData() + lDone, bytes.size() - lDone);
         if (lWritten <= 0) {
             *pszReason = device.errorString();
-            if (pszReason->isEmpty() || *pszReason == QLatin1String("Unknown error")) {
+            // Qt's own word for no reason, in English or in the installed language.
+            if (pszReason->isEmpty() || *pszReason == QLatin1String("Unknown error") ||
+                *pszReason == QCoreApplication::translate("QIODevice", "Unknown error")) {
                 *pszReason = CsvExport::tr("the bytes could not all be written");
             }
             return false;

@@ -8,9 +8,11 @@
 #include "diary/ReadingsCsv.h"
 #include "i18n/Translations.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -341,6 +343,29 @@ private slots:
             : from == u"-"_s ? MergedFromText(merge, MergeSource::kChangeDuringImport, theirsCopy)
                              : MergedFromText(merge, from, theirsCopy);
         QCOMPARE(szText, sentence);
+    }
+
+    // A device that fails without a reason of its own ("Unknown error", in Qt's words in the
+    // installed language): the export says what happened in that language.
+    void exportWriteWithoutReason_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("en") << u"en"_s << u"the bytes could not all be written"_s;
+        QTest::newRow("de") << u"de"_s << u"nicht alle Bytes konnten geschrieben werden"_s;
+        QTest::newRow("fr") << u"fr"_s << u"tous les octets n’ont pas pu être écrits"_s;
+        QTest::newRow("es") << u"es"_s << u"no se pudieron escribir todos los bytes"_s;
+    }
+    void exportWriteWithoutReason() {
+        QFETCH(QString, language);
+        QFETCH(QString, reason);
+        QVERIFY(Speak(language));
+        QByteArray bytes;
+        QBuffer readOnly(&bytes);
+        QVERIFY(readOnly.open(QIODevice::ReadOnly));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"ReadOnly device"_s));
+        QString szReason;
+        QVERIFY(!WriteCsvBytes(readOnly, "x", &szReason));
+        QCOMPARE(szReason, reason);
     }
 
     // A data file open on another computer: since when, on the clock of the user's language.
