@@ -42,7 +42,8 @@ int DayKeyMonth(const DayKeyParts& parts);
 QDate DayKeyDate(QStringView szDayKey);
 // The short English name of a month ("Jan" for 1); empty outside 1 to 12.
 QString MonthShortName(int iMonth);
-// A day as people read it, with its year: "8 Dec 2026".
+// A day as people read it, with its year, in the user's language: "8 Dec 2026" in English
+// (LocalDates::MediumDate).
 QString DayText(const QDate& dt);
 // Row label of a day key: its day, "/", its month (07/12).
 QString DayRowLabel(const QString& szDayKey);
