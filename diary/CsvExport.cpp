@@ -6,6 +6,7 @@
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QIODevice>
 #include <QLocale>
@@ -117,9 +118,8 @@ bool WriteCsvBytes(QIODevice& device, const QByteArray& bytes, QString* pszReaso
         const qint64 lWritten = device.write(bytes.constData() + lDone, bytes.size() - lDone);
         if (lWritten <= 0) {
             *pszReason = device.errorString();
-            // Qt's own word for no reason, in English or in the installed language.
-            if (pszReason->isEmpty() || *pszReason == QLatin1String("Unknown error") ||
-                *pszReason == QCoreApplication::translate("QIODevice", "Unknown error")) {
+            // Qt's own words for no reason, in the installed language: a fresh device's.
+            if (pszReason->isEmpty() || *pszReason == QBuffer().errorString()) {
                 *pszReason = CsvExport::tr("the bytes could not all be written");
             }
             return false;

@@ -74,7 +74,7 @@
     </message>
     <message>
         <source>Would add %1, fill in %2, replace values of %3; %4 would stay unchanged.</source>
-        <translation>Würde hinzufügen: %1, ergänzen: %2, Werte ersetzen: %3; unverändert blieben: %4.</translation>
+        <translation>Hinzuzufügen: %1, zu ergänzen: %2, mit zu ersetzenden Werten: %3; unverändert bleiben: %4.</translation>
     </message>
     <message numerus="yes">
         <source>%n days took readings of the file beside their own.</source>
@@ -127,8 +127,8 @@
         <source>%1 would hold %n readings with those of the file; a day holds at most %2</source>
         <extracomment>%1: a date, %2: the most readings a day holds</extracomment>
         <translation>
-            <numerusform>der %1 hätte mit denen der Datei %n Messwert; ein Tag fasst höchstens %2</numerusform>
-            <numerusform>der %1 hätte mit denen der Datei %n Messwerte; ein Tag fasst höchstens %2</numerusform>
+            <numerusform>der %1 hätte zusammen mit der Datei %n Messwert; ein Tag fasst höchstens %2</numerusform>
+            <numerusform>der %1 hätte zusammen mit der Datei %n Messwerte; ein Tag fasst höchstens %2</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -231,7 +231,7 @@
     </message>
     <message>
         <source>the dates are in two orders: line %1 puts the day first (&quot;%2&quot;), line %3 the month (&quot;%4&quot;)</source>
-        <translation>die Daten stehen in zwei Reihenfolgen: Zeile %1 nennt zuerst den Tag („%2“), Zeile %3 den Monat („%4“)</translation>
+        <translation>die Datumsangaben stehen in zwei Reihenfolgen: Zeile %1 nennt zuerst den Tag („%2“), Zeile %3 den Monat („%4“)</translation>
     </message>
     <message>
         <source>&quot;%1&quot; can be read as %2 (day first) or as %3 (month first), and no date in the file tells which</source>
@@ -550,7 +550,7 @@
     <message>
         <source>The diary has reached the largest size this version can hold (%1 days).</source>
         <extracomment>%1: the most days a diary holds (32,767)</extracomment>
-        <translation>Das Tagebuch hat die größte Länge erreicht, die diese Version fassen kann (%1 Tage).</translation>
+        <translation>Das Tagebuch hat den größten Umfang erreicht, den diese Version fassen kann (%1 Tage).</translation>
     </message>
 </context>
 </TS>

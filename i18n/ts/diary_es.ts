@@ -353,7 +353,7 @@
     <message>
         <source>The readings are open in Tensiolog on another computer since %1 (lock file &quot;%2&quot;).</source>
         <extracomment>%1: a date and time</extracomment>
-        <translation>Las mediciones están abiertas en Tensiolog en otro ordenador desde %1 (archivo de bloqueo «%2»).</translation>
+        <translation>Las mediciones están abiertas en Tensiolog en otro ordenador desde el %1 (archivo de bloqueo «%2»).</translation>
     </message>
     <message>
         <source>The readings are open in Tensiolog on the computer &quot;%1&quot; (lock file &quot;%2&quot;).</source>
@@ -363,7 +363,7 @@
     <message>
         <source>The readings are open in Tensiolog on the computer &quot;%1&quot; since %2 (lock file &quot;%3&quot;).</source>
         <extracomment>%1: the other computer&apos;s name, %2: a date and time</extracomment>
-        <translation>Las mediciones están abiertas en Tensiolog en el ordenador «%1» desde %2 (archivo de bloqueo «%3»).</translation>
+        <translation>Las mediciones están abiertas en Tensiolog en el ordenador «%1» desde el %2 (archivo de bloqueo «%3»).</translation>
     </message>
 </context>
 <context>

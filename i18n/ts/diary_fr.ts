@@ -353,7 +353,7 @@
     <message>
         <source>The readings are open in Tensiolog on another computer since %1 (lock file &quot;%2&quot;).</source>
         <extracomment>%1: a date and time</extracomment>
-        <translation>Les mesures sont ouvertes dans Tensiolog sur un autre ordinateur depuis %1 (fichier de verrou «&#xa0;%2&#xa0;»).</translation>
+        <translation>Les mesures sont ouvertes dans Tensiolog sur un autre ordinateur depuis le %1 (fichier de verrou «&#xa0;%2&#xa0;»).</translation>
     </message>
     <message>
         <source>The readings are open in Tensiolog on the computer &quot;%1&quot; (lock file &quot;%2&quot;).</source>
@@ -363,7 +363,7 @@
     <message>
         <source>The readings are open in Tensiolog on the computer &quot;%1&quot; since %2 (lock file &quot;%3&quot;).</source>
         <extracomment>%1: the other computer&apos;s name, %2: a date and time</extracomment>
-        <translation>Les mesures sont ouvertes dans Tensiolog sur l’ordinateur «&#xa0;%1&#xa0;» depuis %2 (fichier de verrou «&#xa0;%3&#xa0;»).</translation>
+        <translation>Les mesures sont ouvertes dans Tensiolog sur l’ordinateur «&#xa0;%1&#xa0;» depuis le %2 (fichier de verrou «&#xa0;%3&#xa0;»).</translation>
     </message>
 </context>
 <context>

@@ -382,11 +382,11 @@ private slots:
                                "\u201E%1\u201C)."_s;
         QTest::newRow("fr") << u"fr"_s
                             << French(u"Les mesures sont ouvertes dans Tensiolog sur l’ordinateur "
-                                      "<< far-away-pc >> depuis 01/12/2026 08:30 (fichier de "
+                                      "<< far-away-pc >> depuis le 01/12/2026 08:30 (fichier de "
                                       "verrou << %1 >>)."_s);
         QTest::newRow("es") << u"es"_s
                             << u"Las mediciones están abiertas en Tensiolog en el ordenador "
-                               "«far-away-pc» desde 01/12/2026 8:30 (archivo de bloqueo «%1»)."_s;
+                               "«far-away-pc» desde el 01/12/2026 8:30 (archivo de bloqueo «%1»)."_s;
     }
     void lockOfAnotherComputer() {
         QFETCH(QString, language);
