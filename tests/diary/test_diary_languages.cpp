@@ -345,6 +345,71 @@ private slots:
         QCOMPARE(szText, sentence);
     }
 
+    // Columns beyond the ten a summary names are counted, in the plural form of the count.
+    void columnsBeyondTheListed_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("unknown");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("en, one more") << u"en"_s << 11 << u"Columns left out: %1 and 1 more."_s;
+        QTest::newRow("de, one more")
+            << u"de"_s << 11 << u"Nicht übernommene Spalten: %1 und 1 weitere."_s;
+        QTest::newRow("fr, one more")
+            << u"fr"_s << 11 << French(u"Colonnes ignorées : %1 et 1 autre."_s);
+        QTest::newRow("fr, two more")
+            << u"fr"_s << 12 << French(u"Colonnes ignorées : %1 et 2 autres."_s);
+        QTest::newRow("es, two more") << u"es"_s << 12 << u"Columnas omitidas: %1 y 2 más."_s;
+    }
+    void columnsBeyondTheListed() {
+        QFETCH(QString, language);
+        QFETCH(int, unknown);
+        QFETCH(QString, line);
+        QVERIFY(Speak(language));
+        QStringList header{u"date"_s, u"sys"_s};
+        QStringList row{u"2026-03-01"_s, u"120"_s};
+        QStringList listed;
+        for (int i = 1; i <= unknown; ++i) {
+            header << u"c%1"_s.arg(i);
+            row << QString();
+            if (i <= 10) {
+                listed << u"c%1"_s.arg(i);
+            }
+        }
+        CsvReadings readings;
+        CsvReadError error;
+        QVERIFY2(ReadReadingsCsv((header.join(u',') + u"\r\n"_s + row.join(u',')).toUtf8(),
+                                 u"r.csv"_s, CsvDateOrder::Unknown, &readings, &error),
+                 qPrintable(error.szMessage));
+        const QStringList lines = CsvReadingsDescription(u"r.csv"_s, readings).split(u'\n');
+        QCOMPARE(lines.value(1), line.arg(listed.join(u", "_s)));
+    }
+
+    // A folder where a CSV file was expected: what it is, in the user's language.
+    void folderInsteadOfFile_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("en") << u"en"_s
+                            << u"%1 could not be read (it is a folder, not an ordinary file)"_s;
+        QTest::newRow("de")
+            << u"de"_s
+            << u"%1 konnte nicht gelesen werden (es ist ein Ordner, keine gewöhnliche "
+               "Datei)"_s;
+        QTest::newRow("fr")
+            << u"fr"_s << u"%1 n’a pas pu être lu (c’est un dossier, pas un fichier ordinaire)"_s;
+        QTest::newRow("es") << u"es"_s
+                            << u"no se pudo leer %1 (es una carpeta, no un archivo normal)"_s;
+    }
+    void folderInsteadOfFile() {
+        QFETCH(QString, language);
+        QFETCH(QString, reason);
+        QVERIFY(Speak(language));
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QByteArray bytes;
+        QString szReason;
+        QVERIFY(!ReadCsvFile(dir.path(), &bytes, &szReason));
+        QCOMPARE(szReason, reason.arg(QDir::toNativeSeparators(dir.path())));
+    }
+
     // A device that fails without a reason of its own ("Unknown error", in Qt's words in the
     // installed language): the export says what happened in that language.
     void exportWriteWithoutReason_data() {
@@ -384,9 +449,10 @@ private slots:
                             << French(u"Les mesures sont ouvertes dans Tensiolog sur l’ordinateur "
                                       "<< far-away-pc >> depuis le 01/12/2026 08:30 (fichier de "
                                       "verrou << %1 >>)."_s);
-        QTest::newRow("es") << u"es"_s
-                            << u"Las mediciones están abiertas en Tensiolog en el ordenador "
-                               "«far-away-pc» desde el 01/12/2026 8:30 (archivo de bloqueo «%1»)."_s;
+        QTest::newRow("es")
+            << u"es"_s
+            << u"Las mediciones están abiertas en Tensiolog en el ordenador "
+               "«far-away-pc» desde el 01/12/2026 8:30 (archivo de bloqueo «%1»)."_s;
     }
     void lockOfAnotherComputer() {
         QFETCH(QString, language);
