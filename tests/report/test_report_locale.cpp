@@ -34,6 +34,8 @@ private slots:
     void localDates();
     void windowFits_data();
     void windowFits();
+    void messagesAndHeader_data();
+    void messagesAndHeader();
 };
 
 namespace {
@@ -162,6 +164,50 @@ void test_report_locale::windowFits() {
     }
     const QStringList problems = windowfit::Problems(frm);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u"; "_s)));
+}
+
+void test_report_locale::messagesAndHeader_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("days");
+    // The message after an export (%1: the file), and the header picture's words.
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("header");
+    QTest::newRow("en_US, one day") << u"en_US"_s << 1 << u"1 day has been exported to %1."_s
+                                    << u"Tensiolog, blood pressure diary"_s;
+    QTest::newRow("en_US, two days") << u"en_US"_s << 2 << u"2 days have been exported to %1."_s
+                                     << u"Tensiolog, blood pressure diary"_s;
+    QTest::newRow("de_DE, one day") << u"de_DE"_s << 1 << u"1 Tag wurde nach %1 exportiert."_s
+                                    << u"Tensiolog, Blutdrucktagebuch"_s;
+    QTest::newRow("de_DE, two days") << u"de_DE"_s << 2 << u"2 Tage wurden nach %1 exportiert."_s
+                                     << u"Tensiolog, Blutdrucktagebuch"_s;
+    QTest::newRow("fr_FR, two days") << u"fr_FR"_s << 2 << u"2 jours ont été exportés vers %1."_s
+                                     << u"Tensiolog, journal de tension artérielle"_s;
+    QTest::newRow("es_ES, one day") << u"es_ES"_s << 1 << u"Se ha exportado 1 día a %1."_s
+                                    << u"Tensiolog, diario de presión arterial"_s;
+}
+
+void test_report_locale::messagesAndHeader() {
+    QFETCH(QString, locale);
+    QFETCH(int, days);
+    QFETCH(QString, message);
+    QFETCH(QString, header);
+    // The English header picture, before the language is taken in.
+    QImage english;
+    {
+        frmReport frm(reporttest::Readings());
+        english = frm.imgHeader;
+    }
+    QVERIFY(UseLanguage(locale));
+    reporttest::FillDays(days, QDate(2027, 3, 1));
+    frmReport frm(reporttest::Readings());
+    const QString szPath = m_dir.filePath(u"readings.csv"_s);
+    QVERIFY(frm.ExportCsv(szPath));
+    QCOMPARE(m_boxes.shown.size(), size_t(1));
+    QCOMPARE(m_boxes.shown[0].szText, message.arg(QDir::toNativeSeparators(szPath)));
+    QCOMPARE(frmReport::HeaderPictureText(), header);
+    // The picture says its words in the language too.
+    QCOMPARE(frm.imgHeader.size(), english.size());
+    QCOMPARE(frm.imgHeader == english, locale == u"en_US"_s);
 }
 
 QTEST_MAIN(test_report_locale)
