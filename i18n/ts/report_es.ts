@@ -215,7 +215,7 @@
     <message>
         <source>Tensiolog, blood pressure diary</source>
         <extracomment>What a screen reader says in place of the report&apos;s header picture.</extracomment>
-        <translation>Tensiolog, diario de presión arterial</translation>
+        <translation>Tensiolog, diario de presión</translation>
     </message>
     <message>
         <source>This report was not printed. This was due to you either cancelling the printing or the printer being offline.</source>

@@ -181,9 +181,9 @@ void test_report_locale::messagesAndHeader_data() {
     QTest::newRow("de_DE, two days") << u"de_DE"_s << 2 << u"2 Tage wurden nach %1 exportiert."_s
                                      << u"Tensiolog, Blutdrucktagebuch"_s;
     QTest::newRow("fr_FR, two days") << u"fr_FR"_s << 2 << u"2 jours ont été exportés vers %1."_s
-                                     << u"Tensiolog, journal de tension artérielle"_s;
+                                     << u"Tensiolog, carnet de tension"_s;
     QTest::newRow("es_ES, one day") << u"es_ES"_s << 1 << u"Se ha exportado 1 día a %1."_s
-                                    << u"Tensiolog, diario de presión arterial"_s;
+                                    << u"Tensiolog, diario de presión"_s;
 }
 
 void test_report_locale::messagesAndHeader() {
