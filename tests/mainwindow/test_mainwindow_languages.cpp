@@ -222,6 +222,45 @@ private slots:
         }
     }
 
+    // What the window says is in the language: a label, a box's warning on what is not a number,
+    // the reading switcher, a refused file and its warning's title.
+    void textsInLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("systolic");
+        QTest::addColumn<QString>("notANumber");
+        QTest::addColumn<QString>("position");
+        QTest::addColumn<QString>("refused");
+        QTest::newRow("en") << u"en"_s << u"Systolic"_s << u"Not a number: "_s << u"2 of 2"_s
+                            << u"Nothing was imported. "_s;
+        QTest::newRow("de") << u"de"_s << u"Systolisch"_s << u"Keine Zahl: "_s << u"2 von 2"_s
+                            << u"Es wurde nichts importiert. "_s;
+        QTest::newRow("fr") << u"fr"_s << u"Systolique"_s << u"Pas un nombre : "_s << u"2 sur 2"_s
+                            << u"Rien n'a été importé. "_s;
+        QTest::newRow("es") << u"es"_s << u"Sistólica"_s << u"No es un número: "_s << u"2 de 2"_s
+                            << u"No se ha importado nada. "_s;
+    }
+    void textsInLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, systolic);
+        QFETCH(QString, notANumber);
+        QFETCH(QString, position);
+        QFETCH(QString, refused);
+        QVERIFY(UseLanguage(language));
+        const auto window = OpenWindow(kToday);
+        QVERIFY(window);
+        QCOMPARE(window->lbl[1]->text(), systolic);
+        window->txtSystolic->setText(u"abc"_s);
+        QVERIFY2(window->txtSystolic->toolTip().startsWith(notANumber),
+                 qPrintable(window->txtSystolic->toolTip()));
+        window->txtSystolic->setText(u"120"_s);
+        QTest::keyClick(window->windowHandle(), Qt::Key_N, Qt::ControlModifier);
+        QTRY_COMPARE(window->ctlReadings->lblPosition->text(), position);
+        MessageBoxes boxes;
+        QVERIFY(!window->ImportCsvFile(QDir::temp().filePath(u"no-such-readings.csv"_s)));
+        QCOMPARE(boxes.shown.size(), std::size_t(1));
+        QVERIFY2(boxes.shown[0].szText.startsWith(refused), qPrintable(boxes.shown[0].szText));
+    }
+
     // A button picture's caption, however long in its language, stays clear of the picture's
     // icon: the icon's columns look as they do in English.
     void pictureCaptionsClearIcons_data() {
