@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 
@@ -103,11 +104,28 @@ QString DaysAndReadings(int iDays, int iReadings) {
                              : Days(iDays);
 }
 
+// The rows' day labels, each made once a fill: a label holds the day and month alone, which
+// a diary of many years repeats, and the locale's formatting of each would double the fill.
+class RowLabels {
+public:
+    QString Of(const QDate& dt) {
+        QString& szLabel = m_labels[static_cast<std::size_t>(dt.month() * 32 + dt.day())];
+        if (szLabel.isNull()) {
+            szLabel = LocalDates::RowLabel(dt);
+        }
+        return szLabel;
+    }
+
+private:
+    std::array<QString, 13 * 32> m_labels;
+};
+
 // Writes a day into the chart's current row: the mean of its readings in each column, with
 // their spread where they differ, and their number. A lone entry writes every column (a box
 // left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
 // the day holds no measurement above zero.
-bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry) {
+bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry,
+                 RowLabels& labels) {
     const DaySpread day = SpreadOfDay(objEntry);
     const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
     if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
@@ -115,7 +133,7 @@ bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bo
     }
     // The row's calendar day labels the row, places the year marks and names the day in words.
     const QDate dt = DayKeyDate(objEntry->szName);
-    chart.SetRowLabel(dt.isValid() ? LocalDates::RowLabel(dt) : DayRowLabel(objEntry->szName));
+    chart.SetRowLabel(dt.isValid() ? labels.Of(dt) : DayRowLabel(objEntry->szName));
     chart.SetRowDate(dt);
     chart.SetRowSamples(day.iMeasured);
     const std::pair<int, int> spreads[3] = {{day.iSystolicLow, day.iSystolicHigh},
@@ -160,11 +178,12 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.setVisible(true);
     chart.SetRow(1);
     qint16 iUsedRows = 0;
+    RowLabels labels;
     for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
         if (!bAll && !range.Contains(objEntry->szName)) {
             continue;
         }
-        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1)) {
+        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1, labels)) {
             continue;
         }
         ++iUsedRows;
