@@ -441,7 +441,7 @@ Importer ces mesures ?</translation>
     </message>
     <message>
         <source>You are about to remove all the readings you have entered so far. Are you sure?</source>
-        <translation>Vous êtes sur le point d&apos;effacer toutes les mesures saisies jusqu&apos;à présent. Êtes-vous sûr ?</translation>
+        <translation>Vous êtes sur le point d&apos;effacer toutes les mesures saisies jusqu&apos;à présent. Voulez-vous vraiment continuer ?</translation>
     </message>
     <message>
         <source>Warning Disclaimer</source>
