@@ -57,7 +57,7 @@ QString ReadingText(const QString& szSystolic, const QString& szDiastolic, const
 // The day of a row in words, with its year; its label when its day is not known.
 QString RowDayText(const ctlChart& chart, qint16 iRow) {
     const QDate dt = chart.RowDateAt(iRow);
-    return dt.isValid() ? DayText(dt) : chart.RowLabelAt(iRow);
+    return dt.isValid() ? DayInWords(dt) : chart.RowLabelAt(iRow);
 }
 
 QString Days(int iCount) {
@@ -197,6 +197,12 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.SetRowCount(iUsedRows);
     chart.SetChartType(chart.RowCount() == 1 ? ctlChart::ChartType::Bar2d
                                              : ctlChart::ChartType::Line2d);
+}
+
+QString DayInWords(const QDate& dt) {
+    // English keeps its short month ("8 Dec 2026"), as it always read; a translation writes its
+    // language's long date ("8. Dezember 2026").
+    return InstalledLanguage().isEmpty() ? DayText(dt) : LocalDates::LongDate(dt);
 }
 
 QString HomeThresholdName() {

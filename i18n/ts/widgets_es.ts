@@ -99,7 +99,7 @@
     <message>
         <source>Latest %1.</source>
         <extracomment>%1 the latest day and its values</extracomment>
-        <translation>Última: %1.</translation>
+        <translation>Último día, %1.</translation>
     </message>
     <message>
         <source>Last 7 days average %1/%2.</source>

@@ -6,6 +6,7 @@
 #include "mainwindow/ReadingSwitcher.h"
 #include "resources/Resources.h"
 #include "tests/support/MainWindowTestSupport.h"
+#include "tests/support/WindowFit.h"
 #include "widgets/ReadingsChart.h"
 #include "widgets/ctlChart.h"
 
@@ -47,13 +48,11 @@ QRect InkOf(const QWidget& window, const QLabel& label) {
     return OnWindow(window, label, ink.intersected(inside));
 }
 
-// The visible children of parent, each with its box on the window.
+// The visible controls of parent, each with its box on the window. (The main window's labels
+// lie over the edges of the boxes they name, so words, not label boxes, must keep apart.)
 std::vector<Part> PartsOf(const QWidget& window, const QWidget& parent) {
     std::vector<Part> parts;
-    for (QWidget* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isVisible() || child->isWindow()) {
-            continue;
-        }
+    for (QWidget* child : windowfit::Controls(parent)) {
         const auto* label = qobject_cast<QLabel*>(child);
         parts.push_back({child, label != nullptr && !label->text().isEmpty()
                                     ? InkOf(window, *label)
@@ -73,35 +72,18 @@ bool Overlap(const QRect& a, const QRect& b) {
     return shared.width() > 1 && shared.height() > 1;
 }
 
-// What is wrong with the fit of one text in its control; empty when it fits.
-QString TextFault(const QWidget& widget) {
-    if (const auto* label = qobject_cast<const QLabel*>(&widget);
-        label && !label->text().isEmpty()) {
-        const QRect inside = label->contentsRect();
-        if (label->wordWrap()) {
-            return label->heightForWidth(label->width()) > label->height()
-                       ? u"wrapped text needs %1 px of %2"_s
-                             .arg(label->heightForWidth(label->width()))
-                             .arg(label->height())
-                       : QString();
-        }
-        const QSize needed = label->fontMetrics().size(Qt::TextSingleLine, label->text());
-        return needed.width() > inside.width() || needed.height() > inside.height()
-                   ? u"text needs %1x%2 px of %3x%4"_s.arg(needed.width())
-                         .arg(needed.height())
-                         .arg(inside.width())
-                         .arg(inside.height())
-                   : QString();
+// Why a control's text does not fit it (empty when it fits): as for any window, but the
+// reading switcher's sign buttons, 16 px wide, need room for their frame alone.
+QString TextProblem(const QWidget& control) {
+    const auto* button = qobject_cast<const QToolButton*>(&control);
+    if (button == nullptr) {
+        return windowfit::TextProblem(control);
     }
-    if (const auto* button = qobject_cast<const QToolButton*>(&widget);
-        button && !button->text().isEmpty()) {
-        const int iNeeded = button->fontMetrics().horizontalAdvance(button->text());
-        // The frame takes a pixel on each side.
-        return iNeeded > button->width() - 2
-                   ? u"caption needs %1 px of %2"_s.arg(iNeeded).arg(button->width() - 2)
-                   : QString();
-    }
-    return {};
+    const int iNeeded = button->fontMetrics().horizontalAdvance(button->text()) + 2;
+    return iNeeded <= button->width() ? QString()
+                                      : u"%1 needs %2 px of width, has %3"_s.arg(Named(button))
+                                            .arg(iNeeded)
+                                            .arg(button->width());
 }
 
 // Every fault of the fit of the parts among themselves: outside their place, over another, or
@@ -113,8 +95,8 @@ QStringList Faults(const std::vector<Part>& parts, const QRect& place) {
         if (!place.contains(OnWindow(*part.widget->window(), *part.widget, part.widget->rect()))) {
             faults << u"%1 lies outside its place"_s.arg(Named(part.widget));
         }
-        if (const QString szFault = TextFault(*part.widget); !szFault.isEmpty()) {
-            faults << Named(part.widget) + u": "_s + szFault;
+        if (const QString szFault = TextProblem(*part.widget); !szFault.isEmpty()) {
+            faults << szFault;
         }
         for (std::size_t j = i + 1; j < parts.size(); ++j) {
             if (Overlap(part.box, parts[j].box)) {
