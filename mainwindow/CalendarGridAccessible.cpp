@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QCalendarWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -39,7 +40,9 @@ QString HeaderName(const QCalendarWidget& calendar, QAccessible::Role role, int 
         iLead = 7;
     }
     const QDate middle = first.addDays(7 * (iSection - 1) - iLead + 3);
-    return QStringLiteral("Week %1").arg(middle.weekNumber());
+    //: A screen reader's name of a row of the calendar; %1 the week's number in the year
+    return QCoreApplication::translate("CalendarGridAccessible", "Week %1")
+        .arg(middle.weekNumber());
 }
 
 class CalendarGrid;

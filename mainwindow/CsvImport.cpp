@@ -4,6 +4,7 @@
 #include "diary/modGlobals.h"
 #include "widgets/modUtils.h"
 
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QEvent>
 #include <QMimeData>
@@ -13,6 +14,11 @@
 #include <utility>
 
 namespace {
+
+// The import's words, under one context for translators.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(CsvImport)
+};
 
 class CsvDropFilter : public QObject {
 public:
@@ -39,13 +45,10 @@ private:
     std::function<void(QDropEvent*)> m_drop;
 };
 
-QString DayCount(int n) {
-    return n == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(n);
-}
-
 void Refuse(const QString& szWhy) {
-    ShowMessageBox(QMessageBox::Warning, kProductName + QStringLiteral(" Warning"),
-                   QStringLiteral("Nothing was imported. ") + szWhy, QMessageBox::Ok);
+    //: %1 the reason
+    ShowMessageBox(QMessageBox::Warning, WarningTitle(),
+                   Words::tr("Nothing was imported. %1").arg(szWhy), QMessageBox::Ok);
 }
 
 // The readings of the file at szPath; on failure the user has been told why.
@@ -58,15 +61,18 @@ bool ReadImportableCsv(const QString& szPath, const QString& szName, CsvReadings
         return false;
     }
     if (!IsCsvFileName(szPath)) {
-        Refuse(szName + QStringLiteral(" is not a CSV file (its name does not end in .csv)."));
+        //: %1 the file's name
+        Refuse(Words::tr("%1 is not a CSV file (its name does not end in .csv).").arg(szName));
         return false;
     }
     CsvReadError error;
     if (!ReadReadingsCsv(bytes, szName, CsvDateOrder::Unknown, pReadings, &error)) {
         QString szWhy = error.szMessage + u'.';
         if (error.bAmbiguousDates) {
-            szWhy += QStringLiteral("\n\nThe command tlg --import-csv with --date-order dmy "
-                                    "(day first) or mdy (month first) reads such a file.");
+            //: Keep the command and its options as they are: they are typed as written
+            szWhy += QStringLiteral("\n\n") +
+                     Words::tr("The command tlg --import-csv with --date-order dmy (day first) or "
+                               "mdy (month first) reads such a file.");
         }
         Refuse(szWhy);
         return false;
@@ -80,18 +86,21 @@ bool ConfirmMerge(const QString& szName, const CsvReadings& readings,
     const QString szDescription =
         CsvReadingsDescription(szName, readings) + u'\n' + CsvMergeDescription(summary, false);
     if (summary.iAdded + summary.Changed() == 0) {
-        ShowMessageBox(QMessageBox::Information, QStringLiteral("Import Readings"),
-                       QStringLiteral("Nothing to import: the diary already holds the "
-                                      "readings of this file.\n\n") +
-                           szDescription,
+        ShowMessageBox(QMessageBox::Information, Words::tr("Import Readings"),
+                       //: %1 what the file holds
+                       Words::tr("Nothing to import: the diary already holds the readings of this "
+                                 "file.\n\n%1")
+                           .arg(szDescription),
                        QMessageBox::Ok);
         return false;
     }
     const QMessageBox::StandardButton answer = ShowMessageBox(
-        QMessageBox::Question, QStringLiteral("Import Readings"),
-        QStringLiteral("%1 will be added to the diary and %2 changed (empty values filled "
-                       "in).\n\n%3\n\nImport these readings?")
-            .arg(DayCount(summary.iAdded), DayCount(summary.Changed()), szDescription),
+        QMessageBox::Question, Words::tr("Import Readings"),
+        //: %1 how many days are added ("3 days"), %2 how many are changed, %3 what the file holds
+        Words::tr("%1 will be added to the diary and %2 changed (empty values filled in).\n\n%3"
+                  "\n\nImport these readings?")
+            .arg(Words::tr("%n days", nullptr, summary.iAdded),
+                 Words::tr("%n days", nullptr, summary.Changed()), szDescription),
         QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }

@@ -6,6 +6,7 @@
 #include "mainwindow/frmMain.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
@@ -64,7 +65,11 @@ void DiaryReload::Merged(const DataFileSaver::MergeOutcome& outcome, const QStri
         return;
     }
     const QString szText =
-        MergedFromText(m_lastMerge.merge, QStringLiteral("the other computer"), szTheirsCopy);
+        //: Where the merged readings came from, put into sentences such as "the readings of 3 days
+        //: came from %1" and "typed differently here and on %1"
+        MergedFromText(m_lastMerge.merge,
+                       QCoreApplication::translate("DiaryReload", "the other computer"),
+                       szTheirsCopy);
     if (outcome.bKeepTheirs && !szTheirsCopy.isEmpty() && m_window && m_window->isVisible()) {
         PickConflicts(szText, szTheirsCopy);
         return;
@@ -99,7 +104,7 @@ void DiaryReload::ShowMergedNotice(const QString& szText) {
     notice->setAutoFillBackground(true);
     notice->setFrameShape(QFrame::Box);
     notice->setMargin(6);
-    notice->setToolTip(QStringLiteral("Click to close"));
+    notice->setToolTip(QCoreApplication::translate("DiaryReload", "Click to close"));
     notice->setFixedWidth(m_window->width() - 2 * kMargin);
     notice->adjustSize();
     notice->move(kMargin, m_window->height() - notice->height() - kMargin);

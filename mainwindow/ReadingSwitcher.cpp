@@ -13,9 +13,18 @@
 
 namespace {
 
-const QString kNotATime = QStringLiteral(
-    "Not a time: type it as 07:05 or 19:30 (24 hours). The reading keeps its last time until "
-    "then.");
+// What the time box says, ahead of its own tip, while its text is not a time.
+QString NotATimeText() {
+    return ReadingSwitcher::tr(
+        "Not a time: type it as 07:05 or 19:30 (24 hours). The reading keeps its last time until "
+        "then.");
+}
+
+// The add command's caption on a day of one reading.
+QString AddWords() {
+    //: A small button under the pulse box that adds a reading; keep it very short
+    return ReadingSwitcher::tr("+ Reading");
+}
 
 QString KeyText(const QKeySequence& key) {
     return key.toString(QKeySequence::NativeText);
@@ -44,28 +53,30 @@ QToolButton* MakeButton(QWidget* parent, const QString& szObjectName, const QStr
 } // namespace
 
 ReadingSwitcher::ReadingSwitcher(QWidget* parent)
-    : QWidget(parent),
-      btPrevious(MakeButton(
-          this, QStringLiteral("btPreviousReading"), QStringLiteral("\u2039"),
-          QStringLiteral("Previous reading"),
-          QStringLiteral("Show the day's previous reading (%1)").arg(KeyText(PreviousKey())))),
+    : QWidget(parent), btPrevious(MakeButton(
+                           this, QStringLiteral("btPreviousReading"), QStringLiteral("\u2039"),
+                           tr("Previous reading"),
+                           //: %1 the key that does it
+                           tr("Show the day's previous reading (%1)").arg(KeyText(PreviousKey())))),
       lblPosition(new QLabel(this)),
-      btNext(
-          MakeButton(this, QStringLiteral("btNextReading"), QStringLiteral("\u203a"),
-                     QStringLiteral("Next reading"),
-                     QStringLiteral("Show the day's next reading (%1)").arg(KeyText(NextKey())))),
+      btNext(MakeButton(this, QStringLiteral("btNextReading"), QStringLiteral("\u203a"),
+                        tr("Next reading"),
+                        //: %1 the key that does it
+                        tr("Show the day's next reading (%1)").arg(KeyText(NextKey())))),
       txtTime(new EntryBox(
-          this, [](const QString& szText) { return ReadTimeText(szText).has_value(); }, kNotATime)),
-      btAdd(MakeButton(this, QStringLiteral("btAddReading"), QStringLiteral("+"),
-                       QStringLiteral("Add a reading"),
-                       QStringLiteral("Add another reading to this day, with its time (%1)")
-                           .arg(KeyText(AddKey())))),
-      btRemove(MakeButton(this, QStringLiteral("btRemoveReading"), QStringLiteral("\u2212"),
-                          QStringLiteral("Remove this reading"),
-                          QStringLiteral("Remove the reading shown from this day (%1)")
-                              .arg(KeyText(RemoveKey())))) {
+          this, [](const QString& szText) { return ReadTimeText(szText).has_value(); },
+          NotATimeText())),
+      btAdd(MakeButton(
+          this, QStringLiteral("btAddReading"), QStringLiteral("+"), tr("Add a reading"),
+          //: %1 the key that does it
+          tr("Add another reading to this day, with its time (%1)").arg(KeyText(AddKey())))),
+      btRemove(
+          MakeButton(this, QStringLiteral("btRemoveReading"), QStringLiteral("\u2212"),
+                     tr("Remove this reading"),
+                     //: %1 the key that does it
+                     tr("Remove the reading shown from this day (%1)").arg(KeyText(RemoveKey())))) {
     setObjectName(QStringLiteral("ctlReadings"));
-    setAccessibleName(QStringLiteral("Readings of this day"));
+    setAccessibleName(tr("Readings of this day"));
     setAttribute(Qt::WA_NoMousePropagation);
     lblPosition->setObjectName(QStringLiteral("lblReadingPosition"));
     lblPosition->setTextFormat(Qt::PlainText);
@@ -74,8 +85,8 @@ ReadingSwitcher::ReadingSwitcher(QWidget* parent)
     colours.setColor(QPalette::WindowText, Qt::white);
     lblPosition->setPalette(colours);
     txtTime->setObjectName(QStringLiteral("txtReadingTime"));
-    txtTime->setAccessibleName(QStringLiteral("Time of this reading"));
-    txtTime->SetTip(QStringLiteral("The time of day this reading was taken, as 07:05 (24 hours)."));
+    txtTime->setAccessibleName(tr("Time of this reading"));
+    txtTime->SetTip(tr("The time of day this reading was taken, as 07:05 (24 hours)."));
     txtTime->setMaxLength(5);
     txtTime->setAlignment(Qt::AlignCenter);
     txtTime->setCursor(HandPointer());
@@ -139,7 +150,8 @@ void ReadingSwitcher::AddShortcut(const QKeySequence& key, void (ReadingSwitcher
 
 void ReadingSwitcher::ShowReading(int iIndex, int iCount, const QString& szTime, bool bCanAdd) {
     const bool bSeveral = iCount > 1;
-    const QString szPosition = QStringLiteral("%1 of %2").arg(iIndex + 1).arg(iCount);
+    //: Which of the day's readings is shown ("1 of 2"); keep it very short
+    const QString szPosition = tr("%1 of %2").arg(iIndex + 1).arg(iCount);
     // Where the words do not fit (a large system font), the short form "12/12".
     QFont positionFont = FittedFont(szPosition, m_iMiddleWidth);
     if (QFontMetrics(positionFont).horizontalAdvance(szPosition) > m_iMiddleWidth) {
@@ -150,10 +162,14 @@ void ReadingSwitcher::ShowReading(int iIndex, int iCount, const QString& szTime,
         lblPosition->setText(szPosition);
     }
     lblPosition->setFont(positionFont);
-    lblPosition->setAccessibleName(QStringLiteral("Reading ") + szPosition);
+    //: A screen reader's name of the position: the reading shown of how many
+    lblPosition->setAccessibleName(tr("Reading %1 of %2").arg(iIndex + 1).arg(iCount));
     for (QToolButton* button : {btPrevious, btNext}) {
-        button->setAccessibleDescription(button->toolTip() + QStringLiteral(". Reading ") +
-                                         szPosition + QStringLiteral(" is shown."));
+        //: %1 the button's tip, %2 the reading shown, %3 of how many
+        button->setAccessibleDescription(tr("%1. Reading %2 of %3 is shown.")
+                                             .arg(button->toolTip())
+                                             .arg(iIndex + 1)
+                                             .arg(iCount));
     }
     m_szStoredTime = szTime;
     m_szTimeBeforeEdit = szTime;
@@ -164,7 +180,7 @@ void ReadingSwitcher::ShowReading(int iIndex, int iCount, const QString& szTime,
          std::initializer_list<QWidget*>{btPrevious, lblPosition, btNext, txtTime, btRemove}) {
         part->setVisible(bSeveral);
     }
-    btAdd->setText(bSeveral ? QStringLiteral("+") : QStringLiteral("+ Reading"));
+    btAdd->setText(bSeveral ? QStringLiteral("+") : AddWords());
     btAdd->setFont(bSeveral ? m_signFont : m_wordsFont);
     // Beside the time box the add command is a square; alone it is as wide as its words.
     if (bSeveral) {
@@ -199,7 +215,7 @@ void ReadingSwitcher::FitToPlace() {
     for (QToolButton* button : {btPrevious, btNext, btRemove}) {
         button->setFont(m_signFont);
     }
-    m_wordsFont = FittedFont(QStringLiteral("+ Reading"), width() - 8);
+    m_wordsFont = FittedFont(AddWords(), width() - 8);
 }
 
 QFont ReadingSwitcher::FittedFont(const QString& szText, int iWidth) const {

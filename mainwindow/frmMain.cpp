@@ -6,6 +6,8 @@
 #include "diary/TextToInteger.h"
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
+#include "i18n/LocalDates.h"
+#include "i18n/Translations.h"
 #include "mainwindow/CalendarGridAccessible.h"
 #include "mainwindow/CsvImport.h"
 #include "mainwindow/DateRollover.h"
@@ -104,23 +106,44 @@ QString CommentToBox(QString szValue) {
 // A stored comment longer than the box takes, as the box shows it: a sentence saying so, then
 // the comment's beginning (only that much of it is converted, however long it is).
 QString ShortenedCommentText(const QString& szStored) {
-    const QLocale english(QLocale::English);
-    return QStringLiteral("[This comment is %1 characters long, longer than the %2 this box "
-                          "takes. It is kept whole in the diary; only its beginning is shown "
-                          "here, and it cannot be changed in this window.]\n")
-               .arg(english.toString(CommentLength(szStored)),
-                    english.toString(kMaxCommentLength)) +
-           CommentAsTyped(szStored.left(2 * kMaxCommentLength)).left(kMaxCommentLength) +
+    const QLocale locale = DisplayLocale();
+    //: %1 the comment's length, %2 the most the box takes (numbers of characters)
+    return frmMain::tr("[This comment is %1 characters long, longer than the %2 this box takes. It "
+                       "is kept whole in the diary; only its beginning is shown here, and it "
+                       "cannot be changed in this window.]")
+               .arg(locale.toString(CommentLength(szStored)), locale.toString(kMaxCommentLength)) +
+           u'\n' + CommentAsTyped(szStored.left(2 * kMaxCommentLength)).left(kMaxCommentLength) +
            QStringLiteral("\u2026");
+}
+
+// The words the window's pictures hold (main-background.svg, main-close-button.svg and
+// main-report-button.svg), for translators: FramelessWindow draws them in the user's language.
+[[maybe_unused]] constexpr const char* kArtworkWords[] = {
+    //: The window's heading, after the program's name; small room
+    QT_TRANSLATE_NOOP("Artwork", "your blood pressure diary"),
+    //: The window's foot, after the web address; small room
+    QT_TRANSLATE_NOOP("Artwork", "free blood pressure diary"),
+    //: A button; small room
+    QT_TRANSLATE_NOOP("Artwork", "Close"),
+    //: A button; small room
+    QT_TRANSLATE_NOOP("Artwork", "View report"),
+};
+
+// A day in words with its weekday: "Monday 7 December 2026".
+QString DayWithWeekday(const QDate& dt) {
+    //: %1 the weekday ("Monday"), %2 the date ("7 December 2026")
+    return frmMain::tr("%1 %2").arg(DisplayLocale().dayName(dt.dayOfWeek()),
+                                    LocalDates::LongDate(dt));
 }
 
 // The frame of the entry boxes.
 const QColor kBoxFrame = EntryBoxFrameColour();
 
 // What an entry box says, ahead of its own tip, while its text is not a number.
-const QString kNotANumber =
-    QStringLiteral("Not a number: it is stored as typed but not counted in the chart or the "
-                   "report.");
+QString NotANumberText() {
+    return frmMain::tr(
+        "Not a number: it is stored as typed but not counted in the chart or the report.");
+}
 
 // The comment box's viewport to a screen reader: a plain area inside the named box that never
 // claims the keyboard focus (the box itself holds it).
@@ -261,12 +284,12 @@ struct ControlRow {
     Kind kind;
     const char16_t* szName;
     double left, top, width, height;
-    // Caption of a label; artwork of a picture button.
-    const char16_t* szCaption;
+    // Caption of a label; artwork of a picture button. The texts are translated at use.
+    const char* szCaption;
     // Tooltip, and the description a screen reader gives.
-    const char16_t* szTip;
+    const char* szTip;
     // What a screen reader calls the control (empty: its caption).
-    const char16_t* szAccessibleName;
+    const char* szAccessibleName;
     qreal pointSize;
     QRgb colour;
     Qt::Alignment alignment;
@@ -293,9 +316,9 @@ constexpr ControlRow kControls[] = {
      840,
      4035,
      2235,
-     u"",
-     u"",
-     u"Calendar: the day of the readings",
+     "",
+     "",
+     QT_TRANSLATE_NOOP("frmMain", "Calendar: the day of the readings"),
      8,
      0,
      {}},
@@ -305,9 +328,9 @@ constexpr ControlRow kControls[] = {
      6960,
      3435,
      435,
-     u"main-close-button.svg",
-     u"Close the Tensiolog now",
-     u"Close Tensiolog",
+     "main-close-button.svg",
+     QT_TRANSLATE_NOOP("frmMain", "Close the Tensiolog now"),
+     QT_TRANSLATE_NOOP("frmMain", "Close Tensiolog"),
      0,
      0,
      {}},
@@ -317,9 +340,9 @@ constexpr ControlRow kControls[] = {
      2580,
      3375,
      435,
-     u"main-report-button.svg",
-     u"View the detailed report of your readings.",
-     u"View report",
+     "main-report-button.svg",
+     QT_TRANSLATE_NOOP("frmMain", "View the detailed report of your readings."),
+     QT_TRANSLATE_NOOP("frmMain", "View report"),
      0,
      0,
      {}},
@@ -329,9 +352,9 @@ constexpr ControlRow kControls[] = {
      3360,
      4260,
      555,
-     u"",
-     u"Please enter a short comment on what you did on this day",
-     u"Comment",
+     "",
+     QT_TRANSLATE_NOOP("frmMain", "Please enter a short comment on what you did on this day"),
+     QT_TRANSLATE_NOOP("frmMain", "Comment"),
      0,
      0,
      {}},
@@ -341,9 +364,9 @@ constexpr ControlRow kControls[] = {
      2460,
      855,
      435,
-     u"",
-     u"Please enter your pulse measurement for this day.",
-     u"Pulse, beats per minute",
+     "",
+     QT_TRANSLATE_NOOP("frmMain", "Please enter your pulse measurement for this day."),
+     QT_TRANSLATE_NOOP("frmMain", "Pulse, beats per minute"),
      18,
      0,
      {}},
@@ -353,9 +376,9 @@ constexpr ControlRow kControls[] = {
      120,
      375,
      375,
-     u"close-mark.svg",
-     u"Close the Tensiolog",
-     u"Close",
+     "close-mark.svg",
+     QT_TRANSLATE_NOOP("frmMain", "Close the Tensiolog"),
+     QT_TRANSLATE_NOOP("frmMain", "Close"),
      0,
      0,
      {}},
@@ -365,10 +388,12 @@ constexpr ControlRow kControls[] = {
      780,
      855,
      435,
-     u"",
-     u"Please enter your Systolic pressure measurement for this day. The Systolic is the higher "
-     u"of the two pressure readings. ",
-     u"Systolic pressure, mmHg",
+     "",
+     QT_TRANSLATE_NOOP(
+         "frmMain",
+         "Please enter your Systolic pressure measurement for this day. The Systolic is the higher "
+         "of the two pressure readings. "),
+     QT_TRANSLATE_NOOP("frmMain", "Systolic pressure, mmHg"),
      18,
      0,
      {}},
@@ -378,58 +403,71 @@ constexpr ControlRow kControls[] = {
      1620,
      855,
      435,
-     u"",
-     u"Please enter your Diastolic pressure measurement for this day. The Diastolic is the lower "
-     u"of the two pressure readings.",
-     u"Diastolic pressure, mmHg",
+     "",
+     QT_TRANSLATE_NOOP("frmMain", "Please enter your Diastolic pressure measurement for this day. "
+                                  "The Diastolic is the lower "
+                                  "of the two pressure readings."),
+     QT_TRANSLATE_NOOP("frmMain", "Diastolic pressure, mmHg"),
      18,
      0,
      {}},
-    {Kind::Chart, u"ctlChart", 240, 4020, 10155, 2955, u"", u"", u"", 0, 0, {}},
-    {Kind::LinkLabel, u"lblReset", 1080, 3480, 2895, 255, u"Reset data and start again",
-     u"Click here to remove all the readings you have supplied so far.", u"", 9.75, kBlue,
-     Qt::AlignHCenter},
-    {Kind::LinkLabel, u"lblDisclaimer", 4860, 7080, 1395, 315, u"Health Warning", u"", u"", 8.25,
-     kReadableRed, Qt::AlignLeft},
-    {Kind::WebLink, u"lblTips", 600, 3120, 3855, 255, u"Blood Pressure Information and Tips",
-     u"Find our more about blood pressure and taking your own readings", u"", 9.75, kBlue,
-     Qt::AlignLeft},
+    {Kind::Chart, u"ctlChart", 240, 4020, 10155, 2955, "", "", "", 0, 0, {}},
+    {Kind::LinkLabel, u"lblReset", 1080, 3480, 2895, 255,
+     QT_TRANSLATE_NOOP("frmMain", "Reset data and start again"),
+     QT_TRANSLATE_NOOP("frmMain",
+                       "Click here to remove all the readings you have supplied so far."),
+     "", 9.75, kBlue, Qt::AlignHCenter},
+    {Kind::LinkLabel, u"lblDisclaimer", 4860, 7080, 1395, 315,
+     QT_TRANSLATE_NOOP("frmMain", "Health Warning"), "", "", 8.25, kReadableRed, Qt::AlignLeft},
+    {Kind::WebLink, u"lblTips", 600, 3120, 3855, 255,
+     QT_TRANSLATE_NOOP("frmMain", "Blood Pressure Information and Tips"),
+     QT_TRANSLATE_NOOP("frmMain",
+                       "Find our more about blood pressure and taking your own readings"),
+     "", 9.75, kBlue, Qt::AlignLeft},
     {Kind::WrappedLabel, u"lblInstructions_1", 300, 1740, 4335, 735,
-     u"The graph below illustrates the readings you have entered. To see a detailed report click "
-     u"on the button below.",
-     u"", u"", 9.75, kInstructions, Qt::AlignLeft},
-    {Kind::Label, u"lbl_3", 4740, 3180, 855, 255, u"Comment", u"", u"", 8.25, kHighlightedText,
-     Qt::AlignHCenter},
+     QT_TRANSLATE_NOOP("frmMain", "The graph below illustrates the readings you have entered. To "
+                                  "see a detailed report click "
+                                  "on the button below."),
+     "", "", 9.75, kInstructions, Qt::AlignLeft},
+    {Kind::Label, u"lbl_3", 4740, 3180, 855, 255, QT_TRANSLATE_NOOP("frmMain", "Comment"), "", "",
+     8.25, kHighlightedText, Qt::AlignHCenter},
     {Kind::WrappedLabel, u"lblInstructions_0", 300, 720, 4395, 1035,
-     u"Please select the day when you took the readings, enter the reading values and add a "
-     u"short comment about what you did on that day. ",
-     u"", u"", 9.75, kInstructions, Qt::AlignLeft},
+     QT_TRANSLATE_NOOP(
+         "frmMain",
+         "Please select the day when you took the readings, enter the reading values and add a "
+         "short comment about what you did on that day. "),
+     "", "", 9.75, kInstructions, Qt::AlignLeft},
     {Kind::WebLink,
      u"imgCorvalenLink",
      180,
      7020,
      4335,
      315,
-     u"",
-     u"Go to the Corvalen Website",
-     u"Tensiolog web site, www.tensiolog.org",
+     "",
+     QT_TRANSLATE_NOOP("frmMain", "Go to the Corvalen Website"),
+     QT_TRANSLATE_NOOP("frmMain", "Tensiolog web site, www.tensiolog.org"),
      0,
      0,
      {}},
-    {Kind::Label, u"lbl_2", 9300, 2940, 855, 195, u"Pulse", u"", u"", 8.25, qRgb(255, 255, 0),
-     Qt::AlignHCenter},
-    {Kind::Label, u"lbl_1", 9300, 1260, 855, 255, u"Systolic", u"", u"", 8.25, qRgb(0, 255, 255),
-     Qt::AlignHCenter},
-    {Kind::Label, u"lbl_0", 9300, 2100, 855, 255, u"Diastolic", u"", u"", 8.25, qRgb(128, 128, 255),
-     Qt::AlignHCenter},
+    {Kind::Label, u"lbl_2", 9300, 2940, 855, 195, QT_TRANSLATE_NOOP("frmMain", "Pulse"), "", "",
+     8.25, qRgb(255, 255, 0), Qt::AlignHCenter},
+    {Kind::Label, u"lbl_1", 9300, 1260, 855, 255, QT_TRANSLATE_NOOP("frmMain", "Systolic"), "", "",
+     8.25, qRgb(0, 255, 255), Qt::AlignHCenter},
+    {Kind::Label, u"lbl_0", 9300, 2100, 855, 255, QT_TRANSLATE_NOOP("frmMain", "Diastolic"), "", "",
+     8.25, qRgb(128, 128, 255), Qt::AlignHCenter},
 };
 
 QString Text(const char16_t* sz) {
     return QString::fromUtf16(sz);
 }
 
+// A text of the table in the user's language.
+QString Words(const char* sz) {
+    return frmMain::tr(sz);
+}
+
 QLabel* MakeLabel(const ControlRow& row, QWidget* window) {
-    const QString szCaption = Text(row.szCaption);
+    const QString szCaption = Words(row.szCaption);
     QLabel* label = row.kind == Kind::LinkLabel || row.kind == Kind::WebLink
                         ? new LinkLabel(szCaption, row.kind == Kind::WebLink, window)
                         : new QLabel(szCaption, window);
@@ -451,8 +489,8 @@ QLabel* MakeLabel(const ControlRow& row, QWidget* window) {
 QLineEdit* MakeEntryBox(const ControlRow& row, QWidget* window) {
     auto* box = new EntryBox(
         window, [](const QString& szText) { return TextToInteger(szText).has_value(); },
-        kNotANumber);
-    box->SetTip(Text(row.szTip));
+        NotANumberText());
+    box->SetTip(Words(row.szTip));
     box->setMaxLength(3);
     box->setAlignment(Qt::AlignCenter);
     box->setFont(MsSansSerif(row.pointSize, false));
@@ -489,6 +527,11 @@ QCalendarWidget* MakeCalendar(const ControlRow& row, QWidget* window) {
     calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     // Day keys hold the year in four digits.
     calendar->setDateRange(QDate(1900, 1, 1), QDate(9999, 12, 31));
+    // In the language of the window's texts: its month and day names, and its first day of the
+    // week. In English it keeps the system's own.
+    if (!InstalledLanguage().isEmpty()) {
+        calendar->setLocale(DisplayLocale());
+    }
     // The weekend's red and the month header's blue, in shades that read well.
     for (int iDay = Qt::Monday; iDay <= Qt::Sunday; ++iDay) {
         const auto day = static_cast<Qt::DayOfWeek>(iDay);
@@ -505,11 +548,12 @@ QCalendarWidget* MakeCalendar(const ControlRow& row, QWidget* window) {
     colours.setColor(QPalette::Disabled, QPalette::Text, QColor(kReadableGrey));
     calendar->setPalette(colours);
     // The month arrows, named for screen readers.
-    for (const auto& [szArrow, szName] : {std::pair{"qt_calendar_prevmonth", "Previous month"},
-                                          std::pair{"qt_calendar_nextmonth", "Next month"}}) {
+    for (const auto& [szArrow, szName] :
+         {std::pair{"qt_calendar_prevmonth", QT_TRANSLATE_NOOP("frmMain", "Previous month")},
+          std::pair{"qt_calendar_nextmonth", QT_TRANSLATE_NOOP("frmMain", "Next month")}}) {
         if (auto* arrow = calendar->findChild<QWidget*>(QLatin1String(szArrow))) {
-            arrow->setAccessibleName(QLatin1String(szName));
-            arrow->setToolTip(QLatin1String(szName));
+            arrow->setAccessibleName(Words(szName));
+            arrow->setToolTip(Words(szName));
         }
     }
     return calendar;
@@ -528,7 +572,7 @@ QWidget* MakeControlOfKind(const ControlRow& row, QWidget* window) {
     case Kind::CommentBox:
         return MakeCommentBox(window);
     case Kind::PictureButton: {
-        QWidget* button = new PictureButton(ArtworkPath(Text(row.szCaption)), window);
+        QWidget* button = new PictureButton(ArtworkPath(QLatin1String(row.szCaption)), window);
         button->setCursor(HandPointer());
         return button;
     }
@@ -549,16 +593,24 @@ QWidget* MakeControl(const ControlRow& row, QWidget* window) {
     // Presses on a control never drag the window; only the background does.
     control->setAttribute(Qt::WA_NoMousePropagation);
     if (row.szTip[0] != 0 && row.kind != Kind::EntryBox) {
-        control->setToolTip(Text(row.szTip));
-        control->setAccessibleDescription(Text(row.szTip));
+        control->setToolTip(Words(row.szTip));
+        control->setAccessibleDescription(Words(row.szTip));
     }
     if (row.szAccessibleName[0] != 0) {
-        control->setAccessibleName(Text(row.szAccessibleName));
+        control->setAccessibleName(Words(row.szAccessibleName));
     }
     return control;
 }
 
 } // namespace
+
+std::vector<QRect> frmMain::GroupFrames() {
+    std::vector<QRect> frames;
+    for (const Outline& shape : kShapes) {
+        frames.push_back(TwipsRect(shape.left, shape.top, shape.width, shape.height));
+    }
+    return frames;
+}
 
 std::vector<QWidget*> frmMain::HandledControls() const {
     return {txtSystolic, txtDiastolic, txtPulse, txtComment};
@@ -741,7 +793,7 @@ void frmMain::Guarded(const std::function<void()>& handler) {
     } catch (const std::exception& error) {
         ShowErrorMessage(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowErrorMessage(QStringLiteral("an unexpected error occurred"));
+        ShowErrorMessage(tr("an unexpected error occurred"));
     }
 }
 
@@ -916,8 +968,12 @@ void frmMain::ShowReadingPlace() {
 void frmMain::TellBoxesWhichReading(int iCount, const QString& szTime) {
     QString szContext;
     if (iCount > 1) {
-        szContext = QStringLiteral("Reading %1 of %2").arg(m_iReading + 1).arg(iCount) +
-                    (szTime.isEmpty() ? QString() : QStringLiteral(", taken at ") + szTime) + u'.';
+        //: Said with each entry box on a day of several readings: the reading shown of how many
+        szContext =
+            szTime.isEmpty()
+                ? tr("Reading %1 of %2.").arg(m_iReading + 1).arg(iCount)
+                //: %3 the reading's time ("07:05")
+                : tr("Reading %1 of %2, taken at %3.").arg(m_iReading + 1).arg(iCount).arg(szTime);
     }
     for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
         static_cast<EntryBox*>(box)->SetContext(szContext);
@@ -948,10 +1004,9 @@ void frmMain::AddReadingToDay() {
         const QString szTime = bToday ? TimeText(QTime::currentTime()) : QString();
         const int iAdded = AddReading(m_objEntry, szTime, m_firstTypedTimes.value(m_dtLoaded));
         if (iAdded < 0) {
-            ShowWarningMessage(
-                QStringLiteral("This day holds %1 readings, the most one day takes. Nothing "
-                               "was added.")
-                    .arg(kMaxReadingsPerDay));
+            ShowWarningMessage(tr("This day holds %n readings, the most one day takes. Nothing "
+                                  "was added.",
+                                  nullptr, kMaxReadingsPerDay));
             return;
         }
         NoteReadingsChanged();
@@ -1012,19 +1067,24 @@ bool frmMain::ConfirmRemoveReading(const Reading& shown) const {
     const auto orDash = [](const QString& szValue) {
         return szValue.isEmpty() ? QStringLiteral("-") : szValue;
     };
-    const QString szDay =
-        QLocale(QLocale::English).toString(m_dtLoaded, QStringLiteral("dddd d MMMM yyyy"));
-    const QString szWhich = shown.szTime.isEmpty()
-                                ? QStringLiteral("reading %1").arg(m_iReading + 1)
-                                : QStringLiteral("reading taken at ") + shown.szTime;
+    const QString szDay = DayWithWeekday(m_dtLoaded);
     const QString szValues =
-        orDash(shown.szSystolic) + u'/' + orDash(shown.szDiastolic) + QStringLiteral(", pulse ") +
-        orDash(shown.szPulse) +
-        (shown.szComment.isEmpty() ? QString() : QStringLiteral(", with its comment"));
+        shown.szComment.isEmpty()
+            //: %1 systolic, %2 diastolic, %3 pulse
+            ? tr("%1/%2, pulse %3")
+                  .arg(orDash(shown.szSystolic), orDash(shown.szDiastolic), orDash(shown.szPulse))
+            : tr("%1/%2, pulse %3, with its comment")
+                  .arg(orDash(shown.szSystolic), orDash(shown.szDiastolic), orDash(shown.szPulse));
+    const QString szQuestion =
+        shown.szTime.isEmpty()
+            //: %1 the reading's number, %2 the day, %3 its values
+            ? tr("Remove the reading %1 on %2 (%3)? It is taken out of the diary.")
+                  .arg(QString::number(m_iReading + 1), szDay, szValues)
+            //: %1 the reading's time ("07:05"), %2 the day, %3 its values
+            : tr("Remove the reading taken at %1 on %2 (%3)? It is taken out of the diary.")
+                  .arg(shown.szTime, szDay, szValues);
     const QMessageBox::StandardButton answer =
-        ShowMessageBox(QMessageBox::Question, QStringLiteral("Remove Reading"),
-                       QStringLiteral("Remove the %1 on %2 (%3)? It is taken out of the diary.")
-                           .arg(szWhich, szDay, szValues),
+        ShowMessageBox(QMessageBox::Question, tr("Remove Reading"), szQuestion,
                        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
@@ -1038,8 +1098,8 @@ void frmMain::NoteFirstReadingTyped(const clsXMLTag* pTag) {
 
 void frmMain::ShowDiaryFull(bool bFull) {
     const QString szFull =
-        bFull ? DiaryFullText() + QStringLiteral(" No new day can be added; the days it holds can "
-                                                 "still be changed.")
+        bFull ? DiaryFullText() + u' ' +
+                    tr("No new day can be added; the days it holds can still be changed.")
               : QString();
     for (QLineEdit* box : {txtSystolic, txtDiastolic, txtPulse}) {
         box->setReadOnly(bFull);
@@ -1048,7 +1108,8 @@ void frmMain::ShowDiaryFull(bool bFull) {
     // Said where the typing would go, to the eye (short enough for the box) and to a screen
     // reader (in full).
     txtComment->setPlaceholderText(
-        bFull ? QStringLiteral("The diary is full: this day cannot be added to it.") : QString());
+        //: Shown in the comment box; keep it short
+        bFull ? tr("The diary is full: this day cannot be added to it.") : QString());
     txtComment->setAccessibleDescription(bFull ? szFull : m_szCommentDescription);
     // Told once a run, when a day the diary cannot take is picked.
     if (bFull && m_bDiaryFullToldPending) {
@@ -1183,14 +1244,16 @@ void frmMain::ShowLoadedDayPage() {
 }
 
 void frmMain::AnnounceCalendarDay() {
-    const QString szDay = QLocale(QLocale::English)
-                              .toString(ctlCal->selectedDate(), QStringLiteral("dddd d MMMM yyyy"));
-    const QString szDescription = QStringLiteral("Selected day: ") + szDay;
+    const QDate dt = ctlCal->selectedDate();
+    const QString szDay = DayWithWeekday(dt);
+    //: %1 the day ("Monday 7 December 2026")
+    const QString szDescription = tr("Selected day: %1").arg(szDay);
     ctlCal->setAccessibleDescription(szDescription);
     if (auto* days = ctlCal->findChild<QAbstractItemView*>()) {
-        days->setAccessibleName(QStringLiteral("Days of ") +
-                                QLocale(QLocale::English)
-                                    .toString(ctlCal->selectedDate(), QStringLiteral("MMMM yyyy")));
+        //: A screen reader's name of the calendar's grid; %1 the month's name, %2 the year
+        days->setAccessibleName(
+            tr("Days of %1 %2")
+                .arg(DisplayLocale().standaloneMonthName(dt.month()), QString::number(dt.year())));
         days->setAccessibleDescription(szDescription);
         if (QAccessible::isActive()) {
             QAccessibleEvent event(days, QAccessible::DescriptionChanged);
@@ -1390,9 +1453,8 @@ void frmMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(QPen(QColor(kOutline), 1));
     painter.setBrush(Qt::NoBrush);
-    for (const Outline& shape : kShapes) {
-        painter.drawRect(QRectF(TwipsRect(shape.left, shape.top, shape.width, shape.height))
-                             .adjusted(0.5, 0.5, -0.5, -0.5));
+    for (const QRect& frame : GroupFrames()) {
+        painter.drawRect(QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5));
     }
     painter.drawLine(QPointF(kLine1[0] / kTwipsPerPixel, kLine1[1] / kTwipsPerPixel + 0.5),
                      QPointF(kLine1[2] / kTwipsPerPixel, kLine1[3] / kTwipsPerPixel + 0.5));
@@ -1444,9 +1506,8 @@ void frmMain::btReport_Click() {
 void frmMain::lblReset_Click() {
     Guarded([this] {
         const QMessageBox::StandardButton answer = ShowMessageBox(
-            QMessageBox::Warning, QStringLiteral("Reset Data Confirmation"),
-            QStringLiteral("You are about to remove all the readings you have entered so far. "
-                           "Are you sure?"),
+            QMessageBox::Warning, tr("Reset Data Confirmation"),
+            tr("You are about to remove all the readings you have entered so far. Are you sure?"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes) {
             return;
@@ -1464,13 +1525,12 @@ void frmMain::lblReset_Click() {
 void frmMain::lblDisclaimer_Click() {
     Guarded([] {
         ShowMessageBox(
-            QMessageBox::Information, QStringLiteral("Warning Disclaimer"),
-            QStringLiteral(
-                "The information provided by this software should not be used as a basis for "
-                "diagnosis or treament which can only be provided by a qualified medical "
-                "practitioner. You should consult your doctor or an appropriate health "
-                "professional for specific personal advice if you have any concerns about your "
-                "health."),
+            QMessageBox::Information, tr("Warning Disclaimer"),
+            tr("The information provided by this software should not be used as a basis for "
+               "diagnosis or treament which can only be provided by a qualified medical "
+               "practitioner. You should consult your doctor or an appropriate health "
+               "professional for specific personal advice if you have any concerns about your "
+               "health."),
             QMessageBox::Ok);
     });
 }

@@ -110,6 +110,9 @@ public:
     // How long the boxes must rest (no key pressed in them) before the window follows a date
     // change, in milliseconds; tests shorten it.
     static void SetTypingPause(int iMilliseconds);
+    // The frames the window draws around its groups of controls, in window pixels; no text may
+    // run across one.
+    static std::vector<QRect> GroupFrames();
     static constexpr int kDefaultTypingPauseMs = 60000;
 
     // Settings: organisation and application "tlg", group "Settings".

@@ -1,5 +1,7 @@
 #include "widgets/ChartLayout.h"
 
+#include "i18n/Translations.h"
+
 #include <QFontMetricsF>
 
 #include <algorithm>
@@ -197,7 +199,10 @@ std::vector<double> ChartLayout::Ticks() const {
 }
 
 QString ChartLayout::TickText(double value) const {
-    return QString::number(std::abs(value) < scale.step * 1e-9 ? 0 : value, 'f', iDecimals);
+    // In the user's digits and decimal sign, without thousands separators (as the values).
+    QLocale locale = DisplayLocale();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale.toString(std::abs(value) < scale.step * 1e-9 ? 0 : value, 'f', iDecimals);
 }
 
 std::vector<ChartRowLabelSlot> ChartLayout::RowLabels(const ChartContent& content) const {
@@ -347,7 +352,8 @@ std::vector<ChartBarSlot> ChartLayout::Bars(const ChartContent& content) const {
                               QPointF(x + barWidth * 0.92, std::max(y, baseline)));
             // The value above its bar, where there is room for it; a bar of nothing (a value
             // never measured) says nothing.
-            slot.szValue = value != 0 ? QString::number(static_cast<double>(value)) : QString();
+            slot.szValue =
+                value != 0 ? DisplayLocale().toString(static_cast<double>(value)) : QString();
             const QRectF label(x, y - fm.height() * 1.1, barWidth, fm.height());
             if (!slot.szValue.isEmpty() && fm.horizontalAdvance(slot.szValue) <= barWidth &&
                 label.top() >= plot.top()) {

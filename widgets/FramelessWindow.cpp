@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QThread>
@@ -52,7 +54,7 @@ QImage RenderArtwork(const QString& artwork, const QSize& size, qreal dpr) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     if (artwork.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
-        QSvgRenderer renderer(artwork);
+        QSvgRenderer renderer(ArtworkSvg(artwork));
         renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
     } else {
         painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), QImage(artwork));
@@ -60,6 +62,31 @@ QImage RenderArtwork(const QString& artwork, const QSize& size, qreal dpr) {
     painter.end();
     return image;
 }
+
+} // namespace
+
+QByteArray ArtworkSvg(const QString& artwork) {
+    QFile file(artwork);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QString szSvg = QString::fromUtf8(file.readAll());
+    // Each <text> element's words (plain text in the pictures, no markup inside).
+    static const QRegularExpression kText(QStringLiteral("(<text\\b[^>]*>)([^<]*)(</text>)"));
+    QString szOut;
+    qsizetype iDone = 0;
+    for (const QRegularExpressionMatch& match : kText.globalMatch(szSvg)) {
+        const QString szWords =
+            QCoreApplication::translate("Artwork", match.captured(2).toUtf8().constData());
+        szOut += QStringView(szSvg).mid(iDone, match.capturedStart(2) - iDone);
+        szOut += szWords.toHtmlEscaped();
+        iDone = match.capturedEnd(2);
+    }
+    szOut += QStringView(szSvg).mid(iDone);
+    return szOut.toUtf8();
+}
+
+namespace {
 
 // Ends an event loop when the watched window is hidden.
 class HideWatcher : public QObject {
@@ -296,7 +323,7 @@ PictureButton::~PictureButton() {
 }
 
 QSize PictureButton::sizeHint() const {
-    QSvgRenderer renderer(d->szArtwork);
+    QSvgRenderer renderer(ArtworkSvg(d->szArtwork));
     return renderer.isValid() ? renderer.defaultSize() : QSize(24, 24);
 }
 

@@ -3,6 +3,7 @@
 #include "diary/Units.h"
 
 #include <QAbstractButton>
+#include <QByteArray>
 #include <QCursor>
 #include <QRect>
 #include <QRegion>
@@ -18,6 +19,11 @@ QRect TwipsRect(double left, double top, double width, double height);
 // The pointer shown over the windows' buttons, boxes and clickable labels: the platform's
 // pointing hand.
 QCursor HandPointer();
+
+// An SVG picture's bytes with the words of its <text> elements in the user's language
+// (translation context "Artwork"; a window lists its pictures' words for translators); empty
+// when the file cannot be read.
+QByteArray ArtworkSvg(const QString& artwork);
 
 // Dispatches the window events until the window is hidden (at once when it is not visible).
 void WaitWhileVisible(QWidget* window);

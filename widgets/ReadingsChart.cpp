@@ -1,20 +1,30 @@
 #include "widgets/ReadingsChart.h"
 #include "diary/TextToInteger.h"
+#include "i18n/LocalDates.h"
+#include "i18n/Translations.h"
 
 #include "diary/DayReadings.h"
 #include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+#include <array>
 
 namespace {
+
+// The chart's words, under one context for translators.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(ReadingsChart)
+};
 
 const QString kDash = QStringLiteral("\u2013");
 
 // A value as it is read: a whole number stays whole; none is a dash. A cell of 0 is a box
 // left empty (the one-day bar chart writes every box), never a measurement.
 QString ValueText(const std::optional<double>& value) {
-    return value && *value > 0 ? QString::number(*value) : kDash;
+    return value && *value > 0 ? DisplayLocale().toString(*value) : kDash;
 }
 
 // Whether a series holds any measurement (see ValueText on cells of 0).
@@ -24,38 +34,38 @@ bool HasMeasurement(const ctlChart::SeriesSummary& summary) {
 
 // A mean as a whole number, by the program's one rounding rule.
 QString MeanText(const ctlChart::SeriesSummary& summary) {
-    return HasMeasurement(summary) ? QString::number(RoundHalfEven(summary.mean)) : kDash;
+    return HasMeasurement(summary) ? DisplayLocale().toString(RoundHalfEven(summary.mean)) : kDash;
 }
 
 QString RangeText(const ctlChart::SeriesSummary& summary) {
     if (!HasMeasurement(summary)) {
         return kDash;
     }
+    const QLocale locale = DisplayLocale();
     if (summary.min == summary.max) {
-        return QString::number(summary.min);
+        return locale.toString(summary.min);
     }
-    return QString::number(summary.min) + kDash + QString::number(summary.max);
+    return locale.toString(summary.min) + kDash + locale.toString(summary.max);
 }
 
 // "128/84, pulse 71" from three texts.
 QString ReadingText(const QString& szSystolic, const QString& szDiastolic, const QString& szPulse) {
-    return szSystolic + u'/' + szDiastolic + QStringLiteral(", pulse ") + szPulse;
+    //: %1 systolic, %2 diastolic, %3 pulse
+    return Words::tr("%1/%2, pulse %3").arg(szSystolic, szDiastolic, szPulse);
 }
 
 // The day of a row in words, with its year; its label when its day is not known.
 QString RowDayText(const ctlChart& chart, qint16 iRow) {
     const QDate dt = chart.RowDateAt(iRow);
-    return dt.isValid() ? DayText(dt) : chart.RowLabelAt(iRow);
+    return dt.isValid() ? DayInWords(dt) : chart.RowLabelAt(iRow);
 }
 
 QString Days(int iCount) {
-    return QString::number(iCount) +
-           (iCount == 1 ? QStringLiteral(" day") : QStringLiteral(" days"));
+    return Words::tr("%n days", nullptr, iCount);
 }
 
 QString Readings(int iCount) {
-    return QString::number(iCount) +
-           (iCount == 1 ? QStringLiteral(" reading") : QStringLiteral(" readings"));
+    return Words::tr("%n readings", nullptr, iCount);
 }
 
 // A value of a row with its readings' range: "128" or "128 (120–135)".
@@ -65,7 +75,8 @@ QString RangeOfCell(const ctlChart& chart, qint16 iRow, qint16 iColumn) {
     if (!spread || !value || *value <= 0) {
         return ValueText(value);
     }
-    return QString::number(spread->first) + kDash + QString::number(spread->second);
+    const QLocale locale = DisplayLocale();
+    return locale.toString(spread->first) + kDash + locale.toString(spread->second);
 }
 
 // A day in words: "8 Dec 2026: 128/84, pulse 71"; a day of several readings says how many,
@@ -76,34 +87,54 @@ QString RowText(const ctlChart& chart, qint16 iRow) {
                     ValueText(chart.DataAt(iRow, 3)));
     const int iSamples = chart.RowSamplesAt(iRow);
     if (iSamples <= 1) {
-        return RowDayText(chart, iRow) + QStringLiteral(": ") + szValues;
+        //: %1 the day, %2 its values ("128/84, pulse 71")
+        return Words::tr("%1: %2").arg(RowDayText(chart, iRow), szValues);
     }
-    return RowDayText(chart, iRow) + QStringLiteral(", ") + Readings(iSamples) +
-           QStringLiteral(": average ") + szValues + QStringLiteral(" (systolic ") +
-           RangeOfCell(chart, iRow, 1) + QStringLiteral(", diastolic ") +
-           RangeOfCell(chart, iRow, 2) + QStringLiteral(", pulse ") + RangeOfCell(chart, iRow, 3) +
-           u')';
+    //: %1 the day, %2 how many readings, %3 their average values ("128/84, pulse 71"), %4 to %6
+    //: the lowest to highest systolic, diastolic and pulse values ("120–135")
+    return Words::tr("%1, %2: average %3 (systolic %4, diastolic %5, pulse %6)")
+        .arg(RowDayText(chart, iRow), Readings(iSamples), szValues, RangeOfCell(chart, iRow, 1),
+             RangeOfCell(chart, iRow, 2), RangeOfCell(chart, iRow, 3));
 }
 
 // "30 days" for days of one reading each; "30 days, 45 readings" where some held more.
 QString DaysAndReadings(int iDays, int iReadings) {
-    return iReadings > iDays ? Days(iDays) + QStringLiteral(", ") + Readings(iReadings)
+    //: %1 how many days ("30 days"), %2 how many readings ("45 readings")
+    return iReadings > iDays ? Words::tr("%1, %2").arg(Days(iDays), Readings(iReadings))
                              : Days(iDays);
 }
+
+// The rows' day labels, each made once a fill: a label holds the day and month alone, which
+// a diary of many years repeats, and the locale's formatting of each would double the fill.
+class RowLabels {
+public:
+    QString Of(const QDate& dt) {
+        QString& szLabel = m_labels[static_cast<std::size_t>(dt.month() * 32 + dt.day())];
+        if (szLabel.isNull()) {
+            szLabel = LocalDates::RowLabel(dt);
+        }
+        return szLabel;
+    }
+
+private:
+    std::array<QString, 13 * 32> m_labels;
+};
 
 // Writes a day into the chart's current row: the mean of its readings in each column, with
 // their spread where they differ, and their number. A lone entry writes every column (a box
 // left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
 // the day holds no measurement above zero.
-bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry) {
+bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry,
+                 RowLabels& labels) {
     const DaySpread day = SpreadOfDay(objEntry);
     const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
     if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
         return false;
     }
-    chart.SetRowLabel(DayRowLabel(objEntry->szName));
-    // The row's calendar day places the year marks and names the day in words.
-    chart.SetRowDate(DayKeyDate(objEntry->szName));
+    // The row's calendar day labels the row, places the year marks and names the day in words.
+    const QDate dt = DayKeyDate(objEntry->szName);
+    chart.SetRowLabel(dt.isValid() ? labels.Of(dt) : DayRowLabel(objEntry->szName));
+    chart.SetRowDate(dt);
     chart.SetRowSamples(day.iMeasured);
     const std::pair<int, int> spreads[3] = {{day.iSystolicLow, day.iSystolicHigh},
                                             {day.iDiastolicLow, day.iDiastolicHigh},
@@ -147,11 +178,12 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.setVisible(true);
     chart.SetRow(1);
     qint16 iUsedRows = 0;
+    RowLabels labels;
     for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
         if (!bAll && !range.Contains(objEntry->szName)) {
             continue;
         }
-        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1)) {
+        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1, labels)) {
             continue;
         }
         ++iUsedRows;
@@ -167,16 +199,24 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
                                              : ctlChart::ChartType::Line2d);
 }
 
+QString DayInWords(const QDate& dt) {
+    // English keeps its short month ("8 Dec 2026"), as it always read; a translation writes its
+    // language's long date ("8. Dezember 2026").
+    return InstalledLanguage().isEmpty() ? DayText(dt) : LocalDates::LongDate(dt);
+}
+
 QString HomeThresholdName() {
-    return QStringLiteral("135/85 home threshold");
+    //: The chart's legend: the dashed lines of high blood pressure measured at home
+    return Words::tr("135/85 home threshold");
 }
 
 QString ChartEmptyText() {
-    return QStringLiteral("Your readings will appear here as a chart once you have entered them.");
+    return Words::tr("Your readings will appear here as a chart once you have entered them.");
 }
 
 QStringList ReadingsSeriesNames() {
-    return {QStringLiteral("Systolic"), QStringLiteral("Diastolic"), QStringLiteral("Pulse")};
+    //: The chart's legend; keep it short
+    return {Words::tr("Systolic"), Words::tr("Diastolic"), Words::tr("Pulse")};
 }
 
 namespace {
@@ -187,7 +227,7 @@ void StyleReadingsChart(ctlChart& chart) {
     chart.SetReferenceLines({{1, kHomeSystolicThreshold}, {2, kHomeDiastolicThreshold}},
                             HomeThresholdName());
     chart.SetEmptyText(ChartEmptyText());
-    chart.setAccessibleName(QStringLiteral("Readings chart"));
+    chart.setAccessibleName(Words::tr("Readings chart"));
     chart.SetDescriber({ReadingsSpanText, ReadingsChartSummary});
 }
 
@@ -219,33 +259,41 @@ QString ReadingsSpanText(const ctlChart& chart, const ctlChart::RowSpan& span) {
     const auto summary = [&](size_t iColumn) {
         return iColumn < span.series.size() ? span.series[iColumn] : ctlChart::SeriesSummary();
     };
-    return RowDayText(chart, span.iFirstRow) + QStringLiteral(" to ") +
-           RowDayText(chart, span.iLastRow) + QStringLiteral(" (") +
-           DaysAndReadings(span.iLastRow - span.iFirstRow + 1, span.iSamples) +
-           QStringLiteral(")\nAverage ") +
-           ReadingText(MeanText(summary(0)), MeanText(summary(1)), MeanText(summary(2))) +
-           QStringLiteral("\nSystolic ") + RangeText(summary(0)) + QStringLiteral(", diastolic ") +
-           RangeText(summary(1)) + QStringLiteral(", pulse ") + RangeText(summary(2));
+    //: A tooltip's first line: %1 first day, %2 last day, %3 how many days (and readings)
+    return Words::tr("%1 to %2 (%3)")
+               .arg(RowDayText(chart, span.iFirstRow), RowDayText(chart, span.iLastRow),
+                    DaysAndReadings(span.iLastRow - span.iFirstRow + 1, span.iSamples)) +
+           u'\n' +
+           //: %1 the average values ("128/84, pulse 71")
+           Words::tr("Average %1")
+               .arg(ReadingText(MeanText(summary(0)), MeanText(summary(1)), MeanText(summary(2)))) +
+           u'\n' +
+           //: Lowest to highest values ("120–135")
+           Words::tr("Systolic %1, diastolic %2, pulse %3")
+               .arg(RangeText(summary(0)), RangeText(summary(1)), RangeText(summary(2)));
 }
 
 QString ReadingsChartSummary(const ctlChart& chart) {
     if (chart.isHidden()) {
-        return QStringLiteral("Readings chart: hidden, no readings to show. ") + ChartEmptyText();
+        return Words::tr("Readings chart: hidden, no readings to show.") + u' ' + ChartEmptyText();
     }
     return ReadingsPictureSummary(chart);
 }
 
 QString ReadingsPictureSummary(const ctlChart& chart) {
-    const QString szName = QStringLiteral("Readings chart: ");
     const qint16 iRows = chart.RowCount();
     if (iRows <= 0) {
-        return szName + QStringLiteral("no readings yet. ") + ChartEmptyText();
+        return Words::tr("Readings chart: no readings yet.") + u' ' + ChartEmptyText();
     }
-    QString szText = szName + DaysAndReadings(iRows, chart.SummariseRows(1, iRows).iSamples);
-    szText += iRows == 1 ? QStringLiteral(", ") + RowDayText(chart, 1)
-                         : QStringLiteral(" from ") + RowDayText(chart, 1) +
-                               QStringLiteral(" to ") + RowDayText(chart, iRows);
-    szText += QStringLiteral(". Latest ") + RowText(chart, iRows) + u'.';
+    const QString szCount = DaysAndReadings(iRows, chart.SummariseRows(1, iRows).iSamples);
+    QString szText = iRows == 1
+                         //: %1 how many days (and readings), %2 the day
+                         ? Words::tr("Readings chart: %1, %2.").arg(szCount, RowDayText(chart, 1))
+                         //: %1 how many days (and readings), %2 the first day, %3 the last day
+                         : Words::tr("Readings chart: %1 from %2 to %3.")
+                               .arg(szCount, RowDayText(chart, 1), RowDayText(chart, iRows));
+    //: %1 the latest day and its values
+    szText += u' ' + Words::tr("Latest %1.").arg(RowText(chart, iRows));
 
     // The last 7 calendar days up to the latest reading (the last 7 rows where days are not
     // known).
@@ -258,8 +306,9 @@ QString ReadingsPictureSummary(const ctlChart& chart) {
     }
     const ctlChart::RowSpan week = chart.SummariseRows(iFirst, iRows);
     if (week.series.size() >= 2) {
-        szText += QStringLiteral(" Last 7 days average ") + MeanText(week.series[0]) + u'/' +
-                  MeanText(week.series[1]) + u'.';
+        //: %1 systolic, %2 diastolic
+        szText += u' ' + Words::tr("Last 7 days average %1/%2.")
+                             .arg(MeanText(week.series[0]), MeanText(week.series[1]));
     }
     return szText;
 }

@@ -4,6 +4,7 @@
 #include "widgets/ctlChart.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +31,10 @@ struct DayKeyRange {
 // window's FillReadingsChart calls this.
 void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
                            const DayKeyRange& range = {});
+
+// A day as the chart's words (and the report's) name it: "8 Dec 2026" in English, the
+// language's long date ("8. Dezember 2026") under a translation.
+QString DayInWords(const QDate& dt);
 
 // The home-measurement thresholds of high blood pressure (diary/HomeProtocol.h) are drawn as
 // dashed lines in the systolic and diastolic colours.

@@ -4,6 +4,7 @@
 #include "widgets/WindowSystem.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QImage>
@@ -17,6 +18,11 @@
 #include <utility>
 
 namespace {
+
+// The message boxes' words, under one context for translators.
+struct Words {
+    Q_DECLARE_TR_FUNCTIONS(modUtils)
+};
 
 MessageBoxHandler& MessageBoxSeam() {
     static MessageBoxHandler handler;
@@ -43,15 +49,16 @@ QRegion ColourKeyShape(QWidget* window, long lColourKey) {
 
 // The word a screen reader says for a message box's icon.
 QString IconName(QMessageBox::Icon icon) {
+    //: What a screen reader says for a message box's icon
     switch (icon) {
     case QMessageBox::Information:
-        return QStringLiteral("Information");
+        return Words::tr("Information");
     case QMessageBox::Warning:
-        return QStringLiteral("Warning");
+        return Words::tr("Warning");
     case QMessageBox::Critical:
-        return QStringLiteral("Error");
+        return Words::tr("Error");
     case QMessageBox::Question:
-        return QStringLiteral("Question");
+        return Words::tr("Question");
     case QMessageBox::NoIcon:
         break;
     }
@@ -67,7 +74,8 @@ void NameMessageBoxParts(QMessageBox& box, QMessageBox::Icon icon) {
         }
     }
     for (QDialogButtonBox* buttons : box.findChildren<QDialogButtonBox*>()) {
-        buttons->setAccessibleName(QStringLiteral("Answers"));
+        //: A screen reader's name for the row of a message box's buttons
+        buttons->setAccessibleName(Words::tr("Answers"));
     }
 }
 
@@ -176,14 +184,20 @@ void SetMessageBoxHandler(MessageBoxHandler handler) {
 }
 
 void ShowErrorMessage(const QString& szText) {
+    //: %1 the program's name
     ShowMessageBox(
-        QMessageBox::Critical, kProductName + QStringLiteral(" has experienced a problem"),
-        kProductName + QStringLiteral(" has experienced an error : ") + szText, QMessageBox::Ok);
+        QMessageBox::Critical, Words::tr("%1 has experienced a problem").arg(kProductName),
+        //: %1 the program's name, %2 what went wrong
+        Words::tr("%1 has experienced an error : %2").arg(kProductName, szText), QMessageBox::Ok);
+}
+
+QString WarningTitle() {
+    //: A message box's title; %1 the program's name
+    return Words::tr("%1 Warning").arg(kProductName);
 }
 
 QMessageBox::StandardButton ShowWarningMessage(const QString& szText) {
-    return ShowMessageBox(QMessageBox::Warning, kProductName + QStringLiteral(" Warning"), szText,
-                          QMessageBox::Ok);
+    return ShowMessageBox(QMessageBox::Warning, WarningTitle(), szText, QMessageBox::Ok);
 }
 
 bool OpenWebLink(const QString& szAddress) {

@@ -29,6 +29,8 @@ QRegion ShapeWithoutColour(const QImage& image, long lColourKey);
 
 // The error box: stop icon, "<product> has experienced an error : <text>".
 void ShowErrorMessage(const QString& szText);
+// The warning boxes' title, "<product> Warning", in the user's language.
+QString WarningTitle();
 // The warning box: exclamation icon, title "<product> Warning"; returns the button pressed.
 QMessageBox::StandardButton ShowWarningMessage(const QString& szText);
 // Any other message box of the program (reset confirmation, disclaimer) goes through here.

@@ -1,6 +1,7 @@
 #include "diary/DayReadings.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/TextToInteger.h"
+#include "i18n/Translations.h"
 #include "tests/support/Contrast.h"
 #include "widgets/ReadingsChart.h"
 #include "widgets/ctlChart.h"
@@ -11,6 +12,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
@@ -218,6 +220,8 @@ private slots:
     void severalReadingsDrawBands();
     void severalReadingsSpoken_data();
     void severalReadingsSpoken();
+    void spokenInLanguage_data();
+    void spokenInLanguage();
     void grid();
     void cellText_data();
     void cellText();
@@ -446,8 +450,8 @@ void TestReadingsChart::severalReadingsDrawBands() {
                                days.cbegin() + 1);
     // Bars stand side by side around the row's centre; the systolic one is the first.
     const std::vector<ctlChart::BarSlot> bars = chart.BarLayout(rect);
-    const double x = bars.empty() ? chart.RowCentre(chart.PlotArea(rect), iRow)
-                                  : bars.front().bar.center().x();
+    const double x =
+        bars.empty() ? chart.RowCentre(chart.PlotArea(rect), iRow) : bars.front().bar.center().x();
     const QRect column(int(x) - 1, 0, 3, size.height());
     const PixelBounds band = FindColour(image, column, 0, true);
     QVERIFY2(band.count > 0, "no band at the day of two readings");
@@ -501,6 +505,52 @@ void TestReadingsChart::severalReadingsSpoken() {
     QCOMPARE(ReadingsPictureSummary(chart), summary);
     const qint16 iLast = chart.RowCount();
     QCOMPARE(ReadingsSpanText(chart, chart.SummariseRows(iLast, iLast)), latest);
+}
+
+// The chart's words in each language: its days in the language's long dates (English keeps its
+// short month), its counts in the language's plural forms.
+void TestReadingsChart::spokenInLanguage_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("en") << QStringLiteral("en")
+                        << QStringLiteral(
+                               "Readings chart: 2 days, 4 readings from 7 Dec 2026 to 8 Dec 2026. "
+                               "Latest 8 Dec 2026, 2 readings: average 122/82, pulse 71 (systolic "
+                               "120\u2013124, diastolic 80\u201384, pulse 70\u201372). Last 7 "
+                               "days average 124/82.");
+    QTest::newRow("de") << QStringLiteral("de")
+                        << QStringLiteral(
+                               "Diagramm der Messwerte: 2 Tage, 4 Messungen vom 7. Dezember 2026 "
+                               "bis 8. Dezember 2026. Zuletzt 8. Dezember 2026, 2 Messungen: "
+                               "Mittelwert 122/82, Puls 71 (systolisch 120\u2013124, diastolisch "
+                               "80\u201384, Puls 70\u201372). Mittelwert der letzten 7 Tage "
+                               "124/82.");
+    QTest::newRow("fr") << QStringLiteral("fr")
+                        << QStringLiteral(
+                               "Graphique des mesures : 2 jours, 4 mesures du 7 d\u00e9cembre 2026 "
+                               "au 8 d\u00e9cembre 2026. Dernier jour, 8 d\u00e9cembre 2026, 2 "
+                               "mesures : moyenne 122/82, pouls 71 (systolique 120\u2013124, "
+                               "diastolique 80\u201384, pouls 70\u201372). Moyenne des 7 derniers "
+                               "jours 124/82.");
+    QTest::newRow("es") << QStringLiteral("es")
+                        << QStringLiteral(
+                               "Gr\u00e1fico de mediciones: 2 d\u00edas, 4 mediciones del 7 de "
+                               "diciembre de 2026 al 8 de diciembre de 2026. \u00daltimo d\u00eda, "
+                               "8 de diciembre de 2026, 2 mediciones: media 122/82, pulso 71 "
+                               "(sist\u00f3lica 120\u2013124, diast\u00f3lica 80\u201384, pulso "
+                               "70\u201372). Media de los \u00faltimos 7 d\u00edas 124/82.");
+}
+
+void TestReadingsChart::spokenInLanguage() {
+    QFETCH(QString, language);
+    QFETCH(QString, summary);
+    QVERIFY(language == QStringLiteral("en") || InstallTranslations(QLocale(language)));
+    const auto english = qScopeGuard([] { RemoveTranslations(); });
+    ctlChart chart;
+    StyleChartForPaper(chart);
+    FillChartFromReadings(
+        chart, MakeDays(Lines({"20261207|128/84/71|126/82/", "20261208|120/80/70|//|124/84/72"})));
+    QCOMPARE(ReadingsPictureSummary(chart), summary);
 }
 
 void TestReadingsChart::grid() {
