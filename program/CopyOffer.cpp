@@ -32,8 +32,8 @@ QString MergeOneCopy(const ConflictCopy& copy, const QString& szDataFile,
             .arg(Native(copy.szPath));
     }
     *pbChanged = *pbChanged || !merge.merge.daysFromTheirs.isEmpty();
-    //: Where readings came from, in a sentence such as "Merged ... from %1": a file's name in
-    //: quotation marks.
+    //: Where readings came from, in sentences such as "the readings of 2 days came from %1":
+    //: a file's name in quotation marks.
     const QString szFrom = CopyOffer::tr("\"%1\"").arg(szName);
     if (!merge.merge.conflicts.isEmpty()) {
         // Its differing values exist only there: it stays until the user has looked.

@@ -127,7 +127,7 @@ Estado de salida: 0 hecho; 1 fallo, con el motivo en la salida de error estánda
     </message>
     <message>
         <source>a change made to the file during the import</source>
-        <extracomment>Where readings came from, in a sentence such as &quot;Merged ... from %1&quot;.</extracomment>
+        <extracomment>Where readings came from, in sentences such as &quot;the readings of 2 days came from %1&quot; and &quot;where a value was typed differently here and on %1&quot;.</extracomment>
         <translation>un cambio hecho en el archivo durante la importación</translation>
     </message>
     <message>
@@ -257,7 +257,7 @@ Véase tlg --help.</translation>
     <message>
         <source>unexpected &quot;%1&quot;. See tlg --help.</source>
         <extracomment>%1: an argument the command line does not take.</extracomment>
-        <translation>&quot;%1&quot; inesperado. Véase tlg --help.</translation>
+        <translation>argumento &quot;%1&quot; inesperado. Véase tlg --help.</translation>
     </message>
 </context>
 <context>
@@ -269,7 +269,7 @@ Véase tlg --help.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <extracomment>Where readings came from, in a sentence such as &quot;Merged ... from %1&quot;: a file&apos;s name in quotation marks.</extracomment>
+        <extracomment>Where readings came from, in sentences such as &quot;the readings of 2 days came from %1&quot;: a file&apos;s name in quotation marks.</extracomment>
         <translation>«%1»</translation>
     </message>
     <message>

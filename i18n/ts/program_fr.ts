@@ -127,8 +127,8 @@ Code de retour : 0 terminé ; 1 échec, avec la raison sur la sortie d&apos;erre
     </message>
     <message>
         <source>a change made to the file during the import</source>
-        <extracomment>Where readings came from, in a sentence such as &quot;Merged ... from %1&quot;.</extracomment>
-        <translation>une modification faite au fichier pendant l&apos;import</translation>
+        <extracomment>Where readings came from, in sentences such as &quot;the readings of 2 days came from %1&quot; and &quot;where a value was typed differently here and on %1&quot;.</extracomment>
+        <translation>la modification apportée au fichier pendant l&apos;import</translation>
     </message>
     <message>
         <source>the readings could not be saved to %1 (%2); the file is as it was and nothing was imported.</source>
@@ -257,7 +257,7 @@ Voir tlg --help.</translation>
     <message>
         <source>unexpected &quot;%1&quot;. See tlg --help.</source>
         <extracomment>%1: an argument the command line does not take.</extracomment>
-        <translation>&quot;%1&quot; inattendu. Voir tlg --help.</translation>
+        <translation>argument &quot;%1&quot; inattendu. Voir tlg --help.</translation>
     </message>
 </context>
 <context>
@@ -269,7 +269,7 @@ Voir tlg --help.</translation>
     </message>
     <message>
         <source>&quot;%1&quot;</source>
-        <extracomment>Where readings came from, in a sentence such as &quot;Merged ... from %1&quot;: a file&apos;s name in quotation marks.</extracomment>
+        <extracomment>Where readings came from, in sentences such as &quot;the readings of 2 days came from %1&quot;: a file&apos;s name in quotation marks.</extracomment>
         <translation>« %1 »</translation>
     </message>
     <message>
