@@ -224,7 +224,7 @@ Estado de salida: 0 hecho; 1 fallo, con el motivo en la salida de error estánda
     </message>
     <message>
         <source>Opens the readings although Tensiolog on another computer has them open (a copied or synchronised data folder). Give it only when it no longer runs there.</source>
-        <translation>Abre las mediciones aunque Tensiolog las tenga abiertas en otro ordenador (una carpeta de datos copiada o sincronizada). Indíquela solo si allí ya no está en marcha.</translation>
+        <translation>Abre las mediciones aunque Tensiolog las tenga abiertas en otro ordenador (una carpeta de datos copiada o sincronizada). Use esta opción solo si allí ya no está en marcha.</translation>
     </message>
     <message>
         <source>give one of --export-csv, --export-pdf and --import-csv, not more.</source>

@@ -18,11 +18,11 @@ Exit status: 0 done; 1 failed, with the reason on standard error; 2 the program 
         <extracomment>The description at the top of tlg --help. Keep option names (--export-csv ...), the CSV header row date,time,systolic,diastolic,pulse,comment and the example row as they are.</extracomment>
         <translation>Free Tensiolog, un journal de tension artérielle. Sans option, il ouvre sa fenêtre.
 
-Avec un fichier CSV (tlg mesures.csv, comme le fait « Ouvrir avec » d&apos;un gestionnaire de fichiers), il ouvre la fenêtre et demande s&apos;il faut importer les mesures du fichier, comme quand on dépose le fichier sur la fenêtre ; un fichier dont le nom ne se termine pas par .csv, ou qui ne peut pas être lu, est refusé avec un message et rien ne change.
+Avec un fichier CSV (tlg mesures.csv, comme le fait &quot;Ouvrir avec&quot; d&apos;un gestionnaire de fichiers), il ouvre la fenêtre et demande s&apos;il faut importer les mesures du fichier, comme quand on dépose le fichier sur la fenêtre ; un fichier dont le nom ne se termine pas par .csv, ou qui ne peut pas être lu, est refusé avec un message et rien ne change.
 
 Avec --export-csv, --export-pdf ou --import-csv, il n&apos;a besoin d&apos;aucun écran : il travaille sur le fichier des mesures du dossier de données de l&apos;utilisateur, puis s&apos;arrête. Il refuse tant que la fenêtre est ouverte sur les mêmes mesures.
 
---export-pdf écrit le rapport exactement comme « Enregistrer en PDF... » dans la fenêtre du rapport (graphique, résumé, une ligne par mesure, sur le papier de l&apos;imprimante par défaut), pour tous les jours ou pour les jours de --from à --to ; le fichier n&apos;est remplacé qu&apos;une fois complet.
+--export-pdf écrit le rapport exactement comme &quot;Enregistrer en PDF...&quot; dans la fenêtre du rapport (graphique, résumé, une ligne par mesure, sur le papier de l&apos;imprimante par défaut), pour tous les jours ou pour les jours de --from à --to ; le fichier n&apos;est remplacé qu&apos;une fois complet.
 
 Les fichiers CSV sont en UTF-8, avec la ligne d&apos;en-tête date,time,systolic,diastolic,pulse,comment et une ligne par mesure (2026-12-08,07:05,120,80,72,Walked ; l&apos;heure est vide pour un jour d&apos;une seule mesure). Un import lit aussi les points-virgules ou les tabulations comme séparateurs, d&apos;autres noms de colonnes (sys, dia, heart rate, bpm, note, ... ; aussi en allemand, en français et en espagnol ; les autres sont ignorés), des valeurs avec unités (134 mmHg, 72 bpm), des dates comme 08.12.2026 ou 08/12/2026, une heure après la date et des millisecondes depuis 1970 ; chaque ligne est une mesure avec son heure, au plus 12 par jour. Les jours absents du journal sont ajoutés ; dans un jour qu&apos;il contient déjà, une mesure du fichier rencontre celle enregistrée à la même heure et remplit ses valeurs vides (ou toutes avec --replace), et une mesure qui n&apos;en rencontre aucune est ajoutée. Un fichier dont une seule ligne ne peut pas être lue ne change rien. Un import lit un fichier ordinaire ou l&apos;entrée standard de 64 Mo au plus. Un export place une &apos; devant un champ qu&apos;un tableur prendrait pour une formule (commençant par =, +, -, @) ; l&apos;import d&apos;un tel export la retire.
 
@@ -180,7 +180,7 @@ Code de retour : 0 terminé ; 1 échec, avec la raison sur la sortie d&apos;erre
     <message>
         <source>Writes the report to &lt;file&gt; as PDF, as &quot;Save as PDF...&quot; does, and ends.</source>
         <extracomment>&quot;Save as PDF...&quot;: the button of the report window.</extracomment>
-        <translation>Écrit le rapport en PDF dans &lt;fichier&gt;, comme « Enregistrer en PDF... », et s&apos;arrête.</translation>
+        <translation>Écrit le rapport en PDF dans &lt;fichier&gt;, comme &quot;Enregistrer en PDF...&quot;, et s&apos;arrête.</translation>
     </message>
     <message>
         <source>Adds the readings of the CSV &lt;file&gt; (&quot;-&quot;: standard input) to the diary and ends.</source>
@@ -224,7 +224,7 @@ Code de retour : 0 terminé ; 1 échec, avec la raison sur la sortie d&apos;erre
     </message>
     <message>
         <source>Opens the readings although Tensiolog on another computer has them open (a copied or synchronised data folder). Give it only when it no longer runs there.</source>
-        <translation>Ouvre les mesures bien que Tensiolog les ait ouvertes sur un autre ordinateur (un dossier de données copié ou synchronisé). À donner seulement s&apos;il n&apos;y tourne plus.</translation>
+        <translation>Ouvre les mesures bien que Tensiolog les ait ouvertes sur un autre ordinateur (un dossier de données copié ou synchronisé). N&apos;utilisez cette option que s&apos;il n&apos;y tourne plus.</translation>
     </message>
     <message>
         <source>give one of --export-csv, --export-pdf and --import-csv, not more.</source>
