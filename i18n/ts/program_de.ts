@@ -275,7 +275,7 @@ Siehe tlg --help.</translation>
     <message>
         <source>%1 It could not be moved aside (%2).</source>
         <extracomment>%1: what was merged from the copy (sentences), %2: why the copy could not be moved.</extracomment>
-        <translation>%1 Sie konnte nicht beiseitegelegt werden (%2).</translation>
+        <translation>%1 Die Kopie konnte nicht beiseitegelegt werden (%2).</translation>
     </message>
     <message>
         <source>%1 (left by %2)</source>
@@ -294,12 +294,12 @@ Merge their readings into the diary? Readings the diary lacks are added; where a
 
 %1
 
-Ihre Messwerte in das Tagebuch übernehmen? Messwerte, die dem Tagebuch fehlen, kommen hinzu; wo die Kopie einen anderen Wert enthält, behält das Tagebuch seinen eigenen, und die Kopie bleibt, wo sie ist. Eine übernommene Kopie wird nach „%2“ verschoben, nie gelöscht.</numerusform>
+Die Messwerte der Kopie in das Tagebuch übernehmen? Messwerte, die dem Tagebuch fehlen, kommen hinzu; wo die Kopie einen anderen Wert enthält, behält das Tagebuch seinen eigenen, und die Kopie bleibt, wo sie ist. Eine übernommene Kopie wird nach „%2“ verschoben, nie gelöscht.</numerusform>
             <numerusform>Neben Ihrem Tagebuch liegen %n Kopien davon, entstanden, als zwei Computer gleichzeitig gespeichert haben:
 
 %1
 
-Ihre Messwerte in das Tagebuch übernehmen? Messwerte, die dem Tagebuch fehlen, kommen hinzu; wo eine Kopie einen anderen Wert enthält, behält das Tagebuch seinen eigenen, und die Kopie bleibt, wo sie ist. Jede übernommene Kopie wird nach „%2“ verschoben, nie gelöscht.</numerusform>
+Die Messwerte der Kopien in das Tagebuch übernehmen? Messwerte, die dem Tagebuch fehlen, kommen hinzu; wo eine Kopie einen anderen Wert enthält, behält das Tagebuch seinen eigenen, und die Kopie bleibt, wo sie ist. Jede übernommene Kopie wird nach „%2“ verschoben, nie gelöscht.</numerusform>
         </translation>
     </message>
     <message>
@@ -389,7 +389,7 @@ Tensiolog versucht es weiter, solange es läuft; wenn es sie beim Schließen imm
     <message>
         <source>&quot;%1&quot; holds the readings as they were when they were last saved, at %2.</source>
         <extracomment>%1: the readings file, %2: a time (today) or a date and time.</extracomment>
-        <translation>„%1“ enthält die Messwerte so, wie sie zuletzt gespeichert wurden, um %2.</translation>
+        <translation>„%1“ enthält die Messwerte so, wie sie beim letzten Speichern waren (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; still holds the readings as they were when the program started.</source>

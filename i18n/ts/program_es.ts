@@ -275,7 +275,7 @@ Véase tlg --help.</translation>
     <message>
         <source>%1 It could not be moved aside (%2).</source>
         <extracomment>%1: what was merged from the copy (sentences), %2: why the copy could not be moved.</extracomment>
-        <translation>%1 No se pudo apartar (%2).</translation>
+        <translation>%1 No se pudo apartar la copia (%2).</translation>
     </message>
     <message>
         <source>%1 (left by %2)</source>
@@ -294,12 +294,12 @@ Merge their readings into the diary? Readings the diary lacks are added; where a
 
 %1
 
-¿Combinar sus mediciones con el diario? Las mediciones que faltan en el diario se añaden; donde la copia tiene un valor distinto, el diario conserva el suyo y la copia se queda donde está. Una copia combinada se mueve a «%2» y nunca se borra.</numerusform>
+¿Combinar las mediciones de la copia con el diario? Las mediciones que faltan en el diario se añaden; donde la copia tiene un valor distinto, el diario conserva el suyo y la copia se queda donde está. Una copia combinada se mueve a «%2» y nunca se borra.</numerusform>
             <numerusform>Junto a su diario hay %n copias de él, que quedaron cuando dos ordenadores guardaron a la vez:
 
 %1
 
-¿Combinar sus mediciones con el diario? Las mediciones que faltan en el diario se añaden; donde una copia tiene un valor distinto, el diario conserva el suyo y la copia se queda donde está. Cada copia combinada se mueve a «%2» y nunca se borra.</numerusform>
+¿Combinar las mediciones de las copias con el diario? Las mediciones que faltan en el diario se añaden; donde una copia tiene un valor distinto, el diario conserva el suyo y la copia se queda donde está. Cada copia combinada se mueve a «%2» y nunca se borra.</numerusform>
         </translation>
     </message>
     <message>
@@ -338,7 +338,7 @@ A copy of it as it was has been kept as &quot;%3&quot;.
         <extracomment>%1: the readings file, %2: what is wrong with it, %3: the copy kept, %4: what is shown of it (a sentence).</extracomment>
         <translation>El archivo de mediciones «%1» está dañado y no se pudo leer por completo (%2).
 
-Se ha guardado una copia tal como estaba como «%3».
+Se ha guardado una copia del archivo tal como estaba, con el nombre «%3».
 
 %4</translation>
     </message>
@@ -389,7 +389,7 @@ Tensiolog lo sigue intentando mientras está en marcha; si al cerrarlo todavía 
     <message>
         <source>&quot;%1&quot; holds the readings as they were when they were last saved, at %2.</source>
         <extracomment>%1: the readings file, %2: a time (today) or a date and time.</extracomment>
-        <translation>«%1» contiene las mediciones tal como estaban cuando se guardaron por última vez, a las %2.</translation>
+        <translation>«%1» contiene las mediciones tal como estaban cuando se guardaron por última vez (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; still holds the readings as they were when the program started.</source>
@@ -443,7 +443,7 @@ The readings are locked by &quot;%1&quot;.</source>
         <extracomment>%1: the lock file.</extracomment>
         <translation>Tensiolog ya está en marcha.
 
-Use la ventana que ya está abierta, o espere a que termine una importación o exportación en la línea de órdenes: este segundo termina ahora y deja sus mediciones como están.
+Use la ventana que ya está abierta, o espere a que termine una importación o exportación en la línea de órdenes: este segundo Tensiolog termina ahora y deja sus mediciones como están.
 
 Las mediciones están bloqueadas por «%1».</translation>
     </message>

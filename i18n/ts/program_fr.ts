@@ -156,7 +156,7 @@ Code de retour : 0 terminé ; 1 échec, avec la raison sur la sortie d&apos;erre
     </message>
     <message>
         <source>Dry run: nothing was changed.</source>
-        <translation>Essai : rien n&apos;a été modifié.</translation>
+        <translation>Simulation : rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Nothing to change.</source>
@@ -275,7 +275,7 @@ Voir tlg --help.</translation>
     <message>
         <source>%1 It could not be moved aside (%2).</source>
         <extracomment>%1: what was merged from the copy (sentences), %2: why the copy could not be moved.</extracomment>
-        <translation>%1 Elle n&apos;a pas pu être mise de côté (%2).</translation>
+        <translation>%1 La copie n&apos;a pas pu être mise de côté (%2).</translation>
     </message>
     <message>
         <source>%1 (left by %2)</source>
@@ -294,12 +294,12 @@ Merge their readings into the diary? Readings the diary lacks are added; where a
 
 %1
 
-Fusionner ses mesures dans le journal ? Les mesures qui manquent au journal sont ajoutées ; là où la copie contient une valeur différente, le journal garde la sienne et la copie reste où elle est. Une copie fusionnée est déplacée dans « %2 », jamais supprimée.</numerusform>
+Fusionner les mesures de la copie dans le journal ? Les mesures qui manquent au journal sont ajoutées ; là où la copie contient une valeur différente, le journal garde la sienne et la copie reste où elle est. Une copie fusionnée est déplacée dans « %2 », jamais supprimée.</numerusform>
             <numerusform>À côté de votre journal se trouvent %n copies de celui-ci, laissées quand deux ordinateurs ont enregistré en même temps :
 
 %1
 
-Fusionner leurs mesures dans le journal ? Les mesures qui manquent au journal sont ajoutées ; là où une copie contient une valeur différente, le journal garde la sienne et la copie reste où elle est. Chaque copie fusionnée est déplacée dans « %2 », jamais supprimée.</numerusform>
+Fusionner les mesures des copies dans le journal ? Les mesures qui manquent au journal sont ajoutées ; là où une copie contient une valeur différente, le journal garde la sienne et la copie reste où elle est. Chaque copie fusionnée est déplacée dans « %2 », jamais supprimée.</numerusform>
         </translation>
     </message>
     <message>
@@ -389,7 +389,7 @@ Tensiolog continue d&apos;essayer tant qu&apos;il tourne ; s&apos;il ne peut tou
     <message>
         <source>&quot;%1&quot; holds the readings as they were when they were last saved, at %2.</source>
         <extracomment>%1: the readings file, %2: a time (today) or a date and time.</extracomment>
-        <translation>« %1 » contient les mesures telles qu&apos;elles étaient lors du dernier enregistrement, à %2.</translation>
+        <translation>« %1 » contient les mesures telles qu&apos;elles étaient lors du dernier enregistrement (%2).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; still holds the readings as they were when the program started.</source>
