@@ -13,8 +13,12 @@ QString RowLabel(QDate date) {
 }
 
 QString ShortDate(QDate date) {
+    return DisplayLocale().toString(date, ShortDateFormat());
+}
+
+QString ShortDateFormat() {
     //: Date format (QDate::toString) of a report line: day, month and year, compact.
-    return DisplayLocale().toString(date, QCoreApplication::translate("LocalDates", "dd MMM yyyy"));
+    return QCoreApplication::translate("LocalDates", "dd MMM yyyy");
 }
 
 QString LongDate(QDate date) {

@@ -14,6 +14,8 @@ QString RowLabel(QDate date);
 
 // A report day line: day, short month name and year ("07 Mar 2027" in English).
 QString ShortDate(QDate date);
+// The format ShortDate writes in (QDate::toString), for date fields that show the same form.
+QString ShortDateFormat();
 
 // Summaries and messages: day, month name and year ("7 March 2027" in English).
 QString LongDate(QDate date);

@@ -6,9 +6,13 @@
 #include "diary/ReadingsSchema.h"
 #include "diary/RoundedMean.h"
 #include "diary/TextToInteger.h"
+#include "i18n/LocalDates.h"
+#include "i18n/Translations.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QLocale>
 
 #include <algorithm>
 #include <array>
@@ -17,6 +21,14 @@
 #include <limits>
 
 namespace {
+
+// Numbers in the report's words: in the user's way of writing them, without group separators
+// (a count of days reads as "1234", as in English).
+QString Number(qint64 lValue) {
+    QLocale locale = DisplayLocale();
+    locale.setNumberOptions(locale.numberOptions() | QLocale::OmitGroupSeparator);
+    return locale.toString(lValue);
+}
 
 const QString kLineBreak = QStringLiteral("\r\n");
 
@@ -64,7 +76,7 @@ struct Averages {
 };
 
 QString AverageText(qint64 lSum, qint64 lCount) {
-    return lCount > 0 ? QString::number(ReportComposer::RoundedAverage(lSum, lCount))
+    return lCount > 0 ? Number(ReportComposer::RoundedAverage(lSum, lCount))
                       : QStringLiteral("\u2013");
 }
 
@@ -74,12 +86,16 @@ QString AverageLine(const QString& szWhich, const std::vector<DayFigures>& days,
     for (size_t i = days.size() - std::min(nLast, days.size()); i < days.size(); ++i) {
         sums.Add(days[i]);
     }
-    QString szLine = QStringLiteral("Average, ") + szWhich + QStringLiteral(": ") +
-                     AverageText(sums.lSys, sums.nSys) + u'/' + AverageText(sums.lDia, sums.nDia);
+    const QString szSys = AverageText(sums.lSys, sums.nSys);
+    const QString szDia = AverageText(sums.lDia, sums.nDia);
     if (sums.nPulse > 0) {
-        szLine += QStringLiteral(", pulse ") + AverageText(sums.lPulse, sums.nPulse);
+        //: %1: which days ("whole period"), %2/%3: systolic/diastolic average, %4: pulse.
+        return QCoreApplication::translate("ReportComposer", "Average, %1: %2/%3, pulse %4")
+            .arg(szWhich, szSys, szDia, AverageText(sums.lPulse, sums.nPulse));
     }
-    return szLine;
+    //: %1: which days ("whole period"), %2/%3: systolic/diastolic average.
+    return QCoreApplication::translate("ReportComposer", "Average, %1: %2/%3")
+        .arg(szWhich, szSys, szDia);
 }
 
 // One pressure's values of a colour in words: "100\u2013129", "up to 99 or from 150".
@@ -90,15 +106,23 @@ QString RangesInWords(const PressureRanges& ranges, long lColor) {
             continue;
         }
         if (range.iLowest == std::numeric_limits<qint16>::min()) {
-            parts.append(QStringLiteral("up to ") + QString::number(range.iHighest));
+            //: A pressure range of the colour key: this value and all below it.
+            parts.append(QCoreApplication::translate("ReportComposer", "up to %1")
+                             .arg(Number(range.iHighest)));
         } else if (range.iHighest == std::numeric_limits<qint16>::max()) {
-            parts.append(QStringLiteral("from ") + QString::number(range.iLowest));
+            //: A pressure range of the colour key: this value and all above it.
+            parts.append(QCoreApplication::translate("ReportComposer", "from %1")
+                             .arg(Number(range.iLowest)));
         } else {
-            parts.append(QString::number(range.iLowest) + u'\u2013' +
-                         QString::number(range.iHighest));
+            parts.append(Number(range.iLowest) + u'\u2013' + Number(range.iHighest));
         }
     }
-    return parts.join(QStringLiteral(" or "));
+    QString szWords = parts.value(0);
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        //: Two pressure ranges of one colour: "up to 99 or from 150".
+        szWords = QCoreApplication::translate("ReportComposer", "%1 or %2").arg(szWords, parts[i]);
+    }
+    return szWords;
 }
 
 // What the day lines found: each day's figures, its readings when it holds several (for the
@@ -110,7 +134,7 @@ struct DaysFound {
 };
 
 QString MeanText(int iSystolic, int iDiastolic) {
-    return QString::number(iSystolic) + u'/' + QString::number(iDiastolic);
+    return Number(iSystolic) + u'/' + Number(iDiastolic);
 }
 
 // The home-measurement week in words: its days, its means and whether they reach the threshold;
@@ -118,33 +142,48 @@ QString MeanText(int iSystolic, int iDiastolic) {
 void AppendHomeProtocol(std::vector<ReportLine>& lines, const QList<DatedReadings>& days) {
     const HomeProtocolFigures week = ComputeHomeProtocol(days);
     if (!week.bComplete) {
-        QString szWhy = QStringLiteral("It needs at least %1 consecutive days with morning "
-                                       "(before noon) and evening readings; ")
-                            .arg(kProtocolMinimumDays);
-        szWhy +=
-            week.iLongestRun == 0
-                ? QStringLiteral("no day here has both.")
-                : QStringLiteral("the longest run here is %1.")
-                      .arg(week.iLongestRun == 1 ? QStringLiteral("1 day")
-                                                 : QStringLiteral("%1 days").arg(week.iLongestRun));
-        lines.push_back(
-            BlackLine(QStringLiteral("Home measurement week: none in these readings. ") + szWhy));
+        QString szNone;
+        if (week.iLongestRun == 0) {
+            //: %1: the fewest days the week needs (3).
+            szNone = QCoreApplication::translate(
+                "ReportComposer",
+                "Home measurement week: none in these readings. It needs at least %1 consecutive "
+                "days with morning (before noon) and evening readings; no day here has both.");
+        } else {
+            //: %1: the fewest days the week needs (3); %n: the longest run of such days.
+            szNone = QCoreApplication::translate(
+                "ReportComposer",
+                "Home measurement week: none in these readings. It needs at least %1 consecutive "
+                "days with morning (before noon) and evening readings; the longest run here is "
+                "%n day(s).",
+                nullptr, week.iLongestRun);
+        }
+        lines.push_back(BlackLine(szNone.arg(Number(kProtocolMinimumDays))));
         return;
     }
+    //: %1 and %2: the week's first and last day; %3: days counted (2 or more); %4: readings.
+    lines.push_back(
+        BlackLine(QCoreApplication::translate(
+                      "ReportComposer",
+                      "Home measurement week %1 to %2, first day left out: %3 days, %4 readings")
+                      .arg(ReportComposer::FormatDate(week.dtWeekFirst),
+                           ReportComposer::FormatDate(week.dtWeekLast), Number(week.iDaysCounted),
+                           Number(week.iReadings))));
+    const QString szMean = MeanText(week.iSystolic, week.iDiastolic);
+    const QString szMorning = MeanText(week.iMorningSystolic, week.iMorningDiastolic);
+    const QString szEvening = MeanText(week.iEveningSystolic, week.iEveningDiastolic);
+    const QString szThreshold = MeanText(kHomeSystolicThreshold, kHomeDiastolicThreshold);
+    //: %1: the mean (systolic/diastolic), %2: morning mean, %3: evening mean,
+    //: %4: the threshold (135/85).
+    const char* szAbove = QT_TRANSLATE_NOOP(
+        "ReportComposer", "Home measurement mean %1 (morning %2, evening %3): at or above %4");
+    //: %1: the mean (systolic/diastolic), %2: morning mean, %3: evening mean,
+    //: %4: the threshold (135/85).
+    const char* szBelow = QT_TRANSLATE_NOOP(
+        "ReportComposer", "Home measurement mean %1 (morning %2, evening %3): below %4");
     lines.push_back(BlackLine(
-        QStringLiteral("Home measurement week %1 to %2, first day left out: %3 days, %4 readings")
-            .arg(ReportComposer::FormatDate(week.dtWeekFirst),
-                 ReportComposer::FormatDate(week.dtWeekLast))
-            .arg(week.iDaysCounted)
-            .arg(week.iReadings)));
-    lines.push_back(BlackLine(
-        QStringLiteral("Home measurement mean %1 (morning %2, evening %3): %4 %5/%6")
-            .arg(MeanText(week.iSystolic, week.iDiastolic),
-                 MeanText(week.iMorningSystolic, week.iMorningDiastolic),
-                 MeanText(week.iEveningSystolic, week.iEveningDiastolic),
-                 week.bReachesThreshold ? QStringLiteral("at or above") : QStringLiteral("below"))
-            .arg(kHomeSystolicThreshold)
-            .arg(kHomeDiastolicThreshold)));
+        QCoreApplication::translate("ReportComposer", week.bReachesThreshold ? szAbove : szBelow)
+            .arg(szMean, szMorning, szEvening, szThreshold)));
 }
 
 // The summary's count line: "All readings: 2 days with both pressures" (", 5 readings" where
@@ -152,15 +191,43 @@ void AppendHomeProtocol(std::vector<ReportLine>& lines, const QList<DatedReading
 QString CountLine(const QString& szPeriod, const DaysFound& found) {
     const qsizetype nDays = static_cast<qsizetype>(found.figures.size());
     if (nDays == 0) {
-        return szPeriod + QStringLiteral(": no days with both pressures");
+        //: %1: the period ("All readings", "1 Sep 2026 to 8 Dec 2026").
+        return QCoreApplication::translate("ReportComposer", "%1: no days with both pressures")
+            .arg(szPeriod);
     }
-    QString szLine = szPeriod + QStringLiteral(": ") + QString::number(nDays) +
-                     (nDays == 1 ? QStringLiteral(" day with both pressures")
-                                 : QStringLiteral(" days with both pressures"));
+    const int iDays = static_cast<int>(nDays);
     if (found.nReadings > nDays) {
-        szLine += QStringLiteral(", %1 readings").arg(found.nReadings);
+        //: %1: the period; %n: days; %2: readings (always more than the days).
+        return QCoreApplication::translate("ReportComposer",
+                                           "%1: %n day(s) with both pressures, %2 readings",
+                                           nullptr, iDays)
+            .arg(szPeriod, Number(found.nReadings));
     }
-    return szLine;
+    //: %1: the period; %n: days.
+    return QCoreApplication::translate("ReportComposer", "%1: %n day(s) with both pressures",
+                                       nullptr, iDays)
+        .arg(szPeriod);
+}
+
+// One colour's line of the key: its name in its colour, then its ranges in black.
+ReportLine ColourKeyLine(long lColor) {
+    //: A line of the colour key. %1: the colour's name (shown in that colour), %2 and %3:
+    //: the systolic and the diastolic ranges ("100-129", "up to 99 or from 150").
+    const QString szLine =
+        QCoreApplication::translate("ReportComposer", "%1: systolic %2 and diastolic %3");
+    const qsizetype iName = std::max<qsizetype>(0, szLine.indexOf(QStringLiteral("%1")));
+    const auto words = [&](qsizetype iFrom, qsizetype iLength) {
+        return szLine.mid(iFrom, iLength)
+            .replace(QStringLiteral("%2"), RangesInWords(SystolicRanges(), lColor))
+            .replace(QStringLiteral("%3"), RangesInWords(DiastolicRanges(), lColor));
+    };
+    ReportLine key;
+    if (iName > 0) {
+        key.runs.push_back({words(0, iName), kPressureBlack});
+    }
+    key.runs.push_back({PressureColourName(lColor), lColor});
+    key.runs.push_back({words(iName + 2, -1), kPressureBlack});
+    return key;
 }
 
 // The summary's lines: counts, averages, the threshold, the home-measurement week where a day
@@ -171,48 +238,50 @@ std::vector<ReportLine> ComposeSummary(const QString& szPeriod, const DaysFound&
     const qsizetype nDays = static_cast<qsizetype>(days.size());
     lines.push_back(BlackLine(CountLine(szPeriod, found)));
     if (nDays > 0) {
-        lines.push_back(BlackLine(AverageLine(QStringLiteral("whole period"), days, days.size())));
-        lines.push_back(BlackLine(
-            AverageLine(QStringLiteral("last 7 days with readings"), days, kShortAverageDays)));
-        lines.push_back(BlackLine(
-            AverageLine(QStringLiteral("last 30 days with readings"), days, kLongAverageDays)));
+        //: Which days an average is taken over.
+        const QString szWhole = QCoreApplication::translate("ReportComposer", "whole period");
+        lines.push_back(BlackLine(AverageLine(szWhole, days, days.size())));
+        for (const int iLast : {kShortAverageDays, kLongAverageDays}) {
+            //: Which days an average is taken over: the latest %n days that hold readings.
+            const QString szWhich = QCoreApplication::translate(
+                "ReportComposer", "last %n day(s) with readings", nullptr, iLast);
+            lines.push_back(BlackLine(AverageLine(szWhich, days, static_cast<size_t>(iLast))));
+        }
         const qsizetype nRaised = std::count_if(days.begin(), days.end(), [](const DayFigures& d) {
             return (d.sys && *d.sys >= kHomeSystolicThreshold) ||
                    (d.dia && *d.dia >= kHomeDiastolicThreshold);
         });
-        lines.push_back(BlackLine(QStringLiteral("Days at or above %1/%2 (home measurement "
-                                                 "threshold, ESH 2023): %3 of %4")
-                                      .arg(kHomeSystolicThreshold)
-                                      .arg(kHomeDiastolicThreshold)
-                                      .arg(nRaised)
-                                      .arg(nDays)));
+        //: %1: the threshold (135/85); %2 of %3: days at or above it, of all days.
+        lines.push_back(BlackLine(
+            QCoreApplication::translate("ReportComposer", "Days at or above %1 (home measurement "
+                                                          "threshold, ESH 2023): %2 of %3")
+                .arg(MeanText(kHomeSystolicThreshold, kHomeDiastolicThreshold), Number(nRaised),
+                     Number(nDays))));
     }
     if (!found.severalReadings.isEmpty()) {
         AppendHomeProtocol(lines, found.severalReadings);
     }
-    lines.push_back(BlackLine(QStringLiteral("Pressures in mmHg, pulse in beats per minute")));
-    lines.push_back(BlackLine(QStringLiteral("Each pressure is coloured by its own range:")));
+    lines.push_back(BlackLine(QCoreApplication::translate(
+        "ReportComposer", "Pressures in mmHg, pulse in beats per minute")));
+    lines.push_back(BlackLine(QCoreApplication::translate(
+        "ReportComposer", "Each pressure is coloured by its own range:")));
     for (const long lColor : {kPressureGreen, kPressureOrange, kPressureRed}) {
-        ReportLine key;
-        key.runs.push_back({PressureColourName(lColor), lColor});
-        key.runs.push_back(
-            {QStringLiteral(": systolic ") + RangesInWords(SystolicRanges(), lColor) +
-                 QStringLiteral(" and diastolic ") + RangesInWords(DiastolicRanges(), lColor),
-             kPressureBlack});
-        lines.push_back(std::move(key));
+        lines.push_back(ColourKeyLine(lColor));
     }
     return lines;
 }
 
 QString PeriodInWords(const QDate& dtFirst, const QDate& dtLast) {
     if (!dtFirst.isValid() || !dtLast.isValid()) {
-        return QStringLiteral("All readings");
+        //: The report's period when it is not limited to some days.
+        return QCoreApplication::translate("ReportComposer", "All readings");
     }
     if (dtFirst == dtLast) {
         return ReportComposer::FormatDate(dtFirst);
     }
-    return ReportComposer::FormatDate(dtFirst) + QStringLiteral(" to ") +
-           ReportComposer::FormatDate(dtLast);
+    //: The report's period: its first and its last day.
+    return QCoreApplication::translate("ReportComposer", "%1 to %2")
+        .arg(ReportComposer::FormatDate(dtFirst), ReportComposer::FormatDate(dtLast));
 }
 
 QDate DateOfKey(const QString& szDayKey) {
@@ -252,7 +321,9 @@ bool AppendSeveralReadings(std::vector<ReportLine>& lines, DaysFound& found,
     lines.push_back(std::move(dateLine));
     for (const Reading& reading : readings) {
         const QString szTime =
-            reading.szTime.isEmpty() ? QStringLiteral("no time") : reading.szTime;
+            //: In place of a reading's time of day, when it has none (the date column: keep short).
+            reading.szTime.isEmpty() ? QCoreApplication::translate("ReportComposer", "no time")
+                                     : reading.szTime;
         lines.push_back(*ReportComposer::DayLine(QStringLiteral("  ") + szTime, reading.szSystolic,
                                                  reading.szDiastolic, reading.szPulse,
                                                  reading.szComment));
@@ -382,7 +453,8 @@ ReportComposition Compose(const std::shared_ptr<clsXMLTag>& objReadings, const R
     composition.iFirstSummaryLine = static_cast<int>(lines.size());
     std::move(summary.begin(), summary.end(), std::back_inserter(lines));
     lines.push_back(BlackLine(QString()));
-    lines.push_back(BlackLine(QStringLiteral("YOUR READINGS")));
+    //: The heading above the day lines.
+    lines.push_back(BlackLine(QCoreApplication::translate("ReportComposer", "YOUR READINGS")));
     lines.push_back(BlackLine(QString()));
     composition.iFirstDayLine = static_cast<int>(lines.size());
     composition.iDayLines = static_cast<int>(dayLines.size());
@@ -409,6 +481,11 @@ std::optional<ReportLine> DayLine(const QString& szDate, const QString& szSys, c
 }
 
 QString FormatDayKey(const QString& szDayKey) {
+    const QDate date = DayKeyDate(szDayKey);
+    if (date.isValid()) {
+        return LocalDates::ShortDate(date);
+    }
+    // A key that is no date is shown as its parts say.
     const DayKeyParts parts = SplitDayKey(szDayKey);
     // Only the twelve two-digit month numbers have a word.
     const int iMonth = DayKeyMonth(parts);
@@ -422,7 +499,9 @@ QString FormatDayKey(const QString& szDayKey) {
 }
 
 QString FormatDate(const QDate& date) {
-    return DayText(date);
+    // English keeps the report's short month ("1 Sep 2026"), as it always read; a translation
+    // writes its language's long date ("1. September 2026").
+    return InstalledLanguage().isEmpty() ? DayText(date) : LocalDates::LongDate(date);
 }
 
 qint16 RoundedAverage(qint64 lSum, qint64 lCount) {

@@ -80,10 +80,12 @@ DayKeyRange PeriodKeyRange(const ReportPeriod& period, const QDate& dtToday);
 std::optional<ReportLine> DayLine(const QString& szDate, const QString& szSys, const QString& szDia,
                                   const QString& szPulse, const QString& szComment);
 
-// Display date of a day key: "07 Mar 2027"; a month outside 01 to 12 gives no month word
-// ("072027").
+// Display date of a day key in the user's language (English "07 Mar 2027", German
+// "07.03.2027"); a key that is no date is shown by its parts, a month outside 01 to 12 with no
+// month word ("072027").
 QString FormatDayKey(const QString& szDayKey);
-// A date in the summary and on paper: "1 Sep 2026".
+// A date in the summary and on paper: "1 Sep 2026" in English, the language's long date under
+// a translation ("1. September 2026").
 QString FormatDate(const QDate& date);
 
 // The average of whole numbers (their sum and count, count above 0) to the nearest whole

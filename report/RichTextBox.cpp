@@ -593,7 +593,8 @@ const RichTextBox::Spoken& RichTextBox::SpokenForm() const {
         }
         QString szWords = format.stringProperty(QTextFormat::ImageAltText);
         if (szWords.isEmpty()) {
-            szWords = QStringLiteral("Picture");
+            //: What a screen reader says for a picture that has no words of its own.
+            szWords = tr("Picture");
         }
         spoken.pictures.push_back({static_cast<int>(i), static_cast<int>(spoken.szText.size()),
                                    static_cast<int>(szWords.size())});

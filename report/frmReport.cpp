@@ -7,6 +7,8 @@
 #include "diary/ReadingsSchema.h"
 #include "diary/modFiles.h"
 #include "diary/modGlobals.h"
+#include "i18n/LocalDates.h"
+#include "i18n/Translations.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/modPrint.h"
@@ -20,8 +22,10 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -83,8 +87,22 @@ QString ControlStyle() {
         .arg(frmReport::kFocusColour.name());
 }
 
+// The header picture's drawing with its words (after the program's name) in the user's language.
+QByteArray HeaderArtwork() {
+    QFile file(ArtworkPath(QStringLiteral("report-header.svg")));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    const QString szEnglish = QStringLiteral(">blood pressure diary</text>");
+    //: The words after "Tensiolog" on the report's header picture (at most 20 letters).
+    const QString szWords = frmReport::tr("blood pressure diary");
+    return QString::fromUtf8(file.readAll())
+        .replace(szEnglish, u'>' + szWords.toHtmlEscaped() + QStringLiteral("</text>"))
+        .toUtf8();
+}
+
 QImage RenderHeaderPicture() {
-    QSvgRenderer renderer(ArtworkPath(QStringLiteral("report-header.svg")));
+    QSvgRenderer renderer(HeaderArtwork());
     if (!renderer.isValid()) {
         return {};
     }
@@ -133,7 +151,7 @@ private:
 
 frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     : QDialog(parent), m_objReadings(std::move(objReadings)) {
-    setWindowTitle(QStringLiteral("Tensiolog Report"));
+    setWindowTitle(tr("Tensiolog Report"));
     setWindowFlags((windowFlags() | Qt::WindowMaximizeButtonHint | Qt::WindowMinimizeButtonHint) &
                    ~Qt::WindowContextHelpButtonHint);
     setSizeGripEnabled(true);
@@ -189,20 +207,21 @@ void frmReport::BuildBoxes() {
     rtb->setGeometry(4, 4, 469, 153);
     rtb->installEventFilter(this);
     // A screen reader reads the report through the box's text.
-    rtb->setAccessibleName(QStringLiteral("Report"));
+    rtb->setAccessibleName(tr("Report"));
 }
 
 void frmReport::BuildButtons() {
-    btSavePdf = new QPushButton(QStringLiteral("Save as PDF\u2026"), this);
+    btSavePdf = new QPushButton(tr("Save as PDF\u2026"), this);
     btSavePdf->setObjectName(QStringLiteral("btSavePdf"));
     btSavePdf->resize(std::max(kButtonWidth, btSavePdf->sizeHint().width()), kButtonHeight);
-    btPrint = new QPushButton(QStringLiteral("Print"), this);
+    btPrint = new QPushButton(tr("Print"), this);
     btPrint->setObjectName(QStringLiteral("btPrint"));
     btPrint->setGeometry(304, 300, kButtonWidth, kButtonHeight);
     connect(btPrint, &QPushButton::clicked, this, &frmReport::btPrint_Click);
     connect(btSavePdf, &QPushButton::clicked, this, &frmReport::btSavePdf_Click);
-    btPrint->setAccessibleName(QStringLiteral("Print"));
-    btSavePdf->setAccessibleName(QStringLiteral("Save as PDF"));
+    btPrint->setAccessibleName(btPrint->text());
+    //: The "Save as PDF…" button's name for screen readers.
+    btSavePdf->setAccessibleName(tr("Save as PDF"));
     for (QPushButton* button : {btPrint, btSavePdf}) {
         // The reading keys scroll the report while a button holds the focus.
         button->installEventFilter(this);
@@ -210,14 +229,16 @@ void frmReport::BuildButtons() {
 }
 
 void frmReport::BuildPeriodChoice() {
-    lblPeriod = new QLabel(QStringLiteral("&Period:"), this);
+    //: The accelerator (&) must differ from the window's other ones (C of Export CSV).
+    lblPeriod = new QLabel(tr("&Period:"), this);
     lblPeriod->setObjectName(QStringLiteral("lblPeriod"));
     cboPeriod = new QComboBox(this);
     cboPeriod->setObjectName(QStringLiteral("cboPeriod"));
-    cboPeriod->addItems({QStringLiteral("All readings"), QStringLiteral("Last 30 days"),
-                         QStringLiteral("Last 90 days"), QStringLiteral("Last 12 months"),
-                         QStringLiteral("From \u2026 to \u2026")});
-    cboPeriod->setAccessibleName(QStringLiteral("Report period"));
+    cboPeriod->addItems({tr("All readings"), tr("Last %n day(s)", nullptr, 30),
+                         tr("Last %n day(s)", nullptr, 90), tr("Last %n month(s)", nullptr, 12),
+                         //: The period choice whose first and last day are picked beside it.
+                         tr("From \u2026 to \u2026")});
+    cboPeriod->setAccessibleName(tr("Report period"));
     cboPeriod->resize(cboPeriod->sizeHint().width(), kButtonHeight);
     // Alt+P reaches the choice; the label also names it where a screen reader hears a combo
     // box by its label.
@@ -225,12 +246,17 @@ void frmReport::BuildPeriodChoice() {
     lblPeriod->resize(lblPeriod->sizeHint().width(), kButtonHeight);
     dtFrom = new QDateEdit(this);
     dtFrom->setObjectName(QStringLiteral("dtFrom"));
-    dtFrom->setAccessibleName(QStringLiteral("Report from"));
+    //: Screen reader's name of the period's first day.
+    dtFrom->setAccessibleName(tr("Report from"));
     dtTo = new QDateEdit(this);
     dtTo->setObjectName(QStringLiteral("dtTo"));
-    dtTo->setAccessibleName(QStringLiteral("Report to"));
+    //: Screen reader's name of the period's last day.
+    dtTo->setAccessibleName(tr("Report to"));
     for (QDateEdit* field : {dtFrom, dtTo}) {
-        field->setDisplayFormat(QStringLiteral("d MMM yyyy"));
+        // English keeps its own form ("1 Feb 2027"); a translation shows the report's dates.
+        field->setLocale(DisplayLocale());
+        field->setDisplayFormat(InstalledLanguage().isEmpty() ? QStringLiteral("d MMM yyyy")
+                                                              : LocalDates::ShortDateFormat());
         field->setCalendarPopup(true);
         field->resize(field->sizeHint().width() + kButtonGap, kButtonHeight);
         field->hide();
@@ -245,9 +271,13 @@ frmReport::~frmReport() = default;
 
 void frmReport::Form_Load() {
     FillReadingsChart();
-    // Drawn once a run: the same picture heads every report.
-    static const QImage header = RenderHeaderPicture();
-    imgHeader = header;
+    // Drawn once a run for each language: the same picture heads every report.
+    static QHash<QString, QImage> headers;
+    const QString szLanguage = InstalledLanguage();
+    if (!headers.contains(szLanguage)) {
+        headers.insert(szLanguage, RenderHeaderPicture());
+    }
+    imgHeader = headers.value(szLanguage);
 }
 
 void frmReport::FillReadingsChart() {
@@ -262,18 +292,33 @@ void frmReport::FillReadingsChart() {
 void frmReport::Form_Activate() {
     const int W = width();
     const int H = height();
-    rtb->setGeometry(0, 0, W, std::max(0, H - btPrint->height()));
     rtbPrint->resize(qRound(0.8 * W), rtbPrint->height());
     btPrint->move(W - btPrint->width(), H - btPrint->height());
     btSavePdf->move(btPrint->x() - kButtonGap - btSavePdf->width(), H - btSavePdf->height());
     PlaceExportCsvButton();
-    // The period at the left of the same row; room stays between it and the buttons.
-    lblPeriod->move(kButtonGap, H - lblPeriod->height());
-    cboPeriod->move(lblPeriod->x() + lblPeriod->width() + kButtonGap, H - cboPeriod->height());
-    dtFrom->move(cboPeriod->x() + cboPeriod->width() + kButtonGap, H - dtFrom->height());
-    dtTo->move(dtFrom->x() + dtFrom->width() + kButtonGap, H - dtTo->height());
+    PlacePeriodChoice();
     rtb->SetText(QString());
     tim->start();
+}
+
+void frmReport::PlacePeriodChoice() {
+    const int H = height();
+    const bool bRange = !dtFrom->isHidden();
+    const int iRowWidth = lblPeriod->width() + kButtonGap + cboPeriod->width() +
+                          (bRange ? 2 * kButtonGap + dtFrom->width() + dtTo->width() : 0);
+    // At the left of the buttons' row, with room between it and them; where a language's words
+    // or a large screen scale leave no such room, on a row of its own above the buttons.
+    const bool bOwnRow = kButtonGap + iRowWidth + kButtonGap > btExportCsv->x();
+    const int iBottom = bOwnRow ? H - btPrint->height() - kButtonGap : H;
+    lblPeriod->move(kButtonGap, iBottom - lblPeriod->height());
+    cboPeriod->move(lblPeriod->x() + lblPeriod->width() + kButtonGap,
+                    iBottom - cboPeriod->height());
+    dtFrom->move(cboPeriod->x() + cboPeriod->width() + kButtonGap, iBottom - dtFrom->height());
+    dtTo->move(dtFrom->x() + dtFrom->width() + kButtonGap, iBottom - dtTo->height());
+    const int iTop = bOwnRow ? iBottom - cboPeriod->height() : H - btPrint->height();
+    if (rtb->geometry() != QRect(0, 0, width(), std::max(0, iTop))) {
+        rtb->setGeometry(0, 0, width(), std::max(0, iTop));
+    }
 }
 
 void frmReport::Form_Resize() {
@@ -384,10 +429,11 @@ modPrint::DocumentInfo frmReport::BuildPrintCopy() {
     const QString szPeriod = BuildReport(*rtbPrint);
     m_szPrintedPeriod = szPeriod;
     modPrint::DocumentInfo info;
-    info.szTitle = QStringLiteral("Tensiolog report, ") + szPeriod;
+    //: The printed document's title. %1: the period ("1 Sep 2026 to 8 Dec 2026").
+    info.szTitle = tr("Tensiolog report, %1").arg(szPeriod);
     info.szCreator = (QStringLiteral("tlg ") + QCoreApplication::applicationVersion()).trimmed();
-    info.szFooter =
-        info.szTitle + QStringLiteral(", printed ") + ReportComposer::FormatDate(Today());
+    //: The foot of each printed page. %1: the document's title, %2: the day it is printed.
+    info.szFooter = tr("%1, printed %2").arg(info.szTitle, ReportComposer::FormatDate(Today()));
     return info;
 }
 
@@ -438,6 +484,7 @@ void frmReport::PeriodChanged() {
     const bool bRange = Period().kind == ReportPeriodKind::FromTo;
     dtFrom->setVisible(bRange);
     dtTo->setVisible(bRange);
+    PlacePeriodChoice();
     StorePeriod();
     // The report shown follows at once.
     Recompose();
@@ -539,7 +586,8 @@ void frmReport::PasteImageRTF(RichTextBox& rtbTarget) {
 }
 
 QString frmReport::HeaderPictureText() {
-    return QStringLiteral("Tensiolog, blood pressure diary");
+    //: What a screen reader says in place of the report's header picture.
+    return tr("Tensiolog, blood pressure diary");
 }
 
 void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
@@ -558,8 +606,8 @@ void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
 
 void frmReport::btPrint_Click() {
     const QString szNotPrinted =
-        QStringLiteral("This report was not printed. This was due to you either cancelling the "
-                       "printing or the printer being offline.");
+        tr("This report was not printed. This was due to you either cancelling the printing or "
+           "the printer being offline.");
     bool bPrinted = false;
     QString szPrinterName;
     try {
@@ -571,9 +619,9 @@ void frmReport::btPrint_Click() {
     }
     if (bPrinted) {
         try {
+            //: %1: the printer's name.
             ShowWarningMessage(
-                QStringLiteral("This report has been sent to your default printer (") +
-                szPrinterName + QStringLiteral(")."));
+                tr("This report has been sent to your default printer (%1).").arg(szPrinterName));
             return;
         } catch (...) {
         }
@@ -588,9 +636,9 @@ QString frmReport::DefaultPdfPath(const QDate& today) {
     if (szFolder.isEmpty() || !QFileInfo(szFolder).isDir()) {
         szFolder = QDir::homePath();
     }
-    return QDir(szFolder).filePath(QStringLiteral("Tensiolog report ") +
-                                   today.toString(QStringLiteral("yyyy-MM-dd")) +
-                                   QStringLiteral(".pdf"));
+    //: The file name proposed for the PDF. %1: today as 2027-03-07 (keep that form).
+    return QDir(szFolder).filePath(
+        tr("Tensiolog report %1.pdf").arg(today.toString(QStringLiteral("yyyy-MM-dd"))));
 }
 
 void frmReport::SetSaveDialog(SaveDialog dialog) {
@@ -603,8 +651,9 @@ void frmReport::btSavePdf_Click() {
     if (SaveDialogSeam()) {
         szPath = SaveDialogSeam()(this, szProposed);
     } else {
-        szPath = QFileDialog::getSaveFileName(this, QStringLiteral("Save the report as PDF"),
-                                              szProposed, QStringLiteral("PDF files (*.pdf)"));
+        const QString szTitle = tr("Save the report as PDF");
+        //: The file type of the save dialog: keep "(*.pdf)" as it is.
+        szPath = QFileDialog::getSaveFileName(this, szTitle, szProposed, tr("PDF files (*.pdf)"));
     }
     if (szPath.isEmpty()) {
         return; // cancelled
@@ -616,13 +665,12 @@ void frmReport::btSavePdf_Click() {
     const bool bSaved = SavePdf(szPath, &szError);
     const QString szShownPath = QDir::toNativeSeparators(szPath);
     if (bSaved) {
+        //: %1: the file's path.
         ShowMessageBox(QMessageBox::Information, kProductName,
-                       QStringLiteral("This report has been saved as ") + szShownPath +
-                           QStringLiteral("."),
-                       QMessageBox::Ok);
+                       tr("This report has been saved as %1.").arg(szShownPath), QMessageBox::Ok);
     } else {
-        ShowWarningMessage(QStringLiteral("This report was not saved as ") + szShownPath +
-                           QStringLiteral(" (") + szError + QStringLiteral(")."));
+        //: %1: the file's path, %2: the reason.
+        ShowWarningMessage(tr("This report was not saved as %1 (%2).").arg(szShownPath, szError));
     }
 }
 
@@ -639,7 +687,7 @@ bool frmReport::SavePdf(const QString& szPath, QString* pszError, QString* pszPe
     } catch (const std::exception& e) {
         szError = QString::fromLocal8Bit(e.what());
     } catch (...) {
-        szError = QStringLiteral("unknown error");
+        szError = tr("unknown error");
     }
     if (pszError != nullptr) {
         *pszError = szError;
@@ -675,12 +723,13 @@ bool frmReport::SaveReportAsPdf(std::shared_ptr<clsXMLTag> objReadings, const Re
 // ---- Readings out as CSV
 
 void frmReport::BuildExportCsvButton() {
-    btExportCsv = new QPushButton(QStringLiteral("Export &CSV\u2026"), this);
+    //: The accelerator (&) must differ from the window's other ones (P of Period).
+    btExportCsv = new QPushButton(tr("Export &CSV\u2026"), this);
     btExportCsv->setObjectName(QStringLiteral("btExportCsv"));
-    btExportCsv->setAccessibleName(QStringLiteral("Export CSV\u2026"));
-    btExportCsv->setAccessibleDescription(
-        QStringLiteral("Saves the readings as a CSV file for a spreadsheet"));
-    btExportCsv->setToolTip(QStringLiteral("Save the readings as a CSV file for a spreadsheet"));
+    //: The "Export CSV…" button's name for screen readers.
+    btExportCsv->setAccessibleName(tr("Export CSV\u2026"));
+    btExportCsv->setAccessibleDescription(tr("Saves the readings as a CSV file for a spreadsheet"));
+    btExportCsv->setToolTip(tr("Save the readings as a CSV file for a spreadsheet"));
     btExportCsv->resize(std::max(kButtonWidth, btExportCsv->sizeHint().width()), kButtonHeight);
     connect(btExportCsv, &QPushButton::clicked, this, &frmReport::btExportCsv_Click);
     setTabOrder(btSavePdf, btExportCsv);
@@ -698,9 +747,9 @@ QString frmReport::DefaultCsvPath(const QDate& today) {
     if (szFolder.isEmpty()) {
         szFolder = QDir::homePath();
     }
-    return QDir(szFolder).filePath(QStringLiteral("Tensiolog readings ") +
-                                   today.toString(QStringLiteral("yyyy-MM-dd")) +
-                                   QStringLiteral(".csv"));
+    //: The file name proposed for the CSV export. %1: today as 2027-03-07 (keep that form).
+    return QDir(szFolder).filePath(
+        tr("Tensiolog readings %1.csv").arg(today.toString(QStringLiteral("yyyy-MM-dd"))));
 }
 
 void frmReport::btExportCsv_Click() {
@@ -709,8 +758,9 @@ void frmReport::btExportCsv_Click() {
     if (SaveDialogSeam()) {
         szPath = SaveDialogSeam()(this, szProposed);
     } else {
-        szPath = QFileDialog::getSaveFileName(this, QStringLiteral("Export the readings as CSV"),
-                                              szProposed, QStringLiteral("CSV files (*.csv)"));
+        const QString szTitle = tr("Export the readings as CSV");
+        //: The file type of the save dialog: keep "(*.csv)" as it is.
+        szPath = QFileDialog::getSaveFileName(this, szTitle, szProposed, tr("CSV files (*.csv)"));
     }
     if (szPath.isEmpty()) {
         return; // cancelled
@@ -738,15 +788,17 @@ bool frmReport::ExportCsv(const QString& szPath, const QDate& dtFirst, const QDa
     }
     const QString szShownPath = QDir::toNativeSeparators(szPath);
     if (bSaved) {
-        ShowMessageBox(
-            QMessageBox::Information, QStringLiteral("Export CSV"),
-            (iDays == 1 ? QStringLiteral("1 day has") : QStringLiteral("%1 days have").arg(iDays)) +
-                QStringLiteral(" been exported to ") + szShownPath + QStringLiteral("."),
-            QMessageBox::Ok);
+        //: A message's title.
+        const QString szTitle = tr("Export CSV");
+        //: %n: the days exported, %1: the file's path.
+        ShowMessageBox(QMessageBox::Information, szTitle,
+                       tr("%n day(s) have been exported to %1.", nullptr, iDays).arg(szShownPath),
+                       QMessageBox::Ok);
     } else {
-        ShowMessageBox(QMessageBox::Warning, kProductName + QStringLiteral(" Warning"),
-                       QStringLiteral("The readings were not exported to ") + szShownPath +
-                           QStringLiteral(" (") + szReason + QStringLiteral(")."),
+        //: A message's title. %1: the program's name.
+        ShowMessageBox(QMessageBox::Warning, tr("%1 Warning").arg(kProductName),
+                       //: %1: the file's path, %2: the reason.
+                       tr("The readings were not exported to %1 (%2).").arg(szShownPath, szReason),
                        QMessageBox::Ok);
     }
     return bSaved;

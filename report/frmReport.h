@@ -158,6 +158,9 @@ private:
     // The "Export CSV…" button: made beside "Save as PDF…", and placed left of it.
     void BuildExportCsvButton();
     void PlaceExportCsvButton();
+    // The period's label, choice and dates: left of the buttons, or above them where the row
+    // has no room for them; the report box takes the height above.
+    void PlacePeriodChoice();
 
     // The readings this window reports on.
     std::shared_ptr<clsXMLTag> m_objReadings;

@@ -6,6 +6,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
@@ -22,6 +23,11 @@
 namespace modPrint {
 
 namespace {
+
+// The document's name when it is given none: shown in the printer's queue and the PDF's title.
+QString DefaultTitle() {
+    return QCoreApplication::translate("modPrint", "Tensiolog report");
+}
 
 // Share of a page's height a picture may take, so that it always fits with its line.
 constexpr double kPictureShareOfPage = 0.95;
@@ -184,7 +190,9 @@ std::unique_ptr<QTextDocument> LayOut(RichTextBox& rtbTarget, QPagedPaintDevice&
 
 void DrawFooter(QPainter& painter, const QRectF& rect, const QFont& font, const QString& szFooter,
                 int iPage, int iPages) {
-    const QString szPage = QStringLiteral("page %1 of %2").arg(iPage).arg(iPages);
+    //: At the foot of each printed page.
+    const QString szPage =
+        QCoreApplication::translate("modPrint", "page %1 of %2").arg(iPage).arg(iPages);
     painter.save();
     painter.setFont(font);
     painter.setPen(Qt::black);
@@ -275,7 +283,7 @@ bool PrintRichTextBox(RichTextBox& rtbTarget, qint32 lLeftMargin, qint32 vTopMar
     }
     printer.setColorMode(QPrinter::Color);
     printer.setFullPage(false);
-    printer.setDocName(info.szTitle.isEmpty() ? QStringLiteral("Tensiolog report") : info.szTitle);
+    printer.setDocName(info.szTitle.isEmpty() ? DefaultTitle() : info.szTitle);
     if (!info.szCreator.isEmpty()) {
         printer.setCreator(info.szCreator);
     }
@@ -312,13 +320,15 @@ bool SaveRichTextBoxAsPdf(RichTextBox& rtbTarget, const QString& szFileName, qin
         QPdfWriter writer(&buffer);
         writer.setCreator(info.szCreator.isEmpty() ? QStringLiteral("Free Tensiolog")
                                                    : info.szCreator);
-        writer.setTitle(info.szTitle.isEmpty() ? QStringLiteral("Tensiolog report") : info.szTitle);
+        writer.setTitle(info.szTitle.isEmpty() ? DefaultTitle() : info.szTitle);
         TakeDefaultPaper(writer);
         iPages = RenderPages(rtbTarget, writer, lLeftMargin, vTopMargin, vRightMargin,
                              vBottomMargin, info.szFooter);
     }
     if (iPages == 0) {
-        return fail(QStringLiteral("the report could not be laid out on the page"));
+        //: Why a PDF was not saved (after "This report was not saved as ... (").
+        return fail(QCoreApplication::translate("modPrint",
+                                                "the report could not be laid out on the page"));
     }
     QString szReason;
     if (!WriteFileSafely(szFileName, pdf, std::nullopt, &szReason)) {

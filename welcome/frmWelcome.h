@@ -2,11 +2,12 @@
 
 #include "widgets/FramelessWindow.h"
 
-class PictureButton;
+#include <QList>
+
 class QLabel;
 
 // The welcome window shown on a first run: a picture with a welcome and advice on taking
-// one's blood pressure, two close commands, dragged by its background.
+// one's blood pressure, in the user's language, two close commands, dragged by its background.
 class frmWelcome : public FramelessWindow {
     Q_OBJECT
 public:
@@ -18,11 +19,9 @@ public:
 
     PictureButton* btClose = nullptr;
     PictureButton* btClose2 = nullptr;
-    // The words of the welcome picture, for screen readers (drawn by the picture itself).
-    QLabel* lblText = nullptr;
-
-    // The words a picture's texts say, one line of the picture to a line, in reading order.
-    static QString ArtworkText(const QString& szArtwork);
+    // The window's words, one label to each block of the picture (its titles, its introduction,
+    // each piece of advice), in reading order; the mouse passes through them to drag.
+    QList<QLabel*> lblWords;
 
 public slots:
     // Both close commands: fade out, then hide.
@@ -32,4 +31,8 @@ public slots:
 protected:
     // Escape closes the window as its close buttons do.
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // Writes the words over the picture, each block in its place, font and colour.
+    void BuildWords();
 };

@@ -12,6 +12,7 @@
 #include "widgets/modUtils.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMap>
 #include <QMimeData>
@@ -74,20 +75,25 @@ private:
     QTemporaryDir m_dir;
 };
 
+// The heading above the day lines, in the language taken in ("YOUR READINGS" in English).
+inline QString HeadingWords() {
+    return QCoreApplication::translate("ReportComposer", "YOUR READINGS");
+}
+
 // The report's text down to its day lines when there are none.
 inline QString Heading() {
-    return QStringLiteral("\r\nYOUR READINGS\r\n");
+    return QStringLiteral("\r\n") + HeadingWords() + QStringLiteral("\r\n");
 }
 
 // The report's day part (from the empty line before "YOUR READINGS" to its end: Heading() and
 // the day lines), and the summary's lines (between the first empty line and that part). The
 // summary's first line is the one that counts the days "with both pressures".
 inline QString DayPart(const QString& szText) {
-    const qsizetype iHeading = szText.indexOf(QStringLiteral("\r\n\r\nYOUR READINGS\r\n"));
+    const qsizetype iHeading = szText.indexOf(QStringLiteral("\r\n") + Heading());
     return iHeading < 0 ? QStringLiteral("<no day part>") : szText.mid(iHeading + 2);
 }
 inline QStringList SummaryLines(const QString& szText) {
-    const qsizetype iHeading = szText.indexOf(QStringLiteral("\r\n\r\nYOUR READINGS\r\n"));
+    const qsizetype iHeading = szText.indexOf(QStringLiteral("\r\n") + Heading());
     if (!szText.startsWith(QStringLiteral("\r\n")) || iHeading < 0) {
         return {QStringLiteral("<no summary>")};
     }
@@ -105,7 +111,7 @@ inline QString ColourName(long lColor) {
 // empty line under it (the pictures and the summary stand above).
 inline QTextBlock FirstDayBlock(const QTextDocument& document) {
     QTextBlock block = document.begin();
-    while (block.isValid() && block.text() != QStringLiteral("YOUR READINGS")) {
+    while (block.isValid() && block.text() != HeadingWords()) {
         block = block.next();
     }
     return block.isValid() ? block.next().next() : block;

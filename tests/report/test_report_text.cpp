@@ -2,6 +2,7 @@
 
 #include "diary/PressureColours.h"
 #include "diary/modGlobals.h"
+#include "i18n/Translations.h"
 #include "report/ReportComposer.h"
 #include "report/RichTextBox.h"
 #include "report/frmReport.h"
@@ -355,6 +356,15 @@ void test_report_text::givenReadingsOnly() {
 
 namespace {
 
+// A language taken in from construction to destruction (English needs none).
+class LanguageForTest {
+public:
+    explicit LanguageForTest(const QString& szLocale) { InstallTranslations(QLocale(szLocale)); }
+    ~LanguageForTest() { RemoveTranslations(); }
+    LanguageForTest(const LanguageForTest&) = delete;
+    LanguageForTest& operator=(const LanguageForTest&) = delete;
+};
+
 // Where the reading and the comment of each day line start (x in the layout), from the first
 // day line on, as laid out in a document.
 QList<QPair<qreal, qreal>> ColumnStarts(QTextDocument& document, int iDays) {
@@ -384,15 +394,23 @@ QList<QPair<qreal, qreal>> ColumnStarts(QTextDocument& document, int iDays) {
 void test_report_text::columnsAligned_data() {
     QTest::addColumn<QString>("where");
     QTest::addColumn<qreal>("scale");
-    QTest::newRow("screen") << u"screen"_s << 1.0;
-    QTest::newRow("screen, 1.5 times the font") << u"screen"_s << 1.5;
-    QTest::newRow("paper") << u"paper"_s << 1.0;
-    QTest::newRow("paper, 1.5 times the font") << u"paper"_s << 1.5;
+    // The language the dates are shown in (their width differs from English).
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("screen") << u"screen"_s << 1.0 << u"en_US"_s;
+    QTest::newRow("screen, 1.5 times the font") << u"screen"_s << 1.5 << u"en_US"_s;
+    QTest::newRow("paper") << u"paper"_s << 1.0 << u"en_US"_s;
+    QTest::newRow("paper, 1.5 times the font") << u"paper"_s << 1.5 << u"en_US"_s;
+    for (const QString& szLocale : {u"de_DE"_s, u"fr_FR"_s, u"es_ES"_s}) {
+        QTest::addRow("screen, %s", qPrintable(szLocale)) << u"screen"_s << 1.0 << szLocale;
+        QTest::addRow("paper, %s", qPrintable(szLocale)) << u"paper"_s << 1.0 << szLocale;
+    }
 }
 
 void test_report_text::columnsAligned() {
     QFETCH(QString, where);
     QFETCH(qreal, scale);
+    QFETCH(QString, locale);
+    const LanguageForTest language(locale);
     // Readings of every width, a day with no pulse, dates of narrow and wide months.
     const QList<Day> days{{u"20270301"_s, u"99"_s, u"59"_s, u"6"_s, u"short"_s},
                           {u"20270502"_s, u"1234"_s, u"5678"_s, u"100"_s, u"long reading"_s},
