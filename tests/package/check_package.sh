@@ -12,7 +12,7 @@ BUILD="$1"
 VERSION="$2"
 APP_ID="$3"
 
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli man lexgrog; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is missing (bash scripts/setup.sh package installs the packaging tools)"
     exit 77
