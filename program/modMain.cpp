@@ -169,6 +169,11 @@ private:
 
 // ---- What the user is told.
 
+// An error that says nothing of itself.
+QString UnexpectedErrorText() {
+    return modMain::tr("an unexpected error");
+}
+
 // The day entries read completely: those with all four value tags.
 int WholeDays(const std::shared_ptr<clsXMLTag>& objReadings) {
     if (!objReadings || !objReadings->objSubTags) {
@@ -701,7 +706,7 @@ bool TlgApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowErrorMessage(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowErrorMessage(modMain::tr("an unexpected error"));
+        ShowErrorMessage(UnexpectedErrorText());
     }
     return false;
 }
