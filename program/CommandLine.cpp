@@ -32,6 +32,12 @@
 
 namespace {
 
+// The texts of the command line, translated in the context "CommandLine". Option names, the
+// CSV column names and "tlg" stay as they are in every language.
+class CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
 // Options of the command line, by their long names.
 const QString kExportCsv = QStringLiteral("export-csv");
 const QString kExportPdf = QStringLiteral("export-pdf");
@@ -47,7 +53,10 @@ const QString kIgnoreOtherComputerLock = QStringLiteral("ignore-other-computer-l
 // "-" as a file name: the standard stream.
 const QString kStandardStream = QStringLiteral("-");
 
-const char* const kDescription =
+//: The description at the top of tlg --help. Keep option names (--export-csv ...), the CSV
+//: header row date,time,systolic,diastolic,pulse,comment and the example row as they are.
+const char* const kDescription = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Free Tensiolog, a blood-pressure diary. Without options it opens its window.\n"
     "\n"
     "Given a CSV file (tlg readings.csv, as a file manager's \"Open with\" does), it opens the "
@@ -77,7 +86,7 @@ const char* const kDescription =
     "(=, +, -, @ first); the import of such an export takes it off again.\n"
     "\n"
     "Exit status: 0 done; 1 failed, with the reason on standard error; 2 the program is open on "
-    "the same readings (here, or on another computer: see --ignore-other-computer-lock).";
+    "the same readings (here, or on another computer: see --ignore-other-computer-lock).");
 
 // Writes text to a stream in the system's encoding.
 void Print(QIODevice* pDevice, const QString& szText) {
@@ -90,6 +99,24 @@ void Print(QIODevice* pDevice, const QString& szText) {
 int Fail(const CommandLineStreams& io, const QString& szReason, int iStatus = kCommandLineFailed) {
     Print(io.pErr, QStringLiteral("tlg: ") + szReason + u'\n');
     return iStatus;
+}
+
+// A warning that the run goes on after.
+QString WarningText(const QString& szWarning) {
+    //: %1: what went wrong (a sentence).
+    return CommandLine::tr("warning: %1").arg(szWarning);
+}
+
+// A reading or merging failure of an import: szReason ends without a full stop.
+QString NothingWasImported(const QString& szReason) {
+    //: %1: the file, the line and what is wrong with it (a sentence without its full stop).
+    return CommandLine::tr("%1. Nothing was imported.").arg(szReason);
+}
+
+// A file or input that could not be read at all: szReason names it and the reason.
+QString NothingImported(const QString& szReason) {
+    //: %1: the file and why it could not be read (no full stop).
+    return CommandLine::tr("%1; nothing was imported.").arg(szReason);
 }
 
 QString Native(const QString& szPath) {
@@ -115,21 +142,25 @@ int LockDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherCom
     switch (diary.lock->Acquire(bTakeOverOtherComputer ? DataFileLock::kTakeOverOtherComputer
                                                        : DataFileLock::kRefuseOtherComputer)) {
     case DataFileLock::kHeldByRunning:
+        //: %1: the readings file, %2: its lock file.
         return Fail(io,
-                    QStringLiteral("Tensiolog is open on these readings (%1; lock file %2). "
-                                   "Close its window, then try again.")
+                    CommandLine::tr("Tensiolog is open on these readings (%1; lock file %2). "
+                                    "Close its window, then try again.")
                         .arg(Native(diary.szFile), szLockFile),
                     kCommandLineInUse);
     case DataFileLock::kHeldElsewhere:
+        //: %1: which computer has the readings open (a sentence), %2: the option's name.
         return Fail(io,
-                    diary.lock->HeldElsewhereText() +
-                        QStringLiteral(" If it is no longer running there, give --%1.")
-                            .arg(kIgnoreOtherComputerLock),
+                    CommandLine::tr("%1 If it is no longer running there, give --%2.")
+                        .arg(diary.lock->HeldElsewhereText(), kIgnoreOtherComputerLock),
                     kCommandLineInUse);
     case DataFileLock::kNotAFile:
-        Print(io.pErr, QStringLiteral("tlg: warning: %1; going on without a lock. Move it away "
-                                      "unless you know what it is.\n")
-                           .arg(diary.lock->Reason()));
+        //: %1: what lies where the lock file should be.
+        Print(io.pErr, QStringLiteral("tlg: ") +
+                           WarningText(CommandLine::tr("%1; going on without a lock. Move it "
+                                                       "away unless you know what it is.")
+                                           .arg(diary.lock->Reason())) +
+                           u'\n');
         break;
     case DataFileLock::kLocked:
     case DataFileLock::kNotWritable:
@@ -175,9 +206,10 @@ int OpenDiary(const CommandLineStreams& io, Diary& diary, bool bTakeOverOtherCom
         szWhy = LoadFailureReason(loaded);
         break;
     }
-    return Fail(io, QStringLiteral("the readings file %1 could not be read (%2). Start "
-                                   "Tensiolog to see what can be saved of it; nothing was "
-                                   "done.")
+    //: %1: the readings file, %2: why it could not be read.
+    return Fail(io, CommandLine::tr("the readings file %1 could not be read (%2). Start "
+                                    "Tensiolog to see what can be saved of it; nothing was "
+                                    "done.")
                         .arg(Native(diary.szFile), szWhy));
 }
 
@@ -193,7 +225,8 @@ int ReadExportOptions(const QCommandLineParser& parser, const CommandLineStreams
         } else if (szDelimiter == QLatin1String("\t") || szDelimiter == QLatin1String("tab")) {
             options.cDelimiter = u'\t';
         } else {
-            return Fail(io, QStringLiteral("--delimiter takes \",\", \";\" or \"tab\", not \"%1\"")
+            //: "tab" is the value as given on the command line; keep it.
+            return Fail(io, CommandLine::tr("--delimiter takes \",\", \";\" or \"tab\", not \"%1\"")
                                 .arg(szDelimiter));
         }
     }
@@ -202,13 +235,15 @@ int ReadExportOptions(const QCommandLineParser& parser, const CommandLineStreams
         if (parser.isSet(szOption)) {
             *pDate = QDate::fromString(parser.value(szOption), Qt::ISODate);
             if (!pDate->isValid()) {
-                return Fail(io, QStringLiteral("--%1 takes a day such as 2026-12-08, not \"%2\"")
+                //: %1: the option's name (from, to), %2: what was given. The day is
+                //: written as the command line takes it (year-month-day).
+                return Fail(io, CommandLine::tr("--%1 takes a day such as 2026-12-08, not \"%2\"")
                                     .arg(szOption, parser.value(szOption)));
             }
         }
     }
     if (options.dtFirst.isValid() && options.dtLast.isValid() && options.dtFirst > options.dtLast) {
-        return Fail(io, QStringLiteral("--from must not come after --to"));
+        return Fail(io, CommandLine::tr("--from must not come after --to"));
     }
     return kCommandLineDone;
 }
@@ -217,8 +252,6 @@ int ReadExportOptions(const QCommandLineParser& parser, const CommandLineStreams
 int WriteExport(const CommandLineStreams& io, const QString& szTarget, const QByteArray& bytes,
                 int iDays) {
     QString szReason;
-    const QString szDays =
-        iDays == 1 ? QStringLiteral("1 day") : QStringLiteral("%1 days").arg(iDays);
     if (szTarget == kStandardStream) {
         WriteCsvBytes(*io.pOut, bytes, &szReason);
         if (auto* pFile = qobject_cast<QFile*>(io.pOut);
@@ -226,19 +259,25 @@ int WriteExport(const CommandLineStreams& io, const QString& szTarget, const QBy
             szReason = pFile->errorString();
         }
         if (!szReason.isEmpty()) {
-            return Fail(io, QStringLiteral("the readings could not be written to standard output "
-                                           "(%1)")
+            //: %1: why not.
+            return Fail(io, CommandLine::tr("the readings could not be written to standard "
+                                            "output (%1)")
                                 .arg(szReason));
         }
-        Print(io.pErr, QStringLiteral("tlg: %1 written to standard output.\n").arg(szDays));
+        Print(io.pErr, QStringLiteral("tlg: ") +
+                           CommandLine::tr("%n days written to standard output.", nullptr, iDays) +
+                           u'\n');
         return kCommandLineDone;
     }
     if (!SaveCsvFile(szTarget, bytes, &szReason)) {
-        return Fail(io, QStringLiteral("the readings could not be written to %1 (%2)")
+        //: %1: the file, %2: why not.
+        return Fail(io, CommandLine::tr("the readings could not be written to %1 (%2)")
                             .arg(Native(szTarget), szReason));
     }
-    Print(io.pOut, QStringLiteral("%1 written to %2.\n")
-                       .arg(szDays, Native(QFileInfo(szTarget).absoluteFilePath())));
+    //: %1: the file written.
+    Print(io.pOut, CommandLine::tr("%n days written to %1.", nullptr, iDays)
+                           .arg(Native(QFileInfo(szTarget).absoluteFilePath())) +
+                       u'\n');
     return kCommandLineDone;
 }
 
@@ -289,10 +328,10 @@ ReportPeriod PdfPeriod(const CsvExportOptions& options) {
 int ExportPdf(const QCommandLineParser& parser, const CommandLineStreams& io) {
     const QString szTarget = parser.value(kExportPdf);
     if (szTarget == kStandardStream || szTarget.isEmpty()) {
-        return Fail(io, QStringLiteral("--export-pdf writes to a file; give its name."));
+        return Fail(io, CommandLine::tr("--export-pdf writes to a file; give its name."));
     }
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-        return Fail(io, QStringLiteral("the report cannot be drawn in this run."));
+        return Fail(io, CommandLine::tr("the report cannot be drawn in this run."));
     }
     CsvExportOptions options;
     Diary diary;
@@ -304,11 +343,14 @@ int ExportPdf(const QCommandLineParser& parser, const CommandLineStreams& io) {
     QString szPeriod;
     if (!frmReport::SaveReportAsPdf(objReadings, PdfPeriod(options), szTarget, &szReason,
                                     &szPeriod)) {
-        return Fail(io, QStringLiteral("the report could not be written to %1 (%2)")
+        //: %1: the file, %2: why not.
+        return Fail(io, CommandLine::tr("the report could not be written to %1 (%2)")
                             .arg(Native(szTarget), szReason));
     }
-    Print(io.pOut, QStringLiteral("The report (%1) written to %2.\n")
-                       .arg(szPeriod, Native(QFileInfo(szTarget).absoluteFilePath())));
+    //: %1: the days the report covers (as its title names them), %2: the file written.
+    Print(io.pOut, CommandLine::tr("The report (%1) written to %2.")
+                           .arg(szPeriod, Native(QFileInfo(szTarget).absoluteFilePath())) +
+                       u'\n');
     return kCommandLineDone;
 }
 
@@ -324,8 +366,9 @@ int ReadDateOrder(const QCommandLineParser& parser, const CommandLineStreams& io
         } else if (szOrder == QLatin1String("mdy")) {
             order = CsvDateOrder::MonthFirst;
         } else {
-            return Fail(io, QStringLiteral("--date-order takes dmy (day first) or mdy (month "
-                                           "first), not \"%1\"")
+            //: dmy and mdy are the values as given on the command line; keep them.
+            return Fail(io, CommandLine::tr("--date-order takes dmy (day first) or mdy (month "
+                                            "first), not \"%1\"")
                                 .arg(parser.value(kDateOrder)));
         }
     }
@@ -344,29 +387,33 @@ int SaveImport(const CommandLineStreams& io, const Diary& diary, const QString& 
         return SaverOutcomeOf(merge);
     });
     saver.onMerged = [&](const DataFileSaver::MergeOutcome&, const QString& szTheirsCopy) {
+        //: Where readings came from, in sentences such as "the readings of 2 days came from
+        //: %1" and "where a value was typed differently here and on %1".
         szMerged = MergedFromText(merge.merge,
-                                  QStringLiteral("a change made to the file during the import"),
+                                  CommandLine::tr("a change made to the file during the import"),
                                   szTheirsCopy);
     };
     const DataFileSaver::Result saved = saver.SaveNow();
     if (saved.eKind == DataFileSaver::kFailed) {
-        return Fail(io, QStringLiteral("the readings could not be saved to %1 (%2); the file is "
-                                       "as it was and nothing was imported.")
+        //: %1: the readings file, %2: why not.
+        return Fail(io, CommandLine::tr("the readings could not be saved to %1 (%2); the file "
+                                        "is as it was and nothing was imported.")
                             .arg(Native(saved.szFile), saved.szReason));
     }
     if (saved.eKind == DataFileSaver::kConflictCopy) {
-        return Fail(io, QStringLiteral("the readings file %1 was changed by another program "
-                                       "during the import. It was left as it is; the diary with "
-                                       "the import was saved beside it as %2.")
+        //: %1: the readings file, %2: the copy saved beside it.
+        return Fail(io, CommandLine::tr("the readings file %1 was changed by another program "
+                                        "during the import. It was left as it is; the diary "
+                                        "with the import was saved beside it as %2.")
                             .arg(Native(diary.szFile), Native(saved.szFile)));
     }
-    Print(io.pOut, szReport + QStringLiteral("Saved to %1.\n").arg(Native(diary.szFile)));
+    Print(io.pOut, szReport + CommandLine::tr("Saved to %1.").arg(Native(diary.szFile)) + u'\n');
     if (!szMerged.isEmpty()) {
         Print(merge.merge.conflicts.isEmpty() ? io.pOut : io.pErr, szMerged + u'\n');
     }
     if (!saved.szWarning.isEmpty()) {
         // The import is in the file; only its durability is in doubt.
-        Print(io.pErr, QStringLiteral("tlg: warning: ") + saved.szWarning + u'\n');
+        Print(io.pErr, QStringLiteral("tlg: ") + WarningText(saved.szWarning) + u'\n');
     }
     return kCommandLineDone;
 }
@@ -383,12 +430,13 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     // lock; what is not an ordinary file is refused at once.
     const QString szSource = parser.value(kImportCsv);
     const bool bStandardInput = szSource == kStandardStream;
+    //: Where the readings come from, in messages such as "standard input, line 3: ...".
     const QString szShownName =
-        bStandardInput ? QStringLiteral("standard input") : CsvNameForMessages(szSource);
+        bStandardInput ? CommandLine::tr("standard input") : CsvNameForMessages(szSource);
     QByteArray bytes;
     QString szReadError;
     if (!bStandardInput && !ReadCsvFile(szSource, &bytes, &szReadError)) {
-        return Fail(io, szReadError + QStringLiteral("; nothing was imported."));
+        return Fail(io, NothingImported(szReadError));
     }
 
     Diary diary;
@@ -398,34 +446,36 @@ int ImportCsv(const QCommandLineParser& parser, const CommandLineStreams& io) {
     }
     if (bStandardInput && io.pIn != nullptr &&
         !ReadCsvSource(*io.pIn, szShownName, &bytes, &szReadError)) {
-        return Fail(io, szReadError + QStringLiteral("; nothing was imported."));
+        return Fail(io, NothingImported(szReadError));
     }
 
     CsvReadings readings;
     CsvReadError error;
     if (!ReadReadingsCsv(bytes, szShownName, order, &readings, &error)) {
-        QString szHint;
-        if (error.bAmbiguousDates) {
-            szHint = QStringLiteral(" Say which with --date-order dmy (day first) or --date-order "
-                                    "mdy (month first).");
-        }
-        return Fail(io, error.szMessage + QStringLiteral(". Nothing was imported.") + szHint);
+        //: %1: the file, the line and what is wrong with it (a sentence without its full stop).
+        return Fail(io, error.bAmbiguousDates
+                            ? CommandLine::tr("%1. Nothing was imported. Say which with "
+                                              "--date-order dmy (day first) or --date-order mdy "
+                                              "(month first).")
+                                  .arg(error.szMessage)
+                            : NothingWasImported(error.szMessage));
     }
     CsvMergeSummary summary;
     QString szError;
     if (!MergeCsvReadings(objReadings, readings, bReplace, false, &summary, &szError)) {
-        return Fail(io, szError + QStringLiteral(". Nothing was imported."));
+        return Fail(io, NothingWasImported(szError));
     }
     QString szReport = CsvReadingsDescription(szShownName, readings) + u'\n';
     if (bDryRun || summary.iAdded + summary.Changed() == 0) {
         szReport += CsvMergeDescription(summary, false) + u'\n';
-        szReport += bDryRun ? QStringLiteral("Dry run: nothing was changed.\n")
-                            : QStringLiteral("Nothing to change.\n");
+        szReport += (bDryRun ? CommandLine::tr("Dry run: nothing was changed.")
+                             : CommandLine::tr("Nothing to change.")) +
+                    u'\n';
         Print(io.pOut, szReport);
         return kCommandLineDone;
     }
     if (!MergeCsvReadings(objReadings, readings, bReplace, true, &summary, &szError)) {
-        return Fail(io, szError + QStringLiteral(". Nothing was imported."));
+        return Fail(io, NothingWasImported(szError));
     }
     return SaveImport(io, diary, szReport + CsvMergeDescription(summary, true) + u'\n');
 }
@@ -478,37 +528,47 @@ const QStringList& WindowOptionNames() {
 
 // The options of the export and the import.
 void AddOwnOptions(QCommandLineParser& parser) {
+    //: The name of an option's value, shown as <file> in tlg --help; one word, no spaces.
+    const QString szFile = CommandLine::tr("file");
+    //: The name of an option's value, shown as <day> in tlg --help; one word, no spaces.
+    const QString szDay = CommandLine::tr("day");
     parser.addOptions({
+        //: <file>: keep it as the name of the value is translated.
         {kExportCsv,
-         QStringLiteral("Writes every reading to <file> as CSV (\"-\": standard output) and "
-                        "ends."),
-         QStringLiteral("file")},
+         CommandLine::tr("Writes every reading to <file> as CSV (\"-\": standard output) and "
+                         "ends."),
+         szFile},
+        //: "Save as PDF...": the button of the report window.
         {kExportPdf,
-         QStringLiteral("Writes the report to <file> as PDF, as \"Save as PDF...\" does, and "
-                        "ends."),
-         QStringLiteral("file")},
+         CommandLine::tr("Writes the report to <file> as PDF, as \"Save as PDF...\" does, and "
+                         "ends."),
+         szFile},
         {kImportCsv,
-         QStringLiteral("Adds the readings of the CSV <file> (\"-\": standard input) to the "
-                        "diary and ends."),
-         QStringLiteral("file")},
+         CommandLine::tr("Adds the readings of the CSV <file> (\"-\": standard input) to the "
+                         "diary and ends."),
+         szFile},
+        //: "Export:" and "Import:" begin each option that belongs to one of them; "tab" is the
+        //: value as given on the command line.
         {kDelimiter,
-         QStringLiteral("Export: the field separator, \",\" (the default), \";\" (for "
-                        "spreadsheets that write decimal commas) or \"tab\"."),
-         QStringLiteral("separator")},
-        {kFrom, QStringLiteral("Export (CSV or PDF): the first day written (2026-01-31)."),
-         QStringLiteral("day")},
-        {kTo, QStringLiteral("Export (CSV or PDF): the last day written."), QStringLiteral("day")},
+         CommandLine::tr("Export: the field separator, \",\" (the default), \";\" (for "
+                         "spreadsheets that write decimal commas) or \"tab\"."),
+         //: The name of an option's value, shown as <separator> in tlg --help; one word.
+         CommandLine::tr("separator")},
+        {kFrom, CommandLine::tr("Export (CSV or PDF): the first day written (2026-01-31)."), szDay},
+        {kTo, CommandLine::tr("Export (CSV or PDF): the last day written."), szDay},
+        //: dmy and mdy are the values as given on the command line; keep them.
         {kDateOrder,
-         QStringLiteral("Import: read dates such as 03/04/2026 day first (dmy) or month first "
-                        "(mdy); needed only when no date in the file tells."),
-         QStringLiteral("order")},
-        {kReplace, QStringLiteral("Import: the file's values replace stored ones (without it, "
-                                  "only empty ones are filled in).")},
-        {kDryRun, QStringLiteral("Import: tell what would change, and change nothing.")},
+         CommandLine::tr("Import: read dates such as 03/04/2026 day first (dmy) or month first "
+                         "(mdy); needed only when no date in the file tells."),
+         //: The name of an option's value, shown as <order> in tlg --help; one word.
+         CommandLine::tr("order")},
+        {kReplace, CommandLine::tr("Import: the file's values replace stored ones (without it, "
+                                   "only empty ones are filled in).")},
+        {kDryRun, CommandLine::tr("Import: tell what would change, and change nothing.")},
         {kIgnoreOtherComputerLock,
-         QStringLiteral("Opens the readings although Tensiolog on another computer has them "
-                        "open (a copied or synchronised data folder). Give it only when it no "
-                        "longer runs there.")},
+         CommandLine::tr("Opens the readings although Tensiolog on another computer has them "
+                         "open (a copied or synchronised data folder). Give it only when it no "
+                         "longer runs there.")},
     });
 }
 
@@ -519,11 +579,11 @@ int CheckAction(const QCommandLineParser& parser, const CommandLineStreams& io) 
     const qsizetype nAsked = std::count_if(actions.begin(), actions.end(),
                                            [&](const QString& szA) { return parser.isSet(szA); });
     if (nAsked != 1) {
-        return Fail(io, nAsked > 1 ? QStringLiteral("give one of --export-csv, --export-pdf and "
-                                                    "--import-csv, not more.")
-                                   : QStringLiteral("nothing to do: give --export-csv, "
-                                                    "--export-pdf or --import-csv. See tlg "
-                                                    "--help."));
+        return Fail(io, nAsked > 1 ? CommandLine::tr("give one of --export-csv, --export-pdf "
+                                                     "and --import-csv, not more.")
+                                   : CommandLine::tr("nothing to do: give --export-csv, "
+                                                     "--export-pdf or --import-csv. See tlg "
+                                                     "--help."));
     }
     // Each option and the actions it belongs to.
     const std::pair<QString, QStringList> owners[] = {
@@ -534,8 +594,12 @@ int CheckAction(const QCommandLineParser& parser, const CommandLineStreams& io) 
         const bool bOwn = std::any_of(ownActions.begin(), ownActions.end(),
                                       [&](const QString& szA) { return parser.isSet(szA); });
         if (parser.isSet(szOption) && !bOwn) {
-            return Fail(io, QStringLiteral("--%1 belongs to --%2.")
-                                .arg(szOption, ownActions.join(QStringLiteral(" and --"))));
+            //: %1: an option's name, %2 (and %3): the actions it belongs to (export-csv ...).
+            return Fail(io, ownActions.size() == 1
+                                ? CommandLine::tr("--%1 belongs to --%2.")
+                                      .arg(szOption, ownActions.constFirst())
+                                : CommandLine::tr("--%1 belongs to --%2 and --%3.")
+                                      .arg(szOption, ownActions[0], ownActions[1]));
         }
     }
     return kCommandLineDone;
@@ -588,17 +652,18 @@ QStringList WindowRunFiles(const QStringList& arguments) {
 
 int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QString::fromUtf8(kDescription));
+    parser.setApplicationDescription(CommandLine::tr(kDescription));
     parser.addPositionalArgument(
         QStringLiteral("file.csv"),
-        QStringLiteral("Opens the window and asks whether to import this CSV file."),
+        CommandLine::tr("Opens the window and asks whether to import this CSV file."),
         QStringLiteral("[file.csv]"));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     AddOwnOptions(parser);
 
     if (!parser.parse(arguments)) {
-        return Fail(io, parser.errorText() + QStringLiteral("\nSee tlg --help."));
+        //: %1: what is wrong with the command line (Qt's own words).
+        return Fail(io, CommandLine::tr("%1\nSee tlg --help.").arg(parser.errorText()));
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         Print(io.pOut, parser.helpText());
@@ -610,7 +675,8 @@ int RunCommandLine(const QStringList& arguments, const CommandLineStreams& io) {
         return kCommandLineDone;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return Fail(io, QStringLiteral("unexpected \"%1\". See tlg --help.")
+        //: %1: an argument the command line does not take.
+        return Fail(io, CommandLine::tr("unexpected \"%1\". See tlg --help.")
                             .arg(parser.positionalArguments().constFirst()));
     }
     if (const int iStatus = CheckAction(parser, io); iStatus != kCommandLineDone) {

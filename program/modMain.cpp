@@ -17,6 +17,7 @@
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
@@ -46,7 +47,16 @@
 
 namespace {
 
-const QString kProblemTitle = kProductName + QStringLiteral(" has experienced a problem");
+// The texts of the start and the end of a run, translated in the context "modMain".
+class modMain {
+    Q_DECLARE_TR_FUNCTIONS(modMain)
+};
+
+// The title of the box that says a save failed.
+QString ProblemTitle() {
+    //: %1: the program's name (Free Tensiolog).
+    return modMain::tr("%1 has experienced a problem").arg(kProductName);
+}
 
 // What a run shares with the signal handler and with RequestShutdown, in one place.
 struct ProcessState {
@@ -159,9 +169,9 @@ private:
 
 // ---- What the user is told.
 
-// "1 day", "2 days".
-QString DaysText(int iDays) {
-    return iDays == 1 ? QStringLiteral("1 day") : QStringLiteral("%L1 days").arg(iDays);
+// An error that says nothing of itself.
+QString UnexpectedErrorText() {
+    return modMain::tr("an unexpected error");
 }
 
 // The day entries read completely: those with all four value tags.
@@ -194,51 +204,54 @@ int WholeDays(const std::shared_ptr<clsXMLTag>& objReadings) {
 
 QString DamagedFileNote(const QString& szFile, const QString& szReason, const QString& szCopy,
                         int iWholeDays) {
-    QString szKept;
-    if (iWholeDays == 1) {
-        szKept = QStringLiteral("The 1 day read before the damaged part is shown, and it will be "
-                                "saved together with what you enter now.");
-    } else if (iWholeDays > 1) {
-        szKept = QStringLiteral("The %1 read before the damaged part are shown, and they will be "
-                                "saved together with what you enter now.")
-                     .arg(DaysText(iWholeDays));
-    } else {
-        szKept = QStringLiteral("No readings could be read from it, so the diary starts empty.");
-    }
-    return QStringLiteral("The readings file \"%1\" is damaged and could not be read completely "
-                          "(%2).\n\nA copy of it as it was has been kept as \"%3\".\n\n%4")
+    const QString szKept =
+        iWholeDays > 0
+            ? modMain::tr("The %Ln days read before the damaged part are shown, and they will be "
+                          "saved together with what you enter now.",
+                          nullptr, iWholeDays)
+            : modMain::tr("No readings could be read from it, so the diary starts empty.");
+    //: %1: the readings file, %2: what is wrong with it, %3: the copy kept, %4: what is shown
+    //: of it (a sentence).
+    return modMain::tr("The readings file \"%1\" is damaged and could not be read completely "
+                       "(%2).\n\nA copy of it as it was has been kept as \"%3\".\n\n%4")
         .arg(Native(szFile), szReason, Native(szCopy), szKept);
 }
 
 QString FullDiaryNote(const QString& szFile, const QString& szCopy, int iWholeDays) {
-    return DiaryFullText() +
-           QStringLiteral("\n\n\"%1\" holds more days than that, so only the first %2 are "
-                          "shown, and only they will be saved in it.\n\nA copy of the whole file "
-                          "has been kept as \"%3\".")
-               .arg(Native(szFile), DaysText(iWholeDays), Native(szCopy));
+    //: %1: how many days the diary holds at most (sentences), %2: the readings file, %3: the
+    //: copy kept of it.
+    return modMain::tr("%1\n\n\"%2\" holds more days than that, so only the first %Ln days are "
+                       "shown, and only they will be saved in it.\n\nA copy of the whole file has "
+                       "been kept as \"%3\".",
+                       nullptr, iWholeDays)
+        .arg(DiaryFullText(), Native(szFile), Native(szCopy));
 }
 
 QString FolderMovedNote(const QString& szWanted, const QString& szWhyNot, const QString& szFile) {
     if (szWanted.isEmpty()) {
-        return QStringLiteral("The readings are kept in \"%1\": %2.").arg(Native(szFile), szWhyNot);
+        //: %1: the readings file, %2: why it is there.
+        return modMain::tr("The readings are kept in \"%1\": %2.").arg(Native(szFile), szWhyNot);
     }
-    return QStringLiteral("The data folder \"%1\" could not be made (%2), so the readings are "
-                          "kept in \"%3\".")
+    //: %1: the folder, %2: why it could not be made, %3: the readings file used instead.
+    return modMain::tr("The data folder \"%1\" could not be made (%2), so the readings are kept "
+                       "in \"%3\".")
         .arg(Native(szWanted), szWhyNot, Native(szFile));
 }
 
 QString ConflictNote(const QString& szTheirs, const QString& szOurs) {
-    return QStringLiteral("The readings file \"%1\" was changed by another program while "
-                          "Tensiolog was running. It was left as it is, and the readings of this "
-                          "session were saved beside it as \"%2\"; later changes of this "
-                          "session are saved there too.")
+    //: %1: the readings file, %2: the copy saved beside it.
+    return modMain::tr("The readings file \"%1\" was changed by another program while Tensiolog "
+                       "was running. It was left as it is, and the readings of this session were "
+                       "saved beside it as \"%2\"; later changes of this session are saved there "
+                       "too.")
         .arg(Native(szTheirs), Native(szOurs));
 }
 
 QString KeepsFailingNote(const QString& szFile, const QString& szReason) {
-    return QStringLiteral("The readings could not be saved to \"%1\" (%2).\n\nTensiolog keeps "
-                          "trying while it runs; if it still cannot save them when you close "
-                          "it, you can try again then.")
+    //: %1: the readings file, %2: why not.
+    return modMain::tr("The readings could not be saved to \"%1\" (%2).\n\nTensiolog keeps trying "
+                       "while it runs; if it still cannot save them when you close it, you can try "
+                       "again then.")
         .arg(Native(szFile), szReason);
 }
 
@@ -252,24 +265,25 @@ QString WhatIsOnDisk(const DataFileSaver& saver) {
         const QString szWhen = dtSaved.date() == QDate::currentDate()
                                    ? QLocale().toString(dtSaved.time(), QLocale::ShortFormat)
                                    : QLocale().toString(dtSaved, QLocale::ShortFormat);
-        return QStringLiteral("\"%1\" holds the readings as they were when they were last saved, "
-                              "at %2.")
+        //: %1: the readings file, %2: a time (today) or a date and time.
+        return modMain::tr("\"%1\" holds the readings as they were when they were last saved, at "
+                           "%2.")
             .arg(szFile, szWhen);
     }
     case DataFileSaver::kAsLoaded:
-        return QStringLiteral("\"%1\" still holds the readings as they were when the program "
-                              "started.")
+        return modMain::tr("\"%1\" still holds the readings as they were when the program started.")
             .arg(szFile);
     case DataFileSaver::kMissing:
-        return QStringLiteral("There is no file \"%1\" now.").arg(szFile);
+        return modMain::tr("There is no file \"%1\" now.").arg(szFile);
     case DataFileSaver::kChangedElsewhere:
-        return QStringLiteral("\"%1\" holds what another program wrote into it, which was left "
-                              "as it is.")
+        return modMain::tr("\"%1\" holds what another program wrote into it, which was left as it "
+                           "is.")
             .arg(szFile);
     case DataFileSaver::kUnreadable:
         break;
     }
-    return QStringLiteral("\"%1\" cannot be read now (%2).").arg(szFile, szReason);
+    //: %1: the readings file, %2: why not.
+    return modMain::tr("\"%1\" cannot be read now (%2).").arg(szFile, szReason);
 }
 
 // Ends the run's program-wide state, so that nothing of it outlives Main.
@@ -373,13 +387,14 @@ bool Startup::LockDataFile() {
         // Whether it still runs there cannot be told from here: the user knows.
         const QMessageBox::StandardButton answer = ShowMessageBox(
             QMessageBox::Warning, kProductName,
-            m_lock->HeldElsewhereText() +
-                QStringLiteral("\n\nIf Tensiolog is no longer running there, you can open the "
-                               "diary here. If it is, two copies would be changing the same "
-                               "readings: close it there first."),
+            //: %1: which computer has the readings open (a sentence).
+            modMain::tr("%1\n\nIf Tensiolog is no longer running there, you can open the diary "
+                        "here. If it is, two copies would be changing the same readings: close it "
+                        "there first.")
+                .arg(m_lock->HeldElsewhereText()),
             QMessageBox::Open | QMessageBox::Close, QMessageBox::Close,
-            {{QMessageBox::Open, QStringLiteral("&Open anyway")},
-             {QMessageBox::Close, QStringLiteral("&Quit")}});
+            {{QMessageBox::Open, modMain::tr("&Open anyway")},
+             {QMessageBox::Close, modMain::tr("&Quit")}});
         if (answer != QMessageBox::Open) {
             return false;
         }
@@ -394,11 +409,12 @@ bool Startup::LockDataFile() {
         return true;
     case DataFileLock::kNotAFile:
         ShowWarningMessage(
-            QStringLiteral("Tensiolog cannot keep a second copy of itself away from your "
-                           "readings: %1.\n\nIf you do not know what it is, move it away or "
-                           "delete it, and Tensiolog makes its own lock file at the next start. "
-                           "The diary opens now without one; if another copy changes the "
-                           "readings meanwhile, neither overwrites the other.")
+            //: %1: what lies where the lock file should be.
+            modMain::tr("Tensiolog cannot keep a second copy of itself away from your readings: "
+                        "%1.\n\nIf you do not know what it is, move it away or delete it, and "
+                        "Tensiolog makes its own lock file at the next start. The diary opens now "
+                        "without one; if another copy changes the readings meanwhile, neither "
+                        "overwrites the other.")
                 .arg(m_lock->Reason()));
         return true;
     case DataFileLock::kHeldElsewhere:
@@ -406,10 +422,11 @@ bool Startup::LockDataFile() {
         break;
     }
     ShowWarningMessage(
-        QStringLiteral("Tensiolog is already running.\n\nPlease use the window that is already "
-                       "open, or wait until an import or export from the command line has "
-                       "finished: this second one ends now and leaves your readings as they "
-                       "are.\n\nThe readings are locked by \"%1\".")
+        //: %1: the lock file.
+        modMain::tr("Tensiolog is already running.\n\nPlease use the window that is already open, "
+                    "or wait until an import or export from the command line has finished: this "
+                    "second one ends now and leaves your readings as they are.\n\nThe readings "
+                    "are locked by \"%1\".")
             .arg(Native(m_lock->LockFilePath())));
     return false;
 }
@@ -422,8 +439,9 @@ bool Startup::LoadOrRecover() {
     ReplaceDocument(diary.objDoc, diary.objReadings);
     switch (diary.eOutcome) {
     case DiaryLoadOutcome::kUnreadable:
-        ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read (%2). The "
-                                        "program ends and leaves the file as it is.")
+        //: %1: the readings file, %2: why not.
+        ShowErrorMessage(modMain::tr("the readings file \"%1\" could not be read (%2). The program "
+                                     "ends and leaves the file as it is.")
                              .arg(Native(m_szFile), LoadFailureReason(diary)));
         return false;
     case DiaryLoadOutcome::kMissing:
@@ -455,10 +473,12 @@ bool Startup::KeepDamagedFile(const LoadedDiary& diary) {
         WriteCopyBeside(m_szFile, bFull ? QStringLiteral(".full-") : QStringLiteral(".damaged-"),
                         QDateTime::currentDateTime(), diary.read.bytes, &szCopyError);
     if (szCopy.isEmpty()) {
-        ShowErrorMessage(QStringLiteral("the readings file \"%1\" could not be read completely, "
-                                        "and no copy of it could be kept (%2). The program ends "
-                                        "and leaves the file as it is.")
-                             .arg(Native(m_szFile), szCopyError));
+        //: %1: the readings file, %2: why no copy could be kept.
+        ShowErrorMessage(
+            modMain::tr("the readings file \"%1\" could not be read completely, and "
+                        "no copy of it could be kept (%2). The program ends and leaves "
+                        "the file as it is.")
+                .arg(Native(m_szFile), szCopyError));
         return false;
     }
     m_bDamagedLoad = true;
@@ -580,9 +600,9 @@ void Startup::RunMainWindow() {
 
 void Startup::OpenFiles(frmMain& window) {
     if (m_options.filesToOpen.size() > 1) {
-        ShowWarningMessage(QStringLiteral("Nothing was imported: %1 files were given, and "
-                                          "Tensiolog imports one CSV file at a time.")
-                               .arg(m_options.filesToOpen.size()));
+        ShowWarningMessage(modMain::tr("Nothing was imported: %n files were given, and Tensiolog "
+                                       "imports one CSV file at a time.",
+                                       nullptr, int(m_options.filesToOpen.size())));
         return;
     }
     window.ImportCsvFile(m_options.filesToOpen.constFirst());
@@ -597,31 +617,35 @@ bool Startup::SaveWithRetry() {
         }
         const QString szFile = Native(m_saver->TargetFile());
         const QString szReason =
-            result.szReason.isEmpty() ? QStringLiteral("unknown reason") : result.szReason;
+            result.szReason.isEmpty() ? modMain::tr("unknown reason") : result.szReason;
         if (g_process.bShutdownRequested) {
             // Nobody is there to answer a question any more: the next start tells.
             std::fprintf(stderr, "tlg: the readings could not be saved to %s: %s\n",
                          qPrintable(szFile), qPrintable(szReason));
+            //: %1: a date and time, %2: the readings file, %3: why not, %4: what the file holds
+            //: now (a sentence).
             m_notes->Add(
-                QStringLiteral("The readings of the session that ended on %1 could not "
-                               "be saved to \"%2\" (%3). %4")
+                modMain::tr("The readings of the session that ended on %1 could not be saved to "
+                            "\"%2\" (%3). %4")
                     .arg(QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat),
                          szFile, szReason, WhatIsOnDisk(*m_saver)));
             return false;
         }
         const QMessageBox::StandardButton answer = ShowMessageBox(
-            QMessageBox::Critical, kProblemTitle,
-            kProductName + QStringLiteral(" has experienced an error : the readings could not be "
-                                          "saved to \"%1\" (%2).\n\nPress Retry to try again, "
-                                          "or Cancel to end without saving them.")
-                               .arg(szFile, szReason),
+            QMessageBox::Critical, ProblemTitle(),
+            //: %1: the program's name (Free Tensiolog), %2: the readings file, %3: why not.
+            //: Retry and Cancel: the box's buttons as Qt names them in this language.
+            modMain::tr("%1 has experienced an error : the readings could not be saved to \"%2\" "
+                        "(%3).\n\nPress Retry to try again, or Cancel to end without saving them.")
+                .arg(kProductName, szFile, szReason),
             QMessageBox::Retry | QMessageBox::Cancel);
         if (answer == QMessageBox::Retry && !g_process.bShutdownRequested) {
             continue;
         }
         if (!g_process.bShutdownRequested) {
-            ShowWarningMessage(QStringLiteral("The latest readings were not saved. ") +
-                               WhatIsOnDisk(*m_saver));
+            //: %1: what the file holds now (a sentence).
+            ShowWarningMessage(
+                modMain::tr("The latest readings were not saved. %1").arg(WhatIsOnDisk(*m_saver)));
         }
         return false;
     }
@@ -651,7 +675,7 @@ void Startup::KeepNote(const QString& szText) {
 QString KeepDamagedCopy(const QString& szFile, const QDateTime& dtWhen, QString* pszReason) {
     const FileRead read = ReadWholeFile(szFile, false);
     if (!read.bOk || !read.version.bExists) {
-        *pszReason = read.version.bExists ? read.szReason : QStringLiteral("there is no such file");
+        *pszReason = read.version.bExists ? read.szReason : modMain::tr("there is no such file");
         return {};
     }
     return WriteCopyBeside(szFile, QStringLiteral(".damaged-"), dtWhen, read.bytes, pszReason);
@@ -682,7 +706,7 @@ bool TlgApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& error) {
         ShowErrorMessage(QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowErrorMessage(QStringLiteral("an unexpected error"));
+        ShowErrorMessage(UnexpectedErrorText());
     }
     return false;
 }

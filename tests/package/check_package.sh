@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Packs this build into a Debian package in a temporary folder and checks it as a user's
 # machine would meet it: the exact list of files, the control fields, lintian, the desktop
-# entry and AppStream validators, the icons, and the unpacked tlg run against the system's Qt.
+# entry and AppStream validators, the icons, the manual pages and menu texts in each language
+# the program speaks, and the unpacked tlg run against the system's Qt.
 # Nothing is installed: the package is only unpacked into a temporary root.
 # Arguments: the build folder, the project version, the application id.
 # Exits 77 (skipped) when the packaging tools are missing (scripts/setup.sh package).
@@ -11,7 +12,7 @@ BUILD="$1"
 VERSION="$2"
 APP_ID="$3"
 
-for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli; do
+for tool in cpack dpkg-deb dpkg-shlibdeps lintian desktop-file-validate appstreamcli man lexgrog; do
   if ! command -v "$tool" >/dev/null; then
     echo "SKIP: $tool is missing (bash scripts/setup.sh package installs the packaging tools)"
     exit 77
@@ -26,6 +27,11 @@ export XDG_CONFIG_HOME="$HOME/.config"
 export XDG_CACHE_HOME="$HOME/.cache"
 export XDG_RUNTIME_DIR="$WORK/runtime"
 export DBUS_SESSION_BUS_ADDRESS=disabled:
+# The program speaks English unless a check below asks for another language.
+export LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES LANG
+# The languages besides English: the manual page, the menu entry and AppStream carry each.
+LANGUAGES=(de es fr)
 mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
@@ -63,6 +69,9 @@ depends="$(field Depends)"
 for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6svg6 libqt6printsupport6; do
   [[ ", $depends," == *", $lib "* ]] || fail "Depends lacks $lib: $depends"
 done
+# Qt's own texts (standard buttons, the print dialog) in the user's language.
+[[ ", $depends," == *", qt6-translations-l10n,"* ]] ||
+  fail "Depends lacks qt6-translations-l10n: $depends"
 
 # ---- The files, exactly: a stray or missing file fails.
 expected="$WORK/expected.txt"
@@ -75,6 +84,9 @@ expected="$WORK/expected.txt"
     echo "./usr/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png"
   done
   echo ./usr/share/man/man1/tlg.1.gz
+  for lang in "${LANGUAGES[@]}"; do
+    echo "./usr/share/man/$lang/man1/tlg.1.gz"
+  done
   for doc in LICENSE README.md changelog.gz copyright; do
     echo "./usr/share/doc/tlg/$doc"
   done
@@ -113,6 +125,16 @@ desktop_key() { sed -n "s/^$1=//p" "$DESKTOP"; }
 grep -qx "MimeType=text/csv;" "$DESKTOP" || fail "the menu entry does not declare text/csv"
 [ "$(desktop_key Icon)" = "$APP_ID" ] || fail "the menu entry's icon is '$(desktop_key Icon)'"
 [ "$(desktop_key Terminal)" = false ] || fail "the menu entry opens a terminal"
+# Each language has its own menu texts: the name, and a generic name, comment and search
+# words of its own (not the English ones).
+for lang in "${LANGUAGES[@]}"; do
+  [ "$(desktop_key "Name\\[$lang\\]")" = Tensiolog ] || fail "the menu entry lacks Name[$lang]"
+  for key in GenericName Comment Keywords; do
+    value="$(desktop_key "$key\\[$lang\\]")"
+    { [ -n "$value" ] && [ "$value" != "$(desktop_key "$key")" ]; } ||
+      fail "the menu entry lacks a $key[$lang] of its own"
+  done
+done
 
 out="$(appstreamcli validate --no-net --pedantic "$METAINFO" 2>&1)"
 rc=$?
@@ -126,10 +148,25 @@ grep -qF "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$METAIN
   fail "the AppStream launchable is not $APP_ID.desktop"
 grep -qE "<release version=\"$VERSION\" date=\"[0-9]{4}-[0-9]{2}-[0-9]{2}\"" "$METAINFO" ||
   fail "the newest AppStream release is not $VERSION with a date"
+# Each language has the summary and every paragraph of the description.
+paragraphs="$(grep -c "^ *<p>$" "$METAINFO")"
+for lang in "${LANGUAGES[@]}"; do
+  grep -qF "<summary xml:lang=\"$lang\">" "$METAINFO" || fail "AppStream lacks a $lang summary"
+  [ "$(grep -c "<p xml:lang=\"$lang\">" "$METAINFO")" = "$paragraphs" ] ||
+    fail "AppStream lacks $lang paragraphs of the description (it has $paragraphs)"
+done
 zcat "$ROOT/usr/share/doc/tlg/changelog.gz" | head -n 1 | grep -qF "tlg ($VERSION)" ||
   fail "the changelog does not start with version $VERSION"
-zcat "$ROOT/usr/share/man/man1/tlg.1.gz" | grep -q "^\.TH TLG 1 .*\"tlg $VERSION\"" ||
-  fail "the manual page is not for tlg $VERSION"
+for page in "$ROOT"/usr/share/man/man1/tlg.1.gz "$ROOT"/usr/share/man/{de,es,fr}/man1/tlg.1.gz; do
+  [ -f "$page" ] || continue
+  zcat "$page" | grep -q "^\.TH TLG 1 .*\"tlg $VERSION\"" ||
+    fail "the manual page $page is not for tlg $VERSION"
+  # man -k finds it: its name section reads "tlg - ..." in any language.
+  lexgrog "$page" 2>/dev/null | grep -q ": \"tlg - " || fail "man -k does not find $page"
+  # It reads without groff's warnings (what lintian checks).
+  warnings="$(MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)"
+  [ -z "$warnings" ] || fail "the manual page $page has warnings: $warnings"
+done
 
 # Each PNG icon is as large as the folder it lies in says (PNG width and height are the
 # big-endian numbers at bytes 16 and 20).
@@ -172,38 +209,68 @@ else
   fail "tlg ended by itself within 3 s (code $?): $(cat "$WORK/run.log")"
 fi
 
-# The manual page describes exactly the long options tlg --help lists.
-help="$(env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen timeout 10 "$TLG" --help 2>&1)"
-rc=$?
-if [ $rc -eq 0 ] && grep -q -- "--version" <<<"$help"; then
-  grep -oE -- "--[a-z][a-z-]*[a-z]" <<<"$help" | sort -u >"$WORK/help-options.txt"
-  zcat "$ROOT/usr/share/man/man1/tlg.1.gz" | sed 's/\\-/-/g' | grep -oE -- "--[a-z][a-z-]*[a-z]" |
-    sort -u >"$WORK/man-options.txt"
+# The manual page describes exactly the long options tlg --help lists, in each language: an
+# option --help gives to export or to import alone is described so in the manual too.
+# Arguments: the language (en: none), the page, and the words by which --help and the page
+# say that an option is the export's or the import's (help-export help-import page-export
+# page-import, as Python regular expressions).
+compare_help_and_manual() {
+  local lang="$1" page="$2"
+  shift 2
+  local help rc
+  if [ "$lang" = en ]; then
+    help="$(env -u LD_LIBRARY_PATH QT_QPA_PLATFORM=offscreen timeout 10 "$TLG" --help 2>&1)"
+  else
+    local region="${lang}_${lang^^}"
+    help="$(env -u LD_LIBRARY_PATH -u LC_ALL LANGUAGE="$lang" LANG="$region.UTF-8" \
+      QT_QPA_PLATFORM=offscreen timeout 10 "$TLG" --help 2>&1)"
+  fi
+  rc=$?
+  if [ $rc -ne 0 ] || ! grep -q -- "--version" <<<"$help"; then
+    fail "tlg --help ($lang) ended with code $rc: $help"
+    return
+  fi
+  printf '%s\n' "$help" >"$WORK/help.$lang.txt"
+  zcat "$page" | sed 's/\\-/-/g' >"$WORK/tlg.$lang.1"
+  grep -oE -- "--[a-z][a-z-]*[a-z]" "$WORK/help.$lang.txt" | sort -u >"$WORK/help-options.txt"
+  grep -oE -- "--[a-z][a-z-]*[a-z]" "$WORK/tlg.$lang.1" | sort -u >"$WORK/man-options.txt"
   diff -u "$WORK/help-options.txt" "$WORK/man-options.txt" ||
-    fail "the manual page's options (+) differ from those of tlg --help (-)"
-  # An option --help gives to export or to import alone is described so in the manual too.
-  zcat "$ROOT/usr/share/man/man1/tlg.1.gz" >"$WORK/tlg.1"
-  printf '%s\n' "$help" >"$WORK/help.txt"
-  mismatches="$(/usr/bin/python3 - "$WORK/tlg.1" "$WORK/help.txt" <<'PY'
+    fail "the $lang manual page's options (+) differ from those of tlg --help (-)"
+  local mismatches
+  mismatches="$(/usr/bin/python3 - "$WORK/tlg.$lang.1" "$WORK/help.$lang.txt" "$@" <<'PY'
 import re, sys
-help_text = open(sys.argv[2]).read()
+page, help_file, help_export, help_import, page_export, page_import = sys.argv[1:7]
+help_text = open(help_file, encoding="utf-8").read()
 scope = {}
-for match in re.finditer(r"^\s+(--[a-z-]+)(?: <[^>]+>)?\s+(Export|Import):", help_text, re.M):
-    scope[match.group(1)] = match.group(2).lower()
-lines = open(sys.argv[1]).read().replace("\\-", "-").splitlines()
+pattern = r"^\s+(--[a-z-]+)(?: <[^>]+>)?\s+(?:(%s)|(%s))" % (help_export, help_import)
+for match in re.finditer(pattern, help_text, re.M):
+    scope[match.group(1)] = "export" if match.group(2) else "import"
+if len(scope) < 4:
+    print(f"--help names only {sorted(scope)} as the export's or the import's")
+expected = {"export": page_export, "import": page_import}
+lines = open(page, encoding="utf-8").read().splitlines()
 for i, line in enumerate(lines):
     found = re.match(r"^\.B[IR]? (--[a-z-]+)", line)
     if not found or found.group(1) not in scope or i == 0 or lines[i - 1] != ".TP":
         continue
     text = next((l for l in lines[i + 1:] if not l.startswith(".")), "")
-    if not text.lower().startswith("on " + scope[found.group(1)]):
+    if not re.match(expected[scope[found.group(1)]], text):
         print(f"{found.group(1)}: --help says {scope[found.group(1)]} only, the manual: {text!r}")
 PY
 )"
-  [ -z "$mismatches" ] || fail "the manual page and tlg --help disagree: $mismatches"
-else
-  echo "NOTE: tlg --help does not list the options yet (code $rc); the manual page is not compared"
-fi
+  [ -z "$mismatches" ] || fail "the $lang manual page and tlg --help disagree: $mismatches"
+}
+MAN="$ROOT/usr/share/man"
+compare_help_and_manual en "$MAN/man1/tlg.1.gz" "Export:" "Import:" "On export" "On import"
+compare_help_and_manual de "$MAN/de/man1/tlg.1.gz" "Export:" "Import:" "Beim Export" "Beim Import"
+compare_help_and_manual es "$MAN/es/man1/tlg.1.gz" "Exportación:" "Importación:" "Al exportar" \
+  "Al importar"
+compare_help_and_manual fr "$MAN/fr/man1/tlg.1.gz" "Export :" "Import :" "À l'export" "À l'import"
+# The help is the translated one, not English (the program's own words in each language).
+for probe in "de:Schreibt" "es:Escribe" "fr:Écrit"; do
+  grep -q -- "${probe#*:}" "$WORK/help.${probe%%:*}.txt" 2>/dev/null ||
+    fail "tlg --help under ${probe%%:*} is not in that language"
+done
 
 if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed" >&2

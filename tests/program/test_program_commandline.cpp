@@ -413,6 +413,75 @@ private slots:
         QVERIFY(!QFile::exists(home.File(u"r.pdf"_s)));
     }
 
+    // The command line speaks the language the environment asks for (German, French, Spanish;
+    // English for any other), Qt's own words included; option names stay as they are, and
+    // counts take the language's plural forms.
+    void inTheUsersLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        // Standard error, whole.
+        QTest::addColumn<QString>("err");
+        // A whole line of standard output (none: not checked).
+        QTest::addColumn<QString>("outLine");
+        const QStringList badSeparator{u"--export-csv=-"_s, u"--delimiter=|"_s};
+        QTest::newRow("German refusal")
+            << u"de_DE"_s << badSeparator << 1
+            << u"tlg: --delimiter nimmt \",\", \";\" oder \"tab\", nicht \"|\"\n"_s << QString();
+        QTest::newRow("French refusal")
+            << u"fr_FR"_s << QStringList{u"--replace"_s} << 1
+            << u"tlg: rien à faire : donnez --export-csv, --export-pdf ou --import-csv. Voir tlg "
+               "--help.\n"_s
+            << QString();
+        QTest::newRow("Spanish refusal")
+            << u"es_MX"_s << QStringList{u"--import-csv=-"_s, u"--from=2026-03-01"_s} << 1
+            << u"tlg: --from solo se usa con --export-csv y --export-pdf.\n"_s << QString();
+        QTest::newRow("German, with Qt's own words")
+            << u"de_AT"_s << QStringList{u"--export-csv"_s, u"-"_s, u"--semicolons"_s} << 1
+            << u"tlg: Unbekannte Option 'semicolons'.\nSiehe tlg --help.\n"_s << QString();
+        QTest::newRow("German, one day")
+            << u"de_DE"_s << QStringList{u"--export-csv=-"_s, u"--to=2026-03-01"_s} << 0
+            << u"tlg: 1 Tag auf die Standardausgabe geschrieben.\n"_s << QString();
+        QTest::newRow("French, two days")
+            << u"fr_CH"_s << QStringList{u"--export-csv=-"_s} << 0
+            << u"tlg: 2 jours écrits sur la sortie standard.\n"_s << QString();
+        QTest::newRow("German help")
+            << u"de_DE"_s << QStringList{u"--help"_s} << 0 << QString()
+            << u"  --dry-run                     Import: sagen, was sich ändern würde, und"_s;
+        QTest::newRow("Spanish help")
+            << u"es_ES"_s << QStringList{u"--help"_s} << 0 << QString()
+            << u"  --export-csv <archivo>        Escribe todas las mediciones como CSV en"_s;
+        QTest::newRow("French help, Qt's own words")
+            << u"fr_FR"_s << QStringList{u"--help"_s} << 0 << QString() << u"Options :"_s;
+        QTest::newRow("Italian: English")
+            << u"it_IT"_s << badSeparator << 1
+            << u"tlg: --delimiter takes \",\", \";\" or \"tab\", not \"|\"\n"_s << QString();
+        QTest::newRow("British English")
+            << u"en_GB"_s << QStringList{u"--export-csv=-"_s} << 0
+            << u"tlg: 2 days written to standard output.\n"_s << QString();
+        QTest::newRow("English help")
+            << u"en_US"_s << QStringList{u"--help"_s} << 0 << QString()
+            << u"  --dry-run                     Import: tell what would change, and change"_s;
+    }
+    void inTheUsersLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, outLine);
+        Home home;
+        // Two days: 1 and 2 March 2026.
+        QVERIFY(WriteAll(home.DataFile(), FourReadingsADay(QDate(2026, 3, 1), 2)));
+        home.env.remove(u"LC_ALL"_s);
+        home.env.insert(u"LANG"_s, language + u".UTF-8"_s);
+        home.env.insert(u"LANGUAGE"_s, language.section(u'_', 0, 0));
+        const Home::Result result = home.Run(arguments);
+        QTEST(QString::fromUtf8(result.err), "err");
+        QTEST(result.iStatus, "status");
+        if (!outLine.isEmpty()) {
+            const QStringList lines = QString::fromUtf8(result.out).split(u'\n');
+            QVERIFY2(lines.contains(outLine), qPrintable(QString::fromUtf8(result.out)));
+        }
+    }
+
     // A data file that cannot be read is left alone, and so is a full diary.
     void refusalsOfTheDiary() {
         Home home;

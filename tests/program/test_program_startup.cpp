@@ -1,5 +1,6 @@
 #include "diary/ReadingsSchema.h"
 #include "diary/modGlobals.h"
+#include "i18n/Translations.h"
 #include "mainwindow/ConflictPicker.h"
 #include "mainwindow/frmMain.h"
 #include "program/modMain.h"
@@ -391,6 +392,57 @@ private slots:
         QCOMPARE(m_events, QStringList{QStringLiteral("second")});
         QVERIFY(m_calls.isEmpty());
         QCOMPARE(ReadAll(m_szFile).count("<READINGS>"), 1);
+    }
+
+    // The note on a damaged file speaks the user's language, counting days with its plural
+    // forms; English stays as it was.
+    void damagedFileInTheUsersLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("iWholeDays");
+        QTest::addColumn<QString>("szOpening");
+        QTest::addColumn<QString>("szKept");
+        QTest::newRow("German, two days")
+            << QStringLiteral("de_DE") << 2 << QStringLiteral("Die Messwertdatei \u201E")
+            << QStringLiteral("Die 2 Tage, die vor der beschädigten Stelle gelesen wurden, "
+                              "werden gezeigt und zusammen mit dem gespeichert, was Sie jetzt "
+                              "eingeben.");
+        QTest::newRow("German, one day")
+            << QStringLiteral("de_AT") << 1 << QStringLiteral("Die Messwertdatei \u201E")
+            << QStringLiteral("Der eine Tag, der vor der beschädigten Stelle gelesen wurde, wird "
+                              "gezeigt");
+        QTest::newRow("French, two days")
+            << QStringLiteral("fr_FR") << 2 << QStringLiteral("Le fichier des mesures \u00AB ")
+            << QStringLiteral("Les 2 jours lus avant la partie endommagée sont affichés, et ils "
+                              "seront enregistrés avec ce que vous saisissez maintenant.");
+        QTest::newRow("Spanish, two days")
+            << QStringLiteral("es_ES") << 2 << QStringLiteral("El archivo de mediciones \u00AB")
+            << QStringLiteral("Se muestran los 2 días leídos antes de la parte dañada, y se "
+                              "guardarán junto con lo que introduzca ahora.");
+        QTest::newRow("Italian: English")
+            << QStringLiteral("it_IT") << 2 << QStringLiteral("The readings file \"")
+            << QStringLiteral("The 2 days read before the damaged part are shown, and they will "
+                              "be saved together with what you enter now.");
+    }
+    void damagedFileInTheUsersLanguage() {
+        QFETCH(QString, language);
+        QFETCH(int, iWholeDays);
+        QFETCH(QString, szOpening);
+        QFETCH(QString, szKept);
+        InstallTranslations(QLocale(language));
+        const auto english = qScopeGuard([] { RemoveTranslations(); });
+        QByteArray file = "<CORVALEN TENSIOLOG>\r\n\t<READINGS>\r\n";
+        for (int i = 1; i <= iWholeDays; ++i) {
+            file += "\t\t<2026120" + QByteArray::number(i) +
+                    ">\r\n\t\t\t<S>130</S>\r\n\t\t\t<D>85</D>\r\n\t\t\t<P>70</P>\r\n"
+                    "\t\t\t<C></C>\r\n\t\t</2026120" +
+                    QByteArray::number(i) + ">\r\n";
+        }
+        QVERIFY(WriteAll(m_szFile, file + "\t\tgarbage\r\n\t</READINGS>\r\n"));
+        QCOMPARE(Main(OptionsEntering120()), kStartupSaved);
+        QVERIFY(!m_calls.isEmpty());
+        const QString& szNote = m_calls[0].szText;
+        QVERIFY2(szNote.startsWith(szOpening), qPrintable(szNote));
+        QVERIFY2(szNote.contains(szKept), qPrintable(szNote));
     }
 
     // Typing reaches the disk while the window is open, in one save for a burst of keys.
