@@ -9,7 +9,6 @@
 #include "xmlstore/clsXMLTags.h"
 
 #include <QString>
-#include <QStringView>
 
 #include <memory>
 #include <string>
@@ -36,9 +35,6 @@ const std::shared_ptr<clsXMLTags>& SharedEmptyList();
 
 // ---- Key texts (clsXMLTags.cpp) ----
 
-// A text of its own with the characters of text, cut from the shared blocks as keys are (where
-// they are): the loader's names and values, which would each take a heap block of their own.
-QString BlockText(QStringView text);
 // True when key texts can be cut from shared blocks with the Qt this was built with.
 bool SharedKeyBlocksAvailable();
 // Turns the shared blocks on (the default, where available) or off (every key an ordinary

@@ -172,19 +172,15 @@ public:
         return true;
     }
 
-    // A new text of a short name or value comes from the shared text blocks: a diary's day
-    // names are all different, and a heap block for each of them costs twice its text.
     QString Name(QStringView s) {
         return names_.Get(s, [](QStringView raw) {
-            return XMLCodec::NameNeedsDecoding(raw) ? XMLCodec::DecodeName(raw)
-                                                    : XMLInternal::BlockText(raw);
+            return XMLCodec::NameNeedsDecoding(raw) ? XMLCodec::DecodeName(raw) : raw.toString();
         });
     }
 
     QString Value(QStringView s) {
         return values_.Get(s, [](QStringView raw) {
-            return XMLCodec::ValueNeedsDecoding(raw) ? XMLCodec::DecodeValue(raw)
-                                                     : XMLInternal::BlockText(raw);
+            return XMLCodec::ValueNeedsDecoding(raw) ? XMLCodec::DecodeValue(raw) : raw.toString();
         });
     }
 

@@ -150,19 +150,6 @@ QString MakeKey(const QString& parentKey, int number) {
 
 } // namespace
 
-QString XMLInternal::BlockText(QStringView text) {
-    if (text.isEmpty()) {
-        return text.toString(); // null stays null, empty stays empty
-    }
-    const auto write = [text](char16_t* k) { std::copy_n(text.utf16(), text.size(), k); };
-#if TLG_SHARED_KEY_BLOCKS
-    if (gSharedBlocks) [[likely]] {
-        return tKeyBlocks.Make(text.size(), write);
-    }
-#endif
-    return PlainKey(text.size(), write);
-}
-
 bool XMLInternal::SharedKeyBlocksAvailable() {
     return TLG_SHARED_KEY_BLOCKS != 0;
 }

@@ -1,11 +1,9 @@
 #include "tests/xmlstore/XmlTestSupport.h"
-#include "xmlstore/XMLInternal.h"
 
 #include <QBuffer>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -334,48 +332,6 @@ private slots:
         QCOMPARE(Dump(doc.objBlockTag), tree);
         QVERIFY(buffer.atEnd());
         QCOMPARE(bytes, QByteArray("<A>1</A>\r\n<B>2</B>\r\n"));
-    }
-
-    // Loaded names and values share blocks of text (where the Qt version allows, and as plain
-    // texts otherwise): each still behaves as a text of its own, changed in place or kept after
-    // the rest of the tree is gone.
-    void loadedTextsAreIndependent_data() {
-        QTest::addColumn<bool>("sharedBlocks");
-        QTest::newRow("shared blocks") << true;
-        QTest::newRow("plain texts") << false;
-    }
-    void loadedTextsAreIndependent() {
-        QFETCH(bool, sharedBlocks);
-        XMLInternal::SetSharedKeyBlocks(sharedBlocks);
-        const auto restore = qScopeGuard([] { XMLInternal::SetSharedKeyBlocks(true); });
-        QByteArray bytes;
-        for (int i = 0; i < 2000; ++i) {
-            bytes += "<d" + QByteArray::number(i) + ">v" + QByteArray::number(i) + "</d" +
-                     QByteArray::number(i) + ">\r\n";
-        }
-        QString kept;
-        std::shared_ptr<clsXMLTag> last;
-        {
-            clsXML doc;
-            QVERIFY(LoadBytes(doc, bytes));
-            const clsXMLTags& list = *doc.objBlockTag->objSubTags;
-            QCOMPARE(list.Count(), 2000);
-            list.Item(1)->szValue.append(S("-changed"));
-            list.Item(2)->szName[0] = u'X';
-            QCOMPARE(list.Item(1)->szValue, S("v0-changed"));
-            QCOMPARE(list.Item(2)->szName, S("X1"));
-            for (int i = 2; i < 2000; ++i) {
-                QCOMPARE(list.Item(i + 1)->szName, S("d") + QString::number(i));
-                QCOMPARE(list.Item(i + 1)->szValue, S("v") + QString::number(i));
-            }
-            kept = list.Item(1000)->szValue;
-            last = list.Item(2000);
-        }
-        last->szValue.append(S("+"));
-        last->szName.append(S("+"));
-        QCOMPARE(last->szValue, S("v1999+"));
-        QCOMPARE(last->szName, S("d1999+"));
-        QCOMPARE(kept, S("v999"));
     }
 
     void errorTextLifetime() {
