@@ -5,6 +5,8 @@
 #include "diary/ReadingsSchema.h"
 #include "xmlstore/clsXMLTags.h"
 
+#include <QSet>
+
 #include <algorithm>
 
 namespace {
@@ -94,14 +96,16 @@ QString DaysAndReadings(int iDays, int iReadings) {
 // Writes a day into the chart's current row: the mean of its readings in each column, with
 // their spread where they differ, and their number. A lone entry writes every column (a box
 // left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
-// the day holds no measurement above zero.
-bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry) {
+// the day holds no measurement above zero. Labels repeat every year: one text of each is kept in
+// labels and shared by its rows, so that ninety years of days hold 366 label texts, not 32,767.
+bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry,
+                 QSet<QString>& labels) {
     const DaySpread day = SpreadOfDay(objEntry);
     const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
     if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
         return false;
     }
-    chart.SetRowLabel(DayRowLabel(objEntry->szName));
+    chart.SetRowLabel(*labels.insert(DayRowLabel(objEntry->szName)));
     // The row's calendar day places the year marks and names the day in words.
     chart.SetRowDate(DayKeyDate(objEntry->szName));
     chart.SetRowSamples(day.iMeasured);
@@ -147,11 +151,12 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.setVisible(true);
     chart.SetRow(1);
     qint16 iUsedRows = 0;
+    QSet<QString> labels;
     for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
         if (!bAll && !range.Contains(objEntry->szName)) {
             continue;
         }
-        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1)) {
+        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1, labels)) {
             continue;
         }
         ++iUsedRows;
