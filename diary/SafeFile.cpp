@@ -391,8 +391,8 @@ bool SameContent(const FileVersion& a, const FileVersion& b) {
 namespace {
 
 // The file's bytes in a buffer of their size (readAll grows its buffer as it goes, which leaves a
-// large diary's bytes, kept for the run, in a buffer up to half as large again); what a file that
-// grew meanwhile holds beyond that size follows.
+// large diary's bytes, kept for the run, in a buffer up to half as large again); whatever a read
+// cut short left, or a file that grew meanwhile holds beyond that size, follows.
 QByteArray ReadToEnd(QFile& file) {
     const qint64 lSize = file.size();
     QByteArray bytes(static_cast<qsizetype>(std::max<qint64>(lSize, 0)), Qt::Uninitialized);
@@ -401,9 +401,7 @@ QByteArray ReadToEnd(QFile& file) {
         return QByteArray();
     }
     bytes.truncate(static_cast<qsizetype>(lRead));
-    if (lRead == lSize) {
-        bytes += file.readAll();
-    }
+    bytes += file.readAll();
     return bytes;
 }
 
