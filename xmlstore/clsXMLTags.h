@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xmlstore/NodePool.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -16,7 +18,9 @@ struct Access;
 // cost memory for every tag). Positions are 1-based.
 class clsXMLTags {
 public:
-    using Items = std::vector<std::shared_ptr<clsXMLTag>>;
+    // Short lists (a day's value tags) keep their pointers in the store's pool.
+    using Items =
+        std::vector<std::shared_ptr<clsXMLTag>, NodePool::Allocator<std::shared_ptr<clsXMLTag>>>;
 
     // Most tags one list can ever take through Add (its add count is 16-bit).
     static constexpr int kCapacity = 32767;
