@@ -16,8 +16,13 @@
 
 namespace XMLInternal {
 
-// The one way into the private parts of clsXMLTags, and its only friend.
+// The one way into the private parts of clsXMLTag and clsXMLTags, and their only friend.
 struct Access {
+    // The key a list stores a tag under: its szKey at the time it was added, which the list
+    // keeps even when someone changes szKey later.
+    static const QString& ListKey(const clsXMLTag& tag) { return tag.m_listKey; }
+    static void SetListKey(clsXMLTag& tag, QString key) { tag.m_listKey = std::move(key); }
+
     // Appends a new tag for the loader (the texts are moved in, not copied); returns the list's
     // own pointer to it, which stays put while the list only grows.
     static const std::shared_ptr<clsXMLTag>& Append(clsXMLTags& list, QString&& szName,

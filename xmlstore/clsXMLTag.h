@@ -6,6 +6,9 @@
 
 class clsXMLTags;
 class QIODevice;
+namespace XMLInternal {
+struct Access;
+}
 
 // One tag of the tree: a name, a value text and an ordered, keyed list of sub-tags.
 // Tags are held through std::shared_ptr; a list owns its tags, objParent does not own.
@@ -48,4 +51,10 @@ public:
     QString ConvertTagValue(const QString& szValueRaw) const;
     // Decodes a value read from the file (the marker character becomes CR LF).
     QString ReConvertTagValue(const QString& szValueRaw) const;
+
+private:
+    // The store's own code (xmlstore/XMLInternal.h) reaches the list key through this.
+    friend struct XMLInternal::Access;
+    // The key this tag's list stores it under (its szKey when it was added).
+    QString m_listKey;
 };

@@ -5,6 +5,7 @@
 #include "xmlstore/XMLInternal.h"
 #include "xmlstore/clsXMLTag.h"
 
+#include <QHash>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -58,6 +59,10 @@ int CompareUpper(const QString& a, const QString& b) {
     }
     const int c = QString::localeAwareCompare(a.toUpper(), b.toUpper());
     return c < 0 ? -1 : (c > 0 ? 1 : 0);
+}
+
+QString Folded(const QString& key) {
+    return key.toCaseFolded();
 }
 
 } // namespace
@@ -195,6 +200,13 @@ std::shared_ptr<clsXMLTag> clsXMLTags::NewTag(QString szName, QString szValue,
     tag->objParent = objParent;
     // The parent's key, ":" and the count in decimal.
     tag->szKey = MakeKey(objParent->szKey, m_addCount + 1);
+    const QString& key = tag->szKey;
+    // The text after the last ":" is the add count, which no earlier add produced, so a
+    // generated key can only collide when the stored index says so.
+    if (m_index && m_index->contains(Folded(key))) {
+        throw std::invalid_argument("clsXMLTags::Add: the key is already in the list");
+    }
+    XMLInternal::Access::SetListKey(*tag, key);
     return tag;
 }
 
@@ -202,11 +214,22 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> 
     if (m_items.empty()) {
         m_items.reserve(4); // a day entry's value tags
     }
-    if (at < 0) {
-        m_items.push_back(std::move(tag));
-        at = static_cast<qsizetype>(m_items.size()) - 1;
-    } else {
-        m_items.insert(m_items.begin() + at, std::move(tag));
+    if (m_index) {
+        m_index->insert(Folded(XMLInternal::Access::ListKey(*tag)), tag.get());
+    }
+    const clsXMLTag* added = tag.get();
+    try {
+        if (at < 0) {
+            m_items.push_back(std::move(tag));
+            at = static_cast<qsizetype>(m_items.size()) - 1;
+        } else {
+            m_items.insert(m_items.begin() + at, std::move(tag));
+        }
+    } catch (...) {
+        if (m_index) {
+            m_index->remove(Folded(XMLInternal::Access::ListKey(*added)));
+        }
+        throw;
     }
     ++m_addCount;
     return m_items[static_cast<size_t>(at)];
@@ -333,9 +356,21 @@ int16_t clsXMLTags::CompareItem(int32_t position, const QString& szName,
     return static_cast<int16_t>(c);
 }
 
+qsizetype clsXMLTags::IndexOf(const clsXMLTag* tag) const {
+    for (size_t i = 0; i < m_items.size(); ++i) {
+        if (m_items[i].get() == tag) {
+            return static_cast<qsizetype>(i);
+        }
+    }
+    return -1;
+}
+
 void clsXMLTags::RemoveAt(qsizetype index) {
     const auto i = static_cast<size_t>(index);
     std::shared_ptr<clsXMLTag> gone = std::move(m_items[i]);
+    if (m_index) {
+        m_index->remove(Folded(XMLInternal::Access::ListKey(*gone)));
+    }
     m_items.erase(m_items.begin() + index);
     // gone is released last, when the list no longer refers to it
 }
@@ -343,14 +378,28 @@ void clsXMLTags::RemoveAt(qsizetype index) {
 clsXMLTags::Items clsXMLTags::TakeAll() {
     Items all;
     all.swap(m_items);
+    m_index.reset();
     return all;
 }
 
-qsizetype clsXMLTags::IndexOfKey(const QString& key) const {
-    for (size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i]->szKey.compare(key, Qt::CaseInsensitive) == 0) {
-            return static_cast<qsizetype>(i);
+const clsXMLTags::KeyIndex& clsXMLTags::Index() const {
+    if (!m_index) {
+        auto built = std::make_unique<KeyIndex>();
+        built->reserve(static_cast<qsizetype>(m_items.size()));
+        for (const auto& t : m_items) {
+            built->insert(Folded(XMLInternal::Access::ListKey(*t)), t.get());
         }
+        m_index = std::move(built);
     }
-    return -1;
+    return *m_index;
+}
+
+qsizetype clsXMLTags::IndexOfKey(const QString& key) const {
+    if (m_items.empty()) {
+        // Nothing to find, and no index to build (the shared empty list never changes).
+        return -1;
+    }
+    const KeyIndex& idx = Index();
+    const auto it = idx.constFind(Folded(key));
+    return it == idx.cend() ? -1 : IndexOf(it.value());
 }

@@ -2,6 +2,7 @@
 
 #include "xmlstore/NodePool.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -13,9 +14,8 @@ namespace XMLInternal {
 struct Access;
 }
 
-// A tag's ordered list of sub-tags. An item is found by its key as it is now (szKey, letter case
-// ignored; the list keeps no table of keys: the program never looks tags up by key, and a table
-// cost memory for every tag). Positions are 1-based.
+// A tag's ordered list of sub-tags, each stored under the key it had when it was added.
+// Keys are unique within one list; key lookup ignores letter case. Positions are 1-based.
 class clsXMLTags {
 public:
     // Short lists (a day's value tags) keep their pointers in the store's pool.
@@ -41,14 +41,13 @@ public:
     void Clear();
     // The item at a 1-based position; throws std::out_of_range when there is none.
     std::shared_ptr<clsXMLTag> Item(int position) const;
-    // The first item whose key is this one (letter case ignored); throws std::out_of_range.
+    // The item stored under a key (letter case ignored); throws std::out_of_range.
     std::shared_ptr<clsXMLTag> Item(const QString& key) const;
     // Number of items.
     int32_t Count() const;
     // Removes the item at a 1-based position; throws std::out_of_range.
     void Remove(int position);
-    // Removes the first item whose key is this one (letter case ignored); throws
-    // std::out_of_range.
+    // Removes the item stored under a key; throws std::out_of_range.
     void Remove(const QString& key);
     // Number of tags ever added through Add.
     int16_t AddCount() const;
@@ -75,12 +74,18 @@ private:
     int32_t FindSortedPosition(const QString& szName, const QString& szValue) const;
     // Sign of the new name and value against the item at a 1-based position.
     int16_t CompareItem(int32_t position, const QString& szName, const QString& szValue) const;
+    // Position (0-based) of a tag in the list, or -1.
+    qsizetype IndexOf(const clsXMLTag* tag) const;
     void RemoveAt(qsizetype index);
     // Hands every item over to the caller and leaves the list empty.
     Items TakeAll();
 
+    using KeyIndex = QHash<QString, clsXMLTag*>;
+    // Case-folded key to item; built on the first lookup by key, kept up to date after that.
+    const KeyIndex& Index() const;
     qsizetype IndexOfKey(const QString& key) const;
 
     Items m_items;
+    mutable std::unique_ptr<KeyIndex> m_index;
     int16_t m_addCount = 0;
 };
