@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <mutex>
@@ -394,6 +395,25 @@ bool SameContent(const FileVersion& a, const FileVersion& b) {
     return !a.bExists || (a.lSize == b.lSize && a.hash == b.hash);
 }
 
+namespace {
+
+// The file's bytes in a buffer of their size (readAll grows its buffer as it goes, which leaves a
+// large diary's bytes, kept for the run, in a buffer up to half as large again); whatever a read
+// cut short left, or a file that grew meanwhile holds beyond that size, follows.
+QByteArray ReadToEnd(QFile& file) {
+    const qint64 lSize = file.size();
+    QByteArray bytes(static_cast<qsizetype>(std::max<qint64>(lSize, 0)), Qt::Uninitialized);
+    const qint64 lRead = lSize > 0 ? file.read(bytes.data(), lSize) : 0;
+    if (lRead < 0) {
+        return QByteArray();
+    }
+    bytes.truncate(static_cast<qsizetype>(lRead));
+    bytes += file.readAll();
+    return bytes;
+}
+
+} // namespace
+
 FileRead ReadWholeFile(const QString& szPath, bool bHash) {
     FileRead read;
     const QFileInfo info(szPath);
@@ -412,7 +432,7 @@ FileRead ReadWholeFile(const QString& szPath, bool bHash) {
         read.szReason = file.errorString();
         return read;
     }
-    read.bytes = file.readAll();
+    read.bytes = ReadToEnd(file);
     if (file.error() != QFileDevice::NoError) {
         read.szReason = file.errorString();
         read.bytes.clear();

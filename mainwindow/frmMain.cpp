@@ -1,6 +1,7 @@
 #include "mainwindow/frmMain.h"
 
 #include "diary/DayReadings.h"
+#include "diary/ProcessMemory.h"
 #include "diary/ReadingsCsv.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/TextToInteger.h"
@@ -1487,15 +1488,21 @@ void frmMain::btReport_Click() {
                 }
             }
         } fadeBack{this};
-        const std::unique_ptr<frmReport> report = std::make_unique<frmReport>(objReadings, this);
-        // While it is open, readings taken in from the file reach it too.
-        struct OpenReport {
-            frmReport*& slot;
-            ~OpenReport() { slot = nullptr; }
-        } openReport{m_pOpenReport};
-        m_pOpenReport = report.get();
-        FadeOut();
-        report->exec();
+        {
+            const std::unique_ptr<frmReport> report =
+                std::make_unique<frmReport>(objReadings, this);
+            // While it is open, readings taken in from the file reach it too.
+            struct OpenReport {
+                frmReport*& slot;
+                ~OpenReport() { slot = nullptr; }
+            } openReport{m_pOpenReport};
+            m_pOpenReport = report.get();
+            FadeOut();
+            report->exec();
+        }
+        // The closed report's window, text and pictures are gone: their memory goes back to
+        // the system, so that each report costs only while it is open.
+        GiveBackFreedMemory();
         FadeIn();
         fadeBack.bFadedIn = true;
         // The keyboard comes back here, also where no window manager would hand it back.

@@ -123,7 +123,8 @@ private:
 // Writes a day into the chart's current row: the mean of its readings in each column, with
 // their spread where they differ, and their number. A lone entry writes every column (a box
 // left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
-// the day holds no measurement above zero.
+// the day holds no measurement above zero. Labels repeat every year: rows share one text of
+// each (ninety years of days hold 366 label texts, not 32,767).
 bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry,
                  RowLabels& labels) {
     const DaySpread day = SpreadOfDay(objEntry);

@@ -15,6 +15,7 @@
 #include <QVariant>
 #include <QWidget>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -85,28 +86,34 @@ QRegion ShapeWithoutColour(const QImage& image, long lColourKey) {
     const QRgb key =
         qRgb(static_cast<int>(lColourKey & 0xFF), static_cast<int>((lColourKey >> 8) & 0xFF),
              static_cast<int>((lColourKey >> 16) & 0xFF));
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
-    // Each row's runs of key pixels are cut out of the whole picture.
+    // Each row's runs of key pixels are cut out of the whole picture. The rows are converted a
+    // band at a time: a copy of a whole window's picture would double what it takes.
+    constexpr int kBandRows = 32;
+    const int iWidth = image.width();
     QRegion cut;
-    for (int y = 0; y < rgb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        int x = 0;
-        while (x < rgb.width()) {
-            if (line[x] != key) {
-                ++x;
-                continue;
+    for (int y0 = 0; y0 < image.height(); y0 += kBandRows) {
+        const QImage band = image.copy(0, y0, iWidth, std::min(kBandRows, image.height() - y0))
+                                .convertToFormat(QImage::Format_RGB32);
+        for (int row = 0; row < band.height(); ++row) {
+            const auto* line = reinterpret_cast<const QRgb*>(band.constScanLine(row));
+            int x = 0;
+            while (x < iWidth) {
+                if (line[x] != key) {
+                    ++x;
+                    continue;
+                }
+                const int iStart = x;
+                while (x < iWidth && line[x] == key) {
+                    ++x;
+                }
+                cut += QRect(iStart, y0 + row, x - iStart, 1);
             }
-            const int iStart = x;
-            while (x < rgb.width() && line[x] == key) {
-                ++x;
-            }
-            cut += QRect(iStart, y, x - iStart, 1);
         }
     }
     if (cut.isEmpty()) {
         return {};
     }
-    return QRegion(rgb.rect()) - cut;
+    return QRegion(image.rect()) - cut;
 }
 
 void SetLayeredStyle(QWidget* window, bool bLayered) {

@@ -16,7 +16,9 @@ constexpr std::size_t kBlockAlignment = 8;
 void* Allocate(std::size_t size);
 void Deallocate(void* p, std::size_t size) noexcept;
 
-// An allocator for std::allocate_shared; single objects come from the pool.
+// An allocator for std::allocate_shared and small vectors: objects and arrays of up to
+// kLargestBlock bytes come from the pool (a day's list of its four value tags is one such
+// array), larger ones from the general heap.
 template <class T> struct Allocator {
     using value_type = T;
     Allocator() noexcept = default;
@@ -24,19 +26,19 @@ template <class T> struct Allocator {
 
     T* allocate(std::size_t n) {
         if (Pooled(n)) {
-            return static_cast<T*>(Allocate(sizeof(T)));
+            return static_cast<T*>(Allocate(n * sizeof(T)));
         }
         return static_cast<T*>(::operator new(n * sizeof(T)));
     }
     void deallocate(T* p, std::size_t n) noexcept {
         if (Pooled(n)) {
-            Deallocate(p, sizeof(T));
+            Deallocate(p, n * sizeof(T));
         } else {
             ::operator delete(p);
         }
     }
     static constexpr bool Pooled(std::size_t n) {
-        return n == 1 && sizeof(T) <= kLargestBlock && alignof(T) <= kBlockAlignment;
+        return n >= 1 && n <= kLargestBlock / sizeof(T) && alignof(T) <= kBlockAlignment;
     }
     template <class U> bool operator==(const Allocator<U>&) const noexcept { return true; }
     template <class U> bool operator!=(const Allocator<U>&) const noexcept { return false; }

@@ -32,8 +32,11 @@ struct Access {
     }
 };
 
-// A tag's list of sub-tags, made anew when someone has let it go (clsXMLTag.cpp).
+// A tag's own list of sub-tags, made when it has none yet (it holds the shared empty list) or
+// when someone has let it go (clsXMLTag.cpp).
 clsXMLTags& SubTagList(clsXMLTag& tag);
+// The one empty list that every tag without sub-tags holds; nothing is ever added to it.
+const std::shared_ptr<clsXMLTags>& SharedEmptyList();
 
 // ---- Key texts (clsXMLTags.cpp) ----
 

@@ -8,6 +8,7 @@
 #include "xmlstore/MessageText.h"
 #include "xmlstore/XMLCodec.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileDevice>
 #include <QIODevice>
@@ -325,6 +326,18 @@ private:
 
 namespace {
 
+// What is left to read of the device. Bytes already in memory (a QBuffer) are shared, not
+// copied: a large diary's bytes are then held once while it loads.
+QByteArray ReadRest(QIODevice& device) {
+    if (auto* buffer = qobject_cast<QBuffer*>(&device)) {
+        const qint64 lFrom = buffer->pos();
+        QByteArray rest = buffer->data().mid(lFrom); // the same bytes when lFrom is 0
+        buffer->seek(buffer->size());
+        return rest;
+    }
+    return device.readAll();
+}
+
 QString OpeningError(const QString& szFilename) {
     return QLatin1String("XML File Opening Error : Failed to open XML File ") + szFilename;
 }
@@ -362,7 +375,7 @@ bool clsXML::LoadXMLFromDevice(QIODevice& device, const QString& szFilename,
             szError = OpeningError(szFilename);
             return false;
         }
-        const QByteArray bytes = device.readAll();
+        const QByteArray bytes = ReadRest(device);
         if (auto* file = qobject_cast<QFileDevice*>(&device);
             file && file->error() != QFileDevice::NoError) {
             szError = OpeningError(szFilename);

@@ -10,8 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
-clsXMLTag::clsXMLTag()
-    : objSubTags(std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>())) {}
+clsXMLTag::clsXMLTag() : objSubTags(XMLInternal::SharedEmptyList()) {}
 
 // The list lets the subtree go (without recursion) when the tag lets go of its list.
 clsXMLTag::~clsXMLTag() = default;
@@ -21,8 +20,15 @@ std::shared_ptr<clsXMLTag> clsXMLTag::AddSubTag(const QString& szName, const QSt
     return XMLInternal::SubTagList(*this).Add(szName, szValue, shared_from_this(), bSorted);
 }
 
+const std::shared_ptr<clsXMLTags>& XMLInternal::SharedEmptyList() {
+    // Made once and never let go: tags may outlive every static of the program.
+    static const auto* const empty =
+        new std::shared_ptr<clsXMLTags>(std::make_shared<clsXMLTags>());
+    return *empty;
+}
+
 clsXMLTags& XMLInternal::SubTagList(clsXMLTag& tag) {
-    if (!tag.objSubTags) {
+    if (!tag.objSubTags || tag.objSubTags == SharedEmptyList()) {
         tag.objSubTags = std::allocate_shared<clsXMLTags>(NodePool::Allocator<clsXMLTags>());
     }
     return *tag.objSubTags;

@@ -27,7 +27,9 @@ public:
     QString szName;
     // The tag whose list holds this tag; does not own it.
     std::weak_ptr<clsXMLTag> objParent;
-    // This tag's own list of sub-tags, created empty with the tag.
+    // This tag's list of sub-tags; never null. A tag without sub-tags shares one empty list
+    // with every other such tag (most tags of a diary are values, and a list of their own would
+    // cost more than the tag); the first sub-tag added gives the tag a list of its own.
     std::shared_ptr<clsXMLTags> objSubTags;
 
     // Adds a sub-tag through this tag's list and returns it.

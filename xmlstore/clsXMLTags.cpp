@@ -238,6 +238,13 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> 
 std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString& szValue,
                                            const std::shared_ptr<clsXMLTag>& objParent,
                                            bool bSorted) {
+    if (this == XMLInternal::SharedEmptyList().get()) {
+        // The list a tag without sub-tags shares: the tag gets a list of its own first.
+        if (!objParent || objParent->objSubTags.get() != this) {
+            throw std::invalid_argument("clsXMLTags::Add: the shared empty list takes no tags");
+        }
+        return XMLInternal::SubTagList(*objParent).Add(szName, szValue, objParent, bSorted);
+    }
     std::shared_ptr<clsXMLTag> tag = NewTag(szName, szValue, objParent);
     qsizetype at = -1;
     if (bSorted && !m_items.empty()) {
@@ -388,6 +395,10 @@ const clsXMLTags::KeyIndex& clsXMLTags::Index() const {
 }
 
 qsizetype clsXMLTags::IndexOfKey(const QString& key) const {
+    if (m_items.empty()) {
+        // Nothing to find, and no index to build (the shared empty list never changes).
+        return -1;
+    }
     const KeyIndex& idx = Index();
     const auto it = idx.constFind(Folded(key));
     return it == idx.cend() ? -1 : IndexOf(it.value());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xmlstore/NodePool.h"
+
 #include <QHash>
 #include <QString>
 
@@ -16,7 +18,9 @@ struct Access;
 // Keys are unique within one list; key lookup ignores letter case. Positions are 1-based.
 class clsXMLTags {
 public:
-    using Items = std::vector<std::shared_ptr<clsXMLTag>>;
+    // Short lists (a day's value tags) keep their pointers in the store's pool.
+    using Items =
+        std::vector<std::shared_ptr<clsXMLTag>, NodePool::Allocator<std::shared_ptr<clsXMLTag>>>;
 
     // Most tags one list can ever take through Add (its add count is 16-bit).
     static constexpr int kCapacity = 32767;

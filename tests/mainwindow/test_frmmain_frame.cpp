@@ -3,6 +3,7 @@
 
 #include "tests/support/MainWindowTestSupport.h"
 
+#include "report/RichTextBox.h"
 #include "report/frmReport.h"
 #include "widgets/ctlChart.h"
 
@@ -13,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 
 using namespace tlgtest;
@@ -310,11 +312,17 @@ private slots:
         const auto window = OpenWindow(kToday);
         QVERIFY(window);
         QPointer<frmReport> shown;
+        QPointer<QTextDocument> text;
+        QPointer<QTextDocument> printCopy;
         bool bShown = false;
         bool bWindowFaded = false;
         QTimer::singleShot(0, [&] {
             shown = qobject_cast<frmReport*>(QApplication::activeModalWidget());
             bShown = shown && shown->isVisible();
+            if (shown) {
+                text = shown->rtb->document();
+                printCopy = shown->rtbPrint->document();
+            }
             bWindowFaded = window->windowOpacity() < 0.01;
             if (shown) {
                 shown->reject();
@@ -324,6 +332,8 @@ private slots:
         QVERIFY(bShown);
         QVERIFY(bWindowFaded);
         QVERIFY(shown.isNull()); // released once closed
+        // ... with its text and its print copy: a closed report holds no memory.
+        QVERIFY(bShown && text.isNull() && printCopy.isNull());
         QVERIFY(window->isVisible());
         QVERIFY(window->windowOpacity() > 0.99);
     }

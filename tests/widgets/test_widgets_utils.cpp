@@ -1,7 +1,7 @@
 #include "diary/modFiles.h"
-#include "widgets/LinkLabel.h"
 #include "tests/support/AppTestSupport.h"
 #include "widgets/FramelessWindow.h"
+#include "widgets/LinkLabel.h"
 #include "widgets/modUtils.h"
 
 #include <QAccessible>
@@ -486,6 +486,28 @@ private slots:
         // Without a key nothing is cut.
         SetWindowTransparency(&window, -1, 255);
         QVERIFY(window.mask().isEmpty());
+    }
+
+    // The picture is read a band of rows at a time: patches across a band's edge and in the
+    // last, shorter band are cut exactly.
+    void shapeAcrossBands_data() {
+        QTest::addColumn<QRect>("patch");
+        QTest::newRow("first row") << QRect(0, 0, 7, 1);
+        QTest::newRow("across a band's edge") << QRect(10, 28, 5, 10);
+        QTest::newRow("last rows") << QRect(690, 95, 10, 5);
+        QTest::newRow("whole height") << QRect(300, 0, 3, 100);
+    }
+    void shapeAcrossBands() {
+        QFETCH(QRect, patch);
+        QImage image(700, 100, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        const QColor key(0x80, 0x00, 0x80);
+        for (int y = patch.top(); y <= patch.bottom(); ++y) {
+            for (int x = patch.left(); x <= patch.right(); ++x) {
+                image.setPixelColor(x, y, key);
+            }
+        }
+        QCOMPARE(ShapeWithoutColour(image, kColourKey), QRegion(image.rect()) - QRegion(patch));
     }
 
     void dragging_data() {

@@ -1,5 +1,6 @@
 #include "tests/xmlstore/XmlTestSupport.h"
 
+#include <QBuffer>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
@@ -308,6 +309,29 @@ private slots:
         QCOMPARE(doc.objBlockTag->szKey, S("root"));
         QCOMPARE(doc.objCurrentTag, doc.objBlockTag);
         QCOMPARE(Dump(doc.objBlockTag), QStringList());
+    }
+
+    // Bytes already in memory load from where the device stands, and leave it read to the end,
+    // as reading them would.
+    void bytesInMemory_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<QStringList>("tree");
+        QTest::newRow("from the start") << 0 << L({"0|A|1", "0|B|2"});
+        QTest::newRow("from the second line") << 10 << L({"0|B|2"});
+        QTest::newRow("at the end") << 20 << QStringList();
+    }
+    void bytesInMemory() {
+        QFETCH(int, from);
+        QFETCH(QStringList, tree);
+        QByteArray bytes("<A>1</A>\r\n<B>2</B>\r\n");
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        QVERIFY(buffer.seek(from));
+        clsXML doc;
+        QVERIFY2(doc.LoadXMLFromDevice(buffer, S("in memory"), false), qPrintable(doc.szError));
+        QCOMPARE(Dump(doc.objBlockTag), tree);
+        QVERIFY(buffer.atEnd());
+        QCOMPARE(bytes, QByteArray("<A>1</A>\r\n<B>2</B>\r\n"));
     }
 
     void errorTextLifetime() {

@@ -1,6 +1,7 @@
 #include "tests/xmlstore/XmlTestSupport.h"
 #include "xmlstore/XMLInternal.h"
 
+#include <QBuffer>
 #include <QScopeGuard>
 #include <QTest>
 #include <QThread>
@@ -384,6 +385,48 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::overflow_error, top->AddSubTag(S("t"), {}, true));
         QCOMPARE(top->objSubTags->Count(), 0);
         QCOMPARE(top->objSubTags->AddCount(), int16_t(32767));
+    }
+
+    // Tags without sub-tags share one empty list (values are most of a diary's tags); whatever
+    // way a sub-tag comes in, it goes to a list of that tag's own and no other tag sees it.
+    void tagsWithoutSubTagsShareAnEmptyList_data() {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("AddSubTag") << S("tag");
+        QTest::newRow("the list's Add") << S("list");
+        QTest::newRow("the list's sorted Add") << S("sorted");
+        QTest::newRow("loaded from a file") << S("load");
+    }
+    void tagsWithoutSubTagsShareAnEmptyList() {
+        QFETCH(QString, way);
+        clsXML doc;
+        auto day = doc.objBlockTag->AddSubTag(S("20261207"), {}, false);
+        const auto systolic = day->AddSubTag(S("S"), S("120"), false);
+        const auto diastolic = day->AddSubTag(S("D"), S("80"), false);
+        QCOMPARE(systolic->objSubTags, diastolic->objSubTags);
+        QCOMPARE(systolic->objSubTags, XMLInternal::SharedEmptyList());
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, systolic->objSubTags->Remove(S("x:1")));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, systolic->objSubTags->Item(1));
+        // Another tag's list is never filled through it.
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 systolic->objSubTags->Add(S("x"), {}, day, false));
+        if (way == u"tag") {
+            systolic->AddSubTag(S("x"), S("1"), false);
+        } else if (way == u"list" || way == u"sorted") {
+            systolic->objSubTags->Add(S("x"), S("1"), systolic, way == u"sorted");
+        } else {
+            QByteArray bytes("\t<x>1</x>\r\n</S>\r\n");
+            QBuffer buffer(&bytes);
+            QVERIFY(buffer.open(QIODevice::ReadOnly));
+            doc.objCurrentTag = systolic;
+            QVERIFY2(doc.LoadXMLFromDevice(buffer, S("in memory"), false), qPrintable(doc.szError));
+        }
+        QCOMPARE(Names(systolic), QStringList{S("x=1")});
+        QCOMPARE(systolic->objSubTags->Item(1)->szKey, systolic->szKey + S(":1"));
+        QVERIFY(Names(diastolic).isEmpty());
+        QCOMPARE(diastolic->objSubTags, XMLInternal::SharedEmptyList());
+        QCOMPARE(XMLInternal::SharedEmptyList()->Count(), 0);
+        QCOMPARE(XMLInternal::SharedEmptyList()->AddCount(), int16_t(0));
+        QCOMPARE(Names(day), (QStringList{S("S=120"), S("D=80")}));
     }
 
     void removedTagLivesOn() {
