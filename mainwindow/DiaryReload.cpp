@@ -65,11 +65,7 @@ void DiaryReload::Merged(const DataFileSaver::MergeOutcome& outcome, const QStri
         return;
     }
     const QString szText =
-        //: Where the merged readings came from, put into sentences such as "the readings of 3 days
-        //: came from %1" and "typed differently here and on %1"
-        MergedFromText(m_lastMerge.merge,
-                       QCoreApplication::translate("DiaryReload", "the other computer"),
-                       szTheirsCopy);
+        MergedFromText(m_lastMerge.merge, MergeSource::kOtherComputer, szTheirsCopy);
     if (outcome.bKeepTheirs && !szTheirsCopy.isEmpty() && m_window && m_window->isVisible()) {
         PickConflicts(szText, szTheirsCopy);
         return;

@@ -387,11 +387,7 @@ int SaveImport(const CommandLineStreams& io, const Diary& diary, const QString& 
         return SaverOutcomeOf(merge);
     });
     saver.onMerged = [&](const DataFileSaver::MergeOutcome&, const QString& szTheirsCopy) {
-        //: Where readings came from, in sentences such as "the readings of 2 days came from
-        //: %1" and "where a value was typed differently here and on %1".
-        szMerged = MergedFromText(merge.merge,
-                                  CommandLine::tr("a change made to the file during the import"),
-                                  szTheirsCopy);
+        szMerged = MergedFromText(merge.merge, MergeSource::kChangeDuringImport, szTheirsCopy);
     };
     const DataFileSaver::Result saved = saver.SaveNow();
     if (saved.eKind == DataFileSaver::kFailed) {

@@ -156,11 +156,6 @@ Importer ces mesures ?</translation>
 <context>
     <name>DiaryReload</name>
     <message>
-        <source>the other computer</source>
-        <extracomment>Where the merged readings came from, put into sentences such as &quot;the readings of 3 days came from %1&quot; and &quot;typed differently here and on %1&quot;</extracomment>
-        <translation>l&apos;autre ordinateur</translation>
-    </message>
-    <message>
         <source>Click to close</source>
         <translation>Cliquer pour fermer</translation>
     </message>

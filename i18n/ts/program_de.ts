@@ -126,11 +126,6 @@ Exit-Status: 0 erledigt; 1 fehlgeschlagen, mit dem Grund auf der Standardfehlera
         <translation>--date-order nimmt dmy (Tag zuerst) oder mdy (Monat zuerst), nicht &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>a change made to the file during the import</source>
-        <extracomment>Where readings came from, in sentences such as &quot;the readings of 2 days came from %1&quot; and &quot;where a value was typed differently here and on %1&quot;.</extracomment>
-        <translation>einer Änderung, die während des Imports an der Datei gemacht wurde</translation>
-    </message>
-    <message>
         <source>the readings could not be saved to %1 (%2); the file is as it was and nothing was imported.</source>
         <extracomment>%1: the readings file, %2: why not.</extracomment>
         <translation>die Messwerte konnten nicht in %1 gespeichert werden (%2); die Datei ist, wie sie war, und es wurde nichts importiert.</translation>

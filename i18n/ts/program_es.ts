@@ -126,11 +126,6 @@ Estado de salida: 0 hecho; 1 fallo, con el motivo en la salida de error estánda
         <translation>--date-order admite dmy (día primero) o mdy (mes primero), no &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>a change made to the file during the import</source>
-        <extracomment>Where readings came from, in sentences such as &quot;the readings of 2 days came from %1&quot; and &quot;where a value was typed differently here and on %1&quot;.</extracomment>
-        <translation>un cambio hecho en el archivo durante la importación</translation>
-    </message>
-    <message>
         <source>the readings could not be saved to %1 (%2); the file is as it was and nothing was imported.</source>
         <extracomment>%1: the readings file, %2: why not.</extracomment>
         <translation>no se pudieron guardar las mediciones en %1 (%2); el archivo está como estaba y no se importó nada.</translation>

@@ -126,11 +126,6 @@ Code de retour : 0 terminé ; 1 échec, avec la raison sur la sortie d&apos;erre
         <translation>--date-order accepte dmy (jour d&apos;abord) ou mdy (mois d&apos;abord), pas &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>a change made to the file during the import</source>
-        <extracomment>Where readings came from, in sentences such as &quot;the readings of 2 days came from %1&quot; and &quot;where a value was typed differently here and on %1&quot;.</extracomment>
-        <translation>la modification apportée au fichier pendant l&apos;import</translation>
-    </message>
-    <message>
         <source>the readings could not be saved to %1 (%2); the file is as it was and nothing was imported.</source>
         <extracomment>%1: the readings file, %2: why not.</extracomment>
         <translation>les mesures n&apos;ont pas pu être enregistrées dans %1 (%2) ; le fichier est tel qu&apos;il était et rien n&apos;a été importé.</translation>
