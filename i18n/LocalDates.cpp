@@ -38,4 +38,8 @@ QString DateAndTime(const QDateTime& when) {
                                     QCoreApplication::translate("LocalDates", "yyyy-MM-dd HH:mm"));
 }
 
+QString DayInWords(QDate date) {
+    return InstalledLanguage().isEmpty() ? MediumDate(date) : LongDate(date);
+}
+
 } // namespace LocalDates

@@ -28,4 +28,9 @@ QString MediumDate(QDate date);
 // A moment in a message: date and time of day ("2027-03-07 14:05" in English).
 QString DateAndTime(const QDateTime& when);
 
+// A day named in the chart's words and the report's summary: English keeps its short month
+// ("1 Sep 2026"), as it always read; a translation writes its language's long date
+// ("1. September 2026").
+QString DayInWords(QDate date);
+
 } // namespace LocalDates

@@ -499,9 +499,7 @@ QString FormatDayKey(const QString& szDayKey) {
 }
 
 QString FormatDate(const QDate& date) {
-    // English keeps the report's short month ("1 Sep 2026"), as it always read; a translation
-    // writes its language's long date ("1. September 2026").
-    return InstalledLanguage().isEmpty() ? DayText(date) : LocalDates::LongDate(date);
+    return date.isValid() ? LocalDates::DayInWords(date) : QString();
 }
 
 qint16 RoundedAverage(qint64 lSum, qint64 lCount) {

@@ -201,9 +201,7 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
 }
 
 QString DayInWords(const QDate& dt) {
-    // English keeps its short month ("8 Dec 2026"), as it always read; a translation writes its
-    // language's long date ("8. Dezember 2026").
-    return InstalledLanguage().isEmpty() ? DayText(dt) : LocalDates::LongDate(dt);
+    return dt.isValid() ? LocalDates::DayInWords(dt) : QString();
 }
 
 QString HomeThresholdName() {
