@@ -238,6 +238,7 @@ private slots:
     void barValuesHaveRoom();
     void denseMeanLineInsideBand_data();
     void denseMeanLineInsideBand();
+    void denseDrawingPaintsBandAndLine_data();
     void denseDrawingPaintsBandAndLine();
     void yearMarks_data();
     void yearMarks();
@@ -958,27 +959,48 @@ void TestReadingsChart::denseMeanLineInsideBand() {
     QVERIFY(chart->DenseLayout(rect, ratio).empty());
 }
 
+void TestReadingsChart::denseDrawingPaintsBandAndLine_data() {
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("jitter");
+
+    QTest::newRow("main window") << QSize(700, 200) << 10;
+    QTest::newRow("main window, wide scatter") << QSize(700, 200) << 60;
+    // Bands hundreds of pixels tall, filled in pieces: they must meet without a seam.
+    QTest::newRow("report picture") << QSize(1600, 680) << 10;
+    QTest::newRow("report picture, wide scatter") << QSize(1600, 680) << 60;
+}
+
 void TestReadingsChart::denseDrawingPaintsBandAndLine() {
+    QFETCH(QSize, size);
+    QFETCH(int, jitter);
     ctlChart chart;
     PrepareTestStyle(chart, 1);
     chart.SetRowCount(3650);
     for (int i = 1; i <= 3650; ++i) {
-        Write(chart, i, 1, 120 + 25 * std::sin(i / 60.0) + (i * 7919) % 21 - 10);
+        Write(chart, i, 1, 120 + 25 * std::sin(i / 60.0) + (i * 7919) % (2 * jitter + 1) - jitter);
     }
-    const QSize size(700, 200);
     const QImage image = RenderOnWhite(chart, size);
     const QRect plot = chart.PlotArea(QRectF(QPointF(0, 0), size)).toAlignedRect();
     int iFaint = 0;
+    int iTallest = 0;
     for (int x = plot.left() + 1; x < plot.right() - 1; ++x) {
         // The mean line crosses every pixel column of the plot in the series' own colour ...
         const PixelBounds solid = FindColour(image, QRect(x, plot.top(), 1, plot.height()), 0);
         QVERIFY2(solid.count > 0, qPrintable(QString::number(x)));
-        // ... over a band of a faint tint of it.
+        // ... over a band of a faint tint of it, unbroken from its lowest to its highest value.
         const PixelBounds tint = FindColour(image, QRect(x, plot.top(), 1, plot.height()), 0, true);
         iFaint += tint.count - solid.count;
         QVERIFY(tint.box.top() <= solid.box.top() && solid.box.bottom() <= tint.box.bottom());
+        for (int y = tint.box.top(); y <= tint.box.bottom(); ++y) {
+            QVERIFY2(image.pixel(x, y) != qRgb(255, 255, 255),
+                     qPrintable(QStringLiteral("a gap in the band at %1,%2").arg(x).arg(y)));
+        }
+        iTallest = std::max(iTallest, tint.box.height());
     }
     QVERIFY2(iFaint > 5 * plot.width(), qPrintable(QString::number(iFaint)));
+    if (jitter > 10) {
+        QVERIFY2(iTallest > size.height() / 8, qPrintable(QString::number(iTallest)));
+    }
 }
 
 void TestReadingsChart::yearMarks_data() {
@@ -1071,6 +1093,19 @@ void TestReadingsChart::yearMarks() {
     QVERIFY(iStep > 0);
     if (everyYear) {
         QCOMPARE(iStep, 1);
+    }
+
+    // Each year's line runs unbroken from the top of the plot to its bottom.
+    const QImage image = RenderOnWhite(*chart, size);
+    for (const ctlChart::YearMark& mark : marks) {
+        if (!mark.bYearStart) {
+            continue;
+        }
+        const int x = int(std::floor(mark.x));
+        for (int y = int(std::ceil(plot.top())) + 1; y < int(std::floor(plot.bottom())); ++y) {
+            QVERIFY2(image.pixel(x, y) != qRgb(255, 255, 255),
+                     qPrintable(QStringLiteral("year %1 at %2,%3").arg(mark.iYear).arg(x).arg(y)));
+        }
     }
 }
 
