@@ -72,21 +72,6 @@ void DrawRun(QPainter& painter, const QPointF* points, int iCount, double dotRad
 // the same pixels, as the pieces meet on whole pixels.
 constexpr int kRowsPerFill = 64;
 
-// Fills whole-pixel rectangles with the painter's brush and no outline, antialiasing as set.
-void FillPixelRects(QPainter& painter, const std::vector<QRect>& rects) {
-    std::vector<QRect> pieces;
-    pieces.reserve(rects.size());
-    for (const QRect& rect : rects) {
-        for (int y = rect.top(); y <= rect.bottom(); y += kRowsPerFill) {
-            pieces.emplace_back(rect.left(), y, rect.width(),
-                                std::min(kRowsPerFill, rect.bottom() + 1 - y));
-        }
-    }
-    if (!pieces.empty()) {
-        painter.drawRects(pieces.data(), static_cast<int>(pieces.size()));
-    }
-}
-
 // The whole pixels a rectangle covers most of, at least one each way: the same pixels as the
 // rectangle filled without antialiasing.
 QRect WholePixels(const QRectF& rect) {
@@ -96,22 +81,27 @@ QRect WholePixels(const QRectF& rect) {
                  std::max(1, qRound(rect.bottom()) - iTop));
 }
 
-// Fills rectangles on whole pixels without antialiasing, in a translucent or opaque colour.
-// Qt fills whole-pixel rectangles directly, fractional ones as paths at many times the cost.
+// Fills rectangles on whole pixels without antialiasing, in a translucent or opaque colour, in
+// pieces of at most kRowsPerFill rows. Qt fills whole-pixel rectangles directly, fractional ones
+// as paths at many times the cost.
 void FillOnWholePixels(QPainter& painter, const QColor& colour, const std::vector<QRectF>& rects) {
-    if (rects.empty()) {
-        return;
-    }
-    std::vector<QRect> pixels;
-    pixels.reserve(rects.size());
+    std::vector<QRect> pieces;
+    pieces.reserve(rects.size());
     for (const QRectF& rect : rects) {
-        pixels.push_back(WholePixels(rect));
+        const QRect pixels = WholePixels(rect);
+        for (int y = pixels.top(); y <= pixels.bottom(); y += kRowsPerFill) {
+            pieces.emplace_back(pixels.left(), y, pixels.width(),
+                                std::min(kRowsPerFill, pixels.bottom() + 1 - y));
+        }
+    }
+    if (pieces.empty()) {
+        return;
     }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
-    FillPixelRects(painter, pixels);
+    painter.drawRects(pieces.data(), static_cast<int>(pieces.size()));
     painter.restore();
 }
 
