@@ -17,8 +17,7 @@ std::shared_ptr<clsXMLTag> DirectSubTagOrNew(const std::shared_ptr<clsXMLTag>& o
 }
 
 QString DirectValue(const std::shared_ptr<clsXMLTag>& objTag, const QString& szName) {
-    const std::shared_ptr<clsXMLTag> objSub = DirectSubTag(objTag, szName);
-    return objSub ? objSub->szValue : QString();
+    return DirectSubTagValue(objTag, szName);
 }
 
 // The further reading tags of an entry, in the order they are stored.
@@ -161,13 +160,13 @@ struct ValueTexts {
     std::array<const QString*, 3> values{};
 
     // Takes a sub-tag's value when it is the first of its name; false for other names.
-    bool Take(const clsXMLTag& objSub) {
+    bool Take(const QString& szName, const QString& szValue) {
         static const std::array<const QString*, 3> names{&kSystolicName, &kDiastolicName,
                                                          &kPulseName};
         for (std::size_t i = 0; i < names.size(); ++i) {
-            if (objSub.szName == *names[i]) {
+            if (szName == *names[i]) {
                 if (!values[i]) {
-                    values[i] = &objSub.szValue;
+                    values[i] = &szValue;
                 }
                 return true;
             }
@@ -184,8 +183,10 @@ struct ValueTexts {
 ValueTexts ValuesOf(const clsXMLTag& objTag) {
     ValueTexts values;
     if (objTag.objSubTags) {
-        for (const std::shared_ptr<clsXMLTag>& objSub : *objTag.objSubTags) {
-            values.Take(*objSub);
+        const clsXMLTags& list = *objTag.objSubTags;
+        const int32_t lCount = list.Count();
+        for (int32_t i = 1; i <= lCount; ++i) {
+            values.Take(list.NameAt(i), list.ValueAt(i));
         }
     }
     return values;
@@ -357,13 +358,18 @@ DaySpread SpreadOfDay(const std::shared_ptr<clsXMLTag>& objEntry) {
     if (!objEntry || !objEntry->objSubTags) {
         return DaySpread{};
     }
+    // Names and values are read in place: the day's value lines stay inline in the store.
     ValueTexts first;
     std::array<const clsXMLTag*, kMaxReadingsPerDay> further{};
-    for (const std::shared_ptr<clsXMLTag>& objSub : *objEntry->objSubTags) {
-        if (!first.Take(*objSub)) {
-            const int iIndex = FurtherReadingIndex(objSub->szName);
+    const clsXMLTags& list = *objEntry->objSubTags;
+    const int32_t lCount = list.Count();
+    for (int32_t i = 1; i <= lCount; ++i) {
+        const QString& szName = list.NameAt(i);
+        if (!first.Take(szName, list.ValueAt(i))) {
+            const int iIndex = FurtherReadingIndex(szName);
             if (iIndex > 0 && !further[static_cast<std::size_t>(iIndex)]) {
-                further[static_cast<std::size_t>(iIndex)] = objSub.get();
+                // a further reading holds tags, so it is a tag already: nothing is made here
+                further[static_cast<std::size_t>(iIndex)] = list.Item(i).get();
             }
         }
     }

@@ -77,17 +77,29 @@ QString DayRowLabel(const QString& szDayKey) {
     return label.append(parts.szDay).append(u'/').append(parts.szMonth);
 }
 
-std::shared_ptr<clsXMLTag> DirectSubTag(const std::shared_ptr<clsXMLTag>& objTag,
-                                        const QString& szName) {
-    if (!objTag || !objTag->objSubTags) {
-        return nullptr;
+int DirectSubTagPosition(const clsXMLTag& objTag, const QString& szName) {
+    if (!objTag.objSubTags) {
+        return 0;
     }
-    for (const std::shared_ptr<clsXMLTag>& objSub : *objTag->objSubTags) {
-        if (objSub->szName == szName) {
-            return objSub;
+    const clsXMLTags& list = *objTag.objSubTags;
+    const int32_t lCount = list.Count();
+    for (int32_t i = 1; i <= lCount; ++i) {
+        if (list.NameAt(i) == szName) {
+            return i;
         }
     }
-    return nullptr;
+    return 0;
+}
+
+std::shared_ptr<clsXMLTag> DirectSubTag(const std::shared_ptr<clsXMLTag>& objTag,
+                                        const QString& szName) {
+    const int iPosition = objTag ? DirectSubTagPosition(*objTag, szName) : 0;
+    return iPosition > 0 ? objTag->objSubTags->Item(iPosition) : nullptr;
+}
+
+QString DirectSubTagValue(const std::shared_ptr<clsXMLTag>& objTag, const QString& szName) {
+    const int iPosition = objTag ? DirectSubTagPosition(*objTag, szName) : 0;
+    return iPosition > 0 ? objTag->objSubTags->ValueAt(iPosition) : QString();
 }
 
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,

@@ -51,6 +51,11 @@ QString DayRowLabel(const QString& szDayKey);
 // never counts.
 std::shared_ptr<clsXMLTag> DirectSubTag(const std::shared_ptr<clsXMLTag>& objTag,
                                         const QString& szName);
+// The 1-based position of the first direct sub-tag of this name, or 0; it reads names only,
+// so a value line read from the file stays inline (no tag object is made for it).
+int DirectSubTagPosition(const clsXMLTag& objTag, const QString& szName);
+// The value of the first direct sub-tag of this name, or empty text, read the same way.
+QString DirectSubTagValue(const std::shared_ptr<clsXMLTag>& objTag, const QString& szName);
 // The day entry with this key under the readings tag, or null.
 std::shared_ptr<clsXMLTag> FindDayEntry(const std::shared_ptr<clsXMLTag>& objReadings,
                                         const QString& szDayKey);

@@ -185,8 +185,10 @@ int WholeDays(const std::shared_ptr<clsXMLTag>& objReadings) {
             continue;
         }
         int iFound = 0;
-        for (const std::shared_ptr<clsXMLTag>& objValue : *objEntry->objSubTags) {
-            const QString& szName = objValue->szName;
+        const clsXMLTags& values = *objEntry->objSubTags;
+        const int32_t lCount = values.Count();
+        for (int32_t i = 1; i <= lCount; ++i) {
+            const QString& szName = values.NameAt(i); // read in place: no tag is made
             if (szName == kSystolicName) {
                 iFound |= 1;
             } else if (szName == kDiastolicName) {

@@ -30,7 +30,31 @@ struct Access {
                                                     const std::shared_ptr<clsXMLTag>& objParent) {
         return list.Append(std::move(szName), std::move(szValue), objParent);
     }
+    // Appends a value line (a name and a value, no sub-tags) for the loader, kept inline where
+    // the list can (see clsXMLTags).
+    static void AppendValue(clsXMLTags& list, QString&& szName, QString&& szValue,
+                            const std::shared_ptr<clsXMLTag>& objParent) {
+        list.AppendValue(std::move(szName), std::move(szValue), objParent);
+    }
+    // The tag at a 0-based position, made first if the item was kept inline.
+    static const std::shared_ptr<clsXMLTag>& TagAt(const clsXMLTags& list, qsizetype index) {
+        return list.TagAt(index);
+    }
+    // True when the item at a 0-based position is kept inline (it has no tag object yet).
+    static bool IsInline(const clsXMLTags& list, qsizetype index) {
+        return !list.m_slots[static_cast<size_t>(index)].IsTag();
+    }
+    // True when the item at a 0-based position is kept inline and its key is exactly key.
+    static bool InlineKeyIs(const clsXMLTags& list, qsizetype index, const QString& key) {
+        return list.InlineKeyIs(index, key);
+    }
+    // Number of items of a list kept inline (for tests and benchmarks).
+    static qsizetype InlineCount(const clsXMLTags& list) { return list.InlineCount(); }
 };
+
+// The one shared copy of a name of items kept inline, or null when it is empty or the store
+// already holds as many names as it keeps (such items become tags). Never let go.
+const QString* InternedName(const QString& szName);
 
 // A tag's own list of sub-tags, made when it has none yet (it holds the shared empty list) or
 // when someone has let it go (clsXMLTag.cpp).

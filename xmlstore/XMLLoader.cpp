@@ -300,7 +300,7 @@ private:
             if (list.IsFull()) {
                 return StoreFull(*current, lineNumber);
             }
-            XMLInternal::Access::Append(list, Name(parsed.name), Value(parsed.value), current);
+            XMLInternal::Access::AppendValue(list, Name(parsed.name), Value(parsed.value), current);
             break;
         }
         }

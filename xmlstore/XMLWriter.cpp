@@ -26,14 +26,14 @@ void AppendIndent(int depth, std::string& out) {
     out.append(static_cast<size_t>(depth), '\t');
 }
 
-void AppendLeaf(const clsXMLTag& t, int depth, std::string& out) {
+void AppendLeaf(const QString& szName, const QString& szValue, int depth, std::string& out) {
     AppendIndent(depth, out);
     out.push_back('<');
     const size_t nameAt = out.size();
-    XMLCodec::AppendName(t.szName, false, out);
+    XMLCodec::AppendName(szName, false, out);
     const size_t nameLen = out.size() - nameAt;
     out.push_back('>');
-    XMLCodec::AppendValue(t.szValue, false, out);
+    XMLCodec::AppendValue(szValue, false, out);
     out.reserve(out.size() + nameLen + 5); // the name is copied from out itself below
     out.append("</", 2);
     out.append(out.data() + nameAt, nameLen);
@@ -64,7 +64,8 @@ void XMLInternal::AppendTag(const clsXMLTag& tag, int depth, std::string& out) {
     // One frame per tag whose sub-tags are being written; named tags close after them.
     struct Frame {
         const clsXMLTag* tag;
-        clsXMLTags::Items::const_iterator it, end;
+        const clsXMLTags* list;
+        qsizetype index, count;
         int childDepth;
         bool closes;
     };
@@ -74,22 +75,22 @@ void XMLInternal::AppendTag(const clsXMLTag& tag, int depth, std::string& out) {
         const bool hasSubTags = t.objSubTags && t.objSubTags->Count() > 0;
         if (t.szName.isEmpty()) {
             if (hasSubTags) {
-                stack.push_back({&t, t.objSubTags->begin(), t.objSubTags->end(), d, false});
+                stack.push_back({&t, t.objSubTags.get(), 0, t.objSubTags->Count(), d, false});
             }
             return;
         }
         if (!hasSubTags) {
-            AppendLeaf(t, d, out);
+            AppendLeaf(t.szName, t.szValue, d, out);
             return;
         }
         AppendOpening(t, d, out);
-        stack.push_back({&t, t.objSubTags->begin(), t.objSubTags->end(), d + 1, true});
+        stack.push_back({&t, t.objSubTags.get(), 0, t.objSubTags->Count(), d + 1, true});
     };
 
     visit(tag, depth);
     while (!stack.empty()) {
         Frame& f = stack.back();
-        if (f.it == f.end) {
+        if (f.index == f.count) {
             const Frame done = f;
             stack.pop_back();
             if (done.closes) {
@@ -97,9 +98,16 @@ void XMLInternal::AppendTag(const clsXMLTag& tag, int depth, std::string& out) {
             }
             continue;
         }
-        const clsXMLTag* t = f.it->get();
+        const clsXMLTags& list = *f.list;
+        const qsizetype i = f.index++;
         const int d = f.childDepth;
-        ++f.it;
+        if (XMLInternal::Access::IsInline(list, i)) {
+            // a value line read from a file and not asked for since (its name is never empty)
+            const int position = static_cast<int>(i) + 1;
+            AppendLeaf(list.NameAt(position), list.ValueAt(position), d, out);
+            continue;
+        }
+        const clsXMLTag* t = XMLInternal::Access::TagAt(list, i).get();
         if (t) {
             visit(*t, d); // may grow the stack: f is not used after this
         }

@@ -54,70 +54,94 @@ void clsXMLTag::DeleteSubTag(const QString& szName, const QString& szValue) {
 
 namespace {
 
-// Depth-first search below a tag (not the tag itself), without recursion: the list entry of the
-// first tag that matches, or null. The search stack is kept from call to call, so that the many
+using XMLInternal::Access;
+
+// Where a search found its tag: a list and a 0-based index in it, or no list.
+struct Found {
+    const clsXMLTags* list = nullptr;
+    qsizetype index = -1;
+};
+
+// Depth-first search below a tag (not the tag itself), without recursion: match(list, index)
+// looks at one item, and the first that matches is returned. Items kept inline are looked at
+// without making their tags. The search stack is kept from call to call, so that the many
 // small lookups of a chart or a report allocate nothing.
-template <class Match>
-const std::shared_ptr<clsXMLTag>* FindBelow(const clsXMLTag& start, Match match) {
+template <class Match> Found FindBelow(const clsXMLTag& start, Match match) {
     struct Frame {
-        clsXMLTags::Items::const_iterator it, end;
+        const clsXMLTags* list;
+        qsizetype index, count;
     };
     thread_local std::vector<Frame> stack;
     stack.clear();
     if (start.objSubTags) {
-        stack.push_back({start.objSubTags->begin(), start.objSubTags->end()});
+        stack.push_back({start.objSubTags.get(), 0, start.objSubTags->Count()});
     }
     while (!stack.empty()) {
         Frame& f = stack.back();
-        if (f.it == f.end) {
+        if (f.index == f.count) {
             stack.pop_back();
             continue;
         }
-        const std::shared_ptr<clsXMLTag>& t = *f.it;
-        ++f.it;
-        if (!t) {
-            continue;
+        const clsXMLTags* list = f.list;
+        const qsizetype i = f.index++;
+        if (match(*list, i)) {
+            return {list, i};
         }
-        if (match(*t)) {
-            return &t;
+        if (Access::IsInline(*list, i)) {
+            continue; // a value line has no sub-tags
         }
-        if (t->objSubTags && t->objSubTags->Count() > 0) {
-            stack.push_back({t->objSubTags->begin(), t->objSubTags->end()});
+        const std::shared_ptr<clsXMLTag>& t = Access::TagAt(*list, i);
+        if (t && t->objSubTags && t->objSubTags->Count() > 0) {
+            stack.push_back({t->objSubTags.get(), 0, t->objSubTags->Count()});
         }
     }
-    return nullptr;
+    return {};
 }
 
-// Depth-first search, the tag itself before its sub-tags.
-template <class Match> std::shared_ptr<clsXMLTag> FindDepthFirst(clsXMLTag& start, Match match) {
-    if (match(start)) {
+// Depth-first search, the tag itself (self) before its sub-tags (item).
+template <class Self, class Item>
+std::shared_ptr<clsXMLTag> FindDepthFirst(clsXMLTag& start, Self self, Item item) {
+    if (self(start)) {
         return start.shared_from_this();
     }
-    const std::shared_ptr<clsXMLTag>* found = FindBelow(start, match);
-    return found ? *found : nullptr;
+    const Found found = FindBelow(start, item);
+    return found.list ? Access::TagAt(*found.list, found.index) : nullptr;
 }
 
 } // namespace
 
 std::shared_ptr<clsXMLTag> clsXMLTag::FindSubTagObject(const QString& szKey) {
-    return FindDepthFirst(*this, [&szKey](const clsXMLTag& t) { return t.szKey == szKey; });
+    return FindDepthFirst(
+        *this, [&szKey](const clsXMLTag& t) { return t.szKey == szKey; },
+        [&szKey](const clsXMLTags& list, qsizetype i) {
+            return Access::IsInline(list, i) ? Access::InlineKeyIs(list, i, szKey)
+                                             : Access::TagAt(list, i)->szKey == szKey;
+        });
 }
 
 std::shared_ptr<clsXMLTag> clsXMLTag::FindSubTagObjectByName(const QString& szName,
                                                              const QString& szValue) {
     const bool anyValue = szValue.isEmpty();
-    return FindDepthFirst(*this, [&](const clsXMLTag& t) {
-        return t.szName == szName && (anyValue || t.szValue == szValue);
-    });
+    return FindDepthFirst(
+        *this,
+        [&](const clsXMLTag& t) {
+            return t.szName == szName && (anyValue || t.szValue == szValue);
+        },
+        [&](const clsXMLTags& list, qsizetype i) {
+            const int position = static_cast<int>(i) + 1;
+            return list.NameAt(position) == szName &&
+                   (anyValue || list.ValueAt(position) == szValue);
+        });
 }
 
 QString clsXMLTag::GetSubTagValue(const QString& szName) {
-    const auto named = [&szName](const clsXMLTag& t) { return t.szName == szName; };
-    if (named(*this)) {
+    if (this->szName == szName) {
         return szValue;
     }
-    const std::shared_ptr<clsXMLTag>* found = FindBelow(*this, named);
-    return found ? (*found)->szValue : QString();
+    const Found found = FindBelow(*this, [&szName](const clsXMLTags& list, qsizetype i) {
+        return list.NameAt(static_cast<int>(i) + 1) == szName;
+    });
+    return found.list ? found.list->ValueAt(static_cast<int>(found.index) + 1) : QString();
 }
 
 QString clsXMLTag::ConvertTagValue(const QString& szValueRaw) const {

@@ -10,8 +10,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <mutex>
 #include <new>
 #include <stdexcept>
+#include <unordered_set>
 
 namespace {
 
@@ -167,17 +169,93 @@ void XMLInternal::SetSharedKeyBlocks(bool bOn) {
 #endif
 }
 
+// ---- Names of the items kept inline
+
+namespace {
+
+struct NameHash {
+    size_t operator()(const QString& s) const noexcept { return qHash(s); }
+};
+
+// Most distinct names kept; a file with more gets tags for the rest (a diary uses a handful).
+constexpr size_t kMostInternedNames = 4096;
+
+} // namespace
+
+const QString* XMLInternal::InternedName(const QString& szName) {
+    // Made once and never let go, like the shared empty list: items may outlive every static.
+    static std::mutex* const mutex = new std::mutex;
+    static auto* const names = new std::unordered_set<QString, NameHash>;
+    const std::lock_guard<std::mutex> lock(*mutex);
+    if (const auto it = names->find(szName); it != names->end()) {
+        return &*it;
+    }
+    if (szName.isEmpty() || names->size() >= kMostInternedNames) {
+        return nullptr;
+    }
+    return &*names->insert(szName).first;
+}
+
+// ---- Slot
+
+clsXMLTags::Slot::Slot(std::shared_ptr<clsXMLTag> tag) noexcept : m_tag(std::move(tag)) {}
+
+clsXMLTags::Slot::Slot(const QString* name, QString&& value, int16_t number) noexcept
+    : m_value(std::move(value)), m_name(name), m_number(number) {}
+
+// The union starts out holding nothing; MoveFrom constructs the member other holds.
+clsXMLTags::Slot::Slot(Slot&& other) noexcept {
+    MoveFrom(std::move(other));
+}
+
+clsXMLTags::Slot& clsXMLTags::Slot::operator=(Slot&& other) noexcept {
+    if (this != &other) {
+        Destroy();
+        MoveFrom(std::move(other));
+    }
+    return *this;
+}
+
+clsXMLTags::Slot::~Slot() {
+    Destroy();
+}
+
+std::shared_ptr<clsXMLTag> clsXMLTags::Slot::TakeTag() noexcept {
+    return std::move(m_tag);
+}
+
+void clsXMLTags::Slot::Destroy() noexcept {
+    if (IsTag()) {
+        m_tag.~shared_ptr();
+    } else {
+        m_value.~QString();
+    }
+}
+
+// Constructs this slot (its union holding nothing) from other.
+void clsXMLTags::Slot::MoveFrom(Slot&& other) noexcept {
+    m_name = other.m_name;
+    m_number = other.m_number;
+    if (IsTag()) {
+        new (&m_tag) std::shared_ptr<clsXMLTag>(std::move(other.m_tag));
+    } else {
+        new (&m_value) QString(std::move(other.m_value));
+    }
+}
+
+// ---- The list
+
 clsXMLTags::clsXMLTags() = default;
 
 clsXMLTags::~clsXMLTags() {
     // A subtree is let go without recursion, so that neither deep nor long trees can exhaust
     // the stack: every tag and list that nobody else holds hands its items over to this loop.
-    Items pending = TakeAll();
+    std::vector<std::shared_ptr<clsXMLTag>> pending = TakeAll();
     while (!pending.empty()) {
         std::shared_ptr<clsXMLTag> t = std::move(pending.back());
         pending.pop_back();
         if (t && t.use_count() == 1 && t->objSubTags && t->objSubTags.use_count() == 1) {
-            Items sub = t->objSubTags->TakeAll();
+            std::vector<std::shared_ptr<clsXMLTag>> sub = t->objSubTags->TakeAll();
             pending.reserve(pending.size() + sub.size());
             for (auto& s : sub) {
                 pending.push_back(std::move(s));
@@ -211,8 +289,8 @@ std::shared_ptr<clsXMLTag> clsXMLTags::NewTag(QString szName, QString szValue,
 }
 
 const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> tag, qsizetype at) {
-    if (m_items.empty()) {
-        m_items.reserve(4); // a day entry's value tags
+    if (m_slots.empty()) {
+        m_slots.reserve(4); // a day entry's value tags
     }
     if (m_index) {
         m_index->insert(Folded(XMLInternal::Access::ListKey(*tag)), tag.get());
@@ -220,10 +298,10 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> 
     const clsXMLTag* added = tag.get();
     try {
         if (at < 0) {
-            m_items.push_back(std::move(tag));
-            at = static_cast<qsizetype>(m_items.size()) - 1;
+            m_slots.emplace_back(std::move(tag));
+            at = static_cast<qsizetype>(m_slots.size()) - 1;
         } else {
-            m_items.insert(m_items.begin() + at, std::move(tag));
+            m_slots.insert(m_slots.begin() + at, Slot(std::move(tag)));
         }
     } catch (...) {
         if (m_index) {
@@ -232,7 +310,7 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Insert(std::shared_ptr<clsXMLTag> 
         throw;
     }
     ++m_addCount;
-    return m_items[static_cast<size_t>(at)];
+    return m_slots[static_cast<size_t>(at)].Tag();
 }
 
 std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString& szValue,
@@ -247,7 +325,7 @@ std::shared_ptr<clsXMLTag> clsXMLTags::Add(const QString& szName, const QString&
     }
     std::shared_ptr<clsXMLTag> tag = NewTag(szName, szValue, objParent);
     qsizetype at = -1;
-    if (bSorted && !m_items.empty()) {
+    if (bSorted && !m_slots.empty()) {
         const int32_t pos = FindSortedPosition(szName, szValue);
         if (pos > 0) {
             at = pos - 1;
@@ -261,11 +339,75 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Append(QString&& szName, QString&&
     return Insert(NewTag(std::move(szName), std::move(szValue), objParent), -1);
 }
 
+void clsXMLTags::AppendValue(QString&& szName, QString&& szValue,
+                             const std::shared_ptr<clsXMLTag>& objParent) {
+    // Inline only where the item's tag, made later, comes out as Append would make it now: the
+    // same parent and key prefix for every inline item, and no key index to keep (an index
+    // holds tags).
+    const QString* name = m_index || !objParent ? nullptr : XMLInternal::InternedName(szName);
+    const bool samePrefix = m_inlinePrefix.isNull() ? !objParent->szKey.isNull()
+                                                    : (m_inlinePrefix == objParent->szKey &&
+                                                       !m_inlineParent.owner_before(objParent) &&
+                                                       !objParent.owner_before(m_inlineParent));
+    if (!name || !samePrefix || IsFull()) {
+        Append(std::move(szName), std::move(szValue), objParent);
+        return;
+    }
+    if (m_inlinePrefix.isNull()) {
+        m_inlinePrefix = objParent->szKey;
+        m_inlineParent = objParent;
+    }
+    if (m_slots.empty()) {
+        m_slots.reserve(4); // a day entry's value lines
+    }
+    m_slots.emplace_back(name, std::move(szValue), static_cast<int16_t>(m_addCount + 1));
+    ++m_addCount;
+}
+
+const std::shared_ptr<clsXMLTag>& clsXMLTags::TagAt(qsizetype index) const {
+    Slot& slot = m_slots[static_cast<size_t>(index)];
+    if (!slot.IsTag()) {
+        auto tag = std::allocate_shared<clsXMLTag>(NodePool::Allocator<clsXMLTag>());
+        tag->szName = slot.Name();
+        tag->szValue = slot.TakeValue();
+        tag->objParent = m_inlineParent;
+        tag->szKey = MakeKey(m_inlinePrefix, slot.Number());
+        XMLInternal::Access::SetListKey(*tag, tag->szKey);
+        slot = Slot(std::move(tag));
+    }
+    return slot.Tag();
+}
+
+bool clsXMLTags::InlineKeyIs(qsizetype index, const QString& key) const {
+    const Slot& slot = m_slots[static_cast<size_t>(index)];
+    if (slot.IsTag()) {
+        return false;
+    }
+    // prefix, ":" and the number in decimal, compared without making the text
+    const qsizetype n = m_inlinePrefix.size();
+    if (key.size() <= n + 1 || !key.startsWith(m_inlinePrefix) || key[n] != u':') {
+        return false;
+    }
+    int value = 0;
+    for (qsizetype i = n + 1; i < key.size(); ++i) {
+        const char16_t c = key[i].unicode();
+        if (c < u'0' || c > u'9' || (i == n + 1 && c == u'0') || value > kCapacity) {
+            return false;
+        }
+        value = value * 10 + (c - u'0');
+    }
+    return value == slot.Number();
+}
+
+qsizetype clsXMLTags::InlineCount() const {
+    return std::count_if(m_slots.begin(), m_slots.end(), [](const Slot& s) { return !s.IsTag(); });
+}
+
 void clsXMLTags::DeleteItem(const QString& szName, const QString& szValue) {
-    const size_t n = m_items.size();
+    const size_t n = m_slots.size();
     for (size_t i = 0; i < n; ++i) {
-        const auto& t = m_items[i];
-        if (t->szName == szName && t->szValue == szValue) {
+        const int position = static_cast<int>(i) + 1;
+        if (NameAt(position) == szName && ValueAt(position) == szValue) {
             RemoveAt(static_cast<qsizetype>(i));
             return;
         }
@@ -273,15 +415,20 @@ void clsXMLTags::DeleteItem(const QString& szName, const QString& szValue) {
 }
 
 void clsXMLTags::Clear() {
-    Items gone = TakeAll();
+    std::vector<std::shared_ptr<clsXMLTag>> gone = TakeAll();
     // the tags go here, after the list is already consistent
 }
 
-std::shared_ptr<clsXMLTag> clsXMLTags::Item(int position) const {
-    if (position < 1 || static_cast<size_t>(position) > m_items.size()) {
-        throw std::out_of_range("clsXMLTags::Item: no item at this position");
+size_t clsXMLTags::Checked(int position, const char* what) const {
+    if (position < 1 || static_cast<size_t>(position) > m_slots.size()) {
+        throw std::out_of_range(what);
     }
-    return m_items[static_cast<size_t>(position) - 1];
+    return static_cast<size_t>(position) - 1;
+}
+
+std::shared_ptr<clsXMLTag> clsXMLTags::Item(int position) const {
+    return TagAt(
+        static_cast<qsizetype>(Checked(position, "clsXMLTags::Item: no item at this position")));
 }
 
 std::shared_ptr<clsXMLTag> clsXMLTags::Item(const QString& key) const {
@@ -289,18 +436,32 @@ std::shared_ptr<clsXMLTag> clsXMLTags::Item(const QString& key) const {
     if (i < 0) {
         throw std::out_of_range("clsXMLTags::Item: no item under this key");
     }
-    return m_items[static_cast<size_t>(i)];
+    return TagAt(i);
+}
+
+const QString& clsXMLTags::NameAt(int position) const {
+    const Slot& slot = m_slots[Checked(position, "clsXMLTags::NameAt: no item at this position")];
+    return slot.IsTag() ? slot.Tag()->szName : slot.Name();
+}
+
+const QString& clsXMLTags::ValueAt(int position) const {
+    const Slot& slot = m_slots[Checked(position, "clsXMLTags::ValueAt: no item at this position")];
+    return slot.IsTag() ? slot.Tag()->szValue : slot.Value();
+}
+
+bool clsXMLTags::HasSubTagsAt(int position) const {
+    const Slot& slot =
+        m_slots[Checked(position, "clsXMLTags::HasSubTagsAt: no item at this position")];
+    return slot.IsTag() && slot.Tag()->objSubTags && slot.Tag()->objSubTags->Count() > 0;
 }
 
 int32_t clsXMLTags::Count() const {
-    return static_cast<int32_t>(m_items.size());
+    return static_cast<int32_t>(m_slots.size());
 }
 
 void clsXMLTags::Remove(int position) {
-    if (position < 1 || static_cast<size_t>(position) > m_items.size()) {
-        throw std::out_of_range("clsXMLTags::Remove: no item at this position");
-    }
-    RemoveAt(position - 1);
+    RemoveAt(
+        static_cast<qsizetype>(Checked(position, "clsXMLTags::Remove: no item at this position")));
 }
 
 void clsXMLTags::Remove(const QString& key) {
@@ -315,12 +476,12 @@ int16_t clsXMLTags::AddCount() const {
     return m_addCount;
 }
 
-clsXMLTags::Items::const_iterator clsXMLTags::begin() const {
-    return m_items.cbegin();
+clsXMLTags::const_iterator clsXMLTags::begin() const {
+    return const_iterator(this, 0);
 }
 
-clsXMLTags::Items::const_iterator clsXMLTags::end() const {
-    return m_items.cend();
+clsXMLTags::const_iterator clsXMLTags::end() const {
+    return const_iterator(this, static_cast<std::ptrdiff_t>(m_slots.size()));
 }
 
 int32_t clsXMLTags::FindSortedPosition(const QString& szName, const QString& szValue) const {
@@ -348,17 +509,16 @@ int32_t clsXMLTags::FindSortedPosition(const QString& szName, const QString& szV
 
 int16_t clsXMLTags::CompareItem(int32_t position, const QString& szName,
                                 const QString& szValue) const {
-    const auto& item = m_items[static_cast<size_t>(position) - 1];
-    int c = CompareUpper(szName, item->szName);
+    int c = CompareUpper(szName, NameAt(position));
     if (c == 0) {
-        c = CompareUpper(szValue, item->szValue);
+        c = CompareUpper(szValue, ValueAt(position));
     }
     return static_cast<int16_t>(c);
 }
 
 qsizetype clsXMLTags::IndexOf(const clsXMLTag* tag) const {
-    for (size_t i = 0; i < m_items.size(); ++i) {
-        if (m_items[i].get() == tag) {
+    for (size_t i = 0; i < m_slots.size(); ++i) {
+        if (m_slots[i].IsTag() && m_slots[i].Tag().get() == tag) {
             return static_cast<qsizetype>(i);
         }
     }
@@ -367,26 +527,34 @@ qsizetype clsXMLTags::IndexOf(const clsXMLTag* tag) const {
 
 void clsXMLTags::RemoveAt(qsizetype index) {
     const auto i = static_cast<size_t>(index);
-    std::shared_ptr<clsXMLTag> gone = std::move(m_items[i]);
-    if (m_index) {
+    std::shared_ptr<clsXMLTag> gone = m_slots[i].IsTag() ? m_slots[i].TakeTag() : nullptr;
+    if (m_index && gone) {
         m_index->remove(Folded(XMLInternal::Access::ListKey(*gone)));
     }
-    m_items.erase(m_items.begin() + index);
+    m_slots.erase(m_slots.begin() + index);
     // gone is released last, when the list no longer refers to it
 }
 
-clsXMLTags::Items clsXMLTags::TakeAll() {
-    Items all;
-    all.swap(m_items);
+std::vector<std::shared_ptr<clsXMLTag>> clsXMLTags::TakeAll() {
+    Slots all;
+    all.swap(m_slots);
     m_index.reset();
-    return all;
+    std::vector<std::shared_ptr<clsXMLTag>> tags;
+    tags.reserve(all.size());
+    for (Slot& s : all) {
+        if (s.IsTag()) {
+            tags.push_back(s.TakeTag());
+        }
+    }
+    return tags;
 }
 
 const clsXMLTags::KeyIndex& clsXMLTags::Index() const {
     if (!m_index) {
         auto built = std::make_unique<KeyIndex>();
-        built->reserve(static_cast<qsizetype>(m_items.size()));
-        for (const auto& t : m_items) {
+        built->reserve(static_cast<qsizetype>(m_slots.size()));
+        for (size_t i = 0; i < m_slots.size(); ++i) {
+            const std::shared_ptr<clsXMLTag>& t = TagAt(static_cast<qsizetype>(i));
             built->insert(Folded(XMLInternal::Access::ListKey(*t)), t.get());
         }
         m_index = std::move(built);
@@ -395,7 +563,7 @@ const clsXMLTags::KeyIndex& clsXMLTags::Index() const {
 }
 
 qsizetype clsXMLTags::IndexOfKey(const QString& key) const {
-    if (m_items.empty()) {
+    if (m_slots.empty()) {
         // Nothing to find, and no index to build (the shared empty list never changes).
         return -1;
     }
