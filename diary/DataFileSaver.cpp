@@ -308,15 +308,20 @@ void DataFileSaver::CheckDiskNow() {
     if (!CanMerge()) {
         return;
     }
-    const FileRead disk = ReadWholeFile(m_szDataFile);
-    if (!disk.bOk || !disk.version.bExists) {
+    // The version first, without keeping the bytes; they are read only when they changed.
+    const FileRead version = ReadFileVersion(m_szDataFile);
+    if (!version.bOk || !version.version.bExists) {
         // Unreadable for now, or gone: the next save tells (and writes a file that is gone).
         return;
     }
     if (m_expected.bExists && m_expected.hash.isEmpty()) {
         m_expected.hash = ContentHash(m_baseBytes);
     }
-    if (SameContent(disk.version, m_expected)) {
+    if (SameContent(version.version, m_expected)) {
+        return;
+    }
+    const FileRead disk = ReadWholeFile(m_szDataFile);
+    if (!disk.bOk || !disk.version.bExists) {
         return;
     }
     if (TakeInTheirs(disk, true)) {
@@ -399,7 +404,7 @@ void DataFileSaver::ScheduleRetry(const QString& szReason) {
 }
 
 DataFileSaver::DiskState DataFileSaver::CheckDisk(QString* pszReason) const {
-    const FileRead disk = ReadWholeFile(m_szTarget);
+    const FileRead disk = ReadFileVersion(m_szTarget);
     if (!disk.bOk) {
         *pszReason = disk.szReason;
         return kUnreadable;
@@ -432,7 +437,9 @@ bool DataFileSaver::TargetStillExpected(const Job& job, const FileVersion& expec
     if (!expected.bExists || info.size() != expected.lSize) {
         return false;
     }
-    *pDisk = ReadWholeFile(job.szTarget);
+    // Only its version is compared: the bytes are not kept (a large diary's would double what
+    // the save holds in memory).
+    *pDisk = ReadFileVersion(job.szTarget);
     if (!pDisk->bOk) {
         *pszReason = pDisk->szReason;
         return false;

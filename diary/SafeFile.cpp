@@ -414,7 +414,11 @@ QByteArray ReadToEnd(QFile& file) {
 
 } // namespace
 
-FileRead ReadWholeFile(const QString& szPath, bool bHash) {
+namespace {
+
+enum class Keep { kBytes, kBytesAndHash, kHashOnly };
+
+FileRead ReadFileAs(const QString& szPath, Keep eKeep) {
     FileRead read;
     const QFileInfo info(szPath);
     if (!info.exists()) {
@@ -432,19 +436,46 @@ FileRead ReadWholeFile(const QString& szPath, bool bHash) {
         read.szReason = file.errorString();
         return read;
     }
-    read.bytes = ReadToEnd(file);
-    if (file.error() != QFileDevice::NoError) {
-        read.szReason = file.errorString();
-        read.bytes.clear();
-        return read;
+    if (eKeep == Keep::kHashOnly) {
+        QCryptographicHash hash(QCryptographicHash::Sha1); // as ContentHash
+        constexpr qint64 kPiece = 256 * 1024;
+        QByteArray piece(static_cast<qsizetype>(kPiece), Qt::Uninitialized);
+        qint64 lRead = 0;
+        while ((lRead = file.read(piece.data(), kPiece)) > 0) {
+            hash.addData(QByteArrayView(piece.constData(), static_cast<qsizetype>(lRead)));
+            read.version.lSize += lRead;
+        }
+        if (lRead < 0 || file.error() != QFileDevice::NoError) {
+            read.szReason = file.errorString();
+            read.version.lSize = 0;
+            return read;
+        }
+        read.version.hash = hash.result();
+    } else {
+        read.bytes = ReadToEnd(file);
+        if (file.error() != QFileDevice::NoError) {
+            read.szReason = file.errorString();
+            read.bytes.clear();
+            return read;
+        }
+        read.version.lSize = read.bytes.size();
+        if (eKeep == Keep::kBytesAndHash) {
+            read.version.hash = ContentHash(read.bytes);
+        }
     }
-    read.version.lSize = read.bytes.size();
     read.version.dtModified = file.fileTime(QFileDevice::FileModificationTime);
-    if (bHash) {
-        read.version.hash = ContentHash(read.bytes);
-    }
     read.bOk = true;
     return read;
+}
+
+} // namespace
+
+FileRead ReadWholeFile(const QString& szPath, bool bHash) {
+    return ReadFileAs(szPath, bHash ? Keep::kBytesAndHash : Keep::kBytes);
+}
+
+FileRead ReadFileVersion(const QString& szPath) {
+    return ReadFileAs(szPath, Keep::kHashOnly);
 }
 
 bool WriteFileSafely(const QString& szPath, const QByteArray& bytes,

@@ -43,6 +43,10 @@ struct FileRead {
 // Reads a whole file. A missing file reads as bOk with no version; anything but an ordinary
 // file (a folder, a pipe, a device) is refused unread. bHash: work out version.hash too.
 FileRead ReadWholeFile(const QString& szPath, bool bHash = true);
+// Reads a whole file as ReadWholeFile does, hash included, but keeps none of its bytes: they
+// are hashed piece by piece as they are read, so that checking a large diary on disk costs no
+// copy of it in memory.
+FileRead ReadFileVersion(const QString& szPath);
 
 // Writes bytes over szPath so that it holds either its old bytes or all of the new ones: written
 // beside it, unbuffered, its size checked and synced to disk before it takes the file's place,

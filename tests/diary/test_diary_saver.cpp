@@ -920,6 +920,43 @@ private slots:
         QCOMPARE(ReadAll(m_saver->BackupFile()), loaded);
         QCOMPARE(LeftBehind(szReal), QStringList());
     }
+
+    // Checking the file's version keeps none of its bytes and tells what reading it whole tells.
+    void versionReadWithoutKeepingTheBytes_data() {
+        QTest::addColumn<QString>("szKind");
+        QTest::addColumn<qint64>("lSize");
+        QTest::newRow("no file") << u"missing"_qs << qint64(0);
+        QTest::newRow("empty file") << u"file"_qs << qint64(0);
+        QTest::newRow("small file") << u"file"_qs << qint64(100);
+        QTest::newRow("one piece exactly") << u"file"_qs << qint64(256 * 1024);
+        QTest::newRow("several pieces") << u"file"_qs << qint64(3 * 256 * 1024 + 17);
+        QTest::newRow("a folder") << u"folder"_qs << qint64(0);
+    }
+    void versionReadWithoutKeepingTheBytes() {
+        QFETCH(QString, szKind);
+        QFETCH(qint64, lSize);
+        const QString szPath = m_dir->filePath(QStringLiteral("version-of"));
+        if (szKind == u"file"_qs) {
+            QByteArray bytes(static_cast<qsizetype>(lSize), Qt::Uninitialized);
+            for (qsizetype i = 0; i < bytes.size(); ++i) {
+                bytes[i] = static_cast<char>('a' + (i * 7 + i / 251) % 26);
+            }
+            QVERIFY(WriteAll(szPath, bytes));
+        } else if (szKind == u"folder"_qs) {
+            QVERIFY(QDir().mkpath(szPath));
+        }
+        const FileRead whole = ReadWholeFile(szPath);
+        const FileRead version = ReadFileVersion(szPath);
+        QCOMPARE(version.bOk, whole.bOk);
+        QCOMPARE(version.bOk, szKind != u"folder"_qs);
+        QCOMPARE(version.version.bExists, whole.version.bExists);
+        QCOMPARE(version.version.lSize, lSize);
+        QCOMPARE(version.version.hash, whole.version.hash);
+        QCOMPARE(version.version.dtModified, whole.version.dtModified);
+        QCOMPARE(version.szReason.isEmpty(), whole.szReason.isEmpty());
+        QVERIFY(version.bytes.isEmpty());
+        QVERIFY(SameContent(version.version, whole.version));
+    }
 };
 
 int main(int argc, char** argv) {
