@@ -1,6 +1,7 @@
 #include "diary/DataFileSaver.h"
 
 #include "diary/ConflictCopies.h"
+#include "diary/ProcessMemory.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -36,6 +37,8 @@ struct DataFileSaver::Job {
     QDateTime dtWhen;
     // A target changed elsewhere is handed back for a merge instead of a conflict copy.
     bool bMerge = false;
+    // Once the target holds the bytes, hand them back compressed: the next base of a merge.
+    bool bPackBase = false;
 };
 
 struct DataFileSaver::JobResult {
@@ -48,6 +51,8 @@ struct DataFileSaver::JobResult {
     // Nothing was written: the target was changed elsewhere, and holds theirs.
     bool bChangedElsewhere = false;
     FileRead theirs;
+    // The bytes compressed, when the job asked for it and the target holds them.
+    QByteArray packed;
 };
 
 // The saver's one worker thread, kept for its life. A job is handed over under a mutex and runs
@@ -107,6 +112,14 @@ private:
                 m_bBusy = true;
             }
             JobResult result = RunJob(job);
+            if (job.bPackBase && (result.eKind == kWritten || result.eKind == kUpToDate)) {
+                // qCompress leaves its result in a buffer of the input's size: copied out tight.
+                const QByteArray packed = qCompress(job.bytes, 1);
+                result.packed = QByteArray(packed.constData(), packed.size());
+                // Compressing took a buffer of the file's size on this thread, which the
+                // allocator would otherwise keep: given back, so that the base's tenth remains.
+                GiveBackFreedMemory();
+            }
             // The job lets go of the encoded bytes here, before the saver can start the next
             // save into the same buffer.
             job = Job();
@@ -137,6 +150,7 @@ DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Enco
                              Timing timing)
     : m_szDataFile(szFile), m_szTarget(szFile), m_encode(std::move(encode)), m_timing(timing),
       m_expected(loaded.version), m_baseBytes(loaded.bytes) {
+    // m_baseBytes: as read (a large one is compressed by the worker after the first save)
     TimerSource& timers = m_timing.pTimers != nullptr ? *m_timing.pTimers : RealTimers();
     for (std::unique_ptr<OneShotTimer>* timer : {&m_timPause, &m_timLatest, &m_timRetry}) {
         *timer = timers.MakeTimer([this] { SaveWhenFree(); });
@@ -183,6 +197,7 @@ bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
     // The buffer's memory is kept from save to save: fresh memory costs a page fault for every
     // few kilobytes, which made the first save of a large diary hold up the window for tens of
     // milliseconds. The first save takes it in one piece, a little larger than the file.
+    TakeBaseOutOfEncoded();
     if (m_encoded.capacity() < static_cast<size_t>(m_expected.lSize)) {
         m_encoded.reserve(static_cast<size_t>(m_expected.lSize + m_expected.lSize / 8 + 4096));
     }
@@ -195,11 +210,12 @@ bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
     job.szDataFile = m_szDataFile;
     job.szTarget = m_szTarget;
     job.expected = m_expected;
-    job.expectedBytes = m_expected.hash.isEmpty() ? m_baseBytes : QByteArray();
+    job.expectedBytes = m_expected.hash.isEmpty() ? BaseBytes() : QByteArray();
     job.bBackup = !m_bBackupDone && m_szTarget == m_szDataFile && m_expected.bExists;
     job.szBackup = BackupFile();
     job.dtWhen = QDateTime::currentDateTime();
     job.bMerge = CanMerge();
+    job.bPackBase = m_merge && job.bytes.size() >= m_timing.lPackBaseFrom;
     return true;
 }
 
@@ -247,21 +263,65 @@ bool DataFileSaver::CanMerge() const {
            m_iMergesInRow < kMostMergesInRow;
 }
 
+QByteArray DataFileSaver::BaseBytes() const {
+    if (m_bBaseInEncoded) {
+        return QByteArray(m_encoded.data(), static_cast<qsizetype>(m_encoded.size()));
+    }
+    if (!m_basePacked.isNull()) {
+        const QByteArray bytes = qUncompress(m_basePacked);
+        return bytes.isNull() ? QByteArray("") : bytes; // an empty base is still a base
+    }
+    return m_baseBytes;
+}
+
+bool DataFileSaver::HasBase() const {
+    return m_bBaseInEncoded || !m_basePacked.isNull() || !m_baseBytes.isNull();
+}
+
+void DataFileSaver::SetBase(QByteArray bytes) {
+    m_baseBytes = std::move(bytes);
+    m_basePacked = QByteArray();
+    m_bBaseInEncoded = false;
+}
+
+void DataFileSaver::TakeBaseOutOfEncoded() {
+    if (!m_bBaseInEncoded) {
+        return;
+    }
+    const QByteArrayView encoded(m_encoded.data(), static_cast<qsizetype>(m_encoded.size()));
+    QByteArray packed = encoded.size() >= m_timing.lPackBaseFrom
+                            ? qCompress(reinterpret_cast<const uchar*>(encoded.data()),
+                                        static_cast<int>(encoded.size()), 1)
+                            : QByteArray();
+    if (packed.isNull()) {
+        SetBase(encoded.toByteArray());
+    } else {
+        SetBase(QByteArray());
+        m_basePacked = std::move(packed);
+    }
+}
+
 bool DataFileSaver::BaseSetAside() const {
-    if (m_baseBytes.isEmpty()) {
+    if (!HasBase() || m_expected.lSize == 0) {
         return false;
     }
     const QList<ConflictCopy> copies = FindConflictCopies(m_szDataFile);
-    return std::any_of(copies.begin(), copies.end(), [this](const ConflictCopy& copy) {
-        return copy.szMadeBy != QLatin1String("tlg") &&
-               ReadWholeFile(copy.szPath, false).bytes == m_baseBytes;
+    QByteArray base;
+    return std::any_of(copies.begin(), copies.end(), [this, &base](const ConflictCopy& copy) {
+        if (copy.szMadeBy == QLatin1String("tlg")) {
+            return false;
+        }
+        if (base.isNull()) {
+            base = BaseBytes();
+        }
+        return ReadWholeFile(copy.szPath, false).bytes == base;
     });
 }
 
 bool DataFileSaver::TakeInTheirs(const FileRead& theirs, bool bMayWait) {
     // A null base tells the merger that their file does not come from this run's version.
     const QByteArray base =
-        BaseSetAside() ? QByteArray() : (m_baseBytes.isNull() ? QByteArray("") : m_baseBytes);
+        BaseSetAside() ? QByteArray() : (HasBase() ? BaseBytes() : QByteArray(""));
     const MergeOutcome outcome = m_merge(base, theirs.bytes);
     if (!outcome.bMerged && bMayWait) {
         // Perhaps still being written: looked at again at its next change, or the next save.
@@ -287,7 +347,7 @@ bool DataFileSaver::TakeInTheirs(const FileRead& theirs, bool bMayWait) {
     // Their file is what the disk holds now: the base of the next merge, and what the next save
     // may write over.
     m_expected = theirs.version;
-    m_baseBytes = theirs.bytes;
+    SetBase(theirs.bytes);
     const bool bSave = outcome.bDiffersFromTheirs || m_bMergeFailed;
     if (!bSave) {
         // The document holds exactly their readings: nothing of this run is left unsaved.
@@ -315,7 +375,7 @@ void DataFileSaver::CheckDiskNow() {
         return;
     }
     if (m_expected.bExists && m_expected.hash.isEmpty()) {
-        m_expected.hash = ContentHash(m_baseBytes);
+        m_expected.hash = ContentHash(BaseBytes());
     }
     if (SameContent(version.version, m_expected)) {
         return;
@@ -367,11 +427,22 @@ DataFileSaver::Result DataFileSaver::Apply(const JobResult& done, qint64 lChange
     m_lSavedChange = lChange;
     m_expected = done.version;
     if (done.eKind == kConflictCopy || !m_merge) {
-        m_baseBytes.clear();
+        SetBase(QByteArray());
     } else {
-        // The file holds the bytes this save encoded (the buffer is not used again until the
-        // next save): they are the base of a later merge.
-        m_baseBytes = QByteArray(m_encoded.data(), static_cast<qsizetype>(m_encoded.size()));
+        // The file holds the bytes this save encoded: they are the base of a later merge. The
+        // worker compressed them, or they stay in the encoding buffer until the next save needs
+        // it (never a second copy of a large diary: the save at close makes none at all).
+        const bool bLargeBytesGo = m_baseBytes.size() >= m_timing.lPackBaseFrom;
+        SetBase(QByteArray());
+        if (!done.packed.isNull()) {
+            m_basePacked = done.packed;
+            if (bLargeBytesGo) {
+                // The bytes as read (once a run): their memory goes back to the system.
+                GiveBackFreedMemory();
+            }
+        } else {
+            m_bBaseInEncoded = true;
+        }
         m_iMergesInRow = 0;
     }
     if (done.eKind == kUpToDate) {
@@ -414,7 +485,7 @@ DataFileSaver::DiskState DataFileSaver::CheckDisk(QString* pszReason) const {
     }
     FileVersion expected = m_expected;
     if (expected.bExists && expected.hash.isEmpty()) {
-        expected.hash = ContentHash(m_baseBytes);
+        expected.hash = ContentHash(BaseBytes());
     }
     if (!SameContent(disk.version, expected)) {
         return kChangedElsewhere;

@@ -63,6 +63,9 @@ public:
         // Where the timers come from; null: the event loop's. Tests give a clock of their own and
         // move it on instead of waiting.
         TimerSource* pTimers = nullptr;
+        // A base of a merge at least this large is kept compressed once a save has written or
+        // checked it (the worker compresses it); tests make it small.
+        qsizetype lPackBaseFrom = 256 * 1024;
     };
 
     // What a save did.
@@ -211,9 +214,22 @@ private:
     Encoder m_encode;
     Timing m_timing;
     // The version of the target this run loaded or last wrote (the hash of what was loaded is
-    // left to the first save, off this thread), and its bytes: the base of a merge.
+    // left to the first save, off this thread), and its bytes: the base of a merge. The bytes
+    // are held one of three ways: as they were read (m_baseBytes), compressed by the worker after
+    // a save (m_basePacked: a large diary's base takes a tenth of its size), or as what the last
+    // save encoded, still in m_encoded (m_bBaseInEncoded), until the next save needs the buffer.
+    // Null throughout: no base.
     FileVersion m_expected;
     QByteArray m_baseBytes;
+    QByteArray m_basePacked;
+    bool m_bBaseInEncoded = false;
+    // The base's bytes, whichever way they are held (null: no base).
+    QByteArray BaseBytes() const;
+    bool HasBase() const;
+    // Replaces the base by bytes as read, or by none.
+    void SetBase(QByteArray bytes);
+    // Before the encoding buffer is used again: a base held there is compressed first.
+    void TakeBaseOutOfEncoded();
     Merger m_merge;
     // Merges since the last save that reached the file; a file changed again at every try goes
     // to a conflict copy after a few.

@@ -21,8 +21,10 @@
 #include <QFileInfo>
 #include <QSemaphore>
 #include <QTemporaryDir>
+
 #include <QTimer>
 #include <QtTest>
+#include <limits>
 
 #include <algorithm>
 #include <atomic>
@@ -725,10 +727,10 @@ private slots:
     // another one; the link stays, and the backup is kept beside the link.
     // Starts a saver on a file that holds the document as loaded, merging a file changed
     // elsewhere into it; what each merge said goes to m_merged.
-    void StartMerging() {
+    void StartMerging(DataFileSaver::Timing timing = {}) {
         StartDiary(QStringLiteral("120"));
         const QByteArray loaded = Encoded();
-        Start(&loaded);
+        Start(&loaded, timing);
         m_saver->SetMerger([](const QByteArray& base, const QByteArray& theirs) {
             return SaverOutcomeOf(MergeFileInto(objReadings, base, theirs));
         });
@@ -818,6 +820,58 @@ private slots:
         QVERIFY(ReadAll(m_szFile).contains("<S>126</S>"));
         QVERIFY(ReadAll(m_szFile).contains(DayBlock("20261209", "150")));
         QCOMPARE(ConflictCopies(m_szFile).size(), bConflict ? 1 : 0);
+    }
+
+    // The base of a merge is what this run last wrote, however it is held: compressed by the
+    // worker, or still in the encoding buffer after a save made at once. A stale base would
+    // make the typed value and theirs a conflict.
+    void baseHeldAnyWayMergesAlike_data() {
+        QTest::addColumn<qsizetype>("lPackFrom");
+        QTest::newRow("compressed") << qsizetype(0);
+        QTest::newRow("as encoded") << qsizetype(1);
+    }
+    void baseHeldAnyWayMergesAlike() {
+        QFETCH(qsizetype, lPackFrom);
+        DataFileSaver::Timing timing;
+        timing.lPackBaseFrom = lPackFrom == 0 ? 0 : std::numeric_limits<qsizetype>::max();
+        StartMerging(timing);
+        const auto theyAddADay = [this](const char* szDay, const char* szSystolic) {
+            const QByteArray theirs = ReadAll(m_szFile).replace(
+                "\t</READINGS>", DayBlock(szDay, szSystolic) + "\t</READINGS>");
+            return RenameOver(m_szFile, theirs);
+        };
+        const char* const days[] = {"20261201", "20261202", "20261203", "20261204"};
+        const char* const typed[] = {"125", "126", "127", "128"};
+        for (int i = 0; i < 4; ++i) {
+            // a background save, a save made at once, then background saves after it
+            Type(QString::fromLatin1(typed[i]));
+            if (i == 1) {
+                QCOMPARE(m_saver->SaveNow().eKind, DataFileSaver::kWritten);
+            } else {
+                QVERIFY(Pass(1000));
+            }
+            QVERIFY(!m_saver->HasUnsavedChanges());
+            QVERIFY(theyAddADay(days[i], "150"));
+        }
+        Type(QStringLiteral("129"));
+        QVERIFY(Pass(1000));
+        QByteArray disk = ReadAll(m_szFile);
+        QVERIFY(disk.contains("<S>129</S>"));
+        for (const char* szDay : days) {
+            QVERIFY2(disk.contains(DayBlock(szDay, "150")), szDay);
+        }
+        QCOMPARE(disk, Encoded());
+        // They take out a day both sides held: only a base that holds it tells that they did.
+        QVERIFY(RenameOver(m_szFile, QByteArray(disk).replace(DayBlock(days[0], "150"), "")));
+        Type(QStringLiteral("130"));
+        QVERIFY(Pass(1000));
+        disk = ReadAll(m_szFile);
+        QVERIFY(disk.contains("<S>130</S>"));
+        QVERIFY(!disk.contains(DayBlock(days[0], "150")));
+        QVERIFY(disk.contains(DayBlock(days[3], "150")));
+        QVERIFY(ConflictCopies(m_szFile).isEmpty());
+        QVERIFY(m_conflicts.isEmpty());
+        QCOMPARE(m_merged, QStringList(5, QStringLiteral("+ ")));
     }
 
     void changeElsewhereWithNothingUnsavedIsTakenIn_data() {
