@@ -39,6 +39,9 @@ struct DataFileSaver::Job {
     bool bMerge = false;
     // Once the target holds the bytes, hand them back compressed: the next base of a merge.
     bool bPackBase = false;
+    // Nothing to save: only compress bytes (the file as read, the first base of a merge) and
+    // work out their hash.
+    bool bPackOnly = false;
 };
 
 struct DataFileSaver::JobResult {
@@ -53,6 +56,9 @@ struct DataFileSaver::JobResult {
     FileRead theirs;
     // The bytes compressed, when the job asked for it and the target holds them.
     QByteArray packed;
+    // A job that only compressed: the bytes' hash, and nothing else in this result means anything.
+    bool bPackedOnly = false;
+    QByteArray packedHash;
 };
 
 // The saver's one worker thread, kept for its life. A job is handed over under a mutex and runs
@@ -111,8 +117,15 @@ private:
                 m_job.reset();
                 m_bBusy = true;
             }
-            JobResult result = RunJob(job);
-            if (job.bPackBase && (result.eKind == kWritten || result.eKind == kUpToDate)) {
+            JobResult result;
+            if (job.bPackOnly) {
+                result.bPackedOnly = true;
+                result.packedHash = ContentHash(job.bytes);
+            } else {
+                result = RunJob(job);
+            }
+            if ((job.bPackBase && (result.eKind == kWritten || result.eKind == kUpToDate)) ||
+                job.bPackOnly) {
                 // qCompress leaves its result in a buffer of the input's size: copied out tight.
                 const QByteArray packed = qCompress(job.bytes, 1);
                 result.packed = QByteArray(packed.constData(), packed.size());
@@ -159,6 +172,30 @@ DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Enco
         QMetaObject::invokeMethod(
             this, [this] { OnBackgroundSaveDone(); }, Qt::QueuedConnection);
     });
+    if (m_baseBytes.size() >= m_timing.lPackBaseFrom && m_baseBytes.size() > 0) {
+        // A large diary's bytes as read are compressed at once, on the worker, while the window
+        // is being built: the largest diary then holds 2.6 MB less from its first moments on.
+        Job job;
+        job.bPackOnly = true;
+        job.bytes = m_baseBytes;
+        m_bRunning = true;
+        m_worker->Run(std::move(job));
+    }
+}
+
+void DataFileSaver::TakePacked(const JobResult& done) {
+    // The base is still the bytes that were compressed, unless something replaced it meanwhile.
+    if (!m_bBaseInEncoded && m_basePacked.isNull() && !m_baseBytes.isNull() &&
+        !done.packed.isNull() && m_expected.lSize == m_baseBytes.size()) {
+        if (m_expected.hash.isEmpty()) {
+            m_expected.hash = done.packedHash;
+        }
+        if (m_expected.hash == done.packedHash) {
+            SetBase(QByteArray());
+            m_basePacked = done.packed;
+            GiveBackFreedMemory();
+        }
+    }
 }
 
 DataFileSaver::~DataFileSaver() {
@@ -239,7 +276,9 @@ void DataFileSaver::OnBackgroundSaveDone() {
         return;
     }
     m_bRunning = false;
-    if (done->bChangedElsewhere) {
+    if (done->bPackedOnly) {
+        TakePacked(*done);
+    } else if (done->bChangedElsewhere) {
         m_bSaveAgain = TakeInTheirs(done->theirs, false) || m_bSaveAgain;
     } else {
         Apply(*done, m_lRunningChange);
@@ -394,7 +433,9 @@ DataFileSaver::Result DataFileSaver::SaveNow() {
     m_bSaveAgain = false;
     if (m_bRunning) {
         if (std::optional<JobResult> done = m_worker->Take(true)) {
-            if (done->bChangedElsewhere) {
+            if (done->bPackedOnly) {
+                TakePacked(*done);
+            } else if (done->bChangedElsewhere) {
                 TakeInTheirs(done->theirs, false);
             } else {
                 Apply(*done, m_lRunningChange);

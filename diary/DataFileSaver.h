@@ -230,6 +230,8 @@ private:
     void SetBase(QByteArray bytes);
     // Before the encoding buffer is used again: a base held there is compressed first.
     void TakeBaseOutOfEncoded();
+    // Takes in the compressed bytes as read, when they are still the base.
+    void TakePacked(const JobResult& done);
     Merger m_merge;
     // Merges since the last save that reached the file; a file changed again at every try goes
     // to a conflict copy after a few.

@@ -874,6 +874,24 @@ private slots:
         QCOMPARE(m_merged, QStringList(5, QStringLiteral("+ ")));
     }
 
+    // A large diary's bytes as read are compressed on the worker at once: they stay the base of
+    // the first merge. Only a base that holds 120 tells that their 140 is a change of theirs
+    // alone, to be taken without a conflict.
+    void baseAsReadCompressedAtStart() {
+        DataFileSaver::Timing timing;
+        timing.lPackBaseFrom = 0;
+        StartMerging(timing);
+        QVERIFY(WaitUntilIdle()); // the compression
+        QVERIFY(RenameOver(m_szFile, Theirs("140", "131")));
+        m_saver->NoteChange(); // a change that leaves the readings as they were loaded
+        QVERIFY(Pass(1000));
+        const QByteArray disk = ReadAll(m_szFile);
+        QVERIFY(disk.contains("<S>140</S>"));
+        QVERIFY(disk.contains(DayBlock("20261208", "131")));
+        QVERIFY(ConflictCopies(m_szFile).isEmpty());
+        QCOMPARE(m_merged, QStringList(QStringLiteral("= ")));
+    }
+
     void changeElsewhereWithNothingUnsavedIsTakenIn_data() {
         QTest::addColumn<bool>("bSaving");
         QTest::newRow("idle") << false;
