@@ -21,9 +21,11 @@
 // a half, leaving time for the writing). The document is turned into the file's bytes on this
 // (the user-interface) thread, which takes well under a frame for ten years
 // of readings, into a buffer kept from save to save (fresh memory for every save would cost more
-// in page faults than the writing out itself); the bytes are written and synced to disk on one
-// worker thread, kept for the saver's life, that never touches the document. There is never more
-// than one save at a time: a save that falls due while one is under way follows it, with the
+// in page faults than the writing out itself) unless the diary is large: a large diary's buffer is
+// let go once the worker has compressed its bytes as the next base of a merge, so that between
+// saves it holds its tree and a tenth of its bytes only; the bytes are written and synced to disk
+// on one worker thread, kept for the saver's life, that never touches the document. There is never
+// more than one save at a time: a save that falls due while one is under way follows it, with the
 // document as it is then.
 //
 // Every save first checks that the file on disk is still the one this run loaded or last wrote

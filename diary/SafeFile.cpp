@@ -291,11 +291,13 @@ ReplaceOutcome AfterExchange(const QString& szNew, const QString& szFinal,
                              const FileVersion& expected, const QByteArray& bytes,
                              const QString& szBackup, const SwapTestHooks& hooks,
                              QString* pszReason, QString* pszWarning) {
-    if (const FileRead old = ReadWholeFile(szNew); IsVersion(old, expected)) {
+    // Its version only: a large diary's bytes are read only when a backup must be a copy.
+    if (const FileRead old = ReadFileVersion(szNew); IsVersion(old, expected)) {
         QString szIgnored;
         if (!szBackup.isEmpty() && !RenameOver(szNew, szBackup, &szIgnored)) {
             // On another file system (the data file is a link): a copy.
-            WriteFileSafely(szBackup, old.bytes, QFile::permissions(szNew), &szIgnored);
+            WriteFileSafely(szBackup, ReadWholeFile(szNew, false).bytes, QFile::permissions(szNew),
+                            &szIgnored);
         }
         QFile::remove(szNew);
         SyncFolderAfterSwap(szFinal, hooks, pszWarning);
@@ -315,7 +317,7 @@ ReplaceOutcome AfterExchange(const QString& szNew, const QString& szFinal,
     ours.bExists = true;
     ours.lSize = bytes.size();
     ours.hash = ContentHash(bytes);
-    if (QFileInfo::exists(szNew) && IsVersion(ReadWholeFile(szNew), ours)) {
+    if (QFileInfo::exists(szNew) && IsVersion(ReadFileVersion(szNew), ours)) {
         QFile::remove(szNew);
     }
     QString szIgnored;
@@ -335,7 +337,7 @@ ReplaceOutcome ReplaceAfterCheck(const QString& szNew, const QString& szFinal,
         QFile::remove(szLink);
         if (!HardLink(szFinal, szLink, hooks)) {
             szLink.clear();
-        } else if (!IsVersion(ReadWholeFile(szLink), expected)) {
+        } else if (!IsVersion(ReadFileVersion(szLink), expected)) {
             QFile::remove(szLink);
             szLink.clear();
         }
