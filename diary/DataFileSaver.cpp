@@ -20,6 +20,14 @@ struct DataFileSaverText {
     Q_DECLARE_TR_FUNCTIONS(DataFileSaver)
 };
 
+// Bytes compressed as a base of a merge is kept. qCompress leaves its result in a buffer of the
+// input's size, so the result is copied out tight.
+QByteArray Packed(QByteArrayView bytes) {
+    const QByteArray packed =
+        qCompress(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), 1);
+    return QByteArray(packed.constData(), packed.size());
+}
+
 } // namespace
 
 // One save, as handed to the worker: bytes and paths only, never the document.
@@ -126,9 +134,7 @@ private:
             }
             if ((job.bPackBase && (result.eKind == kWritten || result.eKind == kUpToDate)) ||
                 job.bPackOnly) {
-                // qCompress leaves its result in a buffer of the input's size: copied out tight.
-                const QByteArray packed = qCompress(job.bytes, 1);
-                result.packed = QByteArray(packed.constData(), packed.size());
+                result.packed = Packed(job.bytes);
                 // Compressing took a buffer of the file's size on this thread, which the
                 // allocator would otherwise keep: given back, so that the base's tenth remains.
                 GiveBackFreedMemory();
@@ -163,7 +169,6 @@ DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Enco
                              Timing timing)
     : m_szDataFile(szFile), m_szTarget(szFile), m_encode(std::move(encode)), m_timing(timing),
       m_expected(loaded.version), m_baseBytes(loaded.bytes) {
-    // m_baseBytes: as read (a large one is compressed by the worker after the first save)
     TimerSource& timers = m_timing.pTimers != nullptr ? *m_timing.pTimers : RealTimers();
     for (std::unique_ptr<OneShotTimer>* timer : {&m_timPause, &m_timLatest, &m_timRetry}) {
         *timer = timers.MakeTimer([this] { SaveWhenFree(); });
@@ -231,9 +236,9 @@ bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
         *pszReason = DataFileSaverText::tr("there is no diary to save");
         return false;
     }
-    // The buffer's memory is kept from save to save: fresh memory costs a page fault for every
-    // few kilobytes, which made the first save of a large diary hold up the window for tens of
-    // milliseconds. The first save takes it in one piece, a little larger than the file.
+    // The buffer is taken in one piece, a little larger than the file (grown as it goes, fresh
+    // memory made the first save of a large diary hold up the window for tens of milliseconds),
+    // and kept from save to save unless the diary is large (Apply lets it go).
     TakeBaseOutOfEncoded();
     if (m_encoded.capacity() < static_cast<size_t>(m_expected.lSize)) {
         m_encoded.reserve(static_cast<size_t>(m_expected.lSize + m_expected.lSize / 8 + 4096));
@@ -328,15 +333,11 @@ void DataFileSaver::TakeBaseOutOfEncoded() {
         return;
     }
     const QByteArrayView encoded(m_encoded.data(), static_cast<qsizetype>(m_encoded.size()));
-    QByteArray packed = encoded.size() >= m_timing.lPackBaseFrom
-                            ? qCompress(reinterpret_cast<const uchar*>(encoded.data()),
-                                        static_cast<int>(encoded.size()), 1)
-                            : QByteArray();
-    if (packed.isNull()) {
+    if (encoded.size() < m_timing.lPackBaseFrom) {
         SetBase(encoded.toByteArray());
     } else {
         SetBase(QByteArray());
-        m_basePacked = std::move(packed);
+        m_basePacked = Packed(encoded);
     }
 }
 
