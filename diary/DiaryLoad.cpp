@@ -8,6 +8,9 @@
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QRegularExpression>
+#include <QThread>
+
+#include <utility>
 
 namespace {
 
@@ -46,6 +49,30 @@ LoadedDiary LoadDiary(const QString& szFile) {
         diary.eOutcome = DiaryLoadOutcome::kLoaded;
     }
     return diary;
+}
+
+BackgroundDiaryLoad::BackgroundDiaryLoad(QString szFile) : m_szFile(std::move(szFile)) {
+    m_thread.reset(QThread::create([this] {
+        m_diary = LoadDiary(m_szFile);
+        m_pool = NodePool::HandOver();
+        m_bLoaded.store(true, std::memory_order_release);
+    }));
+    m_thread->start();
+}
+
+BackgroundDiaryLoad::~BackgroundDiaryLoad() {
+    m_thread->wait();
+}
+
+LoadedDiary BackgroundDiaryLoad::Take() {
+    m_thread->wait();
+    if (!m_bLoaded.load(std::memory_order_acquire)) {
+        m_diary = LoadDiary(m_szFile);
+        m_bLoaded.store(true, std::memory_order_relaxed);
+    }
+    // The tree's blocks are freed here from now on: the loader's pool serves this thread.
+    NodePool::TakeOver(std::move(m_pool));
+    return std::exchange(m_diary, LoadedDiary());
 }
 
 QString LoadFailureReason(const LoadedDiary& diary) {

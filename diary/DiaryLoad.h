@@ -1,11 +1,14 @@
 #pragma once
 
 #include "diary/SafeFile.h"
+#include "xmlstore/NodePool.h"
 
 #include <QString>
 
+#include <atomic>
 #include <memory>
 
+class QThread;
 class clsXML;
 class clsXMLTag;
 
@@ -40,6 +43,29 @@ struct LoadedDiary {
 
 // Reads the data file once and loads its bytes; never shows anything and changes no file.
 LoadedDiary LoadDiary(const QString& szFile);
+
+// LoadDiary on a thread of its own, started at once: the caller builds its window meanwhile.
+// The loaded tree belongs to whoever takes it; nothing else may touch the store until then.
+class BackgroundDiaryLoad {
+public:
+    explicit BackgroundDiaryLoad(QString szFile);
+    // Waits for the load (its result is let go).
+    ~BackgroundDiaryLoad();
+    BackgroundDiaryLoad(const BackgroundDiaryLoad&) = delete;
+    BackgroundDiaryLoad& operator=(const BackgroundDiaryLoad&) = delete;
+
+    // Waits until the file is loaded and hands the diary over; once. Where no thread could be
+    // started, loads it here.
+    LoadedDiary Take();
+
+private:
+    QString m_szFile;
+    LoadedDiary m_diary;
+    // The thread's node pool, which holds the loaded tree's blocks.
+    NodePool::ParcelPtr m_pool;
+    std::atomic<bool> m_bLoaded{false};
+    std::unique_ptr<QThread> m_thread;
+};
 
 // Why a diary that did not load whole (unreadable, damaged, without readings, cut off) could not
 // be read, in the user's words (the loader's own texts are for developers).

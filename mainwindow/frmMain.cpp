@@ -228,7 +228,11 @@ constexpr double kLine1[] = {9180, 1500, 10260, 1500};
 
 frmMain::frmMain(QWidget* parent) : frmMain(Today(), parent) {}
 
-frmMain::frmMain(const QDate& dtToday, QWidget* parent)
+frmMain::frmMain(const QDate& dtToday, QWidget* parent) : frmMain(ControlsOnly{}, parent) {
+    Form_Load(dtToday);
+}
+
+frmMain::frmMain(ControlsOnly /*unused*/, QWidget* parent)
     : FramelessWindow(ArtworkPath(QStringLiteral("main-background.svg")), parent),
       m_bControlsMade(MakeControls()), ctlCal(Child<QCalendarWidget>(u"ctlCal")),
       txtSystolic(Child<QLineEdit>(u"txtSystolic")),
@@ -255,7 +259,6 @@ frmMain::frmMain(const QDate& dtToday, QWidget* parent)
         {txtComment, nullptr, &frmMain::txtComment_KeyUp, nullptr},
     };
     SetUpCsvDrop();
-    Form_Load(dtToday);
 }
 
 frmMain::~frmMain() {

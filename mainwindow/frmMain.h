@@ -50,7 +50,15 @@ public:
     explicit frmMain(QWidget* parent = nullptr);
     // Loads the window with dtToday selected on the calendar.
     explicit frmMain(const QDate& dtToday, QWidget* parent = nullptr);
+    // Makes the window's controls and shows no readings yet: Form_Load fills it. The start-up
+    // makes them while the file is still being read.
+    struct ControlsOnly {};
+    explicit frmMain(ControlsOnly, QWidget* parent = nullptr);
     ~frmMain() override;
+
+    // Restores the window's position, selects dtToday on the calendar, fills the chart and
+    // shows the selected day.
+    void Form_Load(const QDate& dtToday);
 
     // Closes the other windows of the program and stores the window position.
     void Form_Unload();
@@ -241,7 +249,6 @@ private:
     void SetUpCsvDrop();
     // The controls with handlers of their own (boxes and clickable labels).
     std::vector<QWidget*> HandledControls() const;
-    void Form_Load(const QDate& dtToday);
     void RestorePosition();
     void StorePosition();
 

@@ -306,8 +306,11 @@ public:
 
     // One program at a time per data file. False: another one runs (the user was told).
     bool LockDataFile();
-    // Loads the readings; a damaged file is copied beside itself first. False: the file could
-    // not be read and was left alone (the user was told).
+    // Starts reading the file on a thread of its own and makes the main window's controls
+    // meanwhile.
+    void StartLoading();
+    // Takes the readings as loaded; a damaged file is copied beside itself first. False: the
+    // file could not be read and was left alone (the user was told).
     bool LoadOrRecover();
     // The welcome window on a first run or after a damaged file, the skeleton of a new diary,
     // and the notes waiting for the user.
@@ -334,6 +337,10 @@ private:
     QString m_szFolderNote;
     QString m_szFile;
     std::unique_ptr<DataFileLock> m_lock;
+    std::unique_ptr<BackgroundDiaryLoad> m_load;
+    // The main window's controls, made while the file is read (or why they could not be).
+    std::unique_ptr<frmMain> m_window;
+    QString m_szWindowError;
     TerminationWatch m_termination;
     std::unique_ptr<PendingNotes> m_notes;
     std::unique_ptr<DataFileSaver> m_saver;
@@ -377,6 +384,8 @@ Startup::Startup(const StartupOptions& options) : m_options(options) {
 }
 
 Startup::~Startup() {
+    m_window.reset();
+    m_load.reset();
     m_reload.reset();
     m_saver.reset();
     ReleaseDocument();
@@ -433,11 +442,21 @@ bool Startup::LockDataFile() {
     return false;
 }
 
-bool Startup::LoadOrRecover() {
-    m_notes = std::make_unique<PendingNotes>(m_szFile);
+void Startup::StartLoading() {
     // The file's bytes are read once: what is loaded is exactly what later saves compare the
     // file on disk with (its hash is left to the first save, off this thread).
-    const LoadedDiary diary = LoadDiary(m_szFile);
+    m_load = std::make_unique<BackgroundDiaryLoad>(m_szFile);
+    try {
+        m_window = std::make_unique<frmMain>(frmMain::ControlsOnly{});
+    } catch (const std::exception& error) {
+        m_szWindowError = QString::fromLocal8Bit(error.what());
+    }
+}
+
+bool Startup::LoadOrRecover() {
+    m_notes = std::make_unique<PendingNotes>(m_szFile);
+    const LoadedDiary diary = m_load->Take();
+    m_load.reset();
     ReplaceDocument(diary.objDoc, diary.objReadings);
     switch (diary.eOutcome) {
     case DiaryLoadOutcome::kUnreadable:
@@ -557,11 +576,18 @@ void Startup::RunMainWindow() {
     }
     // Every change of the readings reaches the file within two seconds.
     SetReadingsChangedHandler([this] { m_saver->NoteChange(); });
-    std::unique_ptr<frmMain> window;
-    try {
-        window = std::make_unique<frmMain>();
-    } catch (const std::exception& error) {
-        ShowErrorMessage(QString::fromLocal8Bit(error.what()));
+    // The controls were made while the file was read; now they show the readings.
+    std::unique_ptr<frmMain> window = std::move(m_window);
+    if (window) {
+        try {
+            window->Form_Load(Today());
+        } catch (const std::exception& error) {
+            window.reset();
+            m_szWindowError = QString::fromLocal8Bit(error.what());
+        }
+    }
+    if (!window) {
+        ShowErrorMessage(m_szWindowError);
     }
     if (window) {
         m_reload->SetWindow(window.get());
@@ -718,6 +744,7 @@ StartupResult Main(const StartupOptions& options) {
     if (!run.LockDataFile()) {
         return kStartupAlreadyRunning;
     }
+    run.StartLoading();
     if (!run.LoadOrRecover()) {
         return kStartupFileKept;
     }

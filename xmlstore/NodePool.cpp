@@ -11,6 +11,8 @@
 #endif
 #endif
 
+#include <utility>
+
 #ifdef TLG_PLAIN_HEAP
 
 // Under the address sanitizer every block comes from the heap, so that it sees every misuse.
@@ -20,6 +22,19 @@ void* NodePool::Allocate(std::size_t size) {
 void NodePool::Deallocate(void* p, std::size_t) noexcept {
     ::operator delete(p);
 }
+
+bool NodePool::IsPooled() noexcept {
+    return false;
+}
+
+struct NodePool::Parcel {};
+void NodePool::ParcelDeleter::operator()(Parcel* parcel) const noexcept {
+    delete parcel;
+}
+NodePool::ParcelPtr NodePool::HandOver() {
+    return ParcelPtr(new Parcel());
+}
+void NodePool::TakeOver(ParcelPtr /*parcel*/) noexcept {}
 
 #else
 
@@ -125,6 +140,80 @@ void NodePool::Deallocate(void* p, std::size_t size) noexcept {
     auto* b = static_cast<FreeBlock*>(p);
     b->next = sc.free;
     sc.free = b;
+}
+
+bool NodePool::IsPooled() noexcept {
+    return true;
+}
+
+struct NodePool::Parcel {
+    SizeClass classes[kClasses];
+    char* regionNext;
+    char* regionEnd;
+};
+
+void NodePool::ParcelDeleter::operator()(Parcel* parcel) const noexcept {
+    // What was not taken over stays unused, as a pool of a thread that ended does.
+    delete parcel;
+}
+
+NodePool::ParcelPtr NodePool::HandOver() {
+    ParcelPtr parcel(new Parcel());
+    for (std::size_t c = 0; c < kClasses; ++c) {
+        parcel->classes[c] = std::exchange(tClasses[c], SizeClass{});
+    }
+#if defined(__linux__)
+    parcel->regionNext = std::exchange(tRegionNext, nullptr);
+    parcel->regionEnd = std::exchange(tRegionEnd, nullptr);
+#else
+    parcel->regionNext = parcel->regionEnd = nullptr;
+#endif
+    return parcel;
+}
+
+void NodePool::TakeOver(ParcelPtr parcel) noexcept {
+    if (!parcel) {
+        return;
+    }
+    for (std::size_t c = 0; c < kClasses; ++c) {
+        SizeClass& mine = tClasses[c];
+        const SizeClass& theirs = parcel->classes[c];
+        const std::size_t blockBytes = (c + 1) * kGranule;
+        FreeBlock* head = mine.free;
+        if (theirs.next != nullptr) {
+            if (mine.next == nullptr ||
+                static_cast<std::size_t>(mine.end - mine.next) < blockBytes) {
+                mine.next = theirs.next;
+                mine.end = theirs.end;
+            } else {
+                // Both have a chunk under way: the rest of theirs becomes free blocks, lowest
+                // address first.
+                const std::size_t iRest =
+                    static_cast<std::size_t>(theirs.end - theirs.next) / blockBytes;
+                for (std::size_t i = iRest; i-- > 0;) {
+                    auto* b = reinterpret_cast<FreeBlock*>(theirs.next + i * blockBytes);
+                    b->next = head;
+                    head = b;
+                }
+            }
+        }
+        // Their freed blocks come first.
+        if (theirs.free != nullptr) {
+            FreeBlock* last = theirs.free;
+            while (last->next != nullptr) {
+                last = last->next;
+            }
+            last->next = head;
+            head = theirs.free;
+        }
+        mine.free = head;
+    }
+#if defined(__linux__)
+    if (tRegionNext == tRegionEnd && parcel->regionNext != parcel->regionEnd) {
+        tRegionNext = parcel->regionNext;
+        tRegionEnd = parcel->regionEnd;
+    }
+#endif
 }
 
 #endif

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <new>
 
 // Small, fixed-size blocks for tags and tag lists. A large document holds hundreds of thousands
@@ -15,6 +16,21 @@ constexpr std::size_t kBlockAlignment = 8;
 
 void* Allocate(std::size_t size);
 void Deallocate(void* p, std::size_t size) noexcept;
+// False where every block comes from the general heap (an address-sanitizer build).
+bool IsPooled() noexcept;
+
+// A thread's free blocks and the unused rest of its chunks. A thread that builds a tree for
+// another hands them over as it ends: the blocks that thread frees and the space left then
+// serve it, instead of lying idle beside a pool of its own.
+struct Parcel;
+struct ParcelDeleter {
+    void operator()(Parcel* parcel) const noexcept;
+};
+using ParcelPtr = std::unique_ptr<Parcel, ParcelDeleter>;
+// Empties the calling thread's pool into a parcel.
+ParcelPtr HandOver();
+// Adds a parcel to the calling thread's pool.
+void TakeOver(ParcelPtr parcel) noexcept;
 
 // An allocator for std::allocate_shared and small vectors: objects and arrays of up to
 // kLargestBlock bytes come from the pool (a day's list of its four value tags is one such

@@ -74,18 +74,54 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(onDisk) == onDisk.size());
         }
 
-        const LoadedDiary diary = LoadDiary(szFile);
-        QCOMPARE(diary.eOutcome, eOutcome);
-        QVERIFY(diary.objDoc);
-        // Exactly the bytes on disk are what later saves compare the file with.
-        QCOMPARE(diary.read.version.bExists, !onDisk.isEmpty());
-        QCOMPARE(diary.read.bytes, onDisk);
-        QCOMPARE(diary.read.version.lSize, onDisk.size());
-        QCOMPARE(diary.objReadings ? diary.objReadings->objSubTags->Count() : -1, iDaysRead);
-        if (eOutcome != DiaryLoadOutcome::kLoaded && eOutcome != DiaryLoadOutcome::kMissing) {
-            QVERIFY2(LoadFailureReason(diary).startsWith(szReason),
-                     qPrintable(LoadFailureReason(diary)));
+        // Here, and on a thread of its own as the start-up loads it: the same in every way.
+        for (const bool bInBackground : {false, true}) {
+            const LoadedDiary diary =
+                bInBackground ? BackgroundDiaryLoad(szFile).Take() : LoadDiary(szFile);
+            QCOMPARE(diary.eOutcome, eOutcome);
+            QVERIFY(diary.objDoc);
+            // Exactly the bytes on disk are what later saves compare the file with.
+            QCOMPARE(diary.read.version.bExists, !onDisk.isEmpty());
+            QCOMPARE(diary.read.bytes, onDisk);
+            QCOMPARE(diary.read.version.lSize, onDisk.size());
+            QCOMPARE(diary.objReadings ? diary.objReadings->objSubTags->Count() : -1, iDaysRead);
+            if (eOutcome != DiaryLoadOutcome::kLoaded && eOutcome != DiaryLoadOutcome::kMissing) {
+                QVERIFY2(LoadFailureReason(diary).startsWith(szReason),
+                         qPrintable(LoadFailureReason(diary)));
+            }
         }
+    }
+
+    // A diary loaded on another thread is this thread's to change and to let go, and a load
+    // nobody takes ends with its owner.
+    void loadedInBackground() {
+        QTemporaryDir dir;
+        const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
+        QFile file(szFile);
+        const QByteArray onDisk = ManyDays(2000);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(onDisk) == onDisk.size());
+        file.close();
+        { BackgroundDiaryLoad untaken(szFile); }
+
+        BackgroundDiaryLoad load(szFile);
+        LoadedDiary diary = load.Take();
+        QCOMPARE(diary.eOutcome, DiaryLoadOutcome::kLoaded);
+        clsXMLTags& days = *diary.objReadings->objSubTags;
+        for (int i = 0; i < 1000; ++i) {
+            const std::shared_ptr<clsXMLTag> day = days.Item(1);
+            days.DeleteItem(day->szName, day->szValue);
+        }
+        diary.objReadings->AddSubTag(QStringLiteral("20301231"), QString(), true)
+            ->AddSubTag(QStringLiteral("S"), QStringLiteral("130"), false);
+        QCOMPARE(days.Count(), 1001);
+        std::string written;
+        QVERIFY(diary.objDoc->SaveXMLToBytes(written, szFile));
+        const QByteArray lastDays = onDisk.mid(onDisk.indexOf(
+            "\t\t<" + QDate(1930, 1, 1).addDays(1000).toString(u"yyyyMMdd").toLatin1()));
+        QVERIFY(QByteArray::fromStdString(written).contains(
+            lastDays.left(lastDays.indexOf("\t</READINGS>"))));
+        QVERIFY(QByteArray::fromStdString(written).contains("<20301231>"));
+        diary = LoadedDiary();
     }
 
     // A folder in the file's place is not read, and the reason is the system's.
