@@ -20,7 +20,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
 #include <map>
+#include <system_error>
 
 namespace {
 
@@ -145,13 +147,42 @@ QCursor HandPointer() {
 struct FramelessWindow::Impl {
     QString szArtwork;
     QPixmap background;
+    // The background as drawn on a thread of its own while the window was being made, at the
+    // size and pixel ratio it was made with; taken at the first paint.
+    std::future<QImage> backgroundAhead;
     mutable std::map<long, QRegion> shapes;
+
+    // The background drawn ahead if it has this size and ratio, else null; the drawing is taken
+    // either way.
+    QImage TakeAhead(const QSize& size, qreal dpr) {
+        if (!backgroundAhead.valid()) {
+            return {};
+        }
+        QImage image;
+        try {
+            image = backgroundAhead.get();
+        } catch (const std::exception&) {
+            return {};
+        }
+        if (image.devicePixelRatio() != dpr || image.deviceIndependentSize().toSize() != size) {
+            return {};
+        }
+        return image;
+    }
 };
 
 FramelessWindow::FramelessWindow(const QString& backgroundArtwork, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), d(new Impl) {
     d->szArtwork = backgroundArtwork;
     setFixedSize(kWindowWidth, kWindowHeight);
+    // The background takes milliseconds to draw: it is drawn while the window's controls are
+    // made, on the screen the window will most likely be shown on.
+    try {
+        d->backgroundAhead = std::async(std::launch::async, RenderArtwork, d->szArtwork, size(),
+                                        devicePixelRatioF());
+    } catch (const std::system_error&) {
+        // No thread: the first paint draws it.
+    }
     setAttribute(Qt::WA_OpaquePaintEvent);
     static const bool bInstalled = [] {
         QAccessible::installFactory(WindowFactory);
@@ -246,7 +277,18 @@ QRegion FramelessWindow::ColourKeyShape(long lColourKey) const {
         return found->second;
     }
     // The key is matched on the picture drawn at its own size, one pixel per pixel.
-    const QImage image = RenderArtwork(d->szArtwork, size(), 1.0);
+    QImage image;
+    if (!d->background.isNull() && d->background.devicePixelRatio() == 1.0 &&
+        d->background.size() == size()) {
+        image = d->background.toImage();
+    } else {
+        image = d->TakeAhead(size(), 1.0);
+        if (!image.isNull()) {
+            d->background = QPixmap::fromImage(image);
+        } else {
+            image = RenderArtwork(d->szArtwork, size(), 1.0);
+        }
+    }
     QRegion shape = ShapeWithoutColour(image, lColourKey);
     d->shapes.emplace(lColourKey, shape);
     return shape;
@@ -256,7 +298,11 @@ void FramelessWindow::paintEvent(QPaintEvent* /*event*/) {
     const qreal dpr = devicePixelRatioF();
     if (d->background.isNull() || d->background.devicePixelRatio() != dpr ||
         d->background.deviceIndependentSize().toSize() != size()) {
-        d->background = QPixmap::fromImage(RenderArtwork(d->szArtwork, size(), dpr));
+        QImage image = d->TakeAhead(size(), dpr);
+        if (image.isNull()) {
+            image = RenderArtwork(d->szArtwork, size(), dpr);
+        }
+        d->background = QPixmap::fromImage(image);
     }
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);

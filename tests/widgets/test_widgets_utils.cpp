@@ -488,6 +488,32 @@ private slots:
         QVERIFY(window.mask().isEmpty());
     }
 
+    // The background is drawn while the window is made; whichever asks first, the first paint or
+    // the shape, both see the same picture.
+    void backgroundDrawnAhead_data() {
+        QTest::addColumn<bool>("bShapeFirst");
+        QTest::newRow("painted, then shaped") << false;
+        QTest::newRow("shaped, then painted") << true;
+    }
+    void backgroundDrawnAhead() {
+        QFETCH(bool, bShapeFirst);
+        QTemporaryDir dir;
+        FramelessWindow window(WriteArtwork(dir, QStringLiteral("#800080")));
+        const QRegion expectedShape = QRegion(0, 0, 700, 500) - QRegion(0, 0, 20, 10);
+        if (bShapeFirst) {
+            QCOMPARE(window.ColourKeyShape(kColourKey), expectedShape);
+        }
+        const QImage painted = window.grab().toImage();
+        QCOMPARE(painted.size(), QSize(700, 500));
+        QCOMPARE(painted.pixelColor(5, 5), QColor(0x80, 0x00, 0x80));
+        QCOMPARE(painted.pixelColor(19, 9), QColor(0x80, 0x00, 0x80));
+        QCOMPARE(painted.pixelColor(20, 5), QColor(Qt::white));
+        QCOMPARE(painted.pixelColor(699, 499), QColor(Qt::white));
+        QCOMPARE(window.ColourKeyShape(kColourKey), expectedShape);
+        // A key the picture lacks: nothing is cut, from the same picture.
+        QVERIFY(window.ColourKeyShape(0x00FF00L).isEmpty());
+    }
+
     // The picture is read a band of rows at a time: patches across a band's edge and in the
     // last, shorter band are cut exactly.
     void shapeAcrossBands_data() {
