@@ -23,6 +23,7 @@
 #include <future>
 #include <map>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -278,19 +279,23 @@ QRegion FramelessWindow::ColourKeyShape(long lColourKey) const {
     }
     // The key is matched on the picture drawn at its own size, one pixel per pixel.
     QImage image;
+    bool bBackground = false;
     if (!d->background.isNull() && d->background.devicePixelRatio() == 1.0 &&
         d->background.size() == size()) {
         image = d->background.toImage();
     } else {
         image = d->TakeAhead(size(), 1.0);
-        if (!image.isNull()) {
-            d->background = QPixmap::fromImage(image);
-        } else {
+        bBackground = !image.isNull();
+        if (!bBackground) {
             image = RenderArtwork(d->szArtwork, size(), 1.0);
         }
     }
     QRegion shape = ShapeWithoutColour(image, lColourKey);
     d->shapes.emplace(lColourKey, shape);
+    if (bBackground) {
+        // The picture drawn ahead is the background the first paint would draw.
+        d->background = QPixmap::fromImage(std::move(image));
+    }
     return shape;
 }
 
@@ -302,7 +307,7 @@ void FramelessWindow::paintEvent(QPaintEvent* /*event*/) {
         if (image.isNull()) {
             image = RenderArtwork(d->szArtwork, size(), dpr);
         }
-        d->background = QPixmap::fromImage(image);
+        d->background = QPixmap::fromImage(std::move(image));
     }
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
