@@ -318,6 +318,14 @@ QByteArray DataFileSaver::BaseBytes() const {
     return m_baseBytes;
 }
 
+FileVersion DataFileSaver::ExpectedWithHash() const {
+    FileVersion expected = m_expected;
+    if (expected.bExists && expected.hash.isEmpty()) {
+        expected.hash = ContentHash(BaseBytes());
+    }
+    return expected;
+}
+
 bool DataFileSaver::HasBase() const {
     return m_bBaseInEncoded || !m_basePacked.isNull() || !m_baseBytes.isNull();
 }
@@ -414,9 +422,7 @@ void DataFileSaver::CheckDiskNow() {
         // Unreadable for now, or gone: the next save tells (and writes a file that is gone).
         return;
     }
-    if (m_expected.bExists && m_expected.hash.isEmpty()) {
-        m_expected.hash = ContentHash(BaseBytes());
-    }
+    m_expected = ExpectedWithHash();
     if (SameContent(version.version, m_expected)) {
         return;
     }
@@ -526,11 +532,7 @@ DataFileSaver::DiskState DataFileSaver::CheckDisk(QString* pszReason) const {
     if (!disk.version.bExists) {
         return kMissing;
     }
-    FileVersion expected = m_expected;
-    if (expected.bExists && expected.hash.isEmpty()) {
-        expected.hash = ContentHash(BaseBytes());
-    }
-    if (!SameContent(disk.version, expected)) {
+    if (!SameContent(disk.version, ExpectedWithHash())) {
         return kChangedElsewhere;
     }
     return m_dtLastWritten.isValid() ? kAsLastSaved : kAsLoaded;

@@ -228,6 +228,8 @@ private:
     // The base's bytes, whichever way they are held (null: no base).
     QByteArray BaseBytes() const;
     bool HasBase() const;
+    // m_expected with its hash, worked out from the base when it was left for later.
+    FileVersion ExpectedWithHash() const;
     // Replaces the base by bytes as read, or by none.
     void SetBase(QByteArray bytes);
     // Before the encoding buffer is used again: a base held there is compressed first.

@@ -386,8 +386,15 @@ void SetSwapTestHooks(SwapTestHooks hooks) {
     g_hooks = std::move(hooks);
 }
 
+namespace {
+
+// The hash of a file's content, whether it is worked out at once or piece by piece.
+constexpr QCryptographicHash::Algorithm kContentHash = QCryptographicHash::Sha1;
+
+} // namespace
+
 QByteArray ContentHash(const QByteArray& bytes) {
-    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    return QCryptographicHash::hash(bytes, kContentHash);
 }
 
 bool SameContent(const FileVersion& a, const FileVersion& b) {
@@ -439,7 +446,7 @@ FileRead ReadFileAs(const QString& szPath, Keep eKeep) {
         return read;
     }
     if (eKeep == Keep::kHashOnly) {
-        QCryptographicHash hash(QCryptographicHash::Sha1); // as ContentHash
+        QCryptographicHash hash(kContentHash);
         constexpr qint64 kPiece = 256 * 1024;
         QByteArray piece(static_cast<qsizetype>(kPiece), Qt::Uninitialized);
         qint64 lRead = 0;
