@@ -64,8 +64,11 @@ struct SizeClass {
 thread_local SizeClass tClasses[kClasses];
 
 #if defined(__linux__)
-// Chunks are cut from 2 MB regions that the kernel may back with huge pages: a large tree then
-// costs a handful of page faults instead of thousands (each of which costs microseconds).
+// Chunks are cut from 2 MB regions, aligned so that a kernel that backs memory with huge pages
+// by itself can: a large tree then costs a handful of page faults instead of thousands. The
+// regions do not ask for huge pages (MADV_HUGEPAGE): where the kernel compacts memory only for
+// those who ask, such a fault could wait tens of milliseconds for a free huge page, and one
+// start in a few of a large diary took 40 ms longer so.
 constexpr std::size_t kRegionBytes = std::size_t{2} << 20;
 thread_local char* tRegionNext = nullptr;
 thread_local char* tRegionEnd = nullptr;
@@ -88,7 +91,6 @@ char* NewRegion() {
     if (mappedEnd > end) {
         ::munmap(end, static_cast<std::size_t>(mappedEnd - end));
     }
-    ::madvise(aligned, kRegionBytes, MADV_HUGEPAGE);
     return aligned;
 }
 #endif
