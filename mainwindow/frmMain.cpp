@@ -594,6 +594,9 @@ QWidget* MakeControl(const ControlRow& row, QWidget* window) {
     QWidget* control = MakeControlOfKind(row, window);
     control->setObjectName(szName);
     control->setGeometry(TwipsRect(row.left, row.top, row.width, row.height));
+    if (row.kind == Kind::PictureButton) {
+        static_cast<PictureButton*>(control)->DrawAhead();
+    }
     // Presses on a control never drag the window; only the background does.
     control->setAttribute(Qt::WA_NoMousePropagation);
     if (row.szTip[0] != 0 && row.kind != Kind::EntryBox) {
@@ -779,6 +782,8 @@ void frmMain::Form_Load(const QDate& dtToday) {
     RestorePosition();
     SelectCalendarDay(dtToday);
     FillReadingsChart();
+    // The chart is drawn on another core while the rest of the window is filled and painted.
+    ctlChart->PaintAhead();
     // A diary that is full at the start has been told of already; its first pick tells why the
     // boxes take nothing.
     m_bDiaryFullToldPending = false;

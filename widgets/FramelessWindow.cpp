@@ -145,6 +145,28 @@ QCursor HandPointer() {
     return QCursor(Qt::PointingHandCursor);
 }
 
+namespace {
+
+// A picture drawn ahead if it has this size and ratio, else null; the drawing is taken either
+// way.
+QImage TakeDrawnAhead(std::future<QImage>& ahead, const QSize& size, qreal dpr) {
+    if (!ahead.valid()) {
+        return {};
+    }
+    QImage image;
+    try {
+        image = ahead.get();
+    } catch (const std::exception&) {
+        return {};
+    }
+    if (image.devicePixelRatio() != dpr || image.deviceIndependentSize().toSize() != size) {
+        return {};
+    }
+    return image;
+}
+
+} // namespace
+
 struct FramelessWindow::Impl {
     QString szArtwork;
     QPixmap background;
@@ -156,19 +178,7 @@ struct FramelessWindow::Impl {
     // The background drawn ahead if it has this size and ratio, else null; the drawing is taken
     // either way.
     QImage TakeAhead(const QSize& size, qreal dpr) {
-        if (!backgroundAhead.valid()) {
-            return {};
-        }
-        QImage image;
-        try {
-            image = backgroundAhead.get();
-        } catch (const std::exception&) {
-            return {};
-        }
-        if (image.devicePixelRatio() != dpr || image.deviceIndependentSize().toSize() != size) {
-            return {};
-        }
-        return image;
+        return TakeDrawnAhead(backgroundAhead, size, dpr);
     }
 };
 
@@ -359,6 +369,8 @@ void FramelessWindow::Form_MouseUp(Qt::MouseButton /*button*/, Qt::KeyboardModif
 struct PictureButton::Impl {
     QString szArtwork;
     QPixmap picture;
+    // The picture as drawn on a thread of its own while the window was being built.
+    std::future<QImage> ahead;
 };
 
 PictureButton::PictureButton(const QString& artwork, QWidget* parent)
@@ -378,11 +390,27 @@ QSize PictureButton::sizeHint() const {
     return renderer.isValid() ? renderer.defaultSize() : QSize(24, 24);
 }
 
+void PictureButton::DrawAhead() {
+    if (isVisible() || size().isEmpty() || d->ahead.valid()) {
+        return;
+    }
+    try {
+        d->ahead = std::async(std::launch::async, RenderArtwork, d->szArtwork, size(),
+                              devicePixelRatioF());
+    } catch (const std::system_error&) {
+        // No thread: the first paint draws it.
+    }
+}
+
 void PictureButton::paintEvent(QPaintEvent* /*event*/) {
     const qreal dpr = devicePixelRatioF();
     if (d->picture.isNull() || d->picture.devicePixelRatio() != dpr ||
         d->picture.deviceIndependentSize().toSize() != size()) {
-        d->picture = QPixmap::fromImage(RenderArtwork(d->szArtwork, size(), dpr));
+        QImage image = TakeDrawnAhead(d->ahead, size(), dpr);
+        if (image.isNull()) {
+            image = RenderArtwork(d->szArtwork, size(), dpr);
+        }
+        d->picture = QPixmap::fromImage(std::move(image));
     }
     QPainter painter(this);
     painter.drawPixmap(0, 0, d->picture);

@@ -103,6 +103,9 @@ public:
     ~PictureButton() override;
 
     QSize sizeHint() const override;
+    // While its window is still being built (the button not yet visible): draws its picture,
+    // at its present size, on a thread of its own for its first paint.
+    void DrawAhead();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

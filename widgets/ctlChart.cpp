@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QFont>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QImage>
@@ -18,6 +19,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <future>
+#include <system_error>
 
 struct ctlChart::Impl {
     ChartContent content;
@@ -30,6 +33,18 @@ struct ctlChart::Impl {
     qint16 iCursorRow = 0;
     bool bRepaintPending = false;
     bool bDescriptionPending = false;
+    // Counts the changes of what the chart draws.
+    quint64 iDrawnState = 0;
+
+    // A picture of the chart being drawn on another thread, and what it was drawn for.
+    struct Ahead {
+        std::future<QImage> image;
+        quint64 iDrawnState = 0;
+        QSize size;
+        qreal dpr = 1;
+        QFont font;
+    };
+    std::optional<Ahead> ahead;
 
     const ChartData& Grid() const { return content.grid; }
 };
@@ -131,6 +146,7 @@ std::optional<std::pair<double, double>> ctlChart::SpreadAt(qint16 iRow, qint16 
 
 void ctlChart::SetRowSamples(int iSamples) {
     d->content.grid.SetSamples(d->iRow, iSamples);
+    ++d->iDrawnState;
 }
 
 int ctlChart::RowSamplesAt(qint16 iRow) const {
@@ -469,6 +485,7 @@ QSize ctlChart::sizeHint() const {
 }
 
 void ctlChart::ScheduleRepaint() {
+    ++d->iDrawnState;
     // One request per paint, and one word to a screen reader per fill: a fill writes tens of
     // thousands of cells.
     if (!d->bRepaintPending) {
@@ -487,14 +504,83 @@ void ctlChart::ScheduleRepaint() {
     }
 }
 
+void ctlChart::PaintAhead() {
+    const qreal dpr = devicePixelRatioF();
+    // The picture is copied onto whole device pixels, where the chart must lie too.
+    const QPointF origin = QPointF(mapTo(window(), QPoint(0, 0))) * dpr;
+    if (isVisible() || isHidden() || size().isEmpty() || origin != origin.toPoint()) {
+        return;
+    }
+    Impl::Ahead ahead;
+    ahead.iDrawnState = d->iDrawnState;
+    ahead.size = size();
+    ahead.dpr = dpr;
+    ahead.font = font();
+    const int iDpiX = logicalDpiX();
+    const int iDpiY = logicalDpiY();
+    try {
+        ahead.image =
+            std::async(std::launch::async, [content = d->content, style = d->style, size = size(),
+                                            dpr, font = font(), iDpiX, iDpiY] {
+                QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+                if (image.isNull()) {
+                    return image;
+                }
+                image.setDevicePixelRatio(dpr);
+                // Text at the size the screen gives it.
+                image.setDotsPerMeterX(qRound(iDpiX / 0.0254));
+                image.setDotsPerMeterY(qRound(iDpiY / 0.0254));
+                image.fill(Qt::transparent);
+                QPainter painter(&image);
+                const QRectF area(QPointF(0, 0), QSizeF(size));
+                const ChartLayout layout = ChartLayout::Compute(content, font, area);
+                ChartPainter chartPainter(painter, content, style, layout);
+                chartPainter.Paint(area, chartPainter.DevicePixelColumns());
+                painter.end();
+                return image;
+            });
+    } catch (const std::system_error&) {
+        // No thread: the first paint draws the chart.
+        return;
+    }
+    d->ahead = std::move(ahead);
+}
+
+QImage ctlChart::TakeAhead() {
+    if (!d->ahead) {
+        return {};
+    }
+    Impl::Ahead ahead = std::move(*d->ahead);
+    d->ahead.reset();
+    if (ahead.iDrawnState != d->iDrawnState || ahead.size != size() ||
+        ahead.dpr != devicePixelRatioF() || ahead.font != font() || !ahead.image.valid()) {
+        return {};
+    }
+    try {
+        return ahead.image.get();
+    } catch (const std::exception&) {
+        // Not drawn (no memory for the picture): drawn anew.
+        return {};
+    }
+}
+
 void ctlChart::paintEvent(QPaintEvent* event) {
     Q_UNUSED(event);
     d->bRepaintPending = false;
     QPainter painter(this);
     const QRectF area(rect());
+    const QImage ahead = TakeAhead();
+    if (!ahead.isNull()) {
+        painter.drawImage(QPointF(0, 0), ahead);
+        if (!hasFocus()) {
+            return;
+        }
+    }
     const ChartLayout layout = LayoutFor(area);
     ChartPainter chartPainter(painter, d->content, d->style, layout);
-    chartPainter.Paint(area, chartPainter.DevicePixelColumns());
+    if (ahead.isNull()) {
+        chartPainter.Paint(area, chartPainter.DevicePixelColumns());
+    }
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setBrush(Qt::NoBrush);
     if (hasFocus() && d->iCursorRow > 0 && layout.bValid) {

@@ -158,6 +158,11 @@ public:
 
     // Draws the whole chart into rect of any paint device (screen, image, printer).
     void Render(QPainter& painter, const QRectF& rect) const;
+    // While its window is still being built (the chart not yet visible): draws the chart for
+    // its first paint on a thread of its own, so that the window's other controls are painted
+    // meanwhile. The first paint copies that picture, unless the chart, its size, its font or
+    // its screen changed since; then it draws anew. Nothing happens once the chart is visible.
+    void PaintAhead();
     // A picture of the chart at the given size in device-independent pixels, drawn at scale
     // (the image has size x scale pixels and a device pixel ratio of scale).
     QImage ToImage(const QSize& size, qreal scale) const;
@@ -196,6 +201,8 @@ private:
     void MoveCursor(qint16 iRow);
     void NotifyDescriptionChanged();
     void ScheduleRepaint();
+    // The picture drawn ahead for a paint of the chart as it is now, or none.
+    QImage TakeAhead();
     QImage RenderImage(const QSize& size, qreal scale, const QColor& base) const;
 
     struct Impl;

@@ -254,6 +254,8 @@ private slots:
     void accessibleDescription();
     void descriptionChangesAreAnnounced();
     void pictures();
+    void paintedAhead_data();
+    void paintedAhead();
 };
 
 void TestReadingsChart::fill_data() {
@@ -1478,6 +1480,75 @@ void TestReadingsChart::pictures() {
 
     QVERIFY(chart->ToImage(QSize(0, 100), 2.0).isNull());
     QVERIFY(chart->ToImage(QSize(100, 100), 0).isNull());
+}
+
+// The largest difference of one colour channel between two pictures of the same size.
+int LargestDifference(const QImage& a, const QImage& b) {
+    const QImage x = a.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    const QImage y = b.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    int iLargest = 0;
+    for (int row = 0; row < x.height(); ++row) {
+        const auto* p = reinterpret_cast<const QRgb*>(x.constScanLine(row));
+        const auto* q = reinterpret_cast<const QRgb*>(y.constScanLine(row));
+        for (int col = 0; col < x.width(); ++col) {
+            iLargest = std::max({iLargest, std::abs(qRed(p[col]) - qRed(q[col])),
+                                 std::abs(qGreen(p[col]) - qGreen(q[col])),
+                                 std::abs(qBlue(p[col]) - qBlue(q[col])),
+                                 std::abs(qAlpha(p[col]) - qAlpha(q[col]))});
+        }
+    }
+    return iLargest;
+}
+
+void TestReadingsChart::paintedAhead_data() {
+    QTest::addColumn<int>("iDays");
+    QTest::addColumn<QString>("szChange");
+
+    for (const int iDays : {1, 40, 3650}) {
+        for (const char* szChange : {"none", "value", "size", "font", "colours", "shown"}) {
+            QTest::addRow("%d days, %s changed after", iDays, szChange) << iDays << szChange;
+        }
+    }
+}
+
+void TestReadingsChart::paintedAhead() {
+    // What a window being built draws ahead is exactly what its first paint would draw, and
+    // a change in between is never hidden behind the older picture.
+    QFETCH(int, iDays);
+    QFETCH(QString, szChange);
+    QWidget window;
+    window.resize(720, 260);
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    chart->setGeometry(21, 33, 677, 197);
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(2017, 3, 1), iDays)));
+    QVERIFY(!chart->isHidden());
+    chart->PaintAhead();
+
+    if (szChange == u"value") {
+        Write(*chart, 1, 1, 250);
+    } else if (szChange == u"size") {
+        chart->resize(600, 180);
+    } else if (szChange == u"font") {
+        // The chart sizes its text itself; the face is the widget's.
+        QFont font = chart->font();
+        font.setBold(!font.bold());
+        font.setItalic(true);
+        chart->setFont(font);
+    } else if (szChange == u"colours") {
+        chart->SetSeriesColours({Qt::black, Qt::black, Qt::black});
+    } else if (szChange == u"shown") {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+    }
+    const QImage first = chart->grab().toImage();
+    const QImage drawnAnew = chart->grab().toImage();
+    QCOMPARE(first.size(), drawnAnew.size());
+    // Translucent pixels laid over the window at once or through a picture of their own
+    // round differently, by a step or three where several bands overlap.
+    QVERIFY2(LargestDifference(first, drawnAnew) <= 3,
+             qPrintable(
+                 QStringLiteral("largest difference %1").arg(LargestDifference(first, drawnAnew))));
 }
 
 QTEST_MAIN(TestReadingsChart)

@@ -514,6 +514,42 @@ private slots:
         QVERIFY(window.ColourKeyShape(0x00FF00L).isEmpty());
     }
 
+    // A button's picture drawn while its window is built is the one its first paint shows,
+    // also when the button was resized in between.
+    void buttonDrawnAhead_data() {
+        QTest::addColumn<QSize>("drawnAt");
+        QTest::addColumn<QSize>("shownAt");
+        QTest::newRow("same size") << QSize(40, 30) << QSize(40, 30);
+        QTest::newRow("resized in between") << QSize(40, 30) << QSize(90, 50);
+    }
+    void buttonDrawnAhead() {
+        QFETCH(QSize, drawnAt);
+        QFETCH(QSize, shownAt);
+        QTemporaryDir dir;
+        const QString szArtwork = dir.filePath(QStringLiteral("button.svg"));
+        {
+            QFile file(szArtwork);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"10\" height=\"10\">"
+                       "<rect width=\"5\" height=\"10\" fill=\"#800080\"/></svg>");
+        }
+        QWidget window;
+        auto* button = new PictureButton(szArtwork, &window);
+        button->resize(drawnAt);
+        button->DrawAhead();
+        button->resize(shownAt);
+        auto* fresh = new PictureButton(szArtwork, &window);
+        fresh->resize(shownAt);
+        const QImage painted = button->grab().toImage();
+        QCOMPARE(painted.size(), shownAt);
+        QCOMPARE(painted, fresh->grab().toImage());
+        // The left half is the artwork's purple at the size shown.
+        QCOMPARE(painted.pixelColor(shownAt.width() / 4, shownAt.height() / 2),
+                 QColor(0x80, 0x00, 0x80));
+        QCOMPARE(painted.pixelColor(shownAt.width() / 2 - 2, shownAt.height() - 1),
+                 QColor(0x80, 0x00, 0x80));
+    }
+
     // The picture is read a band of rows at a time: patches across a band's edge and in the
     // last, shorter band are cut exactly.
     void shapeAcrossBands_data() {
