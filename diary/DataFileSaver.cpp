@@ -177,15 +177,20 @@ DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Enco
         QMetaObject::invokeMethod(
             this, [this] { OnBackgroundSaveDone(); }, Qt::QueuedConnection);
     });
-    if (m_baseBytes.size() >= m_timing.lPackBaseFrom && m_baseBytes.size() > 0) {
-        // A large diary's bytes as read are compressed at once, on the worker, while the window
-        // is being built: the largest diary then holds 2.6 MB less from its first moments on.
-        Job job;
-        job.bPackOnly = true;
-        job.bytes = m_baseBytes;
-        m_bRunning = true;
-        m_worker->Run(std::move(job));
+}
+
+void DataFileSaver::PackReadBytes() {
+    // Only the bytes as read, and only while the worker is free: a save under way compresses
+    // the base it writes.
+    if (m_bRunning || m_bBaseInEncoded || !m_basePacked.isNull() || m_baseBytes.isEmpty() ||
+        m_baseBytes.size() < m_timing.lPackBaseFrom || m_expected.lSize != m_baseBytes.size()) {
+        return;
     }
+    Job job;
+    job.bPackOnly = true;
+    job.bytes = m_baseBytes;
+    m_bRunning = true;
+    m_worker->Run(std::move(job));
 }
 
 void DataFileSaver::TakePacked(const JobResult& done) {

@@ -131,6 +131,10 @@ public:
     DataFileSaver(const DataFileSaver&) = delete;
     DataFileSaver& operator=(const DataFileSaver&) = delete;
 
+    // Compresses the bytes as read, the base of the first merge, on the worker: a large diary
+    // then holds a tenth of them. Meant for when the program has a moment (its window is on the
+    // screen); a save that comes first keeps its base compressed itself.
+    void PackReadBytes();
     // The file as loaded is not worth a backup (it was damaged, and a copy of it is kept
     // elsewhere): the first save leaves an earlier backup as it is.
     void KeepEarlierBackup() { m_bBackupDone = true; }

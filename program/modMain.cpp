@@ -600,6 +600,9 @@ void Startup::RunMainWindow() {
                 window->btClose_Click();
             });
         }
+        // Once the window is on the screen, the file's bytes as read are compressed on the
+        // saver's worker: done earlier, they took a core from the window's first paint.
+        new FirstPaintWatcher(window.get(), [this] { m_saver->PackReadBytes(); });
         if (!m_options.filesToOpen.isEmpty()) {
             // Asked once the window is on the screen, as a drop is.
             new FirstPaintWatcher(window.get(),

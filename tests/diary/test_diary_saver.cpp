@@ -874,14 +874,36 @@ private slots:
         QCOMPARE(m_merged, QStringList(5, QStringLiteral("+ ")));
     }
 
-    // A large diary's bytes as read are compressed on the worker at once: they stay the base of
-    // the first merge. Only a base that holds 120 tells that their 140 is a change of theirs
-    // alone, to be taken without a conflict.
+    // A large diary's bytes as read are compressed on the worker once the program has a
+    // moment: they stay the base of the first merge, also when a save or a second request came
+    // first. Only a base that holds 120 tells that their 140 is a change of theirs alone, to be
+    // taken without a conflict.
+    void baseAsReadCompressedAtStart_data() {
+        QTest::addColumn<int>("iRequests");
+        QTest::addColumn<bool>("bDuringSave");
+        QTest::newRow("asked once") << 1 << false;
+        QTest::newRow("asked twice") << 2 << false;
+        QTest::newRow("asked during a save") << 1 << true;
+    }
     void baseAsReadCompressedAtStart() {
+        QFETCH(int, iRequests);
+        QFETCH(bool, bDuringSave);
         DataFileSaver::Timing timing;
         timing.lPackBaseFrom = 0;
         StartMerging(timing);
-        QVERIFY(WaitUntilIdle()); // the compression
+        if (bDuringSave) {
+            // A save that leaves the file as it was: the base stays the bytes as read.
+            m_saver->NoteChange();
+            m_timers->Advance(1000);
+            QVERIFY(m_saver->IsSaving());
+        }
+        // Nothing runs on the worker until it is asked for.
+        QCOMPARE(m_saver->IsSaving(), bDuringSave);
+        for (int i = 0; i < iRequests; ++i) {
+            m_saver->PackReadBytes();
+            QVERIFY(m_saver->IsSaving()); // the compression, or the save that packs its base
+        }
+        QVERIFY(WaitUntilIdle());
         QVERIFY(RenameOver(m_szFile, Theirs("140", "131")));
         m_saver->NoteChange(); // a change that leaves the readings as they were loaded
         QVERIFY(Pass(1000));
