@@ -516,29 +516,23 @@ void ctlChart::PaintAhead() {
     ahead.size = size();
     ahead.dpr = dpr;
     ahead.font = font();
-    const int iDpiX = logicalDpiX();
-    const int iDpiY = logicalDpiY();
     try {
-        ahead.image =
-            std::async(std::launch::async, [content = d->content, style = d->style, size = size(),
-                                            dpr, font = font(), iDpiX, iDpiY] {
-                QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-                if (image.isNull()) {
-                    return image;
-                }
-                image.setDevicePixelRatio(dpr);
-                // Text at the size the screen gives it.
-                image.setDotsPerMeterX(qRound(iDpiX / 0.0254));
-                image.setDotsPerMeterY(qRound(iDpiY / 0.0254));
-                image.fill(Qt::transparent);
-                QPainter painter(&image);
-                const QRectF area(QPointF(0, 0), QSizeF(size));
-                const ChartLayout layout = ChartLayout::Compute(content, font, area);
-                ChartPainter chartPainter(painter, content, style, layout);
-                chartPainter.Paint(area, chartPainter.DevicePixelColumns());
-                painter.end();
+        ahead.image = std::async(std::launch::async, [content = d->content, style = d->style,
+                                                      size = size(), dpr, font = font()] {
+            QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+            if (image.isNull()) {
                 return image;
-            });
+            }
+            image.setDevicePixelRatio(dpr);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            const QRectF area(QPointF(0, 0), QSizeF(size));
+            const ChartLayout layout = ChartLayout::Compute(content, font, area);
+            ChartPainter chartPainter(painter, content, style, layout);
+            chartPainter.Paint(area, chartPainter.DevicePixelColumns());
+            painter.end();
+            return image;
+        });
     } catch (const std::system_error&) {
         // No thread: the first paint draws the chart.
         return;
