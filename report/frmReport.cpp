@@ -298,6 +298,9 @@ void frmReport::Form_Activate() {
     PlaceExportCsvButton();
     PlacePeriodChoice();
     rtb->SetText(QString());
+    // The chart's picture is drawn on another core while the report waits to be written.
+    const auto [size, scale] = ChartPictureSize(*rtb);
+    ctlChart->PictureAhead(size, scale);
     tim->start();
 }
 
@@ -590,15 +593,20 @@ QString frmReport::HeaderPictureText() {
     return tr("Tensiolog, blood pressure diary");
 }
 
-void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
+std::pair<QSize, qreal> frmReport::ChartPictureSize(const RichTextBox& rtbTarget) const {
     // Sized from the box it goes into, in twips, as single-precision numbers.
     const float fWidth = static_cast<float>(rtbTarget.width() * kTwipsPerPixel * 0.7 * 2.8);
     const float fHeight = static_cast<float>(rtbTarget.height() * kTwipsPerPixel * 0.4 * 2.8);
     const int iWidth = std::max(1, qRound(fWidth / kTwipsPerPixel));
     const int iHeight = std::max(1, qRound(fHeight / kTwipsPerPixel));
-    ctlChart->resize(iWidth, iHeight);
     const qreal fineness = &rtbTarget == rtbPrint ? kPaperChartScale : devicePixelRatioF();
-    const qreal scale = std::min(fineness, kChartMaxPixels / std::max(iWidth, iHeight));
+    return {QSize(iWidth, iHeight),
+            std::min(fineness, kChartMaxPixels / std::max(iWidth, iHeight))};
+}
+
+void frmReport::PasteChartRTF(RichTextBox& rtbTarget) {
+    const auto [size, scale] = ChartPictureSize(rtbTarget);
+    ctlChart->resize(size);
     img = ctlChart->Picture(scale);
     szImgText = ReadingsPictureSummary(*ctlChart);
     PasteImageRTF(rtbTarget);

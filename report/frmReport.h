@@ -12,6 +12,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class ctlChart;
 class QPushButton;
@@ -84,6 +85,8 @@ public:
     // straight into the box's document (the clipboard is never used).
     void PasteImageRTF(RichTextBox& rtbTarget);
     void PasteChartRTF(RichTextBox& rtbTarget);
+    // The size and scale of the chart's picture in a report written into rtbTarget.
+    std::pair<QSize, qreal> ChartPictureSize(const RichTextBox& rtbTarget) const;
 
     // Rebuilds the hidden chart from the readings.
     void FillReadingsChart();

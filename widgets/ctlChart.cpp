@@ -22,6 +22,34 @@
 #include <future>
 #include <system_error>
 
+namespace {
+
+// A picture of a chart's content at size (device-independent pixels) drawn at scale, on base:
+// what the control draws, from copies that any thread may use.
+QImage DrawChartImage(const ChartContent& content, const ChartStyle& style, const QFont& font,
+                      const QSize& size, qreal scale, const QColor& base) {
+    if (size.isEmpty() || !(scale > 0)) {
+        return QImage();
+    }
+    QImage image(QSize(static_cast<int>(std::ceil(size.width() * scale)),
+                       static_cast<int>(std::ceil(size.height() * scale))),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull()) {
+        return image;
+    }
+    image.setDevicePixelRatio(scale);
+    image.fill(base);
+    QPainter painter(&image);
+    const QRectF area(0, 0, size.width(), size.height());
+    const ChartLayout layout = ChartLayout::Compute(content, font, area);
+    ChartPainter chartPainter(painter, content, style, layout);
+    chartPainter.Paint(area, chartPainter.DevicePixelColumns());
+    painter.end();
+    return image;
+}
+
+} // namespace
+
 struct ctlChart::Impl {
     ChartContent content;
     ChartStyle style;
@@ -41,7 +69,8 @@ struct ctlChart::Impl {
         std::future<QImage> image;
         quint64 iDrawnState = 0;
         QSize size;
-        qreal dpr = 1;
+        qreal scale = 1;
+        QColor base;
         QFont font;
     };
     std::optional<Ahead> ahead;
@@ -448,24 +477,17 @@ QImage ctlChart::ToImage(const QSize& size, qreal scale) const {
 }
 
 QImage ctlChart::RenderImage(const QSize& size, qreal scale, const QColor& base) const {
-    if (size.isEmpty() || !(scale > 0)) {
-        return QImage();
-    }
-    QImage image(QSize(static_cast<int>(std::ceil(size.width() * scale)),
-                       static_cast<int>(std::ceil(size.height() * scale))),
-                 QImage::Format_ARGB32_Premultiplied);
-    if (image.isNull()) {
-        return image;
-    }
-    image.setDevicePixelRatio(scale);
-    image.fill(base);
-    QPainter painter(&image);
-    Render(painter, QRectF(0, 0, size.width(), size.height()));
-    painter.end();
-    return image;
+    return DrawChartImage(d->content, d->style, font(), size, scale, base);
+}
+
+void ctlChart::PictureAhead(const QSize& size, qreal scale) {
+    DrawAhead(size, scale, Qt::white);
 }
 
 QImage ctlChart::Picture(qreal scale) const {
+    if (QImage ahead = TakeAhead(size(), scale, Qt::white); !ahead.isNull()) {
+        return ahead;
+    }
     // A picture has no window behind it: a see-through background goes onto white.
     return RenderImage(size(), scale, Qt::white);
 }
@@ -508,46 +530,45 @@ void ctlChart::PaintAhead() {
     const qreal dpr = devicePixelRatioF();
     // The picture is copied onto whole device pixels, where the chart must lie too.
     const QPointF origin = QPointF(mapTo(window(), QPoint(0, 0))) * dpr;
-    if (isVisible() || isHidden() || size().isEmpty() || origin != origin.toPoint()) {
+    if (isVisible() || isHidden() || origin != origin.toPoint()) {
         return;
+    }
+    // Drawn on nothing: the window's background shows through where the chart lets it.
+    DrawAhead(size(), dpr, Qt::transparent);
+}
+
+void ctlChart::DrawAhead(const QSize& size, qreal scale, const QColor& base) const {
+    if (size.isEmpty() || !(scale > 0)) {
+        return;
+    }
+    if (d->ahead && d->ahead->iDrawnState == d->iDrawnState && d->ahead->size == size &&
+        d->ahead->scale == scale && d->ahead->base == base && d->ahead->font == font()) {
+        return; // already being drawn
     }
     Impl::Ahead ahead;
     ahead.iDrawnState = d->iDrawnState;
-    ahead.size = size();
-    ahead.dpr = dpr;
+    ahead.size = size;
+    ahead.scale = scale;
+    ahead.base = base;
     ahead.font = font();
     try {
-        ahead.image = std::async(std::launch::async, [content = d->content, style = d->style,
-                                                      size = size(), dpr, font = font()] {
-            QImage image((QSizeF(size) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
-            if (image.isNull()) {
-                return image;
-            }
-            image.setDevicePixelRatio(dpr);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            const QRectF area(QPointF(0, 0), QSizeF(size));
-            const ChartLayout layout = ChartLayout::Compute(content, font, area);
-            ChartPainter chartPainter(painter, content, style, layout);
-            chartPainter.Paint(area, chartPainter.DevicePixelColumns());
-            painter.end();
-            return image;
-        });
+        ahead.image = std::async(std::launch::async, DrawChartImage, d->content, d->style,
+                                 ahead.font, size, scale, base);
     } catch (const std::system_error&) {
-        // No thread: the first paint draws the chart.
+        // No thread: the picture is drawn when it is needed.
         return;
     }
     d->ahead = std::move(ahead);
 }
 
-QImage ctlChart::TakeAhead() {
+QImage ctlChart::TakeAhead(const QSize& size, qreal scale, const QColor& base) const {
     if (!d->ahead) {
         return {};
     }
     Impl::Ahead ahead = std::move(*d->ahead);
     d->ahead.reset();
-    if (ahead.iDrawnState != d->iDrawnState || ahead.size != size() ||
-        ahead.dpr != devicePixelRatioF() || ahead.font != font() || !ahead.image.valid()) {
+    if (ahead.iDrawnState != d->iDrawnState || ahead.size != size || ahead.scale != scale ||
+        ahead.base != base || ahead.font != font() || !ahead.image.valid()) {
         return {};
     }
     try {
@@ -563,7 +584,7 @@ void ctlChart::paintEvent(QPaintEvent* event) {
     d->bRepaintPending = false;
     QPainter painter(this);
     const QRectF area(rect());
-    const QImage ahead = TakeAhead();
+    const QImage ahead = TakeAhead(size(), devicePixelRatioF(), Qt::transparent);
     if (!ahead.isNull()) {
         painter.drawImage(QPointF(0, 0), ahead);
         if (!hasFocus()) {

@@ -169,6 +169,9 @@ public:
     // A picture of itself at its current size on white (no window behind it), drawn at scale
     // times the screen resolution: what CopyToClipboard puts on the clipboard.
     QImage Picture(qreal scale) const;
+    // Starts drawing the picture Picture(scale) gives once the chart has that size, on a thread
+    // of its own: Picture then takes it, unless the chart changed meanwhile.
+    void PictureAhead(const QSize& size, qreal scale);
     // Puts a picture of itself, drawn at its current size and sharp enough for paper
     // (scale times the screen resolution), on the clipboard. The image has scale times as many
     // pixels and a device pixel ratio of scale, so it still lays out at the chart's size.
@@ -201,8 +204,11 @@ private:
     void MoveCursor(qint16 iRow);
     void NotifyDescriptionChanged();
     void ScheduleRepaint();
-    // The picture drawn ahead for a paint of the chart as it is now, or none.
-    QImage TakeAhead();
+    // Draws a picture of the chart as it is now on another thread; TakeAhead gives it back if
+    // it is asked for with the same size, scale and base and the chart has not changed since.
+    // A later call replaces an earlier picture.
+    void DrawAhead(const QSize& size, qreal scale, const QColor& base) const;
+    QImage TakeAhead(const QSize& size, qreal scale, const QColor& base) const;
     QImage RenderImage(const QSize& size, qreal scale, const QColor& base) const;
 
     struct Impl;

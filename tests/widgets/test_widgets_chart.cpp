@@ -256,6 +256,8 @@ private slots:
     void pictures();
     void paintedAhead_data();
     void paintedAhead();
+    void pictureDrawnAhead_data();
+    void pictureDrawnAhead();
 };
 
 void TestReadingsChart::fill_data() {
@@ -1549,6 +1551,47 @@ void TestReadingsChart::paintedAhead() {
     QVERIFY2(LargestDifference(first, drawnAnew) <= 3,
              qPrintable(
                  QStringLiteral("largest difference %1").arg(LargestDifference(first, drawnAnew))));
+}
+
+void TestReadingsChart::pictureDrawnAhead_data() {
+    QTest::addColumn<QString>("szChange");
+    for (const char* szChange : {"none", "value", "size", "scale", "font", "picture twice"}) {
+        QTest::newRow(szChange) << szChange;
+    }
+}
+
+void TestReadingsChart::pictureDrawnAhead() {
+    // A picture drawn ahead is exactly the one asked for later, unless the chart or the
+    // picture asked for changed in between.
+    QFETCH(QString, szChange);
+    ctlChart chart;
+    StyleChartForPaper(chart);
+    FillChartFromReadings(chart, MakeReadings(DailyLines(QDate(2017, 3, 1), 3650)));
+    chart.hide();
+    const QSize size(700, 300);
+    qreal scale = 2.0;
+    chart.PictureAhead(size, scale);
+    chart.resize(size);
+    if (szChange == u"value") {
+        Write(chart, 1, 1, 250);
+    } else if (szChange == u"size") {
+        chart.resize(720, 300);
+    } else if (szChange == u"scale") {
+        scale = 1.5;
+    } else if (szChange == u"font") {
+        QFont font = chart.font();
+        font.setBold(!font.bold());
+        font.setItalic(true);
+        chart.setFont(font);
+    } else if (szChange == u"picture twice") {
+        // Asked for again before it is taken: one drawing.
+        chart.PictureAhead(size, scale);
+    }
+    const QImage first = chart.Picture(scale);
+    const QImage drawnAnew = chart.Picture(scale);
+    QCOMPARE(first.size(), drawnAnew.size());
+    QCOMPARE(first.devicePixelRatio(), scale);
+    QCOMPARE(first, drawnAnew);
 }
 
 QTEST_MAIN(TestReadingsChart)
