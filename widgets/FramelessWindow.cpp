@@ -174,12 +174,6 @@ struct FramelessWindow::Impl {
     // size and pixel ratio it was made with; taken at the first paint.
     std::future<QImage> backgroundAhead;
     mutable std::map<long, QRegion> shapes;
-
-    // The background drawn ahead if it has this size and ratio, else null; the drawing is taken
-    // either way.
-    QImage TakeAhead(const QSize& size, qreal dpr) {
-        return TakeDrawnAhead(backgroundAhead, size, dpr);
-    }
 };
 
 FramelessWindow::FramelessWindow(const QString& backgroundArtwork, QWidget* parent)
@@ -294,7 +288,7 @@ QRegion FramelessWindow::ColourKeyShape(long lColourKey) const {
         d->background.size() == size()) {
         image = d->background.toImage();
     } else {
-        image = d->TakeAhead(size(), 1.0);
+        image = TakeDrawnAhead(d->backgroundAhead, size(), 1.0);
         bBackground = !image.isNull();
         if (!bBackground) {
             image = RenderArtwork(d->szArtwork, size(), 1.0);
@@ -313,7 +307,7 @@ void FramelessWindow::paintEvent(QPaintEvent* /*event*/) {
     const qreal dpr = devicePixelRatioF();
     if (d->background.isNull() || d->background.devicePixelRatio() != dpr ||
         d->background.deviceIndependentSize().toSize() != size()) {
-        QImage image = d->TakeAhead(size(), dpr);
+        QImage image = TakeDrawnAhead(d->backgroundAhead, size(), dpr);
         if (image.isNull()) {
             image = RenderArtwork(d->szArtwork, size(), dpr);
         }
