@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -56,6 +57,11 @@ constexpr int kButtonHeight = 25;
 constexpr int kButtonGap = 6;
 // Delay between an activation and the composition of the report.
 constexpr int kComposeDelayMs = 500;
+// The screen report is written in steps of about this long, the window answering between them.
+constexpr qint64 kWriteStepNs = 40'000'000;
+qint64 gWriteStepNs = kWriteStepNs;
+// Lines written between two looks at the clock.
+constexpr size_t kLinesPerLook = 200;
 // The header picture: its size in pixels, and how much finer it is drawn for paper.
 constexpr int kHeaderWidth = 1000;
 constexpr int kHeaderHeight = 70;
@@ -149,6 +155,55 @@ private:
 
 } // namespace
 
+// A report being written into a box. Made, it has composed the report, put its pictures in and
+// keeps the box from being laid out; Write puts the lines in, all at once or a step at a time;
+// let go, it has the box laid out once, from its top.
+class frmReport::Writing {
+public:
+    Writing(frmReport& form, RichTextBox& box)
+        : m_box(box),
+          m_composition(ReportComposer::Compose(form.m_objReadings, form.Period(), Today())),
+          m_layout(*box.document()) {
+        // The reading and the comment start at one x on every line, measured in the box's font.
+        box.SetTabPositions(
+            ReportComposer::ColumnTabs(m_composition, box.document()->defaultFont()));
+        // The pictures first, then the text after them.
+        EditBlock block(box);
+        box.SetSelStart(0);
+        box.SetSelLength(0);
+        form.img = form.imgHeader;
+        form.szImgText = HeaderPictureText();
+        form.PasteImageRTF(box);
+        form.PasteChartRTF(box);
+    }
+    Writing(const Writing&) = delete;
+    Writing& operator=(const Writing&) = delete;
+
+    // Writes lines until all are in, or, with a deadline (iUntilNs >= 0), until the clock has
+    // passed it; true once all are in. The same text and colours in one step or many.
+    bool Write(const QElapsedTimer& clock, qint64 iUntilNs) {
+        EditBlock block(m_box);
+        const size_t iCount = m_composition.lines.size();
+        while (m_iNext < iCount) {
+            const size_t iEnd = std::min(iCount, m_iNext + kLinesPerLook);
+            WriteLines(m_box, m_composition, m_iNext, iEnd);
+            m_iNext = iEnd;
+            if (iUntilNs >= 0 && clock.nsecsElapsed() >= iUntilNs) {
+                break;
+            }
+        }
+        return m_iNext >= iCount;
+    }
+
+    const QString& Period() const { return m_composition.szPeriod; }
+
+private:
+    RichTextBox& m_box;
+    const ReportComposition m_composition;
+    const LayoutWhenWritten m_layout;
+    size_t m_iNext = 0;
+};
+
 frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     : QDialog(parent), m_objReadings(std::move(objReadings)) {
     setWindowTitle(tr("Tensiolog Report"));
@@ -173,6 +228,14 @@ frmReport::frmReport(std::shared_ptr<clsXMLTag> objReadings, QWidget* parent)
     tim->setSingleShot(true);
     tim->setInterval(kComposeDelayMs);
     connect(tim, &QTimer::timeout, this, &frmReport::tim_Timer);
+    m_timWriting = new QTimer(this);
+    m_timWriting->setSingleShot(true);
+    m_timWriting->setInterval(0);
+    connect(m_timWriting, &QTimer::timeout, this, [this] {
+        QElapsedTimer clock;
+        clock.start();
+        ContinueWriting(clock);
+    });
 
     QSize size(kDesignWidth, kDesignHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -267,7 +330,10 @@ void frmReport::BuildPeriodChoice() {
     connect(dtTo, &QDateEdit::dateChanged, this, &frmReport::dtTo_Change);
 }
 
-frmReport::~frmReport() = default;
+frmReport::~frmReport() {
+    // A report closed while it is written is not laid out on its way out.
+    StopWriting();
+}
 
 void frmReport::Form_Load() {
     FillReadingsChart();
@@ -297,6 +363,8 @@ void frmReport::Form_Activate() {
     btSavePdf->move(btPrint->x() - kButtonGap - btSavePdf->width(), H - btSavePdf->height());
     PlaceExportCsvButton();
     PlacePeriodChoice();
+    // A report still being written is started again, half a second from now.
+    StopWriting();
     rtb->SetText(QString());
     // The chart's picture is drawn on another core while the report waits to be written.
     const auto [size, scale] = ChartPictureSize(*rtb);
@@ -330,8 +398,51 @@ void frmReport::Form_Resize() {
 
 void frmReport::tim_Timer() {
     tim->stop();
+    StopWriting();
     rtb->SetText(QString());
-    BuildReport(*rtb);
+    // Written a step at a time, the window answering between the steps: a report of years of
+    // several readings a day otherwise held the window up for as long as its writing took.
+    QElapsedTimer clock;
+    clock.start();
+    m_writing = std::make_unique<Writing>(*this, *rtb);
+    // Read-only from the start: nothing can be typed into a report half written.
+    rtb->setReadOnly(true);
+    ContinueWriting(clock);
+}
+
+void frmReport::ContinueWriting(const QElapsedTimer& clock) {
+    if (!m_writing) {
+        return;
+    }
+    if (!m_writing->Write(clock, gWriteStepNs)) {
+        m_timWriting->start();
+        return;
+    }
+    rtb->SetSelStart(0);
+    rtb->SetSelLength(0);
+    ctlChart->hide();
+    rtb->setReadOnly(true);
+    // Let go, the writing has the box laid out.
+    m_writing.reset();
+}
+
+void frmReport::SetWriteStep(qint64 iNs) {
+    gWriteStepNs = iNs < 0 ? kWriteStepNs : iNs;
+}
+
+bool frmReport::IsWriting() const {
+    return m_writing != nullptr;
+}
+
+void frmReport::StopWriting() {
+    if (m_timWriting != nullptr) {
+        m_timWriting->stop();
+    }
+    if (m_writing) {
+        // Emptied first, so that letting the writing go lays out nothing.
+        rtb->SetText(QString());
+        m_writing.reset();
+    }
 }
 
 void frmReport::rtb_GotFocus() {
@@ -404,27 +515,16 @@ void frmReport::showEvent(QShowEvent* event) {
 }
 
 QString frmReport::BuildReport(RichTextBox& rtbTarget) {
-    const ReportComposition composition = ReportComposer::Compose(m_objReadings, Period(), Today());
-    const LayoutWhenWritten layout(*rtbTarget.document());
-    // The reading and the comment start at one x on every line, measured in the box's font.
-    rtbTarget.SetTabPositions(
-        ReportComposer::ColumnTabs(composition, rtbTarget.document()->defaultFont()));
-    {
-        // One edit: the pictures first, then the text after them, laid out once at its end.
-        EditBlock block(rtbTarget);
-        rtbTarget.SetSelStart(0);
-        rtbTarget.SetSelLength(0);
-        img = imgHeader;
-        szImgText = HeaderPictureText();
-        PasteImageRTF(rtbTarget);
-        PasteChartRTF(rtbTarget);
-        WriteComposition(rtbTarget, composition);
+    if (&rtbTarget == rtb) {
+        StopWriting();
     }
+    Writing writing(*this, rtbTarget);
+    writing.Write(QElapsedTimer(), -1);
     rtbTarget.SetSelStart(0);
     rtbTarget.SetSelLength(0);
     ctlChart->hide();
     rtbTarget.setReadOnly(true);
-    return composition.szPeriod;
+    return writing.Period();
 }
 
 modPrint::DocumentInfo frmReport::BuildPrintCopy() {
@@ -495,6 +595,7 @@ void frmReport::PeriodChanged() {
 
 void frmReport::Recompose() {
     tim->stop();
+    StopWriting();
     FillReadingsChart();
     rtb->SetText(QString());
     BuildReport(*rtb);
@@ -549,6 +650,11 @@ void frmReport::StorePeriod() {
 
 void frmReport::WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition) {
     EditBlock block(rtbTarget);
+    WriteLines(rtbTarget, composition, 0, composition.lines.size());
+}
+
+void frmReport::WriteLines(RichTextBox& rtbTarget, const ReportComposition& composition,
+                           size_t iFrom, size_t iTo) {
     // Neighbouring runs of one colour go in together; a line break is black.
     QString szPending;
     long lPending = kPressureBlack;
@@ -560,13 +666,11 @@ void frmReport::WriteComposition(RichTextBox& rtbTarget, const ReportComposition
         lPending = lColor;
         szPending += szText;
     };
-    bool bFirst = true;
-    for (const ReportLine& line : composition.lines) {
-        if (!bFirst) {
+    for (size_t i = iFrom; i < iTo && i < composition.lines.size(); ++i) {
+        if (i > 0) {
             append(kLineBreak, kPressureBlack);
         }
-        bFirst = false;
-        for (const ColourRun& run : line.runs) {
+        for (const ColourRun& run : composition.lines[i].runs) {
             append(run.szText, run.lColor);
         }
     }

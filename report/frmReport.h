@@ -20,6 +20,7 @@ class QTimer;
 class RichTextBox;
 class QComboBox;
 class QDateEdit;
+class QElapsedTimer;
 class QLabel;
 
 // The report window: the coloured report of every day with both pressures in the chosen period
@@ -78,6 +79,10 @@ public:
     void SetPeriod(const ReportPeriod& period);
     // Appends a composed report's lines and colours at the end of the box.
     static void WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition);
+    // Lines iFrom to iTo (exclusive) of a composition, each after a line break but the first
+    // line of all: written range after range, the same text as written at once.
+    static void WriteLines(RichTextBox& rtbTarget, const ReportComposition& composition,
+                           size_t iFrom, size_t iTo);
     // Appends text at the very end of the box in a colour.
     static void AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor);
 
@@ -96,6 +101,12 @@ public:
     void Form_Activate();
     void Form_Resize();
     void tim_Timer();
+    // Whether the screen report is still being written: the half-second pause's composition
+    // writes it in steps, the window answering between them.
+    bool IsWriting() const;
+    // How long a step of that writing lasts at most (beyond its last 200 lines), in
+    // nanoseconds; negative: the usual 40 ms. 0 makes every 200 lines a step.
+    static void SetWriteStep(qint64 iNs);
     void rtb_GotFocus();
     void btPrint_Click();
     void btSavePdf_Click();
@@ -165,8 +176,17 @@ private:
     // has no room for them; the report box takes the height above.
     void PlacePeriodChoice();
 
+    class Writing;
+    // The next step of the screen report's writing, from a clock started at the step's start.
+    void ContinueWriting(const QElapsedTimer& clock);
+    // Stops a writing under way and empties the box.
+    void StopWriting();
+
     // The readings this window reports on.
     std::shared_ptr<clsXMLTag> m_objReadings;
+    // The screen report while it is written in steps, and the timer of the next step.
+    std::unique_ptr<Writing> m_writing;
+    QTimer* m_timWriting = nullptr;
     // The period in words of the copy composed last for the printer.
     QString m_szPrintedPeriod;
 };

@@ -19,11 +19,12 @@
 
 namespace {
 
-// Closes the report window once its composition has put both pictures in, as the user would
-// press Escape after reading it.
+// Closes the report window once its composition has put both pictures and all its text in, as
+// the user would press Escape after reading it.
 void CloseReportWhenComposed() {
     auto* report = qobject_cast<frmReport*>(QApplication::activeModalWidget());
-    if (report == nullptr || report->rtb == nullptr || report->rtb->PictureCount() < 2) {
+    if (report == nullptr || report->rtb == nullptr || report->rtb->PictureCount() < 2 ||
+        report->IsWriting()) {
         QTimer::singleShot(20, CloseReportWhenComposed);
         return;
     }

@@ -254,6 +254,7 @@ inline void EndTest() {
     frmReport::SetSaveDialog(nullptr);
     SetToday(QDate());
     frmReport::ForgetPeriodOfThisRun();
+    frmReport::SetWriteStep(-1);
 }
 
 } // namespace reporttest

@@ -18,8 +18,10 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QLabel>
+#include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -50,6 +52,10 @@ private slots:
     void activationWaitsForComposition();
     void composedReportFitsTheBox_data();
     void composedReportFitsTheBox();
+    void writtenInSteps_data();
+    void writtenInSteps();
+    void writingInterrupted_data();
+    void writingInterrupted();
     void readingKeysScroll_data();
     void readingKeysScroll();
     void screenReaderNames();
@@ -109,8 +115,8 @@ void test_report_window::activationWaitsForComposition() {
     AddDay({u"20270307"_s, u"120"_s, u"80"_s, u"72"_s, u"Walked"_s});
     frmReport frm(reporttest::Readings());
     frm.resize(900, 700);
-    // An activation that arrives while the screen report is composed waits until it is done:
-    // nothing runs in the middle of a composition, so the pictures never lose their text.
+    // An activation that arrives while a report of one step is composed waits until it is done:
+    // nothing runs in the middle of a step, so the pictures never lose their text.
     QCoreApplication::postEvent(&frm, new QEvent(QEvent::WindowActivate));
     frm.tim_Timer();
     QVERIFY(frm.rtb->Text().contains(u"07 Mar 2027\t120/80:72"_s));
@@ -161,6 +167,140 @@ void test_report_window::composedReportFitsTheBox() {
     QTRY_COMPARE(frm.rtb->verticalScrollBar()->maximum(),
                  qMax(0, qCeil(document->size().height()) - frm.rtb->viewport()->height()));
     QCOMPARE(frm.rtb->verticalScrollBar()->value(), 0);
+    SetToday(QDate());
+}
+
+namespace {
+
+// A box's report as HTML, its pictures named in the order they stand (a box numbers every
+// picture it was ever given).
+QString ReportHtml(const RichTextBox& box) {
+    QString szHtml = box.document()->toHtml();
+    static const QRegularExpression kPictureName(QStringLiteral("tlg-picture:\\d+"));
+    int iPicture = 0;
+    QRegularExpressionMatch match;
+    while ((match = kPictureName.match(szHtml)).hasMatch()) {
+        szHtml.replace(match.capturedStart(), match.capturedLength(),
+                       QStringLiteral("picture %1").arg(++iPicture));
+    }
+    return szHtml;
+}
+
+// The screen report of a window composed at once, as printing composes its copy.
+QString ReportWrittenAtOnce(const ReportPeriod& period = {}) {
+    frmReport frm(reporttest::Readings());
+    frm.SetPeriod(period);
+    reporttest::ComposeLaidOut(frm);
+    return ReportHtml(*frm.rtb);
+}
+
+} // namespace
+
+void test_report_window::writtenInSteps_data() {
+    QTest::addColumn<int>("iDays");
+    QTest::addColumn<int>("iPerDay");
+    QTest::addColumn<bool>("bSmallSteps");
+    QTest::newRow("a year, in the usual steps") << 365 << 1 << false;
+    QTest::newRow("three years, 200 lines a step") << 1100 << 1 << true;
+    QTest::newRow("a year of four readings a day, 200 lines a step") << 365 << 4 << true;
+}
+
+// The report the half-second pause writes a step at a time is the report written at once: the
+// same text, colours and pictures, read-only and laid out to the box once written; the window
+// answers between the steps.
+void test_report_window::writtenInSteps() {
+    QFETCH(int, iDays);
+    QFETCH(int, iPerDay);
+    QFETCH(bool, bSmallSteps);
+    if (iPerDay > 1) {
+        reporttest::FillDaysOfReadings(iDays, iPerDay);
+    } else {
+        reporttest::FillDays(iDays);
+    }
+    const QString szAtOnce = ReportWrittenAtOnce();
+    frmReport::SetWriteStep(bSmallSteps ? 0 : -1);
+    frmReport frm(reporttest::Readings());
+    frm.resize(900, 700);
+    frm.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frm));
+    frm.Form_Activate();
+    frm.tim->stop();
+    int iTurnsWhileWriting = 0;
+    QTimer turns;
+    turns.setInterval(0);
+    connect(&turns, &QTimer::timeout, &frm, [&] { iTurnsWhileWriting += frm.IsWriting() ? 1 : 0; });
+    turns.start();
+    frm.tim_Timer();
+    QCOMPARE(frm.IsWriting(), bSmallSteps);
+    QCOMPARE(frm.rtb->PictureCount(), 2);
+    QTRY_VERIFY_WITH_TIMEOUT(!frm.IsWriting(), 20000);
+    turns.stop();
+    QCOMPARE(iTurnsWhileWriting > 0, bSmallSteps);
+    // Line for line the composition's text, whatever the steps cut it into.
+    QCOMPARE(frm.rtb->Text(), ReportComposer::Compose(reporttest::Readings()).Text());
+    QCOMPARE(ReportHtml(*frm.rtb), szAtOnce);
+    QVERIFY(frm.rtb->isReadOnly());
+    QTextDocument* document = frm.rtb->document();
+    QCOMPARE(document->pageSize().width(), qreal(frm.rtb->viewport()->width()));
+    QVERIFY(document->documentLayout()->blockBoundingRect(document->lastBlock()).bottom() > 0);
+}
+
+void test_report_window::writingInterrupted_data() {
+    QTest::addColumn<QString>("what");
+    QTest::newRow("activated again") << u"activation"_s;
+    QTest::newRow("another period chosen") << u"period"_s;
+    QTest::newRow("readings changed elsewhere") << u"readings"_s;
+    QTest::newRow("closed") << u"close"_s;
+}
+
+// What may happen between the steps of a writing: the report shown afterwards is the one asked
+// for last, whole and once, and a window closed meanwhile goes without a trace.
+void test_report_window::writingInterrupted() {
+    QFETCH(QString, what);
+    reporttest::FillDays(1100);
+    const ReportPeriod last90{ReportPeriodKind::Last90Days, QDate(), QDate()};
+    SetToday(QDate(2003, 1, 4));
+    const QString szAll = ReportWrittenAtOnce();
+    const QString szLast90 = ReportWrittenAtOnce(last90);
+    QVERIFY(szAll != szLast90);
+    frmReport::ForgetPeriodOfThisRun();
+    frmReport::SetWriteStep(0);
+    auto frm = std::make_unique<frmReport>(reporttest::Readings());
+    frm->resize(900, 700);
+    frm->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
+    frm->Form_Activate();
+    frm->tim->stop();
+    frm->tim_Timer();
+    QVERIFY(frm->IsWriting());
+    if (what == u"activation"_s) {
+        frm->Form_Activate();
+        QVERIFY(!frm->IsWriting());
+        QCOMPARE(frm->rtb->TextLength(), 0);
+        QVERIFY(frm->tim->isActive());
+        QTRY_VERIFY_WITH_TIMEOUT(!frm->tim->isActive() && !frm->IsWriting(), 20000);
+        QCOMPARE(ReportHtml(*frm->rtb), szAll);
+    } else if (what == u"period"_s) {
+        frm->SetPeriod(last90);
+        QVERIFY(!frm->IsWriting());
+        QCOMPARE(ReportHtml(*frm->rtb), szLast90);
+        // Nothing of the earlier writing comes after it.
+        QTest::qWait(50);
+        QCOMPARE(ReportHtml(*frm->rtb), szLast90);
+    } else if (what == u"readings"_s) {
+        reporttest::AddDay({u"20030105"_s, u"177"_s, u"99"_s, u"88"_s, u"Late entry"_s});
+        frm->ShowReadingsAgain();
+        QVERIFY(!frm->IsWriting());
+        QVERIFY(frm->rtb->Text().contains(u"177/99"_s));
+        QTest::qWait(50);
+        QCOMPARE(frm->rtb->Text().count(u"177/99"_s), 1);
+    } else {
+        QPointer<RichTextBox> box = frm->rtb;
+        frm->close();
+        frm.reset();
+        QVERIFY(box.isNull());
+        QTest::qWait(50);
+    }
     SetToday(QDate());
 }
 
