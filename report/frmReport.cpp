@@ -400,6 +400,10 @@ void frmReport::tim_Timer() {
     tim->stop();
     StopWriting();
     rtb->SetText(QString());
+    WriteInSteps();
+}
+
+void frmReport::WriteInSteps() {
     // Written a step at a time, the window answering between the steps: a report of years of
     // several readings a day otherwise held the window up for as long as its writing took.
     QElapsedTimer clock;
@@ -598,7 +602,7 @@ void frmReport::Recompose() {
     StopWriting();
     FillReadingsChart();
     rtb->SetText(QString());
-    BuildReport(*rtb);
+    WriteInSteps();
 }
 
 void frmReport::ShowReadingsAgain() {

@@ -101,8 +101,8 @@ public:
     void Form_Activate();
     void Form_Resize();
     void tim_Timer();
-    // Whether the screen report is still being written: the half-second pause's composition
-    // writes it in steps, the window answering between them.
+    // Whether the screen report is still being written: the half-second pause's composition and
+    // a new period or readings write it in steps, the window answering between them.
     bool IsWriting() const;
     // How long a step of that writing lasts at most (beyond its last 200 lines), in
     // nanoseconds; negative: the usual 40 ms. 0 makes every 200 lines a step.
@@ -177,6 +177,8 @@ private:
     void PlacePeriodChoice();
 
     class Writing;
+    // Writes the screen report into the emptied box, its first step at once.
+    void WriteInSteps();
     // The next step of the screen report's writing, from a clock started at the step's start.
     void ContinueWriting(const QElapsedTimer& clock);
     // Stops a writing under way and empties the box.
