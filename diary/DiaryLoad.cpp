@@ -64,6 +64,10 @@ BackgroundDiaryLoad::~BackgroundDiaryLoad() {
     m_thread->wait();
 }
 
+void BackgroundDiaryLoad::Wait() {
+    m_thread->wait();
+}
+
 LoadedDiary BackgroundDiaryLoad::Take() {
     m_thread->wait();
     if (!m_bLoaded.load(std::memory_order_acquire)) {

@@ -57,6 +57,10 @@ public:
     // Waits until the file is loaded and hands the diary over; once. Where no thread could be
     // started, loads it here.
     LoadedDiary Take();
+    // The file it reads.
+    const QString& File() const { return m_szFile; }
+    // Waits until the file has been read (or no thread could read it).
+    void Wait();
 
 private:
     QString m_szFile;

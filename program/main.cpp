@@ -7,6 +7,8 @@ int main(int argc, char** argv) {
     if (IsCommandLineRun(argc, argv)) {
         return CommandLineMain(argc, argv);
     }
+    // The diary is read while the application connects to the display.
+    StartReadingEarly();
     TlgApplication app(argc, argv);
     // The windows, messages and Qt's own dialogs in the user's language.
     InstallTranslations(QLocale::system());

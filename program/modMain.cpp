@@ -47,6 +47,32 @@
 
 namespace {
 
+// The reading StartReadingEarly started, until a run takes it over or lets it go.
+std::unique_ptr<BackgroundDiaryLoad>& EarlyLoad() {
+    static std::unique_ptr<BackgroundDiaryLoad> load;
+    return load;
+}
+
+// The data file at its usual place: the application-data folder, else the home folder.
+QString UsualDataFile() {
+    QString szWhyNot;
+    return DataFilePath(ResolveDataFolder(GetSpecialFolderPath(kAppDataFolderId), &szWhyNot));
+}
+
+} // namespace
+
+void StartReadingEarly() {
+    EarlyLoad() = std::make_unique<BackgroundDiaryLoad>(UsualDataFile());
+}
+
+void WaitForEarlyReading() {
+    if (EarlyLoad()) {
+        EarlyLoad()->Wait();
+    }
+}
+
+namespace {
+
 // The texts of the start and the end of a run, translated in the context "modMain".
 class modMain {
     Q_DECLARE_TR_FUNCTIONS(modMain)
@@ -337,6 +363,9 @@ private:
     QString m_szFolderNote;
     QString m_szFile;
     std::unique_ptr<DataFileLock> m_lock;
+    // The lock was taken at its first try, nobody asked: a reading started earlier still reads
+    // the file as it is now.
+    bool m_bLockedAtOnce = false;
     std::unique_ptr<BackgroundDiaryLoad> m_load;
     // The main window's controls, made while the file is read (or why they could not be).
     std::unique_ptr<frmMain> m_window;
@@ -386,6 +415,8 @@ Startup::Startup(const StartupOptions& options) : m_options(options) {
 Startup::~Startup() {
     m_window.reset();
     m_load.reset();
+    // A reading started early and never taken over (the lock was refused) goes with the run.
+    EarlyLoad().reset();
     m_reload.reset();
     m_saver.reset();
     ReleaseDocument();
@@ -394,6 +425,7 @@ Startup::~Startup() {
 bool Startup::LockDataFile() {
     m_lock = std::make_unique<DataFileLock>(m_szFile);
     DataFileLock::Outcome eOutcome = m_lock->Acquire();
+    m_bLockedAtOnce = eOutcome == DataFileLock::kLocked || eOutcome == DataFileLock::kNotWritable;
     if (eOutcome == DataFileLock::kHeldElsewhere) {
         // Whether it still runs there cannot be told from here: the user knows.
         const QMessageBox::StandardButton answer = ShowMessageBox(
@@ -444,8 +476,16 @@ bool Startup::LockDataFile() {
 
 void Startup::StartLoading() {
     // The file's bytes are read once: what is loaded is exactly what later saves compare the
-    // file on disk with (its hash is left to the first save, off this thread).
-    m_load = std::make_unique<BackgroundDiaryLoad>(m_szFile);
+    // file on disk with (its hash is left to the first save, off this thread). A reading started
+    // before the application was made is that reading when it is of this file and the lock was
+    // taken at once: no other copy of the program could write the file in between.
+    std::unique_ptr<BackgroundDiaryLoad> early = std::exchange(EarlyLoad(), nullptr);
+    if (early && m_bLockedAtOnce && early->File() == m_szFile) {
+        m_load = std::move(early);
+    } else {
+        early.reset();
+        m_load = std::make_unique<BackgroundDiaryLoad>(m_szFile);
+    }
     try {
         m_window = std::make_unique<frmMain>(frmMain::ControlsOnly{});
     } catch (const std::exception& error) {

@@ -51,6 +51,14 @@ struct StartupOptions {
 // offering to try again when that fails.
 StartupResult Main(const StartupOptions& options = {});
 
+// Starts reading the diary at its usual place on a thread of its own, before the application
+// object is made (connecting to the display takes a while): the next Main takes the reading over
+// when it locks that very file at once, without asking the user anything; otherwise it lets the
+// reading go and reads the file again once it holds the lock.
+void StartReadingEarly();
+// Waits until a reading started early has read its file.
+void WaitForEarlyReading();
+
 // Copies a data file that could not be read beside itself, as "<file>.damaged-<date>-<time>"
 // with "-2", "-3", ... added when an earlier copy has that name; never replaces a file. The
 // copy's path, or empty text and pszReason when no copy could be made.

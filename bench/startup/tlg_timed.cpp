@@ -13,6 +13,8 @@
 int main(int argc, char** argv) {
     QElapsedTimer startClock;
     startClock.start();
+    // The diary is read while the application connects to the display.
+    StartReadingEarly();
     TlgApplication app(argc, argv);
     StartupOptions options;
     options.pStartClock = &startClock;

@@ -934,6 +934,80 @@ private slots:
         QCOMPARE(QDir(m_szFolder).entryList(QDir::Files), before);
     }
 
+    void readingStartedEarly_data() {
+        QTest::addColumn<QString>("szCase");
+        QTest::newRow("taken over") << QStringLiteral("taken over");
+        QTest::newRow("lock of another computer, opened anyway") << QStringLiteral("asked");
+        QTest::newRow("another data folder") << QStringLiteral("other folder");
+        QTest::newRow("another copy running") << QStringLiteral("running");
+    }
+
+    // The diary read before the application is made, at its usual place: the run takes that
+    // reading over when it locks that file at once. A change written to the file in between
+    // (which only another program could write) is not lost: the first save finds the file
+    // changed and merges it. Where the user was asked first, or the run uses another file, the
+    // run reads its file itself.
+    void readingStartedEarly() {
+        QFETCH(QString, szCase);
+        const QByteArray previousData = qgetenv("XDG_DATA_HOME");
+        const auto restore = qScopeGuard([&] {
+            qputenv("XDG_DATA_HOME", previousData);
+            // Never left for a later run.
+            WaitForEarlyReading();
+        });
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_szFolder));
+        QVERIFY(WriteAll(m_szFile, kSecondRunFile));
+        StartReadingEarly();
+        WaitForEarlyReading();
+        // Written after the early reading: 20261201 now holds 140 instead of 130.
+        QByteArray changed = kSecondRunFile;
+        changed.replace("<S>130</S>", "<S>140</S>");
+        QVERIFY(changed != kSecondRunFile);
+        QVERIFY(WriteAll(m_szFile, changed));
+
+        StartupOptions options = Options();
+        QString szShown;
+        options.onMainShown = [&](frmMain& window) {
+            m_events << QStringLiteral("main");
+            szShown = DayValue(QStringLiteral("20261201"), QStringLiteral("S"));
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        options.szDataFolder.clear();
+        std::unique_ptr<LockHolder> running;
+        if (szCase == QStringLiteral("asked")) {
+            QVERIFY(WriteAll(m_szFile + QStringLiteral(".lock"), kOtherComputersLock));
+            m_answer = [](const MessageBoxCall&) { return QMessageBox::Open; };
+        } else if (szCase == QStringLiteral("other folder")) {
+            options.szDataFolder = m_dir->filePath(QStringLiteral("other"));
+            QVERIFY(QDir().mkpath(options.szDataFolder));
+            QByteArray other = kSecondRunFile;
+            other.replace("<S>130</S>", "<S>150</S>");
+            QVERIFY(WriteAll(options.szDataFolder + QStringLiteral("/crtlg.dat"), other));
+        } else if (szCase == QStringLiteral("running")) {
+            running = std::make_unique<LockHolder>();
+            QVERIFY(running->Start(m_szFile));
+        }
+
+        const StartupResult result = Main(options);
+        if (szCase == QStringLiteral("running")) {
+            QCOMPARE(result, kStartupAlreadyRunning);
+            QCOMPARE(ReadAll(m_szFile), changed);
+            return;
+        }
+        QCOMPARE(result, kStartupSaved);
+        if (szCase == QStringLiteral("taken over")) {
+            QCOMPARE(szShown, QStringLiteral("130"));
+            // The change made in between is merged in at the save.
+            QVERIFY(ReadAll(m_szFile).contains("<S>140</S>"));
+            QVERIFY(!ReadAll(m_szFile).contains("<S>130</S>"));
+        } else if (szCase == QStringLiteral("asked")) {
+            QCOMPARE(szShown, QStringLiteral("140"));
+        } else {
+            QCOMPARE(szShown, QStringLiteral("150"));
+            QCOMPARE(ReadAll(m_szFile), changed);
+        }
+    }
+
     // A lock written on another computer: the user is asked, Quit being the safe answer, and
     // told which computer, since when and which file.
     void lockFromAnotherComputer_data() {
