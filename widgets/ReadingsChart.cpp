@@ -11,6 +11,9 @@
 
 #include <algorithm>
 #include <array>
+#include <future>
+#include <system_error>
+#include <vector>
 
 namespace {
 
@@ -120,21 +123,57 @@ private:
     std::array<QString, 13 * 32> m_labels;
 };
 
+// What the chart shows of a day: its readings' means and spreads, and its calendar day.
+struct DayOfChart {
+    DaySpread spread;
+    QDate dt;
+};
+
+// Below this many days the days are read on the calling thread alone.
+constexpr size_t kDaysForTwoThreads = 4096;
+
+// The days of the entries, read on two threads for a large diary: reading them is most of a
+// fill, and only reads the readings (which nothing changes meanwhile: the fill runs on the
+// thread that owns them, which waits here).
+std::vector<DayOfChart> ReadDays(const std::vector<const std::shared_ptr<clsXMLTag>*>& entries) {
+    std::vector<DayOfChart> days(entries.size());
+    const auto read = [&](size_t iFrom, size_t iTo) {
+        for (size_t i = iFrom; i < iTo; ++i) {
+            const std::shared_ptr<clsXMLTag>& objEntry = *entries[i];
+            days[i] = {SpreadOfDay(objEntry), DayKeyDate(objEntry->szName)};
+        }
+    };
+    const size_t iHalf = entries.size() / 2;
+    std::future<void> secondHalf;
+    if (entries.size() >= kDaysForTwoThreads) {
+        try {
+            secondHalf = std::async(std::launch::async, read, iHalf, entries.size());
+        } catch (const std::system_error&) {
+            // No thread: all on this one.
+        }
+    }
+    read(0, secondHalf.valid() ? iHalf : entries.size());
+    if (secondHalf.valid()) {
+        secondHalf.get();
+    }
+    return days;
+}
+
 // Writes a day into the chart's current row: the mean of its readings in each column, with
 // their spread where they differ, and their number. A lone entry writes every column (a box
 // left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
 // the day holds no measurement above zero. Labels repeat every year: rows share one text of
 // each (ninety years of days hold 366 label texts, not 32,767).
-bool WriteDayRow(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objEntry, bool bOnlyEntry,
-                 RowLabels& labels) {
-    const DaySpread day = SpreadOfDay(objEntry);
+bool WriteDayRow(ctlChart& chart, const DayOfChart& dayOfChart, const QString& szDayKey,
+                 bool bOnlyEntry, RowLabels& labels) {
+    const DaySpread& day = dayOfChart.spread;
     const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
     if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
         return false;
     }
     // The row's calendar day labels the row, places the year marks and names the day in words.
-    const QDate dt = DayKeyDate(objEntry->szName);
-    chart.SetRowLabel(dt.isValid() ? labels.Of(dt) : DayRowLabel(objEntry->szName));
+    const QDate& dt = dayOfChart.dt;
+    chart.SetRowLabel(dt.isValid() ? labels.Of(dt) : DayRowLabel(szDayKey));
     chart.SetRowDate(dt);
     chart.SetRowSamples(day.iMeasured);
     const std::pair<int, int> spreads[3] = {{day.iSystolicLow, day.iSystolicHigh},
@@ -180,11 +219,17 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.SetRow(1);
     qint16 iUsedRows = 0;
     RowLabels labels;
+    // The entries in list order (any item kept inline is made a tag here, on this thread).
+    std::vector<const std::shared_ptr<clsXMLTag>*> entries;
+    entries.reserve(static_cast<size_t>(lEntries));
     for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
-        if (!bAll && !range.Contains(objEntry->szName)) {
-            continue;
+        if (bAll || range.Contains(objEntry->szName)) {
+            entries.push_back(&objEntry);
         }
-        if (!WriteDayRow(chart, objEntry, iEntryCount <= 1, labels)) {
+    }
+    const std::vector<DayOfChart> days = ReadDays(entries);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (!WriteDayRow(chart, days[i], (*entries[i])->szName, iEntryCount <= 1, labels)) {
             continue;
         }
         ++iUsedRows;

@@ -216,6 +216,8 @@ private slots:
     void severalReadings_data();
     void severalReadings();
     void handMadeFurtherReadings();
+    void largeDiaryAsItsParts_data();
+    void largeDiaryAsItsParts();
     void severalReadingsDrawBands_data();
     void severalReadingsDrawBands();
     void severalReadingsSpoken_data();
@@ -382,6 +384,71 @@ void TestReadingsChart::severalReadings() {
         actual << DescribeSpreadRow(chart, iRow);
     }
     QCOMPARE(actual, rows);
+}
+
+void TestReadingsChart::largeDiaryAsItsParts_data() {
+    QTest::addColumn<int>("iDays");
+    QTest::addColumn<bool>("bSeveral");
+    QTest::newRow("5,000 days of one reading") << 5000 << false;
+    QTest::newRow("5,000 days, some of several readings, some empty, one by hand") << 5000 << true;
+    QTest::newRow("12,000 days of one reading") << 12000 << false;
+}
+
+// A large diary is charted as its parts are: the rows of the whole, read on two threads, are the
+// rows of its first and second half charted on their own (each read on one thread up to 8,000
+// days), in order.
+void TestReadingsChart::largeDiaryAsItsParts() {
+    QFETCH(int, iDays);
+    QFETCH(bool, bSeveral);
+    const QDate dtFirst(1990, 1, 1);
+    QStringList days;
+    for (int i = 0; i < iDays; ++i) {
+        QString szDay = dtFirst.addDays(i).toString(QStringLiteral("yyyyMMdd"));
+        const auto reading = [i](int j) {
+            return QStringLiteral("|%1/%2/%3")
+                .arg(100 + (i + 3 * j) % 60)
+                .arg(60 + (i + j) % 35)
+                .arg(55 + (i + 7 * j) % 40);
+        };
+        if (bSeveral && i % 7 == 3) {
+            szDay += QStringLiteral("|//"); // a day of nothing: no row
+        } else {
+            szDay += reading(0);
+            for (int j = 1; bSeveral && j < 1 + i % 3; ++j) {
+                szDay += reading(j);
+            }
+        }
+        days << szDay;
+    }
+    const std::shared_ptr<clsXMLTag> objReadings = MakeDays(days);
+    if (bSeveral) {
+        // A further reading written by hand as one line, late in the diary: read where it is.
+        const std::shared_ptr<clsXMLTag> objDay = FindDayEntry(
+            objReadings, dtFirst.addDays(iDays - 2).toString(QStringLiteral("yyyyMMdd")));
+        QVERIFY(objDay);
+        objDay->AddSubTag(FurtherReadingTagName(4), QStringLiteral("x"), false);
+    }
+    ctlChart whole;
+    FillChartFromReadings(whole, objReadings);
+    const QString szMiddle = dtFirst.addDays(iDays / 2).toString(QStringLiteral("yyyyMMdd"));
+    const QString szBeforeMiddle =
+        dtFirst.addDays(iDays / 2 - 1).toString(QStringLiteral("yyyyMMdd"));
+    QStringList parts;
+    for (const DayKeyRange& range :
+         {DayKeyRange{QString(), szBeforeMiddle}, DayKeyRange{szMiddle, QString()}}) {
+        ctlChart part;
+        FillChartFromReadings(part, objReadings, range);
+        QVERIFY(part.RowCount() > 1);
+        for (qint16 iRow = 1; iRow <= part.RowCount(); ++iRow) {
+            parts << DescribeSpreadRow(part, iRow) + u' ' + part.RowDateAt(iRow).toString();
+        }
+    }
+    QCOMPARE(int(whole.RowCount()), int(parts.size()));
+    QCOMPARE(int(whole.RowCount()), bSeveral ? iDays - (iDays + 3) / 7 : iDays);
+    for (qint16 iRow = 1; iRow <= whole.RowCount(); ++iRow) {
+        QCOMPARE(DescribeSpreadRow(whole, iRow) + u' ' + whole.RowDateAt(iRow).toString(),
+                 parts[iRow - 1]);
+    }
 }
 
 void TestReadingsChart::handMadeFurtherReadings() {
