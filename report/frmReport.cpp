@@ -422,10 +422,7 @@ void frmReport::ContinueWriting(const QElapsedTimer& clock) {
         m_timWriting->start();
         return;
     }
-    rtb->SetSelStart(0);
-    rtb->SetSelLength(0);
-    ctlChart->hide();
-    rtb->setReadOnly(true);
+    WritingDone(*rtb);
     // Let go, the writing has the box laid out.
     m_writing.reset();
 }
@@ -524,11 +521,16 @@ QString frmReport::BuildReport(RichTextBox& rtbTarget) {
     }
     Writing writing(*this, rtbTarget);
     writing.Write(QElapsedTimer(), -1);
+    WritingDone(rtbTarget);
+    return writing.Period();
+}
+
+void frmReport::WritingDone(RichTextBox& rtbTarget) {
+    // Still before the box is laid out: the writing is let go after this.
     rtbTarget.SetSelStart(0);
     rtbTarget.SetSelLength(0);
     ctlChart->hide();
     rtbTarget.setReadOnly(true);
-    return writing.Period();
 }
 
 modPrint::DocumentInfo frmReport::BuildPrintCopy() {

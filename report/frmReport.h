@@ -79,10 +79,6 @@ public:
     void SetPeriod(const ReportPeriod& period);
     // Appends a composed report's lines and colours at the end of the box.
     static void WriteComposition(RichTextBox& rtbTarget, const ReportComposition& composition);
-    // Lines iFrom to iTo (exclusive) of a composition, each after a line break but the first
-    // line of all: written range after range, the same text as written at once.
-    static void WriteLines(RichTextBox& rtbTarget, const ReportComposition& composition,
-                           size_t iFrom, size_t iTo);
     // Appends text at the very end of the box in a colour.
     static void AppendColoredText(RichTextBox& rtbTarget, const QString& szText, long lColor);
 
@@ -183,6 +179,12 @@ private:
     void ContinueWriting(const QElapsedTimer& clock);
     // Stops a writing under way and empties the box.
     void StopWriting();
+    // What follows the last line of a box's report: the caret to the top, read-only.
+    void WritingDone(RichTextBox& rtbTarget);
+    // Lines iFrom to iTo (exclusive) of a composition, each after a line break but the first
+    // line of all: written range after range, the same text as written at once.
+    static void WriteLines(RichTextBox& rtbTarget, const ReportComposition& composition,
+                           size_t iFrom, size_t iTo);
 
     // The readings this window reports on.
     std::shared_ptr<clsXMLTag> m_objReadings;

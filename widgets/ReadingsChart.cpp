@@ -200,15 +200,17 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
                            const DayKeyRange& range) {
     chart.SetColumnCount(3);
     const bool bAll = range.szFirst.isEmpty() && range.szLast.isEmpty();
-    int32_t lEntries = objReadings ? objReadings->objSubTags->Count() : 0;
-    if (!bAll && lEntries > 0) {
-        lEntries = static_cast<int32_t>(
-            std::count_if(objReadings->objSubTags->begin(), objReadings->objSubTags->end(),
-                          [&range](const std::shared_ptr<clsXMLTag>& objEntry) {
-                              return range.Contains(objEntry->szName);
-                          }));
+    // The entries in list order (any item kept inline is made a tag here, on this thread).
+    std::vector<const std::shared_ptr<clsXMLTag>*> entries;
+    if (objReadings) {
+        entries.reserve(static_cast<size_t>(objReadings->objSubTags->Count()));
+        for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
+            if (bAll || range.Contains(objEntry->szName)) {
+                entries.push_back(&objEntry);
+            }
+        }
     }
-    const qint16 iEntryCount = static_cast<qint16>(std::min<int32_t>(lEntries, 32767));
+    const qint16 iEntryCount = static_cast<qint16>(std::min<size_t>(entries.size(), 32767));
     chart.SetRowCount(iEntryCount);
     if (chart.RowCount() == 0) {
         chart.setVisible(false);
@@ -219,14 +221,6 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.SetRow(1);
     qint16 iUsedRows = 0;
     RowLabels labels;
-    // The entries in list order (any item kept inline is made a tag here, on this thread).
-    std::vector<const std::shared_ptr<clsXMLTag>*> entries;
-    entries.reserve(static_cast<size_t>(lEntries));
-    for (const std::shared_ptr<clsXMLTag>& objEntry : *objReadings->objSubTags) {
-        if (bAll || range.Contains(objEntry->szName)) {
-            entries.push_back(&objEntry);
-        }
-    }
     const std::vector<DayOfChart> days = ReadDays(entries);
     for (size_t i = 0; i < entries.size(); ++i) {
         if (!WriteDayRow(chart, days[i], (*entries[i])->szName, iEntryCount <= 1, labels)) {
