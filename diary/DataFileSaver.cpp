@@ -13,6 +13,7 @@
 #include <mutex>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -20,12 +21,68 @@ struct DataFileSaverText {
     Q_DECLARE_TR_FUNCTIONS(DataFileSaver)
 };
 
-// Bytes compressed as a base of a merge is kept. qCompress leaves its result in a buffer of the
-// input's size, so the result is copied out tight.
-QByteArray Packed(QByteArrayView bytes) {
-    const QByteArray packed =
-        qCompress(reinterpret_cast<const uchar*>(bytes.data()), static_cast<int>(bytes.size()), 1);
+// A base of a merge is kept compressed a piece at a time: each piece as qCompress leaves it,
+// after its length in four bytes (most significant first). No step needs a buffer of the
+// whole file's size, so a file read again piece by piece is compressed as it is read.
+constexpr qsizetype kPackPiece = 256 * 1024;
+
+void AppendPacked(QByteArray& packed, QByteArrayView piece) {
+    for (qsizetype i = 0; i < piece.size(); i += kPackPiece) {
+        const QByteArrayView part = piece.sliced(i, std::min(kPackPiece, piece.size() - i));
+        const QByteArray done = qCompress(reinterpret_cast<const uchar*>(part.data()),
+                                          static_cast<int>(part.size()), 1);
+        const auto lLength = static_cast<quint32>(done.size());
+        const char length[4] = {static_cast<char>(lLength >> 24), static_cast<char>(lLength >> 16),
+                                static_cast<char>(lLength >> 8), static_cast<char>(lLength)};
+        packed.append(length, 4);
+        packed.append(done);
+    }
+}
+
+// The packed bytes in a buffer of their own size.
+QByteArray Tight(const QByteArray& packed) {
     return QByteArray(packed.constData(), packed.size());
+}
+
+QByteArray Packed(QByteArrayView bytes) {
+    QByteArray packed;
+    AppendPacked(packed, bytes);
+    return Tight(packed);
+}
+
+// The hash of a version whose bytes are lost: no file's hash is ever this.
+QByteArray LostHash() {
+    return QByteArrayLiteral("no such version");
+}
+
+// The bytes packed; null when they are damaged.
+QByteArray Unpacked(const QByteArray& packed) {
+    std::vector<QByteArray> pieces;
+    qsizetype lTotal = 0;
+    for (qsizetype i = 0; i < packed.size();) {
+        if (packed.size() - i < 4) {
+            return QByteArray();
+        }
+        const auto* p = reinterpret_cast<const uchar*>(packed.constData() + i);
+        const qsizetype lLength = (qsizetype(p[0]) << 24) | (qsizetype(p[1]) << 16) |
+                                  (qsizetype(p[2]) << 8) | qsizetype(p[3]);
+        i += 4;
+        if (lLength > packed.size() - i) {
+            return QByteArray();
+        }
+        pieces.push_back(qUncompress(p + 4, lLength));
+        if (pieces.back().isNull()) {
+            return QByteArray();
+        }
+        lTotal += pieces.back().size();
+        i += lLength;
+    }
+    QByteArray bytes;
+    bytes.reserve(lTotal);
+    for (const QByteArray& piece : pieces) {
+        bytes.append(piece);
+    }
+    return bytes;
 }
 
 } // namespace
@@ -126,14 +183,26 @@ private:
                 m_bBusy = true;
             }
             JobResult result;
-            if (job.bPackOnly) {
+            if (job.bPackOnly && job.bytes.isNull()) {
+                // The bytes as read were let go of: read again while the file is still that
+                // version, and compressed as they come.
+                result.bPackedOnly = true;
+                QByteArray packed;
+                result.packedHash =
+                    ReadVersionAgain(job.szTarget, job.expected, [&packed](QByteArrayView piece) {
+                        AppendPacked(packed, piece);
+                    });
+                if (!result.packedHash.isEmpty()) {
+                    result.packed = Tight(packed);
+                }
+            } else if (job.bPackOnly) {
                 result.bPackedOnly = true;
                 result.packedHash = ContentHash(job.bytes);
             } else {
                 result = RunJob(job);
             }
             if ((job.bPackBase && (result.eKind == kWritten || result.eKind == kUpToDate)) ||
-                job.bPackOnly) {
+                (job.bPackOnly && !job.bytes.isNull())) {
                 result.packed = Packed(job.bytes);
                 // Compressing took a buffer of the file's size on this thread, which the
                 // allocator would otherwise keep: given back, so that the base's tenth remains.
@@ -182,18 +251,52 @@ DataFileSaver::DataFileSaver(const QString& szFile, const FileRead& loaded, Enco
 void DataFileSaver::PackReadBytes() {
     // Only the bytes as read, and only while the worker is free: a save under way compresses
     // the base it writes.
-    if (m_bRunning || m_bBaseInEncoded || !m_basePacked.isNull() || m_baseBytes.isEmpty() ||
-        m_baseBytes.size() < m_timing.lPackBaseFrom || m_expected.lSize != m_baseBytes.size()) {
+    if (m_bRunning) {
         return;
     }
     Job job;
     job.bPackOnly = true;
-    job.bytes = m_baseBytes;
+    if (m_bBaseOnDisk) {
+        job.szTarget = m_szDataFile;
+        job.expected = m_expected;
+    } else if (m_bBaseInEncoded || !m_basePacked.isNull() || m_baseBytes.isEmpty() ||
+               m_baseBytes.size() < m_timing.lPackBaseFrom ||
+               m_expected.lSize != m_baseBytes.size()) {
+        return;
+    } else {
+        job.bytes = m_baseBytes;
+    }
     m_bRunning = true;
     m_worker->Run(std::move(job));
 }
 
+void DataFileSaver::LetGoOfReadBytes() {
+    if (m_baseBytes.size() < std::max<qsizetype>(m_timing.lPackBaseFrom, 1) || m_bBaseInEncoded ||
+        !m_basePacked.isNull() || !m_expected.bExists || !m_expected.dtModified.isValid() ||
+        m_expected.lSize != m_baseBytes.size() || m_szTarget != m_szDataFile) {
+        return;
+    }
+    SetBase(QByteArray());
+    m_bBaseOnDisk = true;
+}
+
 void DataFileSaver::TakePacked(const JobResult& done) {
+    if (m_bBaseOnDisk) {
+        // Nothing replaced the base meanwhile (a save or a merge would have).
+        if (done.packed.isNull()) {
+            // The file is not the version read any more: that version is lost, and with it
+            // the base. The next save finds the file changed, and a merge keeps both sides.
+            BaseLost();
+        } else if (m_expected.hash.isEmpty() || m_expected.hash == done.packedHash) {
+            m_expected.hash = done.packedHash;
+            SetBase(QByteArray());
+            m_basePacked = done.packed;
+            GiveBackFreedMemory();
+        } else {
+            BaseLost();
+        }
+        return;
+    }
     // The base is still the bytes that were compressed, unless something replaced it meanwhile.
     if (!m_bBaseInEncoded && m_basePacked.isNull() && !m_baseBytes.isNull() &&
         !done.packed.isNull() && m_expected.lSize == m_baseBytes.size()) {
@@ -206,6 +309,29 @@ void DataFileSaver::TakePacked(const JobResult& done) {
             GiveBackFreedMemory();
         }
     }
+}
+
+void DataFileSaver::BaseLost() {
+    // An empty base: everything either side holds counts as its own addition. The expected
+    // version keeps its size and time, but no hash matches it.
+    SetBase(QByteArray(""));
+    m_expected.hash = LostHash();
+}
+
+void DataFileSaver::ReadBaseBack() {
+    if (!m_bBaseOnDisk) {
+        return;
+    }
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(m_expected.lSize));
+    const QByteArray hash = ReadVersionAgain(m_szDataFile, m_expected,
+                                             [&bytes](QByteArrayView piece) { bytes += piece; });
+    if (hash.isEmpty()) {
+        BaseLost();
+        return;
+    }
+    m_expected.hash = hash;
+    SetBase(bytes);
 }
 
 DataFileSaver::~DataFileSaver() {
@@ -237,6 +363,8 @@ void DataFileSaver::SaveWhenFree() {
 }
 
 bool DataFileSaver::PrepareJob(Job& job, QString* pszReason) {
+    // A save before the bytes as read were compressed needs them now.
+    ReadBaseBack();
     if (!m_encode) {
         *pszReason = DataFileSaverText::tr("there is no diary to save");
         return false;
@@ -317,7 +445,7 @@ QByteArray DataFileSaver::BaseBytes() const {
         return QByteArray(m_encoded.data(), static_cast<qsizetype>(m_encoded.size()));
     }
     if (!m_basePacked.isNull()) {
-        const QByteArray bytes = qUncompress(m_basePacked);
+        const QByteArray bytes = Unpacked(m_basePacked);
         return bytes.isNull() ? QByteArray("") : bytes; // an empty base is still a base
     }
     return m_baseBytes;
@@ -326,19 +454,24 @@ QByteArray DataFileSaver::BaseBytes() const {
 FileVersion DataFileSaver::ExpectedWithHash() const {
     FileVersion expected = m_expected;
     if (expected.bExists && expected.hash.isEmpty()) {
-        expected.hash = ContentHash(BaseBytes());
+        expected.hash = m_bBaseOnDisk ? ReadVersionAgain(m_szDataFile, m_expected, {})
+                                      : ContentHash(BaseBytes());
+        if (expected.hash.isEmpty()) {
+            expected.hash = LostHash();
+        }
     }
     return expected;
 }
 
 bool DataFileSaver::HasBase() const {
-    return m_bBaseInEncoded || !m_basePacked.isNull() || !m_baseBytes.isNull();
+    return m_bBaseInEncoded || !m_basePacked.isNull() || !m_baseBytes.isNull() || m_bBaseOnDisk;
 }
 
 void DataFileSaver::SetBase(QByteArray bytes) {
     m_baseBytes = std::move(bytes);
     m_basePacked = QByteArray();
     m_bBaseInEncoded = false;
+    m_bBaseOnDisk = false;
 }
 
 void DataFileSaver::TakeBaseOutOfEncoded() {
@@ -372,6 +505,7 @@ bool DataFileSaver::BaseSetAside() const {
 }
 
 bool DataFileSaver::TakeInTheirs(const FileRead& theirs, bool bMayWait) {
+    ReadBaseBack();
     // A null base tells the merger that their file does not come from this run's version.
     const QByteArray base =
         BaseSetAside() ? QByteArray() : (HasBase() ? BaseBytes() : QByteArray(""));

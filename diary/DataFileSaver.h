@@ -135,6 +135,11 @@ public:
     // then holds a tenth of them. Meant for when the program has a moment (its window is on the
     // screen); a save that comes first keeps its base compressed itself.
     void PackReadBytes();
+    // Lets go of the bytes as read (a large diary's): until PackReadBytes has compressed them,
+    // they are read again from the file whenever they are needed, for as long as it is still the
+    // version read (its size and modification time). A file changed meanwhile leaves no base: a
+    // later merge then keeps what either side holds.
+    void LetGoOfReadBytes();
     // The file as loaded is not worth a backup (it was damaged, and a copy of it is kept
     // elsewhere): the first save leaves an earlier backup as it is.
     void KeepEarlierBackup() { m_bBackupDone = true; }
@@ -221,14 +226,16 @@ private:
     Timing m_timing;
     // The version of the target this run loaded or last wrote (the hash of what was loaded is
     // left to the first save, off this thread), and its bytes: the base of a merge. The bytes
-    // are held one of three ways: as they were read (m_baseBytes), compressed by the worker after
-    // a save (m_basePacked: a large diary's base takes a tenth of its size), or as what the last
-    // save encoded, still in m_encoded (m_bBaseInEncoded), until the next save needs the buffer.
-    // Null throughout: no base.
+    // are held in one of these ways: as they were read (m_baseBytes), compressed by the worker
+    // after a save (m_basePacked: a large diary's base takes a tenth of its size), or as what the
+    // last save encoded, still in m_encoded (m_bBaseInEncoded), until the next save needs the
+    // buffer. Null throughout: no base.
     FileVersion m_expected;
     QByteArray m_baseBytes;
     QByteArray m_basePacked;
     bool m_bBaseInEncoded = false;
+    // Or, after LetGoOfReadBytes, still only in the file (read back or compressed from there).
+    bool m_bBaseOnDisk = false;
     // The base's bytes, whichever way they are held (null: no base).
     QByteArray BaseBytes() const;
     bool HasBase() const;
@@ -240,6 +247,10 @@ private:
     void TakeBaseOutOfEncoded();
     // Takes in the compressed bytes as read, when they are still the base.
     void TakePacked(const JobResult& done);
+    // A base held only in the file is read back into memory (or found lost) before it is used.
+    void ReadBaseBack();
+    // The version read is gone from the file before its bytes were kept: no base, no hash.
+    void BaseLost();
     Merger m_merge;
     // Merges since the last save that reached the file; a file changed again at every try goes
     // to a conflict copy after a few.

@@ -425,6 +425,24 @@ QByteArray ReadToEnd(QFile& file) {
 
 namespace {
 
+// Reads an open file to its end a piece at a time, hashing each piece and handing it to take;
+// false on a read error.
+bool ReadPieces(QFile& file, QCryptographicHash& hash, qint64& lSize,
+                const std::function<void(QByteArrayView)>& take) {
+    constexpr qint64 kPiece = 256 * 1024;
+    QByteArray piece(static_cast<qsizetype>(kPiece), Qt::Uninitialized);
+    qint64 lRead = 0;
+    while ((lRead = file.read(piece.data(), kPiece)) > 0) {
+        const QByteArrayView view(piece.constData(), static_cast<qsizetype>(lRead));
+        hash.addData(view);
+        if (take) {
+            take(view);
+        }
+        lSize += lRead;
+    }
+    return lRead == 0 && file.error() == QFileDevice::NoError;
+}
+
 enum class Keep { kBytes, kBytesAndHash, kHashOnly };
 
 FileRead ReadFileAs(const QString& szPath, Keep eKeep) {
@@ -447,14 +465,7 @@ FileRead ReadFileAs(const QString& szPath, Keep eKeep) {
     }
     if (eKeep == Keep::kHashOnly) {
         QCryptographicHash hash(kContentHash);
-        constexpr qint64 kPiece = 256 * 1024;
-        QByteArray piece(static_cast<qsizetype>(kPiece), Qt::Uninitialized);
-        qint64 lRead = 0;
-        while ((lRead = file.read(piece.data(), kPiece)) > 0) {
-            hash.addData(QByteArrayView(piece.constData(), static_cast<qsizetype>(lRead)));
-            read.version.lSize += lRead;
-        }
-        if (lRead < 0 || file.error() != QFileDevice::NoError) {
+        if (!ReadPieces(file, hash, read.version.lSize, {})) {
             read.szReason = file.errorString();
             read.version.lSize = 0;
             return read;
@@ -485,6 +496,31 @@ FileRead ReadWholeFile(const QString& szPath, bool bHash) {
 
 FileRead ReadFileVersion(const QString& szPath) {
     return ReadFileAs(szPath, Keep::kHashOnly);
+}
+
+QByteArray ReadVersionAgain(const QString& szPath, const FileVersion& version,
+                            const std::function<void(QByteArrayView piece)>& take) {
+    if (!version.bExists || !version.dtModified.isValid()) {
+        return QByteArray();
+    }
+    QFile file(szPath);
+    if (!QFileInfo(szPath).isFile() || !file.open(QIODevice::ReadOnly) ||
+        file.size() != version.lSize ||
+        file.fileTime(QFileDevice::FileModificationTime) != version.dtModified) {
+        return QByteArray();
+    }
+    QCryptographicHash hash(kContentHash);
+    qint64 lSize = 0;
+    if (!ReadPieces(file, hash, lSize, take) || lSize != version.lSize) {
+        return QByteArray();
+    }
+    // Looked at again by its name: a write in place during the read shows in its time (a file
+    // put in its place meanwhile counts as a change too, although the bytes read were whole).
+    const QFileInfo after(szPath);
+    if (after.size() != version.lSize || after.lastModified() != version.dtModified) {
+        return QByteArray();
+    }
+    return hash.result();
 }
 
 bool WriteFileSafely(const QString& szPath, const QByteArray& bytes,

@@ -47,6 +47,12 @@ FileRead ReadWholeFile(const QString& szPath, bool bHash = true);
 // are hashed piece by piece as they are read, so that checking a large diary on disk costs no
 // copy of it in memory.
 FileRead ReadFileVersion(const QString& szPath);
+// Reads a file again, piece by piece, handing each piece to take, as long as it is still the
+// version given (its size, and its modification time before and after the read). Its hash when
+// it was; empty when it changed, went or could not be read (the pieces given then mean nothing).
+// Costs no copy of the whole file in memory.
+QByteArray ReadVersionAgain(const QString& szPath, const FileVersion& version,
+                            const std::function<void(QByteArrayView piece)>& take);
 
 // Writes bytes over szPath so that it holds either its old bytes or all of the new ones: written
 // beside it, unbuffered, its size checked and synced to disk before it takes the file's place,

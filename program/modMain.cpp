@@ -366,6 +366,11 @@ private:
     // The lock was taken at its first try, nobody asked: a reading started earlier still reads
     // the file as it is now.
     bool m_bLockedAtOnce = false;
+    // The diary loaded whole: once its window is filled, the saver lets go of the bytes as read
+    // (a large diary's are read again from the file when they are compressed, after the first
+    // paint). Not before the fill: the memory they give back would serve the fill's scratch,
+    // which would then stay with the program instead of going back to the system.
+    bool m_bLetGoOfReadBytes = false;
     std::unique_ptr<BackgroundDiaryLoad> m_load;
     // The main window's controls, made while the file is read (or why they could not be).
     std::unique_ptr<frmMain> m_window;
@@ -522,6 +527,7 @@ bool Startup::LoadOrRecover() {
         break;
     }
     StartSaver(diary.read);
+    m_bLetGoOfReadBytes = diary.eOutcome == DiaryLoadOutcome::kLoaded;
     return true;
 }
 
@@ -621,6 +627,9 @@ void Startup::RunMainWindow() {
     if (window) {
         try {
             window->Form_Load(Today());
+            if (m_bLetGoOfReadBytes) {
+                m_saver->LetGoOfReadBytes();
+            }
         } catch (const std::exception& error) {
             window.reset();
             m_szWindowError = QString::fromLocal8Bit(error.what());

@@ -131,32 +131,35 @@ struct DayOfChart {
 
 // Below this many days the days are read on the calling thread alone.
 constexpr size_t kDaysForTwoThreads = 4096;
+// The days are read and charted this many at a time: a fill's scratch stays a few hundred
+// kilobytes at any size of diary, instead of a copy of every day's figures.
+constexpr size_t kDaysPerBlock = 8192;
 
-// The days of the entries, read on two threads for a large diary: reading them is most of a
-// fill, and only reads the readings (which nothing changes meanwhile: the fill runs on the
-// thread that owns them, which waits here).
-std::vector<DayOfChart> ReadDays(const std::vector<const std::shared_ptr<clsXMLTag>*>& entries) {
-    std::vector<DayOfChart> days(entries.size());
-    const auto read = [&](size_t iFrom, size_t iTo) {
-        for (size_t i = iFrom; i < iTo; ++i) {
+// The days of entries iFrom to iTo (exclusive) into days, read on two threads for a large block:
+// reading them is most of a fill, and only reads the readings (which nothing changes
+// meanwhile: the fill runs on the thread that owns them, which waits here).
+void ReadDays(const std::vector<const std::shared_ptr<clsXMLTag>*>& entries, size_t iFrom,
+              size_t iTo, std::vector<DayOfChart>& days) {
+    days.resize(iTo - iFrom);
+    const auto read = [&](size_t iFirst, size_t iEnd) {
+        for (size_t i = iFirst; i < iEnd; ++i) {
             const std::shared_ptr<clsXMLTag>& objEntry = *entries[i];
-            days[i] = {SpreadOfDay(objEntry), DayKeyDate(objEntry->szName)};
+            days[i - iFrom] = {SpreadOfDay(objEntry), DayKeyDate(objEntry->szName)};
         }
     };
-    const size_t iHalf = entries.size() / 2;
+    const size_t iHalf = iFrom + (iTo - iFrom) / 2;
     std::future<void> secondHalf;
-    if (entries.size() >= kDaysForTwoThreads) {
+    if (iTo - iFrom >= kDaysForTwoThreads) {
         try {
-            secondHalf = std::async(std::launch::async, read, iHalf, entries.size());
+            secondHalf = std::async(std::launch::async, read, iHalf, iTo);
         } catch (const std::system_error&) {
             // No thread: all on this one.
         }
     }
-    read(0, secondHalf.valid() ? iHalf : entries.size());
+    read(iFrom, secondHalf.valid() ? iHalf : iTo);
     if (secondHalf.valid()) {
         secondHalf.get();
     }
-    return days;
 }
 
 // Writes a day into the chart's current row: the mean of its readings in each column, with
@@ -221,16 +224,23 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
     chart.SetRow(1);
     qint16 iUsedRows = 0;
     RowLabels labels;
-    const std::vector<DayOfChart> days = ReadDays(entries);
-    for (size_t i = 0; i < entries.size(); ++i) {
-        if (!WriteDayRow(chart, days[i], (*entries[i])->szName, iEntryCount <= 1, labels)) {
-            continue;
-        }
-        ++iUsedRows;
-        if (chart.Row() < iEntryCount) {
-            chart.SetRow(static_cast<qint16>(chart.Row() + 1));
-        } else {
-            break;
+    std::vector<DayOfChart> days;
+    bool bFull = false;
+    for (size_t iBlock = 0; iBlock < entries.size() && !bFull; iBlock += kDaysPerBlock) {
+        const size_t iEnd = std::min(entries.size(), iBlock + kDaysPerBlock);
+        ReadDays(entries, iBlock, iEnd, days);
+        for (size_t i = iBlock; i < iEnd; ++i) {
+            if (!WriteDayRow(chart, days[i - iBlock], (*entries[i])->szName, iEntryCount <= 1,
+                             labels)) {
+                continue;
+            }
+            ++iUsedRows;
+            if (chart.Row() < iEntryCount) {
+                chart.SetRow(static_cast<qint16>(chart.Row() + 1));
+            } else {
+                bFull = true;
+                break;
+            }
         }
     }
 

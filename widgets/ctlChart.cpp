@@ -51,7 +51,10 @@ QImage DrawChartImage(const ChartContent& content, const ChartStyle& style, cons
 } // namespace
 
 struct ctlChart::Impl {
-    ChartContent content;
+    // Shared with a picture being drawn ahead, which then costs no copy of a large diary's
+    // grid; a change while it is drawn copies it first (Edit).
+    std::shared_ptr<ChartContent> shared = std::make_shared<ChartContent>();
+    const ChartContent& content() const { return *shared; }
     ChartStyle style;
     // The current cell, where the next label and value go.
     qint16 iRow = 1;
@@ -75,7 +78,14 @@ struct ctlChart::Impl {
     };
     std::optional<Ahead> ahead;
 
-    const ChartData& Grid() const { return content.grid; }
+    const ChartData& Grid() const { return shared->grid; }
+    // The content to change, this control's own.
+    ChartContent& Edit() {
+        if (shared.use_count() > 1) {
+            shared = std::make_shared<ChartContent>(*shared);
+        }
+        return *shared;
+    }
 };
 
 ctlChart::ctlChart(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>()) {
@@ -87,7 +97,7 @@ ctlChart::ctlChart(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>(
 ctlChart::~ctlChart() = default;
 
 void ctlChart::SetColumnCount(qint16 iCount) {
-    d->content.grid.SetColumnCount(iCount);
+    d->Edit().grid.SetColumnCount(iCount);
     d->iCursorRow = 0;
     ScheduleRepaint();
 }
@@ -97,7 +107,7 @@ qint16 ctlChart::ColumnCount() const {
 }
 
 void ctlChart::SetRowCount(qint16 iCount) {
-    d->content.grid.SetRowCount(iCount);
+    d->Edit().grid.SetRowCount(iCount);
     if (d->iCursorRow > d->Grid().RowCount()) {
         d->iCursorRow = 0;
     }
@@ -126,7 +136,7 @@ qint16 ctlChart::Column() const {
 
 void ctlChart::SetRowLabel(const QString& szLabel) {
     if (d->Grid().HasRow(d->iRow)) {
-        d->content.grid.SetLabel(d->iRow, szLabel);
+        d->Edit().grid.SetLabel(d->iRow, szLabel);
         ScheduleRepaint();
     }
 }
@@ -137,7 +147,7 @@ QString ctlChart::RowLabelAt(qint16 iRow) const {
 
 void ctlChart::SetRowDate(const QDate& dt) {
     if (d->Grid().HasRow(d->iRow)) {
-        d->content.grid.SetDate(d->iRow, dt);
+        d->Edit().grid.SetDate(d->iRow, dt);
         ScheduleRepaint();
     }
 }
@@ -148,14 +158,14 @@ QDate ctlChart::RowDateAt(qint16 iRow) const {
 
 void ctlChart::SetData(const QString& szValue) {
     if (d->Grid().HasCell(d->iRow, d->iColumn)) {
-        d->content.grid.SetText(d->iRow, d->iColumn, szValue);
+        d->Edit().grid.SetText(d->iRow, d->iColumn, szValue);
         ScheduleRepaint();
     }
 }
 
 void ctlChart::SetDataValue(double value) {
     if (d->Grid().HasCell(d->iRow, d->iColumn)) {
-        d->content.grid.SetValue(d->iRow, d->iColumn, value);
+        d->Edit().grid.SetValue(d->iRow, d->iColumn, value);
         ScheduleRepaint();
     }
 }
@@ -165,7 +175,7 @@ std::optional<double> ctlChart::DataAt(qint16 iRow, qint16 iColumn) const {
 }
 
 void ctlChart::SetDataSpread(double low, double high) {
-    d->content.grid.SetSpread(d->iRow, d->iColumn, low, high);
+    d->Edit().grid.SetSpread(d->iRow, d->iColumn, low, high);
     ScheduleRepaint();
 }
 
@@ -174,7 +184,7 @@ std::optional<std::pair<double, double>> ctlChart::SpreadAt(qint16 iRow, qint16 
 }
 
 void ctlChart::SetRowSamples(int iSamples) {
-    d->content.grid.SetSamples(d->iRow, iSamples);
+    d->Edit().grid.SetSamples(d->iRow, iSamples);
     ++d->iDrawnState;
 }
 
@@ -183,21 +193,21 @@ int ctlChart::RowSamplesAt(qint16 iRow) const {
 }
 
 void ctlChart::SetChartType(ChartType type) {
-    d->content.type = type;
+    d->Edit().type = type;
     ScheduleRepaint();
 }
 
 ctlChart::ChartType ctlChart::GetChartType() const {
-    return d->content.type;
+    return d->content().type;
 }
 
 void ctlChart::SetColumnLabels(const QStringList& labels) {
-    d->content.columnLabels = labels;
+    d->Edit().columnLabels = labels;
     ScheduleRepaint();
 }
 
 QStringList ctlChart::ColumnLabels() const {
-    return d->content.columnLabels;
+    return d->content().columnLabels;
 }
 
 void ctlChart::SetSeriesColours(const std::vector<QColor>& colours) {
@@ -231,13 +241,13 @@ void ctlChart::SetFocusColour(const QColor& colour) {
 
 void ctlChart::SetReferenceLines(const std::vector<ReferenceLine>& lines,
                                  const QString& szLegendName) {
-    d->content.referenceLines = lines;
-    d->content.szReferenceName = szLegendName;
+    d->Edit().referenceLines = lines;
+    d->Edit().szReferenceName = szLegendName;
     ScheduleRepaint();
 }
 
 void ctlChart::SetEmptyText(const QString& szText) {
-    d->content.szEmptyText = szText;
+    d->Edit().szEmptyText = szText;
     ScheduleRepaint();
 }
 
@@ -274,12 +284,12 @@ ctlChart::AxisScale ctlChart::NiceScale(double min, double max, int iMaxTicks) {
 }
 
 ctlChart::AxisScale ctlChart::ValueScale(int iMaxTicks) const {
-    const auto [min, max] = d->Grid().ValueRange(d->content.Bars());
+    const auto [min, max] = d->Grid().ValueRange(d->content().Bars());
     return NiceChartScale(min, max, iMaxTicks);
 }
 
 ChartLayout ctlChart::LayoutFor(const QRectF& rect) const {
-    return ChartLayout::Compute(d->content, font(), rect);
+    return ChartLayout::Compute(d->content(), font(), rect);
 }
 
 ctlChart::AxisScale ctlChart::ValueAxis(const QRectF& rect) const {
@@ -295,23 +305,23 @@ double ctlChart::RowCentre(const QRectF& plot, qint16 iRow) const {
 }
 
 std::vector<ctlChart::RowLabelSlot> ctlChart::RowLabelLayout(const QRectF& rect) const {
-    return LayoutFor(rect).RowLabels(d->content);
+    return LayoutFor(rect).RowLabels(d->content());
 }
 
 std::vector<ctlChart::YearMark> ctlChart::YearMarkLayout(const QRectF& rect) const {
-    return LayoutFor(rect).YearMarks(d->content);
+    return LayoutFor(rect).YearMarks(d->content());
 }
 
 std::vector<ctlChart::ReferenceSlot> ctlChart::ReferenceLineLayout(const QRectF& rect) const {
-    return LayoutFor(rect).ReferenceLines(d->content);
+    return LayoutFor(rect).ReferenceLines(d->content());
 }
 
 std::vector<ctlChart::BarSlot> ctlChart::BarLayout(const QRectF& rect) const {
-    return LayoutFor(rect).Bars(d->content);
+    return LayoutFor(rect).Bars(d->content());
 }
 
 QRectF ctlChart::EmptyTextArea(const QRectF& rect) const {
-    return LayoutFor(rect).EmptyTextArea(d->content);
+    return LayoutFor(rect).EmptyTextArea(d->content());
 }
 
 std::vector<ctlChart::RowSpan> ctlChart::DenseColumns(const QRectF& rect, qreal pixelRatio) const {
@@ -319,7 +329,7 @@ std::vector<ctlChart::RowSpan> ctlChart::DenseColumns(const QRectF& rect, qreal 
     if (!layout.bValid) {
         return {};
     }
-    return layout.DenseSpans(d->content, ChartPixelColumns(layout.plot.width(), pixelRatio));
+    return layout.DenseSpans(d->content(), ChartPixelColumns(layout.plot.width(), pixelRatio));
 }
 
 std::vector<ctlChart::DenseSeries> ctlChart::DenseLayout(const QRectF& rect,
@@ -328,12 +338,12 @@ std::vector<ctlChart::DenseSeries> ctlChart::DenseLayout(const QRectF& rect,
     if (!layout.bValid) {
         return {};
     }
-    return layout.DenseShapes(d->content, ChartPixelColumns(layout.plot.width(), pixelRatio));
+    return layout.DenseShapes(d->content(), ChartPixelColumns(layout.plot.width(), pixelRatio));
 }
 
 void ctlChart::Render(QPainter& painter, const QRectF& rect) const {
     const ChartLayout layout = LayoutFor(rect);
-    ChartPainter chartPainter(painter, d->content, d->style, layout);
+    ChartPainter chartPainter(painter, d->content(), d->style, layout);
     chartPainter.Paint(rect, chartPainter.DevicePixelColumns());
 }
 
@@ -349,7 +359,7 @@ ctlChart::RowSpan ctlChart::SpanAt(const QPointF& pos) const {
         return RowSpan();
     }
     const int iBuckets = ChartPixelColumns(plot.width(), devicePixelRatioF());
-    if (!d->content.Bars() && iRows > iBuckets) {
+    if (!d->content().Bars() && iRows > iBuckets) {
         const double column = std::floor((pos.x() - plot.left()) / plot.width() * iBuckets);
         const int b = static_cast<int>(std::clamp(column, 0.0, iBuckets - 1.0));
         const auto [iBegin, iEnd] = ChartColumnRows(b, iBuckets, iRows);
@@ -477,7 +487,7 @@ QImage ctlChart::ToImage(const QSize& size, qreal scale) const {
 }
 
 QImage ctlChart::RenderImage(const QSize& size, qreal scale, const QColor& base) const {
-    return DrawChartImage(d->content, d->style, font(), size, scale, base);
+    return DrawChartImage(d->content(), d->style, font(), size, scale, base);
 }
 
 void ctlChart::PictureAhead(const QSize& size, qreal scale) {
@@ -552,8 +562,11 @@ void ctlChart::DrawAhead(const QSize& size, qreal scale, const QColor& base) con
     ahead.base = base;
     ahead.font = font();
     try {
-        ahead.image = std::async(std::launch::async, DrawChartImage, d->content, d->style,
-                                 ahead.font, size, scale, base);
+        ahead.image = std::async(
+            std::launch::async, [content = std::shared_ptr<const ChartContent>(d->shared),
+                                 style = d->style, font = ahead.font, size, scale, base] {
+                return DrawChartImage(*content, style, font, size, scale, base);
+            });
     } catch (const std::system_error&) {
         // No thread: the picture is drawn when it is needed.
         return;
@@ -592,7 +605,7 @@ void ctlChart::paintEvent(QPaintEvent* event) {
         }
     }
     const ChartLayout layout = LayoutFor(area);
-    ChartPainter chartPainter(painter, d->content, d->style, layout);
+    ChartPainter chartPainter(painter, d->content(), d->style, layout);
     if (ahead.isNull()) {
         chartPainter.Paint(area, chartPainter.DevicePixelColumns());
     }

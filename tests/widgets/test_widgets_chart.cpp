@@ -391,7 +391,8 @@ void TestReadingsChart::largeDiaryAsItsParts_data() {
     QTest::addColumn<bool>("bSeveral");
     QTest::newRow("5,000 days of one reading") << 5000 << false;
     QTest::newRow("5,000 days, some of several readings, some empty, one by hand") << 5000 << true;
-    QTest::newRow("12,000 days of one reading") << 12000 << false;
+    // Read in blocks of 8,192 days, the second one on two threads too.
+    QTest::newRow("12,500 days of one reading") << 12500 << false;
 }
 
 // A large diary is charted as its parts are: the rows of the whole, read on two threads, are the
