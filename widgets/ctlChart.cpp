@@ -24,20 +24,31 @@
 
 namespace {
 
-// A picture of a chart's content at size (device-independent pixels) drawn at scale, on base:
-// what the control draws, from copies that any thread may use.
-QImage DrawChartImage(const ChartContent& content, const ChartStyle& style, const QFont& font,
-                      const QSize& size, qreal scale, const QColor& base) {
+// A blank picture for a chart of size (device-independent pixels) at scale, made on the thread
+// that asks for the chart: its memory then belongs to that thread's heap, also when the chart is
+// drawn on another. (A report's picture made on the short-lived thread that drew it left several
+// megabytes with that thread's heap once it was let go.)
+QImage BlankChartImage(const QSize& size, qreal scale) {
     if (size.isEmpty() || !(scale > 0)) {
         return QImage();
     }
     QImage image(QSize(static_cast<int>(std::ceil(size.width() * scale)),
                        static_cast<int>(std::ceil(size.height() * scale))),
                  QImage::Format_ARGB32_Premultiplied);
+    if (!image.isNull()) {
+        image.setDevicePixelRatio(scale);
+    }
+    return image;
+}
+
+// A chart's content drawn on base into image, a BlankChartImage of size: what the control
+// draws, from copies that any thread may use. The image is handed over, never shared (a shared
+// one would be copied by its painter, on the drawing thread).
+QImage DrawChartImage(QImage image, const ChartContent& content, const ChartStyle& style,
+                      const QFont& font, const QSize& size, const QColor& base) {
     if (image.isNull()) {
         return image;
     }
-    image.setDevicePixelRatio(scale);
     image.fill(base);
     QPainter painter(&image);
     const QRectF area(0, 0, size.width(), size.height());
@@ -487,7 +498,7 @@ QImage ctlChart::ToImage(const QSize& size, qreal scale) const {
 }
 
 QImage ctlChart::RenderImage(const QSize& size, qreal scale, const QColor& base) const {
-    return DrawChartImage(d->content(), d->style, font(), size, scale, base);
+    return DrawChartImage(BlankChartImage(size, scale), d->content(), d->style, font(), size, base);
 }
 
 void ctlChart::PictureAhead(const QSize& size, qreal scale) {
@@ -563,9 +574,10 @@ void ctlChart::DrawAhead(const QSize& size, qreal scale, const QColor& base) con
     ahead.font = font();
     try {
         ahead.image = std::async(
-            std::launch::async, [content = std::shared_ptr<const ChartContent>(d->shared),
-                                 style = d->style, font = ahead.font, size, scale, base] {
-                return DrawChartImage(*content, style, font, size, scale, base);
+            std::launch::async, [image = BlankChartImage(size, scale),
+                                 content = std::shared_ptr<const ChartContent>(d->shared),
+                                 style = d->style, font = ahead.font, size, base]() mutable {
+                return DrawChartImage(std::move(image), *content, style, font, size, base);
             });
     } catch (const std::system_error&) {
         // No thread: the picture is drawn when it is needed.
