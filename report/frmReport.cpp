@@ -26,7 +26,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHash>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -171,7 +170,7 @@ public:
         EditBlock block(box);
         box.SetSelStart(0);
         box.SetSelLength(0);
-        form.img = form.imgHeader;
+        form.img = form.HeaderPicture();
         form.szImgText = HeaderPictureText();
         form.PasteImageRTF(box);
         form.PasteChartRTF(box);
@@ -337,13 +336,13 @@ frmReport::~frmReport() {
 
 void frmReport::Form_Load() {
     FillReadingsChart();
-    // Drawn once a run for each language: the same picture heads every report.
-    static QHash<QString, QImage> headers;
-    const QString szLanguage = InstalledLanguage();
-    if (!headers.contains(szLanguage)) {
-        headers.insert(szLanguage, RenderHeaderPicture());
+}
+
+const QImage& frmReport::HeaderPicture() {
+    if (imgHeader.isNull()) {
+        imgHeader = RenderHeaderPicture();
     }
-    imgHeader = headers.value(szLanguage);
+    return imgHeader;
 }
 
 void frmReport::FillReadingsChart() {
@@ -370,6 +369,10 @@ void frmReport::Form_Activate() {
     const auto [size, scale] = ChartPictureSize(*rtb);
     ctlChart->PictureAhead(size, scale);
     tim->start();
+    // The header picture is drawn halfway through the wait, with the window on the screen, and
+    // let go with the report. (Kept for the run, its 4.5 MB stayed with the program after every
+    // report; drawn on a thread of its own, that thread's heap kept about as much.)
+    QTimer::singleShot(kComposeDelayMs / 2, this, [this] { HeaderPicture(); });
 }
 
 void frmReport::PlacePeriodChoice() {
@@ -405,7 +408,10 @@ void frmReport::tim_Timer() {
 
 void frmReport::WriteInSteps() {
     // Written a step at a time, the window answering between the steps: a report of years of
-    // several readings a day otherwise held the window up for as long as its writing took.
+    // several readings a day otherwise held the window up for as long as its writing took. The
+    // header picture was drawn during the wait, unless the wait was cut short: then here, apart
+    // from the steps.
+    HeaderPicture();
     QElapsedTimer clock;
     clock.start();
     m_writing = std::make_unique<Writing>(*this, *rtb);

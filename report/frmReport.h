@@ -62,6 +62,8 @@ public:
     // The header picture, and the holder each picture passes through on its way into the text
     // with the words a screen reader says in its place.
     QImage imgHeader;
+    // The header picture, drawn for this report when it is first needed.
+    const QImage& HeaderPicture();
     QImage img;
     QString szImgText;
     // What a screen reader says in place of the header picture: the words it shows.

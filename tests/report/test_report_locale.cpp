@@ -195,7 +195,7 @@ void test_report_locale::messagesAndHeader() {
     QImage english;
     {
         frmReport frm(reporttest::Readings());
-        english = frm.imgHeader;
+        english = frm.HeaderPicture();
     }
     QVERIFY(UseLanguage(locale));
     reporttest::FillDays(days, QDate(2027, 3, 1));
@@ -206,8 +206,8 @@ void test_report_locale::messagesAndHeader() {
     QCOMPARE(m_boxes.shown[0].szText, message.arg(QDir::toNativeSeparators(szPath)));
     QCOMPARE(frmReport::HeaderPictureText(), header);
     // The picture says its words in the language too.
-    QCOMPARE(frm.imgHeader.size(), english.size());
-    QCOMPARE(frm.imgHeader == english, locale == u"en_US"_s);
+    QCOMPARE(frm.HeaderPicture().size(), english.size());
+    QCOMPARE(frm.HeaderPicture() == english, locale == u"en_US"_s);
 }
 
 QTEST_MAIN(test_report_locale)

@@ -73,7 +73,7 @@ void test_report_pictures::picturesAtTop() {
         QCOMPARE(first.next().text(), u"7 Mar 2027 to 8 Mar 2027: 2 days with both pressures"_s);
         const QImage header = box->PictureAt(0);
         QCOMPARE(header.deviceIndependentSize().toSize(), QSize(1000, 70));
-        QCOMPARE(header, frm.imgHeader);
+        QCOMPARE(header, frm.HeaderPicture());
         // Shown no wider than the box, in proportion.
         for (int i = 0; i < 2; ++i) {
             const QSizeF shown = box->PictureShownSize(i);

@@ -358,7 +358,7 @@ void test_report_printing::picturesAcrossTheTextWidth() {
     const std::vector<reporttest::PlacedPicture> placed = reporttest::PdfPictures(szOut);
     QCOMPARE(placed.size(), size_t(2));
     const auto header = std::find_if(placed.begin(), placed.end(), [&](const auto& picture) {
-        return picture.pixels == frm.imgHeader.size();
+        return picture.pixels == frm.HeaderPicture().size();
     });
     QVERIFY(header != placed.end());
     const reporttest::PlacedPicture& chart = placed[header == placed.begin() ? 1 : 0];
@@ -678,14 +678,14 @@ void test_report_printing::timerWaitsForCommand() {
     QVERIFY(QFile::exists(szOut));
     // The copy has the header where it belongs, then the chart sized from its own box.
     QCOMPARE(frm.rtbPrint->PictureCount(), 2);
-    QCOMPARE(frm.rtbPrint->PictureAt(0), frm.imgHeader);
+    QCOMPARE(frm.rtbPrint->PictureAt(0), frm.HeaderPicture());
     const QSizeF chart = frm.rtbPrint->PictureAt(1).deviceIndependentSize();
     QVERIFY2(qAbs(chart.width() - 1.96 * frm.rtbPrint->width()) <= 1,
              qPrintable(QString::number(chart.width())));
     // The screen report still comes, whole, after the command.
     QTRY_VERIFY(frm.rtb->Text().contains(u"08 Mar 2027"_s));
     QCOMPARE(frm.rtb->PictureCount(), 2);
-    QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
+    QCOMPARE(frm.rtb->PictureAt(0), frm.HeaderPicture());
 }
 
 void test_report_printing::footerOnEveryPage_data() {

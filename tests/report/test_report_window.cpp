@@ -128,7 +128,7 @@ void test_report_window::activationWaitsForComposition() {
     QTRY_VERIFY(!frm.tim->isActive());
     QVERIFY(frm.rtb->Text().contains(u"07 Mar 2027\t120/80:72"_s));
     QCOMPARE(frm.rtb->PictureCount(), 2);
-    QCOMPARE(frm.rtb->PictureAt(0), frm.imgHeader);
+    QCOMPARE(frm.rtb->PictureAt(0), frm.HeaderPicture());
 }
 
 void test_report_window::composedReportFitsTheBox_data() {
