@@ -13,7 +13,6 @@
 #include <mutex>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -57,8 +56,7 @@ QByteArray LostHash() {
 
 // The bytes packed; null when they are damaged.
 QByteArray Unpacked(const QByteArray& packed) {
-    std::vector<QByteArray> pieces;
-    qsizetype lTotal = 0;
+    QByteArray bytes("");
     for (qsizetype i = 0; i < packed.size();) {
         if (packed.size() - i < 4) {
             return QByteArray();
@@ -70,17 +68,12 @@ QByteArray Unpacked(const QByteArray& packed) {
         if (lLength > packed.size() - i) {
             return QByteArray();
         }
-        pieces.push_back(qUncompress(p + 4, lLength));
-        if (pieces.back().isNull()) {
+        const QByteArray piece = qUncompress(p + 4, lLength);
+        if (piece.isNull()) {
             return QByteArray();
         }
-        lTotal += pieces.back().size();
+        bytes += piece;
         i += lLength;
-    }
-    QByteArray bytes;
-    bytes.reserve(lTotal);
-    for (const QByteArray& piece : pieces) {
-        bytes.append(piece);
     }
     return bytes;
 }
@@ -125,6 +118,27 @@ struct DataFileSaver::JobResult {
     bool bPackedOnly = false;
     QByteArray packedHash;
 };
+
+// A job that only compresses the bytes as read (the first base of a merge) and works out their
+// hash: the bytes handed over, or, once they were let go of, the file read again piece by piece
+// and compressed as it comes, while it is still the version read (none packed when it is not).
+DataFileSaver::JobResult DataFileSaver::PackOnly(const Job& job) {
+    JobResult result;
+    result.bPackedOnly = true;
+    if (!job.bytes.isNull()) {
+        result.packedHash = ContentHash(job.bytes);
+        result.packed = Packed(job.bytes);
+        return result;
+    }
+    QByteArray packed;
+    result.packedHash =
+        ReadVersionAgain(job.szTarget, job.expected,
+                         [&packed](QByteArrayView piece) { AppendPacked(packed, piece); });
+    if (!result.packedHash.isEmpty()) {
+        result.packed = Tight(packed);
+    }
+    return result;
+}
 
 // The saver's one worker thread, kept for its life. A job is handed over under a mutex and runs
 // at once; its result waits there until the saver takes it, on the thread the saver lives on.
@@ -182,30 +196,13 @@ private:
                 m_job.reset();
                 m_bBusy = true;
             }
-            JobResult result;
-            if (job.bPackOnly && job.bytes.isNull()) {
-                // The bytes as read were let go of: read again while the file is still that
-                // version, and compressed as they come.
-                result.bPackedOnly = true;
-                QByteArray packed;
-                result.packedHash =
-                    ReadVersionAgain(job.szTarget, job.expected, [&packed](QByteArrayView piece) {
-                        AppendPacked(packed, piece);
-                    });
-                if (!result.packedHash.isEmpty()) {
-                    result.packed = Tight(packed);
-                }
-            } else if (job.bPackOnly) {
-                result.bPackedOnly = true;
-                result.packedHash = ContentHash(job.bytes);
-            } else {
-                result = RunJob(job);
-            }
-            if ((job.bPackBase && (result.eKind == kWritten || result.eKind == kUpToDate)) ||
-                (job.bPackOnly && !job.bytes.isNull())) {
+            JobResult result = job.bPackOnly ? PackOnly(job) : RunJob(job);
+            if (job.bPackBase && (result.eKind == kWritten || result.eKind == kUpToDate)) {
                 result.packed = Packed(job.bytes);
-                // Compressing took a buffer of the file's size on this thread, which the
-                // allocator would otherwise keep: given back, so that the base's tenth remains.
+            }
+            if (!result.packed.isNull()) {
+                // Compressing took buffers on this thread, which the allocator would otherwise
+                // keep: given back, so that the base's tenth remains.
                 GiveBackFreedMemory();
             }
             // The job lets go of the encoded bytes here, before the saver can start the next
@@ -282,19 +279,18 @@ void DataFileSaver::LetGoOfReadBytes() {
 
 void DataFileSaver::TakePacked(const JobResult& done) {
     if (m_bBaseOnDisk) {
-        // Nothing replaced the base meanwhile (a save or a merge would have).
-        if (done.packed.isNull()) {
-            // The file is not the version read any more: that version is lost, and with it
-            // the base. The next save finds the file changed, and a merge keeps both sides.
+        // Nothing replaced the base meanwhile (a save or a merge would have). Nothing packed:
+        // the file is not the version read any more, that version is lost, and with it the
+        // base; the next save finds the file changed, and a merge keeps both sides.
+        if (done.packed.isNull() ||
+            (!m_expected.hash.isEmpty() && m_expected.hash != done.packedHash)) {
             BaseLost();
-        } else if (m_expected.hash.isEmpty() || m_expected.hash == done.packedHash) {
-            m_expected.hash = done.packedHash;
-            SetBase(QByteArray());
-            m_basePacked = done.packed;
-            GiveBackFreedMemory();
-        } else {
-            BaseLost();
+            return;
         }
+        m_expected.hash = done.packedHash;
+        SetBase(QByteArray());
+        m_basePacked = done.packed;
+        GiveBackFreedMemory();
         return;
     }
     // The base is still the bytes that were compressed, unless something replaced it meanwhile.

@@ -186,6 +186,8 @@ private:
     class Worker;
     // Runs one save; touches no document, so that it may run on any thread.
     static JobResult RunJob(const Job& job);
+    // Only compresses the bytes as read, and works out their hash.
+    static JobResult PackOnly(const Job& job);
     // Whether the target is still the version expected (or gone); pDisk: what it holds, when
     // it was read. False with pszReason when it cannot be told; false alone when it changed.
     static bool TargetStillExpected(const Job& job, const FileVersion& expected, FileRead* pDisk,
