@@ -1,5 +1,7 @@
 #include "diary/SafeFile.h"
 
+#include "diary/ProcessMemory.h"
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
@@ -412,6 +414,7 @@ namespace {
 QByteArray ReadToEnd(QFile& file) {
     const qint64 lSize = file.size();
     QByteArray bytes(static_cast<qsizetype>(std::max<qint64>(lSize, 0)), Qt::Uninitialized);
+    MakeMemoryReady(bytes.data(), static_cast<std::size_t>(bytes.size()));
     const qint64 lRead = lSize > 0 ? file.read(bytes.data(), lSize) : 0;
     if (lRead < 0) {
         return QByteArray();

@@ -1,5 +1,7 @@
 #include "widgets/ChartData.h"
 
+#include "diary/ProcessMemory.h"
+
 #include <QLocale>
 
 #include <algorithm>
@@ -23,9 +25,11 @@ float ParseCell(const QString& szValue) {
 void ChartData::SetColumnCount(qint16 iCount) {
     m_iColumns = std::max<qint16>(0, iCount);
     // Refilled in place: a chart that is rebuilt often keeps its memory.
+    const auto iRows = static_cast<size_t>(m_iRows);
     m_cells.resize(static_cast<size_t>(m_iColumns));
     for (std::vector<float>& column : m_cells) {
-        column.assign(static_cast<size_t>(m_iRows), kGap);
+        ReserveReady(column, iRows);
+        column.assign(iRows, kGap);
     }
     m_lows.clear();
     m_highs.clear();
@@ -33,14 +37,18 @@ void ChartData::SetColumnCount(qint16 iCount) {
     for (QString& label : m_labels) {
         label.clear();
     }
-    m_labels.resize(static_cast<size_t>(m_iRows));
-    m_dates.assign(static_cast<size_t>(m_iRows), QDate());
+    ReserveReady(m_labels, iRows);
+    m_labels.resize(iRows);
+    ReserveReady(m_dates, iRows);
+    m_dates.assign(iRows, QDate());
 }
 
 void ChartData::SetRowCount(qint16 iCount) {
     m_iRows = std::max<qint16>(0, iCount);
+    const auto iRows = static_cast<size_t>(m_iRows);
     for (std::vector<float>& column : m_cells) {
-        column.resize(static_cast<size_t>(m_iRows), kGap);
+        ReserveReady(column, iRows);
+        column.resize(iRows, kGap);
     }
     for (auto* spread : {&m_lows, &m_highs}) {
         for (std::vector<float>& column : *spread) {
@@ -50,8 +58,10 @@ void ChartData::SetRowCount(qint16 iCount) {
     if (!m_samples.empty()) {
         m_samples.resize(static_cast<size_t>(m_iRows), 1);
     }
-    m_labels.resize(static_cast<size_t>(m_iRows));
-    m_dates.resize(static_cast<size_t>(m_iRows));
+    ReserveReady(m_labels, iRows);
+    m_labels.resize(iRows);
+    ReserveReady(m_dates, iRows);
+    m_dates.resize(iRows);
 }
 
 void ChartData::SetText(qint16 iRow, qint16 iColumn, const QString& szValue) {

@@ -106,6 +106,12 @@ char* NewChunk() {
     if (tRegionNext != tRegionEnd) {
         char* chunk = tRegionNext;
         tRegionNext += kChunkBytes;
+#if defined(MADV_POPULATE_WRITE)
+        // The chunk is cut up and written at once: its pages are backed in one call instead of
+        // a fault for each, which on some virtual machines costs 15 us a page (a large diary's
+        // tree a third of its load time). An older kernel refuses; the pages then fault in.
+        ::madvise(chunk, kChunkBytes, MADV_POPULATE_WRITE);
+#endif
         return chunk;
     }
 #endif

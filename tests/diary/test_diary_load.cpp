@@ -2,6 +2,8 @@
 // read of it, and the reason the user is given when it could not be read whole.
 
 #include "diary/DiaryLoad.h"
+#include "diary/ProcessMemory.h"
+#include "diary/SafeFile.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
 #include "xmlstore/clsXMLTags.h"
@@ -11,6 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <vector>
 
 Q_DECLARE_METATYPE(DiaryLoadOutcome)
 
@@ -30,6 +34,16 @@ QByteArray ManyDays(int iDays) {
         bytes += "\t\t<" + key + ">\r\n\t\t\t<S>120</S>\r\n\t\t</" + key + ">\r\n";
     }
     return bytes + "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+}
+
+// iSize bytes that differ from page to page and within one: a page read or backed twice, or
+// left out, shows.
+QByteArray Pattern(int iSize) {
+    QByteArray bytes(iSize, Qt::Uninitialized);
+    for (int i = 0; i < iSize; ++i) {
+        bytes[i] = static_cast<char>((i * 31 + i / 4096) & 0xFF);
+    }
+    return bytes;
 }
 
 } // namespace
@@ -122,6 +136,72 @@ private slots:
             lastDays.left(lastDays.indexOf("\t</READINGS>"))));
         QVERIFY(QByteArray::fromStdString(written).contains("<20301231>"));
         diary = LoadedDiary();
+    }
+
+    // The file's bytes come whole whatever their size: below and around the size from which
+    // the buffer's memory is made ready at once, and a large diary's size not a whole number of
+    // pages.
+    void bytesReadWhole_data() {
+        QTest::addColumn<int>("iSize");
+        QTest::newRow("empty") << 0;
+        QTest::newRow("one byte") << 1;
+        QTest::newRow("one page less one") << 4095;
+        QTest::newRow("64 kB less one") << 65535;
+        QTest::newRow("64 kB") << 65536;
+        QTest::newRow("64 kB and a part page") << 65536 + 4096 + 7;
+        QTest::newRow("3 MB and 13 bytes") << (3 << 20) + 13;
+    }
+    void bytesReadWhole() {
+        QFETCH(int, iSize);
+        QTemporaryDir dir;
+        const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
+        const QByteArray bytes = Pattern(iSize);
+        QFile file(szFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(bytes), qint64(iSize));
+        file.close();
+        const FileRead read = ReadWholeFile(szFile, true);
+        QVERIFY(read.bOk);
+        QCOMPARE(read.version.lSize, qint64(iSize));
+        QVERIFY(read.bytes == bytes);
+        QCOMPARE(read.version.hash, ReadFileVersion(szFile).version.hash);
+    }
+
+    // Memory made ready keeps what was written into it: a buffer's part that starts and ends
+    // inside pages, and vectors that grow to hold tens of thousands of elements (a chart's).
+    void readyMemoryKeepsItsContents_data() {
+        QTest::addColumn<int>("iSize");
+        QTest::addColumn<int>("iFrom");
+        QTest::addColumn<int>("iLength");
+        QTest::newRow("a small part") << 8192 << 5 << 4000;
+        QTest::newRow("from inside a page to inside another") << 300000 << 4099 << 200001;
+        QTest::newRow("the whole of 1 MB") << (1 << 20) << 0 << (1 << 20);
+    }
+    void readyMemoryKeepsItsContents() {
+        QFETCH(int, iSize);
+        QFETCH(int, iFrom);
+        QFETCH(int, iLength);
+        QByteArray buffer = Pattern(iSize);
+        const QByteArray before = buffer;
+        MakeMemoryReady(buffer.data() + iFrom, static_cast<std::size_t>(iLength));
+        QVERIFY(buffer == before);
+
+        std::vector<QString> labels(static_cast<std::size_t>(iSize / 64));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            labels[i] = QString::number(i);
+        }
+        std::vector<float> values(labels.size(), 1.5F);
+        ReserveReady(labels, 32767);
+        ReserveReady(values, 32767);
+        QVERIFY(labels.capacity() >= 32767);
+        QVERIFY(values.capacity() >= 32767);
+        QCOMPARE(labels.size(), static_cast<std::size_t>(iSize / 64));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            QCOMPARE(labels[i], QString::number(i));
+            QCOMPARE(values[i], 1.5F);
+        }
+        labels.resize(32767);
+        QVERIFY(labels.back().isNull());
     }
 
     // A folder in the file's place is not read, and the reason is the system's.
