@@ -1,6 +1,6 @@
 #include "diary/SafeFile.h"
 
-#include "diary/ProcessMemory.h"
+#include "xmlstore/ReadyMemory.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

@@ -1,6 +1,6 @@
 #include "widgets/ChartData.h"
 
-#include "diary/ProcessMemory.h"
+#include "xmlstore/ReadyMemory.h"
 
 #include <QLocale>
 

@@ -1,5 +1,7 @@
 #include "xmlstore/NodePool.h"
 
+#include "xmlstore/ReadyMemory.h"
+
 // TLG_KEEP_NODE_POOL (the CMake option of that name) keeps the pool in a sanitizer build, so
 // that the undefined-behaviour sanitizer checks the blocks the program really uses.
 #if defined(TLG_KEEP_NODE_POOL)
@@ -106,12 +108,9 @@ char* NewChunk() {
     if (tRegionNext != tRegionEnd) {
         char* chunk = tRegionNext;
         tRegionNext += kChunkBytes;
-#if defined(MADV_POPULATE_WRITE)
         // The chunk is cut up and written at once: its pages are backed in one call instead of
-        // a fault for each, which on some virtual machines costs 15 us a page (a large diary's
-        // tree a third of its load time). An older kernel refuses; the pages then fault in.
-        ::madvise(chunk, kChunkBytes, MADV_POPULATE_WRITE);
-#endif
+        // a fault for each (on some virtual machines a third of a large diary's load time).
+        MakeMemoryReady(chunk, kChunkBytes);
         return chunk;
     }
 #endif

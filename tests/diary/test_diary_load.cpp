@@ -2,7 +2,6 @@
 // read of it, and the reason the user is given when it could not be read whole.
 
 #include "diary/DiaryLoad.h"
-#include "diary/ProcessMemory.h"
 #include "diary/SafeFile.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -13,8 +12,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <vector>
 
 Q_DECLARE_METATYPE(DiaryLoadOutcome)
 
@@ -165,43 +162,6 @@ private slots:
         QCOMPARE(read.version.lSize, qint64(iSize));
         QVERIFY(read.bytes == bytes);
         QCOMPARE(read.version.hash, ReadFileVersion(szFile).version.hash);
-    }
-
-    // Memory made ready keeps what was written into it: a buffer's part that starts and ends
-    // inside pages, and vectors that grow to hold tens of thousands of elements (a chart's).
-    void readyMemoryKeepsItsContents_data() {
-        QTest::addColumn<int>("iSize");
-        QTest::addColumn<int>("iFrom");
-        QTest::addColumn<int>("iLength");
-        QTest::newRow("a small part") << 8192 << 5 << 4000;
-        QTest::newRow("from inside a page to inside another") << 300000 << 4099 << 200001;
-        QTest::newRow("the whole of 1 MB") << (1 << 20) << 0 << (1 << 20);
-    }
-    void readyMemoryKeepsItsContents() {
-        QFETCH(int, iSize);
-        QFETCH(int, iFrom);
-        QFETCH(int, iLength);
-        QByteArray buffer = Pattern(iSize);
-        const QByteArray before = buffer;
-        MakeMemoryReady(buffer.data() + iFrom, static_cast<std::size_t>(iLength));
-        QVERIFY(buffer == before);
-
-        std::vector<QString> labels(static_cast<std::size_t>(iSize / 64));
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            labels[i] = QString::number(i);
-        }
-        std::vector<float> values(labels.size(), 1.5F);
-        ReserveReady(labels, 32767);
-        ReserveReady(values, 32767);
-        QVERIFY(labels.capacity() >= 32767);
-        QVERIFY(values.capacity() >= 32767);
-        QCOMPARE(labels.size(), static_cast<std::size_t>(iSize / 64));
-        for (std::size_t i = 0; i < labels.size(); ++i) {
-            QCOMPARE(labels[i], QString::number(i));
-            QCOMPARE(values[i], 1.5F);
-        }
-        labels.resize(32767);
-        QVERIFY(labels.back().isNull());
     }
 
     // A folder in the file's place is not read, and the reason is the system's.

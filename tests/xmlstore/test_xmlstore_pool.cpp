@@ -1,9 +1,11 @@
 // The node pool's hand-over: a thread that built a tree for another gives it the blocks it freed
 // and the rest of its chunks, so that the other thread's frees and allocations use them instead
-// of a pool of its own.
+// of a pool of its own. And memory made ready before it is written.
 
 #include "xmlstore/NodePool.h"
+#include "xmlstore/ReadyMemory.h"
 
+#include <QString>
 #include <QtTest>
 
 #include <algorithm>
@@ -48,6 +50,15 @@ std::uintptr_t Address(const void* p) {
     return reinterpret_cast<std::uintptr_t>(p);
 }
 
+// iSize bytes that differ from page to page and within one.
+QByteArray Pattern(int iSize) {
+    QByteArray bytes(iSize, Qt::Uninitialized);
+    for (int i = 0; i < iSize; ++i) {
+        bytes[i] = static_cast<char>((i * 31 + i / 4096) & 0xFF);
+    }
+    return bytes;
+}
+
 } // namespace
 
 class TestXmlStorePool : public QObject {
@@ -55,7 +66,8 @@ class TestXmlStorePool : public QObject {
 
 private slots:
     void init() {
-        if (!NodePool::IsPooled()) {
+        if (!NodePool::IsPooled() &&
+            qstrcmp(QTest::currentTestFunction(), "readyMemoryKeepsItsContents") != 0) {
             QSKIP("every block comes from the general heap in this build");
         }
     }
@@ -118,6 +130,53 @@ private slots:
             NodePool::Deallocate(fresh, 48);
         }).join();
         QVERIFY(!given.freed.count(fresh));
+    }
+
+    // Memory made ready keeps what was written into it: a buffer's part that starts and ends
+    // inside pages, and vectors that grow to hold tens of thousands of elements (a chart's).
+    void readyMemoryKeepsItsContents_data() {
+        QTest::addColumn<int>("iSize");
+        QTest::addColumn<int>("iFrom");
+        QTest::addColumn<int>("iLength");
+        QTest::newRow("a small part") << 8192 << 5 << 4000;
+        QTest::newRow("from inside a page to inside another") << 300000 << 4099 << 200001;
+        QTest::newRow("the whole of 1 MB") << (1 << 20) << 0 << (1 << 20);
+    }
+    void readyMemoryKeepsItsContents() {
+        QFETCH(int, iSize);
+        QFETCH(int, iFrom);
+        QFETCH(int, iLength);
+        QByteArray buffer = Pattern(iSize);
+        const QByteArray before = buffer;
+        MakeMemoryReady(buffer.data() + iFrom, static_cast<std::size_t>(iLength));
+        QVERIFY(buffer == before);
+
+        std::vector<QString> labels(static_cast<std::size_t>(iSize / 64));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            labels[i] = QString::number(i);
+        }
+        std::vector<float> values(labels.size(), 1.5F);
+        ReserveReady(labels, 32767);
+        ReserveReady(values, 32767);
+        QVERIFY(labels.capacity() >= 32767);
+        QVERIFY(values.capacity() >= 32767);
+        QCOMPARE(labels.size(), static_cast<std::size_t>(iSize / 64));
+        for (std::size_t i = 0; i < labels.size(); ++i) {
+            QCOMPARE(labels[i], QString::number(i));
+            QCOMPARE(values[i], 1.5F);
+        }
+        labels.resize(32767);
+        QVERIFY(labels.back().isNull());
+
+        // A list's vector from the pool's allocator: small ones from the pool, this one not.
+        std::vector<int, NodePool::Allocator<int>> numbers;
+        for (int i = 0; i < iSize / 64; ++i) {
+            numbers.push_back(i * 3);
+        }
+        ReserveReady(numbers, numbers.size() * 2 + 20000);
+        for (int i = 0; i < iSize / 64; ++i) {
+            QCOMPARE(numbers[static_cast<std::size_t>(i)], i * 3);
+        }
     }
 };
 
