@@ -32,9 +32,9 @@ struct Access {
     }
     // Appends a value line (a name and a value, no sub-tags) for the loader, kept inline where
     // the list can (see clsXMLTags).
-    static void AppendValue(clsXMLTags& list, QString&& szName, QString&& szValue,
-                            const std::shared_ptr<clsXMLTag>& objParent) {
-        list.AppendValue(std::move(szName), std::move(szValue), objParent);
+    static void AppendValue(clsXMLTags& list, const QString& szName, const QString* interned,
+                            QString&& szValue, const std::shared_ptr<clsXMLTag>& objParent) {
+        list.AppendValue(szName, interned, std::move(szValue), objParent);
     }
     // The tag at a 0-based position, made first if the item was kept inline.
     static const std::shared_ptr<clsXMLTag>& TagAt(const clsXMLTags& list, qsizetype index) {

@@ -35,33 +35,53 @@ public:
     // Longest text worth looking up; longer texts are rarely repeated.
     static constexpr qsizetype kLongest = 64;
 
-    // The decoded text of s as it stands in a line; decode is called only for a text not seen
-    // lately. Texts longer than kLongest are decoded every time.
-    template <class Decode> QString Get(QStringView s, Decode decode) {
+    // A text as it stands in a line, decoded; for a name, also its interned copy, once asked.
+    struct Entry {
+        QString raw;  // as it stands in the line
+        QString text; // decoded
+        const QString* interned = nullptr;
+        bool bInternedKnown = false;
+    };
+
+    // The entry of s as it stands in a line, valid until the next Get; decode is called only for
+    // a text not seen lately. Texts longer than kLongest are decoded every time (into an entry
+    // of their own).
+    template <class Decode> const Entry& Get(QStringView s, Decode decode) {
         const char16_t* p = s.utf16();
         const qsizetype n = s.size();
         if (n > kLongest) {
-            return decode(s);
+            long_ = Entry{QString(), decode(s), nullptr, false};
+            return long_;
         }
         size_t h = static_cast<size_t>(n);
         for (qsizetype i = 0; i < n; ++i) {
             h = h * 31u + p[i];
         }
-        Slot& slot = slots_[(h ^ (h >> 9)) % kSlots];
+        Entry& slot = slots_[(h ^ (h >> 9)) % kSlots];
         if (slot.raw.size() != n || !std::equal(p, p + n, slot.raw.utf16())) {
             slot.text = decode(s);
             slot.raw = slot.text == s ? slot.text : s.toString();
+            slot.interned = nullptr;
+            slot.bInternedKnown = false;
         }
-        return slot.text;
+        return slot;
+    }
+
+    // The store's one shared copy of an entry's text as a name (null where it keeps none),
+    // looked up once for as long as the entry stays.
+    static const QString* Interned(const Entry& entry) {
+        if (!entry.bInternedKnown) {
+            auto& known = const_cast<Entry&>(entry);
+            known.interned = XMLInternal::InternedName(entry.text);
+            known.bInternedKnown = true;
+        }
+        return entry.interned;
     }
 
 private:
-    struct Slot {
-        QString raw;  // as it stands in the line
-        QString text; // decoded
-    };
     static constexpr size_t kSlots = 509;
-    std::array<Slot, kSlots> slots_;
+    std::array<Entry, kSlots> slots_;
+    Entry long_;
 };
 
 // before + text + after, for the messages about a line; the text as MessageText::Quoted shows
@@ -172,16 +192,20 @@ public:
         return true;
     }
 
-    QString Name(QStringView s) {
+    const TextCache::Entry& Name(QStringView s) {
         return names_.Get(s, [](QStringView raw) {
             return XMLCodec::NameNeedsDecoding(raw) ? XMLCodec::DecodeName(raw) : raw.toString();
         });
     }
 
     QString Value(QStringView s) {
-        return values_.Get(s, [](QStringView raw) {
-            return XMLCodec::ValueNeedsDecoding(raw) ? XMLCodec::DecodeValue(raw) : raw.toString();
-        });
+        return values_
+            .Get(s,
+                 [](QStringView raw) {
+                     return XMLCodec::ValueNeedsDecoding(raw) ? XMLCodec::DecodeValue(raw)
+                                                              : raw.toString();
+                 })
+            .text;
     }
 
     enum class Result { Ok, Failed, OpeningError, StoreFull };
@@ -275,13 +299,16 @@ private:
             if (list.IsFull()) {
                 return StoreFull(*current, lineNumber);
             }
-            open.push_back(&XMLInternal::Access::Append(list, Name(parsed.name),
+            open.push_back(&XMLInternal::Access::Append(list, QString(Name(parsed.name).text),
                                                         Value(parsed.value), current));
             break;
         }
         case ClosingTag: {
-            const QString name = Name(parsed.name);
-            if (current->szName != name) {
+            // A name that needs no decoding is compared as it stands.
+            const bool bPlain = !XMLCodec::NameNeedsDecoding(parsed.name);
+            if (bPlain ? current->szName != parsed.name
+                       : current->szName != Name(parsed.name).text) {
+                const QString name = bPlain ? parsed.name.toString() : Name(parsed.name).text;
                 // name, a blank, the (always empty) value of a closing line, " on line "
                 doc_.szError =
                     Quote("XML File contains corrupt nesting of tag: ", name, "  on line ") +
@@ -300,7 +327,9 @@ private:
             if (list.IsFull()) {
                 return StoreFull(*current, lineNumber);
             }
-            XMLInternal::Access::AppendValue(list, Name(parsed.name), Value(parsed.value), current);
+            const TextCache::Entry& name = Name(parsed.name);
+            XMLInternal::Access::AppendValue(list, name.text, TextCache::Interned(name),
+                                             Value(parsed.value), current);
             break;
         }
         }

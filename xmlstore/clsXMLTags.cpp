@@ -339,18 +339,18 @@ const std::shared_ptr<clsXMLTag>& clsXMLTags::Append(QString&& szName, QString&&
     return Insert(NewTag(std::move(szName), std::move(szValue), objParent), -1);
 }
 
-void clsXMLTags::AppendValue(QString&& szName, QString&& szValue,
+void clsXMLTags::AppendValue(const QString& szName, const QString* interned, QString&& szValue,
                              const std::shared_ptr<clsXMLTag>& objParent) {
     // Inline only where the item's tag, made later, comes out as Append would make it now: the
     // same parent and key prefix for every inline item, and no key index to keep (an index
     // holds tags).
-    const QString* name = m_index || !objParent ? nullptr : XMLInternal::InternedName(szName);
+    const QString* name = m_index || !objParent ? nullptr : interned;
     const bool samePrefix = m_inlinePrefix.isNull() ? !objParent->szKey.isNull()
                                                     : (m_inlinePrefix == objParent->szKey &&
                                                        !m_inlineParent.owner_before(objParent) &&
                                                        !objParent.owner_before(m_inlineParent));
     if (!name || !samePrefix || IsFull()) {
-        Append(std::move(szName), std::move(szValue), objParent);
+        Append(QString(szName), std::move(szValue), objParent);
         return;
     }
     if (m_inlinePrefix.isNull()) {

@@ -155,8 +155,9 @@ private:
     // Add at the end, for the loader: the texts are moved in, not copied.
     const std::shared_ptr<clsXMLTag>& Append(QString&& szName, QString&& szValue,
                                              const std::shared_ptr<clsXMLTag>& objParent);
-    // The loader's value line: kept inline where it can be, else appended as a tag.
-    void AppendValue(QString&& szName, QString&& szValue,
+    // The loader's value line: kept inline where it can be, else appended as a tag. interned is
+    // the store's shared copy of szName, or null where it keeps none.
+    void AppendValue(const QString& szName, const QString* interned, QString&& szValue,
                      const std::shared_ptr<clsXMLTag>& objParent);
     // The tag at a 0-based position, made first if the item was kept inline.
     const std::shared_ptr<clsXMLTag>& TagAt(qsizetype index) const;

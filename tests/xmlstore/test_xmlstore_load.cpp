@@ -78,6 +78,9 @@ private slots:
         QTest::newRow("references in names")
             << QByteArray("<a&#62;&#61;b>\r\n<&#47;x>v</&#47;x>\r\n</a&#62;&#61;b>")
             << L({"0|a>=b|", "1|/x|v"});
+        QTest::newRow("a reference closed by its character")
+            << QByteArray("<x&#65;>\r\n<B>1</B>\r\n</xA>\r\n<C>2</C>")
+            << L({"0|xA|", "1|B|1", "0|C|2"});
         QTest::newRow("not a reference") << QByteArray("<C>&#;&#x41;&# 1;&#65&#99999999;&amp;</C>")
                                          << L({"0|C|&#;&#x41;&# 1;&#65&#99999999;&amp;"});
     }
@@ -176,6 +179,10 @@ private slots:
         QTest::newRow("corrupt nesting")
             << QByteArray("<Y>\r\n<Z></Z>\r\n</X>\r\n")
             << S("XML File contains corrupt nesting of tag: X  on line 3") << L({"0|Y|", "1|Z|"})
+            << damaged;
+        QTest::newRow("corrupt nesting, a name with references")
+            << QByteArray("<Y>\r\n</a&#62;b>\r\n")
+            << S("XML File contains corrupt nesting of tag: a>b  on line 2") << L({"0|Y|"})
             << damaged;
         QTest::newRow("closing the block tag, then a line")
             << QByteArray("<A>\r\n</A>\r\n</>\r\n<B></B>")
