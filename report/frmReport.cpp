@@ -667,13 +667,21 @@ void frmReport::WriteComposition(RichTextBox& rtbTarget, const ReportComposition
 
 void frmReport::WriteLines(RichTextBox& rtbTarget, const ReportComposition& composition,
                            size_t iFrom, size_t iTo) {
+    // The lines go in at the end. Placed there once, the selection stays there: each insert
+    // leaves it after its own text (finding the end again for every run walked the document).
+    rtbTarget.SetSelStart(rtbTarget.TextLength());
+    rtbTarget.SetSelLength(0);
     // Neighbouring runs of one colour go in together; a line break is black.
     QString szPending;
     long lPending = kPressureBlack;
+    const auto flush = [&] {
+        rtbTarget.SetSelColor(lPending);
+        rtbTarget.SetSelText(szPending);
+        szPending.clear();
+    };
     const auto append = [&](const QString& szText, long lColor) {
         if (lColor != lPending && !szPending.isEmpty()) {
-            AppendColoredText(rtbTarget, szPending, lPending);
-            szPending.clear();
+            flush();
         }
         lPending = lColor;
         szPending += szText;
@@ -687,7 +695,7 @@ void frmReport::WriteLines(RichTextBox& rtbTarget, const ReportComposition& comp
         }
     }
     if (!szPending.isEmpty()) {
-        AppendColoredText(rtbTarget, szPending, lPending);
+        flush();
     }
 }
 

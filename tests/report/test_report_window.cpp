@@ -201,10 +201,16 @@ void test_report_window::writtenInSteps_data() {
     QTest::addColumn<int>("iPerDay");
     QTest::addColumn<bool>("bSmallSteps");
     QTest::addColumn<bool>("bPeriodChosen");
-    QTest::newRow("a year, in the usual steps") << 365 << 1 << false << false;
-    QTest::newRow("three years, 200 lines a step") << 1100 << 1 << true << false;
-    QTest::newRow("a year of four readings a day, 200 lines a step") << 365 << 4 << true << false;
-    QTest::newRow("three years, 200 lines a step, the period chosen") << 1100 << 1 << true << true;
+    QTest::addColumn<bool>("bSelectionMoved");
+    QTest::newRow("a year, in the usual steps") << 365 << 1 << false << false << false;
+    QTest::newRow("three years, 200 lines a step") << 1100 << 1 << true << false << false;
+    QTest::newRow("a year of four readings a day, 200 lines a step")
+        << 365 << 4 << true << false << false;
+    QTest::newRow("three years, 200 lines a step, the period chosen")
+        << 1100 << 1 << true << true << false;
+    // Each step goes on at the end, wherever the box's selection was put in between.
+    QTest::newRow("three years, 200 lines a step, the selection moved between steps")
+        << 1100 << 1 << true << false << true;
 }
 
 // The report the half-second pause or a new period writes a step at a time is the report written
@@ -215,6 +221,7 @@ void test_report_window::writtenInSteps() {
     QFETCH(int, iPerDay);
     QFETCH(bool, bSmallSteps);
     QFETCH(bool, bPeriodChosen);
+    QFETCH(bool, bSelectionMoved);
     if (iPerDay > 1) {
         reporttest::FillDaysOfReadings(iDays, iPerDay);
     } else {
@@ -231,7 +238,13 @@ void test_report_window::writtenInSteps() {
     int iTurnsWhileWriting = 0;
     QTimer turns;
     turns.setInterval(0);
-    connect(&turns, &QTimer::timeout, &frm, [&] { iTurnsWhileWriting += frm.IsWriting() ? 1 : 0; });
+    connect(&turns, &QTimer::timeout, &frm, [&] {
+        iTurnsWhileWriting += frm.IsWriting() ? 1 : 0;
+        if (bSelectionMoved && frm.IsWriting()) {
+            frm.rtb->SetSelStart(iTurnsWhileWriting % 7);
+            frm.rtb->SetSelLength(3);
+        }
+    });
     turns.start();
     if (bPeriodChosen) {
         frm.SetPeriod({ReportPeriodKind::AllReadings, QDate(), QDate()});
