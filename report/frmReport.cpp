@@ -371,8 +371,13 @@ void frmReport::Form_Activate() {
     tim->start();
     // The header picture is drawn halfway through the wait, with the window on the screen, and
     // let go with the report. (Kept for the run, its 4.5 MB stayed with the program after every
-    // report; drawn on a thread of its own, that thread's heap kept about as much.)
-    QTimer::singleShot(kComposeDelayMs / 2, this, [this] { HeaderPicture(); });
+    // report; drawn on a thread of its own, that thread's heap kept about as much.) Then the
+    // report is written, a step at a time, and shown when the wait is over.
+    QTimer::singleShot(kComposeDelayMs / 2, this, [this] {
+        HeaderPicture();
+        // A turn of its own: the window answers between the picture and the first step.
+        QTimer::singleShot(0, this, &frmReport::WriteAhead);
+    });
 }
 
 void frmReport::PlacePeriodChoice() {
@@ -401,12 +406,31 @@ void frmReport::Form_Resize() {
 
 void frmReport::tim_Timer() {
     tim->stop();
+    if (m_writing && m_bWritingAhead) {
+        // Written during the wait: the rest is written, and the box laid out once all is in.
+        m_bWritingAhead = false;
+        if (!m_timWriting->isActive()) {
+            QElapsedTimer clock;
+            clock.start();
+            ContinueWriting(clock);
+        }
+        return;
+    }
     StopWriting();
     rtb->SetText(QString());
     WriteInSteps();
 }
 
-void frmReport::WriteInSteps() {
+void frmReport::WriteAhead() {
+    if (!tim->isActive() || m_writing) {
+        return;
+    }
+    rtb->SetText(QString());
+    WriteInSteps(true);
+}
+
+void frmReport::WriteInSteps(bool bAhead) {
+    m_bWritingAhead = bAhead;
     // Written a step at a time, the window answering between the steps: a report of years of
     // several readings a day otherwise held the window up for as long as its writing took. The
     // header picture was drawn during the wait, unless the wait was cut short: then here, apart
@@ -428,6 +452,10 @@ void frmReport::ContinueWriting(const QElapsedTimer& clock) {
         m_timWriting->start();
         return;
     }
+    if (m_bWritingAhead) {
+        // Not laid out before the wait is over.
+        return;
+    }
     WritingDone(*rtb);
     // Let go, the writing has the box laid out.
     m_writing.reset();
@@ -442,6 +470,7 @@ bool frmReport::IsWriting() const {
 }
 
 void frmReport::StopWriting() {
+    m_bWritingAhead = false;
     if (m_timWriting != nullptr) {
         m_timWriting->stop();
     }

@@ -99,6 +99,10 @@ public:
     void Form_Activate();
     void Form_Resize();
     void tim_Timer();
+    // Halfway through the half-second wait: the report is written ahead, a step at a time, and
+    // shown (laid out) once the wait is over; nothing when the wait is over or a writing is
+    // under way.
+    void WriteAhead();
     // Whether the screen report is still being written: the half-second pause's composition and
     // a new period or readings write it in steps, the window answering between them.
     bool IsWriting() const;
@@ -175,8 +179,10 @@ private:
     void PlacePeriodChoice();
 
     class Writing;
-    // Writes the screen report into the emptied box, its first step at once.
-    void WriteInSteps();
+    // Writes the screen report into the emptied box, its first step at once. Written ahead,
+    // during the half-second wait, the box is not laid out (and so shows nothing) before the
+    // wait is over.
+    void WriteInSteps(bool bAhead = false);
     // The next step of the screen report's writing, from a clock started at the step's start.
     void ContinueWriting(const QElapsedTimer& clock);
     // Stops a writing under way and empties the box.
@@ -193,6 +199,8 @@ private:
     // The screen report while it is written in steps, and the timer of the next step.
     std::unique_ptr<Writing> m_writing;
     QTimer* m_timWriting = nullptr;
+    // The writing under way began during the wait: written out, it is held until the wait ends.
+    bool m_bWritingAhead = false;
     // The period in words of the copy composed last for the printer.
     QString m_szPrintedPeriod;
 };

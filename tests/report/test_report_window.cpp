@@ -80,11 +80,21 @@ void test_report_window::activation() {
     QCOMPARE(frm.btPrint->text(), QStringLiteral("Print"));
     frm.show();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
-    // Empty at first, composed half a second after the activation.
+    // Empty at first. Written during the half-second wait, the report is not seen before the
+    // wait is over: the box shows nothing but its background.
     QCOMPARE(frm.rtb->TextLength(), 0);
-    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->Text().contains(QStringLiteral("07 Mar 2027")), 3000);
+    QVERIFY(frm.tim->isActive());
+    frm.WriteAhead();
+    QVERIFY(frm.IsWriting());
+    QVERIFY(frm.rtb->Text().contains(QStringLiteral("07 Mar 2027")));
+    const QImage waiting = frm.rtb->viewport()->grab().toImage();
+    QCOMPARE(waiting.copy(0, 0, 1, 1).scaled(waiting.size()), waiting);
+    // Shown, laid out, when it is over.
+    QTRY_VERIFY_WITH_TIMEOUT(!frm.tim->isActive() && !frm.IsWriting(), 3000);
+    QVERIFY(frm.rtb->Text().contains(QStringLiteral("07 Mar 2027")));
     QCOMPARE(frm.rtb->PictureCount(), 2);
-    QVERIFY(!frm.tim->isActive());
+    const QImage shown = frm.rtb->viewport()->grab().toImage();
+    QVERIFY(shown != shown.copy(0, 0, 1, 1).scaled(shown.size()));
     const QString szSnapshots = qEnvironmentVariable("TLG_SNAPSHOT_DIR");
     if (!szSnapshots.isEmpty()) {
         frm.grab().save(QDir(szSnapshots).filePath(QStringLiteral("report-window.png")));
@@ -267,16 +277,26 @@ void test_report_window::writtenInSteps() {
 
 void test_report_window::writingInterrupted_data() {
     QTest::addColumn<QString>("what");
-    QTest::newRow("activated again") << u"activation"_s;
-    QTest::newRow("another period chosen") << u"period"_s;
-    QTest::newRow("readings changed elsewhere") << u"readings"_s;
-    QTest::newRow("closed") << u"close"_s;
+    // Written ahead during the half-second wait and held there, or between the steps of a
+    // writing after it.
+    QTest::addColumn<bool>("bAhead");
+    for (const bool bAhead : {false, true}) {
+        const char* when = bAhead ? ", written ahead" : ", between steps";
+        QTest::addRow("activated again%s", when) << u"activation"_s << bAhead;
+        QTest::addRow("another period chosen%s", when) << u"period"_s << bAhead;
+        QTest::addRow("readings changed elsewhere%s", when) << u"readings"_s << bAhead;
+        QTest::addRow("closed%s", when) << u"close"_s << bAhead;
+    }
+    QTest::newRow("nothing, written ahead") << u"wait"_s << true;
 }
 
-// What may happen between the steps of a writing: the report shown afterwards is the one asked
-// for last, whole and once, and a window closed meanwhile goes without a trace.
+// What may happen between the steps of a writing, or while a report written during the wait is
+// held: the report shown afterwards is the one asked for last, whole and once, and a window
+// closed meanwhile goes without a trace. A report written ahead is not seen before the wait is
+// over.
 void test_report_window::writingInterrupted() {
     QFETCH(QString, what);
+    QFETCH(bool, bAhead);
     reporttest::FillDays(1100);
     const ReportPeriod last90{ReportPeriodKind::Last90Days, QDate(), QDate()};
     SetToday(QDate(2003, 1, 4));
@@ -284,16 +304,34 @@ void test_report_window::writingInterrupted() {
     const QString szLast90 = ReportWrittenAtOnce(last90);
     QVERIFY(szAll != szLast90);
     frmReport::ForgetPeriodOfThisRun();
-    frmReport::SetWriteStep(0);
+    // Ahead, in one step: written out and held.
+    frmReport::SetWriteStep(bAhead ? qint64{1} << 50 : 0);
     auto frm = std::make_unique<frmReport>(reporttest::Readings());
     frm->resize(900, 700);
     frm->show();
     QVERIFY(QTest::qWaitForWindowExposed(frm.get()));
     frm->Form_Activate();
-    frm->tim->stop();
-    frm->tim_Timer();
+    if (bAhead) {
+        frm->WriteAhead();
+        QVERIFY(frm->tim->isActive());
+        QCOMPARE(ReportHtml(*frm->rtb), szAll);
+        // Nothing of it is seen: the box shows its background alone.
+        const QImage waiting = frm->rtb->viewport()->grab().toImage();
+        QCOMPARE(waiting.copy(0, 0, 1, 1).scaled(waiting.size()), waiting);
+        // Asked again (a second activation's turn), it writes nothing more.
+        frm->WriteAhead();
+        QCOMPARE(ReportHtml(*frm->rtb), szAll);
+    } else {
+        frm->tim->stop();
+        frm->tim_Timer();
+    }
     QVERIFY(frm->IsWriting());
-    if (what == u"activation"_s) {
+    if (what == u"wait"_s) {
+        QTRY_VERIFY_WITH_TIMEOUT(!frm->tim->isActive() && !frm->IsWriting(), 20000);
+        QCOMPARE(ReportHtml(*frm->rtb), szAll);
+        QVERIFY(frm->rtb->document()->documentLayout()->documentSize().height() >
+                frm->rtb->viewport()->height());
+    } else if (what == u"activation"_s) {
         frm->Form_Activate();
         QVERIFY(!frm->IsWriting());
         QCOMPARE(frm->rtb->TextLength(), 0);
@@ -321,6 +359,7 @@ void test_report_window::writingInterrupted() {
         QTest::qWait(50);
     }
     SetToday(QDate());
+    frmReport::SetWriteStep(-1);
 }
 
 void test_report_window::readingKeysScroll_data() {
@@ -355,7 +394,8 @@ void test_report_window::readingKeysScroll() {
     frmReport frm(reporttest::Readings());
     frm.show();
     QVERIFY(QTest::qWaitForWindowActive(&frm));
-    QTRY_VERIFY_WITH_TIMEOUT(frm.rtb->PictureCount() == 2, 3000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        frm.rtb->PictureCount() == 2 && !frm.tim->isActive() && !frm.IsWriting(), 3000);
     auto* focused = frm.findChild<QPushButton*>(button);
     QVERIFY(focused);
     focused->setFocus();
