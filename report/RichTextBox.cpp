@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QClipboard>
+#include <QGraphicsEffect>
 #include <QGuiApplication>
 #include <QHash>
 #include <QMimeData>
@@ -373,6 +374,50 @@ void RichTextBox::SetText(const QString& szText) {
     }
     m_selection.setPosition(0);
     setTextCursor(m_selection);
+}
+
+namespace {
+
+// Paints a widget's place in one colour instead of the widget.
+class PlainPlace : public QGraphicsEffect {
+public:
+    PlainPlace(const QColor& colour, QObject* parent) : QGraphicsEffect(parent), m_colour(colour) {}
+
+protected:
+    void draw(QPainter* painter) override {
+        painter->fillRect(sourceBoundingRect(Qt::LogicalCoordinates), m_colour);
+    }
+
+private:
+    QColor m_colour;
+};
+
+} // namespace
+
+void RichTextBox::SetContentHidden(bool bHidden) {
+    if (bHidden == m_bContentHidden) {
+        return;
+    }
+    m_bContentHidden = bHidden;
+    // The scroll bars keep their places (a scroll bar that came later would narrow the text and
+    // have it laid out again), painted in the colour of the empty box.
+    const QColor base = viewport()->palette().color(viewport()->backgroundRole());
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        bar->setGraphicsEffect(bHidden ? new PlainPlace(base, bar) : nullptr);
+    }
+    if (!bHidden) {
+        // Whatever scrolled the unseen text, it is shown from its top.
+        verticalScrollBar()->setValue(verticalScrollBar()->minimum());
+    }
+    viewport()->update();
+}
+
+void RichTextBox::paintEvent(QPaintEvent* event) {
+    if (m_bContentHidden) {
+        // The viewport fills its own background.
+        return;
+    }
+    QTextEdit::paintEvent(event);
 }
 
 int RichTextBox::TextLength() const {

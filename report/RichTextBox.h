@@ -92,7 +92,13 @@ public:
     static long ColorValue(const QColor& colour);
     static QColor ColorFromValue(long lColor);
 
+    // While its content is hidden, the box paints its background alone and its scroll bars keep
+    // their places unseen: a text can be laid out before it is shown, at the width it is shown.
+    void SetContentHidden(bool bHidden);
+    bool IsContentHidden() const { return m_bContentHidden; }
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -129,4 +135,5 @@ private:
     std::vector<Picture> m_pictures;
     int m_iNextPicture = 0;
     int m_iEditDepth = 0;
+    bool m_bContentHidden = false;
 };

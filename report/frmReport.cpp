@@ -162,7 +162,7 @@ public:
     Writing(frmReport& form, RichTextBox& box)
         : m_box(box),
           m_composition(ReportComposer::Compose(form.m_objReadings, form.Period(), Today())),
-          m_layout(*box.document()) {
+          m_layout(std::in_place, *box.document()) {
         // The reading and the comment start at one x on every line, measured in the box's font.
         box.SetTabPositions(
             ReportComposer::ColumnTabs(m_composition, box.document()->defaultFont()));
@@ -196,10 +196,13 @@ public:
 
     const QString& Period() const { return m_composition.szPeriod; }
 
+    // The box may be laid out from now on (written out, it is otherwise laid out when let go).
+    void LetLayOut() { m_layout.reset(); }
+
 private:
     RichTextBox& m_box;
     const ReportComposition m_composition;
-    const LayoutWhenWritten m_layout;
+    std::optional<LayoutWhenWritten> m_layout;
     size_t m_iNext = 0;
 };
 
@@ -453,10 +456,13 @@ void frmReport::ContinueWriting(const QElapsedTimer& clock) {
         return;
     }
     if (m_bWritingAhead) {
-        // Not laid out before the wait is over.
+        // Laid out during the wait as well, but not seen before it is over.
+        rtb->SetContentHidden(true);
+        m_writing->LetLayOut();
         return;
     }
     WritingDone(*rtb);
+    rtb->SetContentHidden(false);
     // Let go, the writing has the box laid out.
     m_writing.reset();
 }
@@ -471,6 +477,9 @@ bool frmReport::IsWriting() const {
 
 void frmReport::StopWriting() {
     m_bWritingAhead = false;
+    if (rtb != nullptr) {
+        rtb->SetContentHidden(false);
+    }
     if (m_timWriting != nullptr) {
         m_timWriting->stop();
     }

@@ -315,7 +315,10 @@ void test_report_window::writingInterrupted() {
         frm->WriteAhead();
         QVERIFY(frm->tim->isActive());
         QCOMPARE(ReportHtml(*frm->rtb), szAll);
-        // Nothing of it is seen: the box shows its background alone.
+        // Laid out at the box's width, but nothing of it is seen: the box shows its background
+        // alone.
+        QCOMPARE(frm->rtb->document()->pageSize().width(), qreal(frm->rtb->viewport()->width()));
+        QVERIFY(frm->rtb->IsContentHidden());
         const QImage waiting = frm->rtb->viewport()->grab().toImage();
         QCOMPARE(waiting.copy(0, 0, 1, 1).scaled(waiting.size()), waiting);
         // Asked again (a second activation's turn), it writes nothing more.
@@ -327,7 +330,11 @@ void test_report_window::writingInterrupted() {
     }
     QVERIFY(frm->IsWriting());
     if (what == u"wait"_s) {
+        // Scrolled while unseen (a wheel over the empty box), it is still shown from its top.
+        frm->rtb->verticalScrollBar()->setValue(frm->rtb->verticalScrollBar()->maximum());
         QTRY_VERIFY_WITH_TIMEOUT(!frm->tim->isActive() && !frm->IsWriting(), 20000);
+        QVERIFY(!frm->rtb->IsContentHidden());
+        QCOMPARE(frm->rtb->verticalScrollBar()->value(), 0);
         QCOMPARE(ReportHtml(*frm->rtb), szAll);
         QVERIFY(frm->rtb->document()->documentLayout()->documentSize().height() >
                 frm->rtb->viewport()->height());
