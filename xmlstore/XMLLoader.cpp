@@ -46,7 +46,7 @@ public:
     // The entry of s as it stands in a line, valid until the next Get; decode is called only for
     // a text not seen lately. Texts longer than kLongest are decoded every time (into an entry
     // of their own).
-    template <class Decode> const Entry& Get(QStringView s, Decode decode) {
+    template <class Decode> Entry& Get(QStringView s, Decode decode) {
         const char16_t* p = s.utf16();
         const qsizetype n = s.size();
         if (n > kLongest) {
@@ -69,11 +69,10 @@ public:
 
     // The store's one shared copy of an entry's text as a name (null where it keeps none),
     // looked up once for as long as the entry stays.
-    static const QString* Interned(const Entry& entry) {
+    static const QString* Interned(Entry& entry) {
         if (!entry.bInternedKnown) {
-            auto& known = const_cast<Entry&>(entry);
-            known.interned = XMLInternal::InternedName(entry.text);
-            known.bInternedKnown = true;
+            entry.interned = XMLInternal::InternedName(entry.text);
+            entry.bInternedKnown = true;
         }
         return entry.interned;
     }
@@ -192,7 +191,7 @@ public:
         return true;
     }
 
-    const TextCache::Entry& Name(QStringView s) {
+    TextCache::Entry& Name(QStringView s) {
         return names_.Get(s, [](QStringView raw) {
             return XMLCodec::NameNeedsDecoding(raw) ? XMLCodec::DecodeName(raw) : raw.toString();
         });
@@ -327,7 +326,7 @@ private:
             if (list.IsFull()) {
                 return StoreFull(*current, lineNumber);
             }
-            const TextCache::Entry& name = Name(parsed.name);
+            TextCache::Entry& name = Name(parsed.name);
             XMLInternal::Access::AppendValue(list, name.text, TextCache::Interned(name),
                                              Value(parsed.value), current);
             break;
