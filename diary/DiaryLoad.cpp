@@ -54,6 +54,19 @@ LoadedDiary LoadDiary(const QString& szFile) {
 BackgroundDiaryLoad::BackgroundDiaryLoad(QString szFile) : m_szFile(std::move(szFile)) {
     m_thread.reset(QThread::create([this] {
         m_diary = LoadDiary(m_szFile);
+        std::function<void(const LoadedDiary&)> then;
+        {
+            std::unique_lock<std::mutex> lock(m_gateMutex);
+            m_gate.wait(lock, [this] { return m_bReleased; });
+            then = std::move(m_then);
+        }
+        if (then) {
+            try {
+                then(m_diary);
+            } catch (...) {
+                // What then made is missing: its caller makes it itself.
+            }
+        }
         m_pool = NodePool::HandOver();
         m_bLoaded.store(true, std::memory_order_release);
     }));
@@ -61,14 +74,34 @@ BackgroundDiaryLoad::BackgroundDiaryLoad(QString szFile) : m_szFile(std::move(sz
 }
 
 BackgroundDiaryLoad::~BackgroundDiaryLoad() {
+    Release(nullptr);
     m_thread->wait();
 }
 
+bool BackgroundDiaryLoad::Release(std::function<void(const LoadedDiary&)> then) {
+    {
+        const std::lock_guard<std::mutex> lock(m_gateMutex);
+        if (m_bReleased) {
+            return false;
+        }
+        m_bReleased = true;
+        m_then = std::move(then);
+    }
+    m_gate.notify_one();
+    return true;
+}
+
+bool BackgroundDiaryLoad::ThenOnLoadingThread(std::function<void(const LoadedDiary&)> then) {
+    return Release(std::move(then));
+}
+
 void BackgroundDiaryLoad::Wait() {
+    Release(nullptr);
     m_thread->wait();
 }
 
 LoadedDiary BackgroundDiaryLoad::Take() {
+    Release(nullptr);
     m_thread->wait();
     if (!m_bLoaded.load(std::memory_order_acquire)) {
         m_diary = LoadDiary(m_szFile);

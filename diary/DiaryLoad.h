@@ -6,7 +6,10 @@
 #include <QString>
 
 #include <atomic>
+#include <condition_variable>
+#include <functional>
 #include <memory>
+#include <mutex>
 
 class QThread;
 class clsXML;
@@ -54,17 +57,32 @@ public:
     BackgroundDiaryLoad(const BackgroundDiaryLoad&) = delete;
     BackgroundDiaryLoad& operator=(const BackgroundDiaryLoad&) = delete;
 
-    // Waits until the file is loaded and hands the diary over; once. Where no thread could be
-    // started, loads it here.
+    // Has then run on the loading thread once the file is loaded, before the tree is handed over
+    // (at once, when the loaded tree waits already): the thread that owns the tree reads it
+    // meanwhile (a chart of it) while the caller makes its window. Then may read the diary and
+    // make what it holds, never change what it says; what it throws is let go. At most one, and
+    // only before Take or Wait: false when it comes too late to run.
+    bool ThenOnLoadingThread(std::function<void(const LoadedDiary&)> then);
+    // Waits until the file is loaded (and what was given to ThenOnLoadingThread has run) and hands
+    // the diary over; once. Where no thread could be started, loads it here.
     LoadedDiary Take();
     // The file it reads.
     const QString& File() const { return m_szFile; }
-    // Waits until the file has been read (or no thread could read it).
+    // Waits until the file has been read (or no thread could read it); nothing given to
+    // ThenOnLoadingThread afterwards runs.
     void Wait();
 
 private:
+    // Lets the loading thread go on from a loaded tree, with then to run first (or none).
+    bool Release(std::function<void(const LoadedDiary&)> then);
+
     QString m_szFile;
     LoadedDiary m_diary;
+    // A loaded tree waits here until the caller says what is to be done with it first.
+    std::mutex m_gateMutex;
+    std::condition_variable m_gate;
+    bool m_bReleased = false;
+    std::function<void(const LoadedDiary&)> m_then;
     // The thread's node pool, which holds the loaded tree's blocks.
     NodePool::ParcelPtr m_pool;
     std::atomic<bool> m_bLoaded{false};

@@ -20,6 +20,7 @@ struct ProgramState {
     std::shared_ptr<clsXML> objXML;
     std::shared_ptr<clsXMLTag> objReadings;
     std::function<void()> onReadingsChanged;
+    quint64 iGeneration = 0;
     QDate dtFixedToday;
 };
 
@@ -37,12 +38,22 @@ void ReplaceDocument(std::shared_ptr<clsXML> objXMLNew, std::shared_ptr<clsXMLTa
     // The readings tag goes first: it lives inside the old document's tree.
     State().objReadings = std::move(objReadingsNew);
     State().objXML = std::move(objXMLNew);
+    ++State().iGeneration;
 }
 
 void NoteReadingsChanged() {
+    CountReadingsChange();
     if (State().onReadingsChanged) {
         State().onReadingsChanged();
     }
+}
+
+void CountReadingsChange() {
+    ++State().iGeneration;
+}
+
+quint64 ReadingsGeneration() {
+    return State().iGeneration;
 }
 
 void SetReadingsChangedHandler(std::function<void()> handler) {

@@ -19,8 +19,14 @@ extern const std::shared_ptr<clsXMLTag>& objReadings;
 void ReplaceDocument(std::shared_ptr<clsXML> objXMLNew, std::shared_ptr<clsXMLTag> objReadingsNew);
 
 // Says that the readings changed (a stored value, a new day entry, a reset, an import), so that
-// whoever keeps the file up to date hears of it.
+// whoever keeps the file up to date hears of it; counted (ReadingsGeneration).
 void NoteReadingsChanged();
+// Counts a change of the readings that whoever keeps the file has heard of already (a merge with
+// the file on disk, a merge of copies the caller saves itself).
+void CountReadingsChange();
+// Grows by one with every change counted and every ReplaceDocument: what was made of the readings
+// at one generation (a chart) still shows them while the generation is the same.
+quint64 ReadingsGeneration();
 // Who hears of changes (the saver); null: nobody.
 void SetReadingsChangedHandler(std::function<void()> handler);
 

@@ -52,6 +52,10 @@ void DiaryReload::Check() {
 DataFileSaver::MergeOutcome DiaryReload::Merge(const QByteArray& base, const QByteArray& theirs) {
     m_bHadUnsaved = m_saver.HasUnsavedChanges();
     m_lastMerge = MergeFileInto(objReadings, base, theirs);
+    if (m_lastMerge.bMerged) {
+        // The saver knows: it asked for the merge.
+        CountReadingsChange();
+    }
     if (m_lastMerge.bMerged && m_window) {
         m_window->ShowReloadedReadings();
     }

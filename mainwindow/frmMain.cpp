@@ -1128,11 +1128,19 @@ void frmMain::ShowDiaryFull(bool bFull) {
 }
 
 void frmMain::FillReadingsChart() {
-    if (objReadings) {
+    std::optional<ChartMadeAhead> ahead = std::exchange(m_chartAhead, std::nullopt);
+    if (ahead && objReadings && ahead->pReadings == objReadings.get() &&
+        ahead->iGeneration == ReadingsGeneration()) {
+        ShowReadingsGrid(*ctlChart, std::move(ahead->grid));
+    } else if (objReadings) {
         FillChartFromReadings(*ctlChart, objReadings);
     } else {
         ctlChart->setVisible(false);
     }
+}
+
+void frmMain::UseChartMadeAhead(ReadingsGrid grid, const std::shared_ptr<clsXMLTag>& objMadeFrom) {
+    m_chartAhead = ChartMadeAhead{std::move(grid), objMadeFrom.get(), ReadingsGeneration()};
 }
 
 void frmMain::ctlCal_DayPicked(bool bMoveFocus) {

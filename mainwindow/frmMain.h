@@ -4,6 +4,7 @@
 #include "mainwindow/EntryAdvance.h"
 #include "mainwindow/FocusFrames.h"
 #include "widgets/FramelessWindow.h"
+#include "widgets/ReadingsChart.h"
 
 #include <QDate>
 #include <QHash>
@@ -15,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class clsXMLTag;
@@ -68,6 +70,10 @@ public:
     void LoadSelectedDay();
     // Rebuilds the chart from every day entry.
     void FillReadingsChart();
+    // A chart of the readings made ahead (the start-up has the loading thread make it while the
+    // controls are made) from objMadeFrom as it stands now: the next fill shows it instead of
+    // reading them again, when those are the program's readings and unchanged since this call.
+    void UseChartMadeAhead(ReadingsGrid grid, const std::shared_ptr<clsXMLTag>& objMadeFrom);
     // The readings changed on disk and were taken in: the boxes and the chart show them, and the
     // box being typed in keeps its text, caret and focus.
     void ShowReloadedReadings();
@@ -278,6 +284,13 @@ private:
     std::shared_ptr<clsXMLTag> objTimeTag;
     // The loaded day's entry (null for a day a full diary does not hold) and the reading shown.
     std::shared_ptr<clsXMLTag> m_objEntry;
+    // The chart made ahead, with the readings and their generation it shows; once.
+    struct ChartMadeAhead {
+        ReadingsGrid grid;
+        const clsXMLTag* pReadings = nullptr;
+        quint64 iGeneration = 0;
+    };
+    std::optional<ChartMadeAhead> m_chartAhead;
     int m_iReading = 0;
     // The time a day's first reading was first typed this run, for the days typed today.
     QHash<QDate, QString> m_firstTypedTimes;

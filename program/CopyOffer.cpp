@@ -3,6 +3,7 @@
 #include "diary/ConflictCopies.h"
 #include "diary/DocumentMerge.h"
 #include "diary/SafeFile.h"
+#include "diary/modGlobals.h"
 #include "widgets/modUtils.h"
 
 #include <QCoreApplication>
@@ -83,6 +84,10 @@ void OfferToMergeCopies(const QString& szDataFile, const std::shared_ptr<clsXMLT
     bool bChanged = false;
     for (const ConflictCopy& copy : copies) {
         told << MergeOneCopy(copy, szDataFile, objReadings, &bChanged);
+    }
+    if (bChanged) {
+        // Whatever was made of the readings before (a chart) no longer shows them.
+        CountReadingsChange();
     }
     if (bChanged && onChanged) {
         onChanged();

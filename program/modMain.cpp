@@ -43,6 +43,7 @@
 #include <exception>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -372,6 +373,8 @@ private:
     // which would then stay with the program instead of going back to the system.
     bool m_bLetGoOfReadBytes = false;
     std::unique_ptr<BackgroundDiaryLoad> m_load;
+    // The readings' chart, made by the loading thread (read once the load is taken).
+    std::optional<ReadingsGrid> m_chartAhead;
     // The main window's controls, made while the file is read (or why they could not be).
     std::unique_ptr<frmMain> m_window;
     QString m_szWindowError;
@@ -491,6 +494,16 @@ void Startup::StartLoading() {
         early.reset();
         m_load = std::make_unique<BackgroundDiaryLoad>(m_szFile);
     }
+    // Once the tree is built, the loading thread, which owns it until it is taken, charts the
+    // readings while this one makes the window's controls (the language is installed: the rows'
+    // labels are in it); alone, so that this thread keeps its core.
+    m_load->ThenOnLoadingThread([this](const LoadedDiary& diary) {
+        if (diary.objReadings) {
+            ReadingsGrid chart;
+            FillReadingsGrid(chart, diary.objReadings, {}, ChartReaders::kOne);
+            m_chartAhead = std::move(chart);
+        }
+    });
     try {
         m_window = std::make_unique<frmMain>(frmMain::ControlsOnly{});
     } catch (const std::exception& error) {
@@ -503,6 +516,10 @@ bool Startup::LoadOrRecover() {
     const LoadedDiary diary = m_load->Take();
     m_load.reset();
     ReplaceDocument(diary.objDoc, diary.objReadings);
+    if (m_chartAhead && m_window) {
+        m_window->UseChartMadeAhead(std::move(*m_chartAhead), diary.objReadings);
+    }
+    m_chartAhead.reset();
     switch (diary.eOutcome) {
     case DiaryLoadOutcome::kUnreadable:
         //: %1: the readings file, %2: why not.

@@ -135,11 +135,11 @@ constexpr size_t kDaysForTwoThreads = 4096;
 // kilobytes at any size of diary, instead of a copy of every day's figures.
 constexpr size_t kDaysPerBlock = 8192;
 
-// The days of entries iFrom to iTo (exclusive) into days, read on two threads for a large block:
-// reading them is most of a fill, and only reads the readings (which nothing changes
-// meanwhile: the fill runs on the thread that owns them, which waits here).
+// The days of entries iFrom to iTo (exclusive) into days, read on two threads for a large block
+// unless told otherwise: reading them is most of a fill, and only reads the readings (which
+// nothing changes meanwhile: the fill runs on the thread that owns them, which waits here).
 void ReadDays(const std::vector<const std::shared_ptr<clsXMLTag>*>& entries, size_t iFrom,
-              size_t iTo, std::vector<DayOfChart>& days) {
+              size_t iTo, std::vector<DayOfChart>& days, ChartReaders readers) {
     days.resize(iTo - iFrom);
     const auto read = [&](size_t iFirst, size_t iEnd) {
         for (size_t i = iFirst; i < iEnd; ++i) {
@@ -149,7 +149,7 @@ void ReadDays(const std::vector<const std::shared_ptr<clsXMLTag>*>& entries, siz
     };
     const size_t iHalf = iFrom + (iTo - iFrom) / 2;
     std::future<void> secondHalf;
-    if (iTo - iFrom >= kDaysForTwoThreads) {
+    if (readers == ChartReaders::kTwoForLarge && iTo - iFrom >= kDaysForTwoThreads) {
         try {
             secondHalf = std::async(std::launch::async, read, iHalf, iTo);
         } catch (const std::system_error&) {
@@ -162,13 +162,13 @@ void ReadDays(const std::vector<const std::shared_ptr<clsXMLTag>*>& entries, siz
     }
 }
 
-// Writes a day into the chart's current row: the mean of its readings in each column, with
-// their spread where they differ, and their number. A lone entry writes every column (a box
-// left empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when
-// the day holds no measurement above zero. Labels repeat every year: rows share one text of
-// each (ninety years of days hold 366 label texts, not 32,767).
-bool WriteDayRow(ctlChart& chart, const DayOfChart& dayOfChart, const QString& szDayKey,
-                 bool bOnlyEntry, RowLabels& labels) {
+// Writes a day into row iRow of the grid: the mean of its readings in each column, with their
+// spread where they differ, and their number. A lone entry writes every column (a box left
+// empty is a bar of nothing), else empty columns stay gaps. False, writing nothing, when the day
+// holds no measurement above zero. Labels repeat every year: rows share one text of each (ninety
+// years of days hold 366 label texts, not 32,767).
+bool WriteDayRow(ChartData& grid, qint16 iRow, const DayOfChart& dayOfChart,
+                 const QString& szDayKey, bool bOnlyEntry, RowLabels& labels) {
     const DaySpread& day = dayOfChart.spread;
     const int values[3] = {day.iSystolic, day.iDiastolic, day.iPulse};
     if (std::none_of(std::begin(values), std::end(values), [](int v) { return v > 0; })) {
@@ -176,22 +176,21 @@ bool WriteDayRow(ctlChart& chart, const DayOfChart& dayOfChart, const QString& s
     }
     // The row's calendar day labels the row, places the year marks and names the day in words.
     const QDate& dt = dayOfChart.dt;
-    chart.SetRowLabel(dt.isValid() ? labels.Of(dt) : DayRowLabel(szDayKey));
-    chart.SetRowDate(dt);
-    chart.SetRowSamples(day.iMeasured);
+    grid.SetLabel(iRow, dt.isValid() ? labels.Of(dt) : DayRowLabel(szDayKey));
+    grid.SetDate(iRow, dt);
+    grid.SetSamples(iRow, day.iMeasured);
     const std::pair<int, int> spreads[3] = {{day.iSystolicLow, day.iSystolicHigh},
                                             {day.iDiastolicLow, day.iDiastolicHigh},
                                             {day.iPulseLow, day.iPulseHigh}};
     for (qint16 iColumn = 1; iColumn <= 3; ++iColumn) {
         const int value = values[iColumn - 1];
-        chart.SetColumn(iColumn);
         if (bOnlyEntry || value > 0) {
-            chart.SetDataValue(value);
+            grid.SetValue(iRow, iColumn, value);
         }
         // A day of several readings shows how far apart they lay.
         const auto [low, high] = spreads[iColumn - 1];
         if (value > 0 && high > low) {
-            chart.SetDataSpread(low, high);
+            grid.SetSpread(iRow, iColumn, low, high);
         }
     }
     return true;
@@ -199,9 +198,10 @@ bool WriteDayRow(ctlChart& chart, const DayOfChart& dayOfChart, const QString& s
 
 } // namespace
 
-void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
-                           const DayKeyRange& range) {
-    chart.SetColumnCount(3);
+void FillReadingsGrid(ReadingsGrid& out, const std::shared_ptr<clsXMLTag>& objReadings,
+                      const DayKeyRange& range, ChartReaders readers) {
+    ChartData& grid = out.grid;
+    grid.SetColumnCount(3);
     const bool bAll = range.szFirst.isEmpty() && range.szLast.isEmpty();
     // The entries in list order (any item kept inline is made a tag here, on this thread).
     std::vector<const std::shared_ptr<clsXMLTag>*> entries;
@@ -214,39 +214,45 @@ void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& ob
         }
     }
     const qint16 iEntryCount = static_cast<qint16>(std::min<size_t>(entries.size(), 32767));
-    chart.SetRowCount(iEntryCount);
-    if (chart.RowCount() == 0) {
-        chart.setVisible(false);
+    grid.SetRowCount(iEntryCount);
+    out.bEntries = iEntryCount > 0;
+    if (!out.bEntries) {
         return;
     }
 
-    chart.setVisible(true);
-    chart.SetRow(1);
     qint16 iUsedRows = 0;
     RowLabels labels;
     std::vector<DayOfChart> days;
-    bool bFull = false;
-    for (size_t iBlock = 0; iBlock < entries.size() && !bFull; iBlock += kDaysPerBlock) {
+    for (size_t iBlock = 0; iBlock < entries.size() && iUsedRows < iEntryCount;
+         iBlock += kDaysPerBlock) {
         const size_t iEnd = std::min(entries.size(), iBlock + kDaysPerBlock);
-        ReadDays(entries, iBlock, iEnd, days);
-        for (size_t i = iBlock; i < iEnd; ++i) {
-            if (!WriteDayRow(chart, days[i - iBlock], (*entries[i])->szName, iEntryCount <= 1,
-                             labels)) {
-                continue;
-            }
-            ++iUsedRows;
-            if (chart.Row() < iEntryCount) {
-                chart.SetRow(static_cast<qint16>(chart.Row() + 1));
-            } else {
-                bFull = true;
-                break;
+        ReadDays(entries, iBlock, iEnd, days, readers);
+        for (size_t i = iBlock; i < iEnd && iUsedRows < iEntryCount; ++i) {
+            if (WriteDayRow(grid, static_cast<qint16>(iUsedRows + 1), days[i - iBlock],
+                            (*entries[i])->szName, iEntryCount <= 1, labels)) {
+                ++iUsedRows;
             }
         }
     }
 
-    chart.SetRowCount(iUsedRows);
-    chart.SetChartType(chart.RowCount() == 1 ? ctlChart::ChartType::Bar2d
-                                             : ctlChart::ChartType::Line2d);
+    grid.SetRowCount(iUsedRows);
+    out.type = grid.RowCount() == 1 ? ChartKind::Bar2d : ChartKind::Line2d;
+}
+
+void ShowReadingsGrid(ctlChart& chart, ReadingsGrid grid) {
+    chart.SetGrid(std::move(grid.grid));
+    if (grid.bEntries) {
+        chart.SetChartType(grid.type);
+    }
+    chart.setVisible(grid.bEntries);
+}
+
+void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
+                           const DayKeyRange& range) {
+    // The chart's grid is refilled in place: a chart that is refilled often keeps its memory.
+    ReadingsGrid grid{chart.TakeGrid(), chart.GetChartType()};
+    FillReadingsGrid(grid, objReadings, range);
+    ShowReadingsGrid(chart, std::move(grid));
 }
 
 QString DayInWords(const QDate& dt) {

@@ -23,12 +23,33 @@ struct DayKeyRange {
     }
 };
 
-// Rebuilds a chart's grid from the day entries under a readings tag (those in range alone, as
-// if the tag held no others): one labelled row per day with a measurement above zero, oldest
-// first, three series; bars for one row, else lines; hidden when there are no entries. A day of
-// several readings is charted at their mean (diary/DayReadings.h), with their lowest and
-// highest value as the cell's spread and their number as the row's samples. Each
-// window's FillReadingsChart calls this.
+// A chart of readings as a grid, ready to be shown: what a fill of the chart writes.
+struct ReadingsGrid {
+    ChartData grid;
+    // Bars for one row, else lines (as the chart was, when there are no entries).
+    ChartKind type = ChartKind::Line2d;
+    // Whether any day entry was charted: without one the chart is hidden; entries without a
+    // measurement leave it shown with no rows (its empty text).
+    bool bEntries = false;
+};
+
+// Rebuilds a grid from the day entries under a readings tag (those in range alone, as if the
+// tag held no others), in place: one labelled row per day with a measurement above zero, oldest
+// first, three series; bars for one row, else lines. A day of several readings is charted at
+// their mean (diary/DayReadings.h), with their lowest and highest value as the cell's spread and
+// their number as the row's samples. It needs no control: it runs on the thread that owns the
+// readings' tree (the loading thread, before it hands the tree over, reads and charts them while
+// the window's controls are made), once the user's language is installed (the rows' labels).
+// A large diary's days are read on two threads, unless the caller's thread reads them alone
+// (kOne: the start-up's loading thread, whose window's thread is busy meanwhile and would lose
+// a core to a second reader).
+enum class ChartReaders { kTwoForLarge, kOne };
+void FillReadingsGrid(ReadingsGrid& out, const std::shared_ptr<clsXMLTag>& objReadings,
+                      const DayKeyRange& range = {},
+                      ChartReaders readers = ChartReaders::kTwoForLarge);
+// Shows a grid in the chart; hides the chart when no entry was charted.
+void ShowReadingsGrid(ctlChart& chart, ReadingsGrid grid);
+// Both at once, into the chart's own grid: each window's FillReadingsChart calls this.
 void FillChartFromReadings(ctlChart& chart, const std::shared_ptr<clsXMLTag>& objReadings,
                            const DayKeyRange& range = {});
 

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <future>
 #include <system_error>
+#include <utility>
 
 namespace {
 
@@ -94,6 +95,21 @@ struct ctlChart::Impl {
     ChartContent& Edit() {
         if (shared.use_count() > 1) {
             shared = std::make_shared<ChartContent>(*shared);
+        }
+        return *shared;
+    }
+    // The content to change, this control's own, but for its grid: one shared with a picture
+    // being drawn ahead is copied without its grid (left empty), which is about to be replaced.
+    ChartContent& EditAllButGrid() {
+        if (shared.use_count() > 1) {
+            const ChartContent& old = *shared;
+            auto fresh = std::make_shared<ChartContent>();
+            fresh->type = old.type;
+            fresh->columnLabels = old.columnLabels;
+            fresh->referenceLines = old.referenceLines;
+            fresh->szReferenceName = old.szReferenceName;
+            fresh->szEmptyText = old.szEmptyText;
+            shared = std::move(fresh);
         }
         return *shared;
     }
@@ -201,6 +217,21 @@ void ctlChart::SetRowSamples(int iSamples) {
 
 int ctlChart::RowSamplesAt(qint16 iRow) const {
     return d->Grid().SamplesAt(iRow);
+}
+
+void ctlChart::SetGrid(ChartData grid) {
+    d->EditAllButGrid().grid = std::move(grid);
+    d->iRow = 1;
+    d->iColumn = 1;
+    d->iCursorRow = 0;
+    ScheduleRepaint();
+}
+
+ChartData ctlChart::TakeGrid() {
+    ChartData grid = std::exchange(d->EditAllButGrid().grid, ChartData());
+    d->iCursorRow = 0;
+    ScheduleRepaint();
+    return grid;
 }
 
 void ctlChart::SetChartType(ChartType type) {

@@ -63,6 +63,12 @@ public:
     // How many measurements the current row's values stand for (1 unless set).
     void SetRowSamples(int iSamples);
     int RowSamplesAt(qint16 iRow) const;
+    // The whole grid at once, as a fill made it (elsewhere, or on another thread): no row chosen
+    // by the keyboard, the current cell the first.
+    void SetGrid(ChartData grid);
+    // Hands the grid over, to be refilled in place and set again (its memory kept); the chart
+    // holds an empty grid meanwhile.
+    ChartData TakeGrid();
     // How the grid is drawn.
     void SetChartType(ChartType type);
     ChartType GetChartType() const;

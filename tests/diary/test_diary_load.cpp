@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <stdexcept>
+
 Q_DECLARE_METATYPE(DiaryLoadOutcome)
 
 namespace {
@@ -31,6 +33,11 @@ QByteArray ManyDays(int iDays) {
         bytes += "\t\t<" + key + ">\r\n\t\t\t<S>120</S>\r\n\t\t</" + key + ">\r\n";
     }
     return bytes + "\t</READINGS>\r\n</CORVALEN TENSIOLOG>\r\n";
+}
+
+bool WriteFile(const QString& szFile, const QByteArray& bytes) {
+    QFile file(szFile);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 // iSize bytes that differ from page to page and within one: a page read or backed twice, or
@@ -81,8 +88,7 @@ private slots:
         QTemporaryDir dir;
         const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
         if (!onDisk.isEmpty()) {
-            QFile file(szFile);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(onDisk) == onDisk.size());
+            QVERIFY(WriteFile(szFile, onDisk));
         }
 
         // Here, and on a thread of its own as the start-up loads it: the same in every way.
@@ -108,10 +114,8 @@ private slots:
     void loadedInBackground() {
         QTemporaryDir dir;
         const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
-        QFile file(szFile);
         const QByteArray onDisk = ManyDays(2000);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(onDisk) == onDisk.size());
-        file.close();
+        QVERIFY(WriteFile(szFile, onDisk));
         { BackgroundDiaryLoad untaken(szFile); }
 
         BackgroundDiaryLoad load(szFile);
@@ -132,6 +136,66 @@ private slots:
         QVERIFY(QByteArray::fromStdString(written).contains(
             lastDays.left(lastDays.indexOf("\t</READINGS>"))));
         QVERIFY(QByteArray::fromStdString(written).contains("<20301231>"));
+        diary = LoadedDiary();
+    }
+
+    void thenOnLoadingThread_data() {
+        QTest::addColumn<QString>("szCase");
+        QTest::addColumn<bool>("bRuns");
+        QTest::newRow("given while loading") << QStringLiteral("given") << true;
+        QTest::newRow("given twice: the first runs") << QStringLiteral("twice") << true;
+        QTest::newRow("throws") << QStringLiteral("throws") << true;
+        QTest::newRow("given after a wait") << QStringLiteral("after wait") << false;
+    }
+
+    // What the caller has the loading thread do with the loaded tree runs there, before the
+    // tree is handed over, and once; what it made is there when the diary is taken, which is
+    // this thread's to change and let go (the tags it made included). Given too late, it never
+    // runs; one that throws costs the diary nothing.
+    void thenOnLoadingThread() {
+        QFETCH(QString, szCase);
+        QFETCH(bool, bRuns);
+        QTemporaryDir dir;
+        const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
+        QVERIFY(WriteFile(szFile, ManyDays(3000)));
+
+        BackgroundDiaryLoad load(szFile);
+        if (szCase == u"after wait") {
+            load.Wait();
+        }
+        QThread* pRanOn = nullptr;
+        int iDaysSeen = -1;
+        int iRuns = 0;
+        const bool bTaken = load.ThenOnLoadingThread([&](const LoadedDiary& diary) {
+            ++iRuns;
+            pRanOn = QThread::currentThread();
+            // Every day entry made a tag there, and every value read.
+            int iDays = 0;
+            for (const std::shared_ptr<clsXMLTag>& objDay : *diary.objReadings->objSubTags) {
+                iDays += objDay->objSubTags->Item(1)->szValue == u"120" ? 1 : 0;
+            }
+            iDaysSeen = iDays;
+            if (szCase == u"throws") {
+                throw std::runtime_error("no memory left");
+            }
+        });
+        QCOMPARE(bTaken, bRuns);
+        if (szCase == u"twice") {
+            QVERIFY(!load.ThenOnLoadingThread([&](const LoadedDiary&) { iRuns += 10; }));
+        }
+        LoadedDiary diary = load.Take();
+        QCOMPARE(iRuns, bRuns ? 1 : 0);
+        QCOMPARE(iDaysSeen, bRuns ? 3000 : -1);
+        QVERIFY(bRuns ? pRanOn != QThread::currentThread() && pRanOn != nullptr
+                      : pRanOn == nullptr);
+        QCOMPARE(diary.eOutcome, DiaryLoadOutcome::kLoaded);
+        clsXMLTags& days = *diary.objReadings->objSubTags;
+        QCOMPARE(days.Count(), 3000);
+        for (int i = 0; i < 1500; ++i) {
+            const std::shared_ptr<clsXMLTag> day = days.Item(1);
+            days.DeleteItem(day->szName, day->szValue);
+        }
+        QCOMPARE(days.Item(1)->objSubTags->Item(1)->szValue, QStringLiteral("120"));
         diary = LoadedDiary();
     }
 

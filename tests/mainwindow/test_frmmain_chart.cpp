@@ -92,6 +92,58 @@ private slots:
         Type(*window, QStringLiteral("\t"));
         QVERIFY(FocusName() != QStringLiteral("ctlChart"));
     }
+
+    void chartMadeAhead_data() {
+        QTest::addColumn<QString>("szMeanwhile");
+        QTest::addColumn<bool>("bShown");
+        QTest::newRow("nothing") << QStringLiteral("nothing") << true;
+        QTest::newRow("a value stored") << QStringLiteral("stored") << false;
+        QTest::newRow("merged with the file on disk") << QStringLiteral("merged") << false;
+        QTest::newRow("document replaced by itself") << QStringLiteral("replaced") << false;
+        QTest::newRow("made from other readings") << QStringLiteral("other") << false;
+    }
+
+    // A chart made ahead (the start-up's loading thread makes it while the controls are made)
+    // is shown by the first fill only while the readings it was made from are the window's and
+    // unchanged; any later fill reads them again. The chart made ahead holds the last two days
+    // alone, so that it can be told from a fill.
+    void chartMadeAhead() {
+        QFETCH(QString, szMeanwhile);
+        QFETCH(bool, bShown);
+        AddDay(QStringLiteral("20261205"), QStringLiteral("131"), QStringLiteral("85"),
+               QStringLiteral("70"));
+        AddDay(QStringLiteral("20261206"), QStringLiteral("128"), QStringLiteral("84"),
+               QStringLiteral("71"));
+        AddDay(QStringLiteral("20261207"), QStringLiteral("125"), QStringLiteral("82"),
+               QStringLiteral("69"));
+        ReadingsGrid ahead;
+        FillReadingsGrid(ahead, objReadings, {QStringLiteral("20261206"), QString()});
+        QCOMPARE(ahead.grid.RowCount(), 2);
+
+        frmMain window{frmMain::ControlsOnly{}};
+        const std::shared_ptr<clsXMLTag> objOther = std::make_shared<clsXMLTag>();
+        window.UseChartMadeAhead(std::move(ahead),
+                                 szMeanwhile == QStringLiteral("other") ? objOther : objReadings);
+        if (szMeanwhile == QStringLiteral("stored")) {
+            DayEntryValueTags(FindDayEntry(objReadings, QStringLiteral("20261205")))
+                .objSystolicTag->szValue = QStringLiteral("140");
+            NoteReadingsChanged();
+        } else if (szMeanwhile == QStringLiteral("merged")) {
+            CountReadingsChange();
+        } else if (szMeanwhile == QStringLiteral("replaced")) {
+            ReplaceDocument(objXML, objReadings);
+        }
+        window.Form_Load(kToday);
+        ctlChart& chart = *window.ctlChart;
+        QCOMPARE(chart.RowCount(), bShown ? 2 : 3);
+        QCOMPARE(chart.RowDateAt(1), bShown ? QDate(2026, 12, 6) : QDate(2026, 12, 5));
+        QCOMPARE(chart.DataAt(1, 1), bShown ? 128.0 : szMeanwhile == u"stored" ? 140.0 : 131.0);
+        QVERIFY(!chart.isHidden());
+
+        // Once only.
+        window.FillReadingsChart();
+        QCOMPARE(chart.RowCount(), 3);
+    }
 };
 
 QTEST_MAIN(TestFrmMainChart)

@@ -11,6 +11,7 @@
 #include "tests/support/AppTestSupport.h"
 #include "tests/support/FileBytes.h"
 #include "welcome/frmWelcome.h"
+#include "widgets/ctlChart.h"
 #include "widgets/modUtils.h"
 #include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTag.h"
@@ -223,9 +224,12 @@ private slots:
         StartupOptions options = OptionsEntering120();
         auto enter = options.onMainShown;
         options.onMainShown = [&](frmMain& window) {
-            // The readings tag is the file's own.
+            // The readings tag is the file's own, and the chart shows it.
             QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("S")),
                      QStringLiteral("130"));
+            QCOMPARE(window.ctlChart->RowCount(), qint16(1));
+            QCOMPARE(window.ctlChart->RowDateAt(1), QDate(2026, 12, 1));
+            QCOMPARE(window.ctlChart->DataAt(1, 1), 130.0);
             QCOMPARE(DayValue(QStringLiteral("20261201"), QStringLiteral("C")),
                      QStringLiteral("walk"));
             enter(window);
@@ -688,6 +692,8 @@ private slots:
         QTest::addColumn<bool>("bAccept");
         QTest::addColumn<QByteArray>("diskHas");
         QTest::addColumn<bool>("bMovedAside");
+        // The days the window's chart shows once it opens.
+        QTest::addColumn<int>("iChartRows");
         const QByteArray addsDay =
             QByteArray(kSecondRunFile)
                 .replace("\t</READINGS>",
@@ -695,13 +701,13 @@ private slots:
                          "\t</READINGS>");
         QTest::newRow("Syncthing copy adds a day")
             << QStringLiteral("crtlg.sync-conflict-20261210-101500-ABCDEF7.dat") << addsDay << true
-            << QByteArray("<S>140</S>") << true;
+            << QByteArray("<S>140</S>") << true << 2;
         QTest::newRow("Dropbox copy with another comment")
             << QStringLiteral("crtlg (Anna's conflicted copy 2026-12-10).dat")
             << QByteArray(kSecondRunFile).replace("<C>walk</C>", "<C>walk, then rest</C>") << true
-            << QByteArray("<C>walk</C>") << false;
+            << QByteArray("<C>walk</C>") << false << 1;
         QTest::newRow("declined") << QStringLiteral("crtlg (conflicted copy 2026-12-10 101500).dat")
-                                  << addsDay << false << QByteArray("<S>130</S>") << false;
+                                  << addsDay << false << QByteArray("<S>130</S>") << false << 1;
     }
 
     void copiesOfferedAtStart() {
@@ -710,6 +716,7 @@ private slots:
         QFETCH(bool, bAccept);
         QFETCH(QByteArray, diskHas);
         QFETCH(bool, bMovedAside);
+        QFETCH(int, iChartRows);
         QVERIFY(WriteAll(m_szFile, kSecondRunFile));
         const QString szCopy = m_szFolder + u'/' + szCopyName;
         QVERIFY(WriteAll(szCopy, copy));
@@ -717,7 +724,19 @@ private slots:
             return call.icon == QMessageBox::Question && bAccept ? QMessageBox::Yes
                                                                  : QMessageBox::No;
         };
-        QCOMPARE(Main(Options()), kStartupSaved);
+        // The window opens on the merged readings, its chart included (the chart made of the
+        // file as loaded no longer shows them).
+        StartupOptions options = Options();
+        QStringList chartDays;
+        options.onMainShown = [&](frmMain& window) {
+            for (qint16 iRow = 1; iRow <= window.ctlChart->RowCount(); ++iRow) {
+                chartDays << window.ctlChart->RowDateAt(iRow).toString(Qt::ISODate);
+            }
+            QTest::mouseClick(window.btClose, Qt::LeftButton);
+        };
+        QCOMPARE(Main(options), kStartupSaved);
+        QCOMPARE(chartDays.size(), iChartRows);
+        QCOMPARE(chartDays.value(0), QStringLiteral("2026-12-01"));
         QVERIFY(ReadAll(m_szFile).contains(diskHas));
         QVERIFY(ReadAll(m_szFile).contains("<S>130</S>"));
         QCOMPARE(m_calls.size(), bAccept ? 2 : 1);

@@ -1,20 +1,24 @@
 #include "diary/DayReadings.h"
+#include "diary/DiaryLoad.h"
 #include "diary/ReadingsSchema.h"
 #include "diary/TextToInteger.h"
 #include "i18n/Translations.h"
 #include "tests/support/Contrast.h"
 #include "widgets/ReadingsChart.h"
 #include "widgets/ctlChart.h"
+#include "xmlstore/clsXML.h"
 #include "xmlstore/clsXMLTags.h"
 
 #include <QClipboard>
 #include <QDate>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QScopeGuard>
 #include <QSet>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <QAccessible>
@@ -260,6 +264,9 @@ private slots:
     void paintedAhead();
     void pictureDrawnAhead_data();
     void pictureDrawnAhead();
+    void refilledWhileDrawnAhead();
+    void chartedOnTheLoadingThread_data();
+    void chartedOnTheLoadingThread();
 };
 
 void TestReadingsChart::fill_data() {
@@ -1660,6 +1667,95 @@ void TestReadingsChart::pictureDrawnAhead() {
     QCOMPARE(first.size(), drawnAnew.size());
     QCOMPARE(first.devicePixelRatio(), scale);
     QCOMPARE(first, drawnAnew);
+}
+
+// A chart refilled while a picture of it is being drawn ahead keeps its look (legend,
+// thresholds, series colours) and draws the new readings as a chart filled with them alone does.
+void TestReadingsChart::refilledWhileDrawnAhead() {
+    QWidget window;
+    window.resize(720, 260);
+    auto* chart = new ctlChart(&window);
+    StyleChartForScreen(*chart);
+    chart->setGeometry(21, 33, 677, 197);
+    FillChartFromReadings(*chart, MakeReadings(DailyLines(QDate(2017, 3, 1), 3650)));
+    chart->PaintAhead();
+    const std::shared_ptr<clsXMLTag> objOther = MakeReadings(DailyLines(QDate(2020, 1, 1), 90));
+    FillChartFromReadings(*chart, objOther);
+
+    QWidget otherWindow;
+    otherWindow.resize(720, 260);
+    auto* fresh = new ctlChart(&otherWindow);
+    StyleChartForScreen(*fresh);
+    fresh->setGeometry(21, 33, 677, 197);
+    FillChartFromReadings(*fresh, objOther);
+    QCOMPARE(chart->RowCount(), qint16(90));
+    QCOMPARE(chart->grab().toImage(), fresh->grab().toImage());
+    QCOMPARE(ReadingsChartSummary(*chart), ReadingsChartSummary(*fresh));
+}
+
+void TestReadingsChart::chartedOnTheLoadingThread_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<bool>("bOneReader");
+    QTest::newRow("en, one reader") << QStringLiteral("en") << true;
+    QTest::newRow("en, two readers") << QStringLiteral("en") << false;
+    QTest::newRow("de, one reader") << QStringLiteral("de") << true;
+}
+
+// The start-up has the loading thread chart the diary it loaded, in the user's language, while
+// the window's controls are made: what it charts is what the window's own fill charts, day for
+// day, label, value, spread and count.
+void TestReadingsChart::chartedOnTheLoadingThread() {
+    QFETCH(QString, language);
+    QFETCH(bool, bOneReader);
+    QVERIFY(language == QStringLiteral("en") || InstallTranslations(QLocale(language)));
+    const auto english = qScopeGuard([] { RemoveTranslations(); });
+    clsXML document;
+    document.objBlockTag = std::make_shared<clsXMLTag>();
+    const std::shared_ptr<clsXMLTag> objReadings = CreateReadingsSkeleton(document.objBlockTag);
+    const QDate dtFirst(1990, 1, 1);
+    for (int i = 0; i < 9000; ++i) {
+        const QString szKey = KeyOf(dtFirst.addDays(i));
+        QList<Reading> readings;
+        for (int j = 0; j < 1 + i % 3; ++j) {
+            readings.append(Reading{QStringLiteral("0%1:00").arg(7 + j),
+                                    QString::number(100 + (i + 3 * j) % 60),
+                                    i % 11 == 5 ? QString() : QString::number(60 + (i + j) % 35),
+                                    QString::number(55 + (i + 7 * j) % 40), QString()});
+        }
+        CreateDayEntry(objReadings, szKey);
+        WriteDayReadings(FindDayEntry(objReadings, szKey), readings);
+    }
+    QTemporaryDir dir;
+    const QString szFile = dir.filePath(QStringLiteral("crtlg.dat"));
+    std::string bytes;
+    QVERIFY(document.SaveXMLToBytes(bytes, szFile));
+    QFile file(szFile);
+    QVERIFY(file.open(QIODevice::WriteOnly) &&
+            file.write(bytes.data(), qint64(bytes.size())) == qint64(bytes.size()));
+    file.close();
+
+    BackgroundDiaryLoad load(szFile);
+    ReadingsGrid ahead;
+    QVERIFY(load.ThenOnLoadingThread([&](const LoadedDiary& diary) {
+        FillReadingsGrid(ahead, diary.objReadings, {},
+                         bOneReader ? ChartReaders::kOne : ChartReaders::kTwoForLarge);
+    }));
+    const LoadedDiary diary = load.Take();
+    QCOMPARE(diary.eOutcome, DiaryLoadOutcome::kLoaded);
+    ctlChart madeAhead;
+    ShowReadingsGrid(madeAhead, std::move(ahead));
+    ctlChart filled;
+    FillChartFromReadings(filled, diary.objReadings);
+    QCOMPARE(madeAhead.RowCount(), qint16(9000));
+    QCOMPARE(madeAhead.GetChartType(), ctlChart::ChartType::Line2d);
+    QCOMPARE(madeAhead.isHidden(), filled.isHidden());
+    QCOMPARE(madeAhead.RowCount(), filled.RowCount());
+    for (qint16 iRow = 1; iRow <= filled.RowCount(); ++iRow) {
+        QCOMPARE(DescribeSpreadRow(madeAhead, iRow) + u' ' + madeAhead.RowDateAt(iRow).toString(),
+                 DescribeSpreadRow(filled, iRow) + u' ' + filled.RowDateAt(iRow).toString());
+    }
+    QCOMPARE(madeAhead.RowLabelAt(1),
+             language == u"de" ? QStringLiteral("01.01.") : QStringLiteral("01/01"));
 }
 
 QTEST_MAIN(TestReadingsChart)
