@@ -55,9 +55,9 @@ DataFileSaver::MergeOutcome DiaryReload::Merge(const QByteArray& base, const QBy
     if (m_lastMerge.bMerged) {
         // The saver knows: it asked for the merge.
         CountReadingsChange();
-    }
-    if (m_lastMerge.bMerged && m_window) {
-        m_window->ShowReloadedReadings();
+        if (m_window) {
+            m_window->ShowReloadedReadings();
+        }
     }
     return SaverOutcomeOf(m_lastMerge);
 }

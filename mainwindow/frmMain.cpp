@@ -1129,8 +1129,7 @@ void frmMain::ShowDiaryFull(bool bFull) {
 
 void frmMain::FillReadingsChart() {
     std::optional<ChartMadeAhead> ahead = std::exchange(m_chartAhead, std::nullopt);
-    if (ahead && objReadings && ahead->pReadings == objReadings.get() &&
-        ahead->iGeneration == ReadingsGeneration()) {
+    if (ahead && objReadings && ahead->iGeneration == ReadingsGeneration()) {
         ShowReadingsGrid(*ctlChart, std::move(ahead->grid));
     } else if (objReadings) {
         FillChartFromReadings(*ctlChart, objReadings);
@@ -1140,7 +1139,11 @@ void frmMain::FillReadingsChart() {
 }
 
 void frmMain::UseChartMadeAhead(ReadingsGrid grid, const std::shared_ptr<clsXMLTag>& objMadeFrom) {
-    m_chartAhead = ChartMadeAhead{std::move(grid), objMadeFrom.get(), ReadingsGeneration()};
+    // Another document, or one replaced since, counts as a change.
+    m_chartAhead.reset();
+    if (objMadeFrom == objReadings) {
+        m_chartAhead = ChartMadeAhead{std::move(grid), ReadingsGeneration()};
+    }
 }
 
 void frmMain::ctlCal_DayPicked(bool bMoveFocus) {

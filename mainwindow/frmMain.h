@@ -284,10 +284,9 @@ private:
     std::shared_ptr<clsXMLTag> objTimeTag;
     // The loaded day's entry (null for a day a full diary does not hold) and the reading shown.
     std::shared_ptr<clsXMLTag> m_objEntry;
-    // The chart made ahead, with the readings and their generation it shows; once.
+    // The chart made ahead, with the generation of the readings it shows; once.
     struct ChartMadeAhead {
         ReadingsGrid grid;
-        const clsXMLTag* pReadings = nullptr;
         quint64 iGeneration = 0;
     };
     std::optional<ChartMadeAhead> m_chartAhead;
